@@ -1,0 +1,23 @@
+# Builds an SQLite database from SQL files and stores the password's access check.
+# -DSQLITE3=... -DZIEL=file.db -DQUELLEN=a.sql;b.sql -DKENNWORT=...
+get_filename_component(_dir ${ZIEL} DIRECTORY)
+file(MAKE_DIRECTORY ${_dir})
+set(_tmp ${ZIEL}.tmp)
+file(REMOVE ${_tmp})
+set(_sql "PRAGMA journal_mode=DELETE;\nBEGIN;\n")
+foreach(_q ${QUELLEN})
+  file(READ ${_q} _inhalt)
+  string(APPEND _sql "${_inhalt}\n")
+endforeach()
+# Must match kennwortPruefwert() in src/data/Kennwort.cpp.
+string(SHA256 _pruef "kelvor-zugang:${KENNWORT}")
+string(APPEND _sql "CREATE TABLE KelvorZugang (Pruefwert TEXT NOT NULL);\n")
+string(APPEND _sql "INSERT INTO KelvorZugang VALUES ('${_pruef}');\nCOMMIT;\n")
+file(WRITE ${_tmp}.sql "${_sql}")
+execute_process(COMMAND ${SQLITE3} -bail ${_tmp} INPUT_FILE ${_tmp}.sql RESULT_VARIABLE _rc ERROR_VARIABLE _err)
+file(REMOVE ${_tmp}.sql)
+if(NOT _rc EQUAL 0)
+  file(REMOVE ${_tmp})
+  message(FATAL_ERROR "Article database build failed: ${_err}")
+endif()
+file(RENAME ${_tmp} ${ZIEL})

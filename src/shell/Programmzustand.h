@@ -1,0 +1,76 @@
+#pragma once
+#include <QString>
+
+#include <memory>
+
+class GlobDatenHeizung;
+class GlobDatenKälte;
+class GlobDatenSolar;
+class GlobDatenTrinkw;
+class GlobDatenDruck;
+class GlobDatenSpeicher;
+
+// Hides and shows the page that the automatic run may have hidden (the page's FormFunktionen).
+class FormSichtbarkeit {
+public:
+    virtual ~FormSichtbarkeit() = default;
+    virtual void FormSichtbar() = 0;
+};
+
+// The program's shared state: the main window's public members and the program-wide variables.
+// The main window owns the one instance; core code reaches it through zustand().
+struct Programmzustand {
+    // Paths (the program folder is the data path; databases lie in "Daten" below it).
+    QString Datenpfad;
+    QString Artikel_Data_Source;
+    QString Projekt_Data_Source;
+    QString TempOrdner;  // empty: the system's temporary folder
+
+    // Current project and page.
+    QString aktProjektnummer = QStringLiteral(" ");
+    QString aktProjektBezeichnung;
+    QString Projektart;
+    QString ProjektartNeuanlage;
+    int Status = 0;
+    int vorStatus = 0;
+    int AktProjektArtErstellung = 0;
+    bool NeuesProjekt = false;
+
+    // Currency and VAT from the article table [Waehrung].
+    QString Währungskürzel = QStringLiteral(" ");
+    double Mehrwertsteuersatz = 0.0;
+
+    // Messages and page loading.
+    bool ErrorCancel = false;
+    bool FormLoadError = false;
+    bool Meldungsflag = false;
+    FormSichtbarkeit* AktFormFunktionen = nullptr;
+
+    // Host mode and run control.
+    int TyvoModus = 0;
+    QString TyvoDatei;
+    bool TyvoVorgabenPrüfen = false;
+    int AbbruchCode = 0;
+    QString AbbruchText;
+    bool BeendenAbfragen = true;
+    bool NeuAuslegungErforderlich = false;
+    bool Automatiklauf = false;
+    bool ProjektNichtSpeichern = false;
+
+    // Language: the program always shows German (offset 0).
+    int Sprachoffset = 0;
+    int Länderoffset = 0;
+
+    // The open data objects.
+    std::shared_ptr<GlobDatenHeizung> g_heizdat;
+    std::shared_ptr<GlobDatenKälte> g_kühldat;
+    std::shared_ptr<GlobDatenSolar> g_solardat;
+    std::shared_ptr<GlobDatenTrinkw> g_trinkdat;
+    std::shared_ptr<GlobDatenDruck> g_druckdat;
+    std::shared_ptr<GlobDatenSpeicher> g_speichdat;
+};
+
+// The one program state.
+Programmzustand& zustand();
+// Puts every member back to its start value (tests).
+void zustandZuruecksetzen();

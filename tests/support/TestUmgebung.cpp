@@ -1,0 +1,8 @@
+#include "support/TestUmgebung.h"
+
+#include "shell/Programmzustand.h"
+
+void TestUmgebung::SetUp()
+{
+    zustandZuruecksetzen();
+}
