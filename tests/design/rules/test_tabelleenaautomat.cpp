@@ -76,13 +76,15 @@ TEST(TabelleENAAutomat, VolumenanteilHalbZurGeradenUndHoechsterMindestdruck)
     ArtikelFixture db(ENATabelle + QStringLiteral(
         "INSERT INTO [ENA_Automaten] VALUES ('E0002', 1.0, 6.0, 2);"
         "INSERT INTO [ENA_Automaten] VALUES ('E1200', 12.0, 16.0, 9000);"
-        "INSERT INTO [ENA_Automaten] VALUES ('E1100', 11.0, 16.0, 9000);"));
+        "INSERT INTO [ENA_Automaten] VALUES ('E1100', 11.0, 16.0, 9000);"
+        "INSERT INTO [ENA_Automaten] VALUES ('E0027', 0.5, 2.7, 50);"));
     ASSERT_TRUE(db.ok());
     TabelleENAAutomat t;
     const Fall fälle[] = {
         {1.0f, 3.0f, 5, 0, "E0002", 2, 0.0f},     // 5 / 2 = 2.5 counts as 2 l per unit
         {1.0f, 3.0f, 9, 0, "E0002", 4, 0.0f},     // 9 / 2 = 4.5 counts as 4, 9 / 4 as 2
         {5.0f, 10.0f, 100, 1, " ", 0, 10.0f},     // every minimum above 10 bar: 10 stays
+        {1.0f, 2.7f, 40, 0, "E0027", 1, 0.0f},    // the Single 2.7 is written " 2.7"
     };
     for (const Fall& f : fälle)
         Prüfe(t, f);

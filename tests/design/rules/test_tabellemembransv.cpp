@@ -171,7 +171,8 @@ TEST(TabelleMembranSV, EinBisDreiVentileBeimGerundetenAnsprechdruck)
         "INSERT INTO [Leistung MembranSV] VALUES (2.5, 150, '26022', 22);"
         "INSERT INTO [Leistung MembranSV] VALUES (2.5, 100, '26020', 20);"
         "INSERT INTO [Leistung MembranSV] VALUES (3.0, 6, '26106', 10);"
-        "INSERT INTO [Leistung MembranSV] VALUES (3.0, 5, '26105', 8);"));
+        "INSERT INTO [Leistung MembranSV] VALUES (3.0, 5, '26105', 8);"
+        "INSERT INTO [Leistung MembranSV] VALUES (2.3, 100, '26320', 20);"));
     ASSERT_TRUE(db.ok());
     MeldungsRecorder rec;
     TabelleMembranSV t;
@@ -202,6 +203,7 @@ TEST(TabelleMembranSV, EinBisDreiVentileBeimGerundetenAnsprechdruck)
         {2.54, 90, true, 1, "26020", 20},
         {2.56, 90, false, 0, " ", 0},       // 2.6 bar has no rows
         {2.7, 1, false, 0, " ", 0},
+        {2.34, 90, true, 1, "26320", 20},   // 2.3 as a Single is written " 2.3"
     };
     for (const Fall& f : fälle) {
         SCOPED_TRACE(testing::Message() << f.druck << " bar, " << f.leistung << " kW");
