@@ -40,30 +40,31 @@ void TabelleVollhubSV::ErgebnisZurücksetzen()
     m_ErgAnzahl = 0;
 }
 
-int32_t TabelleVollhubSV::SetzeNennDNListe(const QList<double>& werte)
+// Stores the values in a fixed list; more than it holds: the first ones stay, the table
+// becomes invalid and the answer is 1.
+template <typename T, std::size_t N, typename Wandeln>
+int32_t TabelleVollhubSV::SetzeListe(const QList<double>& werte, std::array<T, N>& liste, int& anzahl,
+                                     Wandeln wandeln)
 {
-    m_AnzNennDN = 0;
+    anzahl = 0;
     for (double w : werte) {
-        if (m_AnzNennDN == MaxNennDN) {
+        if (anzahl == static_cast<int>(N)) {
             m_Gültig = false;
             return 1;
         }
-        m_NennDN[m_AnzNennDN++] = Zahlen::CInt(w);
+        liste[anzahl++] = wandeln(w);
     }
     return 0;
 }
 
+int32_t TabelleVollhubSV::SetzeNennDNListe(const QList<double>& werte)
+{
+    return SetzeListe(werte, m_NennDN, m_AnzNennDN, [](double w) { return Zahlen::CInt(w); });
+}
+
 int32_t TabelleVollhubSV::SetzeDruckListe(const QList<double>& werte)
 {
-    m_AnzDruck = 0;
-    for (double w : werte) {
-        if (m_AnzDruck == MaxDruck) {
-            m_Gültig = false;
-            return 1;
-        }
-        m_Druck[m_AnzDruck++] = static_cast<float>(w);
-    }
-    return 0;
+    return SetzeListe(werte, m_Druck, m_AnzDruck, [](double w) { return static_cast<float>(w); });
 }
 
 int32_t TabelleVollhubSV::LadenAbblaseleistung()

@@ -31,6 +31,8 @@ private:
         QString artNr = QString(ArtNrLänge, QLatin1Char(' '));
     };
 
+    template <typename T, std::size_t N, typename Wandeln>
+    int32_t SetzeListe(const QList<double>& werte, std::array<T, N>& liste, int& anzahl, Wandeln wandeln);
     int32_t SetzeNennDNListe(const QList<double>& werte);
     int32_t SetzeDruckListe(const QList<double>& werte);
     int32_t LadenAbblaseleistung();
