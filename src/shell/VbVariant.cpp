@@ -51,7 +51,6 @@ VbVariant VbVariant::datum(const QDateTime& dt)
     const double ms = static_cast<double>(oleNull().msecsTo(utc));
     double tage = std::floor(ms / 86400000.0);
     double bruch = (ms - tage * 86400000.0) / 86400000.0;
-    // OLE dates before 1899-12-30 keep the time as a positive fraction behind a negative day.
     // Before 1899-12-30 the day counts down while the time fraction stays positive.
     return datum(tage >= 0 ? tage + bruch : tage - bruch);
 }
@@ -109,7 +108,13 @@ double VbVariant::toDouble(bool* ok) const
 
 float VbVariant::toSingle(bool* ok) const
 {
-    return static_cast<float>(toDouble(ok));
+    bool ok1 = true;
+    const double d = toDouble(&ok1);
+    bool ok2 = true;
+    const float r = Zahlen::CSng(d, &ok2);
+    if (ok)
+        *ok = ok1 && ok2;
+    return r;
 }
 
 int32_t VbVariant::toLong(bool* ok) const
