@@ -106,37 +106,34 @@ double VbVariant::toDouble(bool* ok) const
     }
 }
 
+namespace {
+// The value as a Double, then narrowed by wandle; *ok false when either step fails.
+template <typename T>
+T eingeengt(const VbVariant& v, bool* ok, T (*wandle)(double, bool*))
+{
+    bool zahl = true;
+    const double d = v.toDouble(&zahl);
+    bool bereich = true;
+    const T r = wandle(d, &bereich);
+    if (ok)
+        *ok = zahl && bereich;
+    return r;
+}
+}  // namespace
+
 float VbVariant::toSingle(bool* ok) const
 {
-    bool ok1 = true;
-    const double d = toDouble(&ok1);
-    bool ok2 = true;
-    const float r = Zahlen::CSng(d, &ok2);
-    if (ok)
-        *ok = ok1 && ok2;
-    return r;
+    return eingeengt(*this, ok, Zahlen::CSng);
 }
 
 int32_t VbVariant::toLong(bool* ok) const
 {
-    bool ok1 = true;
-    const double d = toDouble(&ok1);
-    bool ok2 = true;
-    const int32_t r = Zahlen::CLng(d, &ok2);
-    if (ok)
-        *ok = ok1 && ok2;
-    return r;
+    return eingeengt(*this, ok, Zahlen::CLng);
 }
 
 int16_t VbVariant::toInteger(bool* ok) const
 {
-    bool ok1 = true;
-    const double d = toDouble(&ok1);
-    bool ok2 = true;
-    const int16_t r = Zahlen::CInt(d, &ok2);
-    if (ok)
-        *ok = ok1 && ok2;
-    return r;
+    return eingeengt(*this, ok, Zahlen::CInt);
 }
 
 bool VbVariant::toBool() const
