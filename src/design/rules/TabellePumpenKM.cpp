@@ -208,31 +208,30 @@ float TabellePumpenKM::GetHöherenDruckUmImKennlinienfeld_Lastabhängig(float mi
     return SucheHöherenDruck(Lastabhängig, mindestdruck, Anlagenleistung);
 }
 
-const TabellePumpenKM::Arbeitspunkt* TabellePumpenKM::Punkt(int32_t Kennlinienart, int16_t ZeilenIdx) const
+bool TabellePumpenKM::Punktwert(int32_t Kennlinienart, int16_t ZeilenIdx, int16_t Arbeitspunkt::*grenze,
+                                float& Druck, int32_t& Leist) const
 {
-    if (Kennlinienart < 0 || Kennlinienart >= static_cast<int32_t>(Kennlinienfelder.size()) || ZeilenIdx < 0)
-        return nullptr;
-    const Kennlinienfeld& feld = Kennlinienfelder[static_cast<std::size_t>(Kennlinienart)];
-    return static_cast<std::size_t>(ZeilenIdx) < feld.size() ? &feld[static_cast<std::size_t>(ZeilenIdx)]
-                                                              : nullptr;
+    const bool gibt = Kennlinienart >= 0 && Kennlinienart < static_cast<int32_t>(Kennlinienfelder.size()) &&
+                      ZeilenIdx >= 0 &&
+                      static_cast<std::size_t>(ZeilenIdx) < Kennlinienfelder[static_cast<std::size_t>(Kennlinienart)].size();
+    const Arbeitspunkt ap = gibt ? Kennlinienfelder[static_cast<std::size_t>(Kennlinienart)]
+                                                   [static_cast<std::size_t>(ZeilenIdx)]
+                                 : Arbeitspunkt{};
+    Druck = static_cast<float>(ap.Druck);
+    Leist = ap.*grenze;
+    return gibt;
 }
 
 bool TabellePumpenKM::GetKennlinienAP_Pmin(int32_t Kennlinienart, int16_t ZeilenIdx, float& Druck,
                                            int32_t& Leist) const
 {
-    const Arbeitspunkt* ap = Punkt(Kennlinienart, ZeilenIdx);
-    Druck = ap ? static_cast<float>(ap->Druck) : 0.0f;
-    Leist = ap ? ap->Pmin : 0;
-    return ap != nullptr;
+    return Punktwert(Kennlinienart, ZeilenIdx, &Arbeitspunkt::Pmin, Druck, Leist);
 }
 
 bool TabellePumpenKM::GetKennlinienAP_Pmax(int32_t Kennlinienart, int16_t ZeilenIdx, float& Druck,
                                            int32_t& Leist) const
 {
-    const Arbeitspunkt* ap = Punkt(Kennlinienart, ZeilenIdx);
-    Druck = ap ? static_cast<float>(ap->Druck) : 0.0f;
-    Leist = ap ? ap->Pmax : 0;
-    return ap != nullptr;
+    return Punktwert(Kennlinienart, ZeilenIdx, &Arbeitspunkt::Pmax, Druck, Leist);
 }
 
 int16_t TabellePumpenKM::GetAnzahlKennlAP(int32_t Kennlinienart) const

@@ -56,7 +56,9 @@ private:
     void AufbauModullisten();
     bool SucheModul(Betriebsart art, float druck, int32_t leistung);
     float SucheHöherenDruck(Betriebsart art, float mindestdruck, int32_t leistung);
-    const Arbeitspunkt* Punkt(int32_t Kennlinienart, int16_t ZeilenIdx) const;
+    // The pressure and one limit of a stored point; 0 and 0 when there is no such point.
+    bool Punktwert(int32_t Kennlinienart, int16_t ZeilenIdx, int16_t Arbeitspunkt::*grenze, float& Druck,
+                   int32_t& Leist) const;
 
     QString anlagenart;
     std::array<Kennlinienfeld, 10> Kennlinienfelder;
