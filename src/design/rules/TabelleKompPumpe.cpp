@@ -1,5 +1,8 @@
 #include "design/rules/TabelleKompPumpe.h"
 
+#include "data/JetDialekt.h"
+#include "design/rules/ArtikelAbfrage.h"
+
 #include "shell/AllgFunktionen.h"
 #include "shell/Programmzustand.h"
 #include "shell/Zahlen.h"
@@ -221,4 +224,12 @@ QString TabelleKompPumpe::GetPumpePumbrix(int32_t aufnahmeVolumen, double vordru
     const double f = InterpoliereKennlinie(mittelTemp, m_temperaturfaktor.anzahl, m_temperaturfaktor);
     const double x = aufnahmeVolumen * f;
     return ErsterTyp(m_nachspeisepumpe, kNachspeisepumpen, 0, x, vordruck);
+}
+
+QString TabelleKompPumpe::GetArtikelNrKomprPumpe(const QString& PumpKomprTyp, const QString& Steuermodul) const
+{
+    const QString sql = QStringLiteral("SELECT [PumpKomprTyp],[Steuermodul],[Artikelnr] FROM [PumpenKomprSteuerung] "
+                                       "WHERE [PumpKomprTyp] = %1 AND [Steuermodul] = %2")
+                            .arg(JetDialekt::Textliteral(PumpKomprTyp), JetDialekt::Textliteral(Steuermodul));
+    return ArtikelAbfrage::Artikelnummer(sql, QStringLiteral("Artikelnr"), 2363, PumpKomprTyp);
 }

@@ -27,6 +27,9 @@ public:
     // Make-up pump unit "A", "B", "C" for a take-up volume (l), a required pressure (bar) and the
     // mean water temperature (°C); empty text when none fits.
     QString GetPumpePumbrix(int32_t aufnahmeVolumen, double vordruck, int16_t mittelTemp) const;
+    // Article number of a type with a control module from [PumpenKomprSteuerung]; " " when none
+    // (with a design message when the row or its number is missing).
+    QString GetArtikelNrKomprPumpe(const QString& PumpKomprTyp, const QString& Steuermodul) const;
 
 private:
     friend struct TabelleKompPumpeTestzugang;

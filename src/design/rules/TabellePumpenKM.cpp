@@ -1,5 +1,8 @@
 #include "design/rules/TabellePumpenKM.h"
 
+#include "data/JetDialekt.h"
+#include "data/datenbank.h"
+#include "design/rules/ArtikelAbfrage.h"
 #include "shell/Zahlen.h"
 
 #include <span>
@@ -232,6 +235,40 @@ bool TabellePumpenKM::GetKennlinienAP_Pmax(int32_t Kennlinienart, int16_t Zeilen
                                            int32_t& Leist) const
 {
     return Punktwert(Kennlinienart, ZeilenIdx, &Arbeitspunkt::Pmax, Druck, Leist);
+}
+
+QString TabellePumpenKM::GetArtikelNrSteuermodulKM(const QString& PumpKomprTyp) const
+{
+    const QString sql = QStringLiteral("SELECT [PumpKomprTyp],[Steuermodul],[Artikelnr] FROM [PumpenKomprSteuerung] "
+                                       "WHERE [PumpKomprTyp] = %1")
+                            .arg(JetDialekt::Textliteral(PumpKomprTyp));
+    return ArtikelAbfrage::Artikelnummer(sql, QStringLiteral("Artikelnr"), 2363, PumpKomprTyp);
+}
+
+QString TabellePumpenKM::GetArtikelNrAnschlussgruppeKM(const QString& PumpKomprTyp, const QString& ArtNrGefäß) const
+{
+    // Modules with two pumps (and U3) take the connection group for two pumps.
+    static const QStringList zweiPumpen = {QStringLiteral("U3"), QStringLiteral("B0"), QStringLiteral("B1"),
+                                           QStringLiteral("B2"), QStringLiteral("B3")};
+    const QString spalte = zweiPumpen.contains(PumpKomprTyp) ? QStringLiteral("ArtNr2Kappenventil")
+                                                             : QStringLiteral("Art Nr Kappenventil");
+    datenbank db;
+    if (!ArtikelAbfrage::Öffne(db, QStringLiteral("SELECT * FROM [Grunddaten Gefäße]")))
+        return ArtikelAbfrage::KeinArtikel;
+    const QString nr = db.GetValFromStrgFeld(ArtNrGefäß, QStringLiteral("Art Nr"), spalte).toString();
+    if (nr.isEmpty()) {
+        ArtikelAbfrage::Auslegungsfehler(2374, PumpKomprTyp);
+        return ArtikelAbfrage::KeinArtikel;
+    }
+    return nr;
+}
+
+QString TabellePumpenKM::GetArtikelNrKappenventilVonSteuermodul(const QString& ArtNrSteuermodul) const
+{
+    const QString sql = QStringLiteral("SELECT [Artikelnr],[ArtNrKappV] FROM [PumpenKomprSteuerung] "
+                                       "WHERE [Artikelnr] = %1")
+                            .arg(JetDialekt::Textliteral(ArtNrSteuermodul));
+    return ArtikelAbfrage::Artikelnummer(sql, QStringLiteral("ArtNrKappV"), 0, QString());
 }
 
 int16_t TabellePumpenKM::GetAnzahlKennlAP(int32_t Kennlinienart) const

@@ -24,6 +24,13 @@ public:
     QString Steuermodul_Wechselstör() const { return m_steuermodul[Wechselstör]; }
     QString Steuermodul_Lastabhängig() const { return m_steuermodul[Lastabhängig]; }
 
+    // Article numbers (" " when there is none): the control module of a module code (design
+    // message when missing), the connection group of a module on a vessel (design message when
+    // missing) and the cap valve of a control module's article (no message).
+    QString GetArtikelNrSteuermodulKM(const QString& PumpKomprTyp) const;
+    QString GetArtikelNrAnschlussgruppeKM(const QString& PumpKomprTyp, const QString& ArtNrGefäß) const;
+    QString GetArtikelNrKappenventilVonSteuermodul(const QString& ArtNrSteuermodul) const;
+
     // Lowest pressure (0.1 bar steps from mindestdruck up to 10 bar) at which a module of the mode
     // carries the output; 0 when none. The mode's module code is left as it was.
     float GetHöherenDruckUmImKennlinienfeld_Einzelbetrieb(float mindestdruck, int32_t Anlagenleistung);
