@@ -2,7 +2,6 @@
 
 #include "data/JetDialekt.h"
 #include "design/rules/ArtikelAbfrage.h"
-
 #include "shell/AllgFunktionen.h"
 #include "shell/Programmzustand.h"
 #include "shell/Zahlen.h"
@@ -19,6 +18,7 @@ const char* const kNachspeisepumpen[] = {"A", "B", "C"};
 // Cooling outputs are converted to the heating outputs the curves are given for (Single constants).
 constexpr double kKälteFaktorKompressor = static_cast<double>(0.4117647f);
 constexpr double kKälteFaktorModul = static_cast<double>(0.4347826f);
+static_assert(kKälteFaktorKompressor == 0.4117647111415863 && kKälteFaktorModul == 0.43478259444236755);
 constexpr double kMaxKälteleistungModul = 20000.0;
 }  // namespace
 

@@ -12,6 +12,7 @@ namespace {
 // Cooling limits: the heating limits times these Single constants; no module above 20000 kW.
 constexpr double kKälteFaktorPmin = static_cast<double>(2.4285714f);
 constexpr double kKälteFaktorPmax = static_cast<double>(2.4705882f);
+static_assert(kKälteFaktorPmin == 2.4285714626312256 && kKälteFaktorPmax == 2.470588207244873);
 constexpr int32_t kMaxKälteleistung = 20000;
 constexpr float kHöchsterDruck = 10.0f;
 
