@@ -1,5 +1,6 @@
 # Builds an SQLite database from SQL files and stores the password's access check.
-# -DSQLITE3=... -DZIEL=file.db -DQUELLEN=a.sql;b.sql -DKENNWORT=...
+# -DSQLITE3=... -DZIEL=file.db -DQUELLEN=a.sql|b.sql -DKENNWORT=...
+string(REPLACE "|" ";" QUELLEN "${QUELLEN}")
 get_filename_component(_dir ${ZIEL} DIRECTORY)
 file(MAKE_DIRECTORY ${_dir})
 set(_tmp ${ZIEL}.tmp)

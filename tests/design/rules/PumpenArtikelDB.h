@@ -31,16 +31,16 @@ private:
     static QStringList tabellen()
     {
         return {
-            QStringLiteral("CREATE TABLE LANGTEXTE (ltLangtextnr INTEGER PRIMARY KEY, ltText TEXT)"),
-            QStringLiteral("CREATE TABLE ARTIKEL (arArtikelnr TEXT COLLATE NOCASE PRIMARY KEY, arKurztext1 TEXT, "
-                           "arKurztext2 TEXT, arPreis REAL, ltLangtextnr INTEGER)"),
-            QStringLiteral("CREATE TABLE Artikel_Zusatz (artikelnr TEXT COLLATE NOCASE PRIMARY KEY, dxfText TEXT, "
-                           "entluefterCode TEXT, entluefterSortier INTEGER, Solaranlage BOOLEAN NOT NULL, "
-                           "TitelGruppe INTEGER)"),
-            QStringLiteral("CREATE TABLE [PumpenKomprSteuerung] (PumpKomprTyp TEXT NOT NULL, Steuermodul TEXT NOT NULL, "
+            QStringLiteral("CREATE TABLE LANGTEXTE (ltLangtextnr INTEGER NOT NULL UNIQUE, ltText TEXT)"),
+            QStringLiteral("CREATE TABLE ARTIKEL (arArtikelnr TEXT COLLATE NOCASE NOT NULL PRIMARY KEY, "
+                           "arKurztext1 TEXT, arKurztext2 TEXT, arPreis REAL, ltLangtextnr INTEGER)"),
+            QStringLiteral("CREATE TABLE Artikel_Zusatz (artikelnr TEXT COLLATE NOCASE NOT NULL PRIMARY KEY, "
+                           "dxfText TEXT, entluefterCode TEXT, entluefterSortier INTEGER, "
+                           "Solaranlage BOOLEAN NOT NULL CHECK (Solaranlage IN (-1, 0)), TitelGruppe INTEGER)"),
+            QStringLiteral("CREATE TABLE PumpenKomprSteuerung (PumpKomprTyp TEXT NOT NULL, Steuermodul TEXT NOT NULL, "
                            "Artikelnr TEXT COLLATE NOCASE UNIQUE, ArtNrKappV TEXT COLLATE NOCASE, Beschreibung TEXT, "
                            "PRIMARY KEY (PumpKomprTyp, Steuermodul))"),
-            QStringLiteral("CREATE TABLE [Grunddaten Gefäße] ([Art Nr] TEXT COLLATE NOCASE PRIMARY KEY, "
+            QStringLiteral("CREATE TABLE [Grunddaten Gefäße] ([Art Nr] TEXT COLLATE NOCASE NOT NULL PRIMARY KEY, "
                            "[Art Gr Berechn Prg] INTEGER, [Inhalt in ltr] INTEGER, [Art Nr Kappenventil] TEXT, "
                            "ArtNr2Kappenventil TEXT)"),
             QStringLiteral("INSERT INTO [Grunddaten Gefäße] VALUES ('41401', 14, 200, '24225', '24240'), "
