@@ -3,6 +3,7 @@
 #include "shell/AllgFunktionen.h"
 #include "shell/FormMinMaxSize.h"
 #include "shell/MessagePresenter.h"
+#include "shell/ModResFiles.h"
 #include "shell/Programmzustand.h"
 #include "shell/Tastencodes.h"
 #include "shell/Twips.h"
@@ -15,6 +16,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFrame>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
@@ -66,7 +68,9 @@ void MDIForm1::BaueFenster()
     m_client->setAutoFillBackground(true);
     layout->addWidget(m_client, 1);
 
-    LeisteuntenPicture = new QWidget(mitte);
+    auto* leiste = new QFrame(mitte);
+    leiste->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    LeisteuntenPicture = leiste;
     LeisteuntenPicture->setObjectName(QStringLiteral("LeisteuntenPicture"));
     LeisteuntenPicture->setFixedHeight(Twips::zuPixel(660));
     LeisteuntenPicture->installEventFilter(this);
@@ -464,6 +468,7 @@ void MDIForm1::SpracheEinstellen()
 {
     zustand().Sprachoffset = 0;
     zustand().Länderoffset = 0;
+    SetzeSpaltennamen(0);
     SetzeSprachTexte();
 }
 
@@ -663,7 +668,6 @@ void MDIForm1::ZeigeSeite(QWidget* seite)
 {
     seite->setParent(m_client);
     PositioniereChildForm(seite);
-    seite->resize(m_client->size());
     seite->show();
 }
 

@@ -1,5 +1,6 @@
 #include "shell/forms/Platzhalterseite.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -9,6 +10,8 @@ Platzhalterseite::Platzhalterseite(int status, const QString& titel, const QStri
     : QWidget(parent), m_status(status), m_layout(new QVBoxLayout(this))
 {
     setObjectName(QStringLiteral("Seite%1").arg(status));
+    setBackgroundRole(QPalette::Window);
+    setAutoFillBackground(true);
     auto* kopf = new QLabel(titel, this);
     QFont f = kopf->font();
     f.setBold(true);
@@ -29,8 +32,21 @@ QPushButton* Platzhalterseite::Knopf(const QString& text, const std::function<vo
     return k;
 }
 
+bool Platzhalterseite::eventFilter(QObject* o, QEvent* e)
+{
+    if (o == parentWidget() && e->type() == QEvent::Resize)
+        resize(parentWidget()->size());
+    return QWidget::eventFilter(o, e);
+}
+
 void Platzhalterseite::showEvent(QShowEvent* e)
 {
+    // The stand-in fills the client area it is shown in.
+    if (QWidget* eltern = parentWidget()) {
+        eltern->removeEventFilter(this);
+        eltern->installEventFilter(this);
+        resize(eltern->size());
+    }
     QWidget::showEvent(e);
     if (m_gezeigt || !beimErstenZeigen)
         return;

@@ -19,6 +19,7 @@ public:
     std::function<void()> beimErstenZeigen;
 
 protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
     void showEvent(QShowEvent* e) override;
 
 private:
