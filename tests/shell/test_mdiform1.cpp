@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -136,6 +137,7 @@ TEST_F(HauptfensterTest, StateAfterLoad)
     MDIForm1& f = Laden();
     const Programmzustand& z = zustand();
 
+    EXPECT_EQ(MDIForm1::Instanz(), &f);
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Kelvor Berechnungsprogramm"));
     EXPECT_EQ(z.Datenpfad, dir.path());
     EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("Daten"))).isDir());  // created when missing
@@ -173,6 +175,8 @@ TEST_F(HauptfensterTest, StateAfterLoad)
     EXPECT_EQ(Buttons(f), QStringLiteral("101"));
     for (QMenu* m : {f.Mprojekte, f.Mberechnungen, f.MAusgabe, f.MOptionen, f.MInformationen, f.MFragezeichen})
         EXPECT_TRUE(m->menuAction()->isEnabled()) << m->objectName().toStdString();
+    fenster.reset();
+    EXPECT_EQ(MDIForm1::Instanz(), nullptr);
 }
 
 TEST_F(HauptfensterTest, CurrencyFromArticleDatabase)
@@ -415,8 +419,12 @@ TEST_F(HauptfensterTest, AltShortcutsFollowTheShownButtons)
     QTest::keyClick(&f, Qt::Key_Right, Qt::AltModifier);  // system-type choice shows no Weiter
     EXPECT_EQ(zustand().Status, 2);
 
+    // From a text box of a page: the key reaches the main window.
+    auto* seite = new QWidget;
+    auto* eingabe = new QLineEdit(seite);
+    f.ZeigeSeite(seite);
     f.Kommando(1, 1, 0);
-    QTest::keyClick(&f, Qt::Key_Left, Qt::AltModifier);
+    QTest::keyClick(eingabe, Qt::Key_Left, Qt::AltModifier);
     EXPECT_EQ(zustand().Status, 1);
 
     f.Kommando(0, 0, 0);

@@ -43,15 +43,29 @@ constexpr int LeisteRand = 120;
 
 }  // namespace
 
+namespace {
+MDIForm1* g_hauptfenster = nullptr;
+}
+
+MDIForm1* MDIForm1::Instanz()
+{
+    return g_hauptfenster;
+}
+
 MDIForm1::MDIForm1(const QString& datenpfad, QWidget* parent) : QMainWindow(parent)
 {
+    g_hauptfenster = this;
     BaueFenster();
     BaueMenues();
     zustand().Datenpfad = datenpfad.isEmpty() ? QCoreApplication::applicationDirPath() : datenpfad;
     Laden();
 }
 
-MDIForm1::~MDIForm1() = default;
+MDIForm1::~MDIForm1()
+{
+    if (g_hauptfenster == this)
+        g_hauptfenster = nullptr;
+}
 
 // ---------------------------------------------------------------------------------------------
 // Building the window
@@ -806,14 +820,18 @@ void MDIForm1::ProjekteEinlesen()
 
 void MDIForm1::SperrenMenue()
 {
-    for (QMenu* m : {Mprojekte, Mberechnungen, MAusgabe, MOptionen, MInformationen, MFragezeichen})
-        m->menuAction()->setEnabled(false);
+    SetzeObermenues(false);
 }
 
 void MDIForm1::FreigebenMenue()
 {
+    SetzeObermenues(true);
+}
+
+void MDIForm1::SetzeObermenues(bool frei)
+{
     for (QMenu* m : {Mprojekte, Mberechnungen, MAusgabe, MOptionen, MInformationen, MFragezeichen})
-        m->menuAction()->setEnabled(true);
+        m->menuAction()->setEnabled(frei);
 }
 
 void MDIForm1::MenuepunkteNachStatus(int status)
