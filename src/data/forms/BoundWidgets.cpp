@@ -14,6 +14,7 @@ template <typename W>
 class WidgetControl : public BoundControl {
 public:
     explicit WidgetControl(W* w) : m_w(w) {}
+    bool vorhanden() const override { return !m_w.isNull(); }
     QString text() const override { return QString(); }
     void setText(const QString&) override {}
     bool isEnabled() const override { return m_w && m_w->isEnabled(); }
@@ -116,6 +117,13 @@ public:
     {
         for (QRadioButton* b : buttons)
             m_buttons << QPointer<QRadioButton>(b);
+    }
+    bool vorhanden() const override
+    {
+        for (const auto& b : m_buttons)
+            if (b)
+                return true;
+        return false;
     }
     QString text() const override { return QString(); }
     void setText(const QString&) override {}
