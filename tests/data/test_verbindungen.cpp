@@ -28,13 +28,23 @@ TestDatenbank tabelle()
                           QStringLiteral("INSERT INTO DatenbankInfo VALUES (2, 'a')")});
 }
 
-}  // namespace
-
-TEST(Verbindungen, ObjekteTeilenEineVerbindungBisZumLetzten)
-{
-    zustandZuruecksetzen();
+class Verbindungen : public ::testing::Test {
+protected:
+    void SetUp() override { zustandZuruecksetzen(); }
+    // Opens both objects on the table.
+    void öffne(datenbank& a, datenbank& b)
+    {
+        ASSERT_EQ(a.OpenTab(f.pfad(), QStringLiteral("SELECT * FROM DatenbankInfo"), 3, pw, true), 0);
+        ASSERT_EQ(b.OpenTab(f.pfad(), QStringLiteral("SELECT * FROM DatenbankInfo"), 3, pw, true), 0);
+    }
     MeldungsRecorder rec;
     TestDatenbank f = tabelle();
+};
+
+}  // namespace
+
+TEST_F(Verbindungen, ObjekteTeilenEineVerbindungBisZumLetzten)
+{
     ASSERT_TRUE(kelvorVerbindungen().isEmpty());
     {
         auto a = std::make_unique<datenbank>();
@@ -58,14 +68,10 @@ TEST(Verbindungen, ObjekteTeilenEineVerbindungBisZumLetzten)
     EXPECT_TRUE(QFile::remove(f.pfad()));
 }
 
-TEST(Verbindungen, TransaktionUeberMehrereObjekte)
+TEST_F(Verbindungen, TransaktionUeberMehrereObjekte)
 {
-    zustandZuruecksetzen();
-    MeldungsRecorder rec;
-    TestDatenbank f = tabelle();
     datenbank a, b;
-    ASSERT_EQ(a.OpenTab(f.pfad(), QStringLiteral("SELECT * FROM DatenbankInfo"), 3, pw, true), 0);
-    ASSERT_EQ(b.OpenTab(f.pfad(), QStringLiteral("SELECT * FROM DatenbankInfo"), 3, pw, true), 0);
+    öffne(a, b);
     {
         DbTransaktion t(a.Verbindung());
         ASSERT_TRUE(t.Aktiv());
@@ -88,11 +94,8 @@ TEST(Verbindungen, TransaktionUeberMehrereObjekte)
     EXPECT_TRUE(boxenDerArt(rec, Meldungsart::Datenbankfehler).isEmpty());
 }
 
-TEST(Verbindungen, FreigabeSchliesstDasRecordsetDerGebundenenWerte)
+TEST_F(Verbindungen, FreigabeSchliesstDasRecordsetDerGebundenenWerte)
 {
-    zustandZuruecksetzen();
-    MeldungsRecorder rec;
-    TestDatenbank f = tabelle();
     conTextBoxAdodb w;
     Adodc steuerung;
     {
@@ -116,17 +119,41 @@ TEST(Verbindungen, FreigabeSchliesstDasRecordsetDerGebundenenWerte)
     EXPECT_EQ(boxenDerArt(rec, Meldungsart::Datenbankfehler).size(), 1);
 }
 
-TEST(Verbindungen, ZeileVonAnderemObjektGeloescht)
+TEST_F(Verbindungen, ZeileVonAnderemObjektGeloescht)
 {
-    zustandZuruecksetzen();
-    MeldungsRecorder rec;
-    TestDatenbank f = tabelle();
     datenbank a, b;
-    ASSERT_EQ(a.OpenTab(f.pfad(), QStringLiteral("SELECT * FROM DatenbankInfo"), 3, pw, true), 0);
-    ASSERT_EQ(b.OpenTab(f.pfad(), QStringLiteral("SELECT * FROM DatenbankInfo"), 3, pw, true), 0);
+    öffne(a, b);
     EXPECT_TRUE(b.DeleteSatzMitFeld(QStringLiteral("Nutzerinfo_1"), QStringLiteral("a")));
     a.SetFeld(QStringLiteral("Nutzerinfo_1"), VbVariant("b"));
     EXPECT_FALSE(a.UpdateTab());
     EXPECT_FALSE(a.LetzterFehler().isEmpty());
     EXPECT_EQ(f.wert(QStringLiteral("SELECT COUNT(*) FROM DatenbankInfo")).toInt(), 0);
+}
+
+TEST_F(Verbindungen, NewSQLMitMisslungenemSpeichern)
+{
+    datenbank a, b;
+    öffne(a, b);
+    EXPECT_TRUE(b.DeleteSatzMitFeld(QStringLiteral("Nutzerinfo_1"), QStringLiteral("a")));
+    a.SetFeld(QStringLiteral("Nutzerinfo_1"), VbVariant("b"));
+    // The failed save is reported with code 3; the new query still opens and returns 0.
+    EXPECT_EQ(a.NewSQL(QStringLiteral("SELECT * FROM DatenbankInfo"), true), 0);
+    EXPECT_EQ(a.fehlercode(), dbFehlerNewSQL);
+    const auto m = boxenDerArt(rec, Meldungsart::Datenbankfehler);
+    ASSERT_EQ(m.size(), 1);
+    EXPECT_EQ(m[0].vorlage, vorlage(2400, 2405));
+    EXPECT_TRUE(a.EmptyTab());
+}
+
+TEST_F(Verbindungen, AbgebrocheneDatenbankmeldungSchaltetWeitereStumm)
+{
+    datenbank a;
+    ASSERT_EQ(a.OpenTab(f.pfad(), QStringLiteral("SELECT * FROM DatenbankInfo"), 3, pw, true), 0);
+    // Cancel for every box (while the string table lacks the texts, their boxes come first).
+    rec.antworten = std::deque<int>(5, MsgAntwort::Abbrechen);
+    a.GetFeld(QStringLiteral("Fehlt"));
+    a.GetFeld(QStringLiteral("Fehlt auch"));
+    EXPECT_EQ(a.fehlercode(), dbFehlerRead);
+    EXPECT_EQ(boxenDerArt(rec, Meldungsart::Datenbankfehler).size(), 1);
+    EXPECT_TRUE(zustand().ErrorCancel);
 }
