@@ -1,0 +1,75 @@
+#include "ProjektDbFixture.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+#include "data/Kennwort.h"
+#include "data/ManipDatenbank.h"
+#include "data/Tabellenaufbau.h"
+#include "shell/Programmzustand.h"
+
+void ProjektDbFixture::SetUp()
+{
+    zustandZuruecksetzen();
+    ASSERT_TRUE(ordner.isValid());
+    pfad = ordner.filePath(QStringLiteral("Projektverwaltung.db"));
+    zustand().Projekt_Data_Source = pfad;
+}
+
+void ProjektDbFixture::baue(const QString& p)
+{
+    ManipDatenbank m;
+    m.Init();
+    m.SetPasswort(Kennwort::Projektdatenbank);
+    m.CreateDBank(p.isEmpty() ? pfad : p);
+    for (const QString& t : Tabellenaufbau::Tabellen()) {
+        m.Define_Tabellenaufbau(t);
+        m.CreateDBTabelle();
+        m.InitNeueSpalten();
+        m.ResetTabaufbau();
+    }
+}
+
+QSqlDatabase& ProjektDbFixture::db()
+{
+    if (!m_verbindung) {
+        m_verbindung = std::make_unique<SqlVerbindung>();
+        QString fehler;
+        EXPECT_TRUE(m_verbindung->öffnen(pfad, QString(), true, &fehler)) << fehler.toStdString();
+    }
+    return m_verbindung->db();
+}
+
+void ProjektDbFixture::sql(const QString& text)
+{
+    QSqlQuery q(db());
+    EXPECT_TRUE(q.exec(text)) << text.toStdString() << ": " << q.lastError().text().toStdString();
+}
+
+QStringList ProjektDbFixture::spalten(const QString& tabelle)
+{
+    QStringList namen;
+    QSqlQuery q(db());
+    q.exec(QStringLiteral("PRAGMA table_info(\"%1\")").arg(tabelle));
+    while (q.next())
+        namen << q.value(1).toString();
+    return namen;
+}
+
+std::string texte(const MeldungsRecorder& r)
+{
+    std::string s;
+    for (const MeldungsBox& b : r.boxen)
+        s += b.text.toStdString() + " [" + b.werte.join(QLatin1Char('|')).toStdString() + "]\n";
+    return s;
+}
+
+QList<MeldungsBox> datenbankMeldungen(const MeldungsRecorder& r)
+{
+    QList<MeldungsBox> l;
+    for (const MeldungsBox& b : r.boxen)
+        if (b.art == 5)
+            l << b;
+    return l;
+}
