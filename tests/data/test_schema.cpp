@@ -127,10 +127,11 @@ TEST_F(Schema, DeklarierteTypenUndSpaltenvorgaben)
     for (const Fall& f : fälle) {
         const Spalte s = spalte(f.tabelle, QString::fromUtf8(f.feld));
         EXPECT_EQ(s.typ, QString::fromLatin1(f.typ)) << f.feld;
-        if (f.vorgabe.isNull())
+        if (f.vorgabe.isNull()) {
             EXPECT_TRUE(s.vorgabe.isNull()) << f.feld << " " << s.vorgabe.toString().toStdString();
-        else
+        } else {
             EXPECT_FLOAT_EQ(s.vorgabe.toFloat(), f.vorgabe.toFloat()) << f.feld;
+        }
     }
     // A new row gets the column defaults; article numbers stay Null.
     sql(QStringLiteral("INSERT INTO Heizungsparameter (\"Projekt Nr\") VALUES ('1')"));
