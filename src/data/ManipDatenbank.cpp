@@ -9,10 +9,15 @@
 #include <QSqlRecord>
 #include <QStringList>
 
+#include <algorithm>
+
+#include "data/JetDialekt.h"
+#include "data/KonfliktDialog.h"
 #include "data/Kennwort.h"
 #include "data/Sicherungsdatei.h"
+#include "data/Spaltentypen.h"
 #include "data/Tabellenaufbau.h"
-#include "data/Transaktion.h"
+#include "data/datenbank.h"
 #include "shell/AllgFunktionen.h"
 #include "shell/Programmzustand.h"
 
@@ -48,21 +53,42 @@ void meldung(int id, const QList<VbVariant>& werte)
     Meldung(Meldungsart::Datenbankfehler, LadeText(::zustand().Sprachoffset + id), werte);
 }
 
+// Creates an empty database file with the access check of the password; the reason on failure.
+QString legeDateiAn(const QString& pfad, const QString& passwort)
+{
+    static int zähler = 0;
+    const QString verbindung = QStringLiteral("kelvor_neu%1").arg(++zähler);
+    QString fehler;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), verbindung);
+        db.setDatabaseName(pfad);
+        if (!db.open())
+            fehler = db.lastError().text();
+        else if (!Kennwort::Setzen(db, passwort))
+            fehler = db.lastError().text();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(verbindung);
+    if (!fehler.isEmpty() && QFileInfo(pfad).size() == 0)
+        QFile::remove(pfad);
+    return fehler;
+}
+
 }  // namespace
 
 // The declared column type carries the field type; the table access enforces it on write.
-QString DeklarierterTyp(const ManipDBField& f);
-
-QString DeklarierterTyp(const ManipDBField& f)
+// Memo is declared LONGTEXT so that SQLite keeps every value as text.
+static QString deklarierterTyp(const ManipDBField& f)
 {
     switch (f.fieldtype) {
-    case Feldtyp::Boolean: return QStringLiteral("BOOLEAN");
-    case Feldtyp::Byte: return QStringLiteral("BYTE");
-    case Feldtyp::Integer: return QStringLiteral("SHORT");
-    case Feldtyp::Long: return f.istAutowert() ? QStringLiteral("INTEGER") : QStringLiteral("LONG");
-    case Feldtyp::Single: return QStringLiteral("SINGLE");
-    case Feldtyp::Date: return QStringLiteral("DATETIME");
-    case Feldtyp::Text: return QStringLiteral("TEXT(%1)").arg(f.fieldsize);
+    case Feldtyp::Boolean: return Spaltentypen::Deklaration(Spaltentyp::Boolean);
+    case Feldtyp::Byte: return Spaltentypen::Deklaration(Spaltentyp::Byte);
+    case Feldtyp::Integer: return Spaltentypen::Deklaration(Spaltentyp::Integer);
+    case Feldtyp::Long:
+        return Spaltentypen::Deklaration(f.istAutowert() ? Spaltentyp::Counter : Spaltentyp::Long);
+    case Feldtyp::Single: return Spaltentypen::Deklaration(Spaltentyp::Single);
+    case Feldtyp::Date: return Spaltentypen::Deklaration(Spaltentyp::Datum);
+    case Feldtyp::Text: return Spaltentypen::Deklaration(Spaltentyp::Text, f.fieldsize);
     case Feldtyp::Memo: return QStringLiteral("LONGTEXT");
     default: return {};
     }
@@ -82,7 +108,7 @@ static QString spaltenvorgabe(const ManipDBField& f)
     case Feldtyp::Date:
         if (v.isEmpty())
             return {};
-        return QString::number(v.isDate() ? v.oleDatum() : v.toDouble(), 'g', 17);
+        return textLiteral(Spaltentypen::DatumText(v.toDateTime()));
     case Feldtyp::Text: case Feldtyp::Memo:
         if (v.toString().trimmed().isEmpty())
             return {};
@@ -122,17 +148,8 @@ void ManipDatenbank::CreateDBank(const QString& PathNameDBank)
         return;
     m_pfad = PathNameDBank;
     if (!QFileInfo::exists(m_pfad)) {
-        SqlVerbindung neu;
-        QString fehler;
-        bool gut = neu.öffnen(m_pfad, QString(), true, &fehler);
-        if (gut && !Kennwort::Setzen(neu.db(), m_passwort)) {
-            fehler = neu.db().lastError().text();
-            gut = false;
-        }
-        neu.schließen();
-        if (!gut) {
-            if (QFileInfo(m_pfad).size() == 0)
-                QFile::remove(m_pfad);
+        const QString fehler = legeDateiAn(m_pfad, m_passwort);
+        if (!fehler.isEmpty()) {
             meldung(2417, {m_pfad, fehler});
             m_zustand = Unbrauchbar;
             return;
@@ -163,7 +180,7 @@ void ManipDatenbank::ResetTabaufbau()
     if (m_zustand == Unbrauchbar || m_zustand == Bereit)
         return;
     m_feldliste.leeren();
-    m_verbindung.schließen();
+    m_verbindung.reset();
     m_zustand = DatenbankBereit;
     yield();
 }
@@ -171,13 +188,11 @@ void ManipDatenbank::ResetTabaufbau()
 bool ManipDatenbank::AppendFeldZurTabelle(ManipDBField& f, bool neueTabelle, QString& spalten)
 {
     QString fehler;
-    QString typ = DeklarierterTyp(f);
+    QString typ = deklarierterTyp(f);
     if (typ.isEmpty()) {
         fehler = QStringLiteral("Unbekannter Feldtyp %1").arg(f.fieldtype);
     } else {
         QString def = name(f.fieldbez) + QLatin1Char(' ') + typ;
-        if (f.istAutowert() && neueTabelle)
-            def += QStringLiteral(" PRIMARY KEY AUTOINCREMENT");
         const QString vorgabe = spaltenvorgabe(f);
         if (!vorgabe.isEmpty())
             def += QStringLiteral(" DEFAULT ") + vorgabe;
@@ -187,16 +202,13 @@ bool ManipDatenbank::AppendFeldZurTabelle(ManipDBField& f, bool neueTabelle, QSt
             spalten += def;
             return false;
         }
-        QSqlQuery q(m_verbindung.db());
+        QSqlQuery q(m_verbindung->db());
         if (q.exec(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(name(m_tabellenname), def))) {
             if (!f.istAutowert())
                 return false;
-            // A counter added later numbers the existing rows and every row added after them.
-            const QString t = name(m_tabellenname), s = name(f.fieldbez);
-            if (q.exec(QStringLiteral("UPDATE %1 SET %2 = rowid").arg(t, s))
-                && q.exec(QStringLiteral("CREATE TRIGGER %1 AFTER INSERT ON %2 WHEN NEW.%3 IS NULL "
-                                         "BEGIN UPDATE %2 SET %3 = NEW.rowid WHERE rowid = NEW.rowid; END")
-                              .arg(name(m_tabellenname + QStringLiteral("_") + f.fieldbez), t, s)))
+            // A counter added later numbers the rows that are there (new rows get theirs from
+            // the table access).
+            if (q.exec(QStringLiteral("UPDATE %1 SET %2 = rowid").arg(name(m_tabellenname), name(f.fieldbez))))
                 return false;
         }
         fehler = q.lastError().text();
@@ -210,13 +222,14 @@ void ManipDatenbank::CreateDBTabelle()
     if (m_zustand != TabelleDefiniert)
         return;
     QString fehler;
-    if (!m_verbindung.öffnen(m_pfad, m_passwort, false, &fehler)) {
+    m_verbindung = DbVerbindung::Öffnen(m_pfad, m_passwort, &fehler);
+    if (!m_verbindung) {
         meldung(2417, {m_pfad, fehler});
         m_zustand = Unbrauchbar;
         return;
     }
     const Aufbau ergebnis = baueTabelle(fehler);
-    m_verbindung.schließen();
+    m_verbindung.reset();
     if (ergebnis == Aufbau::Tabellenfehler) {
         meldung(2418, {m_tabellenname, fehler});
         m_zustand = Unbrauchbar;
@@ -232,8 +245,8 @@ void ManipDatenbank::CreateDBTabelle()
 
 ManipDatenbank::Aufbau ManipDatenbank::baueTabelle(QString& fehler)
 {
-    QSqlDatabase& db = m_verbindung.db();
-    Transaktion tx(db);
+    QSqlDatabase db = m_verbindung->db();
+    DbTransaktion tx(m_verbindung);
     const bool vorhanden = db.tables().contains(m_tabellenname, Qt::CaseSensitive);
     bool indexeOffen = false;
     QString spalten;
@@ -255,7 +268,7 @@ ManipDatenbank::Aufbau ManipDatenbank::baueTabelle(QString& fehler)
             if (!f.fieldDefaultValue.isEmpty())
                 m_neueVorgaben = true;
             if (fehlgeschlagen) {
-                tx.commit();  // columns appended so far stay
+                tx.Commit();  // columns appended so far stay
                 return Aufbau::Feldfehler;
             }
         }
@@ -291,7 +304,7 @@ ManipDatenbank::Aufbau ManipDatenbank::baueTabelle(QString& fehler)
             fehler = q.lastError().text();
             return Aufbau::Tabellenfehler;
         }
-    if (!tx.commit()) {
+    if (!tx.Commit()) {
         fehler = db.lastError().text();
         return Aufbau::Tabellenfehler;
     }
@@ -318,7 +331,28 @@ void ManipDatenbank::InitNeueSpalten()
 {
     if (m_zustand != TabelleAufgebaut || !m_neueVorgaben)
         return;
-    // TODO: row updates through the table access.
+    // One query over the appended fields, one pass over the rows, one transaction.
+    QStringList felder;
+    std::vector<const ManipDBField*> neu;
+    for (ManipDBField& f : m_feldliste)
+        if (f.merkFieldinit) {
+            felder << JetDialekt::Name(f.fieldbez);
+            neu.push_back(&f);
+            f.merkFieldinit = false;
+        }
+    if (!neu.empty()) {
+        datenbank tab;
+        if (tab.OpenTab(m_pfad, QStringLiteral("SELECT ") + felder.join(QStringLiteral(", "))
+                                    + QStringLiteral(" FROM ") + m_tabellenname, 2, m_passwort, true) == 0) {
+            DbTransaktion tx(tab.Verbindung());
+            for (tab.MoveFirst(); !tab.EofTab(); tab.MoveNext()) {
+                for (const ManipDBField* f : neu)
+                    tab.SetFeld(f->fieldbez, f->fieldDefaultValue);
+                yield();
+            }
+            tx.Commit();
+        }
+    }
     m_neueVorgaben = false;
 }
 
@@ -327,6 +361,406 @@ int64_t ManipDatenbank::Versionsnummer(int haupt, int neben, int revis)
     return int64_t(haupt) * 65536 + int64_t(neben) * 256 + revis;
 }
 
-long ManipDatenbank::Save_OpenDBConnection() { return 0; }
-void ManipDatenbank::Save_CloseDBConnection() {}
-void ManipDatenbank::Load_CloseDBConnection() {}
+// ---------------------------------------------------------------- transfer: writing
+
+QString ManipDatenbank::auswahl(const QString& tabelle, const QString& projektNr) const
+{
+    return QStringLiteral("Select * From ") + tabelle + QStringLiteral(" WHERE ")
+           + JetDialekt::Name(Tabelle::ProjektNr) + QStringLiteral(" = ") + JetDialekt::Textliteral(projektNr);
+}
+
+long ManipDatenbank::öffneArbeitstabelle()
+{
+    m_tab = std::make_unique<datenbank>();
+    const long code = m_tab->OpenTab(::zustand().Projekt_Data_Source,
+                                     QStringLiteral("Select * From ") + Tabelle::ProjekteTabelle, 2,
+                                     Kennwort::Projektdatenbank, true);
+    if (code != 0)
+        m_tab.reset();
+    return code;
+}
+
+long ManipDatenbank::Save_OpenDBConnection()
+{
+    return öffneArbeitstabelle();
+}
+
+void ManipDatenbank::Save_CloseDBConnection()
+{
+    m_tab.reset();
+}
+
+long ManipDatenbank::Save_Tabelleninhalt(Sicherungsdatei& stream, const QString& Tabellenname,
+                                         const QString& projektNr)
+{
+    m_feldliste.leeren();
+    m_tabellenname = Tabellenname;
+    if (Tabellenname == Tabelle::DatenbankInfo || Tabellenname == Tabelle::SpeicherBedarfsKz
+        || !Tabellenaufbau::Aufbauen(Tabellenname, m_feldliste))
+        return TransferErgebnis::Fertig;
+    yield();
+    m_letzteProjektart.clear();
+    if (!m_tab)
+        return dbFehlerNewSQL;
+    const long code = m_tab->NewSQL(auswahl(Tabellenname, projektNr), false);
+    if (code != 0)
+        return code;
+    if (Tabellenname == Tabelle::ProjekteTabelle)
+        m_letzteProjektart = m_tab->GetFeld(QStringLiteral("Projektart")).toString().left(2);
+    if (m_tab->EmptyTab())
+        return TransferErgebnis::Fertig;
+
+    if (!stream.SchreibeZeile(Marke::Begin, Marke::Tabelle))
+        return TransferErgebnis::Schreibfehler;
+    ::zustand().ErrorCancel = true;
+    long ergebnis = schreibeFelder(stream);
+    if (ergebnis != TransferErgebnis::Schreibfehler)
+        Save_Kompatibilitätszeilen(stream, Tabellenname);
+    ::zustand().ErrorCancel = false;
+    if (ergebnis == TransferErgebnis::Schreibfehler || stream.schreibfehler()
+        || !stream.SchreibeZeile(Marke::Ende, Marke::Tabelle))
+        return TransferErgebnis::Schreibfehler;
+    return ergebnis;
+}
+
+long ManipDatenbank::schreibeFelder(Sicherungsdatei& stream)
+{
+    for (const ManipDBField& f : m_feldliste) {
+        if (f.istAutowert())
+            continue;
+        QString text;
+        if (Transferwert::Text(f.fieldtype, m_tab->GetFeld(f.fieldbez), text)
+            && !stream.SchreibeZeile(f.fieldbez, text))
+            return TransferErgebnis::Schreibfehler;
+        yield();
+        if (m_saveAbbruch)
+            return TransferErgebnis::Benutzerabbruch;
+    }
+    return TransferErgebnis::Fertig;
+}
+
+long ManipDatenbank::Save_TabelleninhalteZapfstellen(Sicherungsdatei& stream, const QString& projektNr)
+{
+    m_feldliste.leeren();
+    m_tabellenname = Tabelle::SpeicherBedarfsKz;
+    Tabellenaufbau::Aufbauen(Tabelle::SpeicherBedarfsKz, m_feldliste);
+    yield();
+    if (!m_tab)
+        return dbFehlerNewSQL;
+    const long code = m_tab->NewSQL(auswahl(Tabelle::SpeicherBedarfsKz, projektNr), false);
+    if (code != 0)
+        return code;
+    if (m_tab->EmptyTab())
+        return TransferErgebnis::Fertig;
+
+    if (!stream.SchreibeZeile(Marke::Begin, Marke::Tabelle))
+        return TransferErgebnis::Schreibfehler;
+    long ergebnis = TransferErgebnis::Fertig;
+    m_tab->MoveFirst();
+    while (!m_tab->EofTab() && !m_saveAbbruch) {
+        if (!stream.SchreibeZeile(Marke::Begin, Marke::Zeile))
+            return TransferErgebnis::Schreibfehler;
+        ::zustand().ErrorCancel = true;
+        ergebnis = schreibeFelder(stream);
+        ::zustand().ErrorCancel = false;
+        if (ergebnis == TransferErgebnis::Schreibfehler || !stream.SchreibeZeile(Marke::Ende, Marke::Zeile))
+            return TransferErgebnis::Schreibfehler;
+        m_tab->MoveNext();
+    }
+    if (!stream.SchreibeZeile(Marke::Ende, Marke::Tabelle))
+        return TransferErgebnis::Schreibfehler;
+    return ergebnis;
+}
+
+void ManipDatenbank::Save_Kompatibilitätszeilen(Sicherungsdatei& stream, const QString& tabelle)
+{
+    const Programmzustand& z = ::zustand();
+    const int64_t v = Versionsnummer(z.versHaupt, z.versNeben, z.versRevis);
+    const bool heizung = tabelle == Tabelle::Heizungsparameter;
+    const bool kälte = tabelle == Tabelle::Kälteparameter;
+    if (!heizung && !kälte)
+        return;
+    auto wahr = [this](const char* feld) { return m_tab->GetFeld(QString::fromUtf8(feld)).toBool(); };
+    auto zeile = [&stream](const char* feld, const QString& wert) {
+        stream.SchreibeZeile(QString::fromUtf8(feld), wert);
+    };
+    if (v <= Versionsnummer(2, 0, 0)) {
+        if (wahr("NachspeiseTrenner"))
+            zeile("Nachspeisung", QStringLiteral("1"));
+        else if (wahr("NachspeisePumpe"))
+            zeile("Nachspeisung", QStringLiteral("2"));
+        else if (wahr("keineNachspeise"))
+            zeile("Nachspeisung", QStringLiteral("0"));
+        if (wahr("MitSystemtrenner"))
+            zeile("Systemtrenner", QStringLiteral("1"));
+        else if (wahr("OhneSystemtrenner"))
+            zeile("Systemtrenner", QStringLiteral("0"));
+    }
+    if (v <= Versionsnummer(2, 2, 0) && heizung) {
+        if (wahr("MangelsicherungWMS800"))
+            zeile("Mangelsicherung", QStringLiteral("1"));
+        else if (wahr("MangelsicherungWMSE"))
+            zeile("Mangelsicherung", QStringLiteral("2"));
+        else if (wahr("AltMinimalBegrenzer"))
+            zeile("Mangelsicherung", QStringLiteral("3"));
+    }
+    if (v <= Versionsnummer(2, 3, 0)) {
+        zeile("ZubehoerSteuerung", wahr("Membranbruchsensor") ? QStringLiteral("1") : QStringLiteral("0"));
+        if (heizung) {
+            const int vorlauf = m_tab->GetFeld(QStringLiteral("Vorlauftemperatur")).toInteger();
+            zeile("Ruecklauftemp", QString::number(std::max(vorlauf - 20, 5)));
+        }
+    }
+    if (v < Versionsnummer(DBVersion::Haupt, DBVersion::Neben, DBVersion::Revis)) {
+        const double anfang = m_tab->GetFeld(QStringLiteral("Anfangsdruck")).toSingle();
+        const double soll = wahr("IstBerechnet") ? anfang + 0.5 : (heizung ? 1.6 : 1.1);
+        zeile("p Soll", Zahlen::Str(soll, true));
+    }
+}
+
+// ---------------------------------------------------------------- transfer: reading
+
+long ManipDatenbank::Load_OpenDBConnection(ProjektNrAnzeige* qForm, Sicherungsdatei* stream)
+{
+    m_form = qForm;
+    m_stream = stream;
+    m_alleÜberschreiben = false;
+    return öffneArbeitstabelle();
+}
+
+void ManipDatenbank::Load_CloseDBConnection()
+{
+    m_tab.reset();
+    m_stream = nullptr;
+    m_form = nullptr;
+}
+
+long ManipDatenbank::Load_readStreamLine()
+{
+    if (!m_stream || m_stream->AtEndOfStream()) {
+        m_schlüssel.clear();
+        m_wert.clear();
+        return TransferErgebnis::Dateiende;
+    }
+    QString zeile;
+    if (!m_stream->LiesZeile(zeile))
+        return TransferErgebnis::Lesefehler;
+    yield();
+    if (m_loadAbbruch)
+        return TransferErgebnis::Benutzerabbruch;
+    while (!zeile.endsWith(QLatin1Char('\t')) && !m_stream->AtEndOfStream()) {
+        QString weiter;
+        if (!m_stream->LiesZeile(weiter))
+            return TransferErgebnis::Lesefehler;
+        zeile += QStringLiteral("\r\n") + weiter;
+    }
+    const qsizetype tab = zeile.indexOf(QLatin1Char('\t'));
+    if (tab > 0) {
+        m_schlüssel = zeile.left(tab);
+        const qsizetype n = zeile.size() - tab - 2;
+        m_wert = n >= 1 ? zeile.mid(tab + 1, n) : QString();
+    }
+    return m_stream->AtEndOfStream() ? TransferErgebnis::Dateiende : TransferErgebnis::Fertig;
+}
+
+bool ManipDatenbank::istMarke(const QString& schlüssel, const QString& wert) const
+{
+    return m_schlüssel == schlüssel && m_wert == wert;
+}
+
+bool ManipDatenbank::IsBeginnProjekt() const { return istMarke(Marke::Begin, Marke::Projekt); }
+bool ManipDatenbank::IsEndeProjekt() const { return istMarke(Marke::Ende, Marke::Projekt); }
+bool ManipDatenbank::IsBeginnTabelle() const { return istMarke(Marke::Begin, Marke::Tabelle); }
+bool ManipDatenbank::IsEndeTabelle() const { return istMarke(Marke::Ende, Marke::Tabelle); }
+bool ManipDatenbank::IsBeginnZeile() const { return istMarke(Marke::Begin, Marke::Zeile); }
+bool ManipDatenbank::IsEndeZeile() const { return istMarke(Marke::Ende, Marke::Zeile); }
+
+long ManipDatenbank::Load_Projekt()
+{
+    if (!m_tab)
+        return TransferErgebnis::Lesefehler;
+    // The rows of one project are written together; what was saved stays even when the project
+    // stops half way.
+    DbTransaktion tx(m_tab->Verbindung());
+    const long ergebnis = ladeProjekt();
+    tx.Commit();
+    return ergebnis;
+}
+
+long ManipDatenbank::ladeProjekt()
+{
+    long r = TransferErgebnis::Fertig;
+    do {
+        r = Load_readStreamLine();
+        if (r != 0)
+            return r;
+    } while (!IsBeginnTabelle());
+    r = Load_Projekttabelle();
+    if (r != 0)
+        return r;
+    for (;;) {
+        r = Load_readStreamLine();
+        if (r != 0)
+            return r;
+        if (IsEndeProjekt())
+            return TransferErgebnis::Fertig;
+        if (IsBeginnTabelle())
+            break;
+    }
+    r = Load_Parametertabelle(m_projektart);
+    if (r != 0)
+        return r;
+    for (;;) {
+        r = Load_readStreamLine();
+        if (r != 0)
+            return r;
+        if (IsEndeProjekt())
+            return TransferErgebnis::Fertig;
+        if (IsBeginnTabelle())
+            break;
+    }
+    return Load_Zapfstellen();
+}
+
+QString ManipDatenbank::suche(const QString& projektNr) const
+{
+    return JetDialekt::Name(Tabelle::ProjektNr) + QStringLiteral(" = ") + JetDialekt::Textliteral(projektNr);
+}
+
+long ManipDatenbank::Load_Projekttabelle()
+{
+    m_feldliste.leeren();
+    long r = Load_readStreamLine();
+    if (r != 0)
+        return r;
+    if (m_schlüssel != Tabelle::ProjektNr) {
+        r = Load_readStreamLine();
+        if (r != 0)
+            return r;
+    }
+    if (m_schlüssel != Tabelle::ProjektNr || m_wert.trimmed().isEmpty())
+        return TransferErgebnis::Lesefehler;
+    m_projektNr = m_wert;
+    m_projektart.clear();
+    if (m_form)
+        m_form->SchreibeProjektNr(m_projektNr);
+
+    if (m_tab->NewSQL(auswahl(Tabelle::ProjekteTabelle, m_projektNr), false) != 0)
+        return TransferErgebnis::Lesefehler;
+    if (!m_tab->Find(suche(m_projektNr))) {
+        m_tab->AddNew();
+    } else if (!m_alleÜberschreiben) {
+        const int antwort = neuerKonfliktDialog()->ShowFormular(m_projektNr);
+        if (antwort == KonfliktAntwort::Weiter)
+            return TransferErgebnis::Übersprungen;
+        if (antwort == KonfliktAntwort::Abbrechen)
+            return TransferErgebnis::Abgebrochen;
+        if (antwort == KonfliktAntwort::AlleÜberschreiben)
+            m_alleÜberschreiben = true;
+    }
+    Tabellenaufbau::Aufbauen(Tabelle::ProjekteTabelle, m_feldliste);
+    yield();
+    setzeVorgaben();
+    r = TransferErgebnis::Fertig;
+    while (!IsEndeTabelle()) {
+        wendeZeileAn(Zeilenart::Projekt);
+        r = Load_readStreamLine();
+        if (r != 0)
+            break;
+    }
+    speichereZeile();
+    return r;
+}
+
+long ManipDatenbank::Load_Parametertabelle(const QString& projektart)
+{
+    m_feldliste.leeren();
+    const QString tabelle = Tabellenaufbau::Parametertabelle(projektart);
+    if (tabelle.isEmpty())
+        return TransferErgebnis::Übersprungen;
+    Tabellenaufbau::Aufbauen(tabelle, m_feldliste);
+    yield();
+    if (m_tab->NewSQL(auswahl(tabelle, m_projektNr), false) != 0)
+        return TransferErgebnis::Übersprungen;
+    if (!m_tab->Find(suche(m_projektNr)))
+        m_tab->AddNew();
+    setzeVorgaben();
+    for (;;) {
+        const long r = Load_readStreamLine();
+        if (IsEndeTabelle())
+            break;
+        if (r == TransferErgebnis::Fertig || r == TransferErgebnis::Dateiende)
+            wendeZeileAn(Zeilenart::Parameter);
+        if (r != 0)
+            break;
+    }
+    speichereZeile();
+    return TransferErgebnis::Fertig;
+}
+
+long ManipDatenbank::Load_Zapfstellen()
+{
+    m_feldliste.leeren();
+    Tabellenaufbau::Aufbauen(Tabelle::SpeicherBedarfsKz, m_feldliste);
+    yield();
+    if (m_tab->NewSQL(auswahl(Tabelle::SpeicherBedarfsKz, m_projektNr), false) != 0)
+        return TransferErgebnis::Übersprungen;
+    // A deletion that fails ends the project (the table access has reported it).
+    while (!m_tab->EmptyTab())
+        if (!m_tab->DeleteSatzMitFeld(Tabelle::ProjektNr, m_projektNr))
+            return TransferErgebnis::Löschfehler;
+
+    long r = TransferErgebnis::Fertig;
+    for (;;) {
+        do
+            r = Load_readStreamLine();
+        while (r == 0 && !IsBeginnZeile() && !IsEndeTabelle());
+        if (r != 0 || IsEndeTabelle())
+            return r;
+        m_tab->AddNew();
+        setzeVorgaben();
+        for (;;) {
+            r = Load_readStreamLine();
+            if (r != 0 || IsEndeZeile() || IsEndeTabelle())
+                break;
+            wendeZeileAn(Zeilenart::Zapfstelle);
+        }
+        speichereZeile();
+        if (r != 0 || IsEndeTabelle())
+            return r;
+    }
+}
+
+void ManipDatenbank::setzeVorgaben()
+{
+    for (const ManipDBField& f : m_feldliste)
+        if (!f.istAutowert())
+            m_tab->SetFeld(f.fieldbez, f.fieldDefaultValue);
+}
+
+void ManipDatenbank::wendeZeileAn(Zeilenart art)
+{
+    const ManipDBField* f = m_feldliste.suche(m_schlüssel);
+    if (!f)
+        return;
+    VbVariant wert;
+    if (!Transferwert::Lesen(f->fieldtype, m_wert, wert))
+        return;
+    if (art == Zeilenart::Projekt && f->fieldbez == QLatin1String("Projektart")) {
+        m_projektart = wert.toString().left(2);
+        wert = VbVariant(m_projektart);
+    } else if (art == Zeilenart::Zapfstelle && f->fieldbez == QLatin1String("ArtAusstatt")) {
+        wert = VbVariant(wert.toString().left(1));
+    }
+    if (!f->istAutowert())
+        m_tab->SetFeld(f->fieldbez, wert);
+}
+
+// Saves the row. A field that could not be set has been reported by the table access; the rest
+// of the row is still saved.
+void ManipDatenbank::speichereZeile()
+{
+    if (m_tab->fehlercode() != 0 && !m_feldliste.empty())
+        m_tab->GetFeld(m_feldliste[0].fieldbez);
+    m_tab->UpdateTab();
+}

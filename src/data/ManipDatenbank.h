@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "data/Feldliste.h"
-#include "data/SqlVerbindung.h"
+#include "data/DbVerbindung.h"
 
 class datenbank;
 class Sicherungsdatei;
@@ -96,12 +96,16 @@ private:
     long öffneArbeitstabelle();
     long schreibeFelder(Sicherungsdatei& stream);
     void Save_Kompatibilitätszeilen(Sicherungsdatei& stream, const QString& tabelle);
+    long ladeProjekt();
     long Load_Projekttabelle();
     long Load_Parametertabelle(const QString& projektart);
     long Load_Zapfstellen();
     void setzeVorgaben();
-    void wendeZeileAn(bool projekttabelle, bool zapfstellen);
+    enum class Zeilenart { Projekt, Parameter, Zapfstelle };
+    void wendeZeileAn(Zeilenart art);
+    void speichereZeile();
     QString auswahl(const QString& tabelle, const QString& projektNr) const;
+    QString suche(const QString& projektNr) const;
 
     // Schema state.
     QString m_pfad;
@@ -110,7 +114,7 @@ private:
     int m_zustand = Konstruiert;
     bool m_neueVorgaben = false;
     Feldliste m_feldliste;
-    SqlVerbindung m_verbindung;
+    std::shared_ptr<DbVerbindung> m_verbindung;
 
     // Transfer state.
     bool m_saveAbbruch = false;
@@ -123,5 +127,5 @@ private:
     QString m_projektart;
     bool m_alleÜberschreiben = false;
     QString m_letzteProjektart;
-    // std::unique_ptr<datenbank> m_tab;
+    std::unique_ptr<datenbank> m_tab;
 };

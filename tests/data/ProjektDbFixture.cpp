@@ -31,14 +31,32 @@ void ProjektDbFixture::baue(const QString& p)
     }
 }
 
-QSqlDatabase& ProjektDbFixture::db()
+void ProjektDbFixture::TearDown()
 {
-    if (!m_verbindung) {
-        m_verbindung = std::make_unique<SqlVerbindung>();
-        QString fehler;
-        EXPECT_TRUE(m_verbindung->öffnen(pfad, QString(), true, &fehler)) << fehler.toStdString();
+    if (!m_verbindung.isEmpty()) {
+        QSqlDatabase::database(m_verbindung, false).close();
+        QSqlDatabase::removeDatabase(m_verbindung);
     }
-    return m_verbindung->db();
+}
+
+QSqlDatabase ProjektDbFixture::db()
+{
+    if (m_verbindung.isEmpty()) {
+        static int zähler = 0;
+        m_verbindung = QStringLiteral("test_projektdb%1").arg(++zähler);
+        QSqlDatabase d = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_verbindung);
+        d.setDatabaseName(pfad);
+        EXPECT_TRUE(d.open()) << d.lastError().text().toStdString();
+    }
+    return QSqlDatabase::database(m_verbindung, false);
+}
+
+void ProjektDbFixture::altDatenbank(const QStringList& statements)
+{
+    QSqlDatabase d = db();
+    EXPECT_TRUE(Kennwort::Setzen(d, Kennwort::Projektdatenbank));
+    for (const QString& s : statements)
+        sql(s);
 }
 
 void ProjektDbFixture::sql(const QString& text)

@@ -4,10 +4,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <ostream>
 
-#include "data/SqlVerbindung.h"
 #include "support/MeldungsRecorder.h"
 
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
@@ -19,8 +17,11 @@ protected:
     void SetUp() override;
     // Runs the whole build sequence over the path, as the start page does.
     void baue(const QString& pfad = {});
-    // A connection of the test's own (no password check).
-    QSqlDatabase& db();
+    void TearDown() override;
+    // A connection of the test's own (no password check; creates the file when missing).
+    QSqlDatabase db();
+    // Creates the file with the project password and runs the statements (an older database).
+    void altDatenbank(const QStringList& statements);
     // Executes SQL on the test connection; fails the test on an error.
     void sql(const QString& text);
     QStringList spalten(const QString& tabelle);
@@ -30,7 +31,7 @@ protected:
     MeldungsRecorder meldungen;
 
 private:
-    std::unique_ptr<SqlVerbindung> m_verbindung;
+    QString m_verbindung;
 };
 
 // The recorded messages, one a line (for failure output).

@@ -2,10 +2,13 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+#include <tuple>
+
 #include "ProjektDbFixture.h"
 #include "data/Kennwort.h"
 #include "data/ManipDatenbank.h"
 #include "data/Tabellenaufbau.h"
+#include "data/datenbank.h"
 #include "shell/Programmzustand.h"
 
 namespace {
@@ -108,6 +111,7 @@ TEST_F(Schema, DeklarierteTypenUndSpaltenvorgaben)
     const QVariant keine;
     const Fall fälle[] = {
         {Tabelle::ProjekteTabelle, "Projekt Nr", "TEXT(15)", keine},
+        {Tabelle::ProjekteTabelle, "ProjektKey", "COUNTER", keine},
         {Tabelle::ProjekteTabelle, "Bemerkungen", "LONGTEXT", keine},
         {Tabelle::ProjekteTabelle, "Datum", "DATETIME", keine},
         {Tabelle::ProjekteTabelle, "ArtErstellung", "BYTE", 0},
@@ -157,8 +161,16 @@ TEST_F(Schema, EinzigerIndexIstProjektKeyEindeutig)
     }
     EXPECT_EQ(indexe, QStringList{QStringLiteral("ProjektKey")});
     // The counter numbers new rows by itself.
-    sql(QStringLiteral("INSERT INTO ProjekteTabelle (\"Projekt Nr\") VALUES ('1')"));
-    sql(QStringLiteral("INSERT INTO ProjekteTabelle (\"Projekt Nr\") VALUES ('2')"));
+    {
+        datenbank tab;
+        ASSERT_EQ(tab.OpenTab(pfad, QStringLiteral("Select * From ProjekteTabelle"), 2,
+                              Kennwort::Projektdatenbank, true), 0);
+        for (const char* nr : {"1", "2"}) {
+            tab.AddNew();
+            tab.SetFeld(Tabelle::ProjektNr, VbVariant(nr));
+            tab.UpdateTab();
+        }
+    }
     q.exec(QStringLiteral("SELECT ProjektKey FROM ProjekteTabelle ORDER BY ProjektKey"));
     ASSERT_TRUE(q.next());
     EXPECT_EQ(q.value(0).toInt(), 1);
@@ -178,6 +190,62 @@ TEST_F(Schema, ZweiterLaufLässtVollständigeDatenbankUnverändert)
     q.exec(QStringLiteral("SELECT \"Anfangsdruck\" FROM Trinkwasserparameter"));
     ASSERT_TRUE(q.next());
     EXPECT_DOUBLE_EQ(q.value(0).toDouble(), 3.5);
+}
+
+TEST_F(Schema, ÄltereTabelleErhältFehlendeFelderMitVorgaben)
+{
+    altDatenbank({
+        QStringLiteral("CREATE TABLE Heizungsparameter (\"Projekt Nr\" TEXT(50), Anfangsdruck SINGLE, "
+                       "Membranbruchsensor BOOLEAN, \"Türbreite\" LONG)"),
+        QStringLiteral("INSERT INTO Heizungsparameter VALUES ('A', 2.5, -1, 900), ('B', 1.0, 0, 40000)"),
+        QStringLiteral("CREATE TABLE Kälteparameter (\"Projekt Nr\" TEXT(50))"),
+        QStringLiteral("INSERT INTO Kälteparameter VALUES ('K')"),
+        QStringLiteral("CREATE TABLE ProjekteTabelle (\"Projekt Nr\" TEXT(15))"),
+        QStringLiteral("INSERT INTO ProjekteTabelle VALUES ('A'), ('B')"),
+    });
+    baue();
+    EXPECT_TRUE(datenbankMeldungen(meldungen).isEmpty()) << texte(meldungen);
+
+    // Existing columns first, untouched; then the missing ones in list order.
+    Feldliste liste;
+    Tabellenaufbau::Aufbauen(Tabelle::Heizungsparameter, liste);
+    QStringList erwartet{QStringLiteral("Projekt Nr"), QStringLiteral("Anfangsdruck"),
+                         QStringLiteral("Membranbruchsensor"), QStringLiteral("Türbreite")};
+    for (const ManipDBField& f : liste)
+        if (!erwartet.contains(f.fieldbez))
+            erwartet << f.fieldbez;
+    EXPECT_EQ(spalten(Tabelle::Heizungsparameter), erwartet);
+    EXPECT_EQ(spalte(Tabelle::Heizungsparameter, QStringLiteral("Türbreite")).typ, QStringLiteral("LONG"));
+
+    QSqlQuery q(db());
+    ASSERT_TRUE(q.exec(QStringLiteral(
+        "SELECT \"Projekt Nr\", Anfangsdruck, Membranbruchsensor, \"Türbreite\", \"p Soll\", "
+        "\"GefäßArtNr\", \"Beheizung direkt\", Ruecklauftemp, \"LufttöpfeAnz6\" "
+        "FROM Heizungsparameter ORDER BY rowid")));
+    for (const auto& [nr, anfang, sensor, tür] : {std::tuple{"A", 2.5, -1, 900}, std::tuple{"B", 1.0, 0, 40000}}) {
+        ASSERT_TRUE(q.next());
+        EXPECT_EQ(q.value(0).toString(), QLatin1String(nr));
+        EXPECT_DOUBLE_EQ(q.value(1).toDouble(), anfang);
+        EXPECT_EQ(q.value(2).toInt(), sensor);
+        EXPECT_EQ(q.value(3).toInt(), tür);
+        EXPECT_FLOAT_EQ(q.value(4).toFloat(), 1.7f);
+        EXPECT_EQ(q.value(5).toString(), QStringLiteral(" "));
+        EXPECT_EQ(q.value(6).toInt(), -1);
+        EXPECT_EQ(q.value(7).toInt(), 10);
+        EXPECT_EQ(q.value(8).toInt(), 0);
+    }
+    q.finish();
+    ASSERT_TRUE(q.exec(QStringLiteral("SELECT \"p Soll\", \"GefäßArtNr\" FROM Kälteparameter")));
+    ASSERT_TRUE(q.next());
+    EXPECT_FLOAT_EQ(q.value(0).toFloat(), 1.2f);
+    EXPECT_EQ(q.value(1).toString(), QStringLiteral(" "));
+    q.finish();
+    // A counter added later numbers the rows that are there.
+    ASSERT_TRUE(q.exec(QStringLiteral("SELECT ProjektKey FROM ProjekteTabelle ORDER BY rowid")));
+    ASSERT_TRUE(q.next());
+    EXPECT_EQ(q.value(0).toInt(), 1);
+    ASSERT_TRUE(q.next());
+    EXPECT_EQ(q.value(0).toInt(), 2);
 }
 
 TEST_F(Schema, FehlendeTabelleWirdAngelegt)
