@@ -35,6 +35,15 @@ protected:
             tab.SetFeld(feld, wert);
         tab.UpdateTab();
     }
+    // Changes a field of the first row of a project.
+    void ändere(const QString& tabelle, const QString& nr, const QString& feld, const VbVariant& wert)
+    {
+        datenbank tab;
+        ASSERT_EQ(tab.OpenTab(zustand().Projekt_Data_Source, auswahl(tabelle, nr), 2, Kennwort::Projektdatenbank,
+                              true), 0);
+        tab.SetFeld(feld, wert);
+        tab.UpdateTab();
+    }
     // A project row and, when the type has one, its parameter row with the list defaults.
     void projekt(const QString& nr, const QString& art, const Werte& parameter = {})
     {
@@ -94,10 +103,10 @@ protected:
     {
         return static_cast<int>(felder(tabelle, nr, Tabelle::ProjektNr).size());
     }
-    // A second, empty project database; it becomes the current one.
-    QString zweiteDatenbank()
+    // Another, empty project database; it becomes the current one.
+    QString zweiteDatenbank(const QString& name = QStringLiteral("Ziel.db"))
     {
-        const QString p = ordner.filePath(QStringLiteral("Ziel.db"));
+        const QString p = ordner.filePath(name);
         baue(p);
         zustand().Projekt_Data_Source = p;
         return p;
