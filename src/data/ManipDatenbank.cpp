@@ -788,10 +788,12 @@ long ManipDatenbank::Load_Zapfstellen()
     m_akt = zapfstellen(m_projektNr, code);
     if (code != 0)
         return TransferErgebnis::Übersprungen;
-    // A deletion that fails ends the project (the table access has reported it).
-    while (!m_akt->EmptyTab())
-        if (!m_akt->DeleteSatzMitFeld(Tabelle::ProjektNr, m_projektNr))
-            return TransferErgebnis::Löschfehler;
+    // Until no row of the number is left; a deletion that fails ends the project (the table
+    // access has reported it).
+    while (!m_akt->EmptyTab() && m_akt->DeleteSatzMitFeld(Tabelle::ProjektNr, m_projektNr))
+        yield();
+    if (m_akt->fehlercode() != 0)
+        return TransferErgebnis::Löschfehler;
 
     long r = TransferErgebnis::Fertig;
     for (;;) {
