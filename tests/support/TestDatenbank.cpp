@@ -20,6 +20,7 @@ auto mitVerbindung(const QString& pfad, F f)
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
     db.setDatabaseName(pfad);
     EXPECT_TRUE(db.open()) << db.lastError().text().toStdString();
+    QSqlQuery(db).exec(QStringLiteral("PRAGMA synchronous=OFF"));
     auto ergebnis = f(db);
     db.close();
     db = QSqlDatabase();
@@ -42,14 +43,16 @@ TestDatenbank::TestDatenbank(const QStringList& sql, const QString& passwort, co
 bool TestDatenbank::ausfuehren(const QStringList& sql) const
 {
     return mitVerbindung(m_pfad, [&](QSqlDatabase& db) {
+        db.transaction();
         for (const QString& s : sql) {
             QSqlQuery q(db);
             if (!q.exec(s)) {
                 ADD_FAILURE() << s.toStdString() << ": " << q.lastError().text().toStdString();
+                db.rollback();
                 return false;
             }
         }
-        return true;
+        return db.commit();
     });
 }
 
