@@ -42,14 +42,16 @@ TestDatenbank::TestDatenbank(const QStringList& sql, const QString& passwort, co
 bool TestDatenbank::ausfuehren(const QStringList& sql) const
 {
     return mitVerbindung(m_pfad, [&](QSqlDatabase& db) {
+        db.transaction();
         for (const QString& s : sql) {
             QSqlQuery q(db);
             if (!q.exec(s)) {
                 ADD_FAILURE() << s.toStdString() << ": " << q.lastError().text().toStdString();
+                db.rollback();
                 return false;
             }
         }
-        return true;
+        return db.commit();
     });
 }
 
