@@ -31,6 +31,7 @@ constexpr int KnopfLinks = 600, KnopfOben = 1500, KnopfBreite = 4800, KnopfHöhe
 KelvorForm2::KelvorForm2(QWidget* parent) : Seitenform(parent)
 {
     setObjectName(QStringLiteral("KelvorForm2"));
+    m_automatiklauf = true;
     Image6 = new QLabel(this);
     Image6->setObjectName(QStringLiteral("Image6"));
     Image6->move(Twips::zuPixel(KnopfLinks), Twips::zuPixel(360));
