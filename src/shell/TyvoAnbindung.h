@@ -1,6 +1,15 @@
 #pragma once
 #include <QString>
 
+// The address data of the host's project in the exchange record.
+struct TyvoProjektadresse {
+    QString Name1;
+    QString Name2_bzwNr;
+    QString StrasseUndNr;
+    QString PLZ;
+    QString ORT;
+};
+
 // What the main window needs from the exchange with the host program Tyvo: reading the exchange
 // file at start and writing one answer when the program ends.
 class TyvoAnbindung {
@@ -12,6 +21,11 @@ public:
     // The answers on closing, written while zustand().g_heizdat is still open.
     virtual void RückgabeInXML_AuswahlErfolgreich(int modus) = 0;
     virtual void RückgabeInXML_AuswahlNutzerabbruch(int modus) = 0;
+    // The outcome "component not possible" with its reason (written at once).
+    virtual void RückgabeInXML_AuswahlDerKomponenteNichtMöglich(int /*modus*/, const QString& /*grund*/) {}
+    // The project page: the host's address data, and the number of the project made for it.
+    virtual TyvoProjektadresse Projektadresse() const { return {}; }
+    virtual void SetzeProjektID(const QString& /*projektId*/) {}
 };
 
 // The exchange in use. Until the exchange file is supported the default refuses to read, so a
