@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 
+#include <cstdint>
 #include <memory>
 
 class GlobDatenHeizung;
@@ -68,6 +69,11 @@ struct Programmzustand {
     std::shared_ptr<GlobDatenTrinkw> g_trinkdat;
     std::shared_ptr<GlobDatenDruck> g_druckdat;
     std::shared_ptr<GlobDatenSpeicher> g_speichdat;
+
+    // Schema version of the project database as the start page found it (0.0.0: none).
+    int16_t versHaupt = 0;
+    int16_t versNeben = 0;
+    int16_t versRevis = 0;
 };
 
 // The one program state.
