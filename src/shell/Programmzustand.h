@@ -70,10 +70,20 @@ struct Programmzustand {
     std::shared_ptr<GlobDatenDruck> g_druckdat;
     std::shared_ptr<GlobDatenSpeicher> g_speichdat;
 
-    // Schema version of the project database as the start page found it (0.0.0: none).
+    // Main window: database file names, schema version, project list sorting, run control.
+    QString ArtikelDatenbankName;
+    QString ProjektDatenbankName;
     int16_t versHaupt = 0;
     int16_t versNeben = 0;
     int16_t versRevis = 0;
+    bool istErstprojekt = false;
+    QString aktSortierung;
+    QString sortierungProjektnummer;
+    QString sortierungProjektart;
+    QString sortierungProjBezeichnung;
+    QString sortierungProjAngebotsNr;
+    QString sortierungProjektDatum;
+    int Sprachindex = 0;
 };
 
 // The one program state.
