@@ -1,5 +1,6 @@
 #include "shell/forms/MDIForm1.h"
 
+#include "data/forms/KelvorForm1.h"
 #include "shell/AllgFunktionen.h"
 #include "shell/FormMinMaxSize.h"
 #include "shell/MessagePresenter.h"
@@ -734,14 +735,9 @@ void MDIForm1::Seitenwechsel(int vonStatus, int nachStatus)
         break;
     case 1:
         if (!m_seiten[1]) {
-            auto* seite = platzhalter(1, QStringLiteral("Startseite"),
-                                      QStringLiteral("Hier wird beim Start die Projektdatenbank geprüft und bei "
-                                                     "Bedarf angelegt oder umgestellt."));
-            // Stands in for the database check: the menus and Weiter become available.
-            seite->beimErstenZeigen = [this] {
-                FreigebenMenue();
-                Kommando(1, 0, 1);
-            };
+            // The start page checks the project database when it is shown, then offers Weiter.
+            auto* seite = new KelvorForm1;
+            m_seiten[1] = seite;
             ZeigeSeite(seite);
             Kommando(1, 0, 1);
         }
