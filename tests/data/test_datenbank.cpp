@@ -106,6 +106,16 @@ TEST_F(DatenbankTest, SchreibenUndNeuerSatzErreichenDieDatei)
     EXPECT_EQ(f.wert(QStringLiteral("SELECT Bauherr FROM ProjekteTabelle WHERE [Projekt Nr] = '100'")).toString(),
               QStringLiteral("Müller"));
     EXPECT_EQ(f.wert(QStringLiteral("SELECT ProjektKey FROM ProjekteTabelle WHERE [Projekt Nr] = '101'")).toInt(), 2);
+    // The counter is set also when the query does not select it.
+    {
+        datenbank db;
+        ASSERT_EQ(db.OpenTab(f.pfad(), QStringLiteral("SELECT [Projekt Nr] FROM ProjekteTabelle ORDER BY [Projekt Nr]"), 3,
+                             pw, true), 0);
+        db.AddNew();
+        db.SetFeld(QStringLiteral("Projekt Nr"), VbVariant("099"));
+        EXPECT_TRUE(db.UpdateTab());
+    }
+    EXPECT_EQ(f.wert(QStringLiteral("SELECT ProjektKey FROM ProjekteTabelle WHERE [Projekt Nr] = '099'")).toInt(), 3);
     EXPECT_TRUE(boxenDerArt(rec, Meldungsart::Datenbankfehler).isEmpty());
 }
 
@@ -451,6 +461,18 @@ TEST_F(DatenbankTest, AusstehendeAenderungWirdBeimBewegenGespeichert)
     EXPECT_EQ(f.wert(QStringLiteral("SELECT ProjektKey FROM ProjekteTabelle WHERE [Projekt Nr] = '3'")).toInt(), 3);
     db.MoveLast();
     EXPECT_EQ(db.GetFeld(QStringLiteral("Projekt Nr")), VbVariant("3"));
+    // A failed SetFeld keeps its code: the update does nothing until an operation resets it.
+    db.MoveFirst();
+    db.SetFeld(QStringLiteral("Bauherr"), VbVariant("wartet"));
+    db.SetFeld(QStringLiteral("Anzahl"), VbVariant("viele"));
+    EXPECT_EQ(db.fehlercode(), dbFehlerWrite);
+    EXPECT_TRUE(db.UpdateTab());
+    EXPECT_EQ(f.wert(QStringLiteral("SELECT Bauherr FROM ProjekteTabelle WHERE ProjektKey = 1")).toString(),
+              QStringLiteral("neu"));
+    db.GetFeld(QStringLiteral("Bauherr"));
+    EXPECT_TRUE(db.UpdateTab());
+    EXPECT_EQ(f.wert(QStringLiteral("SELECT Bauherr FROM ProjekteTabelle WHERE ProjektKey = 1")).toString(),
+              QStringLiteral("wartet"));
     // AddNew on an empty recordset, CancelUpdate: empty again.
     ASSERT_EQ(db.NewSQL(QStringLiteral("Select * From ProjekteTabelle WHERE ProjektKey = 0"), true), 0);
     db.AddNew();

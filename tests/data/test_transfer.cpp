@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "ProjektDbFixture.h"
+#include "TransferFixture.h"
 #include "data/Kennwort.h"
 #include "data/ManipDatenbank.h"
 #include "data/Sicherungsdatei.h"
@@ -15,100 +15,6 @@
 #include "support/TransferProtokoll.h"
 
 namespace {
-
-using Werte = QList<std::pair<QString, VbVariant>>;
-
-class Transfer : public ProjektDbFixture {
-protected:
-    void SetUp() override
-    {
-        ProjektDbFixture::SetUp();
-        baue();
-        zustand().versHaupt = 2;
-        zustand().versNeben = 5;
-        zustand().versRevis = 0;
-    }
-
-    // Adds a row through the table access.
-    void zeile(const QString& tabelle, const Werte& werte)
-    {
-        datenbank tab;
-        ASSERT_EQ(tab.OpenTab(zustand().Projekt_Data_Source, QStringLiteral("Select * From ") + tabelle, 2,
-                              Kennwort::Projektdatenbank, true), 0);
-        tab.AddNew();
-        for (const auto& [feld, wert] : werte)
-            tab.SetFeld(feld, wert);
-        tab.UpdateTab();
-    }
-    // A project row and, when the type has one, its parameter row with the list defaults.
-    void projekt(const QString& nr, const QString& art, const Werte& parameter = {})
-    {
-        zeile(Tabelle::ProjekteTabelle, {{Tabelle::ProjektNr, nr}, {QStringLiteral("Projektart"), art}});
-        const QString t = Tabellenaufbau::Parametertabelle(art);
-        if (t.isEmpty())
-            return;
-        Werte w{{Tabelle::ProjektNr, nr}};
-        Feldliste liste;
-        Tabellenaufbau::Aufbauen(t, liste);
-        for (const ManipDBField& f : liste)
-            if (f.fieldbez != Tabelle::ProjektNr)
-                w.append({f.fieldbez, f.fieldDefaultValue});
-        w.append(parameter);
-        zeile(t, w);
-    }
-    // One field of the rows of a project (in row order).
-    QList<VbVariant> felder(const QString& tabelle, const QString& nr, const QString& feld)
-    {
-        datenbank tab;
-        QList<VbVariant> l;
-        EXPECT_EQ(tab.OpenTab(zustand().Projekt_Data_Source, auswahl(tabelle, nr), 2, Kennwort::Projektdatenbank,
-                              true), 0);
-        for (tab.MoveFirst(); !tab.EofTab(); tab.MoveNext())
-            l << tab.GetFeld(feld);
-        return l;
-    }
-    // Every field of the rows of a project.
-    QList<QHash<QString, VbVariant>> zeilen(const QString& tabelle, const QString& nr)
-    {
-        Feldliste liste;
-        Tabellenaufbau::Aufbauen(tabelle, liste);
-        datenbank tab;
-        QList<QHash<QString, VbVariant>> l;
-        EXPECT_EQ(tab.OpenTab(zustand().Projekt_Data_Source, auswahl(tabelle, nr), 2, Kennwort::Projektdatenbank,
-                              true), 0);
-        for (tab.MoveFirst(); !tab.EofTab(); tab.MoveNext()) {
-            QHash<QString, VbVariant> z;
-            for (const ManipDBField& f : liste)
-                z.insert(f.fieldbez, tab.GetFeld(f.fieldbez));
-            l << z;
-        }
-        return l;
-    }
-    static QString auswahl(const QString& tabelle, const QString& nr)
-    {
-        return QStringLiteral("Select * From ") + tabelle + QStringLiteral(" WHERE [Projekt Nr] = '")
-               + QString(nr).replace(QLatin1Char('\''), QLatin1String("''")) + QLatin1Char('\'');
-    }
-    VbVariant feld(const QString& tabelle, const QString& nr, const QString& name)
-    {
-        const QList<VbVariant> l = felder(tabelle, nr, name);
-        EXPECT_EQ(l.size(), 1) << tabelle.toStdString() << " " << nr.toStdString();
-        return l.value(0);
-    }
-    int anzahl(const QString& tabelle, const QString& nr)
-    {
-        return static_cast<int>(felder(tabelle, nr, Tabelle::ProjektNr).size());
-    }
-    // A second, empty project database; it becomes the current one.
-    QString zweiteDatenbank()
-    {
-        const QString p = ordner.filePath(QStringLiteral("Ziel.db"));
-        baue(p);
-        zustand().Projekt_Data_Source = p;
-        return p;
-    }
-    static QByteArray cp(const char* utf8) { return Sicherungsdatei::NachCp1252(QString::fromUtf8(utf8)); }
-};
 
 TEST_F(Transfer, SchreibtDruckerhöhungsprojektByteGenau)
 {
@@ -261,6 +167,149 @@ TEST_F(Transfer, AlleSechsProjektartenHinUndZurück)
     }
     // Written again from the new database, the file is the same.
     EXPECT_EQ(TransferProtokoll::Sichere(nummern), datei);
+}
+
+// For each line of key `nach`: the lines that follow it up to the end of its block (key=value).
+QList<QStringList> schlüsselNach(const QByteArray& datei, const QString& nach)
+{
+    const QStringList zeilen = Sicherungsdatei::AusCp1252(datei).split(QStringLiteral("\r\n"));
+    QList<QStringList> aus;
+    bool drin = false;
+    for (const QString& z : zeilen) {
+        const QString k = z.section(QLatin1Char('\t'), 0, 0);
+        if (drin && k == Marke::Ende)
+            drin = false;
+        if (drin)
+            aus.last() << k + QLatin1Char('=') + z.section(QLatin1Char('\t'), 1, 1);
+        if (k == nach) {
+            drin = true;
+            aus.append(QStringList());
+        }
+    }
+    return aus;
+}
+
+TEST_F(Transfer, KompatibilitätszeilenNachDatenbankversion)
+{
+    // An extended older database still carries the fields that later versions replaced.
+    for (const char* alt : {"NachspeiseTrenner", "NachspeisePumpe", "keineNachspeise", "MitSystemtrenner",
+                            "OhneSystemtrenner", "MangelsicherungWMS800", "MangelsicherungWMSE",
+                            "AltMinimalBegrenzer", "Membranbruchsensor"})
+        for (const QString& t : {Tabelle::Heizungsparameter, Tabelle::Kälteparameter})
+            sql(QStringLiteral("ALTER TABLE \"%1\" ADD COLUMN \"%2\" BOOLEAN").arg(t, QString::fromUtf8(alt)));
+    projekt(QStringLiteral("H1"), QStringLiteral("He"),
+            {{"NachspeisePumpe", true}, {"keineNachspeise", true}, {"OhneSystemtrenner", true},
+             {"MangelsicherungWMSE", true}, {"AltMinimalBegrenzer", true}, {"Membranbruchsensor", true},
+             {"Vorlauftemperatur", 22}, {"IstBerechnet", true}, {"Anfangsdruck", 1.8f}});
+    projekt(QStringLiteral("K1"), QStringLiteral("Kü"), {{"NachspeiseTrenner", true}, {"Vorlauftemperatur", 60}});
+
+    struct Fall {
+        int16_t haupt, neben;
+        QStringList heizung, kälte;
+    };
+    const Fall fälle[] = {
+        {2, 0,
+         {"Nachspeisung=2", "Systemtrenner=0", "Mangelsicherung=2", "ZubehoerSteuerung=1", "Ruecklauftemp=5",
+          "p Soll= 2.3"},
+         {"Nachspeisung=1", "ZubehoerSteuerung=0", "p Soll= 1.1"}},
+        {2, 2, {"Mangelsicherung=2", "ZubehoerSteuerung=1", "Ruecklauftemp=5", "p Soll= 2.3"},
+         {"ZubehoerSteuerung=0", "p Soll= 1.1"}},
+        {2, 3, {"ZubehoerSteuerung=1", "Ruecklauftemp=5", "p Soll= 2.3"}, {"ZubehoerSteuerung=0", "p Soll= 1.1"}},
+        {2, 4, {"p Soll= 2.3"}, {"p Soll= 1.1"}},
+        {2, 5, {}, {}},
+    };
+    for (const Fall& f : fälle) {
+        zustand().versHaupt = f.haupt;
+        zustand().versNeben = f.neben;
+        const QByteArray d = TransferProtokoll::Sichere({QStringLiteral("H1"), QStringLiteral("K1")});
+        const QList<QStringList> h = schlüsselNach(d, QStringLiteral("LufttöpfeAnz6"));
+        ASSERT_EQ(h.size(), 2);
+        EXPECT_EQ(h[0], f.heizung) << f.haupt << "." << f.neben;
+        EXPECT_EQ(h[1], f.kälte) << f.haupt << "." << f.neben;
+    }
+
+    // Read back, the lines take the place of the fields' own values.
+    zustand().versNeben = 0;
+    const QByteArray d = TransferProtokoll::Sichere({QStringLiteral("H1"), QStringLiteral("K1")});
+    zweiteDatenbank();
+    EXPECT_EQ(TransferProtokoll::Lies(d), TransferErgebnis::Dateiende);
+    const QString he = Tabelle::Heizungsparameter;
+    EXPECT_EQ(feld(he, "H1", "Nachspeisung").toLong(), 2);
+    EXPECT_EQ(feld(he, "H1", "Systemtrenner").toLong(), 0);
+    EXPECT_EQ(feld(he, "H1", "Mangelsicherung").toLong(), 2);
+    EXPECT_EQ(feld(he, "H1", "ZubehoerSteuerung").toLong(), 1);
+    EXPECT_EQ(feld(he, "H1", "Ruecklauftemp").toLong(), 5);
+    EXPECT_FLOAT_EQ(feld(he, "H1", "p Soll").toSingle(), 2.3f);
+    EXPECT_EQ(feld(Tabelle::Kälteparameter, "K1", "Nachspeisung").toLong(), 1);
+    EXPECT_EQ(feld(Tabelle::Kälteparameter, "K1", "Systemtrenner").toLong(), 1);  // no line: default
+    EXPECT_FLOAT_EQ(feld(Tabelle::Kälteparameter, "K1", "p Soll").toSingle(), 1.1f);
+}
+
+TEST_F(Transfer, NachAnlegenSchreibtSicherungKeineKompatibilitätszeilen)
+{
+    // SetUp built the database with the version found 0.0.0.
+    EXPECT_EQ(zustand().versNeben, 5);
+    projekt(QStringLiteral("1"), QStringLiteral("He"), {{"p Soll", 2.9f}, {"ZubehoerSteuerung", 3}});
+    const QByteArray d = TransferProtokoll::Sichere({QStringLiteral("1")});
+    EXPECT_EQ(schlüsselNach(d, QStringLiteral("LufttöpfeAnz6")), QList<QStringList>{QStringList()});
+    zweiteDatenbank();
+    TransferProtokoll::Lies(d);
+    EXPECT_FLOAT_EQ(feld(Tabelle::Heizungsparameter, "1", "p Soll").toSingle(), 2.9f);
+    EXPECT_EQ(feld(Tabelle::Heizungsparameter, "1", "ZubehoerSteuerung").toLong(), 3);
+}
+
+TEST_F(Transfer, NullUndLeerWerte)
+{
+    zeile(Tabelle::ProjekteTabelle, {{"Projekt Nr", "N1"}, {"Projektart", "Tr"}});
+    zeile(Tabelle::Trinkwasserparameter,
+          {{"Projekt Nr", "N1"}, {"Türbreite", VbVariant::null()}, {"Anfangsdruck", VbVariant::null()}});
+    const QByteArray d = TransferProtokoll::Sichere({QStringLiteral("N1")});
+    EXPECT_TRUE(d.contains("Datum\t 0\t\r\n"));
+    EXPECT_TRUE(d.contains("Angebotsnummer\t\t\r\n"));
+    EXPECT_TRUE(d.contains(cp("Türbreite\t\t\r\n")));
+    EXPECT_TRUE(d.contains("Anfangsdruck\t 0\t\r\n"));
+    EXPECT_TRUE(d.contains("IstBerechnet\t0\t\r\n"));
+    zweiteDatenbank();
+    EXPECT_EQ(TransferProtokoll::Lies(d), TransferErgebnis::Dateiende);
+    EXPECT_EQ(feld(Tabelle::ProjekteTabelle, "N1", "Datum").toDateTime().date(), QDate(1899, 12, 30));
+    EXPECT_EQ(feld(Tabelle::ProjekteTabelle, "N1", "Angebotsnummer").toString(), QString());
+    EXPECT_EQ(feld(Tabelle::Trinkwasserparameter, "N1", "Türbreite").toLong(), 1000);  // the default
+    EXPECT_FLOAT_EQ(feld(Tabelle::Trinkwasserparameter, "N1", "Anfangsdruck").toSingle(), 0.0f);
+    EXPECT_EQ(feld(Tabelle::Trinkwasserparameter, "N1", "GefäßArtNr").toString(), QString());
+}
+
+TEST_F(Transfer, AbbruchBeimSchreiben)
+{
+    projekt(QStringLiteral("S1"), QStringLiteral("Sp"));
+    zeile(Tabelle::SpeicherBedarfsKz, {{"Projekt Nr", "S1"}, {"WohnungsgruppenNr", 1}});
+    QBuffer puffer;
+    puffer.open(QIODevice::WriteOnly);
+    Sicherungsdatei datei(&puffer);
+    ManipDatenbank m;
+    ASSERT_EQ(m.Save_OpenDBConnection(), 0);
+    m.Save_Cancel();
+    EXPECT_EQ(m.Save_Tabelleninhalt(datei, Tabelle::SpeicherWasserwärmerparameter, QStringLiteral("S1")),
+              TransferErgebnis::Benutzerabbruch);
+    EXPECT_EQ(m.Save_TabelleninhalteZapfstellen(datei, QStringLiteral("S1")), 0);
+    m.Save_CloseDBConnection();
+    // One field line, then the end of the block; a later dwelling block is empty.
+    EXPECT_EQ(puffer.data(), QByteArray("$BEGIN$\t$TABELLE$\t\r\nProjekt Nr\tS1\t\r\n$ENDE$\t$TABELLE$\t\r\n"
+                                        "$BEGIN$\t$TABELLE$\t\r\n$ENDE$\t$TABELLE$\t\r\n"));
+}
+
+TEST_F(Transfer, SchreibfehlerIstEinFehler)
+{
+    projekt(QStringLiteral("W1"), QStringLiteral("He"));
+    class Voll : public QIODevice {
+    protected:
+        qint64 readData(char*, qint64) override { return -1; }
+        qint64 writeData(const char*, qint64 n) override { return geschrieben++ < 3 ? n : -1; }
+        int geschrieben = 0;
+    } voll;
+    voll.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    long ergebnis = 0;
+    TransferProtokoll::Sichere(voll, {QStringLiteral("W1")}, &ergebnis);
+    EXPECT_EQ(ergebnis, TransferErgebnis::Schreibfehler);
 }
 
 }  // namespace
