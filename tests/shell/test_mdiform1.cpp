@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -518,7 +519,11 @@ TEST_F(HauptfensterTest, WalkOverTheFirstPagesAndCalculationItems)
     EXPECT_EQ(zustand().Status, 2);
     EXPECT_EQ(Buttons(f), QStringLiteral("100"));
     EXPECT_TRUE(f.Meinlesen->isEnabled());
-    f.seitenmanager(1);
+    // The system-type choice leads on by its own button.
+    QPushButton* wahl = f.Clientbereich()->findChild<QPushButton*>();
+    ASSERT_NE(wahl, nullptr);
+    wahl->click();
+    Ereignisse();
     EXPECT_EQ(zustand().Status, 3);
     EXPECT_EQ(zustand().vorStatus, 2);
     EXPECT_EQ(Buttons(f), QStringLiteral("111"));

@@ -691,9 +691,15 @@ void MDIForm1::EntladeSeite(int status)
     auto it = m_seiten.find(status);
     if (it == m_seiten.end())
         return;
-    if (it->second)
-        delete it->second.data();
+    QPointer<QWidget> seite = it->second;
     m_seiten.erase(it);
+    // The page may be the sender of the click that led here: it leaves the client area now and
+    // is deleted after the current event (or with the window).
+    if (seite) {
+        seite->hide();
+        seite->setParent(this);
+        seite->deleteLater();
+    }
 }
 
 // Until the page forms are built, statuses 1 to 3 show stand-in pages and the walk stays on them.
