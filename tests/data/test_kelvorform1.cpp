@@ -108,7 +108,7 @@ TEST_F(StartseiteFenster, ZeigtDieStartseitePrueftUndWeiterFuehrtZurAuswahl)
 
     f.WeiterCommand->click();
     EXPECT_EQ(zustand().Status, 2);
-    EXPECT_EQ(startseite(), nullptr);
+    QTRY_COMPARE(startseite(), nullptr);
     EXPECT_TRUE(f.isVisible());
 }
 
