@@ -71,8 +71,9 @@ bool Projektdatenbankprüfung::DateiIntakt(const QString& pfad, QString& befund)
     bool intakt = false;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        // Not read-only: a journal left by an interrupted write is rolled back on opening, which
+        // a read-only connection cannot do (the file would then count as damaged).
         db.setDatabaseName(pfad);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
         if (!db.open()) {
             meldungen << db.lastError().text();
         } else {

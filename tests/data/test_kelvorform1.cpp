@@ -16,15 +16,13 @@
 
 #include <memory>
 
-#include "data/Kennwort.h"
-#include "data/ManipDatenbank.h"
-#include "data/Tabellenaufbau.h"
 #include "data/forms/KelvorForm1.h"
 #include "data/forms/KelvorForm1a.h"
 #include "shell/MessagePresenter.h"
 #include "shell/Programmzustand.h"
 #include "shell/forms/MDIForm1.h"
 #include "support/MeldungsRecorder.h"
+#include "support/TransferProtokoll.h"
 
 namespace {
 
@@ -54,16 +52,7 @@ protected:
     // A project database of the version, built as the program builds it.
     void datenbank(int haupt, int neben)
     {
-        zustand().Projekt_Data_Source = projektDb;
-        ManipDatenbank m;
-        m.Init();
-        m.SetPasswort(Kennwort::Projektdatenbank);
-        m.CreateDBank(projektDb);
-        for (const QString& t : Tabellenaufbau::Tabellen()) {
-            m.Define_Tabellenaufbau(t);
-            m.CreateDBTabelle();
-            m.ResetTabaufbau();
-        }
+        BaueProjektdatenbank(projektDb);
         const QString name = QStringLiteral("kelvorform1_test");
         {
             QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
@@ -110,6 +99,14 @@ TEST_F(StartseiteFenster, ZeigtDieStartseitePrueftUndWeiterFuehrtZurAuswahl)
     EXPECT_EQ(zustand().Status, 2);
     QTRY_COMPARE(startseite(), nullptr);
     EXPECT_TRUE(f.isVisible());
+
+    // Back on the start page the check runs again (it creates the database that went meanwhile).
+    ASSERT_TRUE(QFile::remove(projektDb));
+    f.seitenmanager(2);
+    EXPECT_EQ(zustand().Status, 1);
+    ASSERT_TRUE(startseite());
+    QTRY_VERIFY(QFile::exists(projektDb) && weiterSichtbar());
+    EXPECT_TRUE(recorder.boxen.isEmpty());
 }
 
 TEST_F(StartseiteFenster, NeuereDatenbankBeendetDasProgrammOhneFrage)
