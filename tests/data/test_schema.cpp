@@ -137,6 +137,23 @@ TEST_F(Schema, DeklarierteTypenUndSpaltenvorgaben)
             EXPECT_FLOAT_EQ(s.vorgabe.toFloat(), f.vorgabe.toFloat()) << f.feld;
         }
     }
+    // Memo texts that look like numbers stay texts.
+    {
+        datenbank tab;
+        ASSERT_EQ(tab.OpenTab(pfad, QStringLiteral("Select * From ProjekteTabelle"), 2,
+                              Kennwort::Projektdatenbank, true), 0);
+        tab.AddNew();
+        tab.SetFeld(QStringLiteral("Bemerkungen"), VbVariant("0012"));
+        tab.SetFeld(QStringLiteral("Angebotsnummer"), VbVariant("1e3"));
+        tab.UpdateTab();
+    }
+    {
+        datenbank tab;
+        ASSERT_EQ(tab.OpenTab(pfad, QStringLiteral("Select * From ProjekteTabelle"), 2,
+                              Kennwort::Projektdatenbank, true), 0);
+        EXPECT_EQ(tab.GetFeld(QStringLiteral("Bemerkungen")).toString(), QStringLiteral("0012"));
+        EXPECT_EQ(tab.GetFeld(QStringLiteral("Angebotsnummer")).toString(), QStringLiteral("1e3"));
+    }
     // A new row gets the column defaults; article numbers stay Null.
     sql(QStringLiteral("INSERT INTO Heizungsparameter (\"Projekt Nr\") VALUES ('1')"));
     QSqlQuery q(db());
