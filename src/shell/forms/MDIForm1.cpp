@@ -45,16 +45,20 @@ constexpr int LeisteRand = 120;
 
 }  // namespace
 
+namespace {
+MDIForm1* g_hauptfenster = nullptr;
+}
+
 MDIForm1* MDIForm1::Instanz()
 {
-    return dynamic_cast<MDIForm1*>(hauptfenster());
+    return g_hauptfenster;
 }
 
 MDIForm1::MDIForm1(const QString& datenpfad, QWidget* parent)
     : QMainWindow(parent),
       m_seitenmanager(std::make_unique<Seitenmanager>(*this, HeizungAbgeschlossen, TyvoErsterAufruf))
 {
-    setzeHauptfenster(this);
+    g_hauptfenster = this;
     BaueFenster();
     BaueMenues();
     zustand().Datenpfad = datenpfad.isEmpty() ? QCoreApplication::applicationDirPath() : datenpfad;
@@ -63,8 +67,8 @@ MDIForm1::MDIForm1(const QString& datenpfad, QWidget* parent)
 
 MDIForm1::~MDIForm1()
 {
-    if (hauptfenster() == this)
-        setzeHauptfenster(nullptr);
+    if (g_hauptfenster == this)
+        g_hauptfenster = nullptr;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -682,13 +686,13 @@ void MDIForm1::PositioniereChildForm(QWidget* aktForm)
 void MDIForm1::ZeigeSeite(QWidget* seite)
 {
     SeiteAufnehmen(seite);
+    PositioniereChildForm(seite);
     seite->show();
 }
 
 void MDIForm1::SeiteAufnehmen(QWidget* seite)
 {
     seite->setParent(m_client);
-    seite->resize(m_client->size());
 }
 
 void MDIForm1::EntladeSeite(int status)
