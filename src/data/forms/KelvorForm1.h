@@ -1,19 +1,39 @@
 #pragma once
-#include "shell/forms/Hauptfenster.h"
-#include "shell/forms/Platzhalterseite.h"
+#include <QImage>
 
-// Page 1: the start page; stands in until the page is built. Its project-database check is
-// taken as done: on activation the menus and Weiter become available, and the automatic run of
-// host mode steps on.
-class KelvorForm1 : public Platzhalterseite {
+#include <array>
+#include <memory>
+
+#include "shell/forms/Seitenform.h"
+
+class QLabel;
+class Projektdatenbankprüfung;
+
+// The start page (status 1): a cover page that checks the project database at each activation
+// and offers Weiter only once the database can be used.
+class KelvorForm1 : public Seitenform {
+    Q_OBJECT
 public:
-    KelvorForm1() : Platzhalterseite(QStringLiteral("Startseite")) {}
+    explicit KelvorForm1(QWidget* parent = nullptr);
+    ~KelvorForm1() override;
+
+    // True while the database is built, converted or read: the page refuses to close.
+    bool beschäftigt() const;
+
+    QLabel* Image1 = nullptr;  // element 0 of the original control array
+    QLabel* Image5 = nullptr;
+    std::array<QLabel*, 3> DeckblattLabel{};
 
 protected:
-    void FormActivate() override
-    {
-        mdi().FreigebenMenue();
-        mdi().Kommando(1, 0, 1);
-        mdi().AutomatischerBilderwechselWennErforderlich();
-    }
+    void FormLoad() override;
+    // The check; afterwards the menus and Weiter, or the end of the program.
+    void FormActivate() override;
+    void FormUnload() override;
+    void closeEvent(QCloseEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    QImage m_bild;
+    // Shared with a running check, so that it outlives the page should the page go first.
+    std::shared_ptr<Projektdatenbankprüfung> m_prüfung;
 };
