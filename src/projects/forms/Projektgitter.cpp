@@ -1,0 +1,220 @@
+#include "projects/forms/Projektgitter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+#include "data/Recordset.h"
+#include "projects/Projektauswahl.h"
+#include "projects/Projektseite.h"
+#include "shell/AllgFunktionen.h"
+#include "shell/Programmzustand.h"
+#include "shell/Twips.h"
+#include "shell/forms/MDIForm1.h"
+
+namespace {
+
+constexpr int Zeilenhöhe = 250;  // twips
+
+QString Datumsanzeige(const VbVariant& v)
+{
+    if (v.isDate())
+        return v.toDateTime().date().toString(QStringLiteral("dd.MM.yyyy")) + QStringLiteral("   ");
+    return v.isNull() || v.isEmpty() ? QString() : v.toString();
+}
+
+}  // namespace
+
+Projektgitter::Projektgitter(QWidget* parent) : QTableView(parent), m_modell(new RecordsetModell(this))
+{
+    setModel(m_modell);
+    setFrameShape(QFrame::NoFrame);
+    setShowGrid(false);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(Twips::zuPixel(Zeilenhöhe));
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setMouseTracking(true);
+    horizontalHeader()->installEventFilter(this);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    setTabKeyNavigation(false);
+    setWordWrap(false);
+    setMouseTracking(true);
+    // No cell cursor: the highlighted row is the only marking.
+    setStyleSheet(QStringLiteral("QTableView { outline: 0; }"));
+}
+
+void Projektgitter::binde(std::shared_ptr<Recordset> rs, const std::vector<Spalte>& spalten)
+{
+    QList<RecordsetModell::Spalte> liste;
+    for (const Spalte& s : spalten) {
+        RecordsetModell::Spalte m;
+        m.feld = QString::fromUtf8(s.feld);
+        m.titel = LadeText(zustand().Sprachoffset + s.textId);
+        m.ausrichtung = s.ausrichtung;
+        if (m.feld == QLatin1String("Projektart"))
+            m.format = [](const VbVariant& v) { return Projektseite::ProjektartText(v.isString() ? v.toString() : QString()); };
+        else if (m.feld == QLatin1String("Datum"))
+            m.format = Datumsanzeige;
+        liste << m;
+    }
+    m_modell->setzeSpalten(liste);
+    m_modell->setzeRecordset(std::move(rs));
+    for (size_t i = 0; i < spalten.size(); ++i)
+        setColumnWidth(static_cast<int>(i), Twips::zuPixel(spalten[i].breite));
+}
+
+void Projektgitter::zeige(const Projektauswahl& auswahl)
+{
+    const auto rs = m_modell->recordset();
+    folge(rs && rs->HatAktuelleZeile() ? rs->Position() : -1);
+    QItemSelectionModel* sm = selectionModel();
+    const int z = auswahl.markierteZeile();
+    if (z < 0 || z >= m_modell->rowCount())
+        sm->clearSelection();
+    else
+        sm->select(m_modell->index(z, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+// The grid's current row follows the recordset's; in the first visible line the grid scrolls back
+// one row, in the last two it scrolls on by one.
+void Projektgitter::folge(int zeile)
+{
+    if (zeile == currentIndex().row())
+        return;
+    m_folgt = true;
+    if (zeile < 0) {
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    } else {
+        selectionModel()->setCurrentIndex(m_modell->index(zeile, 0), QItemSelectionModel::NoUpdate);
+        scrollTo(m_modell->index(zeile, 0));
+        QScrollBar* s = verticalScrollBar();
+        const int erste = s->value();
+        if (zeile - erste < 1)
+            s->setValue(erste - 1);
+        else if (zeile - erste > sichtbareZeilen() - 3)
+            s->setValue(erste + 1);
+    }
+    m_folgt = false;
+}
+
+int Projektgitter::sichtbareZeilen() const
+{
+    const int h = verticalHeader()->defaultSectionSize();
+    return h > 0 ? viewport()->height() / h : 0;
+}
+
+int Projektgitter::zeileUnter(int y) const
+{
+    const int erste = verticalScrollBar()->value();
+    const int oben = rowViewportPosition(erste);
+    const int linie = Projektauswahl::SichtbareZeile(Twips::ausPixel(y), Twips::ausPixel(oben),
+                                                     Twips::ausPixel(verticalHeader()->defaultSectionSize()));
+    if (linie < 0 || linie >= sichtbareZeilen())
+        return -1;
+    const int zeile = erste + linie;
+    return zeile < m_modell->rowCount() ? zeile : -1;
+}
+
+void Projektgitter::currentChanged(const QModelIndex& aktuell, const QModelIndex& vorher)
+{
+    QTableView::currentChanged(aktuell, vorher);
+    if (!m_folgt && aktuell.isValid() && aktuell.row() != vorher.row())
+        emit ZeileGewaehlt(aktuell.row());
+}
+
+void Projektgitter::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_PageUp || e->key() == Qt::Key_PageDown) {
+        QKeyEvent einzeln(e->type(), e->key() == Qt::Key_PageUp ? Qt::Key_Up : Qt::Key_Down, e->modifiers());
+        QTableView::keyPressEvent(&einzeln);
+        return;
+    }
+    if (e->key() == Qt::Key_Space) {
+        emit Leertaste();
+        return;
+    }
+    QTableView::keyPressEvent(e);
+}
+
+void Projektgitter::mouseMoveEvent(QMouseEvent* e)
+{
+    const int zeile = zeileUnter(qRound(e->position().y()));
+    if (zeile >= 0)
+        emit ZeigerUeberZeile(zeile);
+}
+
+void Projektgitter::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    QTableView::mouseDoubleClickEvent(e);
+    emit Doppelklick();
+}
+
+void Projektgitter::focusInEvent(QFocusEvent* e)
+{
+    QTableView::focusInEvent(e);
+    emit FokusGeaendert(true);
+}
+
+void Projektgitter::focusOutEvent(QFocusEvent* e)
+{
+    QTableView::focusOutEvent(e);
+    emit FokusGeaendert(false);
+}
+
+// The pointer over the column captions counts as above the first visible line.
+bool Projektgitter::eventFilter(QObject* o, QEvent* e)
+{
+    if (o == horizontalHeader() && e->type() == QEvent::MouseMove) {
+        const auto* m = static_cast<QMouseEvent*>(e);
+        const int zeile = zeileUnter(qRound(m->position().y()) - horizontalHeader()->height());
+        if (zeile >= 0)
+            emit ZeigerUeberZeile(zeile);
+    }
+    return QTableView::eventFilter(o, e);
+}
+
+void Sortierbox::fülle(const QStringList& einträge, const QString& aktuell)
+{
+    const QSignalBlocker stumm(this);
+    clear();
+    addItems(einträge);
+    setCurrentIndex(std::max(0, static_cast<int>(einträge.indexOf(aktuell))));
+}
+
+void Sortierbox::keyPressEvent(QKeyEvent* e)
+{
+    switch (e->key()) {
+    case Qt::Key_PageUp: case Qt::Key_PageDown: case Qt::Key_Up: case Qt::Key_Down:
+        QComboBox::keyPressEvent(e);
+        return;
+    default:
+        e->accept();
+    }
+}
+
+void SetzeGeometrie(QWidget* w, int links, int oben, int breite, int höhe)
+{
+    w->setGeometry(Twips::zuPixel(links), Twips::zuPixel(oben), Twips::zuPixel(breite), Twips::zuPixel(höhe));
+}
+
+void PlatziereProjektdialog(QWidget* dialog, int höheTwips)
+{
+    const QString icon = QDir(zustand().Datenpfad).filePath(QStringLiteral("Kelvor.ico"));
+    if (QFile::exists(icon))
+        dialog->setWindowIcon(QIcon(icon));
+    constexpr int Breite = 11200;
+    dialog->setFixedSize(Twips::zuPixel(Breite), Twips::zuPixel(höheTwips));
+    if (const MDIForm1* haupt = MDIForm1::Instanz()) {
+        const QRect h = haupt->frameGeometry();
+        dialog->move(h.left() + (h.width() - Twips::zuPixel(Breite)) / 2, h.top() + Twips::zuPixel(1400));
+    }
+}

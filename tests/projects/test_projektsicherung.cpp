@@ -1,0 +1,406 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include "Projektfixture.h"
+#include "data/Recordset.h"
+#include "projects/Projektsicherung.h"
+#include "projects/forms/MDISichern.h"
+#include "projects/forms/Projektgitter.h"
+#include "shell/AllgFunktionen.h"
+#include "shell/DateiDialogSeam.h"
+#include "shell/Programmzustand.h"
+#include "support/QStringAusgabe.h"
+#include "support/TransferProtokoll.h"
+
+namespace {
+
+// Answers every file dialog with one path and keeps the requests.
+class Zieldialog : public DateiDialogSeam {
+public:
+    Zieldialog() { setzeDateiDialog(this); }
+    ~Zieldialog() override { setzeDateiDialog(nullptr); }
+    QString zeige(const DateiDialogAnfrage& anfrage) override
+    {
+        anfragen.push_back(anfrage);
+        return ziel;
+    }
+    QString ziel;
+    std::vector<DateiDialogAnfrage> anfragen;
+};
+
+// A device that takes a number of bytes and then refuses every write, like a disk that is full.
+class VollesGeraet : public QIODevice {
+public:
+    explicit VollesGeraet(qint64 platz) : m_platz(platz) { open(QIODevice::WriteOnly); }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char*, qint64 n) override
+    {
+        if (n > m_platz)
+            return -1;
+        m_platz -= n;
+        return n;
+    }
+
+private:
+    qint64 m_platz;
+};
+
+QByteArray lies(const QString& pfad)
+{
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The project numbers of a transfer file in their order.
+QStringList projekteDerDatei(const QByteArray& inhalt)
+{
+    static const QRegularExpression projekt(QStringLiteral(
+        "\\$BEGIN\\$\t\\$PROJEKT\\$\t\r\n\\$BEGIN\\$\t\\$TABELLE\\$\t\r\nProjekt Nr\t([^\t]*)\t"));
+    QStringList nummern;
+    for (auto m = projekt.globalMatch(QString::fromLatin1(inhalt)); m.hasNext();)
+        nummern << m.next().captured(1);
+    return nummern;
+}
+
+// Five projects in the order of their numbers: heating, storage heater with three dwelling
+// groups, a type of none of the six, solar and cooling; the page stands on "3".
+class SicherungTest : public Projektfixture {
+protected:
+    void SetUp() override
+    {
+        Projektfixture::SetUp();
+        ASSERT_TRUE(temp.isValid() && ziele.isValid());
+        zustand().TempOrdner = temp.path();
+        const char* arten[] = {"He", "Sp", "Xy", "So", "Kü"};
+        for (int i = 0; i < 5; ++i) {
+            const QString nr = QString::number(i + 1);
+            const QString art = QString::fromUtf8(arten[i]);
+            projekt(nr, art, QStringLiteral("Projekt ") + nr);
+            if (art != QLatin1String("Xy"))
+                parameterzeile(art, nr);
+        }
+        wohnungen(QStringLiteral("2"), 3);
+        zustand().aktProjektnummer = QStringLiteral("3");
+        öffne();
+        dialog.ziel = ziele.filePath(QStringLiteral("sicherung.sic"));
+    }
+
+    // Marks the projects one by one in the grid (a double click on each).
+    void markiere(Projektsicherung& s, const QStringList& nummern)
+    {
+        for (const QString& nr : nummern) {
+            s.recordset()->GeheZu(static_cast<int>(reihenfolge().indexOf(nr)));
+            s.SaveMarkeUmschalten();
+        }
+    }
+    QStringList tempDateien() const { return QDir(temp.path()).entryList(QDir::Files); }
+    // Removes the projects with all their rows.
+    void lösche(const QStringList& nummern)
+    {
+        for (const QString& nr : nummern)
+            for (const char* t : {"ProjekteTabelle", "Heizungsparameter", "Kälteparameter", "Solarparameter",
+                                  "SpeicherWasserwärmerparameter", "SpeicherBedarfsKz"})
+                sql(QStringLiteral("DELETE FROM [%1] WHERE [Projekt Nr] = '%2'").arg(QString::fromUtf8(t), nr));
+    }
+
+    QTemporaryDir temp;
+    QTemporaryDir ziele;
+    Zieldialog dialog;
+};
+
+TEST_F(SicherungTest, OeffnenLoeschtDieMarkenUndDoppelklickSchaltetUm)
+{
+    sql(QStringLiteral("UPDATE ProjekteTabelle SET Save = 'X' WHERE [Projekt Nr] = '1'"));
+    sql(QStringLiteral("UPDATE ProjekteTabelle SET Save = 'x' WHERE [Projekt Nr] = '2'"));
+    sql(QStringLiteral("UPDATE ProjekteTabelle SET Save = NULL WHERE [Projekt Nr] = '3'"));
+    sql(QStringLiteral("UPDATE ProjekteTabelle SET Save = ' ' WHERE [Projekt Nr] IN ('4', '5')"));
+    seite->ReOpenProjektTabelle(QStringLiteral("3"), seite->SortierString1, seite->SortierString2);
+
+    Projektsicherung s(*seite);
+    s.Laden();
+    EXPECT_EQ(s.projektNrBeiÖffnung(), QStringLiteral("3"));
+    EXPECT_EQ(s.markierteZeile(), 2);
+    for (const char* nr : {"1", "2", "4", "5"})
+        EXPECT_EQ(feld(QString::fromUtf8(nr), QStringLiteral("Save")), QStringLiteral(" ")) << nr;
+    EXPECT_TRUE(feld(QStringLiteral("3"), QStringLiteral("Save")).isNull());
+
+    // A Null is no mark: the first double click marks the project.
+    const char* folge[] = {"X", " ", "X"};
+    for (const char* erwartet : folge) {
+        s.SaveMarkeUmschalten();
+        EXPECT_EQ(feld(QStringLiteral("3"), QStringLiteral("Save")), QString::fromUtf8(erwartet));
+    }
+    s.Schliessen();
+}
+
+TEST_F(SicherungTest, AllesMarkierenUndNurGrossesXZaehlt)
+{
+    Projektsicherung s(*seite);
+    s.Laden();
+    EXPECT_EQ(s.AllesMarkierenCaption(), QStringLiteral("Alles &markieren"));
+    s.AllesMarkieren();
+    EXPECT_EQ(s.AllesMarkierenCaption(), QStringLiteral("Alle &Markierungen aufheben"));
+    EXPECT_EQ(s.markierteProjekte(), QStringList({"1", "2", "3", "4", "5"}));
+    EXPECT_EQ(s.markierteZeile(), 2);  // the position is kept
+
+    const auto rs = s.recordset();
+    rs->GeheZu(1);
+    ASSERT_TRUE(rs->SetzeWert(QStringLiteral("Save"), VbVariant(QStringLiteral("x"))) && rs->Update());
+    EXPECT_EQ(s.markierteProjekte(), QStringList({"1", "3", "4", "5"}));
+
+    s.AllesMarkieren();
+    EXPECT_EQ(s.markierteProjekte(), QStringList());
+    EXPECT_EQ(feld(QStringLiteral("2"), QStringLiteral("Save")), QStringLiteral(" "));
+    EXPECT_EQ(s.AllesMarkierenCaption(), QStringLiteral("Alles &markieren"));
+    s.Schliessen();
+}
+
+TEST_F(SicherungTest, OhneMarkeMeldungUndDerDialogBleibtOffen)
+{
+    Projektsicherung s(*seite);
+    s.Laden();
+    EXPECT_EQ(s.ProjekteSichernInDatei(), Projektsicherung::Ergebnis::KeineMarkierung);
+    ASSERT_EQ(meldungen.boxen.size(), 1);
+    EXPECT_EQ(meldungen.boxen[0].art, Meldungsart::Anwendungsfehler);
+    EXPECT_EQ(meldungen.boxen[0].vorlage, LadeText(2305));
+    EXPECT_TRUE(dialog.anfragen.empty());
+    EXPECT_FALSE(s.beschäftigt());
+    EXPECT_FALSE(s.geschlossen());
+    EXPECT_TRUE(s.Schliessen());
+}
+
+TEST_F(SicherungTest, EinMehrereUndAlleProjekteSichernUndZurueckLesen)
+{
+    struct Fall {
+        QStringList markiert;
+        bool alle;
+    };
+    const Fall fälle[] = {
+        {{"4"}, false},
+        {{"5", "2", "3"}, false},
+        {{"1", "2", "3", "4", "5"}, true},
+    };
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(f.markiert.join(QLatin1Char(',')).toStdString());
+        QFile::remove(dialog.ziel);
+        dialog.anfragen.clear();
+        Projektsicherung s(*seite);
+        s.Laden();
+        if (f.alle)
+            s.AllesMarkieren();
+        else
+            markiere(s, f.markiert);
+        // The pointer moves the current row; closing goes back to the project current at opening.
+        s.ZeigerÜberZeile(0);
+        EXPECT_EQ(aktuell(), QStringLiteral("1"));
+
+        EXPECT_EQ(s.ProjekteSichernInDatei(), Projektsicherung::Ergebnis::Gesichert);
+        EXPECT_TRUE(meldungen.boxen.isEmpty());
+        ASSERT_EQ(dialog.anfragen.size(), 1u);
+        EXPECT_EQ(dialog.anfragen[0].titel, QStringLiteral("Projekte Sichern"));
+        EXPECT_EQ(dialog.anfragen[0].standardEndung, QStringLiteral("sic"));
+        EXPECT_EQ(dialog.anfragen[0].filter.value(1), QStringLiteral("*.sic"));
+        EXPECT_TRUE(dialog.anfragen[0].speichern);
+        EXPECT_TRUE(s.geschlossen());
+        EXPECT_FALSE(s.beschäftigt());
+        EXPECT_EQ(aktuell(), QStringLiteral("3"));
+        EXPECT_TRUE(tempDateien().isEmpty());
+
+        // The file holds the projects in the grid's order and brings them back.
+        const QByteArray inhalt = lies(dialog.ziel);
+        QStringList erwartet = f.markiert;
+        erwartet.sort();
+        EXPECT_EQ(projekteDerDatei(inhalt), erwartet);
+        lösche(erwartet);
+        EXPECT_EQ(TransferProtokoll::Lies(inhalt), 1);
+        for (const QString& nr : erwartet) {
+            EXPECT_EQ(feld(nr, QStringLiteral("Projektbezeichnung")), QStringLiteral("Projekt ") + nr);
+            EXPECT_EQ(feld(nr, QStringLiteral("Save")), QStringLiteral("X"));
+        }
+        if (erwartet.contains(QStringLiteral("2"))) {
+            EXPECT_EQ(zeilen(QStringLiteral("SpeicherWasserwärmerparameter"), QStringLiteral("2")), 1);
+            EXPECT_EQ(zeilen(QStringLiteral("SpeicherBedarfsKz"), QStringLiteral("2")), 3);
+        }
+        if (erwartet.contains(QStringLiteral("4"))) {
+            EXPECT_EQ(zeilen(QStringLiteral("Solarparameter"), QStringLiteral("4")), 1);
+        }
+        seite->ReOpenProjektTabelle(QStringLiteral("3"), seite->SortierString1, seite->SortierString2);
+    }
+}
+
+TEST_F(SicherungTest, AbbruchMittendrinHinterlaesstKeineDatei)
+{
+    Projektsicherung s(*seite);
+    s.Laden();
+    s.AllesMarkieren();
+    bool gefragt = false;
+    QObject::connect(&s, &Projektauswahl::Geaendert, [&] {
+        if (s.Label3() != QLatin1String("3") || gefragt)
+            return;
+        gefragt = true;
+        // While the run is busy the dialog cannot be closed; Abbruch stops the writer.
+        EXPECT_TRUE(s.beschäftigt());
+        EXPECT_FALSE(s.Schliessen());
+        s.Abbrechen();
+        EXPECT_FALSE(s.geschlossen());
+    });
+    EXPECT_EQ(s.ProjekteSichernInDatei(), Projektsicherung::Ergebnis::Abgebrochen);
+    EXPECT_TRUE(gefragt);
+    EXPECT_TRUE(dialog.anfragen.empty());
+    EXPECT_FALSE(QFile::exists(dialog.ziel));
+    EXPECT_TRUE(tempDateien().isEmpty());
+    EXPECT_TRUE(meldungen.boxen.isEmpty());
+    EXPECT_TRUE(s.geschlossen());
+    EXPECT_EQ(aktuell(), QStringLiteral("3"));
+}
+
+TEST_F(SicherungTest, DateidialogAbgebrochenKeineDatei)
+{
+    dialog.ziel.clear();
+    Projektsicherung s(*seite);
+    s.Laden();
+    s.AllesMarkieren();
+    EXPECT_EQ(s.ProjekteSichernInDatei(), Projektsicherung::Ergebnis::KeineDatei);
+    EXPECT_EQ(dialog.anfragen.size(), 1u);
+    EXPECT_TRUE(tempDateien().isEmpty());
+    EXPECT_TRUE(QDir(ziele.path()).entryList(QDir::Files).isEmpty());
+    EXPECT_TRUE(s.geschlossen());
+}
+
+TEST_F(SicherungTest, ZielNichtSchreibbarMeldungUndKeineTeildatei)
+{
+    // A file where the folder should be.
+    const QString datei = ziele.filePath(QStringLiteral("keinOrdner"));
+    {
+        QFile f(datei);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    // A folder without write permission (not for a user who may write anyway).
+    const QString gesperrt = ziele.filePath(QStringLiteral("gesperrt"));
+    ASSERT_TRUE(QDir().mkdir(gesperrt));
+    QFile::setPermissions(gesperrt, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    QFile probe(gesperrt + QStringLiteral("/probe"));
+    const bool sperreWirkt = !probe.open(QIODevice::WriteOnly);
+    if (!sperreWirkt) {
+        probe.close();
+        probe.remove();
+    }
+
+    QStringList ziele_ = {datei + QStringLiteral("/sicherung.sic")};
+    if (sperreWirkt)
+        ziele_ << gesperrt + QStringLiteral("/sicherung.sic");
+    for (const QString& ziel : ziele_) {
+        SCOPED_TRACE(ziel.toStdString());
+        meldungen.leeren();
+        dialog.ziel = ziel;
+        Projektsicherung s(*seite);
+        s.Laden();
+        markiere(s, {QStringLiteral("1"), QStringLiteral("2")});
+        EXPECT_EQ(s.ProjekteSichernInDatei(), Projektsicherung::Ergebnis::Fehlgeschlagen);
+        ASSERT_EQ(meldungen.boxen.size(), 1);
+        EXPECT_EQ(meldungen.boxen[0].art, Meldungsart::Anwendungsfehler);
+        EXPECT_EQ(meldungen.boxen[0].werte, QStringList{QDir::toNativeSeparators(ziel)});
+        EXPECT_FALSE(QFile::exists(ziel));
+        EXPECT_TRUE(tempDateien().isEmpty());
+        EXPECT_TRUE(s.geschlossen());
+    }
+    EXPECT_TRUE(QDir(gesperrt).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    QFile::setPermissions(gesperrt, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+TEST_F(SicherungTest, VolleFestplatteBeimSchreibenMeldungUndKeinDateidialog)
+{
+    Projektsicherung s(*seite);
+    s.Laden();
+    s.AllesMarkieren();
+    QString zwischendatei;
+    s.öffneZwischendatei = [&](const QString& pfad) -> std::unique_ptr<QIODevice> {
+        zwischendatei = pfad;
+        return std::make_unique<VollesGeraet>(600);
+    };
+    EXPECT_EQ(s.ProjekteSichernInDatei(), Projektsicherung::Ergebnis::Fehlgeschlagen);
+    ASSERT_EQ(meldungen.boxen.size(), 1);
+    EXPECT_EQ(meldungen.boxen[0].art, Meldungsart::Anwendungsfehler);
+    EXPECT_EQ(meldungen.boxen[0].werte, QStringList{QDir::toNativeSeparators(zwischendatei)});
+    EXPECT_TRUE(dialog.anfragen.empty());
+    EXPECT_FALSE(QFile::exists(dialog.ziel));
+    EXPECT_TRUE(tempDateien().isEmpty());
+}
+
+TEST_F(SicherungTest, EinFehlgeschlagenesProjektWirdGenanntUndFehltGanz)
+{
+    sql(QStringLiteral("DROP TABLE Solarparameter"));
+    Projektsicherung s(*seite);
+    s.Laden();
+    s.AllesMarkieren();
+    EXPECT_EQ(s.ProjekteSichernInDatei(), Projektsicherung::Ergebnis::Unvollständig);
+    EXPECT_EQ(s.nichtGesichert(), QStringList{QStringLiteral("4")});
+    // The table access reports its error; then the backup names the project it lacks.
+    ASSERT_FALSE(meldungen.boxen.isEmpty());
+    EXPECT_EQ(meldungen.boxen.front().art, Meldungsart::Datenbankfehler);
+    EXPECT_EQ(meldungen.boxen.back().art, Meldungsart::Anwendungsfehler);
+    EXPECT_EQ(meldungen.boxen.back().werte, QStringList{QStringLiteral("4")});
+    ASSERT_EQ(dialog.anfragen.size(), 1u);
+    EXPECT_EQ(projekteDerDatei(lies(dialog.ziel)), QStringList({"1", "2", "3", "5"}));
+    EXPECT_FALSE(lies(dialog.ziel).contains("Projekt 4"));
+}
+
+TEST_F(SicherungTest, NeueSortierungBleibtUndDieSeiteZeigtDasProjektDerOeffnung)
+{
+    Projektsicherung s(*seite);
+    s.Laden();
+    s.ZeigerÜberZeile(4);
+    EXPECT_EQ(s.aktuelleProjektNr(), QStringLiteral("5"));
+    s.Neusortieren(sortierung(2));
+    EXPECT_EQ(reihenfolge(), QStringList({"1", "5", "4", "2", "3"}));
+    EXPECT_EQ(aktuell(), QStringLiteral("5"));
+    EXPECT_EQ(s.markierteZeile(), 1);
+    EXPECT_TRUE(s.Schliessen());
+    EXPECT_EQ(zustand().aktSortierung, sortierung(2));
+    EXPECT_EQ(reihenfolge(), QStringList({"1", "5", "4", "2", "3"}));
+    EXPECT_EQ(aktuell(), QStringLiteral("3"));
+}
+
+// --- The dialog itself (never shown) ---
+
+TEST_F(SicherungTest, DialogVerweigertDasSchliessenWaehrendDerSicherung)
+{
+    MDISichern d(*seite);
+    EXPECT_EQ(d.DataGrid1->modell()->columnCount(), 6);
+    EXPECT_EQ(d.DataGrid1->modell()->headerData(5, Qt::Horizontal).toString(), QStringLiteral("Save"));
+    d.AllesMarkieren->click();
+    EXPECT_EQ(d.AllesMarkieren->text(), QStringLiteral("Alle &Markierungen aufheben"));
+    EXPECT_EQ(d.DataGrid1->modell()->text(0, 5), QStringLiteral("X"));
+    EXPECT_FALSE(d.Animation1->isVisibleTo(&d));
+
+    bool gefragt = false;
+    QObject::connect(&d.logik(), &Projektauswahl::Geaendert, [&] {
+        if (d.logik().Label3() != QLatin1String("2") || gefragt)
+            return;
+        gefragt = true;
+        EXPECT_TRUE(d.Animation1->isVisibleTo(&d));
+        EXPECT_EQ(d.Label3->text(), QStringLiteral("2"));
+        EXPECT_FALSE(d.close());
+        d.reject();
+        EXPECT_FALSE(d.logik().geschlossen());
+        d.Cancel->click();
+    });
+    d.Save->click();
+    EXPECT_TRUE(gefragt);
+    EXPECT_TRUE(d.logik().geschlossen());
+    EXPECT_FALSE(d.Animation1->isVisibleTo(&d));
+    EXPECT_TRUE(dialog.anfragen.empty());
+    EXPECT_FALSE(QFile::exists(dialog.ziel));
+    EXPECT_TRUE(tempDateien().isEmpty());
+}
+
+}  // namespace
