@@ -96,3 +96,16 @@ void Projektauswahl::nachNeuBindung(bool nummerÜbernehmen)
     if (nummerÜbernehmen)
         projektNr() = m_markiert < 0 ? QString() : ProjektNrDerZeile(m_markiert);
 }
+
+void Projektauswahl::schliesseAuf(const QString& nr)
+{
+    if (m_geschlossen)
+        return;
+    m_geschlossen = true;
+    {
+        Unterdrueckung u(m_unterdrückt);
+        const QString nummer = nr;  // the handling must not change it meanwhile
+        m_seite.ReOpenProjektTabelle(nummer, m_seite.SortierString1, m_seite.SortierString2);
+    }
+    emit Geschlossen();
+}

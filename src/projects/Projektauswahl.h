@@ -23,6 +23,15 @@ public:
     ~Projektauswahl() override;
 
     Projektseite& seite() const { return m_seite; }
+
+    // Opening the dialog.
+    virtual void Laden() = 0;
+    // The pointer over a row of the grid; a row that does not exist changes nothing.
+    virtual void ZeigerÜberZeile(int zeile) = 0;
+    // Closing, whatever the way: false when the dialog refuses; else (once) the page re-opens its
+    // table on the dialog's project.
+    virtual bool Schliessen() = 0;
+    bool geschlossen() const { return m_geschlossen; }
     std::shared_ptr<Recordset> recordset() const;
 
     // The highlighted row (0-based), -1 for none.
@@ -50,10 +59,14 @@ public:
 signals:
     // Highlight, number, captions or run state changed: the form shows them again.
     void Geaendert();
+    // The dialog has closed (also by itself, at the end of a backup).
+    void Geschlossen();
 
 protected:
     // The number the dialog keeps (the chosen or the current project).
     virtual QString& projektNr() = 0;
+    // Closes once: the page's table in the order now in force, on the project of nr.
+    void schliesseAuf(const QString& nr);
     // Highlights row z and takes its number (nothing for a row that does not exist).
     bool markiereZeile(int z);
     // The current-row handling; also after the page's table was queried again (no handling
@@ -64,6 +77,7 @@ protected:
     // While set, the current-row handling does nothing (re-binding, the dialog's own scans).
     bool m_unterdrückt = false;
     QString m_sortiertext;
+    bool m_geschlossen = false;
 
 private:
     Projektseite& m_seite;

@@ -43,13 +43,8 @@ void Projektliste::Abbrechen()
                            + JetDialekt::Textliteral(m_startProjektNr));
 }
 
-void Projektliste::Schliessen()
+bool Projektliste::Schliessen()
 {
-    if (m_geschlossen)
-        return;
-    m_geschlossen = true;
-    Unterdrueckung u(m_unterdrückt);
-    Projektseite& s = seite();
-    const QString nr = AuswahlProjektNr;
-    s.ReOpenProjektTabelle(nr, s.SortierString1, s.SortierString2);
+    schliesseAuf(AuswahlProjektNr);
+    return true;
 }

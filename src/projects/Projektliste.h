@@ -13,24 +13,23 @@ public:
 
     // Opening: remembers the page's current project, takes the page's sort order and runs the
     // search with an empty text (the list opens on the first project of the order).
-    void Laden();
+    void Laden() override;
     // Every change of the search text: the table again in the order of the sort box, on the first
     // project whose first sort key is not below the text.
     void Suchen(const QString& suchtext);
     // The pointer over a row of the grid: that row is highlighted and chosen; the page's current
     // row stays. A row that does not exist changes nothing.
-    void ZeigerÜberZeile(int zeile);
+    void ZeigerÜberZeile(int zeile) override;
     // Cancel and Escape: back to the project that was current when the list opened.
     void Abbrechen();
     // Closing, whatever the way (once): the page re-opens its table on the chosen project.
-    void Schliessen();
+    bool Schliessen() override;
 
     // The chosen project number (Text1 shows it); "" when no row is highlighted.
     QString AuswahlProjektNr;
     const QString& Suchtext() const { return m_suchtext; }
     // The project current when the list opened.
     const QString& StartProjektNr() const { return m_startProjektNr; }
-    bool geschlossen() const { return m_geschlossen; }
 
 protected:
     QString& projektNr() override { return AuswahlProjektNr; }
@@ -38,5 +37,4 @@ protected:
 private:
     QString m_suchtext;
     QString m_startProjektNr;
-    bool m_geschlossen = false;
 };

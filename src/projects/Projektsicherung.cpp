@@ -306,12 +306,6 @@ bool Projektsicherung::Schliessen()
 {
     if (m_beschäftigt)
         return false;
-    if (!m_geschlossen) {
-        m_geschlossen = true;
-        Unterdrueckung u(m_unterdrückt);
-        Projektseite& s = seite();
-        s.ReOpenProjektTabelle(m_projektNrBeiÖffnung, s.SortierString1, s.SortierString2);
-        emit Geschlossen();
-    }
+    schliesseAuf(m_projektNrBeiÖffnung);
     return true;
 }

@@ -38,9 +38,9 @@ public:
     ~Projektsicherung() override;
 
     // Opening: every mark is cleared (a Null stays Null), the current project is remembered.
-    void Laden();
+    void Laden() override;
     // The pointer over a row: it becomes the current row. A row that does not exist changes nothing.
-    void ZeigerÜberZeile(int zeile);
+    void ZeigerÜberZeile(int zeile) override;
     // Double click or space: "X" becomes " ", anything else (Null too) "X".
     void SaveMarkeUmschalten();
     // Marks every project, or clears every mark, by turns.
@@ -54,10 +54,9 @@ public:
     void Abbrechen();
     // Closing: refused (false) while a backup runs; else the page re-opens its table on the
     // project that was current at opening.
-    bool Schliessen();
+    bool Schliessen() override;
 
     bool beschäftigt() const { return m_beschäftigt; }
-    bool geschlossen() const { return m_geschlossen; }
     // The project being written ("" outside a run).
     const QString& Label3() const { return m_label3; }
     const QString& aktuelleProjektNr() const { return m_aktProjektNr; }
@@ -73,7 +72,6 @@ public:
 signals:
     // A backup run begins (true) or ends (false).
     void LaufGeaendert(bool laeuft);
-    void Geschlossen();
 
 protected:
     QString& projektNr() override { return m_aktProjektNr; }
@@ -88,7 +86,6 @@ private:
     bool m_sichernLäuft = false;
     bool m_allesMarkiert = false;
     bool m_abbruch = false;
-    bool m_geschlossen = false;
     QString m_aktProjektNr;
     QString m_projektNrBeiÖffnung;
     QString m_label3;

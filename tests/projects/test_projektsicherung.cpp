@@ -14,26 +14,12 @@
 #include "projects/forms/MDISichern.h"
 #include "projects/forms/Projektgitter.h"
 #include "shell/AllgFunktionen.h"
-#include "shell/DateiDialogSeam.h"
 #include "shell/Programmzustand.h"
+#include "support/FalscherDialog.h"
 #include "support/QStringAusgabe.h"
 #include "support/TransferProtokoll.h"
 
 namespace {
-
-// Answers every file dialog with one path and keeps the requests.
-class Zieldialog : public DateiDialogSeam {
-public:
-    Zieldialog() { setzeDateiDialog(this); }
-    ~Zieldialog() override { setzeDateiDialog(nullptr); }
-    QString zeige(const DateiDialogAnfrage& anfrage) override
-    {
-        anfragen.push_back(anfrage);
-        return ziel;
-    }
-    QString ziel;
-    std::vector<DateiDialogAnfrage> anfragen;
-};
 
 // A device that takes a number of bytes and then refuses every write, like a disk that is full.
 class VollesGeraet : public QIODevice {
@@ -91,7 +77,7 @@ protected:
         wohnungen(QStringLiteral("2"), 3);
         zustand().aktProjektnummer = QStringLiteral("3");
         öffne();
-        dialog.ziel = ziele.filePath(QStringLiteral("sicherung.sic"));
+        dialog.antwort = ziele.filePath(QStringLiteral("sicherung.sic"));
     }
 
     // Marks the projects one by one in the grid (a double click on each).
@@ -114,7 +100,7 @@ protected:
 
     QTemporaryDir temp;
     QTemporaryDir ziele;
-    Zieldialog dialog;
+    FalscherDialog dialog;
 };
 
 TEST_F(SicherungTest, OeffnenLoeschtDieMarkenUndDoppelklickSchaltetUm)
@@ -172,7 +158,7 @@ TEST_F(SicherungTest, OhneMarkeMeldungUndDerDialogBleibtOffen)
     ASSERT_EQ(meldungen.boxen.size(), 1);
     EXPECT_EQ(meldungen.boxen[0].art, Meldungsart::Anwendungsfehler);
     EXPECT_EQ(meldungen.boxen[0].vorlage, LadeText(2305));
-    EXPECT_TRUE(dialog.anfragen.empty());
+    EXPECT_TRUE(dialog.anfragen.isEmpty());
     EXPECT_FALSE(s.beschäftigt());
     EXPECT_FALSE(s.geschlossen());
     EXPECT_TRUE(s.Schliessen());
@@ -191,7 +177,7 @@ TEST_F(SicherungTest, EinMehrereUndAlleProjekteSichernUndZurueckLesen)
     };
     for (const Fall& f : fälle) {
         SCOPED_TRACE(f.markiert.join(QLatin1Char(',')).toStdString());
-        QFile::remove(dialog.ziel);
+        QFile::remove(dialog.antwort);
         dialog.anfragen.clear();
         Projektsicherung s(*seite);
         s.Laden();
@@ -205,7 +191,7 @@ TEST_F(SicherungTest, EinMehrereUndAlleProjekteSichernUndZurueckLesen)
 
         EXPECT_EQ(s.ProjekteSichernInDatei(), Projektsicherung::Ergebnis::Gesichert);
         EXPECT_TRUE(meldungen.boxen.isEmpty());
-        ASSERT_EQ(dialog.anfragen.size(), 1u);
+        ASSERT_EQ(dialog.anfragen.size(), 1);
         EXPECT_EQ(dialog.anfragen[0].titel, QStringLiteral("Projekte Sichern"));
         EXPECT_EQ(dialog.anfragen[0].standardEndung, QStringLiteral("sic"));
         EXPECT_EQ(dialog.anfragen[0].filter.value(1), QStringLiteral("*.sic"));
@@ -216,7 +202,7 @@ TEST_F(SicherungTest, EinMehrereUndAlleProjekteSichernUndZurueckLesen)
         EXPECT_TRUE(tempDateien().isEmpty());
 
         // The file holds the projects in the grid's order and brings them back.
-        const QByteArray inhalt = lies(dialog.ziel);
+        const QByteArray inhalt = lies(dialog.antwort);
         QStringList erwartet = f.markiert;
         erwartet.sort();
         EXPECT_EQ(projekteDerDatei(inhalt), erwartet);
@@ -255,8 +241,8 @@ TEST_F(SicherungTest, AbbruchMittendrinHinterlaesstKeineDatei)
     });
     EXPECT_EQ(s.ProjekteSichernInDatei(), Projektsicherung::Ergebnis::Abgebrochen);
     EXPECT_TRUE(gefragt);
-    EXPECT_TRUE(dialog.anfragen.empty());
-    EXPECT_FALSE(QFile::exists(dialog.ziel));
+    EXPECT_TRUE(dialog.anfragen.isEmpty());
+    EXPECT_FALSE(QFile::exists(dialog.antwort));
     EXPECT_TRUE(tempDateien().isEmpty());
     EXPECT_TRUE(meldungen.boxen.isEmpty());
     EXPECT_TRUE(s.geschlossen());
@@ -265,12 +251,12 @@ TEST_F(SicherungTest, AbbruchMittendrinHinterlaesstKeineDatei)
 
 TEST_F(SicherungTest, DateidialogAbgebrochenKeineDatei)
 {
-    dialog.ziel.clear();
+    dialog.antwort.clear();
     Projektsicherung s(*seite);
     s.Laden();
     s.AllesMarkieren();
     EXPECT_EQ(s.ProjekteSichernInDatei(), Projektsicherung::Ergebnis::KeineDatei);
-    EXPECT_EQ(dialog.anfragen.size(), 1u);
+    EXPECT_EQ(dialog.anfragen.size(), 1);
     EXPECT_TRUE(tempDateien().isEmpty());
     EXPECT_TRUE(QDir(ziele.path()).entryList(QDir::Files).isEmpty());
     EXPECT_TRUE(s.geschlossen());
@@ -301,7 +287,7 @@ TEST_F(SicherungTest, ZielNichtSchreibbarMeldungUndKeineTeildatei)
     for (const QString& ziel : ziele_) {
         SCOPED_TRACE(ziel.toStdString());
         meldungen.leeren();
-        dialog.ziel = ziel;
+        dialog.antwort = ziel;
         Projektsicherung s(*seite);
         s.Laden();
         markiere(s, {QStringLiteral("1"), QStringLiteral("2")});
@@ -331,8 +317,8 @@ TEST_F(SicherungTest, VolleFestplatteBeimSchreibenMeldungUndKeinDateidialog)
     ASSERT_EQ(meldungen.boxen.size(), 1);
     EXPECT_EQ(meldungen.boxen[0].art, Meldungsart::Anwendungsfehler);
     EXPECT_EQ(meldungen.boxen[0].werte, QStringList{QDir::toNativeSeparators(zwischendatei)});
-    EXPECT_TRUE(dialog.anfragen.empty());
-    EXPECT_FALSE(QFile::exists(dialog.ziel));
+    EXPECT_TRUE(dialog.anfragen.isEmpty());
+    EXPECT_FALSE(QFile::exists(dialog.antwort));
     EXPECT_TRUE(tempDateien().isEmpty());
 }
 
@@ -349,9 +335,9 @@ TEST_F(SicherungTest, EinFehlgeschlagenesProjektWirdGenanntUndFehltGanz)
     EXPECT_EQ(meldungen.boxen.front().art, Meldungsart::Datenbankfehler);
     EXPECT_EQ(meldungen.boxen.back().art, Meldungsart::Anwendungsfehler);
     EXPECT_EQ(meldungen.boxen.back().werte, QStringList{QStringLiteral("4")});
-    ASSERT_EQ(dialog.anfragen.size(), 1u);
-    EXPECT_EQ(projekteDerDatei(lies(dialog.ziel)), QStringList({"1", "2", "3", "5"}));
-    EXPECT_FALSE(lies(dialog.ziel).contains("Projekt 4"));
+    ASSERT_EQ(dialog.anfragen.size(), 1);
+    EXPECT_EQ(projekteDerDatei(lies(dialog.antwort)), QStringList({"1", "2", "3", "5"}));
+    EXPECT_FALSE(lies(dialog.antwort).contains("Projekt 4"));
 }
 
 TEST_F(SicherungTest, NeueSortierungBleibtUndDieSeiteZeigtDasProjektDerOeffnung)
@@ -398,8 +384,8 @@ TEST_F(SicherungTest, DialogVerweigertDasSchliessenWaehrendDerSicherung)
     EXPECT_TRUE(gefragt);
     EXPECT_TRUE(d.logik().geschlossen());
     EXPECT_FALSE(d.Animation1->isVisibleTo(&d));
-    EXPECT_TRUE(dialog.anfragen.empty());
-    EXPECT_FALSE(QFile::exists(dialog.ziel));
+    EXPECT_TRUE(dialog.anfragen.isEmpty());
+    EXPECT_FALSE(QFile::exists(dialog.antwort));
     EXPECT_TRUE(tempDateien().isEmpty());
 }
 

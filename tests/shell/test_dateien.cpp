@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include "shell/DateiDialogSeam.h"
+#include "support/FalscherDialog.h"
 #include "shell/FileOP.h"
 #include "shell/HilfsFktCommDlg.h"
 #include "shell/ModResFiles.h"
@@ -76,21 +77,6 @@ TEST(ZerlegePfad, DriveDirectoryFile)
 }
 
 namespace {
-class FalscherDialog : public DateiDialogSeam {
-public:
-    FalscherDialog() { setzeDateiDialog(this); }
-    ~FalscherDialog() override { setzeDateiDialog(nullptr); }
-    QString zeige(const DateiDialogAnfrage& a) override
-    {
-        anfragen << a;
-        if (werfen)
-            throw std::runtime_error("kaputt");
-        return antwort;
-    }
-    QList<DateiDialogAnfrage> anfragen;
-    QString antwort;
-    bool werfen = false;
-};
 
 class DateiDialoge : public ::testing::Test {
 protected:

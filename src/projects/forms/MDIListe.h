@@ -1,19 +1,14 @@
 #pragma once
-#include <QDialog>
-
 #include "projects/Projektliste.h"
-#include "shell/forms/behandlungTabStop.h"
+#include "projects/forms/Projektdialog.h"
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class Projektgitter;
-class Sortierbox;
-class Tastenvorschau;
 
 // The project list: a modal chooser over the project page's table. Closing, whatever the way,
 // makes the chosen project the page's current one.
-class MDIListe : public QDialog {
+class MDIListe : public Projektdialog {
     Q_OBJECT
 public:
     explicit MDIListe(Projektseite& seite, QWidget* parent = nullptr);
@@ -21,28 +16,20 @@ public:
 
     Projektliste& logik() { return m_logik; }
 
-    Projektgitter* DataGrid1 = nullptr;
     QLabel* Label2 = nullptr;
     QLineEdit* SuchBox = nullptr;
     QLabel* Label1 = nullptr;
-    Sortierbox* SortierCombo2 = nullptr;
     QLineEdit* Text1 = nullptr;
     QPushButton* Wählen = nullptr;
     QPushButton* Cancel = nullptr;
 
-public slots:
-    void done(int r) override;
-
 protected:
-    void closeEvent(QCloseEvent* e) override;
+    void zeige() override;
+    void keyDown(int& KeyCode, int Shift) override;
+    void keyPress(int& KeyAscii) override;
 
 private:
-    void zeige();
-    void keyDown(int& KeyCode, int Shift);
-    void keyPress(int& KeyAscii);
     void abbrechen();
 
     Projektliste m_logik;
-    behandlungTabStop m_tabStop;
-    Tastenvorschau* m_tasten = nullptr;
 };

@@ -1,19 +1,14 @@
 #pragma once
-#include <QDialog>
-
 #include "projects/Projektsicherung.h"
-#include "shell/forms/behandlungTabStop.h"
+#include "projects/forms/Projektdialog.h"
 
 class QLabel;
 class QProgressBar;
 class QPushButton;
-class Projektgitter;
-class Sortierbox;
-class Tastenvorschau;
 
 // The backup dialog: the user marks projects and saves them into a "*.sic" file. It refuses to
 // close while a backup runs; its Abbruch button stops the run.
-class MDISichern : public QDialog {
+class MDISichern : public Projektdialog {
     Q_OBJECT
 public:
     explicit MDISichern(Projektseite& seite, QWidget* parent = nullptr);
@@ -21,8 +16,6 @@ public:
 
     Projektsicherung& logik() { return m_logik; }
 
-    Projektgitter* DataGrid1 = nullptr;
-    Sortierbox* SortierCombo2 = nullptr;
     QPushButton* Save = nullptr;
     QPushButton* Cancel = nullptr;
     QPushButton* AllesMarkieren = nullptr;
@@ -32,17 +25,10 @@ public:
     // Busy indicator while the backup runs.
     QProgressBar* Animation1 = nullptr;
 
-public slots:
-    void done(int r) override;
-
 protected:
-    void closeEvent(QCloseEvent* e) override;
+    void zeige() override;
+    void keyDown(int& KeyCode, int Shift) override;
 
 private:
-    void zeige();
-    void keyDown(int& KeyCode, int Shift);
-
     Projektsicherung m_logik;
-    behandlungTabStop m_tabStop;
-    Tastenvorschau* m_tasten = nullptr;
 };

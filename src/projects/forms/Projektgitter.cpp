@@ -1,9 +1,6 @@
 #include "projects/forms/Projektgitter.h"
 
-#include <QDir>
-#include <QFile>
 #include <QHeaderView>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -14,7 +11,6 @@
 #include "shell/AllgFunktionen.h"
 #include "shell/Programmzustand.h"
 #include "shell/Twips.h"
-#include "shell/forms/MDIForm1.h"
 
 namespace {
 
@@ -198,23 +194,5 @@ void Sortierbox::keyPressEvent(QKeyEvent* e)
         return;
     default:
         e->accept();
-    }
-}
-
-void SetzeGeometrie(QWidget* w, int links, int oben, int breite, int höhe)
-{
-    w->setGeometry(Twips::zuPixel(links), Twips::zuPixel(oben), Twips::zuPixel(breite), Twips::zuPixel(höhe));
-}
-
-void PlatziereProjektdialog(QWidget* dialog, int höheTwips)
-{
-    const QString icon = QDir(zustand().Datenpfad).filePath(QStringLiteral("Kelvor.ico"));
-    if (QFile::exists(icon))
-        dialog->setWindowIcon(QIcon(icon));
-    constexpr int Breite = 11200;
-    dialog->setFixedSize(Twips::zuPixel(Breite), Twips::zuPixel(höheTwips));
-    if (const MDIForm1* haupt = MDIForm1::Instanz()) {
-        const QRect h = haupt->frameGeometry();
-        dialog->move(h.left() + (h.width() - Twips::zuPixel(Breite)) / 2, h.top() + Twips::zuPixel(1400));
     }
 }

@@ -7,8 +7,6 @@
 
 #include "data/forms/RecordsetModell.h"
 
-class QLabel;
-class QPushButton;
 class Projektauswahl;
 class Recordset;
 
@@ -74,9 +72,3 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* e) override;
 };
-
-// Window icon and place of the two dialogs: 1400 twips below the main window's top, 11200 twips
-// wide, centred over it.
-void PlatziereProjektdialog(QWidget* dialog, int höheTwips);
-// A widget at a place in twips.
-void SetzeGeometrie(QWidget* w, int links, int oben, int breite, int höhe);

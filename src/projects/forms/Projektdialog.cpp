@@ -1,0 +1,108 @@
+#include "projects/forms/Projektdialog.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QIcon>
+
+#include "projects/Projektauswahl.h"
+#include "data/Recordset.h"
+#include "shell/AllgFunktionen.h"
+#include "shell/Programmzustand.h"
+#include "shell/Twips.h"
+#include "shell/forms/MDIForm1.h"
+#include "shell/forms/Tastenvorschau.h"
+
+namespace {
+
+constexpr int Breite = 11200;  // twips
+
+}  // namespace
+
+void SetzeGeometrie(QWidget* w, int links, int oben, int breite, int höhe)
+{
+    w->setGeometry(Twips::zuPixel(links), Twips::zuPixel(oben), Twips::zuPixel(breite), Twips::zuPixel(höhe));
+}
+
+Projektdialog::Projektdialog(Projektauswahl& auswahl, int titelId, int höheTwips, QWidget* parent)
+    : QDialog(parent), m_auswahl(auswahl)
+{
+    setWindowTitle(LadeText(zustand().Sprachoffset + titelId));
+    const QString icon = QDir(zustand().Datenpfad).filePath(QStringLiteral("Kelvor.ico"));
+    if (QFile::exists(icon))
+        setWindowIcon(QIcon(icon));
+    // 1400 twips below the main window's top, centred over it.
+    setFixedSize(Twips::zuPixel(Breite), Twips::zuPixel(höheTwips));
+    if (const MDIForm1* haupt = MDIForm1::Instanz()) {
+        const QRect h = haupt->frameGeometry();
+        move(h.left() + (h.width() - Twips::zuPixel(Breite)) / 2, h.top() + Twips::zuPixel(1400));
+    }
+    DataGrid1 = new Projektgitter(this);
+    SetzeGeometrie(DataGrid1, 240, 785, Breite - 480, 2870);
+    SortierCombo2 = new Sortierbox(this);
+}
+
+Projektdialog::~Projektdialog() = default;
+
+void Projektdialog::richteEin(const std::vector<Projektgitter::Spalte>& spalten, int maxTabindex)
+{
+    DataGrid1->binde(m_auswahl.recordset(), spalten);
+    m_tabStop.Initialisierung(this, maxTabindex);
+    m_tasten = new Tastenvorschau(this, [this](int& k, int s) { keyDown(k, s); },
+                                  [this](int& a) { keyPress(a); });
+
+    connect(&m_auswahl, &Projektauswahl::Geaendert, this, &Projektdialog::zeige);
+    connect(&m_auswahl, &Projektauswahl::Geschlossen, this, [this] {
+        if (!m_schliesst)
+            QDialog::done(QDialog::Accepted);
+    });
+    connect(DataGrid1, &Projektgitter::ZeileGewaehlt, this,
+            [this](int zeile) { m_auswahl.recordset()->GeheZu(zeile); });
+    connect(DataGrid1, &Projektgitter::ZeigerUeberZeile, this,
+            [this](int zeile) { m_auswahl.ZeigerÜberZeile(zeile); });
+    connect(DataGrid1, &Projektgitter::FokusGeaendert, this, [this](bool hat) {
+        if (hat)
+            m_auswahl.FokusErhalten();
+        else
+            m_auswahl.FokusVerloren();
+    });
+    connect(SortierCombo2, &QComboBox::currentTextChanged, this,
+            [this](const QString& t) { m_auswahl.Neusortieren(t); });
+
+    m_auswahl.Laden();
+    SortierCombo2->fülle(Projektauswahl::Sortiereinträge(), m_auswahl.Sortiertext());
+    zeige();
+}
+
+void Projektdialog::zeige()
+{
+    DataGrid1->zeige(m_auswahl);
+}
+
+void Projektdialog::keyDown(int&, int Shift)
+{
+    m_tabStop.ShiftTastenStatus(Shift);
+}
+
+void Projektdialog::keyPress(int& KeyAscii)
+{
+    m_tabStop.keyPress(KeyAscii);
+}
+
+void Projektdialog::done(int r)
+{
+    m_schliesst = true;
+    const bool zu = m_auswahl.Schliessen();
+    m_schliesst = false;
+    if (zu)
+        QDialog::done(r);
+}
+
+void Projektdialog::closeEvent(QCloseEvent* e)
+{
+    if (!m_auswahl.Schliessen()) {
+        e->ignore();
+        return;
+    }
+    QDialog::closeEvent(e);
+}

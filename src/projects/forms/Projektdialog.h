@@ -1,0 +1,49 @@
+#pragma once
+#include <QDialog>
+
+#include <vector>
+
+#include "projects/forms/Projektgitter.h"
+#include "shell/forms/behandlungTabStop.h"
+
+class Projektauswahl;
+class Tastenvorschau;
+
+// What the list and the backup dialog share: the grid bound to the project page's recordset
+// through the dialog's logic, the sort box, the key preview with the program's tab order, the
+// window icon and place, and closing through the logic (which may refuse).
+class Projektdialog : public QDialog {
+    Q_OBJECT
+public:
+    ~Projektdialog() override;
+
+    Projektgitter* DataGrid1 = nullptr;
+    Sortierbox* SortierCombo2 = nullptr;
+
+public slots:
+    void done(int r) override;
+
+protected:
+    // Caption text id and height in twips; the grid and the sort box are created first.
+    Projektdialog(Projektauswahl& auswahl, int titelId, int höheTwips, QWidget* parent);
+    // Once the dialog's own controls exist: binds the grid, sets up tab order and keys, loads the
+    // logic and shows it.
+    void richteEin(const std::vector<Projektgitter::Spalte>& spalten, int maxTabindex);
+    void closeEvent(QCloseEvent* e) override;
+
+    // Shows the logic's state.
+    virtual void zeige();
+    // Key preview: the shift state and Tab go to the tab handling.
+    virtual void keyDown(int& KeyCode, int Shift);
+    virtual void keyPress(int& KeyAscii);
+
+    behandlungTabStop m_tabStop;
+
+private:
+    Projektauswahl& m_auswahl;
+    Tastenvorschau* m_tasten = nullptr;
+    bool m_schliesst = false;
+};
+
+// A widget at a place in twips.
+void SetzeGeometrie(QWidget* w, int links, int oben, int breite, int höhe);
