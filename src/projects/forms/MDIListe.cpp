@@ -1,5 +1,6 @@
 #include "projects/forms/MDIListe.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -28,6 +29,7 @@ MDIListe::MDIListe(Projektseite& seite, QWidget* parent)
     Label1 = new QLabel(LadeText(o + 1268), this);
     SetzeGeometrie(Label1, 4700, 270, 1800, 255);
 
+    SuchBox->installEventFilter(this);
     connect(DataGrid1, &Projektgitter::Doppelklick, this, &QDialog::accept);
     connect(SuchBox, &QLineEdit::textChanged, this, [this](const QString& t) { m_logik.Suchen(t); });
     connect(Wählen, &QPushButton::clicked, this, &QDialog::accept);
@@ -70,6 +72,16 @@ void MDIListe::keyPress(int& KeyAscii)
         KeyAscii = 0;
         abbrechen();
     }
+}
+
+// The search box selects its whole text when it gets the focus; losing it clears the highlight.
+bool MDIListe::eventFilter(QObject* o, QEvent* e)
+{
+    if (o == SuchBox && e->type() == QEvent::FocusIn)
+        QMetaObject::invokeMethod(SuchBox, &QLineEdit::selectAll, Qt::QueuedConnection);
+    else if (o == SuchBox && e->type() == QEvent::FocusOut)
+        m_logik.FokusVerloren();
+    return Projektdialog::eventFilter(o, e);
 }
 
 void MDIListe::abbrechen()

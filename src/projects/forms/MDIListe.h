@@ -27,6 +27,7 @@ protected:
     void zeige() override;
     void keyDown(int& KeyCode, int Shift) override;
     void keyPress(int& KeyAscii) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
     void abbrechen();
