@@ -73,6 +73,7 @@ struct Programmzustand {
     // Main window: database file names, schema version, project list sorting, run control.
     QString ArtikelDatenbankName;
     QString ProjektDatenbankName;
+    // Schema version of the project database as the start page found it (0.0.0: none).
     int16_t versHaupt = 0;
     int16_t versNeben = 0;
     int16_t versRevis = 0;

@@ -3,24 +3,29 @@
 #include <QEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
-Platzhalterseite::Platzhalterseite(int status, const QString& titel, const QString& text, QWidget* parent)
-    : QWidget(parent), m_status(status), m_layout(new QVBoxLayout(this))
+#include "shell/AllgFunktionen.h"
+#include "shell/Datenobjekte.h"
+#include "shell/Programmzustand.h"
+#include "shell/forms/Hauptfenster.h"
+
+Platzhalterseite::Platzhalterseite(const QString& titel, int art, QWidget* parent)
+    : Seitenform(parent), m_layout(new QVBoxLayout(this)), m_projekt(new QLabel(this)),
+      m_mitDatenobjekt((art & Entwurfsseite) != 0)
 {
-    setObjectName(QStringLiteral("Seite%1").arg(status));
+    m_automatiklauf = (art & Automatiklauf) != 0;
     setBackgroundRole(QPalette::Window);
     setAutoFillBackground(true);
     auto* kopf = new QLabel(titel, this);
+    kopf->setObjectName(QStringLiteral("Titel"));
     QFont f = kopf->font();
     f.setBold(true);
     f.setPointSizeF(f.pointSizeF() * 1.4);
     kopf->setFont(f);
-    auto* inhalt = new QLabel(text, this);
-    inhalt->setWordWrap(true);
+    m_projekt->setObjectName(QStringLiteral("Projekt"));
     m_layout->addWidget(kopf);
-    m_layout->addWidget(inhalt);
+    m_layout->addWidget(m_projekt);
     m_layout->addStretch();
 }
 
@@ -32,24 +37,46 @@ QPushButton* Platzhalterseite::Knopf(const QString& text, const std::function<vo
     return k;
 }
 
+QString Platzhalterseite::Projektzeile() const
+{
+    return m_projekt->text();
+}
+
+void Platzhalterseite::FormLoad()
+{
+    const Programmzustand& z = zustand();
+    m_projekt->setText(LadeText(z.Sprachoffset + 60) + QLatin1Char(' ') + z.aktProjektnummer.trimmed() + QLatin1Char(' ')
+                       + z.aktProjektBezeichnung.trimmed());
+    if (m_mitDatenobjekt)
+        HalteDatenobjekt(Datenobjekt(z.Projektart));
+}
+
+void Platzhalterseite::FormActivate()
+{
+    if (m_automatiklauf)
+        mdi().AutomatischerBilderwechselWennErforderlich();
+}
+
 bool Platzhalterseite::eventFilter(QObject* o, QEvent* e)
 {
     if (o == parentWidget() && e->type() == QEvent::Resize)
-        resize(parentWidget()->size());
-    return QWidget::eventFilter(o, e);
+        füllen();
+    return Seitenform::eventFilter(o, e);
 }
 
 void Platzhalterseite::showEvent(QShowEvent* e)
 {
-    // The stand-in fills the client area it is shown in.
     if (QWidget* eltern = parentWidget()) {
         eltern->removeEventFilter(this);
         eltern->installEventFilter(this);
-        resize(eltern->size());
+        füllen();
     }
-    QWidget::showEvent(e);
-    if (m_gezeigt || !beimErstenZeigen)
-        return;
-    m_gezeigt = true;
-    QTimer::singleShot(0, this, [this] { beimErstenZeigen(); });
+    Seitenform::showEvent(e);
+}
+
+void Platzhalterseite::füllen()
+{
+    // The stand-in fills the client area it is shown in, unless the automatic run hid it (size 0).
+    if (parentWidget() && !size().isEmpty())
+        resize(parentWidget()->size());
 }

@@ -1,0 +1,453 @@
+#include "data/Projektdatenbankpruefung.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include "data/Kennwort.h"
+#include "data/ManipDatenbank.h"
+#include "data/Projektdateien.h"
+#include "data/Sicherungsdatei.h"
+#include "data/Tabellenaufbau.h"
+#include "data/datenbank.h"
+#include "shell/AllgFunktionen.h"
+#include "shell/FileOP.h"
+#include "shell/MessagePresenter.h"
+#include "shell/Programmversion.h"
+#include "shell/Programmzustand.h"
+
+namespace {
+
+// Sets a flag for the lifetime of the guard.
+class Flagge {
+public:
+    explicit Flagge(bool& f) : m_f(f) { m_f = true; }
+    ~Flagge() { m_f = false; }
+    Flagge(const Flagge&) = delete;
+    Flagge& operator=(const Flagge&) = delete;
+
+private:
+    bool& m_f;
+};
+
+QString text(int id)
+{
+    return LadeText(zustand().Sprachoffset + id);
+}
+
+bool existiert(const QString& pfad)
+{
+    return QFileInfo(pfad).isFile();
+}
+
+QString nativ(const QString& pfad)
+{
+    return QDir::toNativeSeparators(pfad);
+}
+
+const QString Versionsabfrage = QStringLiteral("SELECT * FROM ") + Tabelle::DatenbankInfo;
+const QString VersionHaupt = QStringLiteral("DBVersionHaupt");
+const QString VersionNeben = QStringLiteral("DBVersionNeben");
+const QString VersionRevis = QStringLiteral("DBVersionRevis");
+
+}  // namespace
+
+Projektdatenbankprüfung::Projektdatenbankprüfung(FensterFabrik fabrik)
+    : verschieben([](const QString& von, const QString& nach) { return QFile::rename(von, nach); }),
+      m_fabrik(std::move(fabrik))
+{
+}
+
+Projektdatenbankprüfung::~Projektdatenbankprüfung() = default;
+
+bool Projektdatenbankprüfung::DateiIntakt(const QString& pfad, QString& befund)
+{
+    static int zähler = 0;
+    const QString name = QStringLiteral("kelvor_pruefung%1").arg(++zähler);
+    QStringList meldungen;
+    bool intakt = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        // Not read-only: a journal left by an interrupted write is rolled back on opening, which
+        // a read-only connection cannot do (the file would then count as damaged).
+        db.setDatabaseName(pfad);
+        if (!db.open()) {
+            meldungen << db.lastError().text();
+        } else {
+            QSqlQuery q(db);
+            if (!q.exec(QStringLiteral("PRAGMA quick_check"))) {
+                meldungen << q.lastError().text();
+            } else {
+                while (q.next())
+                    meldungen << q.value(0).toString();
+                intakt = meldungen == QStringList{QStringLiteral("ok")};
+            }
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    if (!intakt) {
+        // The first few findings are enough to tell what is wrong.
+        const QStringList erste = meldungen.mid(0, 3);
+        befund = QStringLiteral("Die Datei ist beschädigt (Prüfung der Datenbank: %1).")
+                     .arg(erste.join(QStringLiteral("; ")).trimmed());
+    }
+    return intakt;
+}
+
+Projektdatenbankprüfung::Ende Projektdatenbankprüfung::Prüfen()
+{
+    if (m_läuft)
+        return Ende::LäuftBereits;
+    Flagge läuft(m_läuft);
+    Programmzustand& z = zustand();
+    m_fenster = m_fabrik ? m_fabrik() : nullptr;
+    bool beenden = false;
+    m_konvertierung = Konvertierung::Konvertiert;
+
+    WiederherstellenNachKonvertierung();
+    WiederherstellenNachKomprimierung();
+
+    const QString db = z.Projekt_Data_Source;
+    QString übrig;
+    for (const QString& datei : {Projektdateien::Sicherheitskopie(db), Projektdateien::Konvertierungsdatei(db)})
+        if (übrig.isEmpty() && existiert(datei))
+            übrig = datei;
+    QString befund;
+    if (!existiert(db) && !übrig.isEmpty()) {
+        // The database is missing while a conversion left a file behind: that file must not be
+        // lost under a new, empty database.
+        z.ErrorCancel = false;
+        Meldung(Meldungsart::InternerFehler, text(2453), nativ(übrig));
+        beenden = true;
+    } else if (existiert(db) && !DateiIntakt(db, befund)) {
+        z.ErrorCancel = false;
+        Meldung(Meldungsart::Datenbankfehler, text(2417), nativ(db), befund);
+        beenden = true;
+    } else {
+        int16_t haupt = 0, neben = 0, revis = 0;
+        const bool gefunden = LeseDBVersion(haupt, neben, revis);
+        z.versHaupt = haupt;
+        z.versNeben = neben;
+        z.versRevis = revis;
+        const int64_t gelesen = ManipDatenbank::Versionsnummer(haupt, neben, 0);
+        const int64_t aktuell = ManipDatenbank::Versionsnummer(DBVersion::Haupt, DBVersion::Neben, 0);
+        if (!gefunden) {
+            if (Fortschrittsfenster* f = fenster()) {
+                f->Zeigen();
+                f->SchreibeCaption(text(234));
+                f->SchreibeInfo(text(235));
+                f->SchreibeProjektNr(QString());
+            }
+            ErzeugeProjektdatenbank();
+            SchreibeDBVersion(DBVersion::Haupt, DBVersion::Neben, DBVersion::Revis);
+        } else if (gelesen < aktuell) {
+            const QString ordner = nativ(QFileInfo(db).absolutePath() + QLatin1Char('/'));
+            const QString name = z.ProjektDatenbankName.isEmpty() ? QFileInfo(db).fileName() : z.ProjektDatenbankName;
+            const int antwort = MsgBox(ErsetzeZeilenumbruch(FormatText(text(2185), name, ordner)),
+                                       MsgStil::JaNein | MsgStil::Frage, text(1607));
+            z.Meldungsflag = true;
+            if (antwort == MsgAntwort::Ja)
+                beenden = true;
+            else
+                m_konvertierung = Konvertieren();
+        } else if (gelesen > aktuell) {
+            const QString dbVersion = QStringLiteral("%1.%2.%3").arg(haupt).arg(neben).arg(revis);
+            MsgBox(FormatText(text(2186), Programmversion::Text(), dbVersion),
+                   MsgStil::OK | MsgStil::Ausrufezeichen, text(1607));
+            z.Meldungsflag = true;
+            beenden = true;
+        } else {
+            if (sanduhr)
+                sanduhr(true);
+            ErzeugeProjektdatenbank();
+            if (sanduhr)
+                sanduhr(false);
+        }
+    }
+    m_fenster.reset();
+
+    if (beenden) {
+        z.BeendenAbfragen = false;
+        return Ende::Beenden;
+    }
+    if (m_konvertierung == Konvertierung::Fehlgeschlagen) {
+        z.AbbruchCode = 1;
+        z.AbbruchText = ErsetzeZeilenumbruch(text(2452));
+        return Ende::Abbruch;
+    }
+    return Ende::Weiter;
+}
+
+// A conversion that stopped between moving the old database aside and moving the new one into
+// place: the old database goes back.
+void Projektdatenbankprüfung::WiederherstellenNachKonvertierung()
+{
+    const QString db = zustand().Projekt_Data_Source;
+    const QString sicherung = Projektdateien::Sicherheitskopie(db);
+    if (!existiert(db) && existiert(sicherung))
+        verschieben(sicherung, db);
+}
+
+void Projektdatenbankprüfung::WiederherstellenNachKomprimierung()
+{
+    const QString db = zustand().Projekt_Data_Source;
+    const QString kopie = Projektdateien::KomprimierteKopie(db);
+    if (!existiert(db) && existiert(kopie))
+        verschieben(kopie, db);  // a failure leaves no database: the check then creates one
+}
+
+bool Projektdatenbankprüfung::LeseDBVersion(int16_t& haupt, int16_t& neben, int16_t& revis)
+{
+    haupt = neben = revis = 0;
+    datenbank tab;
+    if (tab.OpenTab(zustand().Projekt_Data_Source, Versionsabfrage, 3, Kennwort::Projektdatenbank, false) != 0
+        || tab.EmptyTab())
+        return false;
+    tab.MoveFirst();
+    haupt = tab.GetFeld(VersionHaupt).toInteger();
+    neben = tab.GetFeld(VersionNeben).toInteger();
+    revis = tab.GetFeld(VersionRevis).toInteger();
+    return true;
+}
+
+bool Projektdatenbankprüfung::SchreibeDBVersion(int16_t haupt, int16_t neben, int16_t revis)
+{
+    datenbank tab;
+    if (tab.OpenTab(zustand().Projekt_Data_Source, Versionsabfrage, 3, Kennwort::Projektdatenbank, false) != 0)
+        return false;
+    if (tab.EmptyTab())
+        tab.AddNew();
+    if (tab.EmptyTab())
+        return false;
+    bool ok = true;
+    for (const auto& [feld, wert] : {std::pair{VersionHaupt, haupt}, {VersionNeben, neben}, {VersionRevis, revis}}) {
+        tab.SetFeld(feld, VbVariant::integer(wert));
+        ok = ok && tab.fehlercode() == 0;
+    }
+    return ok && tab.UpdateTab();
+}
+
+bool Projektdatenbankprüfung::ErzeugeProjektdatenbank()
+{
+    Flagge beschäftigt(m_beschäftigt);
+    ManipDatenbank m;
+    m.Init();
+    m.SetPasswort(Kennwort::Projektdatenbank);
+    m.CreateDBank(zustand().Projekt_Data_Source);
+    bool vollständig = true;
+    for (const QString& tabelle : Tabellenaufbau::Tabellen()) {
+        m.Define_Tabellenaufbau(tabelle);
+        m.CreateDBTabelle();
+        vollständig = vollständig && m.zustand() == ManipDatenbank::TabelleAufgebaut;
+        m.InitNeueSpalten();
+        m.ResetTabaufbau();
+    }
+    return vollständig;
+}
+
+bool Projektdatenbankprüfung::LöscheDatei(const QString& pfad)
+{
+    return !QFileInfo::exists(pfad) || QFile::remove(pfad);
+}
+
+// ------------------------------------------------------------------------------ conversion
+
+// The old database stays untouched until the new one is complete: every project goes through
+// a transfer file into a new database beside it, which then takes the old one's place.
+Projektdatenbankprüfung::Konvertierung Projektdatenbankprüfung::Konvertieren()
+{
+    Programmzustand& z = zustand();
+    const QString alt = z.Projekt_Data_Source;
+    const QString neu = Projektdateien::Konvertierungsdatei(alt);
+    if (Fortschrittsfenster* f = fenster()) {
+        f->Zeigen();
+        f->SchreibeInfo(text(236));
+        f->SchreibeProjektNr(QString());
+    }
+    const int gesichert = SichereAlleProjekte();
+    Konvertierung ergebnis = Konvertierung::Fehlgeschlagen;
+    // A database without projects is replaced the same way, by an empty new one.
+    if ((gesichert == 0 || gesichert == 1) && LöscheDatei(neu)) {
+        z.Projekt_Data_Source = neu;
+        if (Fortschrittsfenster* f = fenster()) {
+            f->SchreibeInfo(text(237));
+            f->SchreibeProjektNr(QString());
+        }
+        // Projects read into a database that lacks a table or field would lose their values.
+        bool gelesen = ErzeugeProjektdatenbank();
+        if (gelesen && gesichert == 0) {
+            if (Fortschrittsfenster* f = fenster()) {
+                f->SchreibeInfo(text(238));
+                f->SchreibeProjektNr(QString());
+            }
+            gelesen = LeseGesicherteProjekteEin() == 0;
+        }
+        const bool fertig = gelesen && SchreibeDBVersion(DBVersion::Haupt, DBVersion::Neben, DBVersion::Revis);
+        z.Projekt_Data_Source = alt;
+        if (fertig) {
+            ÜbernimmNutzerinfo(alt, neu);
+            if (!StelleDatenbankdateiWiederHer(neu)) {
+                ergebnis = gesichert == 0 ? Konvertierung::Konvertiert : Konvertierung::KeineProjekte;
+                if (gesichert == 0)
+                    z.Meldungsflag = false;
+            }
+        }
+    }
+    z.Projekt_Data_Source = alt;
+    if (ergebnis == Konvertierung::Fehlgeschlagen)
+        LöscheDatei(neu);
+    if (!m_transferdatei.isEmpty())
+        LöscheDatei(m_transferdatei);
+    m_transferdatei.clear();
+    return ergebnis;
+}
+
+// 0 saved, 1 no projects, 2 failed.
+int Projektdatenbankprüfung::SichereAlleProjekte()
+{
+    Flagge beschäftigt(m_beschäftigt);
+    m_projektanzahl = 0;
+    QStringList nummern;
+    {
+        datenbank tab;
+        const QString sql = QStringLiteral("SELECT [") + Tabelle::ProjektNr + QStringLiteral("] FROM ")
+                            + Tabelle::ProjekteTabelle + QStringLiteral(" ORDER BY [") + Tabelle::ProjektNr
+                            + QStringLiteral("]");
+        if (tab.OpenTab(zustand().Projekt_Data_Source, sql, 3, Kennwort::Projektdatenbank, false) != 0)
+            return 2;
+        if (tab.EmptyTab())
+            return 1;
+        for (tab.MoveFirst(); !tab.EofTab(); tab.MoveNext()) {
+            const QString nummer = tab.GetFeld(Tabelle::ProjektNr).toString();
+            if (tab.fehlercode() != 0)
+                return 2;
+            // A number that occurs twice has one block (the writer selects by number); a second
+            // block would stop the reading at a conflict.
+            if (nummern.isEmpty() || nummern.last() != nummer)
+                nummern << nummer;
+        }
+    }
+    m_projektanzahl = nummern.size();
+
+    m_transferdatei = FileOP().GetTempName();
+    if (m_transferdatei.isEmpty())
+        return 2;
+    QFile datei(m_transferdatei);
+    if (!datei.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return 2;
+    Sicherungsdatei stream(&datei);
+    ManipDatenbank m;
+    if (m.Save_OpenDBConnection() != 0)
+        return 2;
+    long ergebnis = TransferErgebnis::Fertig;
+    for (int i = 0; i < nummern.size() && ergebnis == TransferErgebnis::Fertig; ++i) {
+        const QString& nummer = nummern[i];
+        if (Fortschrittsfenster* f = fenster()) {
+            f->Schreibe_Satz_AnzSaetze(i + 1, m_projektanzahl);
+            f->SchreibeProjektNr(nummer);
+        }
+        if (!stream.SchreibeZeile(Marke::Begin, Marke::Projekt)) {
+            ergebnis = TransferErgebnis::Schreibfehler;
+            break;
+        }
+        ergebnis = m.Save_Tabelleninhalt(stream, Tabelle::ProjekteTabelle, nummer);
+        const QString art = m.Save_LastProjektart();
+        if (ergebnis == TransferErgebnis::Fertig && !art.isEmpty()) {
+            const QString parameter = Tabellenaufbau::Parametertabelle(art);
+            ergebnis = m.Save_Tabelleninhalt(stream, parameter.isEmpty() ? QStringLiteral(" ") : parameter, nummer);
+        }
+        if (ergebnis == TransferErgebnis::Fertig && art == QLatin1String("Sp"))
+            ergebnis = m.Save_TabelleninhalteZapfstellen(stream, nummer);
+        if (ergebnis == TransferErgebnis::Fertig && !stream.SchreibeZeile(Marke::Ende, Marke::Projekt))
+            ergebnis = TransferErgebnis::Schreibfehler;
+    }
+    m.Save_CloseDBConnection();
+    if (!datei.flush())
+        ergebnis = TransferErgebnis::Schreibfehler;
+    datei.close();
+    return ergebnis == TransferErgebnis::Fertig && datei.error() == QFileDevice::NoError ? 0 : 2;
+}
+
+// 0 read to the end of the file, 1 failed. Only a complete read counts: a cancel or a conflict
+// that stopped the reading would leave projects out of the new database.
+int Projektdatenbankprüfung::LeseGesicherteProjekteEin()
+{
+    Flagge beschäftigt(m_beschäftigt);
+    QFile datei(m_transferdatei);
+    if (!datei.open(QIODevice::ReadOnly))
+        return 1;
+    Sicherungsdatei stream(&datei);
+    ManipDatenbank m;
+    if (m.Load_OpenDBConnection(fenster(), &stream) != 0)
+        return 1;
+    long projekt = 0;
+    long c = TransferErgebnis::Fertig;
+    for (;;) {
+        c = m.Load_readStreamLine();
+        if (c == TransferErgebnis::Fertig && !m.IsBeginnProjekt())
+            continue;
+        if (c != TransferErgebnis::Fertig)
+            break;
+        ++projekt;
+        if (Fortschrittsfenster* f = fenster())
+            f->Schreibe_Satz_AnzSaetze(projekt, m_projektanzahl);
+        c = m.Load_Projekt();
+        if (c == TransferErgebnis::Übersprungen)
+            c = TransferErgebnis::Fertig;
+        if (c != TransferErgebnis::Fertig)
+            break;
+    }
+    m.Load_CloseDBConnection();
+    return c == TransferErgebnis::Dateiende ? 0 : 1;
+}
+
+// Puts the new database in the old one's place; true when that failed. The old file is kept
+// under another name until the new one is in place, and goes back when the move fails.
+bool Projektdatenbankprüfung::StelleDatenbankdateiWiederHer(const QString& neuPfad)
+{
+    Programmzustand& z = zustand();
+    const QString alt = z.Projekt_Data_Source;
+    const QString sicherung = Projektdateien::Sicherheitskopie(alt);
+    // A copy left by an earlier conversion that finished its moves.
+    if (!LöscheDatei(sicherung) || !verschieben(alt, sicherung))
+        return true;
+    if (verschieben(neuPfad, alt)) {
+        LöscheDatei(sicherung);
+        return false;
+    }
+    if (!verschieben(sicherung, alt)) {
+        z.ErrorCancel = false;
+        Meldung(Meldungsart::InternerFehler, text(2453), nativ(sicherung));
+    }
+    return true;
+}
+
+// The user's address lines are not part of the transfer stream; the new database takes them over.
+void Projektdatenbankprüfung::ÜbernimmNutzerinfo(const QString& alt, const QString& neu)
+{
+    QList<std::pair<QString, VbVariant>> zeilen;
+    {
+        datenbank quelle;
+        if (quelle.OpenTab(alt, Versionsabfrage, 3, Kennwort::Projektdatenbank, false) != 0 || quelle.EmptyTab())
+            return;
+        quelle.MoveFirst();
+        Feldliste felder;
+        Tabellenaufbau::Aufbauen(Tabelle::DatenbankInfo, felder);
+        for (const auto& spalte : quelle.Verbindung()->Spalten(Tabelle::DatenbankInfo))
+            if (spalte.first.startsWith(QLatin1String("Nutzerinfo_")) && felder.suche(spalte.first))
+                zeilen.append({spalte.first, quelle.GetFeld(spalte.first)});
+    }
+    if (zeilen.isEmpty())
+        return;
+    datenbank ziel;
+    if (ziel.OpenTab(neu, Versionsabfrage, 3, Kennwort::Projektdatenbank, false) != 0 || ziel.EmptyTab())
+        return;
+    ziel.MoveFirst();
+    for (const auto& [feld, wert] : zeilen)
+        ziel.SetFeld(feld, wert);
+    ziel.UpdateTab();
+}

@@ -1,0 +1,8 @@
+#include "shell/forms/Hauptfenster.h"
+
+#include "shell/forms/MDIForm1.h"
+
+Hauptfenster* hauptfenster()
+{
+    return MDIForm1::Instanz();
+}
