@@ -68,12 +68,21 @@ int Sprache()
     return zustand().Sprachoffset;
 }
 
+Projektseite* g_geladen = nullptr;
+
 }  // namespace
+
+Projektseite* Projektseite::Instanz()
+{
+    return g_geladen;
+}
 
 Projektseite::Projektseite(ProjektseitenUmfeld* umfeld) : SortierString1(ProjektNr), m_umfeld(umfeld) {}
 
 Projektseite::~Projektseite()
 {
+    if (g_geladen == this)
+        g_geladen = nullptr;
     projektDB.UnbindAdodc();
 }
 
@@ -135,6 +144,7 @@ bool Projektseite::Laden()
         return false;
     }
     m_geladen = true;
+    g_geladen = this;
 
     const bool leer = projektDB.EmptyTab();
     z.NeuesProjekt = false;
@@ -221,6 +231,8 @@ void Projektseite::Entladen()
 {
     Deaktivieren();
     m_geladen = false;
+    if (g_geladen == this)
+        g_geladen = nullptr;
     projektDB.UnbindAdodc();
     projektDB.CloseTab();
 }

@@ -15,7 +15,10 @@ const QStringList& Datenobjektdatenbanken::Parametertabellen()
 
 Datenobjektdatenbanken::Datenobjektdatenbanken(const QStringList& weitereSql)
 {
-    QStringList sql;
+    QStringList sql{QStringLiteral(
+        "CREATE TABLE ProjekteTabelle (ProjektKey COUNTER, [Projekt Nr] TEXT(15), Projektart TEXT(2), "
+        "Projektbezeichnung TEXT(50), Bauherr TEXT(50), [Straße] TEXT(50), PLZ TEXT(8), Ort TEXT(30), "
+        "Angebotsnummer TEXT(50), Bemerkungen MEMO, Datum DATETIME, ArtErstellung BYTE, Save TEXT(1))")};
     for (const QString& t : Parametertabellen())
         sql << QStringLiteral("CREATE TABLE [%1] ([Projekt Nr] TEXT(50), [IstBerechnet] BOOLEAN, "
                               "[IstAusgelegt] BOOLEAN)").arg(t);

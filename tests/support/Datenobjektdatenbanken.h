@@ -6,7 +6,7 @@
 
 #include "support/TestDatenbank.h"
 
-// A project database with the six parameter tables (only "Projekt Nr", "IstBerechnet" and
+// A project database with the project table and the six parameter tables (only "Projekt Nr", "IstBerechnet" and
 // "IstAusgelegt", plus the columns a test adds) and an article database with the article view of
 // the data objects, in a temporary folder; the program state points to both.
 class Datenobjektdatenbanken {

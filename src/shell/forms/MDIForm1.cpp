@@ -12,6 +12,7 @@
 #include "shell/Datenobjekte.h"
 #include "shell/forms/Seitenform.h"
 #include "shell/forms/Seitenmanager.h"
+#include "projects/forms/KelvorForm3.h"
 
 #include <QAction>
 #include <QApplication>
@@ -173,32 +174,36 @@ void MDIForm1::BaueMenues()
 
     Mprojekte = obermenue("Mprojekte", 102);
     MListe = mit(punkt(Mprojekte, "MListe", 103), [this] {
-        Projektaktion(QStringLiteral("Projektliste: ein Projekt suchen und auswählen."));
+        Projektaktion([](KelvorForm3& s) { s.ProjektSuchenInListe(); });
     });
     Manlegen = mit(punkt(Mprojekte, "Manlegen", 104), [this] {
         ZeigeProjektliste();
-        Platzhalter(QStringLiteral("Projekt anlegen: ein neues Projekt in der Projektverwaltung anlegen."));
+        if (KelvorForm3* s = fenster3())
+            s->ProjektAnlegen(false);
     });
     Mkopieren = mit(punkt(Mprojekte, "Mkopieren", 105), [this] {
         ZeigeProjektliste();
-        Platzhalter(QStringLiteral("Projekt kopieren: ein neues Projekt mit den Angaben des aktuellen Projekts "
-                                   "anlegen."));
+        if (KelvorForm3* s = fenster3())
+            s->ProjektAnlegen(true);
     });
     Mverändern = mit(punkt(Mprojekte, "Mveraendern", 106), [this] {
-        Projektaktion(QStringLiteral("Projekt verändern: die Angaben des aktuellen Projekts bearbeiten."));
+        Projektaktion([](KelvorForm3& s) {
+            if (zustand().TyvoModus == 0)
+                s.ProjektVerändern();
+        });
     });
     Msichern = mit(punkt(Mprojekte, "Msichern", 107), [this] {
-        Projektaktion(QStringLiteral("Projekte sichern: ausgewählte Projekte in eine Sicherungsdatei (*.sic) "
-                                     "schreiben."));
+        Projektaktion([](KelvorForm3& s) { s.ProjekteSichern(); });
     });
     Meinlesen = mit(punkt(Mprojekte, "Meinlesen", 108), [this] {
-        if (zustand().istErstprojekt)
-            Platzhalter(QStringLiteral("Projekt anlegen: das erste Projekt der Projektdatenbank anlegen."));
+        KelvorForm3* s = fenster3();
+        if (zustand().istErstprojekt && s)
+            s->ProjektAnlegen(false);
         else
             ProjekteEinlesen();
     });
     Mlöschen = mit(punkt(Mprojekte, "Mloeschen", 109), [this] {
-        Projektaktion(QStringLiteral("Projekt löschen: das aktuelle Projekt aus der Projektdatenbank entfernen."));
+        Projektaktion([](KelvorForm3& s) { s.ProjektLöschen(); });
     });
     MstrichE = strich(Mprojekte, "MstrichE");
     MDatenpflege = menue(Mprojekte, "MDatenpflege", 110);
@@ -768,6 +773,10 @@ void MDIForm1::ZeigeProjektliste()
 void MDIForm1::NeuanlageNachProjektart()
 {
     // The project page sorts its list by system type and selects the first project of the type.
+    if (KelvorForm3* s = fenster3()) {
+        s->SetSortierstrings(zustand().sortierungProjektart);
+        s->ReOpenProjektTabelle(QString(), s->SortierString1(), s->SortierString2());
+    }
     ZeigeProjektliste();
 }
 
@@ -852,13 +861,22 @@ void MDIForm1::Platzhalter(const QString& was)
                                                            "Ausbaustufe des Programms."));
 }
 
-void MDIForm1::Projektaktion(const QString& aktion)
+KelvorForm3* MDIForm1::fenster3() const
+{
+    return dynamic_cast<KelvorForm3*>(fenster(3));
+}
+
+void MDIForm1::Projektaktion(const std::function<void(KelvorForm3&)>& aktion)
 {
     ZeigeProjektliste();
+    KelvorForm3* s = fenster3();
+    if (!s)
+        return;
+    // An empty project table first gets its first project.
     if (zustand().istErstprojekt)
-        Platzhalter(QStringLiteral("Projekt anlegen: das erste Projekt der Projektdatenbank anlegen."));
+        s->ProjektAnlegen(false);
     else
-        Platzhalter(aktion);
+        aktion(*s);
 }
 
 void MDIForm1::Neuanlage(const QString& projektart)
