@@ -1,0 +1,141 @@
+#include "data/DbVerbindung.h"
+
+#include "data/JetDialekt.h"
+#include "data/Kennwort.h"
+
+#include <QFileInfo>
+#include <QHash>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace {
+
+QHash<QString, std::weak_ptr<DbVerbindung>>& offene()
+{
+    static QHash<QString, std::weak_ptr<DbVerbindung>> o;
+    return o;
+}
+
+bool setzeFehler(QString* ziel, const QString& text)
+{
+    if (ziel)
+        *ziel = text;
+    return false;
+}
+
+}  // namespace
+
+std::shared_ptr<DbVerbindung> DbVerbindung::Öffnen(const QString& pfad, const QString& passwort,
+                                                  QString* fehler)
+{
+    const QFileInfo info(pfad);
+    if (pfad.trimmed().isEmpty() || !info.exists() || !info.isFile()) {
+        setzeFehler(fehler, QStringLiteral("Die Datei '%1' wurde nicht gefunden.").arg(pfad));
+        return nullptr;
+    }
+    const bool nurLesen = passwort == Kennwort::Artikeldatenbank;
+    const QString schluessel = info.canonicalFilePath() + (nurLesen ? QStringLiteral("|r") : QStringLiteral("|w"));
+
+    std::shared_ptr<DbVerbindung> v = offene().value(schluessel).lock();
+    if (!v) {
+        static int zaehler = 0;
+        v.reset(new DbVerbindung);
+        v->m_name = QStringLiteral("kelvor_db_%1").arg(++zaehler);
+        v->m_pfad = pfad;
+        v->m_schluessel = schluessel;
+        v->m_nurLesen = nurLesen;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), v->m_name);
+            db.setDatabaseName(info.canonicalFilePath());
+            db.setConnectOptions(nurLesen ? QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=1000")
+                                          : QStringLiteral("QSQLITE_BUSY_TIMEOUT=1000"));
+            if (!db.open()) {
+                setzeFehler(fehler, db.lastError().text());
+                return nullptr;  // the destructor removes the Qt connection
+            }
+            if (!nurLesen) {
+                QSqlQuery q(db);
+                q.exec(QStringLiteral("PRAGMA synchronous=FULL"));
+            }
+        }
+        offene().insert(schluessel, v);
+    }
+    if (v->m_passwort.isNull() || v->m_passwort != passwort) {
+        if (!Kennwort::Pruefen(v->db(), passwort)) {
+            setzeFehler(fehler, QStringLiteral("Kein gültiges Kennwort."));
+            return nullptr;
+        }
+        v->m_passwort = passwort;
+    }
+    return v;
+}
+
+DbVerbindung::~DbVerbindung()
+{
+    const auto it = offene().constFind(m_schluessel);
+    if (it != offene().constEnd() && it->expired())
+        offene().erase(it);
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_name, false);
+        if (db.isOpen())
+            db.close();
+    }
+    QSqlDatabase::removeDatabase(m_name);
+}
+
+QSqlDatabase DbVerbindung::db() const
+{
+    return QSqlDatabase::database(m_name, false);
+}
+
+QList<QPair<QString, Spaltenart>> DbVerbindung::Spalten(const QString& tabelle) const
+{
+    QList<QPair<QString, Spaltenart>> s;
+    QSqlQuery q(db());
+    if (!q.exec(QStringLiteral("PRAGMA table_info(%1)").arg(JetDialekt::Name(tabelle))))
+        return s;
+    while (q.next())
+        s.append({q.value(1).toString(), Spaltentypen::AusDeklaration(q.value(2).toString())});
+    return s;
+}
+
+Spaltenart DbVerbindung::Spalte(const QString& tabelle, const QString& spalte) const
+{
+    for (const auto& s : Spalten(tabelle))
+        if (s.first.compare(spalte, Qt::CaseInsensitive) == 0)
+            return s.second;
+    return {};
+}
+
+bool DbVerbindung::IstTabelle(const QString& tabelle) const
+{
+    QSqlQuery q(db());
+    q.prepare(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE"));
+    q.addBindValue(tabelle);
+    return q.exec() && q.next();
+}
+
+DbTransaktion::DbTransaktion(std::shared_ptr<DbVerbindung> verbindung) : m_verbindung(std::move(verbindung))
+{
+    if (m_verbindung) {
+        QSqlDatabase db = m_verbindung->db();
+        m_aktiv = db.transaction();
+    }
+}
+
+DbTransaktion::~DbTransaktion()
+{
+    if (m_aktiv) {
+        QSqlDatabase db = m_verbindung->db();
+        db.rollback();
+    }
+}
+
+bool DbTransaktion::Commit()
+{
+    if (!m_aktiv)
+        return false;
+    QSqlDatabase db = m_verbindung->db();
+    m_aktiv = false;
+    return db.commit();
+}

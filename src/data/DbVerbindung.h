@@ -1,0 +1,56 @@
+#pragma once
+#include <QSqlDatabase>
+#include <QString>
+
+#include <memory>
+
+#include "data/Spaltentypen.h"
+
+// One open SQLite file, shared by every table-access object on that file: the first user opens
+// it, the last one closes it and removes its Qt connection. The article database (opened with
+// its password) is read-only; every other file is opened with synchronous=FULL.
+// Sharing one connection per file lets a transaction span all objects on the file and keeps
+// the objects from locking each other out.
+class DbVerbindung {
+public:
+    // Opens (or shares) the file and checks the password; nullptr with a description when the
+    // file is missing, cannot be opened or the password does not fit.
+    static std::shared_ptr<DbVerbindung> Öffnen(const QString& pfad, const QString& passwort,
+                                                QString* fehler = nullptr);
+    ~DbVerbindung();
+    DbVerbindung(const DbVerbindung&) = delete;
+    DbVerbindung& operator=(const DbVerbindung&) = delete;
+
+    QSqlDatabase db() const;
+    const QString& pfad() const { return m_pfad; }
+    bool nurLesen() const { return m_nurLesen; }
+
+    // Declared type of a column of a table (Unbekannt when table or column is unknown).
+    Spaltenart Spalte(const QString& tabelle, const QString& spalte) const;
+    // Column names and types of a table in their order; empty for an unknown table.
+    QList<QPair<QString, Spaltenart>> Spalten(const QString& tabelle) const;
+    bool IstTabelle(const QString& tabelle) const;
+
+private:
+    DbVerbindung() = default;
+    QString m_name;
+    QString m_pfad;
+    QString m_schluessel;
+    bool m_nurLesen = false;
+    QString m_passwort;  // the password already checked on this connection
+};
+
+// A transaction on the connection of a file; rolled back unless Commit() ran.
+class DbTransaktion {
+public:
+    explicit DbTransaktion(std::shared_ptr<DbVerbindung> verbindung);
+    ~DbTransaktion();
+    DbTransaktion(const DbTransaktion&) = delete;
+    DbTransaktion& operator=(const DbTransaktion&) = delete;
+    bool Aktiv() const { return m_aktiv; }
+    bool Commit();
+
+private:
+    std::shared_ptr<DbVerbindung> m_verbindung;
+    bool m_aktiv = false;
+};

@@ -1,0 +1,302 @@
+#include "data/Spaltentypen.h"
+
+#include "shell/Zahlen.h"
+
+#include <QHash>
+
+#include <cfloat>
+#include <cmath>
+
+bool Spaltenart::istZahl() const
+{
+    switch (typ) {
+    case Spaltentyp::Boolean: case Spaltentyp::Byte: case Spaltentyp::Integer: case Spaltentyp::Long:
+    case Spaltentyp::Counter: case Spaltentyp::Single: case Spaltentyp::Double:
+        return true;
+    default:
+        return false;
+    }
+}
+
+namespace Spaltentypen {
+
+namespace {
+
+const QHash<QString, Spaltentyp>& namen()
+{
+    static const QHash<QString, Spaltentyp> n = {
+        {QStringLiteral("BOOLEAN"), Spaltentyp::Boolean}, {QStringLiteral("BIT"), Spaltentyp::Boolean},
+        {QStringLiteral("YESNO"), Spaltentyp::Boolean}, {QStringLiteral("LOGICAL"), Spaltentyp::Boolean},
+        {QStringLiteral("BYTE"), Spaltentyp::Byte}, {QStringLiteral("TINYINT"), Spaltentyp::Byte},
+        {QStringLiteral("INTEGER1"), Spaltentyp::Byte},
+        {QStringLiteral("SHORT"), Spaltentyp::Integer}, {QStringLiteral("SMALLINT"), Spaltentyp::Integer},
+        {QStringLiteral("INTEGER2"), Spaltentyp::Integer}, {QStringLiteral("INTEGER16"), Spaltentyp::Integer},
+        {QStringLiteral("LONG"), Spaltentyp::Long}, {QStringLiteral("INT"), Spaltentyp::Long},
+        {QStringLiteral("INTEGER"), Spaltentyp::Long}, {QStringLiteral("INTEGER4"), Spaltentyp::Long},
+        {QStringLiteral("INTEGER32"), Spaltentyp::Long},
+        {QStringLiteral("COUNTER"), Spaltentyp::Counter}, {QStringLiteral("AUTOINCREMENT"), Spaltentyp::Counter},
+        {QStringLiteral("SINGLE"), Spaltentyp::Single}, {QStringLiteral("FLOAT4"), Spaltentyp::Single},
+        {QStringLiteral("REAL4"), Spaltentyp::Single},
+        {QStringLiteral("DOUBLE"), Spaltentyp::Double}, {QStringLiteral("FLOAT"), Spaltentyp::Double},
+        {QStringLiteral("FLOAT8"), Spaltentyp::Double}, {QStringLiteral("REAL"), Spaltentyp::Double},
+        {QStringLiteral("NUMBER"), Spaltentyp::Double}, {QStringLiteral("NUMERIC"), Spaltentyp::Double},
+        {QStringLiteral("DATETIME"), Spaltentyp::Datum}, {QStringLiteral("DATE"), Spaltentyp::Datum},
+        {QStringLiteral("TIME"), Spaltentyp::Datum}, {QStringLiteral("TIMESTAMP"), Spaltentyp::Datum},
+        {QStringLiteral("TEXT"), Spaltentyp::Text}, {QStringLiteral("VARCHAR"), Spaltentyp::Text},
+        {QStringLiteral("CHAR"), Spaltentyp::Text},
+        {QStringLiteral("MEMO"), Spaltentyp::Memo}, {QStringLiteral("LONGTEXT"), Spaltentyp::Memo},
+        {QStringLiteral("LONGCHAR"), Spaltentyp::Memo}, {QStringLiteral("NOTE"), Spaltentyp::Memo},
+    };
+    return n;
+}
+
+const QString& typenUnvertraeglich()
+{
+    static const QString t = QStringLiteral("Typen unverträglich");
+    return t;
+}
+
+const QString& ueberlauf()
+{
+    static const QString t = QStringLiteral("Überlauf");
+    return t;
+}
+
+bool fehler(QString* ziel, const QString& text)
+{
+    if (ziel)
+        *ziel = text;
+    return false;
+}
+
+// The value as a number for a number column (Boolean -1/0, a date as its day number, a text
+// read as the runtime's CDbl reads it).
+bool alsZahl(const VbVariant& w, double& d)
+{
+    bool ok = true;
+    d = w.toDouble(&ok);
+    return ok && std::isfinite(d);
+}
+
+}  // namespace
+
+Spaltenart AusDeklaration(const QString& deklaration)
+{
+    Spaltenart art;
+    QString d = deklaration.trimmed().toUpper();
+    int laenge = 0;
+    const auto klammer = d.indexOf(QLatin1Char('('));
+    if (klammer >= 0) {
+        const auto zu = d.indexOf(QLatin1Char(')'), klammer);
+        laenge = d.mid(klammer + 1, zu < 0 ? -1 : zu - klammer - 1).section(QLatin1Char(','), 0, 0)
+                     .trimmed().toInt();
+        d = d.left(klammer).trimmed();
+    }
+    art.typ = namen().value(d, Spaltentyp::Unbekannt);
+    if (art.typ == Spaltentyp::Text) {
+        if (laenge > 0)
+            art.laenge = laenge;
+        else
+            art.typ = Spaltentyp::Memo;  // TEXT without a size holds any length
+    }
+    return art;
+}
+
+QString Deklaration(Spaltentyp typ, int laenge)
+{
+    switch (typ) {
+    case Spaltentyp::Boolean: return QStringLiteral("BOOLEAN");
+    case Spaltentyp::Byte: return QStringLiteral("BYTE");
+    case Spaltentyp::Integer: return QStringLiteral("SHORT");
+    case Spaltentyp::Long: return QStringLiteral("LONG");
+    case Spaltentyp::Counter: return QStringLiteral("COUNTER");
+    case Spaltentyp::Single: return QStringLiteral("SINGLE");
+    case Spaltentyp::Double: return QStringLiteral("DOUBLE");
+    case Spaltentyp::Datum: return QStringLiteral("DATETIME");
+    case Spaltentyp::Text: return QStringLiteral("TEXT(%1)").arg(laenge > 0 ? laenge : 255);
+    case Spaltentyp::Memo: return QStringLiteral("MEMO");
+    case Spaltentyp::Unbekannt: break;
+    }
+    return QString();
+}
+
+QString DatumText(const QDateTime& dt)
+{
+    return dt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+QDateTime DatumAusText(const QString& text)
+{
+    const QString s = text.trimmed();
+    static const char* const muster[] = {"yyyy-MM-dd HH:mm:ss", "yyyy-MM-ddTHH:mm:ss", "yyyy-MM-dd",
+                                         "yyyy-MM-dd HH:mm"};
+    for (const char* m : muster) {
+        QDateTime dt = QDateTime::fromString(s, QString::fromLatin1(m));
+        if (dt.isValid()) {
+            dt.setTimeSpec(Qt::UTC);
+            return dt;
+        }
+    }
+    return {};
+}
+
+VbVariant Lesen(const QVariant& sqlWert, const Spaltenart& art)
+{
+    if (sqlWert.isNull())
+        return VbVariant::null();
+    const int mt = sqlWert.metaType().id();
+    const bool ganz = mt == QMetaType::LongLong || mt == QMetaType::Int || mt == QMetaType::ULongLong
+                      || mt == QMetaType::UInt;
+    const bool text = mt == QMetaType::QString || mt == QMetaType::QByteArray;
+    switch (art.typ) {
+    case Spaltentyp::Boolean:
+        if (text)
+            return VbVariant::boolean(VbVariant(sqlWert.toString()).toBool());
+        return VbVariant::boolean(sqlWert.toDouble() != 0.0);
+    case Spaltentyp::Byte: case Spaltentyp::Integer: case Spaltentyp::Long: case Spaltentyp::Counter: {
+        const double d = text ? VbVariant(sqlWert.toString()).toDouble() : sqlWert.toDouble();
+        if (d != std::trunc(d) || d < -2147483648.0 || d > 2147483647.0)
+            return VbVariant::dbl(d);
+        const auto v = static_cast<int32_t>(d);
+        if (art.typ == Spaltentyp::Byte && v >= 0 && v <= 255)
+            return VbVariant::byte(static_cast<uint8_t>(v));
+        if (art.typ == Spaltentyp::Integer && v >= -32768 && v <= 32767)
+            return VbVariant::integer(static_cast<int16_t>(v));
+        return VbVariant::lng(v);
+    }
+    case Spaltentyp::Single:
+        return VbVariant::single(static_cast<float>(sqlWert.toDouble()));
+    case Spaltentyp::Double:
+        return VbVariant::dbl(sqlWert.toDouble());
+    case Spaltentyp::Datum:
+        if (text) {
+            const QDateTime dt = DatumAusText(sqlWert.toString());
+            return dt.isValid() ? VbVariant::datum(dt) : VbVariant::text(sqlWert.toString());
+        }
+        return VbVariant::datum(sqlWert.toDouble());
+    case Spaltentyp::Text: case Spaltentyp::Memo:
+        return VbVariant::text(sqlWert.toString());
+    case Spaltentyp::Unbekannt:
+        break;
+    }
+    if (ganz) {
+        const qlonglong v = sqlWert.toLongLong();
+        if (v >= INT32_MIN && v <= INT32_MAX)
+            return VbVariant::lng(static_cast<int32_t>(v));
+        return VbVariant::dbl(static_cast<double>(v));
+    }
+    if (mt == QMetaType::Double || mt == QMetaType::Float)
+        return VbVariant::dbl(sqlWert.toDouble());
+    return VbVariant::text(sqlWert.toString());
+}
+
+bool Schreiben(const VbVariant& wert, const Spaltenart& art, QVariant& sqlWert, VbVariant& gelesen,
+               QString* fehlerText)
+{
+    if (art.typ == Spaltentyp::Counter)
+        return fehler(fehlerText, QStringLiteral("Das Feld kann nicht aktualisiert werden (Zählerfeld)."));
+    if (wert.isEmpty() || wert.isNull()) {
+        sqlWert = QVariant();
+        gelesen = VbVariant::null();
+        return true;
+    }
+    double d = 0.0;
+    switch (art.typ) {
+    case Spaltentyp::Boolean: {
+        if (wert.isString()) {
+            const QString t = wert.toString().trimmed();
+            const bool wort = t.compare(QLatin1String("wahr"), Qt::CaseInsensitive) == 0
+                              || t.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0
+                              || t.compare(QLatin1String("falsch"), Qt::CaseInsensitive) == 0
+                              || t.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0;
+            if (!wort && !alsZahl(wert, d))
+                return fehler(fehlerText, typenUnvertraeglich());
+        } else if (!alsZahl(wert, d)) {
+            return fehler(fehlerText, typenUnvertraeglich());
+        }
+        const bool b = wert.toBool();
+        sqlWert = b ? -1 : 0;
+        gelesen = VbVariant::boolean(b);
+        return true;
+    }
+    case Spaltentyp::Byte: case Spaltentyp::Integer: case Spaltentyp::Long: {
+        if (!alsZahl(wert, d))
+            return fehler(fehlerText, typenUnvertraeglich());
+        const double r = Zahlen::RundenGerade(d, 0);
+        const double unten = art.typ == Spaltentyp::Byte ? 0.0
+                             : art.typ == Spaltentyp::Integer ? -32768.0 : -2147483648.0;
+        const double oben = art.typ == Spaltentyp::Byte ? 255.0
+                            : art.typ == Spaltentyp::Integer ? 32767.0 : 2147483647.0;
+        if (r < unten || r > oben)
+            return fehler(fehlerText, ueberlauf());
+        const auto v = static_cast<int32_t>(r);
+        sqlWert = v;
+        gelesen = art.typ == Spaltentyp::Byte      ? VbVariant::byte(static_cast<uint8_t>(v))
+                  : art.typ == Spaltentyp::Integer ? VbVariant::integer(static_cast<int16_t>(v))
+                                                   : VbVariant::lng(v);
+        return true;
+    }
+    case Spaltentyp::Single: {
+        if (!alsZahl(wert, d))
+            return fehler(fehlerText, typenUnvertraeglich());
+        if (std::fabs(d) > static_cast<double>(FLT_MAX))
+            return fehler(fehlerText, ueberlauf());
+        const auto f = static_cast<float>(d);
+        sqlWert = static_cast<double>(f);
+        gelesen = VbVariant::single(f);
+        return true;
+    }
+    case Spaltentyp::Double:
+        if (!alsZahl(wert, d))
+            return fehler(fehlerText, typenUnvertraeglich());
+        sqlWert = d;
+        gelesen = VbVariant::dbl(d);
+        return true;
+    case Spaltentyp::Datum: {
+        QDateTime dt;
+        if (wert.isString()) {
+            dt = Zahlen::DatumAusText(wert.toString());
+            if (!dt.isValid())
+                dt = DatumAusText(wert.toString());
+        } else if (alsZahl(wert, d)) {
+            dt = VbVariant::datum(d).toDateTime();
+        }
+        if (!dt.isValid())
+            return fehler(fehlerText, typenUnvertraeglich());
+        sqlWert = DatumText(dt);
+        gelesen = VbVariant::datum(dt);
+        return true;
+    }
+    case Spaltentyp::Text: case Spaltentyp::Memo: {
+        const QString t = wert.toString();
+        if (art.typ == Spaltentyp::Text && art.laenge > 0 && t.size() > art.laenge)
+            return fehler(fehlerText, QStringLiteral("Der Wert ist länger als die %1 Zeichen des Feldes.")
+                                          .arg(art.laenge));
+        sqlWert = t;
+        gelesen = VbVariant::text(t);
+        return true;
+    }
+    case Spaltentyp::Counter: case Spaltentyp::Unbekannt:
+        break;
+    }
+    // Unknown column type: the value as it is.
+    switch (wert.typ()) {
+    case VbVariant::Typ::String:
+        sqlWert = wert.toString();
+        break;
+    case VbVariant::Typ::Date:
+        sqlWert = DatumText(wert.toDateTime());
+        break;
+    case VbVariant::Typ::Boolean: case VbVariant::Typ::Byte: case VbVariant::Typ::Integer:
+    case VbVariant::Typ::Long:
+        sqlWert = static_cast<qlonglong>(wert.toDouble());
+        break;
+    default:
+        sqlWert = wert.toDouble();
+        break;
+    }
+    gelesen = wert;
+    return true;
+}
+
+}  // namespace Spaltentypen
