@@ -8,18 +8,26 @@ public:
     int zeige(const MeldungsBox& box) override
     {
         std::fprintf(stderr, "[%s] %s\n", qPrintable(box.titel), qPrintable(box.text));
-        switch (box.stil & 7) {
-        case MsgStil::JaNein: case MsgStil::JaNeinAbbrechen:
-            return MsgAntwort::Ja;
-        default:
-            return MsgAntwort::OK;
-        }
+        return MsgTasten(box.stil).first();
     }
 };
 
 StandardPresenter g_standard;
 MessagePresenter* g_presenter = nullptr;
 }  // namespace
+
+QList<int> MsgTasten(int stil)
+{
+    using namespace MsgAntwort;
+    switch (stil & MsgStil::Tasten) {
+    case MsgStil::OKAbbrechen: return {OK, Abbrechen};
+    case MsgStil::AbbruchWiederholenIgnorieren: return {Abbruch, Wiederholen, Ignorieren};
+    case MsgStil::JaNeinAbbrechen: return {Ja, Nein, Abbrechen};
+    case MsgStil::JaNein: return {Ja, Nein};
+    case MsgStil::WiederholenAbbrechen: return {Wiederholen, Abbrechen};
+    default: return {OK};
+    }
+}
 
 MessagePresenter& messagePresenter()
 {

@@ -1,4 +1,5 @@
 #pragma once
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -8,11 +9,16 @@ enum : int {
     OK = 0, OKAbbrechen = 1, JaNeinAbbrechen = 3, JaNein = 4,
     Stop = 16, Frage = 32, Ausrufezeichen = 48, Information = 64,
     ZweiteTasteStandard = 256,
+    AbbruchWiederholenIgnorieren = 2, WiederholenAbbrechen = 5, DritteTasteStandard = 512,
+    Tasten = 7, Symbole = 112, Standardtaste = 768,  // masks of the three parts
 };
 }
 namespace MsgAntwort {
-enum : int { OK = 1, Abbrechen = 2, Ja = 6, Nein = 7 };
+enum : int { OK = 1, Abbrechen = 2, Ja = 6, Nein = 7, Abbruch = 3, Wiederholen = 4, Ignorieren = 5 };
 }
+
+// The answers of a style's buttons in their order (OK; OK, Cancel; Yes, No ...).
+QList<int> MsgTasten(int stil);
 
 // One message box as the program asks for it.
 struct MeldungsBox {

@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+#include <utility>
+
 Texttabelle& Texttabelle::instanz()
 {
     static Texttabelle t;
@@ -11,8 +13,9 @@ Texttabelle& Texttabelle::instanz()
 Texttabelle::Texttabelle()
 {
     QFile f(QStringLiteral(":/texte.tsv"));
-    if (f.open(QIODevice::ReadOnly))
-        lese(f.readAll(), m_texte);
+    QString fehler;
+    if (f.open(QIODevice::ReadOnly) && !lese(f.readAll(), m_texte, &fehler))
+        qWarning("texte.tsv: %s", qPrintable(fehler));
 }
 
 const QString* Texttabelle::suche(int id) const
@@ -21,10 +24,22 @@ const QString* Texttabelle::suche(int id) const
     return it == m_texte.constEnd() ? nullptr : &it.value();
 }
 
+QHash<int, QString> Texttabelle::ersetze(QHash<int, QString> texte)
+{
+    std::swap(texte, m_texte);
+    return texte;
+}
+
 bool Texttabelle::lese(const QByteArray& inhalt, QHash<int, QString>& ziel, QString* fehler)
 {
     const QList<QByteArray> zeilen = inhalt.split('\n');
     int nr = 0;
+    bool gut = true;
+    const auto melde = [&](const QString& text) {
+        if (gut && fehler)
+            *fehler = text;
+        gut = false;
+    };
     for (QByteArray zeile : zeilen) {
         ++nr;
         if (zeile.endsWith('\r'))
@@ -35,19 +50,17 @@ bool Texttabelle::lese(const QByteArray& inhalt, QHash<int, QString>& ziel, QStr
         bool ok = false;
         const int id = tab > 0 ? zeile.left(tab).toInt(&ok) : 0;
         if (!ok) {
-            if (fehler)
-                *fehler = QStringLiteral("Zeile %1: keine Textnummer").arg(nr);
-            return false;
+            melde(QStringLiteral("Zeile %1: keine Textnummer").arg(nr));
+            continue;
         }
         if (ziel.contains(id)) {
-            if (fehler)
-                *fehler = QStringLiteral("Zeile %1: Textnummer %2 doppelt").arg(nr).arg(id);
-            return false;
+            melde(QStringLiteral("Zeile %1: Textnummer %2 doppelt").arg(nr).arg(id));
+            continue;
         }
         // "\r\n" inside a text stands for a real line break of the original table.
         QString text = QString::fromUtf8(zeile.mid(tab + 1));
         text.replace(QLatin1String("\\r\\n"), QLatin1String("\r\n"));
         ziel.insert(id, text);
     }
-    return true;
+    return gut;
 }

@@ -51,7 +51,6 @@ VbVariant VbVariant::datum(const QDateTime& dt)
     const double ms = static_cast<double>(oleNull().msecsTo(utc));
     double tage = std::floor(ms / 86400000.0);
     double bruch = (ms - tage * 86400000.0) / 86400000.0;
-    // OLE dates before 1899-12-30 keep the time as a positive fraction behind a negative day.
     // Before 1899-12-30 the day counts down while the time fraction stays positive.
     return datum(tage >= 0 ? tage + bruch : tage - bruch);
 }
@@ -107,31 +106,34 @@ double VbVariant::toDouble(bool* ok) const
     }
 }
 
+namespace {
+// The value as a Double, then narrowed by wandle; *ok false when either step fails.
+template <typename T>
+T eingeengt(const VbVariant& v, bool* ok, T (*wandle)(double, bool*))
+{
+    bool zahl = true;
+    const double d = v.toDouble(&zahl);
+    bool bereich = true;
+    const T r = wandle(d, &bereich);
+    if (ok)
+        *ok = zahl && bereich;
+    return r;
+}
+}  // namespace
+
 float VbVariant::toSingle(bool* ok) const
 {
-    return static_cast<float>(toDouble(ok));
+    return eingeengt(*this, ok, Zahlen::CSng);
 }
 
 int32_t VbVariant::toLong(bool* ok) const
 {
-    bool ok1 = true;
-    const double d = toDouble(&ok1);
-    bool ok2 = true;
-    const int32_t r = Zahlen::CLng(d, &ok2);
-    if (ok)
-        *ok = ok1 && ok2;
-    return r;
+    return eingeengt(*this, ok, Zahlen::CLng);
 }
 
 int16_t VbVariant::toInteger(bool* ok) const
 {
-    bool ok1 = true;
-    const double d = toDouble(&ok1);
-    bool ok2 = true;
-    const int16_t r = Zahlen::CInt(d, &ok2);
-    if (ok)
-        *ok = ok1 && ok2;
-    return r;
+    return eingeengt(*this, ok, Zahlen::CInt);
 }
 
 bool VbVariant::toBool() const

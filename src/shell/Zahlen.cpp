@@ -2,9 +2,12 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cfenv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <limits>
 
 namespace Zahlen {
@@ -22,6 +25,8 @@ double rintGerade(double x)
 // %G text with the given significant digits, exponent as the runtime writes it ("1E+16").
 QString gText(double w, int stellen)
 {
+    if (w == 0.0)
+        w = 0.0;  // no "-0"
     char puffer[64];
     std::snprintf(puffer, sizeof puffer, "%.*G", stellen, w);
     QString t = QString::fromLatin1(puffer);
@@ -79,9 +84,20 @@ int16_t CInt(double w, bool* ok)
     return static_cast<int16_t>(r);
 }
 
+float CSng(double w, bool* ok)
+{
+    constexpr double grenze = std::numeric_limits<float>::max();
+    const bool gut = !std::isfinite(w) || (w >= -grenze && w <= grenze);
+    if (ok)
+        *ok = gut;
+    if (!gut)
+        return w < 0 ? -std::numeric_limits<float>::max() : std::numeric_limits<float>::max();
+    return static_cast<float>(w);
+}
+
 QString Str(double w, bool single)
 {
-    QString t = gText(single ? static_cast<double>(static_cast<float>(w)) : w, single ? 7 : 15);
+    QString t = gText(single ? AlsSingle(w) : w, single ? 7 : 15);
     const bool negativ = t.startsWith(QLatin1Char('-'));
     if (negativ)
         t.remove(0, 1);
@@ -92,7 +108,7 @@ QString Str(double w, bool single)
 
 QString CStr(double w, bool single)
 {
-    QString t = gText(single ? static_cast<double>(static_cast<float>(w)) : w, single ? 7 : 15);
+    QString t = gText(single ? AlsSingle(w) : w, single ? 7 : 15);
     t.replace(QLatin1Char('.'), QLatin1Char(','));
     return t;
 }
@@ -101,24 +117,28 @@ double Val(const QString& text)
 {
     QString s;
     for (QChar c : text)
-        if (c != QLatin1Char(' ') && c != QLatin1Char('\t') && c != QLatin1Char('\n')
-            && c != QLatin1Char('\r'))
+        if (c != QLatin1Char(' ') && c != QLatin1Char('\t') && c != QLatin1Char('\n'))
             s.append(c);
     if (s.startsWith(QLatin1String("&H"), Qt::CaseInsensitive)
         || s.startsWith(QLatin1String("&O"), Qt::CaseInsensitive)) {
-        const bool hex = s.at(1).toUpper() == QLatin1Char('H');
-        int i = 2;
+        const int basis = s.at(1).toUpper() == QLatin1Char('H') ? 16 : 8;
+        qsizetype i = 2;
         while (i < s.size()) {
-            const QChar c = s.at(i);
-            const bool gut = hex ? (c.isDigit() || QStringLiteral("abcdefABCDEF").contains(c))
-                                 : (c >= QLatin1Char('0') && c <= QLatin1Char('7'));
-            if (!gut)
+            const auto d = QStringLiteral("0123456789ABCDEF").indexOf(s.at(i).toUpper());
+            if (d < 0 || d >= basis)
                 break;
             ++i;
         }
         bool ok = false;
-        const qlonglong v = s.mid(2, i - 2).toLongLong(&ok, hex ? 16 : 8);
-        return ok ? static_cast<double>(v) : 0.0;
+        const qulonglong v = s.mid(2, i - 2).toULongLong(&ok, basis);
+        if (!ok)
+            return 0.0;
+        // Up to 16 bits the runtime reads an Integer, up to 32 bits a Long, both signed.
+        if (v <= 0xFFFFu)
+            return static_cast<int16_t>(static_cast<uint16_t>(v));
+        if (v <= 0xFFFFFFFFu)
+            return static_cast<int32_t>(static_cast<uint32_t>(v));
+        return 0.0;
     }
     static const QRegularExpression zahl(
         QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eEdD][+-]?\\d+)?"));
@@ -134,46 +154,96 @@ double Val(const QString& text)
 double TextZuZahl(const QString& text, bool* ok)
 {
     QString s = text.trimmed();
-    static const QRegularExpression deutsch(
-        QStringLiteral("^[+-]?(\\d{1,3}(\\.\\d{3})+|\\d*)(,\\d*)?([eE][+-]?\\d+)?$"));
+    // German form with a decimal comma; points only between groups of three digits.
+    static const QRegularExpression mitKomma(
+        QStringLiteral("^[+-]?(\\d{1,3}(\\.\\d{3})+|\\d*),\\d*([eE][+-]?\\d+)?$"));
+    // No comma: one point is a decimal point.
+    static const QRegularExpression mitPunkt(
+        QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?$"));
+    // No comma, several points: thousands groups of a whole number.
+    static const QRegularExpression tausender(
+        QStringLiteral("^[+-]?\\d{1,3}(\\.\\d{3}){2,}([eE][+-]?\\d+)?$"));
     bool gut = false;
     double r = 0.0;
-    if (!s.isEmpty() && deutsch.match(s).hasMatch() && s != QLatin1String(",")) {
-        s.remove(QLatin1Char('.'));
-        s.replace(QLatin1Char(','), QLatin1Char('.'));
-        r = s.toDouble(&gut);
+    const bool ziffer = std::any_of(s.cbegin(), s.cend(), [](QChar c) { return c.isDigit(); });
+    if (ziffer) {
+        if (mitKomma.match(s).hasMatch()) {
+            s.remove(QLatin1Char('.'));
+            s.replace(QLatin1Char(','), QLatin1Char('.'));
+            r = s.toDouble(&gut);
+        } else if (mitPunkt.match(s).hasMatch()) {
+            r = s.toDouble(&gut);
+        } else if (tausender.match(s).hasMatch()) {
+            s.remove(QLatin1Char('.'));
+            r = s.toDouble(&gut);
+        }
     }
+    gut = gut && std::isfinite(r);
     if (ok)
         *ok = gut;
     return gut ? r : 0.0;
 }
 
-QString Format(double w, const QString& muster)
+QString Format(double w, const QString& muster, bool single)
 {
-    const int punkt = muster.indexOf(QLatin1Char('.'));
-    const QString ganz = punkt >= 0 ? muster.left(punkt) : muster;
-    const QString bruch = punkt >= 0 ? muster.mid(punkt + 1) : QString();
+    if (!std::isfinite(w))
+        return CStr(w);
+    // The digit part of the pattern and the literal text around it.
+    const auto istZiffernzeichen = [](QChar c) {
+        return c == QLatin1Char('0') || c == QLatin1Char('#') || c == QLatin1Char('.')
+               || c == QLatin1Char(',');
+    };
+    qsizetype anfang = 0;
+    while (anfang < muster.size() && !istZiffernzeichen(muster.at(anfang)))
+        ++anfang;
+    qsizetype ende = muster.size();
+    while (ende > anfang && !istZiffernzeichen(muster.at(ende - 1)))
+        --ende;
+    const QString vorText = muster.left(anfang);
+    const QString nachText = muster.mid(ende);
+    const QString ziffernMuster = muster.mid(anfang, ende - anfang);
+
+    const qsizetype punkt = ziffernMuster.indexOf(QLatin1Char('.'));
+    const QString ganz = punkt >= 0 ? ziffernMuster.left(punkt) : ziffernMuster;
+    const QString bruch = punkt >= 0 ? ziffernMuster.mid(punkt + 1) : QString();
     const int nachkomma = static_cast<int>(bruch.count(QLatin1Char('0')) + bruch.count(QLatin1Char('#')));
     const int pflichtNachkomma = static_cast<int>(bruch.count(QLatin1Char('0')));
     const int pflichtVorkomma = static_cast<int>(ganz.count(QLatin1Char('0')));
     const bool tausender = ganz.contains(QLatin1Char(','));
 
-    // Round the decimal representation (15 significant digits) half away from zero.
+    // The decimal digits of |w| (15 or 7 significant), rounded half away from zero at the last
+    // shown decimal; the result is the digit string of |w| * 10^nachkomma.
+    const int stellen = single ? 7 : 15;
     char puffer[64];
-    std::snprintf(puffer, sizeof puffer, "%.15g", w);
-    const double v = std::strtod(puffer, nullptr);
-    const double f = std::pow(10.0, nachkomma);
-    double skaliert = std::fabs(v) * f;
-    std::snprintf(puffer, sizeof puffer, "%.15g", skaliert);
-    skaliert = std::floor(std::strtod(puffer, nullptr) + 0.5);
-    const bool negativ = v < 0 && skaliert != 0;
+    std::snprintf(puffer, sizeof puffer, "%.*e", stellen - 1, std::fabs(single ? AlsSingle(w) : w));
+    QString ziffern = QString::fromLatin1(puffer, 1) + QString::fromLatin1(puffer + 2, stellen - 1);
+    const int exponent = std::atoi(std::strchr(puffer, 'e') + 1);
+    const int behalten = exponent + 1 + nachkomma;  // digits up to the last shown decimal
+    QString skaliert;
+    if (behalten < 0 || (behalten == 0 && ziffern.at(0) < QLatin1Char('5'))) {
+        skaliert = QStringLiteral("0");
+    } else if (behalten == 0) {
+        skaliert = QStringLiteral("1");
+    } else if (behalten >= stellen) {
+        skaliert = ziffern + QString(behalten - stellen, QLatin1Char('0'));
+    } else {
+        skaliert = ziffern.left(behalten);
+        if (ziffern.at(behalten) >= QLatin1Char('5')) {
+            qsizetype i = skaliert.size() - 1;
+            while (i >= 0 && skaliert.at(i) == QLatin1Char('9'))
+                skaliert[i--] = QLatin1Char('0');
+            if (i < 0)
+                skaliert.prepend(QLatin1Char('1'));
+            else
+                skaliert[i] = QChar(skaliert.at(i).unicode() + 1);
+        }
+    }
+    const bool negativ = w < 0 && skaliert.count(QLatin1Char('0')) != skaliert.size();
 
-    std::snprintf(puffer, sizeof puffer, "%.0f", skaliert);
-    QString ziffern = QString::fromLatin1(puffer);
-    while (ziffern.size() <= nachkomma)
-        ziffern.prepend(QLatin1Char('0'));
-    QString vor = ziffern.left(ziffern.size() - nachkomma);
-    QString nach = ziffern.right(nachkomma);
+    while (skaliert.size() <= nachkomma)
+        skaliert.prepend(QLatin1Char('0'));
+    QString vor = skaliert.left(skaliert.size() - nachkomma);
+    QString nach = skaliert.right(nachkomma);
     while (nach.size() > pflichtNachkomma && nach.endsWith(QLatin1Char('0')))
         nach.chop(1);
     // Leading zeros only as far as the pattern asks for them.
@@ -182,16 +252,18 @@ QString Format(double w, const QString& muster)
     while (vor.size() < pflichtVorkomma)
         vor.prepend(QLatin1Char('0'));
     if (tausender)
-        for (int i = static_cast<int>(vor.size()) - 3; i > 0; i -= 3)
+        for (qsizetype i = vor.size() - 3; i > 0; i -= 3)
             vor.insert(i, QLatin1Char('.'));
     QString t = vor;
-    if (!nach.isEmpty() || (punkt >= 0 && pflichtNachkomma > 0))
+    if (punkt >= 0)
         t += QLatin1Char(',') + nach;
-    return negativ ? QStringLiteral("-") + t : t;
+    return vorText + (negativ ? QStringLiteral("-") : QString()) + t + nachText;
 }
 
 QString DatumText(const QDateTime& dt)
 {
+    if (dt.date() == QDate(1899, 12, 30))
+        return dt.time().toString(QStringLiteral("hh:mm:ss"));
     if (dt.time() == QTime(0, 0))
         return dt.date().toString(QStringLiteral("dd.MM.yyyy"));
     return dt.toString(QStringLiteral("dd.MM.yyyy hh:mm:ss"));

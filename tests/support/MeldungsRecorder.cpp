@@ -8,7 +8,7 @@ MeldungsRecorder::MeldungsRecorder()
 
 MeldungsRecorder::~MeldungsRecorder()
 {
-    setzeMessagePresenter(nullptr);
+    setzeMessagePresenter(m_vorher);
 }
 
 int MeldungsRecorder::zeige(const MeldungsBox& box)
@@ -19,10 +19,5 @@ int MeldungsRecorder::zeige(const MeldungsBox& box)
         antworten.pop_front();
         return a;
     }
-    switch (box.stil & 7) {
-    case MsgStil::JaNein: case MsgStil::JaNeinAbbrechen:
-        return MsgAntwort::Ja;
-    default:
-        return MsgAntwort::OK;
-    }
+    return MsgTasten(box.stil).first();
 }

@@ -1,0 +1,20 @@
+#pragma once
+#include <QString>
+
+// Temporary files and file copies.
+class FileOP {
+public:
+    // Error numbers of Save.
+    static constexpr long QuelleFehlt = 2;
+    static constexpr long ZielNichtSchreibbar = 5;
+    static constexpr long Schreibfehler = 29;
+    static constexpr long Lesefehler = 30;
+
+    // Full path of a new, empty file "$$XXXX.tmp" (XXXX hexadecimal) in zustand().TempOrdner or
+    // the system's temporary folder; the empty text when none could be made.
+    QString GetTempName();
+    // Copies quelle to Ziel, replacing Ziel: 0 on success, else an error number. The copy is
+    // written beside Ziel and renamed at the end, so Ziel is never left half written. anzeige
+    // (a progress window of the shell) has no effect.
+    long Save(const QString& quelle, const QString& Ziel, bool anzeige);
+};
