@@ -25,6 +25,8 @@
 //   TEXT, MEMO, LONGTEXT, LONGCHAR, NOTE       Memo        text without limit
 //   anything else (also none)                  Unbekannt   as SQLite holds it, unchecked
 //
+// SQL compares text by the column's collation: declare key and search columns
+// "TEXT(n) COLLATE NOCASE" where queries must match without regard to case (Find does so always).
 // Writes enforce the type: whole-number types round half to even and fail with "Überlauf" out
 // of range, Single is narrowed to float, Text(n) fails when longer than n characters, a value
 // that does not convert fails with "Typen unverträglich"; Empty and Null are written as Null.
@@ -51,6 +53,10 @@ VbVariant Lesen(const QVariant& sqlWert, const Spaltenart& art);
 // with a description when it does not fit.
 bool Schreiben(const VbVariant& wert, const Spaltenart& art, QVariant& sqlWert, VbVariant& gelesen,
                QString* fehler);
+
+// A value as a Boolean the way the runtime converts it (a number, True/False, Wahr/Falsch);
+// false when it does not convert.
+bool AlsBoolean(const VbVariant& wert, bool& ergebnis);
 
 // Dates are stored as text in this form.
 QString DatumText(const QDateTime& dt);
