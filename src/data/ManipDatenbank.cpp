@@ -361,24 +361,114 @@ int64_t ManipDatenbank::Versionsnummer(int haupt, int neben, int revis)
     return int64_t(haupt) * 65536 + int64_t(neben) * 256 + revis;
 }
 
-// ---------------------------------------------------------------- transfer: writing
+// ---------------------------------------------------------------- transfer: the run
 
 QString ManipDatenbank::auswahl(const QString& tabelle, const QString& projektNr) const
 {
-    return QStringLiteral("Select * From ") + tabelle + QStringLiteral(" WHERE ")
-           + JetDialekt::Name(Tabelle::ProjektNr) + QStringLiteral(" = ") + JetDialekt::Textliteral(projektNr);
+    return QStringLiteral("Select * From ") + tabelle + QStringLiteral(" WHERE ") + suche(projektNr);
+}
+
+QString ManipDatenbank::suche(const QString& projektNr) const
+{
+    return JetDialekt::Name(Tabelle::ProjektNr) + QStringLiteral(" = ") + JetDialekt::Textliteral(projektNr);
 }
 
 long ManipDatenbank::öffneArbeitstabelle()
 {
-    m_tab = std::make_unique<datenbank>();
-    const long code = m_tab->OpenTab(::zustand().Projekt_Data_Source,
-                                     QStringLiteral("Select * From ") + Tabelle::ProjekteTabelle, 2,
-                                     Kennwort::Projektdatenbank, true);
-    if (code != 0)
-        m_tab.reset();
+    schließeArbeitstabelle();
+    long code = 0;
+    arbeitstabelle(Tabelle::ProjekteTabelle, code);
+    if (code != 0) {
+        m_tabellen.clear();
+        return code;
+    }
+    m_tab = m_tabellen[Tabelle::ProjekteTabelle].tab.get();
+    m_lauf = std::make_unique<DbTransaktion>(m_tab->Verbindung());
     return code;
 }
+
+// The run is one transaction: a backup reads one state of the database, a restore keeps every
+// row it saved when the run ends, also after a cancel or an error.
+void ManipDatenbank::schließeArbeitstabelle()
+{
+    m_akt = nullptr;
+    m_tab = nullptr;
+    m_zapf.reset();
+    if (m_lauf) {
+        m_lauf->Commit();
+        m_lauf.reset();
+    }
+    m_tabellen.clear();
+}
+
+// The table object of a table for the run, on the whole table, opened when first needed
+// (every project of a run is looked up in it); nullptr with the open code when it cannot open.
+datenbank* ManipDatenbank::arbeitstabelle(const QString& tabelle, long& code)
+{
+    auto it = m_tabellen.find(tabelle);
+    if (it == m_tabellen.end()) {
+        Offen o;
+        o.tab = std::make_unique<datenbank>();
+        o.code = o.tab->OpenTab(::zustand().Projekt_Data_Source, QStringLiteral("Select * From ") + tabelle, 2,
+                                Kennwort::Projektdatenbank, true);
+        if (o.code != 0)
+            o.tab.reset();
+        it = m_tabellen.emplace(tabelle, std::move(o)).first;
+    }
+    code = it->second.code;
+    return it->second.tab.get();
+}
+
+// Moves the run's table object to the first row of the project number, compared without
+// regard to case like the table access's search; false (at EOF) when there is none.
+bool ManipDatenbank::finde(const QString& tabelle, const QString& projektNr)
+{
+    Offen& o = m_tabellen[tabelle];
+    if (!o.zeilenGelesen) {
+        for (o.tab->MoveFirst(); !o.tab->EofTab(); o.tab->MoveNext())
+            o.zeilen.insert(o.tab->GetFeld(Tabelle::ProjektNr).toString().toCaseFolded(), o.tab->Bookmark());
+        o.zeilenGelesen = true;
+    }
+    const auto it = o.zeilen.constFind(projektNr.toCaseFolded());
+    if (it == o.zeilen.constEnd()) {
+        o.tab->MoveLast();
+        o.tab->MoveNext();
+        return false;
+    }
+    o.tab->Bookmark(*it);
+    return true;
+}
+
+// A row added to the run's table object is found by later projects of the run.
+void ManipDatenbank::merkeNeueZeile(const QString& tabelle, const QString& projektNr)
+{
+    Offen& o = m_tabellen[tabelle];
+    if (!o.zeilen.contains(projektNr.toCaseFolded()) && !o.tab->BofOrEofTab())
+        o.zeilen.insert(projektNr.toCaseFolded(), o.tab->Bookmark());
+}
+
+// The dwelling rows of one project.
+datenbank* ManipDatenbank::zapfstellen(const QString& projektNr, long& code)
+{
+    if (!m_tab) {
+        code = dbFehlerNewSQL;
+        return nullptr;
+    }
+    const QString sql = auswahl(Tabelle::SpeicherBedarfsKz, projektNr);
+    if (m_zapf) {
+        code = m_zapf->NewSQL(sql, false);
+    } else {
+        m_zapf = std::make_unique<datenbank>();
+        code = m_zapf->OpenTab(::zustand().Projekt_Data_Source, sql, 2, Kennwort::Projektdatenbank, true);
+    }
+    if (code != 0) {
+        m_zapf.reset();
+        return nullptr;
+    }
+    return m_zapf.get();
+}
+
+// ---------------------------------------------------------------- transfer: writing
 
 long ManipDatenbank::Save_OpenDBConnection()
 {
@@ -387,7 +477,7 @@ long ManipDatenbank::Save_OpenDBConnection()
 
 void ManipDatenbank::Save_CloseDBConnection()
 {
-    m_tab.reset();
+    schließeArbeitstabelle();
 }
 
 long ManipDatenbank::Save_Tabelleninhalt(Sicherungsdatei& stream, const QString& Tabellenname,
@@ -402,18 +492,19 @@ long ManipDatenbank::Save_Tabelleninhalt(Sicherungsdatei& stream, const QString&
     m_letzteProjektart.clear();
     if (!m_tab)
         return dbFehlerNewSQL;
-    const long code = m_tab->NewSQL(auswahl(Tabellenname, projektNr), false);
+    long code = 0;
+    m_akt = arbeitstabelle(Tabellenname, code);
     if (code != 0)
         return code;
-    if (Tabellenname == Tabelle::ProjekteTabelle)
-        m_letzteProjektart = m_tab->GetFeld(QStringLiteral("Projektart")).toString().left(2);
-    if (m_tab->EmptyTab())
+    if (!finde(Tabellenname, projektNr))
         return TransferErgebnis::Fertig;
+    if (Tabellenname == Tabelle::ProjekteTabelle)
+        m_letzteProjektart = m_akt->GetFeld(QStringLiteral("Projektart")).toString().left(2);
 
     if (!stream.SchreibeZeile(Marke::Begin, Marke::Tabelle))
         return TransferErgebnis::Schreibfehler;
     ::zustand().ErrorCancel = true;
-    long ergebnis = schreibeFelder(stream);
+    const long ergebnis = schreibeFelder(stream);
     if (ergebnis != TransferErgebnis::Schreibfehler)
         Save_Kompatibilitätszeilen(stream, Tabellenname);
     ::zustand().ErrorCancel = false;
@@ -429,7 +520,7 @@ long ManipDatenbank::schreibeFelder(Sicherungsdatei& stream)
         if (f.istAutowert())
             continue;
         QString text;
-        if (Transferwert::Text(f.fieldtype, m_tab->GetFeld(f.fieldbez), text)
+        if (Transferwert::Text(f.fieldtype, m_akt->GetFeld(f.fieldbez), text)
             && !stream.SchreibeZeile(f.fieldbez, text))
             return TransferErgebnis::Schreibfehler;
         yield();
@@ -445,19 +536,18 @@ long ManipDatenbank::Save_TabelleninhalteZapfstellen(Sicherungsdatei& stream, co
     m_tabellenname = Tabelle::SpeicherBedarfsKz;
     Tabellenaufbau::Aufbauen(Tabelle::SpeicherBedarfsKz, m_feldliste);
     yield();
-    if (!m_tab)
-        return dbFehlerNewSQL;
-    const long code = m_tab->NewSQL(auswahl(Tabelle::SpeicherBedarfsKz, projektNr), false);
+    long code = 0;
+    m_akt = zapfstellen(projektNr, code);
     if (code != 0)
         return code;
-    if (m_tab->EmptyTab())
+    if (m_akt->EmptyTab())
         return TransferErgebnis::Fertig;
 
     if (!stream.SchreibeZeile(Marke::Begin, Marke::Tabelle))
         return TransferErgebnis::Schreibfehler;
     long ergebnis = TransferErgebnis::Fertig;
-    m_tab->MoveFirst();
-    while (!m_tab->EofTab() && !m_saveAbbruch) {
+    m_akt->MoveFirst();
+    while (!m_akt->EofTab() && !m_saveAbbruch) {
         if (!stream.SchreibeZeile(Marke::Begin, Marke::Zeile))
             return TransferErgebnis::Schreibfehler;
         ::zustand().ErrorCancel = true;
@@ -465,7 +555,7 @@ long ManipDatenbank::Save_TabelleninhalteZapfstellen(Sicherungsdatei& stream, co
         ::zustand().ErrorCancel = false;
         if (ergebnis == TransferErgebnis::Schreibfehler || !stream.SchreibeZeile(Marke::Ende, Marke::Zeile))
             return TransferErgebnis::Schreibfehler;
-        m_tab->MoveNext();
+        m_akt->MoveNext();
     }
     if (!stream.SchreibeZeile(Marke::Ende, Marke::Tabelle))
         return TransferErgebnis::Schreibfehler;
@@ -480,7 +570,8 @@ void ManipDatenbank::Save_Kompatibilitätszeilen(Sicherungsdatei& stream, const 
     const bool kälte = tabelle == Tabelle::Kälteparameter;
     if (!heizung && !kälte)
         return;
-    auto wahr = [this](const char* feld) { return m_tab->GetFeld(QString::fromUtf8(feld)).toBool(); };
+    // Fields the database lacks read as Empty, which counts as False.
+    auto wahr = [this](const char* feld) { return m_akt->GetFeld(QString::fromUtf8(feld)).toBool(); };
     auto zeile = [&stream](const char* feld, const QString& wert) {
         stream.SchreibeZeile(QString::fromUtf8(feld), wert);
     };
@@ -507,12 +598,12 @@ void ManipDatenbank::Save_Kompatibilitätszeilen(Sicherungsdatei& stream, const 
     if (v <= Versionsnummer(2, 3, 0)) {
         zeile("ZubehoerSteuerung", wahr("Membranbruchsensor") ? QStringLiteral("1") : QStringLiteral("0"));
         if (heizung) {
-            const int vorlauf = m_tab->GetFeld(QStringLiteral("Vorlauftemperatur")).toInteger();
+            const int vorlauf = m_akt->GetFeld(QStringLiteral("Vorlauftemperatur")).toInteger();
             zeile("Ruecklauftemp", QString::number(std::max(vorlauf - 20, 5)));
         }
     }
     if (v < Versionsnummer(DBVersion::Haupt, DBVersion::Neben, DBVersion::Revis)) {
-        const double anfang = m_tab->GetFeld(QStringLiteral("Anfangsdruck")).toSingle();
+        const double anfang = m_akt->GetFeld(QStringLiteral("Anfangsdruck")).toSingle();
         const double soll = wahr("IstBerechnet") ? anfang + 0.5 : (heizung ? 1.6 : 1.1);
         zeile("p Soll", Zahlen::Str(soll, true));
     }
@@ -530,7 +621,7 @@ long ManipDatenbank::Load_OpenDBConnection(ProjektNrAnzeige* qForm, Sicherungsda
 
 void ManipDatenbank::Load_CloseDBConnection()
 {
-    m_tab.reset();
+    schließeArbeitstabelle();
     m_stream = nullptr;
     m_form = nullptr;
 }
@@ -575,20 +666,20 @@ bool ManipDatenbank::IsEndeTabelle() const { return istMarke(Marke::Ende, Marke:
 bool ManipDatenbank::IsBeginnZeile() const { return istMarke(Marke::Begin, Marke::Zeile); }
 bool ManipDatenbank::IsEndeZeile() const { return istMarke(Marke::Ende, Marke::Zeile); }
 
+// Reads lines up to the next table or project frame line.
+long ManipDatenbank::liesBisBlock()
+{
+    for (;;) {
+        const long r = Load_readStreamLine();
+        if (r != 0 || IsBeginnTabelle() || IsEndeProjekt())
+            return r;
+    }
+}
+
 long ManipDatenbank::Load_Projekt()
 {
     if (!m_tab)
         return TransferErgebnis::Lesefehler;
-    // The rows of one project are written together; what was saved stays even when the project
-    // stops half way.
-    DbTransaktion tx(m_tab->Verbindung());
-    const long ergebnis = ladeProjekt();
-    tx.Commit();
-    return ergebnis;
-}
-
-long ManipDatenbank::ladeProjekt()
-{
     long r = TransferErgebnis::Fertig;
     do {
         r = Load_readStreamLine();
@@ -598,33 +689,16 @@ long ManipDatenbank::ladeProjekt()
     r = Load_Projekttabelle();
     if (r != 0)
         return r;
-    for (;;) {
-        r = Load_readStreamLine();
-        if (r != 0)
-            return r;
-        if (IsEndeProjekt())
-            return TransferErgebnis::Fertig;
-        if (IsBeginnTabelle())
-            break;
-    }
+    r = liesBisBlock();
+    if (r != 0 || IsEndeProjekt())
+        return r;
     r = Load_Parametertabelle(m_projektart);
     if (r != 0)
         return r;
-    for (;;) {
-        r = Load_readStreamLine();
-        if (r != 0)
-            return r;
-        if (IsEndeProjekt())
-            return TransferErgebnis::Fertig;
-        if (IsBeginnTabelle())
-            break;
-    }
+    r = liesBisBlock();
+    if (r != 0 || IsEndeProjekt())
+        return r;
     return Load_Zapfstellen();
-}
-
-QString ManipDatenbank::suche(const QString& projektNr) const
-{
-    return JetDialekt::Name(Tabelle::ProjektNr) + QStringLiteral(" = ") + JetDialekt::Textliteral(projektNr);
 }
 
 long ManipDatenbank::Load_Projekttabelle()
@@ -645,10 +719,10 @@ long ManipDatenbank::Load_Projekttabelle()
     if (m_form)
         m_form->SchreibeProjektNr(m_projektNr);
 
-    if (m_tab->NewSQL(auswahl(Tabelle::ProjekteTabelle, m_projektNr), false) != 0)
-        return TransferErgebnis::Lesefehler;
-    if (!m_tab->Find(suche(m_projektNr))) {
-        m_tab->AddNew();
+    m_akt = m_tab;
+    const bool neu = !finde(Tabelle::ProjekteTabelle, m_projektNr);
+    if (neu) {
+        m_akt->AddNew();
     } else if (!m_alleÜberschreiben) {
         const int antwort = neuerKonfliktDialog()->ShowFormular(m_projektNr);
         if (antwort == KonfliktAntwort::Weiter)
@@ -669,6 +743,8 @@ long ManipDatenbank::Load_Projekttabelle()
             break;
     }
     speichereZeile();
+    if (neu)
+        merkeNeueZeile(Tabelle::ProjekteTabelle, m_projektNr);
     return r;
 }
 
@@ -680,10 +756,13 @@ long ManipDatenbank::Load_Parametertabelle(const QString& projektart)
         return TransferErgebnis::Übersprungen;
     Tabellenaufbau::Aufbauen(tabelle, m_feldliste);
     yield();
-    if (m_tab->NewSQL(auswahl(tabelle, m_projektNr), false) != 0)
+    long code = 0;
+    m_akt = arbeitstabelle(tabelle, code);
+    if (code != 0)
         return TransferErgebnis::Übersprungen;
-    if (!m_tab->Find(suche(m_projektNr)))
-        m_tab->AddNew();
+    const bool neu = !finde(tabelle, m_projektNr);
+    if (neu)
+        m_akt->AddNew();
     setzeVorgaben();
     for (;;) {
         const long r = Load_readStreamLine();
@@ -695,6 +774,8 @@ long ManipDatenbank::Load_Parametertabelle(const QString& projektart)
             break;
     }
     speichereZeile();
+    if (neu)
+        merkeNeueZeile(tabelle, m_projektNr);
     return TransferErgebnis::Fertig;
 }
 
@@ -703,11 +784,13 @@ long ManipDatenbank::Load_Zapfstellen()
     m_feldliste.leeren();
     Tabellenaufbau::Aufbauen(Tabelle::SpeicherBedarfsKz, m_feldliste);
     yield();
-    if (m_tab->NewSQL(auswahl(Tabelle::SpeicherBedarfsKz, m_projektNr), false) != 0)
+    long code = 0;
+    m_akt = zapfstellen(m_projektNr, code);
+    if (code != 0)
         return TransferErgebnis::Übersprungen;
     // A deletion that fails ends the project (the table access has reported it).
-    while (!m_tab->EmptyTab())
-        if (!m_tab->DeleteSatzMitFeld(Tabelle::ProjektNr, m_projektNr))
+    while (!m_akt->EmptyTab())
+        if (!m_akt->DeleteSatzMitFeld(Tabelle::ProjektNr, m_projektNr))
             return TransferErgebnis::Löschfehler;
 
     long r = TransferErgebnis::Fertig;
@@ -717,7 +800,7 @@ long ManipDatenbank::Load_Zapfstellen()
         while (r == 0 && !IsBeginnZeile() && !IsEndeTabelle());
         if (r != 0 || IsEndeTabelle())
             return r;
-        m_tab->AddNew();
+        m_akt->AddNew();
         setzeVorgaben();
         for (;;) {
             r = Load_readStreamLine();
@@ -735,7 +818,7 @@ void ManipDatenbank::setzeVorgaben()
 {
     for (const ManipDBField& f : m_feldliste)
         if (!f.istAutowert())
-            m_tab->SetFeld(f.fieldbez, f.fieldDefaultValue);
+            m_akt->SetFeld(f.fieldbez, f.fieldDefaultValue);
 }
 
 void ManipDatenbank::wendeZeileAn(Zeilenart art)
@@ -753,14 +836,14 @@ void ManipDatenbank::wendeZeileAn(Zeilenart art)
         wert = VbVariant(wert.toString().left(1));
     }
     if (!f->istAutowert())
-        m_tab->SetFeld(f->fieldbez, wert);
+        m_akt->SetFeld(f->fieldbez, wert);
 }
 
 // Saves the row. A field that could not be set has been reported by the table access; the rest
 // of the row is still saved.
 void ManipDatenbank::speichereZeile()
 {
-    if (m_tab->fehlercode() != 0 && !m_feldliste.empty())
-        m_tab->GetFeld(m_feldliste[0].fieldbez);
-    m_tab->UpdateTab();
+    if (m_akt->fehlercode() != 0 && !m_feldliste.empty())
+        m_akt->GetFeld(m_feldliste[0].fieldbez);
+    m_akt->UpdateTab();
 }

@@ -1,7 +1,9 @@
 #pragma once
+#include <QHash>
 #include <QString>
 
 #include <cstdint>
+#include <map>
 #include <memory>
 
 #include "data/Feldliste.h"
@@ -94,9 +96,14 @@ private:
     bool istMarke(const QString& schlüssel, const QString& wert) const;
 
     long öffneArbeitstabelle();
+    void schließeArbeitstabelle();
+    datenbank* arbeitstabelle(const QString& tabelle, long& code);
+    datenbank* zapfstellen(const QString& projektNr, long& code);
+    bool finde(const QString& tabelle, const QString& projektNr);
+    void merkeNeueZeile(const QString& tabelle, const QString& projektNr);
+    long liesBisBlock();
     long schreibeFelder(Sicherungsdatei& stream);
     void Save_Kompatibilitätszeilen(Sicherungsdatei& stream, const QString& tabelle);
-    long ladeProjekt();
     long Load_Projekttabelle();
     long Load_Parametertabelle(const QString& projektart);
     long Load_Zapfstellen();
@@ -127,5 +134,15 @@ private:
     QString m_projektart;
     bool m_alleÜberschreiben = false;
     QString m_letzteProjektart;
-    std::unique_ptr<datenbank> m_tab;
+    struct Offen {
+        std::unique_ptr<datenbank> tab;
+        long code = 0;
+        QHash<QString, VbVariant> zeilen;  // case-folded project number -> bookmark
+        bool zeilenGelesen = false;
+    };
+    std::map<QString, Offen> m_tabellen;  // the tables of the run, each on its whole table
+    datenbank* m_tab = nullptr;           // ProjekteTabelle, opened with the run
+    std::unique_ptr<datenbank> m_zapf;    // dwelling rows of one project
+    datenbank* m_akt = nullptr;           // the table whose row is read or written
+    std::unique_ptr<DbTransaktion> m_lauf;
 };

@@ -1,5 +1,6 @@
 #include "data/Tabellenaufbau.h"
 
+#include <map>
 #include <span>
 
 namespace Tabellenaufbau {
@@ -303,9 +304,23 @@ bool Aufbauen(const QString& tabelle, Feldliste& liste)
         {&Tabelle::SpeicherWasserwärmerparameter, speicherWasserwärmerparameter},
         {&Tabelle::SpeicherBedarfsKz, speicherBedarfsKz},
     };
+    // Each list is built once; an empty list takes a copy (its parts are shared).
+    static std::map<QString, Feldliste> fertig;
+    if (liste.empty()) {
+        const auto it = fertig.find(tabelle);
+        if (it != fertig.end()) {
+            liste = it->second;
+            return true;
+        }
+    }
     for (const auto& [name, zeilen] : tabellen)
         if (*name == tabelle) {
-            baue(liste, zeilen);
+            if (liste.empty()) {
+                baue(liste, zeilen);
+                fertig.emplace(tabelle, liste);
+            } else {
+                baue(liste, zeilen);
+            }
             return true;
         }
     return false;
