@@ -6,12 +6,11 @@
 #include <chrono>
 #include <cstdio>
 
-#include "data/Kennwort.h"
-#include "data/ManipDatenbank.h"
 #include "data/Tabellenaufbau.h"
 #include "design/heating/GlobDatenHeizung.h"
 #include "shell/Programmzustand.h"
 #include "support/MeldungsRecorder.h"
+#include "support/ParametertabellenDatenbank.h"
 
 int main(int argc, char** argv)
 {
@@ -19,14 +18,8 @@ int main(int argc, char** argv)
     MeldungsRecorder meldungen;
     QTemporaryDir ordner;
     const QString pfad = ordner.filePath(QStringLiteral("Projektverwaltung.db"));
-    {
-        ManipDatenbank m;
-        m.Init();
-        m.SetPasswort(Kennwort::Projektdatenbank);
-        m.CreateDBank(pfad);
-        m.Define_Tabellenaufbau(Tabelle::Heizungsparameter);
-        m.CreateDBTabelle();
-    }
+    if (!BaueParametertabellen(pfad, {Tabelle::Heizungsparameter}))
+        return 1;
     zustand().Projekt_Data_Source = pfad;
     zustand().Artikel_Data_Source = QStringLiteral(KELVOR_ARTIKEL_DB);
 

@@ -5,10 +5,9 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
-#include "data/Kennwort.h"
-#include "data/ManipDatenbank.h"
 #include "data/Tabellenaufbau.h"
 #include "shell/Programmzustand.h"
+#include "support/ParametertabellenDatenbank.h"
 
 namespace {
 
@@ -18,13 +17,7 @@ QString vorlage()
     static QTemporaryDir ordner;
     static const QString pfad = [] {
         const QString p = ordner.filePath(QStringLiteral("Vorlage.db"));
-        ManipDatenbank m;
-        m.Init();
-        m.SetPasswort(Kennwort::Projektdatenbank);
-        m.CreateDBank(p);
-        m.Define_Tabellenaufbau(Tabelle::Heizungsparameter);
-        m.CreateDBTabelle();
-        EXPECT_EQ(m.zustand(), ManipDatenbank::TabelleAufgebaut);
+        EXPECT_TRUE(BaueParametertabellen(p, {Tabelle::Heizungsparameter}));
         return p;
     }();
     return pfad;
