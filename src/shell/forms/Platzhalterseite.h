@@ -11,11 +11,15 @@ class QVBoxLayout;
 
 // A page that stands in for a page form not built yet: it shows its title and the current
 // project, takes the data object of the project's type while it is shown, and does what the
-// page manager needs of the page it stands in for.
+// page manager needs of the page it stands in for; a page of the automatic run presses Weiter
+// itself on activation.
 class Platzhalterseite : public Seitenform {
     Q_OBJECT
 public:
-    explicit Platzhalterseite(const QString& titel, QWidget* parent = nullptr);
+    enum Art { Einfach = 0, Automatiklauf = 1, Entwurfsseite = 2 };
+    // art: Automatiklauf (the page belongs to the automatic run of host mode) and/or
+    // Entwurfsseite (a design page: it holds the data object of the project's type while shown).
+    explicit Platzhalterseite(const QString& titel, int art = Einfach, QWidget* parent = nullptr);
 
     // A button on the page.
     QPushButton* Knopf(const QString& text, const std::function<void()>& aktion);
@@ -25,12 +29,13 @@ public:
 protected:
     void FormLoad() override;
     void FormActivate() override;
-    // The page belongs to the automatic run of host mode: it presses Weiter itself on activation.
-    bool m_automatiklauf = false;
-    // A design page: it holds the data object of the project's type while it is shown.
-    bool m_mitDatenobjekt = false;
+    bool eventFilter(QObject* o, QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
     QVBoxLayout* m_layout;
 
 private:
+    void füllen();
+
     QLabel* m_projekt;
+    bool m_mitDatenobjekt;
 };
