@@ -1,7 +1,38 @@
 #include "support/Datenobjektdatenbanken.h"
 
+#include "data/JetDialekt.h"
 #include "data/Kennwort.h"
+#include "data/Spaltentypen.h"
+#include "data/Tabellenaufbau.h"
 #include "shell/Programmzustand.h"
+
+namespace {
+
+// The CREATE TABLE of a table of the program's schema (types only), without the schema engine,
+// which lets the event loop run while it builds.
+QString Schematabelle(const QString& tabelle)
+{
+    Feldliste felder;
+    Tabellenaufbau::Aufbauen(tabelle, felder);
+    QStringList spalten;
+    for (const ManipDBField& f : felder) {
+        Spaltentyp typ = Spaltentyp::Unbekannt;
+        switch (f.fieldtype) {
+        case Feldtyp::Boolean: typ = Spaltentyp::Boolean; break;
+        case Feldtyp::Byte: typ = Spaltentyp::Byte; break;
+        case Feldtyp::Integer: typ = Spaltentyp::Integer; break;
+        case Feldtyp::Long: typ = Spaltentyp::Long; break;
+        case Feldtyp::Single: typ = Spaltentyp::Single; break;
+        case Feldtyp::Date: typ = Spaltentyp::Datum; break;
+        case Feldtyp::Text: typ = Spaltentyp::Text; break;
+        case Feldtyp::Memo: typ = Spaltentyp::Memo; break;
+        }
+        spalten << JetDialekt::Name(f.fieldbez) + QLatin1Char(' ') + Spaltentypen::Deklaration(typ, f.fieldsize);
+    }
+    return QStringLiteral("CREATE TABLE %1 (%2)").arg(JetDialekt::Name(tabelle), spalten.join(QStringLiteral(", ")));
+}
+
+}  // namespace
 
 const QStringList& Datenobjektdatenbanken::Parametertabellen()
 {
@@ -15,10 +46,13 @@ const QStringList& Datenobjektdatenbanken::Parametertabellen()
 
 Datenobjektdatenbanken::Datenobjektdatenbanken(const QStringList& weitereSql)
 {
+    // A complete data class binds every field of its table: its table has the program's columns.
     QStringList sql;
     for (const QString& t : Parametertabellen())
-        sql << QStringLiteral("CREATE TABLE [%1] ([Projekt Nr] TEXT(50), [IstBerechnet] BOOLEAN, "
-                              "[IstAusgelegt] BOOLEAN)").arg(t);
+        sql << (t == QLatin1String("Heizungsparameter")
+                    ? Schematabelle(t)
+                    : QStringLiteral("CREATE TABLE [%1] ([Projekt Nr] TEXT(50), [IstBerechnet] BOOLEAN, "
+                                     "[IstAusgelegt] BOOLEAN)").arg(t));
     m_projekt = std::make_unique<TestDatenbank>(sql + weitereSql, Kennwort::Projektdatenbank,
                                                 QStringLiteral("Projektverwaltung.db"));
     m_artikel = std::make_unique<TestDatenbank>(

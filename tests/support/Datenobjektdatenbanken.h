@@ -6,9 +6,10 @@
 
 #include "support/TestDatenbank.h"
 
-// A project database with the six parameter tables (only "Projekt Nr", "IstBerechnet" and
-// "IstAusgelegt", plus the columns a test adds) and an article database with the article view of
-// the data objects, in a temporary folder; the program state points to both.
+// A project database with the six parameter tables (the columns of the program's schema for the
+// complete data classes, only "Projekt Nr", "IstBerechnet" and "IstAusgelegt" for the others, plus
+// what a test adds) and an article database with the article view of the data objects, in a
+// temporary folder; the program state points to both.
 class Datenobjektdatenbanken {
 public:
     // weitereSql: statements run on the project database after the tables are made.
