@@ -55,7 +55,7 @@ protected:
     void Ladefehler();
     // Keeps the data object alive while the page is shown; returns it.
     template <class T>
-    T* Datenobjekt(const std::shared_ptr<T>& objekt)
+    T* HalteDatenobjekt(const std::shared_ptr<T>& objekt)
     {
         m_datenobjekt = objekt;
         return objekt.get();
