@@ -11,7 +11,8 @@ class QVBoxLayout;
 
 // A page that stands in for a page form not built yet: it shows its title and the current
 // project, takes the data object of the project's type while it is shown, and does what the
-// page manager needs of the page it stands in for.
+// page manager needs of the page it stands in for; a page of the automatic run presses Weiter
+// itself on activation.
 class Platzhalterseite : public Seitenform {
     Q_OBJECT
 public:
@@ -25,12 +26,14 @@ public:
 protected:
     void FormLoad() override;
     void FormActivate() override;
-    // The page belongs to the automatic run of host mode: it presses Weiter itself on activation.
-    bool m_automatiklauf = false;
+    bool eventFilter(QObject* o, QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
     // A design page: it holds the data object of the project's type while it is shown.
     bool m_mitDatenobjekt = false;
     QVBoxLayout* m_layout;
 
 private:
+    void füllen();
+
     QLabel* m_projekt;
 };
