@@ -231,8 +231,8 @@ QString Sicherheitstechnik::AuslegungSiVWärmeerzeuger(int16_t nr, int32_t leist
         const bool indirekt = Zahl(M::Beheiz) == 1;
         double dampfdruck = 0.0;
         if (indirekt) {
-            const TabellenConst* tab = m_objekt->objekt<TabellenConst>(M::IntTab);
-            dampfdruck = tab->GetDampfdruck(m_objekt->lese(M::Primärtemp).toDouble());
+            if (const TabellenConst* tab = m_objekt->objekt<TabellenConst>(M::IntTab))
+                dampfdruck = tab->GetDampfdruck(m_objekt->lese(M::Primärtemp).toDouble());
         }
         if (indirekt && dampfdruck < Zahlen::RundenGerade(ansprechdruck, 3))
             m_Vollhub->SucheVollhubSV(25);
