@@ -177,12 +177,15 @@ int32_t Sicherheitstechnik::AuslegungSicherheitstechnikHeizung(bool erlaubenOhne
 
     if (m_Einzelkessel) {
         // A switch to full-lift valves during a pass redesigns the generators before it; the
-        // second pass is on full-lift valves and cannot switch again.
-        do {
+        // second pass is on full-lift valves and cannot switch again (the bound keeps a data
+        // object that does not hold the switch from looping).
+        for (int durchgang = 1; durchgang <= 2; ++durchgang) {
             m_Wiederholen = false;
             for (int i = 1; i <= kAnzahlErzeuger; ++i)
                 AuslegungSiVWärmeerzeuger(static_cast<int16_t>(i), Leistung(i));
-        } while (m_Wiederholen);
+            if (!m_Wiederholen)
+                break;
+        }
     } else {
         AuslegungSiVWärmeerzeuger(1, GesamtleistungGerundet());
     }
