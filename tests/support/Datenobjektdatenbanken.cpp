@@ -32,6 +32,11 @@ QString Schematabelle(const QString& tabelle)
     return QStringLiteral("CREATE TABLE %1 (%2)").arg(JetDialekt::Name(tabelle), spalten.join(QStringLiteral(", ")));
 }
 
+QString Textliteral(QString text)
+{
+    return QLatin1Char('\'') + text.replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
+}
+
 }  // namespace
 
 const QStringList& Datenobjektdatenbanken::Parametertabellen()
@@ -46,13 +51,9 @@ const QStringList& Datenobjektdatenbanken::Parametertabellen()
 
 Datenobjektdatenbanken::Datenobjektdatenbanken(const QStringList& weitereSql)
 {
-    // A complete data class binds every field of its table: its table has the program's columns.
     QStringList sql;
     for (const QString& t : Parametertabellen())
-        sql << (t == QLatin1String("Heizungsparameter")
-                    ? Schematabelle(t)
-                    : QStringLiteral("CREATE TABLE [%1] ([Projekt Nr] TEXT(50), [IstBerechnet] BOOLEAN, "
-                                     "[IstAusgelegt] BOOLEAN)").arg(t));
+        sql << Schematabelle(t);
     m_projekt = std::make_unique<TestDatenbank>(sql + weitereSql, Kennwort::Projektdatenbank,
                                                 QStringLiteral("Projektverwaltung.db"));
     m_artikel = std::make_unique<TestDatenbank>(
@@ -70,7 +71,12 @@ Datenobjektdatenbanken::Datenobjektdatenbanken(const QStringList& weitereSql)
 
 int Datenobjektdatenbanken::zeilen(const QString& tabelle, const QString& projektNr) const
 {
-    QString nr = projektNr;
-    nr.replace(QLatin1Char('\''), QStringLiteral("''"));
-    return m_projekt->wert(QStringLiteral("SELECT COUNT(*) FROM [%1] WHERE [Projekt Nr] = '%2'").arg(tabelle, nr)).toInt();
+    return m_projekt->wert(QStringLiteral("SELECT COUNT(*) FROM [%1] WHERE [Projekt Nr] = %2").arg(tabelle, Textliteral(projektNr)))
+        .toInt();
+}
+
+QVariant Datenobjektdatenbanken::feld(const QString& tabelle, const QString& feld, const QString& projektNr) const
+{
+    return m_projekt->wert(
+        QStringLiteral("SELECT [%1] FROM [%2] WHERE [Projekt Nr] = %3").arg(feld, tabelle, Textliteral(projektNr)));
 }
