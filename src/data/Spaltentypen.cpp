@@ -80,6 +80,25 @@ bool alsZahl(const VbVariant& w, double& d)
 
 }  // namespace
 
+bool AlsBoolean(const VbVariant& wert, bool& ergebnis)
+{
+    if (wert.isString()) {
+        const QString t = wert.toString().trimmed();
+        for (const char* w : {"wahr", "true"})
+            if (t.compare(QLatin1String(w), Qt::CaseInsensitive) == 0)
+                return ergebnis = true, true;
+        for (const char* w : {"falsch", "false"})
+            if (t.compare(QLatin1String(w), Qt::CaseInsensitive) == 0)
+                return ergebnis = false, true;
+    }
+    bool ok = true;
+    const double d = wert.toDouble(&ok);
+    if (!ok)
+        return false;
+    ergebnis = d != 0.0;
+    return true;
+}
+
 Spaltenart AusDeklaration(const QString& deklaration)
 {
     Spaltenart art;
@@ -203,18 +222,9 @@ bool Schreiben(const VbVariant& wert, const Spaltenart& art, QVariant& sqlWert, 
     double d = 0.0;
     switch (art.typ) {
     case Spaltentyp::Boolean: {
-        if (wert.isString()) {
-            const QString t = wert.toString().trimmed();
-            const bool wort = t.compare(QLatin1String("wahr"), Qt::CaseInsensitive) == 0
-                              || t.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0
-                              || t.compare(QLatin1String("falsch"), Qt::CaseInsensitive) == 0
-                              || t.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0;
-            if (!wort && !alsZahl(wert, d))
-                return fehler(fehlerText, typenUnvertraeglich());
-        } else if (!alsZahl(wert, d)) {
+        bool b = false;
+        if (!AlsBoolean(wert, b))
             return fehler(fehlerText, typenUnvertraeglich());
-        }
-        const bool b = wert.toBool();
         sqlWert = b ? -1 : 0;
         gelesen = VbVariant::boolean(b);
         return true;

@@ -52,6 +52,10 @@ VbVariant Lesen(const QVariant& sqlWert, const Spaltenart& art);
 bool Schreiben(const VbVariant& wert, const Spaltenart& art, QVariant& sqlWert, VbVariant& gelesen,
                QString* fehler);
 
+// A value as a Boolean the way the runtime converts it (a number, True/False, Wahr/Falsch);
+// false when it does not convert.
+bool AlsBoolean(const VbVariant& wert, bool& ergebnis);
+
 // Dates are stored as text in this form.
 QString DatumText(const QDateTime& dt);
 // Reads a stored date ("yyyy-MM-dd", with " HH:mm:ss" or "THH:mm:ss"); invalid when none fits.

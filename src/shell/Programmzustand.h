@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 
+#include <cstdint>
 #include <memory>
 
 class GlobDatenHeizung;
@@ -68,6 +69,21 @@ struct Programmzustand {
     std::shared_ptr<GlobDatenTrinkw> g_trinkdat;
     std::shared_ptr<GlobDatenDruck> g_druckdat;
     std::shared_ptr<GlobDatenSpeicher> g_speichdat;
+
+    // Main window: database file names, schema version, project list sorting, run control.
+    QString ArtikelDatenbankName;
+    QString ProjektDatenbankName;
+    int16_t versHaupt = 0;
+    int16_t versNeben = 0;
+    int16_t versRevis = 0;
+    bool istErstprojekt = false;
+    QString aktSortierung;
+    QString sortierungProjektnummer;
+    QString sortierungProjektart;
+    QString sortierungProjBezeichnung;
+    QString sortierungProjAngebotsNr;
+    QString sortierungProjektDatum;
+    int Sprachindex = 0;
 };
 
 // The one program state.

@@ -20,6 +20,7 @@ auto mitVerbindung(const QString& pfad, F f)
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
     db.setDatabaseName(pfad);
     EXPECT_TRUE(db.open()) << db.lastError().text().toStdString();
+    QSqlQuery(db).exec(QStringLiteral("PRAGMA synchronous=OFF"));
     auto ergebnis = f(db);
     db.close();
     db = QSqlDatabase();

@@ -1,0 +1,16 @@
+#pragma once
+
+// Window and report geometry is given in twips; the screen has 15 twips per pixel (96 dpi).
+namespace Twips {
+
+inline constexpr double ProPixel = 15.0;
+
+// Twips to whole pixels, halves to even.
+int zuPixel(double twips, double twipsProPixel = ProPixel);
+// Pixels to twips.
+inline int ausPixel(int pixel, double twipsProPixel = ProPixel)
+{
+    return static_cast<int>(pixel * twipsProPixel);
+}
+
+}  // namespace Twips

@@ -1,0 +1,905 @@
+#include "shell/forms/MDIForm1.h"
+
+#include "shell/AllgFunktionen.h"
+#include "shell/FormMinMaxSize.h"
+#include "shell/MessagePresenter.h"
+#include "shell/Programmzustand.h"
+#include "shell/Tastencodes.h"
+#include "shell/Twips.h"
+#include "shell/TyvoAnbindung.h"
+#include "shell/Waehrung.h"
+#include "shell/forms/Platzhalterseite.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+bool IstHostmodus()
+{
+    return zustand().TyvoModus == 1 || zustand().TyvoModus == 2;
+}
+
+// Widths of the four status panels in twips.
+constexpr std::array<int, 4> PanelBreiteNormal = {6470, 1440, 1440, 1440};
+// Margin of the bottom bar's buttons in twips.
+constexpr int LeisteRand = 120;
+
+}  // namespace
+
+MDIForm1::MDIForm1(const QString& datenpfad, QWidget* parent) : QMainWindow(parent)
+{
+    BaueFenster();
+    BaueMenues();
+    zustand().Datenpfad = datenpfad.isEmpty() ? QCoreApplication::applicationDirPath() : datenpfad;
+    Laden();
+}
+
+MDIForm1::~MDIForm1() = default;
+
+// ---------------------------------------------------------------------------------------------
+// Building the window
+
+void MDIForm1::BaueFenster()
+{
+    auto* mitte = new QWidget(this);
+    auto* layout = new QVBoxLayout(mitte);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_client = new QWidget(mitte);
+    m_client->setObjectName(QStringLiteral("Clientbereich"));
+    m_client->setBackgroundRole(QPalette::Dark);
+    m_client->setAutoFillBackground(true);
+    layout->addWidget(m_client, 1);
+
+    LeisteuntenPicture = new QWidget(mitte);
+    LeisteuntenPicture->setObjectName(QStringLiteral("LeisteuntenPicture"));
+    LeisteuntenPicture->setFixedHeight(Twips::zuPixel(660));
+    LeisteuntenPicture->installEventFilter(this);
+    layout->addWidget(LeisteuntenPicture);
+    setCentralWidget(mitte);
+
+    auto knopf = [this](const char* name, QStyle::StandardPixmap bild) {
+        auto* k = new QToolButton(LeisteuntenPicture);
+        k->setObjectName(QString::fromLatin1(name));
+        k->setIcon(style()->standardIcon(bild));
+        k->setIconSize(QSize(24, 24));
+        k->setAutoRaise(true);
+        k->setFixedSize(Twips::zuPixel(570), Twips::zuPixel(540));
+        k->setFocusPolicy(Qt::NoFocus);
+        return k;
+    };
+    ExitCommand = knopf("ExitCommand", QStyle::SP_DialogCloseButton);
+    ZurückCommand = knopf("ZurueckCommand", QStyle::SP_ArrowBack);
+    WeiterCommand = knopf("WeiterCommand", QStyle::SP_ArrowForward);
+    TyvoButton = knopf("TyvoButton", QStyle::SP_FileDialogToParent);
+    const int y = (LeisteuntenPicture->height() - ExitCommand->height()) / 2;
+    ExitCommand->move(Twips::zuPixel(LeisteRand), y);
+    TyvoButton->move(ExitCommand->pos());
+    InfoLabel = new QLabel(LeisteuntenPicture);
+    InfoLabel->setObjectName(QStringLiteral("InfoLabel"));
+    connect(ExitCommand, &QToolButton::clicked, this, &MDIForm1::ExitCommand_Click);
+    connect(TyvoButton, &QToolButton::clicked, this, &MDIForm1::ExitCommand_Click);
+    connect(WeiterCommand, &QToolButton::clicked, this, [this] { seitenmanager(1); });
+    connect(ZurückCommand, &QToolButton::clicked, this, [this] { seitenmanager(2); });
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    for (int i = 0; i < 4; ++i) {
+        m_panel[i] = new QLabel(StatusBar1);
+        m_panel[i]->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
+        m_panel[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        StatusBar1->addWidget(m_panel[i]);
+    }
+    setStatusBar(StatusBar1);
+    StatusBarAktiv(-1);
+
+    if (QScreen* bildschirm = QGuiApplication::primaryScreen())
+        connect(bildschirm, &QScreen::availableGeometryChanged, this, &MDIForm1::PasseAktivesFensterAn);
+}
+
+void MDIForm1::BaueMenues()
+{
+    QMenuBar* leiste = menuBar();
+    auto menue = [this](QMenu* oben, const char* name, int textId) {
+        QMenu* m = oben->addMenu(QString());
+        m->setObjectName(QString::fromUtf8(name));
+        if (textId)
+            m_menuTexte.emplace_back(m->menuAction(), textId);
+        return m;
+    };
+    auto obermenue = [&](const char* name, int textId, const QString& fest = QString()) {
+        QMenu* m = leiste->addMenu(fest);
+        m->setObjectName(QString::fromUtf8(name));
+        if (textId)
+            m_menuTexte.emplace_back(m->menuAction(), textId);
+        return m;
+    };
+    auto punkt = [this](QMenu* m, const char* name, int textId, void (MDIForm1::*aktion)() = nullptr,
+                        const QString& fest = QString()) {
+        QAction* a = m->addAction(fest);
+        a->setObjectName(QString::fromUtf8(name));
+        if (textId)
+            m_menuTexte.emplace_back(a, textId);
+        if (aktion)
+            connect(a, &QAction::triggered, this, aktion);
+        return a;
+    };
+    auto strich = [](QMenu* m, const char* name) {
+        QAction* a = m->addSeparator();
+        a->setObjectName(QString::fromUtf8(name));
+        return a;
+    };
+    auto mit = [this](QAction* a, std::function<void()> aktion) {
+        connect(a, &QAction::triggered, this, std::move(aktion));
+        return a;
+    };
+
+    Mprojekte = obermenue("Mprojekte", 102);
+    MListe = mit(punkt(Mprojekte, "MListe", 103), [this] {
+        Projektaktion(QStringLiteral("Projektliste: ein Projekt suchen und auswählen."));
+    });
+    Manlegen = mit(punkt(Mprojekte, "Manlegen", 104), [this] {
+        ZeigeProjektliste();
+        Platzhalter(QStringLiteral("Projekt anlegen: ein neues Projekt in der Projektverwaltung anlegen."));
+    });
+    Mkopieren = mit(punkt(Mprojekte, "Mkopieren", 105), [this] {
+        ZeigeProjektliste();
+        Platzhalter(QStringLiteral("Projekt kopieren: ein neues Projekt mit den Angaben des aktuellen Projekts "
+                                   "anlegen."));
+    });
+    Mverändern = mit(punkt(Mprojekte, "Mveraendern", 106), [this] {
+        Projektaktion(QStringLiteral("Projekt verändern: die Angaben des aktuellen Projekts bearbeiten."));
+    });
+    Msichern = mit(punkt(Mprojekte, "Msichern", 107), [this] {
+        Projektaktion(QStringLiteral("Projekte sichern: ausgewählte Projekte in eine Sicherungsdatei (*.sic) "
+                                     "schreiben."));
+    });
+    Meinlesen = mit(punkt(Mprojekte, "Meinlesen", 108), [this] {
+        if (zustand().istErstprojekt)
+            Platzhalter(QStringLiteral("Projekt anlegen: das erste Projekt der Projektdatenbank anlegen."));
+        else
+            ProjekteEinlesen();
+    });
+    Mlöschen = mit(punkt(Mprojekte, "Mloeschen", 109), [this] {
+        Projektaktion(QStringLiteral("Projekt löschen: das aktuelle Projekt aus der Projektdatenbank entfernen."));
+    });
+    MstrichE = strich(Mprojekte, "MstrichE");
+    MDatenpflege = menue(Mprojekte, "MDatenpflege", 110);
+    MLesenArtDaten = mit(punkt(MDatenpflege, "MLesenArtDaten", 111), [this] {
+        ZeigeModal([this] {
+            Platzhalter(QStringLiteral("Neue Stammdaten einlesen: die Artikeldatenbank durch eine neue Datei "
+                                       "ersetzen."));
+        });
+    });
+    MRepairProjektDatenbank = mit(punkt(MDatenpflege, "MRepairProjektDatenbank", 113), [this] {
+        ZeigeModal([this] {
+            Platzhalter(QStringLiteral("Datenbank komprimieren und reparieren: die Projektdatenbank komprimieren."));
+        });
+    });
+    MstrichZ = strich(Mprojekte, "MstrichZ");
+    Mbeenden = punkt(Mprojekte, "Mbeenden", 112, &MDIForm1::Entladen);
+
+    Mberechnungen = obermenue("Mberechnungen", 117);
+    Mheizungsanlagen = mit(punkt(Mberechnungen, "Mheizungsanlagen", 118), [this] { Neuanlage(QStringLiteral("He")); });
+    Msolaranlagen = mit(punkt(Mberechnungen, "Msolaranlagen", 119), [this] { Neuanlage(QStringLiteral("So")); });
+    Mkühlundkälte = mit(punkt(Mberechnungen, "Mkuehlundkaelte", 120), [this] { Neuanlage(QStringLiteral("Kü")); });
+    Mdruckerhöhungsanlagen = mit(punkt(Mberechnungen, "Mdruckerhoehungsanlagen", 121),
+                                 [this] { Neuanlage(QStringLiteral("Dr")); });
+    Mtrinkwassererwärmung = mit(punkt(Mberechnungen, "Mtrinkwassererwaermung", 122),
+                                [this] { Neuanlage(QStringLiteral("Tr")); });
+    Mspeicherwassererwärmer = mit(punkt(Mberechnungen, "Mspeicherwassererwaermer", 123),
+                                  [this] { Neuanlage(QStringLiteral("Sp")); });
+
+    MAusgabe = obermenue("MAusgabe", 128);
+    Mergebnissezeigen = mit(punkt(MAusgabe, "Mergebnissezeigen", 129), [this] { Bericht(1); });
+    Mkurztextdrucken = mit(punkt(MAusgabe, "Mkurztextdrucken", 130), [this] { Bericht(2); });
+    Mlangtextdrucken = mit(punkt(MAusgabe, "Mlangtextdrucken", 131), [this] { Bericht(3); });
+    MausschreibungstexteinZwischenablage =
+        mit(punkt(MAusgabe, "MausschreibungstexteinZwischenablage", 132), [this] { Bericht(4); });
+    MAusgabeGEAEB1990 = mit(punkt(MAusgabe, "MAusgabeGEAEB1990", 133), [this] { Bericht(5); });
+    Mschaltschemazeigen = mit(punkt(MAusgabe, "Mschaltschemazeigen", 134), [this] { Schaltschema(1, QString()); });
+    Mschaltschemadrucken = mit(punkt(MAusgabe, "Mschaltschemadrucken", 135), [this] { Schaltschema(2, QString()); });
+    MinDXF = mit(punkt(MAusgabe, "MinDXF", 136), [this] { Schaltschema(3, QStringLiteral("DXFneu.dxf")); });
+    Mstrich2 = strich(MAusgabe, "Mstrich2");
+    MandereProjektnummer = punkt(MAusgabe, "MandereProjektnummer", 137);
+
+    MOptionen = obermenue("MOptionen", 142);
+    Mkundenanschrift = mit(punkt(MOptionen, "Mkundenanschrift", 143), [this] {
+        ZeigeModal([this] {
+            Platzhalter(QStringLiteral("Kundenanschrift: die vier Adresszeilen des Anwenders bearbeiten."));
+        });
+    });
+    MDruckereinstellungen = mit(punkt(MOptionen, "MDruckereinstellungen", 144), [this] {
+        Platzhalter(QStringLiteral("Druckereinstellungen: den Drucker für die Berichte auswählen und einrichten."));
+    });
+
+    MInformationen = obermenue("MInformationen", 149);
+    Mwirüberuns = mit(punkt(MInformationen, "Mwirueberuns", 150), [this] {
+        Platzhalter(QStringLiteral("Wir über uns: eine Bilderschau über das Unternehmen."));
+    });
+    Mprodukte = punkt(MInformationen, "Mprodukte", 151);
+    MVertreter = mit(punkt(MInformationen, "MVertreter", 152), [this] {
+        ZeigeModal([this] {
+            Platzhalter(QStringLiteral("Außendienstmitarbeiter: den zuständigen Mitarbeiter nach Postleitzahl "
+                                       "oder auf der Karte finden."));
+        });
+    });
+    MServicepartner = mit(punkt(MInformationen, "MServicepartner", 153), [this] {
+        ZeigeModal([this] {
+            Platzhalter(QStringLiteral("Servicepartner: den nächsten Servicepartner nach Postleitzahl oder auf der "
+                                       "Karte finden."));
+        });
+    });
+
+    MSprache = obermenue("MSprache", 19);
+    MSpracheDeutsch = punkt(MSprache, "MSpracheDeutsch", 20);
+    MSpracheEnglisch = punkt(MSprache, "MSpracheEnglisch", 21);
+    MSpracheNiederländisch = punkt(MSprache, "MSpracheNiederlaendisch", 23);
+    MSpracheFranzösisch = punkt(MSprache, "MSpracheFranzoesisch", 22);
+
+    MFragezeichen = obermenue("MFragezeichen", 0, QStringLiteral("&?"));
+    MAnsprechpartner = punkt(MFragezeichen, "MAnsprechpartner", 158);
+    MHilfeassistent = punkt(MFragezeichen, "MHilfeassistent", 159);
+    Mstrich3 = strich(MFragezeichen, "Mstrich3");
+    MInfo = mit(punkt(MFragezeichen, "MInfo", 160), [this] {
+        ZeigeModal([this] {
+            Platzhalter(QStringLiteral("Info: Programmversion, Hersteller und Systeminformationen."));
+        });
+    });
+
+    MLänderversion = obermenue("MLaenderversion", 0, QStringLiteral("Länderversion"));
+    MVersionEngland = punkt(MLänderversion, "MVersionEngland", 0, nullptr, QStringLiteral("England"));
+    MVersionNiederlande = punkt(MLänderversion, "MVersionNiederlande", 0, nullptr, QStringLiteral("Niederlande"));
+    MVersionBelgien = punkt(MLänderversion, "MVersionBelgien", 0, nullptr, QStringLiteral("Belgien"));
+    MVersionFrankreich = punkt(MLänderversion, "MVersionFrankreich", 0, nullptr, QStringLiteral("Frankreich"));
+    MVersionExport = punkt(MLänderversion, "MVersionExport", 0, nullptr, QStringLiteral("Export"));
+
+    // Items without an action are not offered.
+    for (QAction* a : {MandereProjektnummer, Mstrich2, MAnsprechpartner, Mstrich3})
+        a->setVisible(false);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Load, activation, closing
+
+void MDIForm1::Laden()
+{
+    Programmzustand& z = zustand();
+    // Size limits; the start size is the largest size.
+    setMinimumSize(FormMinMaxSize::Minimum());
+    setMaximumSize(FormMinMaxSize::Maximum());
+    resize(FormMinMaxSize::Maximum());
+
+    z.AbbruchCode = 0;
+    z.AbbruchText.clear();
+    z.BeendenAbfragen = true;
+    z.ErrorCancel = false;
+    z.FormLoadError = false;
+    z.istErstprojekt = false;
+    z.aktProjektnummer = QStringLiteral(" ");
+    z.aktProjektBezeichnung = QStringLiteral(" ");
+    z.ProjektartNeuanlage = QStringLiteral("He");
+    z.Projektart = QStringLiteral(" ");
+    z.aktSortierung = LadeText(z.Sprachoffset + 161);
+    z.Währungskürzel = QStringLiteral(" ");
+    z.Mehrwertsteuersatz = 0;
+    z.AktProjektArtErstellung = 0;
+    HeizungAbgeschlossen = false;
+    ExitSichtbar = ZurückSichtbar = WeiterSichtbar = false;
+    TyvoButton->hide();
+
+    // Datenpfad was set by the constructor; the databases lie in "Daten" below it.
+    z.ArtikelDatenbankName = QStringLiteral("Artikeld.db");
+    z.ProjektDatenbankName = QStringLiteral("Projektverwaltung.db");
+    LänderversionMenueAusblenden();
+    const QDir daten(QDir(z.Datenpfad).filePath(QStringLiteral("Daten")));
+    if (!daten.exists())
+        QDir().mkpath(daten.path());
+    z.Artikel_Data_Source = daten.filePath(z.ArtikelDatenbankName);
+    z.Projekt_Data_Source = daten.filePath(z.ProjektDatenbankName);
+    const QString icon = QDir(z.Datenpfad).filePath(QStringLiteral("Kelvor.ico"));
+    if (QFileInfo::exists(icon))
+        setWindowIcon(QIcon(icon));
+
+    LeseWaehrung();
+
+    if (IstHostmodus()) {
+        QString projektId;
+        QString fehler;
+        if (!tyvoAnbindung().LesenAlleXMLDatenVonTyvo(z.TyvoModus, projektId, fehler)) {
+            z.AbbruchCode = 3;
+            z.AbbruchText = fehler;
+            return;
+        }
+        z.TyvoVorgabenPrüfen = true;
+        z.aktProjektnummer = projektId;
+    }
+    z.Meldungsflag = false;
+    z.Automatiklauf = IstHostmodus();
+    z.ProjektNichtSpeichern = z.TyvoModus == 1;
+    if (IstHostmodus())
+        TyvoErsterAufruf = true;
+
+    SpracheMenueAusblenden();
+    SpracheEinstellen();
+    z.Status = 1;
+    z.vorStatus = 0;
+    SetzeStatusPanelText(4, QStringLiteral("1"));
+    SperrenMenue();
+    Seitenwechsel(0, 1);
+    MenuepunkteNachStatus(1);
+    Kommando(1, 0, 0);
+}
+
+void MDIForm1::Aktivieren()
+{
+    if (zustand().AbbruchCode != 0 && isVisible())
+        Entladen();
+}
+
+bool MDIForm1::event(QEvent* e)
+{
+    if (e->type() == QEvent::WindowActivate || e->type() == QEvent::Show)
+        QTimer::singleShot(0, this, &MDIForm1::Aktivieren);
+    return QMainWindow::event(e);
+}
+
+void MDIForm1::Entladen()
+{
+    m_entladenAusCode = true;
+    close();
+    m_entladenAusCode = false;
+}
+
+void MDIForm1::closeEvent(QCloseEvent* e)
+{
+    Programmzustand& z = zustand();
+    const int o = z.Sprachoffset;
+    if (IstHostmodus() && !m_entladenAusCode && z.Status == 3 && HeizungAbgeschlossen)
+        z.BeendenAbfragen = false;
+    const bool erzwungen = z.AbbruchCode >= 1 && z.AbbruchCode <= 3;
+    if (erzwungen) {
+        if (!z.AbbruchText.isEmpty())
+            MsgBox(z.AbbruchText, MsgStil::OK | MsgStil::Stop, LadeText(o + 1607));
+    } else if (z.BeendenAbfragen) {
+        const QString frage = IstHostmodus()
+            ? QStringLiteral("Soll das Programm abgebrochen werden?\r\n\r\n"
+                             "Die Auslegung des Ausdehnungsgefäßes ist noch nicht abgeschlossen")
+            : LadeText(o + 2184);
+        if (MsgBox(frage, MsgStil::JaNein | MsgStil::Frage | MsgStil::ZweiteTasteStandard, LadeText(o + 1607))
+            != MsgAntwort::Ja) {
+            e->ignore();
+            return;
+        }
+    }
+    if (IstHostmodus() && !erzwungen) {
+        if (HeizungAbgeschlossen)
+            tyvoAnbindung().RückgabeInXML_AuswahlErfolgreich(z.TyvoModus);
+        else
+            tyvoAnbindung().RückgabeInXML_AuswahlNutzerabbruch(z.TyvoModus);
+    }
+    DatenobjektBeimBeendenFreigeben();
+    // A page that is busy refuses its own close and keeps the program open.
+    for (QWidget* seite : m_client->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (!seite->close()) {
+            e->ignore();
+            return;
+        }
+    }
+    e->accept();
+}
+
+void MDIForm1::DatenobjektBeimBeendenFreigeben()
+{
+    // Until the data classes are there the holders are released without the save question.
+    Programmzustand& z = zustand();
+    const int s = z.Status;
+    if ((s >= 100 && s <= 120) || (s == 3 && z.TyvoModus == 2))
+        z.g_heizdat.reset();
+    else if (s >= 200 && s <= 210)
+        z.g_kühldat.reset();
+    else if (s >= 300 && s <= 310)
+        z.g_trinkdat.reset();
+    else if (s >= 400 && s <= 410)
+        z.g_druckdat.reset();
+    else if (s >= 500 && s <= 510)
+        z.g_speichdat.reset();
+    else if (s >= 600 && s <= 610)
+        z.g_solardat.reset();
+}
+
+void MDIForm1::NachVorn()
+{
+    if (isMinimized())
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
+void MDIForm1::PasseAktivesFensterAn()
+{
+    QWidget* fenster = QApplication::activeWindow();
+    QScreen* bildschirm = fenster ? fenster->screen() : nullptr;
+    if (!bildschirm)
+        return;
+    const QRect bereich = bildschirm->availableGeometry();
+    const Qt::WindowStates vorher = fenster->windowState();
+    fenster->setWindowState(Qt::WindowNoState);
+    QRect r = fenster->frameGeometry();
+    if (r.width() > bereich.width()) {
+        r.setLeft(bereich.left());
+        r.setWidth(bereich.width());
+    }
+    if (r.height() > bereich.height()) {
+        r.setTop(bereich.top());
+        r.setHeight(bereich.height());
+    }
+    if (r != fenster->frameGeometry()) {
+        fenster->move(r.topLeft());
+        fenster->resize(r.size() - (fenster->frameGeometry().size() - fenster->size()));
+    }
+    fenster->setWindowState(vorher);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Texts and language
+
+void MDIForm1::SpracheEinstellen()
+{
+    zustand().Sprachoffset = 0;
+    zustand().Länderoffset = 0;
+    SetzeSprachTexte();
+}
+
+void MDIForm1::SetzeSprachTexte()
+{
+    Programmzustand& z = zustand();
+    const int o = z.Sprachoffset;
+    setWindowTitle(LadeText(o + 101));
+    ExitCommand->setToolTip(LadeText(o + 70));
+    ZurückCommand->setToolTip(LadeText(o + 71));
+    WeiterCommand->setToolTip(LadeText(o + 72));
+    TyvoButton->setToolTip(QStringLiteral("Rücksprung zum Programm Tyvo"));
+    for (const auto& [aktion, id] : m_menuTexte)
+        aktion->setText(LadeText(o + id));
+
+    const QString* alte[] = {&z.sortierungProjektnummer, &z.sortierungProjektart, &z.sortierungProjBezeichnung,
+                             &z.sortierungProjAngebotsNr, &z.sortierungProjektDatum};
+    int sortId = 161;
+    for (int i = 0; i < 5; ++i) {
+        if (z.aktSortierung == *alte[i]) {
+            sortId = 161 + i;
+            break;
+        }
+    }
+    z.aktSortierung = LadeText(o + sortId);
+    QString* neue[] = {&z.sortierungProjektnummer, &z.sortierungProjektart, &z.sortierungProjBezeichnung,
+                       &z.sortierungProjAngebotsNr, &z.sortierungProjektDatum};
+    for (int i = 0; i < 5; ++i)
+        *neue[i] = LadeText(o + 161 + i);
+}
+
+void MDIForm1::LeseWaehrung()
+{
+    ::LeseWaehrung(zustand());
+}
+
+void MDIForm1::LänderversionMenueAusblenden()
+{
+    MLänderversion->menuAction()->setVisible(false);
+}
+
+void MDIForm1::SpracheMenueAusblenden()
+{
+    MSprache->menuAction()->setVisible(false);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Status bar and automatic run
+
+QLabel* MDIForm1::StatusPanel(int panel) const
+{
+    return (panel >= 1 && panel <= 4) ? m_panel[panel - 1] : nullptr;
+}
+
+QString MDIForm1::StatusPanelText(int panel) const
+{
+    QLabel* p = StatusPanel(panel);
+    return p ? p->text() : QString();
+}
+
+void MDIForm1::SetzeStatusPanelText(int panel, const QString& text)
+{
+    if (QLabel* p = StatusPanel(panel))
+        p->setText(text);
+}
+
+void MDIForm1::StatusBarAktiv(int aktivStatus)
+{
+    for (int i = 0; i < 4; ++i)
+        m_panel[i]->setFixedWidth(Twips::zuPixel(aktivStatus == -1 ? PanelBreiteNormal[i] : 1));
+}
+
+void MDIForm1::AutomatischerBilderwechselWennErforderlich()
+{
+    const Programmzustand& z = zustand();
+    if (z.Automatiklauf && !z.Meldungsflag) {
+        StatusBarAktiv(0);
+        seitenmanager(1);
+    } else {
+        StatusBarAktiv(-1);
+    }
+}
+
+bool MDIForm1::FormUnsichtbarErforderlichUndMöglich()
+{
+    const bool unsichtbar = zustand().Automatiklauf && !zustand().Meldungsflag;
+    if (!unsichtbar)
+        StatusBarAktiv(-1);
+    return unsichtbar;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Bottom bar
+
+void MDIForm1::PlatziereWeiter()
+{
+    const int rand = Twips::zuPixel(LeisteRand);
+    const int y = (LeisteuntenPicture->height() - WeiterCommand->height()) / 2;
+    WeiterCommand->move(LeisteuntenPicture->width() - rand - WeiterCommand->width(), y);
+    ZurückCommand->move(WeiterCommand->x() - rand - ZurückCommand->width(), y);
+    const int links = ExitCommand->x() + ExitCommand->width() + rand;
+    InfoLabel->setGeometry(links, 0, qMax(0, ZurückCommand->x() - rand - links), LeisteuntenPicture->height());
+}
+
+bool MDIForm1::eventFilter(QObject* o, QEvent* e)
+{
+    if (o == LeisteuntenPicture && e->type() == QEvent::Resize)
+        PlatziereWeiter();
+    return QMainWindow::eventFilter(o, e);
+}
+
+void MDIForm1::Kommando(int a1, int a2, int a3)
+{
+    PlatziereWeiter();
+    ExitSichtbar = a1 == 1;
+    ExitCommand->setVisible(ExitSichtbar);
+    ZurückSichtbar = a2 == 1;
+    ZurückCommand->setVisible(ZurückSichtbar);
+    WeiterSichtbar = a3 == 1;
+    WeiterCommand->setVisible(WeiterSichtbar);
+}
+
+void MDIForm1::ResetVisibleKommandoButtons(int a1, int a2, int a3)
+{
+    if (a1 == 1) {
+        ExitCommand->hide();
+        ExitSichtbar = false;
+    }
+    if (a2 == 1) {
+        ZurückCommand->hide();
+        ZurückSichtbar = false;
+    }
+    if (a3 == 1) {
+        WeiterCommand->hide();
+        WeiterSichtbar = false;
+    }
+}
+
+void MDIForm1::SaveKommandoButtons()
+{
+    GesicherteButtons = {int16_t(ExitSichtbar ? 1 : 0), int16_t(ZurückSichtbar ? 1 : 0),
+                         int16_t(WeiterSichtbar ? 1 : 0)};
+}
+
+void MDIForm1::LoadKommandoButtons()
+{
+    Kommando(GesicherteButtons[0], GesicherteButtons[1], GesicherteButtons[2]);
+}
+
+void MDIForm1::ZeigeModal(const std::function<void()>& zeigen)
+{
+    SaveKommandoButtons();
+    Kommando(0, 0, 0);
+    zeigen();
+    LoadKommandoButtons();
+}
+
+void MDIForm1::MDI_Fuss_Button(int KeyCode, int Shift)
+{
+    if ((Shift & 7) != Tastencodes::UmschaltAlt)
+        return;
+    if (KeyCode == Tastencodes::Links && ZurückSichtbar)
+        seitenmanager(2);
+    else if (KeyCode == Tastencodes::Rechts && WeiterSichtbar)
+        seitenmanager(1);
+    else if (KeyCode == Tastencodes::F10 && ExitSichtbar)
+        ExitCommand_Click();
+}
+
+void MDIForm1::keyPressEvent(QKeyEvent* e)
+{
+    MDI_Fuss_Button(Tastencodes::Taste(e->key()), Tastencodes::Umschaltung(e->modifiers()));
+    QMainWindow::keyPressEvent(e);
+}
+
+void MDIForm1::ExitCommand_Click()
+{
+    if (IstHostmodus() && zustand().Status == 3 && HeizungAbgeschlossen)
+        zustand().BeendenAbfragen = false;
+    Entladen();
+}
+
+void MDIForm1::Speicher_Wohnbauten_Einsprung()
+{
+    seitenmanager(1);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Pages
+
+void MDIForm1::PositioniereChildForm(QWidget* aktForm)
+{
+    aktForm->move(0, 0);
+}
+
+void MDIForm1::ZeigeSeite(QWidget* seite)
+{
+    seite->setParent(m_client);
+    PositioniereChildForm(seite);
+    seite->resize(m_client->size());
+    seite->show();
+}
+
+void MDIForm1::EntladeSeite(int status)
+{
+    auto it = m_seiten.find(status);
+    if (it == m_seiten.end())
+        return;
+    if (it->second)
+        delete it->second.data();
+    m_seiten.erase(it);
+}
+
+// Until the page forms are built, statuses 1 to 3 show stand-in pages and the walk stays on them.
+void MDIForm1::seitenmanager(int Richtung)
+{
+    Programmzustand& z = zustand();
+    if (Richtung == 1)
+        z.Meldungsflag = false;
+    z.vorStatus = z.Status;
+    if (Richtung == 1) {
+        const int alt = z.Status;
+        if (alt == 1 || alt == 2) {
+            z.Status = alt + 1;
+            Seitenwechsel(alt, alt + 1);
+        } else if (alt == 3) {
+            // No project type can be entered yet: the project page is only refreshed.
+            Seitenwechsel(0, 3);
+        }
+    } else if (Richtung == 2) {
+        const int neu = (z.Status > 0 && z.Status % 100 == 0) ? 3 : (z.Status > 0 ? z.Status - 1 : 0);
+        z.Status = neu;
+        if (neu >= 0 && neu <= 2)
+            Seitenwechsel(neu + 1, neu);
+    }
+}
+
+void MDIForm1::Seitenwechsel(int vonStatus, int nachStatus)
+{
+    Programmzustand& z = zustand();
+    z.FormLoadError = false;
+    auto platzhalter = [this](int status, const QString& titel, const QString& text) {
+        auto* seite = new Platzhalterseite(status, titel, text);
+        m_seiten[status] = seite;
+        return seite;
+    };
+    switch (nachStatus) {
+    case 0:
+        Kommando(1, 0, 0);
+        break;
+    case 1:
+        if (!m_seiten[1]) {
+            auto* seite = platzhalter(1, QStringLiteral("Startseite"),
+                                      QStringLiteral("Hier wird beim Start die Projektdatenbank geprüft und bei "
+                                                     "Bedarf angelegt oder umgestellt."));
+            // Stands in for the database check: the menus and Weiter become available.
+            seite->beimErstenZeigen = [this] {
+                FreigebenMenue();
+                Kommando(1, 0, 1);
+            };
+            ZeigeSeite(seite);
+            Kommando(1, 0, 1);
+        }
+        break;
+    case 2:
+        if (!m_seiten[2]) {
+            auto* seite = platzhalter(2, QStringLiteral("Auswahl der Anlagenart"),
+                                      QStringLiteral("Hier wird die Anlagenart eines neuen Projekts gewählt."));
+            seite->Knopf(LadeText(zustand().Sprachoffset + 72), [this] { seitenmanager(1); });
+        }
+        ZeigeSeite(m_seiten[2]);
+        Kommando(1, 0, 0);
+        break;
+    case 3:
+        if (!m_seiten[3]) {
+            platzhalter(3, QStringLiteral("Projektverwaltung"),
+                        QStringLiteral("Hier werden die Projekte angelegt, ausgewählt, verändert und gelöscht."));
+            Kommando(1, 1, 1);
+            ZeigeSeite(m_seiten[3]);
+        }
+        break;
+    default:
+        break;
+    }
+    if (vonStatus != nachStatus)
+        EntladeSeite(vonStatus);
+    InfoLabel->clear();
+    SetzeStatusPanelText(4, QString::number(z.Status));
+    if (!z.istErstprojekt)
+        MenuepunkteNachStatus(z.Status);
+    if (z.FormLoadError)
+        seitenmanager(2);
+    if (z.TyvoModus == 2 && HeizungAbgeschlossen && z.Status == 3) {
+        ExitCommand->hide();
+        TyvoButton->move(ExitCommand->pos());
+        TyvoButton->show();
+    } else {
+        ExitCommand->show();
+        TyvoButton->hide();
+    }
+}
+
+void MDIForm1::ZeigeProjektliste()
+{
+    Programmzustand& z = zustand();
+    z.Status = 3;
+    if (!m_seiten[3])
+        m_seiten[3] = new Platzhalterseite(
+            3, QStringLiteral("Projektverwaltung"),
+            QStringLiteral("Hier werden die Projekte angelegt, ausgewählt, verändert und gelöscht."));
+    ZeigeSeite(m_seiten[3]);
+    SetzeStatusPanelText(4, QString::number(z.Status));
+    if (!z.istErstprojekt) {
+        Kommando(1, 1, 1);
+        MenuepunkteNachStatus(3);
+    }
+    EntladeSeite(1);
+    EntladeSeite(2);
+}
+
+void MDIForm1::NeuanlageNachProjektart()
+{
+    // The project page sorts its list by system type and selects the first project of the type.
+    ZeigeProjektliste();
+}
+
+void MDIForm1::ProjekteEinlesen()
+{
+    ZeigeModal([this] {
+        Platzhalter(QStringLiteral("Projekte einlesen: Projekte aus einer Sicherungsdatei (*.sic) zurückholen."));
+    });
+}
+
+// ---------------------------------------------------------------------------------------------
+// Menus
+
+void MDIForm1::SperrenMenue()
+{
+    for (QMenu* m : {Mprojekte, Mberechnungen, MAusgabe, MOptionen, MInformationen, MFragezeichen})
+        m->menuAction()->setEnabled(false);
+}
+
+void MDIForm1::FreigebenMenue()
+{
+    for (QMenu* m : {Mprojekte, Mberechnungen, MAusgabe, MOptionen, MInformationen, MFragezeichen})
+        m->menuAction()->setEnabled(true);
+}
+
+void MDIForm1::MenuepunkteNachStatus(int status)
+{
+    const int modus = zustand().TyvoModus;
+    const QList<QAction*> berechnungen = {Mheizungsanlagen, Msolaranlagen, Mkühlundkälte,
+                                          Mdruckerhöhungsanlagen, Mtrinkwassererwärmung, Mspeicherwassererwärmer};
+    const QList<QAction*> ausgabe = {Mergebnissezeigen, Mkurztextdrucken, Mlangtextdrucken,
+                                     MausschreibungstexteinZwischenablage, MAusgabeGEAEB1990,
+                                     Mschaltschemazeigen, Mschaltschemadrucken, MinDXF};
+    for (QAction* a : {MListe, Manlegen, Mkopieren, Mverändern, Msichern, Meinlesen, Mlöschen,
+                       MDatenpflege->menuAction(), MandereProjektnummer})
+        a->setEnabled(false);
+    for (QAction* a : berechnungen + ausgabe)
+        a->setEnabled(false);
+    MRepairProjektDatenbank->setVisible(true);
+    for (QAction* a : {Mbeenden, Mkundenanschrift, MDruckereinstellungen, Mwirüberuns, MAnsprechpartner, MInfo})
+        a->setEnabled(true);
+    Mprodukte->setVisible(false);
+    Mprodukte->setEnabled(false);
+    for (QAction* a : {MVertreter, MServicepartner}) {
+        a->setVisible(true);
+        a->setEnabled(true);
+    }
+    MHilfeassistent->setVisible(false);
+
+    if (modus == 1 || modus == 2) {
+        Mprojekte->menuAction()->setVisible(false);
+        Mberechnungen->menuAction()->setVisible(false);
+        if (modus == 1)
+            for (QMenu* m : {MAusgabe, MOptionen, MInformationen})
+                m->menuAction()->setVisible(false);
+    }
+    if (status >= 1 && status <= 3) {
+        for (QAction* a : {MListe, Manlegen, Mverändern, Msichern})
+            a->setEnabled(true);
+        if (status != 3) {
+            Meinlesen->setEnabled(true);
+            MDatenpflege->menuAction()->setEnabled(true);
+        }
+        Mlöschen->setEnabled(true);
+        for (QAction* a : berechnungen)
+            a->setEnabled(true);
+    }
+    if (status == 3) {
+        Mkopieren->setEnabled(true);
+        for (QAction* a : ausgabe)
+            a->setEnabled(true);
+    }
+}
+
+void MDIForm1::Platzhalter(const QString& was)
+{
+    Meldung(Meldungsart::Information, was + QStringLiteral("\\n\\nDiese Funktion folgt in einer späteren "
+                                                           "Ausbaustufe des Programms."));
+}
+
+void MDIForm1::Projektaktion(const QString& aktion)
+{
+    ZeigeProjektliste();
+    if (zustand().istErstprojekt)
+        Platzhalter(QStringLiteral("Projekt anlegen: das erste Projekt der Projektdatenbank anlegen."));
+    else
+        Platzhalter(aktion);
+}
+
+void MDIForm1::Neuanlage(const QString& projektart)
+{
+    zustand().ProjektartNeuanlage = projektart;
+    NeuanlageNachProjektart();
+}
+
+void MDIForm1::Bericht(int modus)
+{
+    static const char* const berichte[] = {
+        "Ergebnisse zeigen: der Bericht des aktuellen Projekts in der Seitenvorschau.",
+        "Kurztext drucken: der Bericht des aktuellen Projekts mit Kurztexten.",
+        "Langtext drucken: der Bericht des aktuellen Projekts mit Langtexten.",
+        "Ausschreibungstexte in die Zwischenablage: die Ausschreibungstexte des aktuellen Projekts.",
+        "Ausgabe GAEB 1990: die Ausschreibung des aktuellen Projekts als GAEB-Datei (*.d81).",
+    };
+    Platzhalter(QString::fromUtf8(berichte[qBound(1, modus, 5) - 1]));
+}
+
+void MDIForm1::Schaltschema(int ziel, const QString& datei)
+{
+    static const char* const ziele[] = {
+        "Schaltschema zeigen: das hydraulische Schaltschema des aktuellen Projekts am Bildschirm.",
+        "Schaltschema drucken: das hydraulische Schaltschema des aktuellen Projekts auf dem Drucker.",
+        "Schaltschema in DXF-Datei: das hydraulische Schaltschema des aktuellen Projekts als Datei %1.",
+    };
+    Platzhalter(QString::fromUtf8(ziele[qBound(1, ziel, 3) - 1]).replace(QStringLiteral("%1"), datei));
+}
