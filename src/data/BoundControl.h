@@ -8,6 +8,9 @@ class BoundControl {
 public:
     virtual ~BoundControl() = default;
 
+    // False once the widget behind the control is gone.
+    virtual bool vorhanden() const { return true; }
+
     // Text of a text box or combo box; caption of a label.
     virtual QString text() const = 0;
     virtual void setText(const QString& text) = 0;

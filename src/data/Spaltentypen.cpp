@@ -144,9 +144,45 @@ QString DatumText(const QDateTime& dt)
     return dt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
+namespace {
+
+// The stored form read without QDateTime (which looks up the time zone on every call):
+// "yyyy-MM-dd", optionally followed by " HH:mm:ss" or "THH:mm:ss". False for anything else.
+bool leseGespeichertesDatum(QStringView s, QDate& datum, int& sekunden)
+{
+    auto zahl = [&](qsizetype von, qsizetype n, int& z) {
+        z = 0;
+        for (qsizetype i = von; i < von + n; ++i) {
+            const char16_t c = s[i].unicode();
+            if (c < u'0' || c > u'9')
+                return false;
+            z = z * 10 + (c - u'0');
+        }
+        return true;
+    };
+    int j = 0, m = 0, t = 0, h = 0, mi = 0, se = 0;
+    if ((s.size() != 10 && s.size() != 19) || s[4] != u'-' || s[7] != u'-' || !zahl(0, 4, j) || !zahl(5, 2, m)
+        || !zahl(8, 2, t))
+        return false;
+    if (s.size() == 19) {
+        if ((s[10] != u' ' && s[10] != u'T') || s[13] != u':' || s[16] != u':' || !zahl(11, 2, h)
+            || !zahl(14, 2, mi) || !zahl(17, 2, se) || h > 23 || mi > 59 || se > 59)
+            return false;
+    }
+    datum = QDate(j, m, t);
+    sekunden = h * 3600 + mi * 60 + se;
+    return datum.isValid();
+}
+
+}  // namespace
+
 QDateTime DatumAusText(const QString& text)
 {
     const QString s = text.trimmed();
+    QDate d;
+    int sekunden = 0;
+    if (leseGespeichertesDatum(s, d, sekunden))
+        return QDateTime(d, QTime(0, 0).addSecs(sekunden), Qt::UTC);
     static const char* const muster[] = {"yyyy-MM-dd HH:mm:ss", "yyyy-MM-ddTHH:mm:ss", "yyyy-MM-dd",
                                          "yyyy-MM-dd HH:mm"};
     for (const char* m : muster) {
@@ -189,8 +225,18 @@ VbVariant Lesen(const QVariant& sqlWert, const Spaltenart& art)
         return VbVariant::dbl(sqlWert.toDouble());
     case Spaltentyp::Datum:
         if (text) {
-            const QDateTime dt = DatumAusText(sqlWert.toString());
-            return dt.isValid() ? VbVariant::datum(dt) : VbVariant::text(sqlWert.toString());
+            const QString t = sqlWert.toString();
+            QDate d;
+            int sekunden = 0;
+            if (leseGespeichertesDatum(t, d, sekunden)) {
+                // Day number since 1899-12-30; before it the time stays a positive fraction.
+                static const qint64 basis = QDate(1899, 12, 30).toJulianDay();
+                const double tage = static_cast<double>(d.toJulianDay() - basis);
+                const double bruch = sekunden / 86400.0;
+                return VbVariant::datum(tage >= 0 ? tage + bruch : tage - bruch);
+            }
+            const QDateTime dt = DatumAusText(t);
+            return dt.isValid() ? VbVariant::datum(dt) : VbVariant::text(t);
         }
         return VbVariant::datum(sqlWert.toDouble());
     case Spaltentyp::Text: case Spaltentyp::Memo:

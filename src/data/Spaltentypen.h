@@ -25,6 +25,8 @@
 //   TEXT, MEMO, LONGTEXT, LONGCHAR, NOTE       Memo        text without limit
 //   anything else (also none)                  Unbekannt   as SQLite holds it, unchecked
 //
+// SQL compares text by the column's collation: declare key and search columns
+// "TEXT(n) COLLATE NOCASE" where queries must match without regard to case (Find does so always).
 // Writes enforce the type: whole-number types round half to even and fail with "Überlauf" out
 // of range, Single is narrowed to float, Text(n) fails when longer than n characters, a value
 // that does not convert fails with "Typen unverträglich"; Empty and Null are written as Null.

@@ -148,7 +148,7 @@ bool conTextBoxAdodb::PrüfeTextBoxWert(BoundControl& control)
 
 bool conTextBoxAdodb::TextBoxInGlobDaten()
 {
-    if (!m_gebunden || !m_control)
+    if (!m_gebunden || !m_control || !m_control->vorhanden())
         return false;
     return PrüfeTextBoxWert(*m_control);
 }
@@ -164,7 +164,7 @@ bool conTextBoxAdodb::TextBox_N_InGlobDaten(BoundControl& textBox)
 
 bool conTextBoxAdodb::TextBoxInGlobDaten_TestElement(const QList<double>& elementeliste)
 {
-    if (!m_gebunden || !m_control)
+    if (!m_gebunden || !m_control || !m_control->vorhanden())
         return false;
     const int o = zustand().Sprachoffset;
     bool ok = false;

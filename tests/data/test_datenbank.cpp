@@ -451,6 +451,18 @@ TEST_F(DatenbankTest, AusstehendeAenderungWirdBeimBewegenGespeichert)
     EXPECT_EQ(f.wert(QStringLiteral("SELECT ProjektKey FROM ProjekteTabelle WHERE [Projekt Nr] = '3'")).toInt(), 3);
     db.MoveLast();
     EXPECT_EQ(db.GetFeld(QStringLiteral("Projekt Nr")), VbVariant("3"));
+    // A failed SetFeld keeps its code: the update does nothing until an operation resets it.
+    db.MoveFirst();
+    db.SetFeld(QStringLiteral("Bauherr"), VbVariant("wartet"));
+    db.SetFeld(QStringLiteral("Anzahl"), VbVariant("viele"));
+    EXPECT_EQ(db.fehlercode(), dbFehlerWrite);
+    EXPECT_TRUE(db.UpdateTab());
+    EXPECT_EQ(f.wert(QStringLiteral("SELECT Bauherr FROM ProjekteTabelle WHERE ProjektKey = 1")).toString(),
+              QStringLiteral("neu"));
+    db.GetFeld(QStringLiteral("Bauherr"));
+    EXPECT_TRUE(db.UpdateTab());
+    EXPECT_EQ(f.wert(QStringLiteral("SELECT Bauherr FROM ProjekteTabelle WHERE ProjektKey = 1")).toString(),
+              QStringLiteral("wartet"));
     // AddNew on an empty recordset, CancelUpdate: empty again.
     ASSERT_EQ(db.NewSQL(QStringLiteral("Select * From ProjekteTabelle WHERE ProjektKey = 0"), true), 0);
     db.AddNew();

@@ -5,6 +5,7 @@
 #include "shell/MessagePresenter.h"
 #include "shell/Programmzustand.h"
 #include "shell/TyvoAnbindung.h"
+#include "shell/forms/Seitenform.h"
 #include "support/MeldungsRecorder.h"
 
 #include <QAction>
@@ -67,8 +68,10 @@ private:
 
 void Ereignisse()
 {
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < 5; ++i) {
         QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 }
 
 const QString Schliessfrage = QStringLiteral("Soll das Projekt wirklich beendet werden ?");
@@ -526,6 +529,7 @@ TEST_F(HauptfensterTest, WalkOverTheFirstPagesAndCalculationItems)
     EXPECT_EQ(zustand().Status, 0);
     EXPECT_EQ(f.StatusPanelText(4), QStringLiteral("0"));
     EXPECT_EQ(Buttons(f), QStringLiteral("100"));
+    Ereignisse();
     EXPECT_TRUE(f.Clientbereich()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).isEmpty());
 
     // A calculation item from the start page: the project page for a new project of that type.
@@ -538,9 +542,10 @@ TEST_F(HauptfensterTest, WalkOverTheFirstPagesAndCalculationItems)
     EXPECT_EQ(zustand().vorStatus, 0);  // outside the page walk
     EXPECT_EQ(g.StatusPanelText(4), QStringLiteral("3"));
     EXPECT_EQ(Buttons(g), QStringLiteral("111"));
+    Ereignisse();
     const auto seiten = g.Clientbereich()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
     ASSERT_EQ(seiten.size(), 1);
-    EXPECT_EQ(seiten[0]->objectName(), QStringLiteral("Seite3"));
+    EXPECT_EQ(seiten[0], g.fenster(3));
     EXPECT_EQ(seiten[0]->pos(), QPoint(0, 0));
 }
 

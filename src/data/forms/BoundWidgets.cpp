@@ -14,6 +14,7 @@ template <typename W>
 class WidgetControl : public BoundControl {
 public:
     explicit WidgetControl(W* w) : m_w(w) {}
+    bool vorhanden() const override { return !m_w.isNull(); }
     QString text() const override { return QString(); }
     void setText(const QString&) override {}
     bool isEnabled() const override { return m_w && m_w->isEnabled(); }
@@ -33,37 +34,22 @@ protected:
     QPointer<W> m_w;
 };
 
-class LineEditControl : public WidgetControl<QLineEdit> {
+// Widgets with a text or caption: text box, label, check box.
+template <typename W>
+class TextControl : public WidgetControl<W> {
 public:
-    using WidgetControl::WidgetControl;
-    QString text() const override { return m_w ? m_w->text() : QString(); }
+    using WidgetControl<W>::WidgetControl;
+    QString text() const override { return this->m_w ? this->m_w->text() : QString(); }
     void setText(const QString& t) override
     {
-        if (m_w)
-            m_w->setText(t);
+        if (this->m_w)
+            this->m_w->setText(t);
     }
 };
 
-class LabelControl : public WidgetControl<QLabel> {
+class CheckBoxControl : public TextControl<QCheckBox> {
 public:
-    using WidgetControl::WidgetControl;
-    QString text() const override { return m_w ? m_w->text() : QString(); }
-    void setText(const QString& t) override
-    {
-        if (m_w)
-            m_w->setText(t);
-    }
-};
-
-class CheckBoxControl : public WidgetControl<QCheckBox> {
-public:
-    using WidgetControl::WidgetControl;
-    QString text() const override { return m_w ? m_w->text() : QString(); }
-    void setText(const QString& t) override
-    {
-        if (m_w)
-            m_w->setText(t);
-    }
+    using TextControl::TextControl;
     int wert() const override
     {
         if (!m_w)
@@ -116,6 +102,13 @@ public:
     {
         for (QRadioButton* b : buttons)
             m_buttons << QPointer<QRadioButton>(b);
+    }
+    bool vorhanden() const override
+    {
+        for (const auto& b : m_buttons)
+            if (b)
+                return true;
+        return false;
     }
     QString text() const override { return QString(); }
     void setText(const QString&) override {}
@@ -173,12 +166,12 @@ private:
 
 std::shared_ptr<BoundControl> Steuerelement(QLineEdit* textBox)
 {
-    return std::make_shared<LineEditControl>(textBox);
+    return std::make_shared<TextControl<QLineEdit>>(textBox);
 }
 
 std::shared_ptr<BoundControl> Steuerelement(QLabel* label)
 {
-    return std::make_shared<LabelControl>(label);
+    return std::make_shared<TextControl<QLabel>>(label);
 }
 
 std::shared_ptr<BoundControl> Steuerelement(QCheckBox* checkBox)

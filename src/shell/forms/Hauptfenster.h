@@ -22,6 +22,8 @@ public:
     // One step of the page manager: 1 forward, 2 back.
     virtual void seitenmanager(int Richtung) = 0;
     virtual void Speicher_Wohnbauten_Einsprung() = 0;
+    // Enables the top menus (the start page, once the project database is ready).
+    virtual void FreigebenMenue() = 0;
     // The switches of the automatic run in host mode.
     virtual void AutomatischerBilderwechselWennErforderlich() = 0;
     virtual bool FormUnsichtbarErforderlichUndMöglich() = 0;
@@ -39,7 +41,6 @@ public:
     virtual void Beenden() = 0;
     // Drops the Ausgabe menu open once the current event has been handled.
     virtual void ÖffneAusgabeMenue() = 0;
-    virtual bool istErstprojekt() const = 0;
 };
 
 // The main window in use (nullptr before it exists).

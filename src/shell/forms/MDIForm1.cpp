@@ -8,7 +8,9 @@
 #include "shell/Twips.h"
 #include "shell/TyvoAnbindung.h"
 #include "shell/Waehrung.h"
-#include "shell/forms/Platzhalterseite.h"
+#include "shell/Datenobjekte.h"
+#include "shell/forms/Seitenform.h"
+#include "shell/forms/Seitenmanager.h"
 
 #include <QAction>
 #include <QApplication>
@@ -41,15 +43,22 @@ constexpr int LeisteRand = 120;
 
 }  // namespace
 
-MDIForm1::MDIForm1(const QString& datenpfad, QWidget* parent) : QMainWindow(parent)
+MDIForm1::MDIForm1(const QString& datenpfad, QWidget* parent)
+    : QMainWindow(parent),
+      m_seitenmanager(std::make_unique<Seitenmanager>(*this, HeizungAbgeschlossen, TyvoErsterAufruf))
 {
+    setzeHauptfenster(this);
     BaueFenster();
     BaueMenues();
     zustand().Datenpfad = datenpfad.isEmpty() ? QCoreApplication::applicationDirPath() : datenpfad;
     Laden();
 }
 
-MDIForm1::~MDIForm1() = default;
+MDIForm1::~MDIForm1()
+{
+    if (hauptfenster() == this)
+        setzeHauptfenster(nullptr);
+}
 
 // ---------------------------------------------------------------------------------------------
 // Building the window
@@ -406,21 +415,22 @@ void MDIForm1::closeEvent(QCloseEvent* e)
 
 void MDIForm1::DatenobjektBeimBeendenFreigeben()
 {
-    // Until the data classes are there the holders are released without the save question.
     Programmzustand& z = zustand();
     const int s = z.Status;
-    if ((s >= 100 && s <= 120) || (s == 3 && z.TyvoModus == 2))
-        z.g_heizdat.reset();
+    if (s >= 100 && s <= 120)
+        HeizdatenSchließenMitAbfrage();
+    else if (s == 3 && z.TyvoModus == 2)
+        HeizdatenSchließen();
     else if (s >= 200 && s <= 210)
-        z.g_kühldat.reset();
+        KühldatenSchließenMitAbfrage();
     else if (s >= 300 && s <= 310)
-        z.g_trinkdat.reset();
+        TrinkdatenSchließenMitAbfrage();
     else if (s >= 400 && s <= 410)
-        z.g_druckdat.reset();
+        DruckdatenSchließenMitAbfrage();
     else if (s >= 500 && s <= 510)
-        z.g_speichdat.reset();
+        SpeicherdatenSchließenMitAbfrage();
     else if (s >= 600 && s <= 610)
-        z.g_solardat.reset();
+        SolardatenSchließenMitAbfrage();
 }
 
 void MDIForm1::NachVorn()
@@ -661,102 +671,49 @@ void MDIForm1::PositioniereChildForm(QWidget* aktForm)
 
 void MDIForm1::ZeigeSeite(QWidget* seite)
 {
-    seite->setParent(m_client);
-    PositioniereChildForm(seite);
-    seite->resize(m_client->size());
+    SeiteAufnehmen(seite);
     seite->show();
+}
+
+void MDIForm1::SeiteAufnehmen(QWidget* seite)
+{
+    seite->setParent(m_client);
+    seite->resize(m_client->size());
 }
 
 void MDIForm1::EntladeSeite(int status)
 {
-    auto it = m_seiten.find(status);
-    if (it == m_seiten.end())
-        return;
-    if (it->second)
-        delete it->second.data();
-    m_seiten.erase(it);
+    m_seitenmanager->EntladeSeite(status);
 }
 
-// Until the page forms are built, statuses 1 to 3 show stand-in pages and the walk stays on them.
 void MDIForm1::seitenmanager(int Richtung)
 {
-    Programmzustand& z = zustand();
-    if (Richtung == 1)
-        z.Meldungsflag = false;
-    z.vorStatus = z.Status;
-    if (Richtung == 1) {
-        const int alt = z.Status;
-        if (alt == 1 || alt == 2) {
-            z.Status = alt + 1;
-            Seitenwechsel(alt, alt + 1);
-        } else if (alt == 3) {
-            // No project type can be entered yet: the project page is only refreshed.
-            Seitenwechsel(0, 3);
-        }
-    } else if (Richtung == 2) {
-        const int neu = (z.Status > 0 && z.Status % 100 == 0) ? 3 : (z.Status > 0 ? z.Status - 1 : 0);
-        z.Status = neu;
-        if (neu >= 0 && neu <= 2)
-            Seitenwechsel(neu + 1, neu);
-    }
+    m_seitenmanager->seitenmanager(Richtung);
 }
 
 void MDIForm1::Seitenwechsel(int vonStatus, int nachStatus)
 {
-    Programmzustand& z = zustand();
-    z.FormLoadError = false;
-    auto platzhalter = [this](int status, const QString& titel, const QString& text) {
-        auto* seite = new Platzhalterseite(status, titel, text);
-        m_seiten[status] = seite;
-        return seite;
-    };
-    switch (nachStatus) {
-    case 0:
-        Kommando(1, 0, 0);
-        break;
-    case 1:
-        if (!m_seiten[1]) {
-            auto* seite = platzhalter(1, QStringLiteral("Startseite"),
-                                      QStringLiteral("Hier wird beim Start die Projektdatenbank geprüft und bei "
-                                                     "Bedarf angelegt oder umgestellt."));
-            // Stands in for the database check: the menus and Weiter become available.
-            seite->beimErstenZeigen = [this] {
-                FreigebenMenue();
-                Kommando(1, 0, 1);
-            };
-            ZeigeSeite(seite);
-            Kommando(1, 0, 1);
-        }
-        break;
-    case 2:
-        if (!m_seiten[2]) {
-            auto* seite = platzhalter(2, QStringLiteral("Auswahl der Anlagenart"),
-                                      QStringLiteral("Hier wird die Anlagenart eines neuen Projekts gewählt."));
-            seite->Knopf(LadeText(zustand().Sprachoffset + 72), [this] { seitenmanager(1); });
-        }
-        ZeigeSeite(m_seiten[2]);
-        Kommando(1, 0, 0);
-        break;
-    case 3:
-        if (!m_seiten[3]) {
-            platzhalter(3, QStringLiteral("Projektverwaltung"),
-                        QStringLiteral("Hier werden die Projekte angelegt, ausgewählt, verändert und gelöscht."));
-            Kommando(1, 1, 1);
-            ZeigeSeite(m_seiten[3]);
-        }
-        break;
-    default:
-        break;
-    }
-    if (vonStatus != nachStatus)
-        EntladeSeite(vonStatus);
-    InfoLabel->clear();
-    SetzeStatusPanelText(4, QString::number(z.Status));
-    if (!z.istErstprojekt)
-        MenuepunkteNachStatus(z.Status);
-    if (z.FormLoadError)
-        seitenmanager(2);
-    if (z.TyvoModus == 2 && HeizungAbgeschlossen && z.Status == 3) {
+    m_seitenmanager->Seitenwechsel(vonStatus, nachStatus);
+}
+
+Seitenform* MDIForm1::fenster(int status) const
+{
+    return m_seitenmanager->fenster(status);
+}
+
+void MDIForm1::SetzeInfoLabel(const QString& text)
+{
+    InfoLabel->setText(text);
+}
+
+void MDIForm1::SetzeStatusPanel(const QString& text)
+{
+    SetzeStatusPanelText(4, text);
+}
+
+void MDIForm1::TyvoButtonStattExit(bool tyvoButton)
+{
+    if (tyvoButton) {
         ExitCommand->hide();
         TyvoButton->move(ExitCommand->pos());
         TyvoButton->show();
@@ -766,15 +723,25 @@ void MDIForm1::Seitenwechsel(int vonStatus, int nachStatus)
     }
 }
 
+void MDIForm1::Beenden()
+{
+    Entladen();
+}
+
+void MDIForm1::ÖffneAusgabeMenue()
+{
+    // Once the current event is handled, like the keystroke Alt+A.
+    QTimer::singleShot(0, this, [this] {
+        if (MAusgabe->isEnabled())
+            menuBar()->setActiveAction(MAusgabe->menuAction());
+    });
+}
+
 void MDIForm1::ZeigeProjektliste()
 {
     Programmzustand& z = zustand();
     z.Status = 3;
-    if (!m_seiten[3])
-        m_seiten[3] = new Platzhalterseite(
-            3, QStringLiteral("Projektverwaltung"),
-            QStringLiteral("Hier werden die Projekte angelegt, ausgewählt, verändert und gelöscht."));
-    ZeigeSeite(m_seiten[3]);
+    m_seitenmanager->ErzeugeSeite(3)->Show();
     SetzeStatusPanelText(4, QString::number(z.Status));
     if (!z.istErstprojekt) {
         Kommando(1, 1, 1);

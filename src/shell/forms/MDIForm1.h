@@ -8,17 +8,22 @@
 #include <functional>
 #include <map>
 #include <utility>
+#include <memory>
 #include <vector>
+
+#include "shell/forms/Hauptfenster.h"
 
 class QAction;
 class QLabel;
 class QMenu;
 class QStatusBar;
 class QToolButton;
+class Seitenform;
+class Seitenmanager;
 
 // The program's one main window: menus, the client area with the page shown, the bottom bar
 // with Exit, Zurück and Weiter, and the status bar. Its shared state lives in zustand().
-class MDIForm1 : public QMainWindow {
+class MDIForm1 : public QMainWindow, public Hauptfenster {
     Q_OBJECT
 public:
     // datenpfad: the program folder (empty: the folder of the executable); "Daten" lies below it.
@@ -56,6 +61,8 @@ public:
     void Entladen();
     // Shows a page in the client area.
     void ZeigeSeite(QWidget* seite);
+    // The page held for a status (nullptr when none).
+    Seitenform* fenster(int status) const;
     QWidget* Clientbereich() const { return m_client; }
     // Text of status panel 1..4.
     QString StatusPanelText(int panel) const;
@@ -132,6 +139,13 @@ private:
     void ProjekteEinlesen();
     void Seitenwechsel(int vonStatus, int nachStatus);
     void EntladeSeite(int status);
+    // What the page manager needs of the window (Hauptfenster).
+    void SeiteAufnehmen(QWidget* seite) override;
+    void SetzeInfoLabel(const QString& text) override;
+    void SetzeStatusPanel(const QString& text) override;
+    void TyvoButtonStattExit(bool tyvoButton) override;
+    void Beenden() override;
+    void ÖffneAusgabeMenue() override;
     void PlatziereWeiter();
     void ExitCommand_Click();
     void PasseAktivesFensterAn();
@@ -149,8 +163,6 @@ private:
     std::array<QLabel*, 4> m_panel{};
     // Caption text ids of the menus, applied by SetzeSprachTexte.
     std::vector<std::pair<QAction*, int>> m_menuTexte;
-    // The pages shown, by status.
-    std::map<int, QPointer<QWidget>> m_seiten;
 
     bool ExitSichtbar = false;
     bool ZurückSichtbar = false;
@@ -160,4 +172,5 @@ private:
     bool TyvoErsterAufruf = false;
     // The close comes from code (Unload), not from the window's close command.
     bool m_entladenAusCode = false;
+    std::unique_ptr<Seitenmanager> m_seitenmanager;
 };

@@ -2,22 +2,25 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
-Platzhalterseite::Platzhalterseite(int status, const QString& titel, const QString& text, QWidget* parent)
-    : QWidget(parent), m_status(status), m_layout(new QVBoxLayout(this))
+#include "shell/AllgFunktionen.h"
+#include "shell/Datenobjekte.h"
+#include "shell/Programmzustand.h"
+#include "shell/forms/Hauptfenster.h"
+
+Platzhalterseite::Platzhalterseite(const QString& titel, QWidget* parent)
+    : Seitenform(parent), m_layout(new QVBoxLayout(this)), m_projekt(new QLabel(this))
 {
-    setObjectName(QStringLiteral("Seite%1").arg(status));
     auto* kopf = new QLabel(titel, this);
+    kopf->setObjectName(QStringLiteral("Titel"));
     QFont f = kopf->font();
     f.setBold(true);
     f.setPointSizeF(f.pointSizeF() * 1.4);
     kopf->setFont(f);
-    auto* inhalt = new QLabel(text, this);
-    inhalt->setWordWrap(true);
+    m_projekt->setObjectName(QStringLiteral("Projekt"));
     m_layout->addWidget(kopf);
-    m_layout->addWidget(inhalt);
+    m_layout->addWidget(m_projekt);
     m_layout->addStretch();
 }
 
@@ -29,11 +32,22 @@ QPushButton* Platzhalterseite::Knopf(const QString& text, const std::function<vo
     return k;
 }
 
-void Platzhalterseite::showEvent(QShowEvent* e)
+QString Platzhalterseite::Projektzeile() const
 {
-    QWidget::showEvent(e);
-    if (m_gezeigt || !beimErstenZeigen)
-        return;
-    m_gezeigt = true;
-    QTimer::singleShot(0, this, [this] { beimErstenZeigen(); });
+    return m_projekt->text();
+}
+
+void Platzhalterseite::FormLoad()
+{
+    const Programmzustand& z = zustand();
+    m_projekt->setText(LadeText(z.Sprachoffset + 60) + QLatin1Char(' ') + z.aktProjektnummer.trimmed() + QLatin1Char(' ')
+                       + z.aktProjektBezeichnung.trimmed());
+    if (m_mitDatenobjekt)
+        HalteDatenobjekt(Datenobjekt(z.Projektart));
+}
+
+void Platzhalterseite::FormActivate()
+{
+    if (m_automatiklauf)
+        mdi().AutomatischerBilderwechselWennErforderlich();
 }

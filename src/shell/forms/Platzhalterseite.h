@@ -1,28 +1,35 @@
 #pragma once
-#include <QWidget>
+#include <QString>
 
 #include <functional>
 
+#include "shell/forms/Seitenform.h"
+
+class QLabel;
 class QPushButton;
 class QVBoxLayout;
 
-// A page that stands in for a page form not built yet: its title and what it will do.
-class Platzhalterseite : public QWidget {
+// A page that stands in for a page form not built yet: it shows its title and the current
+// project, takes the data object of the project's type while it is shown, and does what the
+// page manager needs of the page it stands in for; a page of the automatic run presses Weiter
+// itself on activation.
+class Platzhalterseite : public Seitenform {
     Q_OBJECT
 public:
-    Platzhalterseite(int status, const QString& titel, const QString& text, QWidget* parent = nullptr);
+    explicit Platzhalterseite(const QString& titel, QWidget* parent = nullptr);
 
-    int status() const { return m_status; }
     // A button on the page.
     QPushButton* Knopf(const QString& text, const std::function<void()>& aktion);
-    // Runs once when the page is first shown, after the current event.
-    std::function<void()> beimErstenZeigen;
+    // The line that shows the current project.
+    QString Projektzeile() const;
 
 protected:
-    void showEvent(QShowEvent* e) override;
+    void FormLoad() override;
+    void FormActivate() override;
+    // A design page: it holds the data object of the project's type while it is shown.
+    bool m_mitDatenobjekt = false;
+    QVBoxLayout* m_layout;
 
 private:
-    int m_status;
-    bool m_gezeigt = false;
-    QVBoxLayout* m_layout;
+    QLabel* m_projekt;
 };

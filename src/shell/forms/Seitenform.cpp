@@ -1,13 +1,16 @@
 #include "shell/forms/Seitenform.h"
 
+#include <QKeyEvent>
 #include <QTimer>
 
 #include <stdexcept>
 
+#include "shell/FormFunktionen.h"
 #include "shell/Programmzustand.h"
 #include "shell/forms/Fokusvalidierung.h"
 #include "shell/forms/Hauptfenster.h"
 #include "shell/forms/Tastenvorschau.h"
+#include "shell/forms/WidgetFormFenster.h"
 
 Seitenform::Seitenform(QWidget* parent) : QWidget(parent)
 {
@@ -35,9 +38,15 @@ void Seitenform::Show()
         m_geladen = true;
         zustand().ErrorCancel = false;
         mdi().PositioniereChildForm(this);
+        if (m_automatiklauf) {
+            m_formFunktionen = std::make_unique<FormFunktionen>();
+            m_formFunktionen->Initialisierung(Formfenster(this));
+        }
         m_lädt = true;
         FormLoad();
         m_lädt = false;
+        if (m_formFunktionen && mdi().FormUnsichtbarErforderlichUndMöglich())
+            m_formFunktionen->FormUnsichtbar();
     }
     show();
     QTimer::singleShot(0, this, &Seitenform::aktivieren);
@@ -57,6 +66,7 @@ void Seitenform::Unload()
     if (m_geladen)
         FormUnload();
     m_datenobjekt.reset();
+    m_formFunktionen.reset();
     hide();
     deleteLater();
 }
@@ -64,6 +74,11 @@ void Seitenform::Unload()
 void Seitenform::FormValidateControlElement(const QString&, const VbVariant&, bool&) {}
 
 void Seitenform::Validate(QWidget*, bool&) {}
+
+void Seitenform::keyPressEvent(QKeyEvent* e)
+{
+    e->accept();
+}
 
 void Seitenform::FormKeyDown(int& KeyCode, int Shift)
 {

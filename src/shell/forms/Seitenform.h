@@ -6,6 +6,7 @@
 #include "shell/forms/MoveFocus.h"
 
 class Fokusvalidierung;
+class FormFunktionen;
 class Hauptfenster;
 class Tastenvorschau;
 
@@ -15,7 +16,8 @@ class Tastenvorschau;
 // places it in the top left corner, runs FormLoad under the loading flag), shows it and queues
 // its activation (FormActivate runs once the current event is handled, if the page is still
 // there); Unload() runs FormUnload, lets go of the data object, hides the page and deletes it
-// later.
+// later. A page of the automatic run of host mode (m_automatiklauf) registers its page hiding
+// (FormFunktionen) before FormLoad and hides itself after it while the run is on.
 //
 // Keys: the page previews every key of its controls; key-down goes to the main window's
 // MDI_Fuss_Button (Alt+Left, Alt+Right, Alt+F10); Enter walks the inputs through MoveFocus once
@@ -45,6 +47,8 @@ protected:
     virtual void FormKeyDown(int& KeyCode, int Shift);
     virtual void FormKeyPress(int& KeyAscii);
     virtual void Validate(QWidget* steuerelement, bool& Cancel);
+    // Keys that no control took end at the page: the key preview has had them already.
+    void keyPressEvent(QKeyEvent* e) override;
 
     // Enter moves through the inputs in tab order (call when the controls exist).
     void MoveFocusEinrichten(bool DeleteKeyAscii = true);
@@ -53,9 +57,12 @@ protected:
 
     // The page cannot be shown: the page manager steps back once the load is over.
     void Ladefehler();
+    // The page belongs to the automatic run of host mode (set in the constructor).
+    bool m_automatiklauf = false;
+
     // Keeps the data object alive while the page is shown; returns it.
     template <class T>
-    T* Datenobjekt(const std::shared_ptr<T>& objekt)
+    T* HalteDatenobjekt(const std::shared_ptr<T>& objekt)
     {
         m_datenobjekt = objekt;
         return objekt.get();
@@ -70,6 +77,7 @@ private:
     Tastenvorschau* m_tasten = nullptr;
     Fokusvalidierung* m_validierung = nullptr;
     std::shared_ptr<void> m_datenobjekt;
+    std::unique_ptr<FormFunktionen> m_formFunktionen;
     bool m_mitMoveFocus = false;
     bool m_geladen = false;
     bool m_entladen = false;

@@ -8,7 +8,7 @@
 class QKeyEvent;
 
 // Key preview of a form: every key that one of its controls (or the form) receives goes first to
-// the form as key-down (key code and Shift state: 1 Shift, 2 Ctrl, 4 Alt) and, for a key that
+// the form as key-down (key code and shift state as Tastencodes numbers them) and, for a key that
 // types a character, as key press (KeyAscii: 13 Enter, 9 Tab, 8 Backspace, 27 Escape, else the
 // character). A handler that sets the key code or KeyAscii to 0 swallows the key.
 class Tastenvorschau : public QObject {
@@ -18,9 +18,7 @@ public:
     Tastenvorschau(QWidget* form, KeyDown keyDown, KeyPress keyPress);
     ~Tastenvorschau() override;
 
-    // The key code of a Qt key as the original's key events carry it (0 for keys without one).
-    static int KeyCode(const QKeyEvent* e);
-    static int ShiftStatus(const QKeyEvent* e);
+    // The character code of a key press (0 for a key that types none).
     static int KeyAscii(const QKeyEvent* e);
 
 protected:

@@ -1,0 +1,10 @@
+#include "design/cooling/GlobDatenKaelte.h"
+
+GlobDatenKälte::GlobDatenKälte() : GlobDaten(QStringLiteral("GlobDatenKälte"), QStringLiteral("Kälteparameter"))
+{
+}
+
+GlobDatenKälte::~GlobDatenKälte()
+{
+    Freigeben();
+}

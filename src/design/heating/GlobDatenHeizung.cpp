@@ -1,0 +1,10 @@
+#include "design/heating/GlobDatenHeizung.h"
+
+GlobDatenHeizung::GlobDatenHeizung() : GlobDaten(QStringLiteral("GlobDatenHeizung"), QStringLiteral("Heizungsparameter"))
+{
+}
+
+GlobDatenHeizung::~GlobDatenHeizung()
+{
+    Freigeben();
+}

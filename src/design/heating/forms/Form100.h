@@ -1,0 +1,23 @@
+#pragma once
+#include "shell/Programmzustand.h"
+#include "shell/forms/Hauptfenster.h"
+#include "shell/forms/Platzhalterseite.h"
+
+// Page 100: general heating data; stands in until the page is built.
+class Form100 : public Platzhalterseite {
+public:
+    Form100() : Platzhalterseite(QStringLiteral("Heizung: Allgemeine Daten"))
+    {
+        m_automatiklauf = true;
+        m_mitDatenobjekt = true;
+    }
+
+protected:
+    void FormLoad() override
+    {
+        Platzhalterseite::FormLoad();
+        // In host mode the heating pages cannot be left backwards.
+        if (zustand().TyvoModus == 1 || zustand().TyvoModus == 2)
+            mdi().ResetVisibleKommandoButtons(0, 1, 0);
+    }
+};

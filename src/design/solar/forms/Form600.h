@@ -1,0 +1,11 @@
+#pragma once
+#include "shell/forms/Platzhalterseite.h"
+
+// Page 600: solar input; stands in until the page is built.
+class Form600 : public Platzhalterseite {
+public:
+    Form600() : Platzhalterseite(QStringLiteral("Solaranlagen: Eingaben"))
+    {
+        m_mitDatenobjekt = true;
+    }
+};

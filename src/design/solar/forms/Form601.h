@@ -1,0 +1,11 @@
+#pragma once
+#include "shell/forms/Platzhalterseite.h"
+
+// Page 601: solar vessel choice; stands in until the page is built.
+class Form601 : public Platzhalterseite {
+public:
+    Form601() : Platzhalterseite(QStringLiteral("Solaranlagen: Gefäßauswahl"))
+    {
+        m_mitDatenobjekt = true;
+    }
+};

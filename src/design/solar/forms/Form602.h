@@ -1,0 +1,11 @@
+#pragma once
+#include "shell/forms/Platzhalterseite.h"
+
+// Page 602: solar safety equipment; stands in until the page is built.
+class Form602 : public Platzhalterseite {
+public:
+    Form602() : Platzhalterseite(QStringLiteral("Solaranlagen: Sicherheitstechnik"))
+    {
+        m_mitDatenobjekt = true;
+    }
+};

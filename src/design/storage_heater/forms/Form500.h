@@ -1,0 +1,19 @@
+#pragma once
+#include <QPushButton>
+
+#include "shell/AllgFunktionen.h"
+#include "shell/Programmzustand.h"
+#include "shell/forms/Hauptfenster.h"
+#include "shell/forms/Platzhalterseite.h"
+
+// Page 500: storage water heater start, without Weiter: its "Wohnbauten" button leads on;
+// stands in until the page is built.
+class Form500 : public Platzhalterseite {
+public:
+    Form500() : Platzhalterseite(QStringLiteral("Speicher-Wassererwärmer"))
+    {
+        m_mitDatenobjekt = true;
+        Knopf(LadeText(zustand().Sprachoffset + 941), [this] { mdi().Speicher_Wohnbauten_Einsprung(); })
+            ->setObjectName(QStringLiteral("Wohnbauten"));
+    }
+};

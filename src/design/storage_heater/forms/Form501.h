@@ -1,0 +1,11 @@
+#pragma once
+#include "shell/forms/Platzhalterseite.h"
+
+// Page 501: dwelling groups; stands in until the page is built.
+class Form501 : public Platzhalterseite {
+public:
+    Form501() : Platzhalterseite(QStringLiteral("Speicher-Wassererwärmer: Wohnungsgruppen"))
+    {
+        m_mitDatenobjekt = true;
+    }
+};

@@ -1,0 +1,11 @@
+#pragma once
+#include "shell/forms/Platzhalterseite.h"
+
+// Page 502: storage tank choice; stands in until the page is built.
+class Form502 : public Platzhalterseite {
+public:
+    Form502() : Platzhalterseite(QStringLiteral("Speicher-Wassererwärmer: Speicherauswahl"))
+    {
+        m_mitDatenobjekt = true;
+    }
+};
