@@ -1,0 +1,849 @@
+#include "data/ManipDatenbank.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QStringList>
+
+#include <algorithm>
+
+#include "data/JetDialekt.h"
+#include "data/KonfliktDialog.h"
+#include "data/Kennwort.h"
+#include "data/Sicherungsdatei.h"
+#include "data/Spaltentypen.h"
+#include "data/Tabellenaufbau.h"
+#include "data/datenbank.h"
+#include "shell/AllgFunktionen.h"
+#include "shell/Programmzustand.h"
+
+namespace {
+
+// Lets the event queue run (repaint, cancel buttons); at most every 20 ms, so that long runs
+// do not spend their time there.
+void yield()
+{
+    static QElapsedTimer uhr;
+    if (uhr.isValid() && uhr.elapsed() < 20)
+        return;
+    uhr.start();
+    QCoreApplication::processEvents();
+}
+
+QString name(const QString& bezeichner)
+{
+    QString n = bezeichner;
+    n.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + n + QLatin1Char('"');
+}
+
+QString textLiteral(const QString& text)
+{
+    QString t = text;
+    t.replace(QLatin1Char('\''), QLatin1String("''"));
+    return QLatin1Char('\'') + t + QLatin1Char('\'');
+}
+
+void meldung(int id, const QList<VbVariant>& werte)
+{
+    Meldung(Meldungsart::Datenbankfehler, LadeText(::zustand().Sprachoffset + id), werte);
+}
+
+// Creates an empty database file with the access check of the password; the reason on failure.
+QString legeDateiAn(const QString& pfad, const QString& passwort)
+{
+    static int zähler = 0;
+    const QString verbindung = QStringLiteral("kelvor_neu%1").arg(++zähler);
+    QString fehler;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), verbindung);
+        db.setDatabaseName(pfad);
+        if (!db.open())
+            fehler = db.lastError().text();
+        else if (!Kennwort::Setzen(db, passwort))
+            fehler = db.lastError().text();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(verbindung);
+    if (!fehler.isEmpty() && QFileInfo(pfad).size() == 0)
+        QFile::remove(pfad);
+    return fehler;
+}
+
+}  // namespace
+
+// The declared column type carries the field type; the table access enforces it on write.
+// Memo is declared LONGTEXT so that SQLite keeps every value as text.
+static QString deklarierterTyp(const ManipDBField& f)
+{
+    switch (f.fieldtype) {
+    case Feldtyp::Boolean: return Spaltentypen::Deklaration(Spaltentyp::Boolean);
+    case Feldtyp::Byte: return Spaltentypen::Deklaration(Spaltentyp::Byte);
+    case Feldtyp::Integer: return Spaltentypen::Deklaration(Spaltentyp::Integer);
+    case Feldtyp::Long:
+        return Spaltentypen::Deklaration(f.istAutowert() ? Spaltentyp::Counter : Spaltentyp::Long);
+    case Feldtyp::Single: return Spaltentypen::Deklaration(Spaltentyp::Single);
+    case Feldtyp::Date: return Spaltentypen::Deklaration(Spaltentyp::Datum);
+    case Feldtyp::Text: return Spaltentypen::Deklaration(Spaltentyp::Text, f.fieldsize);
+    case Feldtyp::Memo: return QStringLiteral("LONGTEXT");
+    default: return {};
+    }
+}
+
+// Column default as SQL literal; empty when the column gets none.
+static QString spaltenvorgabe(const ManipDBField& f)
+{
+    const VbVariant& v = f.fieldDefaultValue;
+    switch (f.fieldtype) {
+    case Feldtyp::Boolean:
+        return v.toBool() ? QStringLiteral("-1") : QStringLiteral("0");
+    case Feldtyp::Byte: case Feldtyp::Integer: case Feldtyp::Long:
+        return f.istAutowert() ? QString() : QString::number(v.toLong());
+    case Feldtyp::Single:
+        return QString::number(static_cast<double>(v.toSingle()), 'g', 17);
+    case Feldtyp::Date:
+        if (v.isEmpty())
+            return {};
+        return textLiteral(Spaltentypen::DatumText(v.toDateTime()));
+    case Feldtyp::Text: case Feldtyp::Memo:
+        if (v.toString().trimmed().isEmpty())
+            return {};
+        return textLiteral(v.toString());
+    default:
+        return {};
+    }
+}
+
+ManipDatenbank::ManipDatenbank() = default;
+
+ManipDatenbank::~ManipDatenbank()
+{
+    Load_CloseDBConnection();
+}
+
+void ManipDatenbank::Init()
+{
+    m_zustand = Unbrauchbar;
+    m_passwort.clear();
+    m_pfad.clear();
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
+        meldung(2416, {QStringLiteral("QSQLITE")});
+        return;
+    }
+    m_zustand = Bereit;
+}
+
+void ManipDatenbank::SetPasswort(const QString& passwort)
+{
+    m_passwort = passwort;
+}
+
+void ManipDatenbank::CreateDBank(const QString& PathNameDBank)
+{
+    if (m_zustand != Bereit)
+        return;
+    m_pfad = PathNameDBank;
+    if (!QFileInfo::exists(m_pfad)) {
+        const QString fehler = legeDateiAn(m_pfad, m_passwort);
+        if (!fehler.isEmpty()) {
+            meldung(2417, {m_pfad, fehler});
+            m_zustand = Unbrauchbar;
+            return;
+        }
+    }
+    m_zustand = DatenbankBereit;
+    yield();
+}
+
+void ManipDatenbank::Define_Tabellenaufbau(const QString& Tabellenname)
+{
+    m_tabellenname = Tabellenname;
+    if (m_zustand == DatenbankBereit) {
+        m_zustand = TabelleDefiniert;
+        tabellenaufbau(Tabellenname);
+    }
+    yield();
+}
+
+void ManipDatenbank::tabellenaufbau(const QString& tabelle)
+{
+    if (!Tabellenaufbau::Aufbauen(tabelle, m_feldliste))
+        m_zustand = DatenbankBereit;
+}
+
+void ManipDatenbank::ResetTabaufbau()
+{
+    if (m_zustand == Unbrauchbar || m_zustand == Bereit)
+        return;
+    m_feldliste.leeren();
+    m_verbindung.reset();
+    m_zustand = DatenbankBereit;
+    yield();
+}
+
+bool ManipDatenbank::AppendFeldZurTabelle(ManipDBField& f, bool neueTabelle, QString& spalten)
+{
+    QString fehler;
+    QString typ = deklarierterTyp(f);
+    if (typ.isEmpty()) {
+        fehler = QStringLiteral("Unbekannter Feldtyp %1").arg(f.fieldtype);
+    } else {
+        QString def = name(f.fieldbez) + QLatin1Char(' ') + typ;
+        const QString vorgabe = spaltenvorgabe(f);
+        if (!vorgabe.isEmpty())
+            def += QStringLiteral(" DEFAULT ") + vorgabe;
+        if (neueTabelle) {
+            if (!spalten.isEmpty())
+                spalten += QStringLiteral(", ");
+            spalten += def;
+            return false;
+        }
+        QSqlQuery q(m_verbindung->db());
+        if (q.exec(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(name(m_tabellenname), def))) {
+            if (!f.istAutowert())
+                return false;
+            // A counter added later numbers the rows that are there (new rows get theirs from
+            // the table access).
+            if (q.exec(QStringLiteral("UPDATE %1 SET %2 = rowid").arg(name(m_tabellenname), name(f.fieldbez))))
+                return false;
+        }
+        fehler = q.lastError().text();
+    }
+    meldung(2419, {f.fieldbez, fehler});
+    return true;
+}
+
+void ManipDatenbank::CreateDBTabelle()
+{
+    if (m_zustand != TabelleDefiniert)
+        return;
+    QString fehler;
+    m_verbindung = DbVerbindung::Öffnen(m_pfad, m_passwort, &fehler);
+    if (!m_verbindung) {
+        meldung(2417, {m_pfad, fehler});
+        m_zustand = Unbrauchbar;
+        return;
+    }
+    const Aufbau ergebnis = baueTabelle(fehler);
+    m_verbindung.reset();
+    if (ergebnis == Aufbau::Tabellenfehler) {
+        meldung(2418, {m_tabellenname, fehler});
+        m_zustand = Unbrauchbar;
+        return;
+    }
+    if (ergebnis == Aufbau::Feldfehler)
+        return;
+    yield();
+    m_zustand = TabelleAufgebaut;
+    if (m_tabellenname == Tabelle::DatenbankInfo)
+        versionAktualisieren();
+}
+
+ManipDatenbank::Aufbau ManipDatenbank::baueTabelle(QString& fehler)
+{
+    QSqlDatabase db = m_verbindung->db();
+    DbTransaktion tx(m_verbindung);
+    const bool vorhanden = db.tables().contains(m_tabellenname, Qt::CaseSensitive);
+    bool indexeOffen = false;
+    QString spalten;
+    if (vorhanden) {
+        m_neueVorgaben = false;
+        const QSqlRecord satz = db.record(m_tabellenname);
+        for (ManipDBField& f : m_feldliste) {
+            yield();
+            f.merkFieldIndexing = false;
+            if (satz.contains(f.fieldbez))
+                continue;
+            if (f.fieldIndexArt != IndexArt::Keiner) {
+                f.merkFieldIndexing = true;
+                indexeOffen = true;
+            }
+            const bool fehlgeschlagen = AppendFeldZurTabelle(f, false, spalten);
+            if (!f.istAutowert())
+                f.merkFieldinit = true;
+            if (!f.fieldDefaultValue.isEmpty())
+                m_neueVorgaben = true;
+            if (fehlgeschlagen) {
+                tx.Commit();  // columns appended so far stay
+                return Aufbau::Feldfehler;
+            }
+        }
+    } else {
+        for (ManipDBField& f : m_feldliste) {
+            f.merkFieldIndexing = f.fieldIndexArt != IndexArt::Keiner;
+            indexeOffen = indexeOffen || f.merkFieldIndexing;
+            if (AppendFeldZurTabelle(f, true, spalten))
+                return Aufbau::Feldfehler;
+            yield();
+        }
+    }
+
+    QStringList sql;
+    if (!vorhanden)
+        sql << QStringLiteral("CREATE TABLE %1 (%2)").arg(name(m_tabellenname), spalten);
+    if (indexeOffen)
+        for (ManipDBField& f : m_feldliste) {
+            if (!f.merkFieldIndexing || f.fieldIndexArt == IndexArt::Keiner)
+                continue;
+            const bool eindeutig = f.fieldIndexArt == IndexArt::Eindeutig
+                                   || f.fieldIndexArt == IndexArt::Primärschlüssel;
+            const QString index = f.fieldIndexArt == IndexArt::Primärschlüssel
+                                      ? QStringLiteral("PrimaryKey") : f.fieldbez;
+            sql << QStringLiteral("CREATE %1INDEX %2 ON %3 (%4)")
+                       .arg(eindeutig ? QStringLiteral("UNIQUE ") : QString(), name(index),
+                            name(m_tabellenname), name(f.fieldbez));
+            f.merkFieldIndexing = false;
+        }
+    QSqlQuery q(db);
+    for (const QString& s : sql)
+        if (!q.exec(s)) {
+            fehler = q.lastError().text();
+            return Aufbau::Tabellenfehler;
+        }
+    if (!tx.Commit()) {
+        fehler = db.lastError().text();
+        return Aufbau::Tabellenfehler;
+    }
+    return Aufbau::Fertig;
+}
+
+// A project database built by this run has the current schema: backups written later in the
+// run must not carry the lines for older versions.
+void ManipDatenbank::versionAktualisieren()
+{
+    Programmzustand& z = ::zustand();
+    if (QDir::cleanPath(QFileInfo(m_pfad).absoluteFilePath())
+        != QDir::cleanPath(QFileInfo(z.Projekt_Data_Source).absoluteFilePath()))
+        return;
+    if (Versionsnummer(z.versHaupt, z.versNeben, z.versRevis)
+        >= Versionsnummer(DBVersion::Haupt, DBVersion::Neben, DBVersion::Revis))
+        return;
+    z.versHaupt = DBVersion::Haupt;
+    z.versNeben = DBVersion::Neben;
+    z.versRevis = DBVersion::Revis;
+}
+
+void ManipDatenbank::InitNeueSpalten()
+{
+    if (m_zustand != TabelleAufgebaut || !m_neueVorgaben)
+        return;
+    // One query over the appended fields, one pass over the rows, one transaction.
+    QStringList felder;
+    std::vector<const ManipDBField*> neu;
+    for (ManipDBField& f : m_feldliste)
+        if (f.merkFieldinit) {
+            felder << JetDialekt::Name(f.fieldbez);
+            neu.push_back(&f);
+            f.merkFieldinit = false;
+        }
+    if (!neu.empty()) {
+        datenbank tab;
+        if (tab.OpenTab(m_pfad, QStringLiteral("SELECT ") + felder.join(QStringLiteral(", "))
+                                    + QStringLiteral(" FROM ") + m_tabellenname, 2, m_passwort, true) == 0) {
+            DbTransaktion tx(tab.Verbindung());
+            for (tab.MoveFirst(); !tab.EofTab(); tab.MoveNext()) {
+                for (const ManipDBField* f : neu)
+                    tab.SetFeld(f->fieldbez, f->fieldDefaultValue);
+                yield();
+            }
+            tx.Commit();
+        }
+    }
+    m_neueVorgaben = false;
+}
+
+int64_t ManipDatenbank::Versionsnummer(int haupt, int neben, int revis)
+{
+    return int64_t(haupt) * 65536 + int64_t(neben) * 256 + revis;
+}
+
+// ---------------------------------------------------------------- transfer: the run
+
+QString ManipDatenbank::auswahl(const QString& tabelle, const QString& projektNr) const
+{
+    return QStringLiteral("Select * From ") + tabelle + QStringLiteral(" WHERE ") + suche(projektNr);
+}
+
+QString ManipDatenbank::suche(const QString& projektNr) const
+{
+    return JetDialekt::Name(Tabelle::ProjektNr) + QStringLiteral(" = ") + JetDialekt::Textliteral(projektNr);
+}
+
+long ManipDatenbank::öffneArbeitstabelle()
+{
+    schließeArbeitstabelle();
+    long code = 0;
+    arbeitstabelle(Tabelle::ProjekteTabelle, code);
+    if (code != 0) {
+        m_tabellen.clear();
+        return code;
+    }
+    m_tab = m_tabellen[Tabelle::ProjekteTabelle].tab.get();
+    m_lauf = std::make_unique<DbTransaktion>(m_tab->Verbindung());
+    return code;
+}
+
+// The run is one transaction: a backup reads one state of the database, a restore keeps every
+// row it saved when the run ends, also after a cancel or an error.
+void ManipDatenbank::schließeArbeitstabelle()
+{
+    m_akt = nullptr;
+    m_tab = nullptr;
+    m_zapf.reset();
+    if (m_lauf) {
+        m_lauf->Commit();
+        m_lauf.reset();
+    }
+    m_tabellen.clear();
+}
+
+// The table object of a table for the run, on the whole table, opened when first needed
+// (every project of a run is looked up in it); nullptr with the open code when it cannot open.
+datenbank* ManipDatenbank::arbeitstabelle(const QString& tabelle, long& code)
+{
+    auto it = m_tabellen.find(tabelle);
+    if (it == m_tabellen.end()) {
+        Offen o;
+        o.tab = std::make_unique<datenbank>();
+        o.code = o.tab->OpenTab(::zustand().Projekt_Data_Source, QStringLiteral("Select * From ") + tabelle, 2,
+                                Kennwort::Projektdatenbank, true);
+        if (o.code != 0)
+            o.tab.reset();
+        it = m_tabellen.emplace(tabelle, std::move(o)).first;
+    }
+    code = it->second.code;
+    return it->second.tab.get();
+}
+
+// Moves the run's table object to the first row of the project number, compared without
+// regard to case like the table access's search; false (at EOF) when there is none.
+bool ManipDatenbank::finde(const QString& tabelle, const QString& projektNr)
+{
+    Offen& o = m_tabellen[tabelle];
+    if (!o.zeilenGelesen) {
+        for (o.tab->MoveFirst(); !o.tab->EofTab(); o.tab->MoveNext())
+            o.zeilen.insert(o.tab->GetFeld(Tabelle::ProjektNr).toString().toCaseFolded(), o.tab->Bookmark());
+        o.zeilenGelesen = true;
+    }
+    const auto it = o.zeilen.constFind(projektNr.toCaseFolded());
+    if (it == o.zeilen.constEnd()) {
+        o.tab->MoveLast();
+        o.tab->MoveNext();
+        return false;
+    }
+    o.tab->Bookmark(*it);
+    return true;
+}
+
+// A row added to the run's table object is found by later projects of the run.
+void ManipDatenbank::merkeNeueZeile(const QString& tabelle, const QString& projektNr)
+{
+    Offen& o = m_tabellen[tabelle];
+    if (!o.zeilen.contains(projektNr.toCaseFolded()) && !o.tab->BofOrEofTab())
+        o.zeilen.insert(projektNr.toCaseFolded(), o.tab->Bookmark());
+}
+
+// The dwelling rows of one project.
+datenbank* ManipDatenbank::zapfstellen(const QString& projektNr, long& code)
+{
+    if (!m_tab) {
+        code = dbFehlerNewSQL;
+        return nullptr;
+    }
+    const QString sql = auswahl(Tabelle::SpeicherBedarfsKz, projektNr);
+    if (m_zapf) {
+        code = m_zapf->NewSQL(sql, false);
+    } else {
+        m_zapf = std::make_unique<datenbank>();
+        code = m_zapf->OpenTab(::zustand().Projekt_Data_Source, sql, 2, Kennwort::Projektdatenbank, true);
+    }
+    if (code != 0) {
+        m_zapf.reset();
+        return nullptr;
+    }
+    return m_zapf.get();
+}
+
+// ---------------------------------------------------------------- transfer: writing
+
+long ManipDatenbank::Save_OpenDBConnection()
+{
+    return öffneArbeitstabelle();
+}
+
+void ManipDatenbank::Save_CloseDBConnection()
+{
+    schließeArbeitstabelle();
+}
+
+long ManipDatenbank::Save_Tabelleninhalt(Sicherungsdatei& stream, const QString& Tabellenname,
+                                         const QString& projektNr)
+{
+    m_feldliste.leeren();
+    m_tabellenname = Tabellenname;
+    if (Tabellenname == Tabelle::DatenbankInfo || Tabellenname == Tabelle::SpeicherBedarfsKz
+        || !Tabellenaufbau::Aufbauen(Tabellenname, m_feldliste))
+        return TransferErgebnis::Fertig;
+    yield();
+    m_letzteProjektart.clear();
+    if (!m_tab)
+        return dbFehlerNewSQL;
+    long code = 0;
+    m_akt = arbeitstabelle(Tabellenname, code);
+    if (code != 0)
+        return code;
+    if (!finde(Tabellenname, projektNr))
+        return TransferErgebnis::Fertig;
+    if (Tabellenname == Tabelle::ProjekteTabelle)
+        m_letzteProjektart = m_akt->GetFeld(QStringLiteral("Projektart")).toString().left(2);
+
+    if (!stream.SchreibeZeile(Marke::Begin, Marke::Tabelle))
+        return TransferErgebnis::Schreibfehler;
+    ::zustand().ErrorCancel = true;
+    const long ergebnis = schreibeFelder(stream);
+    if (ergebnis != TransferErgebnis::Schreibfehler)
+        Save_Kompatibilitätszeilen(stream, Tabellenname);
+    ::zustand().ErrorCancel = false;
+    if (ergebnis == TransferErgebnis::Schreibfehler || stream.schreibfehler()
+        || !stream.SchreibeZeile(Marke::Ende, Marke::Tabelle))
+        return TransferErgebnis::Schreibfehler;
+    return ergebnis;
+}
+
+long ManipDatenbank::schreibeFelder(Sicherungsdatei& stream)
+{
+    for (const ManipDBField& f : m_feldliste) {
+        if (f.istAutowert())
+            continue;
+        QString text;
+        if (Transferwert::Text(f.fieldtype, m_akt->GetFeld(f.fieldbez), text)
+            && !stream.SchreibeZeile(f.fieldbez, text))
+            return TransferErgebnis::Schreibfehler;
+        yield();
+        if (m_saveAbbruch)
+            return TransferErgebnis::Benutzerabbruch;
+    }
+    return TransferErgebnis::Fertig;
+}
+
+long ManipDatenbank::Save_TabelleninhalteZapfstellen(Sicherungsdatei& stream, const QString& projektNr)
+{
+    m_feldliste.leeren();
+    m_tabellenname = Tabelle::SpeicherBedarfsKz;
+    Tabellenaufbau::Aufbauen(Tabelle::SpeicherBedarfsKz, m_feldliste);
+    yield();
+    long code = 0;
+    m_akt = zapfstellen(projektNr, code);
+    if (code != 0)
+        return code;
+    if (m_akt->EmptyTab())
+        return TransferErgebnis::Fertig;
+
+    if (!stream.SchreibeZeile(Marke::Begin, Marke::Tabelle))
+        return TransferErgebnis::Schreibfehler;
+    long ergebnis = TransferErgebnis::Fertig;
+    m_akt->MoveFirst();
+    while (!m_akt->EofTab() && !m_saveAbbruch) {
+        if (!stream.SchreibeZeile(Marke::Begin, Marke::Zeile))
+            return TransferErgebnis::Schreibfehler;
+        ::zustand().ErrorCancel = true;
+        ergebnis = schreibeFelder(stream);
+        ::zustand().ErrorCancel = false;
+        if (ergebnis == TransferErgebnis::Schreibfehler || !stream.SchreibeZeile(Marke::Ende, Marke::Zeile))
+            return TransferErgebnis::Schreibfehler;
+        m_akt->MoveNext();
+    }
+    if (!stream.SchreibeZeile(Marke::Ende, Marke::Tabelle))
+        return TransferErgebnis::Schreibfehler;
+    return ergebnis;
+}
+
+void ManipDatenbank::Save_Kompatibilitätszeilen(Sicherungsdatei& stream, const QString& tabelle)
+{
+    const Programmzustand& z = ::zustand();
+    const int64_t v = Versionsnummer(z.versHaupt, z.versNeben, z.versRevis);
+    const bool heizung = tabelle == Tabelle::Heizungsparameter;
+    const bool kälte = tabelle == Tabelle::Kälteparameter;
+    if (!heizung && !kälte)
+        return;
+    // Fields the database lacks read as Empty, which counts as False.
+    auto wahr = [this](const char* feld) { return m_akt->GetFeld(QString::fromUtf8(feld)).toBool(); };
+    auto zeile = [&stream](const char* feld, const QString& wert) {
+        stream.SchreibeZeile(QString::fromUtf8(feld), wert);
+    };
+    if (v <= Versionsnummer(2, 0, 0)) {
+        if (wahr("NachspeiseTrenner"))
+            zeile("Nachspeisung", QStringLiteral("1"));
+        else if (wahr("NachspeisePumpe"))
+            zeile("Nachspeisung", QStringLiteral("2"));
+        else if (wahr("keineNachspeise"))
+            zeile("Nachspeisung", QStringLiteral("0"));
+        if (wahr("MitSystemtrenner"))
+            zeile("Systemtrenner", QStringLiteral("1"));
+        else if (wahr("OhneSystemtrenner"))
+            zeile("Systemtrenner", QStringLiteral("0"));
+    }
+    if (v <= Versionsnummer(2, 2, 0) && heizung) {
+        if (wahr("MangelsicherungWMS800"))
+            zeile("Mangelsicherung", QStringLiteral("1"));
+        else if (wahr("MangelsicherungWMSE"))
+            zeile("Mangelsicherung", QStringLiteral("2"));
+        else if (wahr("AltMinimalBegrenzer"))
+            zeile("Mangelsicherung", QStringLiteral("3"));
+    }
+    if (v <= Versionsnummer(2, 3, 0)) {
+        zeile("ZubehoerSteuerung", wahr("Membranbruchsensor") ? QStringLiteral("1") : QStringLiteral("0"));
+        if (heizung) {
+            const int vorlauf = m_akt->GetFeld(QStringLiteral("Vorlauftemperatur")).toInteger();
+            zeile("Ruecklauftemp", QString::number(std::max(vorlauf - 20, 5)));
+        }
+    }
+    if (v < Versionsnummer(DBVersion::Haupt, DBVersion::Neben, DBVersion::Revis)) {
+        const double anfang = m_akt->GetFeld(QStringLiteral("Anfangsdruck")).toSingle();
+        const double soll = wahr("IstBerechnet") ? anfang + 0.5 : (heizung ? 1.6 : 1.1);
+        zeile("p Soll", Zahlen::Str(soll, true));
+    }
+}
+
+// ---------------------------------------------------------------- transfer: reading
+
+long ManipDatenbank::Load_OpenDBConnection(ProjektNrAnzeige* qForm, Sicherungsdatei* stream)
+{
+    m_form = qForm;
+    m_stream = stream;
+    m_alleÜberschreiben = false;
+    return öffneArbeitstabelle();
+}
+
+void ManipDatenbank::Load_CloseDBConnection()
+{
+    schließeArbeitstabelle();
+    m_stream = nullptr;
+    m_form = nullptr;
+}
+
+long ManipDatenbank::Load_readStreamLine()
+{
+    if (!m_stream || m_stream->AtEndOfStream()) {
+        m_schlüssel.clear();
+        m_wert.clear();
+        return TransferErgebnis::Dateiende;
+    }
+    QString zeile;
+    if (!m_stream->LiesZeile(zeile))
+        return TransferErgebnis::Lesefehler;
+    yield();
+    if (m_loadAbbruch)
+        return TransferErgebnis::Benutzerabbruch;
+    while (!zeile.endsWith(QLatin1Char('\t')) && !m_stream->AtEndOfStream()) {
+        QString weiter;
+        if (!m_stream->LiesZeile(weiter))
+            return TransferErgebnis::Lesefehler;
+        zeile += QStringLiteral("\r\n") + weiter;
+    }
+    const qsizetype tab = zeile.indexOf(QLatin1Char('\t'));
+    if (tab > 0) {
+        m_schlüssel = zeile.left(tab);
+        const qsizetype n = zeile.size() - tab - 2;
+        m_wert = n >= 1 ? zeile.mid(tab + 1, n) : QString();
+    }
+    return m_stream->AtEndOfStream() ? TransferErgebnis::Dateiende : TransferErgebnis::Fertig;
+}
+
+bool ManipDatenbank::istMarke(const QString& schlüssel, const QString& wert) const
+{
+    return m_schlüssel == schlüssel && m_wert == wert;
+}
+
+bool ManipDatenbank::IsBeginnProjekt() const { return istMarke(Marke::Begin, Marke::Projekt); }
+bool ManipDatenbank::IsEndeProjekt() const { return istMarke(Marke::Ende, Marke::Projekt); }
+bool ManipDatenbank::IsBeginnTabelle() const { return istMarke(Marke::Begin, Marke::Tabelle); }
+bool ManipDatenbank::IsEndeTabelle() const { return istMarke(Marke::Ende, Marke::Tabelle); }
+bool ManipDatenbank::IsBeginnZeile() const { return istMarke(Marke::Begin, Marke::Zeile); }
+bool ManipDatenbank::IsEndeZeile() const { return istMarke(Marke::Ende, Marke::Zeile); }
+
+// Reads lines up to the next table or project frame line.
+long ManipDatenbank::liesBisBlock()
+{
+    for (;;) {
+        const long r = Load_readStreamLine();
+        if (r != 0 || IsBeginnTabelle() || IsEndeProjekt())
+            return r;
+    }
+}
+
+long ManipDatenbank::Load_Projekt()
+{
+    if (!m_tab)
+        return TransferErgebnis::Lesefehler;
+    long r = TransferErgebnis::Fertig;
+    do {
+        r = Load_readStreamLine();
+        if (r != 0)
+            return r;
+    } while (!IsBeginnTabelle());
+    r = Load_Projekttabelle();
+    if (r != 0)
+        return r;
+    r = liesBisBlock();
+    if (r != 0 || IsEndeProjekt())
+        return r;
+    r = Load_Parametertabelle(m_projektart);
+    if (r != 0)
+        return r;
+    r = liesBisBlock();
+    if (r != 0 || IsEndeProjekt())
+        return r;
+    return Load_Zapfstellen();
+}
+
+long ManipDatenbank::Load_Projekttabelle()
+{
+    m_feldliste.leeren();
+    long r = Load_readStreamLine();
+    if (r != 0)
+        return r;
+    if (m_schlüssel != Tabelle::ProjektNr) {
+        r = Load_readStreamLine();
+        if (r != 0)
+            return r;
+    }
+    if (m_schlüssel != Tabelle::ProjektNr || m_wert.trimmed().isEmpty())
+        return TransferErgebnis::Lesefehler;
+    m_projektNr = m_wert;
+    m_projektart.clear();
+    if (m_form)
+        m_form->SchreibeProjektNr(m_projektNr);
+
+    m_akt = m_tab;
+    const bool neu = !finde(Tabelle::ProjekteTabelle, m_projektNr);
+    if (neu) {
+        m_akt->AddNew();
+    } else if (!m_alleÜberschreiben) {
+        const int antwort = neuerKonfliktDialog()->ShowFormular(m_projektNr);
+        if (antwort == KonfliktAntwort::Weiter)
+            return TransferErgebnis::Übersprungen;
+        if (antwort == KonfliktAntwort::Abbrechen)
+            return TransferErgebnis::Abgebrochen;
+        if (antwort == KonfliktAntwort::AlleÜberschreiben)
+            m_alleÜberschreiben = true;
+    }
+    Tabellenaufbau::Aufbauen(Tabelle::ProjekteTabelle, m_feldliste);
+    yield();
+    setzeVorgaben();
+    r = TransferErgebnis::Fertig;
+    while (!IsEndeTabelle()) {
+        wendeZeileAn(Zeilenart::Projekt);
+        r = Load_readStreamLine();
+        if (r != 0)
+            break;
+    }
+    speichereZeile();
+    if (neu)
+        merkeNeueZeile(Tabelle::ProjekteTabelle, m_projektNr);
+    return r;
+}
+
+long ManipDatenbank::Load_Parametertabelle(const QString& projektart)
+{
+    m_feldliste.leeren();
+    const QString tabelle = Tabellenaufbau::Parametertabelle(projektart);
+    if (tabelle.isEmpty())
+        return TransferErgebnis::Übersprungen;
+    Tabellenaufbau::Aufbauen(tabelle, m_feldliste);
+    yield();
+    long code = 0;
+    m_akt = arbeitstabelle(tabelle, code);
+    if (code != 0)
+        return TransferErgebnis::Übersprungen;
+    const bool neu = !finde(tabelle, m_projektNr);
+    if (neu)
+        m_akt->AddNew();
+    setzeVorgaben();
+    for (;;) {
+        const long r = Load_readStreamLine();
+        if (IsEndeTabelle())
+            break;
+        if (r == TransferErgebnis::Fertig || r == TransferErgebnis::Dateiende)
+            wendeZeileAn(Zeilenart::Parameter);
+        if (r != 0)
+            break;
+    }
+    speichereZeile();
+    if (neu)
+        merkeNeueZeile(tabelle, m_projektNr);
+    return TransferErgebnis::Fertig;
+}
+
+long ManipDatenbank::Load_Zapfstellen()
+{
+    m_feldliste.leeren();
+    Tabellenaufbau::Aufbauen(Tabelle::SpeicherBedarfsKz, m_feldliste);
+    yield();
+    long code = 0;
+    m_akt = zapfstellen(m_projektNr, code);
+    if (code != 0)
+        return TransferErgebnis::Übersprungen;
+    // A deletion that fails ends the project (the table access has reported it).
+    while (!m_akt->EmptyTab())
+        if (!m_akt->DeleteSatzMitFeld(Tabelle::ProjektNr, m_projektNr))
+            return TransferErgebnis::Löschfehler;
+
+    long r = TransferErgebnis::Fertig;
+    for (;;) {
+        do
+            r = Load_readStreamLine();
+        while (r == 0 && !IsBeginnZeile() && !IsEndeTabelle());
+        if (r != 0 || IsEndeTabelle())
+            return r;
+        m_akt->AddNew();
+        setzeVorgaben();
+        for (;;) {
+            r = Load_readStreamLine();
+            if (r != 0 || IsEndeZeile() || IsEndeTabelle())
+                break;
+            wendeZeileAn(Zeilenart::Zapfstelle);
+        }
+        speichereZeile();
+        if (r != 0 || IsEndeTabelle())
+            return r;
+    }
+}
+
+void ManipDatenbank::setzeVorgaben()
+{
+    for (const ManipDBField& f : m_feldliste)
+        if (!f.istAutowert())
+            m_akt->SetFeld(f.fieldbez, f.fieldDefaultValue);
+}
+
+void ManipDatenbank::wendeZeileAn(Zeilenart art)
+{
+    const ManipDBField* f = m_feldliste.suche(m_schlüssel);
+    if (!f)
+        return;
+    VbVariant wert;
+    if (!Transferwert::Lesen(f->fieldtype, m_wert, wert))
+        return;
+    if (art == Zeilenart::Projekt && f->fieldbez == QLatin1String("Projektart")) {
+        m_projektart = wert.toString().left(2);
+        wert = VbVariant(m_projektart);
+    } else if (art == Zeilenart::Zapfstelle && f->fieldbez == QLatin1String("ArtAusstatt")) {
+        wert = VbVariant(wert.toString().left(1));
+    }
+    if (!f->istAutowert())
+        m_akt->SetFeld(f->fieldbez, wert);
+}
+
+// Saves the row. A field that could not be set has been reported by the table access; the rest
+// of the row is still saved.
+void ManipDatenbank::speichereZeile()
+{
+    if (m_akt->fehlercode() != 0 && !m_feldliste.empty())
+        m_akt->GetFeld(m_feldliste[0].fieldbez);
+    m_akt->UpdateTab();
+}

@@ -1,0 +1,148 @@
+#pragma once
+#include <QHash>
+#include <QString>
+
+#include <cstdint>
+#include <map>
+#include <memory>
+
+#include "data/Feldliste.h"
+#include "data/DbVerbindung.h"
+
+class datenbank;
+class Sicherungsdatei;
+class ProjektNrAnzeige;
+
+// Results of the transfer members. Other values are codes of the table access.
+namespace TransferErgebnis {
+enum : long {
+    Fertig = 0,
+    Dateiende = 1,              // the line delivered with it is the last one and still valid
+    Lesefehler = 2,             // also: bad project block, project table cannot be queried
+    Übersprungen = 19,          // project skipped
+    Abgebrochen = 20,           // cancelled in the conflict dialog
+    Schreibfehler = 21,         // the stream refused a write
+    Löschfehler = 22,           // an old dwelling row could not be deleted
+    Benutzerabbruch = 999999,   // Save_Cancel / Load_Cancel
+};
+}
+
+// The schema version this program writes and expects.
+namespace DBVersion {
+inline constexpr int Haupt = 2;
+inline constexpr int Neben = 5;
+inline constexpr int Revis = 0;
+}
+
+// Builds and extends the tables of the project database from their field lists, and moves whole
+// projects between the database and the transfer file. One instance per build or transfer run.
+class ManipDatenbank {
+public:
+    // Engine states.
+    enum Zustand : int { Konstruiert = 0, Unbrauchbar = 1, Bereit = 2, DatenbankBereit = 3,
+                         TabelleDefiniert = 4, TabelleAufgebaut = 5 };
+
+    ManipDatenbank();
+    ~ManipDatenbank();
+    ManipDatenbank(const ManipDatenbank&) = delete;
+    ManipDatenbank& operator=(const ManipDatenbank&) = delete;
+
+    // Schema.
+    void Init();
+    void SetPasswort(const QString& passwort);
+    void ResetTabaufbau();
+    void CreateDBank(const QString& PathNameDBank);
+    void Define_Tabellenaufbau(const QString& Tabellenname);
+    void CreateDBTabelle();
+    void InitNeueSpalten();
+
+    // Transfer: writing.
+    long Save_OpenDBConnection();
+    void Save_CloseDBConnection();
+    long Save_Tabelleninhalt(Sicherungsdatei& stream, const QString& Tabellenname,
+                             const QString& projektNr);
+    long Save_TabelleninhalteZapfstellen(Sicherungsdatei& stream, const QString& projektNr);
+    QString Save_LastProjektart() const { return m_letzteProjektart; }
+    void Save_Cancel() { m_saveAbbruch = true; }
+
+    // Transfer: reading.
+    long Load_OpenDBConnection(ProjektNrAnzeige* qForm, Sicherungsdatei* stream);
+    void Load_CloseDBConnection();
+    long Load_readStreamLine();
+    bool IsBeginnProjekt() const;
+    long Load_Projekt();
+    void Load_Cancel() { m_loadAbbruch = true; }
+
+    // major * 65536 + minor * 256 + revision.
+    static int64_t Versionsnummer(int haupt, int neben, int revis);
+
+    int zustand() const { return m_zustand; }
+    const Feldliste& feldliste() const { return m_feldliste; }
+    const QString& aktSchlüssel() const { return m_schlüssel; }
+    const QString& aktWert() const { return m_wert; }
+
+private:
+    enum class Aufbau { Fertig, Feldfehler, Tabellenfehler };
+    Aufbau baueTabelle(QString& fehler);
+    bool AppendFeldZurTabelle(ManipDBField& feld, bool neueTabelle, QString& spalten);
+    void tabellenaufbau(const QString& tabelle);
+    void versionAktualisieren();
+
+    bool IsEndeProjekt() const;
+    bool IsBeginnTabelle() const;
+    bool IsEndeTabelle() const;
+    bool IsBeginnZeile() const;
+    bool IsEndeZeile() const;
+    bool istMarke(const QString& schlüssel, const QString& wert) const;
+
+    long öffneArbeitstabelle();
+    void schließeArbeitstabelle();
+    datenbank* arbeitstabelle(const QString& tabelle, long& code);
+    datenbank* zapfstellen(const QString& projektNr, long& code);
+    bool finde(const QString& tabelle, const QString& projektNr);
+    void merkeNeueZeile(const QString& tabelle, const QString& projektNr);
+    long liesBisBlock();
+    long schreibeFelder(Sicherungsdatei& stream);
+    void Save_Kompatibilitätszeilen(Sicherungsdatei& stream, const QString& tabelle);
+    long Load_Projekttabelle();
+    long Load_Parametertabelle(const QString& projektart);
+    long Load_Zapfstellen();
+    void setzeVorgaben();
+    enum class Zeilenart { Projekt, Parameter, Zapfstelle };
+    void wendeZeileAn(Zeilenart art);
+    void speichereZeile();
+    QString auswahl(const QString& tabelle, const QString& projektNr) const;
+    QString suche(const QString& projektNr) const;
+
+    // Schema state.
+    QString m_pfad;
+    QString m_tabellenname;
+    QString m_passwort;
+    int m_zustand = Konstruiert;
+    bool m_neueVorgaben = false;
+    Feldliste m_feldliste;
+    std::shared_ptr<DbVerbindung> m_verbindung;
+
+    // Transfer state.
+    bool m_saveAbbruch = false;
+    bool m_loadAbbruch = false;
+    Sicherungsdatei* m_stream = nullptr;
+    ProjektNrAnzeige* m_form = nullptr;
+    QString m_schlüssel;
+    QString m_wert;
+    QString m_projektNr;
+    QString m_projektart;
+    bool m_alleÜberschreiben = false;
+    QString m_letzteProjektart;
+    struct Offen {
+        std::unique_ptr<datenbank> tab;
+        long code = 0;
+        QHash<QString, VbVariant> zeilen;  // case-folded project number -> bookmark
+        bool zeilenGelesen = false;
+    };
+    std::map<QString, Offen> m_tabellen;  // the tables of the run, each on its whole table
+    datenbank* m_tab = nullptr;           // ProjekteTabelle, opened with the run
+    std::unique_ptr<datenbank> m_zapf;    // dwelling rows of one project
+    datenbank* m_akt = nullptr;           // the table whose row is read or written
+    std::unique_ptr<DbTransaktion> m_lauf;
+};

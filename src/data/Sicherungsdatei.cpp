@@ -1,0 +1,184 @@
+#include "data/Sicherungsdatei.h"
+
+#include <cfloat>
+#include <cmath>
+
+#include "data/ManipDBField.h"
+#include "shell/Zahlen.h"
+
+namespace {
+
+// Code points of the bytes 0x80..0x9F in Windows-1252 (0: undefined, kept as the C1 control).
+constexpr char16_t cp1252Hoch[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+char nachByte(char16_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return static_cast<char>(c);
+    if (c >= 0x80 && c <= 0x9F)
+        return cp1252Hoch[c - 0x80] == 0 ? static_cast<char>(c) : '?';
+    for (int i = 0; i < 32; ++i)
+        if (cp1252Hoch[i] == c)
+            return static_cast<char>(0x80 + i);
+    return '?';
+}
+
+}  // namespace
+
+QByteArray Sicherungsdatei::NachCp1252(const QString& text)
+{
+    QByteArray b;
+    b.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;  // one character outside the code page: one replacement
+        b.append(nachByte(c.unicode()));
+    }
+    return b;
+}
+
+QString Sicherungsdatei::AusCp1252(const QByteArray& bytes)
+{
+    QString t;
+    t.resize(bytes.size());
+    QChar* z = t.data();
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes.at(i));
+        const char16_t h = (b >= 0x80 && b <= 0x9F) ? cp1252Hoch[b - 0x80] : 0;
+        z[i] = QChar(h != 0 ? h : char16_t(b));
+    }
+    return t;
+}
+
+bool Sicherungsdatei::SchreibeZeile(const QString& schlüssel, const QString& wert)
+{
+    QByteArray zeile = NachCp1252(schlüssel);
+    zeile.append('\t');
+    zeile.append(NachCp1252(wert));
+    zeile.append("\t\r\n");
+    if (m_gerät->write(zeile) != zeile.size()) {
+        m_schreibfehler = true;
+        return false;
+    }
+    return true;
+}
+
+bool Sicherungsdatei::AtEndOfStream() const
+{
+    return m_gerät->atEnd();
+}
+
+bool Sicherungsdatei::LiesZeile(QString& zeile)
+{
+    if (!m_gerät->isReadable())
+        return false;
+    QByteArray b = m_gerät->readLine();
+    if (b.isEmpty() && !m_gerät->atEnd())
+        return false;
+    if (b.endsWith('\n')) {
+        b.chop(1);
+        if (b.endsWith('\r'))
+            b.chop(1);
+    }
+    zeile = AusCp1252(b);
+    return true;
+}
+
+namespace Transferwert {
+
+bool Text(long feldtyp, const VbVariant& wert, QString& text)
+{
+    switch (feldtyp) {
+    case Feldtyp::Boolean:
+        text = wert.toBool() ? QStringLiteral("-1") : QStringLiteral("0");
+        return true;
+    case Feldtyp::Byte: case Feldtyp::Integer: case Feldtyp::Long:
+        if (wert.isEmpty() || wert.isNull())
+            text.clear();
+        else if (wert.isString())
+            text = wert.toString();
+        else
+            text = Zahlen::CStr(wert.toDouble());
+        return true;
+    case Feldtyp::Single:
+        text = Zahlen::Str(wert.toDouble(), true);
+        return true;
+    case Feldtyp::Date:
+        text = Zahlen::Str(wert.isDate() ? wert.oleDatum() : wert.toDouble());
+        return true;
+    case Feldtyp::Text: case Feldtyp::Memo:
+        text = wert.toString();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool Lesen(long feldtyp, const QString& text, VbVariant& wert)
+{
+    switch (feldtyp) {
+    case Feldtyp::Boolean: {
+        const QString t = text.trimmed();
+        if (t.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0) {
+            wert = VbVariant(true);
+            return true;
+        }
+        if (t.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0) {
+            wert = VbVariant(false);
+            return true;
+        }
+        bool ok = false;
+        const double d = Zahlen::TextZuZahl(t, &ok);
+        if (ok)
+            wert = VbVariant(d != 0.0);
+        return ok;
+    }
+    case Feldtyp::Byte: case Feldtyp::Integer: case Feldtyp::Long: {
+        bool ok = false;
+        const double d = Zahlen::TextZuZahl(text, &ok);
+        if (!ok)
+            return false;
+        const int32_t n = Zahlen::CLng(d, &ok);
+        if (!ok)
+            return false;
+        if (feldtyp == Feldtyp::Byte) {
+            if (n < 0 || n > 255)
+                return false;
+            wert = VbVariant::byte(static_cast<uint8_t>(n));
+        } else if (feldtyp == Feldtyp::Integer) {
+            if (n < -32768 || n > 32767)
+                return false;
+            wert = VbVariant::integer(static_cast<int16_t>(n));
+        } else {
+            wert = VbVariant::lng(n);
+        }
+        return true;
+    }
+    case Feldtyp::Single: {
+        const double d = Zahlen::Val(text);
+        if (!std::isfinite(d) || std::fabs(d) > FLT_MAX)
+            return false;
+        wert = VbVariant::single(static_cast<float>(d));
+        return true;
+    }
+    case Feldtyp::Date: {
+        const double d = Zahlen::Val(text);
+        if (!std::isfinite(d))
+            return false;
+        wert = VbVariant::datum(d);
+        return true;
+    }
+    case Feldtyp::Text: case Feldtyp::Memo:
+        wert = VbVariant(text);
+        return true;
+    default:
+        return false;
+    }
+}
+
+}  // namespace Transferwert

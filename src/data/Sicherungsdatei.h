@@ -1,0 +1,47 @@
+#pragma once
+#include <QByteArray>
+#include <QIODevice>
+#include <QString>
+
+#include "shell/VbVariant.h"
+
+// The project transfer file: single-byte Windows-1252 text, CR LF after every physical line,
+// logical lines of key TAB value TAB (a value may span physical lines).
+class Sicherungsdatei {
+public:
+    // The device is not owned; it must be open for reading or for writing.
+    explicit Sicherungsdatei(QIODevice* gerät) : m_gerät(gerät) {}
+
+    // Writes key TAB value TAB CR LF. False (and schreibfehler() set) when the device refused.
+    bool SchreibeZeile(const QString& schlüssel, const QString& wert);
+    bool schreibfehler() const { return m_schreibfehler; }
+
+    bool AtEndOfStream() const;
+    // One physical line without its line end (CR LF, LF, or none at the end of the file).
+    // False on a read error.
+    bool LiesZeile(QString& zeile);
+
+    static QByteArray NachCp1252(const QString& text);
+    static QString AusCp1252(const QByteArray& bytes);
+
+private:
+    QIODevice* m_gerät;
+    bool m_schreibfehler = false;
+};
+
+// Marker keys and values.
+namespace Marke {
+inline const QString Begin = QStringLiteral("$BEGIN$");
+inline const QString Ende = QStringLiteral("$ENDE$");
+inline const QString Projekt = QStringLiteral("$PROJEKT$");
+inline const QString Tabelle = QStringLiteral("$TABELLE$");
+inline const QString Zeile = QStringLiteral("$ZEILE$");
+}  // namespace Marke
+
+// Value texts of the transfer file by field type.
+namespace Transferwert {
+// The text of a field value; false for a type that writes no line.
+bool Text(long feldtyp, const VbVariant& wert, QString& text);
+// The value of a text; false when the text cannot be converted (the line is then skipped).
+bool Lesen(long feldtyp, const QString& text, VbVariant& wert);
+}  // namespace Transferwert

@@ -1,0 +1,109 @@
+#include "support/TransferProtokoll.h"
+
+#include <QBuffer>
+
+#include "data/ManipDatenbank.h"
+#include "data/Sicherungsdatei.h"
+#include "data/Tabellenaufbau.h"
+
+namespace TransferProtokoll {
+
+void Sichere(QIODevice& ziel, const QStringList& projektNummern, long* ergebnis)
+{
+    long erstes = 0;
+    auto merke = [&erstes](long r) {
+        if (erstes == 0)
+            erstes = r;
+    };
+    Sicherungsdatei datei(&ziel);
+    ManipDatenbank m;
+    const long offen = m.Save_OpenDBConnection();
+    merke(offen);
+    if (offen == 0) {
+        for (const QString& nr : projektNummern) {
+            datei.SchreibeZeile(Marke::Begin, Marke::Projekt);
+            merke(m.Save_Tabelleninhalt(datei, Tabelle::ProjekteTabelle, nr));
+            const QString art = m.Save_LastProjektart();
+            if (!art.isEmpty()) {
+                const QString tabelle = Tabellenaufbau::Parametertabelle(art);
+                merke(m.Save_Tabelleninhalt(datei, tabelle.isEmpty() ? QStringLiteral(" ") : tabelle, nr));
+                if (art == QLatin1String("Sp"))
+                    merke(m.Save_TabelleninhalteZapfstellen(datei, nr));
+            }
+            datei.SchreibeZeile(Marke::Ende, Marke::Projekt);
+        }
+        m.Save_CloseDBConnection();
+    }
+    if (ergebnis)
+        *ergebnis = erstes;
+}
+
+QByteArray Sichere(const QStringList& projektNummern, long* ergebnis)
+{
+    QBuffer puffer;
+    puffer.open(QIODevice::WriteOnly);
+    Sichere(puffer, projektNummern, ergebnis);
+    return puffer.data();
+}
+
+long Lies(QIODevice& quelle)
+{
+    Sicherungsdatei datei(&quelle);
+    ManipDatenbank m;
+    if (m.Load_OpenDBConnection(nullptr, &datei) != 0)
+        return -1;
+    long r = 0;
+    for (;;) {
+        r = m.Load_readStreamLine();
+        while (r == 0 && !m.IsBeginnProjekt())
+            r = m.Load_readStreamLine();
+        if (r != 0)
+            break;
+        r = m.Load_Projekt();
+        if (r != 0 && r != TransferErgebnis::Übersprungen)
+            break;
+    }
+    m.Load_CloseDBConnection();
+    return r;
+}
+
+long Lies(const QByteArray& daten)
+{
+    QBuffer puffer;
+    puffer.setData(daten);
+    puffer.open(QIODevice::ReadOnly);
+    return Lies(puffer);
+}
+
+}  // namespace TransferProtokoll
+
+namespace {
+
+class SkriptDialog : public KonfliktDialog {
+public:
+    explicit SkriptDialog(KonfliktSkript& s) : m_skript(s) {}
+    int ShowFormular(const QString& projNr) override
+    {
+        m_skript.gefragt << projNr;
+        if (m_skript.antworten.empty())
+            return KonfliktAntwort::Abbrechen;
+        const int a = m_skript.antworten.front();
+        m_skript.antworten.pop_front();
+        return a;
+    }
+
+private:
+    KonfliktSkript& m_skript;
+};
+
+}  // namespace
+
+KonfliktSkript::KonfliktSkript()
+{
+    setzeKonfliktDialogFabrik([this] { return std::make_unique<SkriptDialog>(*this); });
+}
+
+KonfliktSkript::~KonfliktSkript()
+{
+    setzeKonfliktDialogFabrik({});
+}
