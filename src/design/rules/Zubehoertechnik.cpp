@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "data/GlobDaten.h"
 #include "data/datenbank.h"
 #include "design/rules/ArtikelAbfrage.h"
 #include "design/rules/TabelleENAAutomat.h"
@@ -113,6 +114,11 @@ int32_t Zubehörtechnik::leseLong(const QString& name) const
 void Zubehörtechnik::Init(MemberRegister& objekt)
 {
     m_objekt = &objekt;
+}
+
+void Zubehörtechnik::Init(GlobDaten& objekt)
+{
+    Init(objekt.Member());
 }
 
 void Zubehörtechnik::Ermittel_EinzelkesselOderMehrkessel()

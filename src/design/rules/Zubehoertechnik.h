@@ -7,6 +7,7 @@
 
 #include "shell/VbVariant.h"
 
+class GlobDaten;
 class MemberRegister;
 
 // Chooses the accessories of a designed system from the article database and writes them into
@@ -18,6 +19,7 @@ class Zubehörtechnik {
 public:
     // The data object the design members work on (not owned; it outlives the designer).
     void Init(MemberRegister& objekt);
+    void Init(GlobDaten& objekt);
 
     // Sets the per-generator flag: the six generator outputs add up to 1 kW or more.
     void Ermittel_EinzelkesselOderMehrkessel();
