@@ -4,6 +4,8 @@
 #include <QStringList>
 
 #include <array>
+#include <initializer_list>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -47,10 +49,18 @@ public:
         EXPECT_TRUE(werte.contains(name)) << name.toStdString();
         return werte[name];
     }
+    VbVariant& operator[](const char* name) { return (*this)[QString::fromUtf8(name)]; }
+    VbVariant& item(const char* name, int i) { return item(QString::fromUtf8(name), i); }
+    QStringList items(const char* name) { return items(QString::fromUtf8(name)); }
     VbVariant& item(const QString& name, int i)
     {
         EXPECT_TRUE(listen.contains(name)) << name.toStdString();
         return listen[name][static_cast<size_t>(stelle(name, VbVariant(i)))];
+    }
+    void setze(std::initializer_list<std::pair<const char*, VbVariant>> liste)
+    {
+        for (const auto& [name, wert] : liste)
+            (*this)[name] = wert;
     }
     QStringList items(const QString& name)
     {

@@ -48,10 +48,12 @@ const QString Leer = QStringLiteral(" ");
 // make-up, return temperature too low for an intermediate vessel.
 void Ruhig(ZubehörTestobjekt& o)
 {
-    o[QStringLiteral("m_Sicherung")] = VbVariant::lng(0);
-    o[QStringLiteral("m_Zub_Nachspeisung")] = VbVariant::integer(0);
-    o[QStringLiteral("m_Temp_R")] = 50.0;
-    o[QStringLiteral("m_Temp_V")] = 70.0;
+    o.setze({
+        {"m_Sicherung", VbVariant::lng(0)},
+        {"m_Zub_Nachspeisung", VbVariant::integer(0)},
+        {"m_Temp_R", 50.0},
+        {"m_Temp_V", 70.0},
+    });
 }
 
 void Auslegen(Zubehörtechnik& z, const QString& art)
@@ -118,22 +120,24 @@ TEST_F(ZubehoertechnikTest, KappenventileAnDenGefaessen)
         if (art == QStringLiteral("He"))
             Ruhig(o);
         if (art == QStringLiteral("He") || art == QStringLiteral("Kü")) {
-            o[QStringLiteral("m_SteuerbehAnzahl")] = f.steuerbehälter;
-            o[QStringLiteral("m_Zub_Nachspeisung")] = VbVariant::integer(0);
+            o["m_SteuerbehAnzahl"] = f.steuerbehälter;
+            o["m_Zub_Nachspeisung"] = VbVariant::integer(0);
         }
-        o[QStringLiteral("m_GefaessGruppe")] = double(f.gruppe);
-        o[QStringLiteral("m_GefaessAnzahl")] = double(f.anzahl);
-        o[QStringLiteral("m_GefaessArtNr")] = QString::fromUtf8(f.gefäß);
-        o[QStringLiteral("m_Zub_KappV_Beh_ArtNr")] = QStringLiteral("vorher");
+        o.setze({
+            {"m_GefaessGruppe", double(f.gruppe)},
+            {"m_GefaessAnzahl", double(f.anzahl)},
+            {"m_GefaessArtNr", QString::fromUtf8(f.gefäß)},
+            {"m_Zub_KappV_Beh_ArtNr", QStringLiteral("vorher")},
+        });
         rec.leeren();
 
         Zubehörtechnik z;
         z.Init(o.reg());
         Auslegen(z, art);
-        const VbVariant zahl = o[QStringLiteral("m_Zub_KappV_Beh_Anz")];
+        const VbVariant zahl = o["m_Zub_KappV_Beh_Anz"];
         EXPECT_EQ(zahl.typ(), VbVariant::Typ::Integer);
         EXPECT_EQ(zahl.toLong(), f.zahl);
-        EXPECT_EQ(o[QStringLiteral("m_Zub_KappV_Beh_ArtNr")].toString(), QString::fromUtf8(f.artikel));
+        EXPECT_EQ(o["m_Zub_KappV_Beh_ArtNr"].toString(), QString::fromUtf8(f.artikel));
         EXPECT_EQ(Meldungen(rec), f.meldungen);
     }
 }
@@ -141,9 +145,11 @@ TEST_F(ZubehoertechnikTest, KappenventileAnDenGefaessen)
 TEST_F(ZubehoertechnikTest, KappenventilMeldungOhneNummerHatZweiLeerzeichen)
 {
     ZubehörTestobjekt o(QStringLiteral("So"));
-    o[QStringLiteral("m_GefaessGruppe")] = 21.0;
-    o[QStringLiteral("m_GefaessAnzahl")] = 1.0;
-    o[QStringLiteral("m_GefaessArtNr")] = QStringLiteral("49999");
+    o.setze({
+        {"m_GefaessGruppe", 21.0},
+        {"m_GefaessAnzahl", 1.0},
+        {"m_GefaessArtNr", QStringLiteral("49999")},
+    });
     Zubehörtechnik z;
     z.Init(o.reg());
     z.AuslegungZubehörSolaranlage();
@@ -160,23 +166,25 @@ TEST_F(ZubehoertechnikTest, Gruppe14BehaeltDasGespeicherteKappenventil)
         ZubehörTestobjekt o(art);
         if (art == QStringLiteral("He"))
             Ruhig(o);
-        o[QStringLiteral("m_Zub_Nachspeisung")] = VbVariant::integer(0);
-        o[QStringLiteral("m_GefaessGruppe")] = 14.0;
-        o[QStringLiteral("m_SteuerbehAnzahl")] = 1.0;
-        o[QStringLiteral("m_GefaessAnzahl")] = 3.0;
-        o[QStringLiteral("m_GefaessArtNr")] = QStringLiteral("41401");
-        o[QStringLiteral("m_Zub_KappV_Beh_ArtNr")] = QStringLiteral("24125");  // the module's connection group
+        o.setze({
+            {"m_Zub_Nachspeisung", VbVariant::integer(0)},
+            {"m_GefaessGruppe", 14.0},
+            {"m_SteuerbehAnzahl", 1.0},
+            {"m_GefaessAnzahl", 3.0},
+            {"m_GefaessArtNr", QStringLiteral("41401")},
+            {"m_Zub_KappV_Beh_ArtNr", QStringLiteral("24125")},  // the module's connection group
+        });
         Zubehörtechnik z;
         z.Init(o.reg());
         Auslegen(z, art);
-        EXPECT_EQ(o[QStringLiteral("m_Zub_KappV_Beh_Anz")].toLong(), 3);  // 2 x 1 (group 32) + 1 x 1
-        EXPECT_EQ(o[QStringLiteral("m_Zub_KappV_Beh_ArtNr")].toString(), QStringLiteral("24125"));
+        EXPECT_EQ(o["m_Zub_KappV_Beh_Anz"].toLong(), 3);  // 2 x 1 (group 32) + 1 x 1
+        EXPECT_EQ(o["m_Zub_KappV_Beh_ArtNr"].toString(), QStringLiteral("24125"));
 
         // Without a count the article is cleared, also in group 14.
-        o[QStringLiteral("m_GefaessAnzahl")] = 0.0;
-        o[QStringLiteral("m_SteuerbehAnzahl")] = 0.0;
+        o["m_GefaessAnzahl"] = 0.0;
+        o["m_SteuerbehAnzahl"] = 0.0;
         Auslegen(z, art);
-        EXPECT_EQ(o[QStringLiteral("m_Zub_KappV_Beh_ArtNr")].toString(), Leer);
+        EXPECT_EQ(o["m_Zub_KappV_Beh_ArtNr"].toString(), Leer);
         EXPECT_TRUE(rec.boxen.isEmpty());
     }
 }
@@ -231,14 +239,14 @@ TEST_F(ZubehoertechnikTest, KappenventileDerWaermeerzeugerUndSammelleitung)
         SCOPED_TRACE(f.name);
         ZubehörTestobjekt o(QStringLiteral("He"));
         Ruhig(o);
-        o[QStringLiteral("m_Sicherung")] = VbVariant::lng(f.sicherung);
-        o[QStringLiteral("m_Leist_ges")] = f.leistGes;
+        o["m_Sicherung"] = VbVariant::lng(f.sicherung);
+        o["m_Leist_ges"] = f.leistGes;
         for (int i = 1; i <= 6; ++i) {
             const Erzeuger& e = f.erzeuger[static_cast<size_t>(i - 1)];
-            o.item(QStringLiteral("m_Leist_m_value"), i) = e.leistung;
-            o.item(QStringLiteral("m_KesselVol_m_value"), i) = VbVariant::integer(static_cast<int16_t>(e.kesselVol));
-            o.item(QStringLiteral("m_Einzel_GefässArtNr_m_value"), i) = QString::fromUtf8(e.gefäß);
-            o.item(QStringLiteral("m_Zub_KappV_Erz_ArtNr_m_value"), i) = QStringLiteral("alt");
+            o.item("m_Leist_m_value", i) = e.leistung;
+            o.item("m_KesselVol_m_value", i) = VbVariant::integer(static_cast<int16_t>(e.kesselVol));
+            o.item("m_Einzel_GefässArtNr_m_value", i) = QString::fromUtf8(e.gefäß);
+            o.item("m_Zub_KappV_Erz_ArtNr_m_value", i) = QStringLiteral("alt");
         }
         rec.leeren();
         Zubehörtechnik z;
@@ -246,9 +254,9 @@ TEST_F(ZubehoertechnikTest, KappenventileDerWaermeerzeugerUndSammelleitung)
         if (f.flagErmitteln)
             z.Ermittel_EinzelkesselOderMehrkessel();
         z.AuslegungZubehörHeizung();
-        EXPECT_EQ(o.items(QStringLiteral("m_Zub_KappV_Erz_ArtNr_m_value")), f.kappenventile);
-        EXPECT_EQ(o[QStringLiteral("m_Zub_Sammelleit_DN")].toLong(), f.dn);
-        EXPECT_EQ(o[QStringLiteral("m_Zub_Sammelleit_DN")].typ(), f.dnTyp);
+        EXPECT_EQ(o.items("m_Zub_KappV_Erz_ArtNr_m_value"), f.kappenventile);
+        EXPECT_EQ(o["m_Zub_Sammelleit_DN"].toLong(), f.dn);
+        EXPECT_EQ(o["m_Zub_Sammelleit_DN"].typ(), f.dnTyp);
         EXPECT_EQ(Meldungen(rec), f.meldungen);
     }
 }
@@ -258,22 +266,22 @@ TEST_F(ZubehoertechnikTest, EinzelkesselflagNachSummeDerLeistungen)
     // Outputs below 1 kW in sum leave the flag False: one valve for the plant's total output.
     ZubehörTestobjekt o(QStringLiteral("He"));
     Ruhig(o);
-    o[QStringLiteral("m_Leist_ges")] = 400.0;
-    o.item(QStringLiteral("m_Leist_m_value"), 1) = 0.5;
-    o.item(QStringLiteral("m_Leist_m_value"), 2) = 0.4;
+    o["m_Leist_ges"] = 400.0;
+    o.item("m_Leist_m_value", 1) = 0.5;
+    o.item("m_Leist_m_value", 2) = 0.4;
     Zubehörtechnik z;
     z.Init(o.reg());
     z.Ermittel_EinzelkesselOderMehrkessel();
     z.AuslegungZubehörHeizung();
-    EXPECT_EQ(o.items(QStringLiteral("m_Zub_KappV_Erz_ArtNr_m_value")),
+    EXPECT_EQ(o.items("m_Zub_KappV_Erz_ArtNr_m_value"),
               QStringList({"24025", " ", " ", " ", " ", " "}));
 
     // Once the outputs reach 1 kW each generator gets its own valve, those below 0.5 kW none.
-    o.item(QStringLiteral("m_Leist_m_value"), 1) = 0.6;
-    o.item(QStringLiteral("m_Leist_m_value"), 2) = 0.4;
+    o.item("m_Leist_m_value", 1) = 0.6;
+    o.item("m_Leist_m_value", 2) = 0.4;
     z.Ermittel_EinzelkesselOderMehrkessel();
     z.AuslegungZubehörHeizung();
-    EXPECT_EQ(o.items(QStringLiteral("m_Zub_KappV_Erz_ArtNr_m_value")),
+    EXPECT_EQ(o.items("m_Zub_KappV_Erz_ArtNr_m_value"),
               QStringList({"24020", " ", " ", " ", " ", " "}));
     EXPECT_TRUE(rec.boxen.isEmpty());
 }
@@ -315,18 +323,20 @@ TEST_F(ZubehoertechnikTest, Vorlagebehaelter)
                                         << f.breite << " x " << f.höhe << " mm, " << f.pSV << " bar");
         ZubehörTestobjekt o(QStringLiteral("He"));
         Ruhig(o);
-        o[QStringLiteral("m_Temp_R")] = f.rücklauf;
-        o[QStringLiteral("m_Temp_V")] = f.vorlauf;
-        o[QStringLiteral("m_r_vaus")] = double(f.vaus);
-        o[QStringLiteral("m_EinbringBreite")] = f.breite;
-        o[QStringLiteral("m_EinbringHoehe")] = f.höhe;
-        o[QStringLiteral("m_p_SV")] = f.pSV;
+        o.setze({
+            {"m_Temp_R", f.rücklauf},
+            {"m_Temp_V", f.vorlauf},
+            {"m_r_vaus", double(f.vaus)},
+            {"m_EinbringBreite", f.breite},
+            {"m_EinbringHoehe", f.höhe},
+            {"m_p_SV", f.pSV},
+        });
         rec.leeren();
         Zubehörtechnik z;
         z.Init(o.reg());
         z.AuslegungZubehörHeizung();
-        EXPECT_EQ(o[QStringLiteral("m_Zub_Vorlagebeh_ArtNr")].toString(), QString::fromUtf8(f.artikel));
-        EXPECT_EQ(o.items(QStringLiteral("m_Zub_VorlBehEinz_ArtNr_m_value")), QStringList(6, Leer));
+        EXPECT_EQ(o["m_Zub_Vorlagebeh_ArtNr"].toString(), QString::fromUtf8(f.artikel));
+        EXPECT_EQ(o.items("m_Zub_VorlBehEinz_ArtNr_m_value"), QStringList(6, Leer));
         EXPECT_EQ(Meldungen(rec), f.meldungen);
     }
 }
@@ -335,38 +345,42 @@ TEST_F(ZubehoertechnikTest, VorlagebehaelterJeWaermeerzeugerBeiEinzelabsicherung
 {
     ZubehörTestobjekt o(QStringLiteral("He"));
     Ruhig(o);
-    o[QStringLiteral("m_Temp_R")] = 80.0;
-    o[QStringLiteral("m_Temp_V")] = 110.0;
-    o[QStringLiteral("m_r_vaus")] = 10000.0;  // 2000 l: none for the plant
-    o[QStringLiteral("m_EinbringBreite")] = 1000.0;
-    o[QStringLiteral("m_EinbringHoehe")] = 2000.0;
-    o[QStringLiteral("m_p_SV")] = 3.0;
-    o[QStringLiteral("m_Sicherung")] = VbVariant::lng(1);
+    o.setze({
+        {"m_Temp_R", 80.0},
+        {"m_Temp_V", 110.0},
+        {"m_r_vaus", 10000.0},  // 2000 l: none for the plant
+    });
+    o.setze({
+        {"m_EinbringBreite", 1000.0},
+        {"m_EinbringHoehe", 2000.0},
+        {"m_p_SV", 3.0},
+        {"m_Sicherung", VbVariant::lng(1)},
+    });
     const struct {
         double leistung;
         int ausdVol;
     } erzeuger[] = {{100, 100}, {0, 500}, {200, 1000}, {0.4, 500}, {300, 5000}, {0, 0}};
     for (int i = 1; i <= 6; ++i) {
-        o.item(QStringLiteral("m_Leist_m_value"), i) = erzeuger[i - 1].leistung;
-        o.item(QStringLiteral("m_Einzel_AusdVol_m_value"), i) = VbVariant::integer(int16_t(erzeuger[i - 1].ausdVol));
-        o.item(QStringLiteral("m_KesselVol_m_value"), i) = VbVariant::integer(0);
-        o.item(QStringLiteral("m_Zub_VorlBehEinz_ArtNr_m_value"), i) = QStringLiteral("alt");
+        o.item("m_Leist_m_value", i) = erzeuger[i - 1].leistung;
+        o.item("m_Einzel_AusdVol_m_value", i) = VbVariant::integer(int16_t(erzeuger[i - 1].ausdVol));
+        o.item("m_KesselVol_m_value", i) = VbVariant::integer(0);
+        o.item("m_Zub_VorlBehEinz_ArtNr_m_value", i) = QStringLiteral("alt");
     }
     Zubehörtechnik z;
     z.Init(o.reg());
     z.Ermittel_EinzelkesselOderMehrkessel();
     z.AuslegungZubehörHeizung();
-    EXPECT_EQ(o[QStringLiteral("m_Zub_Vorlagebeh_ArtNr")].toString(), Leer);
+    EXPECT_EQ(o["m_Zub_Vorlagebeh_ArtNr"].toString(), Leer);
     // 20 l, 200 l, 1000 l; 0.4 kW counts as no output.
-    EXPECT_EQ(o.items(QStringLiteral("m_Zub_VorlBehEinz_ArtNr_m_value")),
+    EXPECT_EQ(o.items("m_Zub_VorlBehEinz_ArtNr_m_value"),
               QStringList({"44001", " ", "44008", " ", " ", " "}));
     EXPECT_EQ(Meldungen(rec), QStringList({QStringLiteral("4:2355(2000)"), QStringLiteral("4:2355(1000)")}));
 
     // Total protection clears the vessels of the generators.
-    o[QStringLiteral("m_Sicherung")] = VbVariant::lng(0);
+    o["m_Sicherung"] = VbVariant::lng(0);
     rec.leeren();
     z.AuslegungZubehörHeizung();
-    EXPECT_EQ(o.items(QStringLiteral("m_Zub_VorlBehEinz_ArtNr_m_value")), QStringList(6, Leer));
+    EXPECT_EQ(o.items("m_Zub_VorlBehEinz_ArtNr_m_value"), QStringList(6, Leer));
     EXPECT_EQ(Meldungen(rec), QStringList({QStringLiteral("4:2355(2000)")}));
 }
 
@@ -408,24 +422,26 @@ TEST_F(ZubehoertechnikTest, Nachspeiseeinrichtung)
         SCOPED_TRACE(testing::Message() << "option " << f.option << ", group " << f.gruppe << ", "
                                         << f.vordruck << "/" << f.enddruck << " bar, " << f.volumen << " l");
         ZubehörTestobjekt o(QStringLiteral("Kü"));
-        o[QStringLiteral("m_ArtDruckhaltung")] = VbVariant::lng(f.druckhaltung);
-        o[QStringLiteral("m_GefaessGruppe")] = double(f.gruppe);
-        o[QStringLiteral("m_SteuerModulKomp")] = f.steuermodul;
-        o[QStringLiteral("m_r_pVordruck")] = f.vordruck;
-        o[QStringLiteral("m_r_pend")] = f.enddruck;
-        o[QStringLiteral("m_VolAnlage")] = double(f.volumen);
-        o[QStringLiteral("m_Zub_Nachspeisung")] = VbVariant::integer(int16_t(f.option));
-        o[QStringLiteral("m_Zub_Systemtrenner")] = VbVariant::integer(1);
+        o.setze({
+            {"m_ArtDruckhaltung", VbVariant::lng(f.druckhaltung)},
+            {"m_GefaessGruppe", double(f.gruppe)},
+            {"m_SteuerModulKomp", f.steuermodul},
+            {"m_r_pVordruck", f.vordruck},
+            {"m_r_pend", f.enddruck},
+            {"m_VolAnlage", double(f.volumen)},
+            {"m_Zub_Nachspeisung", VbVariant::integer(int16_t(f.option))},
+            {"m_Zub_Systemtrenner", VbVariant::integer(1)},
+        });
         rec.leeren();
         Zubehörtechnik z;
         z.Init(o.reg());
         EXPECT_EQ(z.ErmittelNachspeiseeinrichtung(int16_t(f.option)), f.ergebnis);
-        EXPECT_EQ(o[QStringLiteral("m_Zub_Nachspeise_ArtNr")].toString(), QString::fromUtf8(f.artikel));
-        EXPECT_EQ(o[QStringLiteral("m_Zub_Nachspeise_Anz")].typ(), VbVariant::Typ::Integer);
-        EXPECT_EQ(o[QStringLiteral("m_Zub_Nachspeise_Anz")].toLong(), f.anzahl);
+        EXPECT_EQ(o["m_Zub_Nachspeise_ArtNr"].toString(), QString::fromUtf8(f.artikel));
+        EXPECT_EQ(o["m_Zub_Nachspeise_Anz"].typ(), VbVariant::Typ::Integer);
+        EXPECT_EQ(o["m_Zub_Nachspeise_Anz"].toLong(), f.anzahl);
         // Only a failed automat choice resets the option and the separator.
-        EXPECT_EQ(o[QStringLiteral("m_Zub_Nachspeisung")].toLong(), f.ergebnis ? f.option : 0);
-        EXPECT_EQ(o[QStringLiteral("m_Zub_Systemtrenner")].toLong(), f.ergebnis ? 1 : 0);
+        EXPECT_EQ(o["m_Zub_Nachspeisung"].toLong(), f.ergebnis ? f.option : 0);
+        EXPECT_EQ(o["m_Zub_Systemtrenner"].toLong(), f.ergebnis ? 1 : 0);
         EXPECT_EQ(Meldungen(rec), f.meldungen);
     }
 }
@@ -454,16 +470,18 @@ TEST_F(ZubehoertechnikTest, Systemtrenner)
             SCOPED_TRACE(testing::Message() << art.toStdString() << " group " << f.gruppe << ", make-up "
                                             << f.nachspeisung << ", separator " << f.trenner);
             ZubehörTestobjekt o(art);
-            o[QStringLiteral("m_GefaessGruppe")] = double(f.gruppe);
-            o[QStringLiteral("m_Zub_Nachspeisung")] = VbVariant::integer(int16_t(f.nachspeisung));
-            o[QStringLiteral("m_Zub_Systemtrenner")] = VbVariant::integer(int16_t(f.trenner));
-            o[QStringLiteral("m_SteuerbehAnzahl")] = 2.0;
-            o[QStringLiteral("m_Zub_Nachspeise_Anz")] = VbVariant("unverändert");
+            o.setze({
+                {"m_GefaessGruppe", double(f.gruppe)},
+                {"m_Zub_Nachspeisung", VbVariant::integer(int16_t(f.nachspeisung))},
+                {"m_Zub_Systemtrenner", VbVariant::integer(int16_t(f.trenner))},
+                {"m_SteuerbehAnzahl", 2.0},
+                {"m_Zub_Nachspeise_Anz", VbVariant("unverändert")},
+            });
             Zubehörtechnik z;
             z.Init(o.reg());
             EXPECT_EQ(z.ErmittlungSystemtrenner(), QString::fromUtf8(f.artikel));
-            EXPECT_EQ(o[QStringLiteral("m_Zub_Systemtrenner")].toLong(), f.trennerDanach);
-            const VbVariant anzahl = o[QStringLiteral("m_Zub_Nachspeise_Anz")];
+            EXPECT_EQ(o["m_Zub_Systemtrenner"].toLong(), f.trennerDanach);
+            const VbVariant anzahl = o["m_Zub_Nachspeise_Anz"];
             EXPECT_EQ(anzahl.typ(), f.anzahlDanach.typ());
             EXPECT_TRUE(anzahl.gleich(f.anzahlDanach)) << anzahl.toString().toStdString();
         }
@@ -474,32 +492,34 @@ TEST_F(ZubehoertechnikTest, Systemtrenner)
 TEST_F(ZubehoertechnikTest, KaelteAuslegungMitNachspeiseautomat)
 {
     ZubehörTestobjekt o(QStringLiteral("Kü"));
-    o[QStringLiteral("m_GefaessGruppe")] = 9.0;
-    o[QStringLiteral("m_SteuerbehAnzahl")] = 1.0;
-    o[QStringLiteral("m_GefaessAnzahl")] = 2.0;
-    o[QStringLiteral("m_GefaessArtNr")] = QStringLiteral("40901");
-    o[QStringLiteral("m_ArtDruckhaltung")] = VbVariant::lng(1);
-    o[QStringLiteral("m_r_pVordruck")] = 1.5;
-    o[QStringLiteral("m_r_pend")] = 3.0;
-    o[QStringLiteral("m_VolAnlage")] = 3000.4;  // 1500 l per unit
-    o[QStringLiteral("m_Zub_Nachspeisung")] = VbVariant::integer(3);
-    o[QStringLiteral("m_Zub_Systemtrenner")] = VbVariant::integer(1);
+    o.setze({
+        {"m_GefaessGruppe", 9.0},
+        {"m_SteuerbehAnzahl", 1.0},
+        {"m_GefaessAnzahl", 2.0},
+        {"m_GefaessArtNr", QStringLiteral("40901")},
+        {"m_ArtDruckhaltung", VbVariant::lng(1)},
+        {"m_r_pVordruck", 1.5},
+        {"m_r_pend", 3.0},
+        {"m_VolAnlage", 3000.4},  // 1500 l per unit
+        {"m_Zub_Nachspeisung", VbVariant::integer(3)},
+        {"m_Zub_Systemtrenner", VbVariant::integer(1)},
+    });
     Zubehörtechnik z;
     z.Init(o.reg());
     z.AuslegungZubehörKälte();
-    EXPECT_EQ(o[QStringLiteral("m_Zub_KappV_Beh_Anz")].toLong(), 3);  // 1 x 1 (group 30) + 1 x 2
-    EXPECT_EQ(o[QStringLiteral("m_Zub_KappV_Beh_ArtNr")].toString(), QStringLiteral("24132"));
-    EXPECT_EQ(o[QStringLiteral("m_Zub_Nachspeise_ArtNr")].toString(), QStringLiteral("23801"));
-    EXPECT_EQ(o[QStringLiteral("m_Zub_Nachspeise_Anz")].toLong(), 2);
+    EXPECT_EQ(o["m_Zub_KappV_Beh_Anz"].toLong(), 3);  // 1 x 1 (group 30) + 1 x 2
+    EXPECT_EQ(o["m_Zub_KappV_Beh_ArtNr"].toString(), QStringLiteral("24132"));
+    EXPECT_EQ(o["m_Zub_Nachspeise_ArtNr"].toString(), QStringLiteral("23801"));
+    EXPECT_EQ(o["m_Zub_Nachspeise_Anz"].toLong(), 2);
     EXPECT_EQ(z.ErmittlungSystemtrenner(), QStringLiteral("17095"));
 
     // The pre-pressure falls below every automat: the page must offer another option.
-    o[QStringLiteral("m_r_pVordruck")] = 0.5;
+    o["m_r_pVordruck"] = 0.5;
     z.AuslegungZubehörKälte();
-    EXPECT_EQ(o[QStringLiteral("m_Zub_Nachspeise_ArtNr")].toString(), Leer);
-    EXPECT_EQ(o[QStringLiteral("m_Zub_Nachspeise_Anz")].toLong(), 0);
-    EXPECT_EQ(o[QStringLiteral("m_Zub_Nachspeisung")].toLong(), 0);
-    EXPECT_EQ(o[QStringLiteral("m_Zub_Systemtrenner")].toLong(), 0);
+    EXPECT_EQ(o["m_Zub_Nachspeise_ArtNr"].toString(), Leer);
+    EXPECT_EQ(o["m_Zub_Nachspeise_Anz"].toLong(), 0);
+    EXPECT_EQ(o["m_Zub_Nachspeisung"].toLong(), 0);
+    EXPECT_EQ(o["m_Zub_Systemtrenner"].toLong(), 0);
     EXPECT_EQ(z.ErmittlungSystemtrenner(), Leer);
     EXPECT_EQ(Meldungen(rec), QStringList({QStringLiteral("4:2371()")}));
 }
@@ -507,37 +527,41 @@ TEST_F(ZubehoertechnikTest, KaelteAuslegungMitNachspeiseautomat)
 TEST_F(ZubehoertechnikTest, HeizungsauslegungSchreibtAlleErgebnisse)
 {
     ZubehörTestobjekt o(QStringLiteral("He"));
-    o[QStringLiteral("m_GefaessGruppe")] = 11.0;
-    o[QStringLiteral("m_SteuerbehAnzahl")] = 1.0;
-    o[QStringLiteral("m_GefaessAnzahl")] = 2.0;
-    o[QStringLiteral("m_GefaessArtNr")] = QStringLiteral("40901");
-    o[QStringLiteral("m_ArtDruckhaltung")] = VbVariant::lng(1);
-    o[QStringLiteral("m_SteuerModulKomp")] = VbVariant(0);
-    o[QStringLiteral("m_Sicherung")] = VbVariant::lng(0);
-    o[QStringLiteral("m_Leist_ges")] = 650.0;
-    o.item(QStringLiteral("m_Leist_m_value"), 2) = 250.0;
-    o.item(QStringLiteral("m_Leist_m_value"), 5) = 400.0;
-    o[QStringLiteral("m_Zub_Nachspeisung")] = VbVariant::integer(1);
-    o[QStringLiteral("m_Temp_R")] = 75.0;
-    o[QStringLiteral("m_Temp_V")] = 105.0;
-    o[QStringLiteral("m_r_vaus")] = 400.0;
-    o[QStringLiteral("m_EinbringBreite")] = 800.0;
-    o[QStringLiteral("m_EinbringHoehe")] = 2200.0;
-    o[QStringLiteral("m_p_SV")] = 3.0;
+    o.setze({
+        {"m_GefaessGruppe", 11.0},
+        {"m_SteuerbehAnzahl", 1.0},
+        {"m_GefaessAnzahl", 2.0},
+        {"m_GefaessArtNr", QStringLiteral("40901")},
+        {"m_ArtDruckhaltung", VbVariant::lng(1)},
+        {"m_SteuerModulKomp", VbVariant(0)},
+        {"m_Sicherung", VbVariant::lng(0)},
+        {"m_Leist_ges", 650.0},
+    });
+    o.item("m_Leist_m_value", 2) = 250.0;
+    o.item("m_Leist_m_value", 5) = 400.0;
+    o.setze({
+        {"m_Zub_Nachspeisung", VbVariant::integer(1)},
+        {"m_Temp_R", 75.0},
+        {"m_Temp_V", 105.0},
+        {"m_r_vaus", 400.0},
+        {"m_EinbringBreite", 800.0},
+        {"m_EinbringHoehe", 2200.0},
+        {"m_p_SV", 3.0},
+    });
     Zubehörtechnik z;
     z.Init(o.reg());
     z.Ermittel_EinzelkesselOderMehrkessel();
     z.AuslegungZubehörHeizung();
 
-    EXPECT_EQ(o[QStringLiteral("m_Zub_KappV_Beh_Anz")].toLong(), 5);  // 1 x 3 (group 31) + 1 x 2
-    EXPECT_EQ(o[QStringLiteral("m_Zub_KappV_Beh_ArtNr")].toString(), QStringLiteral("24132"));
-    EXPECT_EQ(o.items(QStringLiteral("m_Zub_KappV_Erz_ArtNr_m_value")),
+    EXPECT_EQ(o["m_Zub_KappV_Beh_Anz"].toLong(), 5);  // 1 x 3 (group 31) + 1 x 2
+    EXPECT_EQ(o["m_Zub_KappV_Beh_ArtNr"].toString(), QStringLiteral("24132"));
+    EXPECT_EQ(o.items("m_Zub_KappV_Erz_ArtNr_m_value"),
               QStringList({" ", "24020", " ", " ", "24025", " "}));
-    EXPECT_EQ(o[QStringLiteral("m_Zub_Sammelleit_DN")].toLong(), 25);
-    EXPECT_EQ(o[QStringLiteral("m_Zub_Nachspeise_ArtNr")].toString(), QStringLiteral("23755"));
-    EXPECT_EQ(o[QStringLiteral("m_Zub_Nachspeise_Anz")].toLong(), 1);
-    EXPECT_EQ(o[QStringLiteral("m_Zub_Vorlagebeh_ArtNr")].toString(), QStringLiteral("44005"));  // 80 l
-    EXPECT_EQ(o.items(QStringLiteral("m_Zub_VorlBehEinz_ArtNr_m_value")), QStringList(6, Leer));
+    EXPECT_EQ(o["m_Zub_Sammelleit_DN"].toLong(), 25);
+    EXPECT_EQ(o["m_Zub_Nachspeise_ArtNr"].toString(), QStringLiteral("23755"));
+    EXPECT_EQ(o["m_Zub_Nachspeise_Anz"].toLong(), 1);
+    EXPECT_EQ(o["m_Zub_Vorlagebeh_ArtNr"].toString(), QStringLiteral("44005"));  // 80 l
+    EXPECT_EQ(o.items("m_Zub_VorlBehEinz_ArtNr_m_value"), QStringList(6, Leer));
     EXPECT_TRUE(rec.boxen.isEmpty());
 }
 
@@ -547,32 +571,36 @@ TEST_F(ZubehoertechnikTest, FehlendeTabellenGebenLeereErgebnisseOhneEigeneMeldun
                                             "DROP TABLE [Grunddaten Gefäße]")));
     ZubehörTestobjekt o(QStringLiteral("He"));
     Ruhig(o);
-    o[QStringLiteral("m_GefaessGruppe")] = 2.0;
-    o[QStringLiteral("m_GefaessAnzahl")] = 1.0;
-    o[QStringLiteral("m_GefaessArtNr")] = QStringLiteral("40208");
-    o[QStringLiteral("m_Leist_ges")] = 800.0;
-    o.item(QStringLiteral("m_Leist_m_value"), 1) = 300.0;
-    o.item(QStringLiteral("m_Leist_m_value"), 2) = 500.0;
-    o[QStringLiteral("m_Temp_R")] = 80.0;
-    o[QStringLiteral("m_Temp_V")] = 100.0;
-    o[QStringLiteral("m_r_vaus")] = 100.0;
+    o.setze({
+        {"m_GefaessGruppe", 2.0},
+        {"m_GefaessAnzahl", 1.0},
+        {"m_GefaessArtNr", QStringLiteral("40208")},
+        {"m_Leist_ges", 800.0},
+    });
+    o.item("m_Leist_m_value", 1) = 300.0;
+    o.item("m_Leist_m_value", 2) = 500.0;
+    o.setze({
+        {"m_Temp_R", 80.0},
+        {"m_Temp_V", 100.0},
+        {"m_r_vaus", 100.0},
+    });
     Zubehörtechnik z;
     z.Init(o.reg());
     z.Ermittel_EinzelkesselOderMehrkessel();
     z.AuslegungZubehörHeizung();
-    EXPECT_EQ(o[QStringLiteral("m_Zub_KappV_Beh_Anz")].toLong(), 1);
-    EXPECT_EQ(o[QStringLiteral("m_Zub_KappV_Beh_ArtNr")].toString(), Leer);
-    EXPECT_EQ(o.items(QStringLiteral("m_Zub_KappV_Erz_ArtNr_m_value")), QStringList(6, Leer));
-    EXPECT_EQ(o[QStringLiteral("m_Zub_Sammelleit_DN")].toLong(), 0);
-    EXPECT_EQ(o[QStringLiteral("m_Zub_Vorlagebeh_ArtNr")].toString(), Leer);
+    EXPECT_EQ(o["m_Zub_KappV_Beh_Anz"].toLong(), 1);
+    EXPECT_EQ(o["m_Zub_KappV_Beh_ArtNr"].toString(), Leer);
+    EXPECT_EQ(o.items("m_Zub_KappV_Erz_ArtNr_m_value"), QStringList(6, Leer));
+    EXPECT_EQ(o["m_Zub_Sammelleit_DN"].toLong(), 0);
+    EXPECT_EQ(o["m_Zub_Vorlagebeh_ArtNr"].toString(), Leer);
     // Vessel cap valve, two generator cap valves, collecting line, intermediate vessel.
     EXPECT_EQ(Meldungen(rec), QStringList(5, QStringLiteral("5:db")));
 
     ASSERT_TRUE(db.ausführen(QStringLiteral("DROP TABLE [Gruppen MAG]")));
     rec.leeren();
     z.AuslegungZubehörTrinkwasser();  // a heating object holds every name the other types use
-    EXPECT_EQ(o[QStringLiteral("m_Zub_KappV_Beh_Anz")].toLong(), 0);
-    EXPECT_EQ(o[QStringLiteral("m_Zub_KappV_Beh_ArtNr")].toString(), Leer);
+    EXPECT_EQ(o["m_Zub_KappV_Beh_Anz"].toLong(), 0);
+    EXPECT_EQ(o["m_Zub_KappV_Beh_ArtNr"].toString(), Leer);
     EXPECT_EQ(Meldungen(rec), QStringList({QStringLiteral("5:db")}));
 }
 
@@ -631,56 +659,60 @@ private:
 TEST_F(ZubehoertechnikDemo, HeizungMitKompressorautomatUndZweiKesseln)
 {
     ZubehörTestobjekt o(QStringLiteral("He"));
-    o[QStringLiteral("m_GefaessGruppe")] = 9.0;
-    o[QStringLiteral("m_SteuerbehAnzahl")] = 1.0;
-    o[QStringLiteral("m_GefaessAnzahl")] = 3.0;
-    o[QStringLiteral("m_GefaessArtNr")] = QStringLiteral("40904");
-    o[QStringLiteral("m_ArtDruckhaltung")] = VbVariant::lng(1);
-    o[QStringLiteral("m_Sicherung")] = VbVariant::lng(0);
-    o[QStringLiteral("m_Leist_ges")] = 800.0;
-    o.item(QStringLiteral("m_Leist_m_value"), 1) = 300.0;
-    o.item(QStringLiteral("m_Leist_m_value"), 2) = 500.0;
-    o[QStringLiteral("m_Zub_Nachspeisung")] = VbVariant::integer(3);
-    o[QStringLiteral("m_Zub_Systemtrenner")] = VbVariant::integer(0);
-    o[QStringLiteral("m_r_pVordruck")] = 1.2;
-    o[QStringLiteral("m_r_pend")] = 2.5;
-    o[QStringLiteral("m_VolAnlage")] = 5000.0;
-    o[QStringLiteral("m_Temp_R")] = 75.0;
-    o[QStringLiteral("m_Temp_V")] = 110.0;
-    o[QStringLiteral("m_r_vaus")] = 1000.0;
-    o[QStringLiteral("m_EinbringBreite")] = 1000.0;
-    o[QStringLiteral("m_EinbringHoehe")] = 2000.0;
-    o[QStringLiteral("m_p_SV")] = 3.0;
+    o.setze({
+        {"m_GefaessGruppe", 9.0},
+        {"m_SteuerbehAnzahl", 1.0},
+        {"m_GefaessAnzahl", 3.0},
+        {"m_GefaessArtNr", QStringLiteral("40904")},
+        {"m_ArtDruckhaltung", VbVariant::lng(1)},
+        {"m_Sicherung", VbVariant::lng(0)},
+        {"m_Leist_ges", 800.0},
+    });
+    o.item("m_Leist_m_value", 1) = 300.0;
+    o.item("m_Leist_m_value", 2) = 500.0;
+    o.setze({
+        {"m_Zub_Nachspeisung", VbVariant::integer(3)},
+        {"m_Zub_Systemtrenner", VbVariant::integer(0)},
+        {"m_r_pVordruck", 1.2},
+        {"m_r_pend", 2.5},
+        {"m_VolAnlage", 5000.0},
+        {"m_Temp_R", 75.0},
+        {"m_Temp_V", 110.0},
+        {"m_r_vaus", 1000.0},
+        {"m_EinbringBreite", 1000.0},
+        {"m_EinbringHoehe", 2000.0},
+        {"m_p_SV", 3.0},
+    });
     Zubehörtechnik z;
     z.Init(o.reg());
     z.Ermittel_EinzelkesselOderMehrkessel();
     z.AuslegungZubehörHeizung();
 
-    EXPECT_EQ(o[QStringLiteral("m_Zub_KappV_Beh_Anz")].toLong(), 4);
-    EXPECT_EQ(o[QStringLiteral("m_Zub_KappV_Beh_ArtNr")].toString(), QStringLiteral("24125"));
-    EXPECT_EQ(o.items(QStringLiteral("m_Zub_KappV_Erz_ArtNr_m_value")),
+    EXPECT_EQ(o["m_Zub_KappV_Beh_Anz"].toLong(), 4);
+    EXPECT_EQ(o["m_Zub_KappV_Beh_ArtNr"].toString(), QStringLiteral("24125"));
+    EXPECT_EQ(o.items("m_Zub_KappV_Erz_ArtNr_m_value"),
               QStringList({"24020", "24025", " ", " ", " ", " "}));
-    EXPECT_EQ(o[QStringLiteral("m_Zub_Sammelleit_DN")].toLong(), 25);
-    EXPECT_EQ(o[QStringLiteral("m_Zub_Nachspeise_ArtNr")].toString(), QStringLiteral("23801"));
-    EXPECT_EQ(o[QStringLiteral("m_Zub_Nachspeise_Anz")].toLong(), 3);
+    EXPECT_EQ(o["m_Zub_Sammelleit_DN"].toLong(), 25);
+    EXPECT_EQ(o["m_Zub_Nachspeise_ArtNr"].toString(), QStringLiteral("23801"));
+    EXPECT_EQ(o["m_Zub_Nachspeise_Anz"].toLong(), 3);
     EXPECT_EQ(z.ErmittlungSystemtrenner(), QStringLiteral("17096"));
-    EXPECT_EQ(o[QStringLiteral("m_Zub_Vorlagebeh_ArtNr")].toString(), QStringLiteral("44008"));
+    EXPECT_EQ(o["m_Zub_Vorlagebeh_ArtNr"].toString(), QStringLiteral("44008"));
     EXPECT_TRUE(rec.boxen.isEmpty());
 
     // Single protection: the smallest heating vessel names no cap valve; 8000 kW above every
     // collecting line is not asked, since DN follows the total.
-    o[QStringLiteral("m_Sicherung")] = VbVariant::lng(1);
-    o[QStringLiteral("m_Zub_Nachspeisung")] = VbVariant::integer(0);
-    o.item(QStringLiteral("m_KesselVol_m_value"), 1) = VbVariant::integer(40);
-    o.item(QStringLiteral("m_KesselVol_m_value"), 2) = VbVariant::integer(60);
-    o.item(QStringLiteral("m_Einzel_GefässArtNr_m_value"), 1) = QStringLiteral("40208");
-    o.item(QStringLiteral("m_Einzel_GefässArtNr_m_value"), 2) = QStringLiteral("40101");
-    o.item(QStringLiteral("m_Einzel_AusdVol_m_value"), 1) = VbVariant::integer(250);
-    o.item(QStringLiteral("m_Einzel_AusdVol_m_value"), 2) = VbVariant::integer(30000);
+    o["m_Sicherung"] = VbVariant::lng(1);
+    o["m_Zub_Nachspeisung"] = VbVariant::integer(0);
+    o.item("m_KesselVol_m_value", 1) = VbVariant::integer(40);
+    o.item("m_KesselVol_m_value", 2) = VbVariant::integer(60);
+    o.item("m_Einzel_GefässArtNr_m_value", 1) = QStringLiteral("40208");
+    o.item("m_Einzel_GefässArtNr_m_value", 2) = QStringLiteral("40101");
+    o.item("m_Einzel_AusdVol_m_value", 1) = VbVariant::integer(250);
+    o.item("m_Einzel_AusdVol_m_value", 2) = VbVariant::integer(30000);
     z.AuslegungZubehörHeizung();
-    EXPECT_EQ(o.items(QStringLiteral("m_Zub_KappV_Erz_ArtNr_m_value")),
+    EXPECT_EQ(o.items("m_Zub_KappV_Erz_ArtNr_m_value"),
               QStringList({"24125", " ", " ", " ", " ", " "}));
-    EXPECT_EQ(o.items(QStringLiteral("m_Zub_VorlBehEinz_ArtNr_m_value")),
+    EXPECT_EQ(o.items("m_Zub_VorlBehEinz_ArtNr_m_value"),
               QStringList({"44002", " ", " ", " ", " ", " "}));  // 50 l; 6000 l fits none
     EXPECT_EQ(Meldungen(rec), QStringList({QStringLiteral("4:2375(2)"), QStringLiteral("4:2355(6000)")}));
 }
@@ -707,18 +739,20 @@ TEST_F(ZubehoertechnikDemo, KappenventileDerAnderenAnlagenarten)
         const QString art = QString::fromUtf8(f.art);
         ZubehörTestobjekt o(art);
         if (art == QStringLiteral("Kü")) {
-            o[QStringLiteral("m_SteuerbehAnzahl")] = 0.0;
-            o[QStringLiteral("m_Zub_Nachspeisung")] = VbVariant::integer(0);
+            o["m_SteuerbehAnzahl"] = 0.0;
+            o["m_Zub_Nachspeisung"] = VbVariant::integer(0);
         }
-        o[QStringLiteral("m_GefaessGruppe")] = double(f.gruppe);
-        o[QStringLiteral("m_GefaessAnzahl")] = double(f.anzahl);
-        o[QStringLiteral("m_GefaessArtNr")] = QString::fromUtf8(f.gefäß);
-        o[QStringLiteral("m_Zub_KappV_Beh_ArtNr")] = QStringLiteral("vorher");
+        o.setze({
+            {"m_GefaessGruppe", double(f.gruppe)},
+            {"m_GefaessAnzahl", double(f.anzahl)},
+            {"m_GefaessArtNr", QString::fromUtf8(f.gefäß)},
+            {"m_Zub_KappV_Beh_ArtNr", QStringLiteral("vorher")},
+        });
         Zubehörtechnik z;
         z.Init(o.reg());
         Auslegen(z, art);
-        EXPECT_EQ(o[QStringLiteral("m_Zub_KappV_Beh_Anz")].toLong(), f.zahl);
-        EXPECT_EQ(o[QStringLiteral("m_Zub_KappV_Beh_ArtNr")].toString(), QString::fromUtf8(f.artikel));
+        EXPECT_EQ(o["m_Zub_KappV_Beh_Anz"].toLong(), f.zahl);
+        EXPECT_EQ(o["m_Zub_KappV_Beh_ArtNr"].toString(), QString::fromUtf8(f.artikel));
     }
     EXPECT_TRUE(rec.boxen.isEmpty());
 }
