@@ -1,23 +1,35 @@
 #include <QApplication>
-#include <QMainWindow>
 
+#include "shell/AllgFunktionen.h"
+#include "shell/EinzelInstanz.h"
+#include "shell/MainProgramm.h"
+#include "shell/forms/MDIForm1.h"
 #include "shell/forms/QtDateiDialog.h"
 #include "shell/forms/QtMessagePresenter.h"
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // Only one instance: a second start brings the running one to the front and ends.
+    EinzelInstanz instanz(EinzelInstanz::StandardSchluessel());
+    if (!instanz.Starten())
+        return 0;
+
     InstalliereQtUebersetzung(app);
     QtMessagePresenter meldungen;
     setzeMessagePresenter(&meldungen);
     QtDateiDialog dateidialoge;
     setzeDateiDialog(&dateidialoge);
 
-    QMainWindow fenster;
-    fenster.setWindowTitle(QStringLiteral("Kelvor"));
-    fenster.resize(800, 600);
-    fenster.show();
-    const int ergebnis = app.exec();
+    AuswertenKommandozeile(GetKommandozeile(KommandozeileAusArgumenten(argc, argv), 2));
+
+    int ergebnis = 0;
+    {
+        MDIForm1 fenster;
+        QObject::connect(&instanz, &EinzelInstanz::AktivierungAngefordert, &fenster, &MDIForm1::NachVorn);
+        fenster.show();
+        ergebnis = app.exec();
+    }
 
     setzeDateiDialog(nullptr);
     setzeMessagePresenter(nullptr);

@@ -410,11 +410,11 @@ bool Recordset::Update()
     const QString t = JetDialekt::Name(m_tabelle);
     if (m_modus == Editmodus::Neu) {
         QStringList platz(spalten.size(), QStringLiteral("?"));
-        // Counter columns take the next number of the table.
-        for (const Feld& f : m_felder) {
-            if (f.art.typ == Spaltentyp::Counter && f.tabelle.compare(m_tabelle, Qt::CaseInsensitive) == 0) {
-                spalten << JetDialekt::Name(f.spalte);
-                platz << QStringLiteral("(SELECT IFNULL(MAX(%1), 0) + 1 FROM %2)").arg(JetDialekt::Name(f.spalte), t);
+        // Counter columns of the table (also those the query does not select) take its next number.
+        for (const auto& s : m_verbindung->Spalten(m_tabelle)) {
+            if (s.second.typ == Spaltentyp::Counter) {
+                spalten << JetDialekt::Name(s.first);
+                platz << QStringLiteral("(SELECT IFNULL(MAX(%1), 0) + 1 FROM %2)").arg(JetDialekt::Name(s.first), t);
             }
         }
         if (spalten.isEmpty())

@@ -7,6 +7,10 @@
 
 #include <memory>
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 namespace {
 const QByteArray Aktivieren = QByteArrayLiteral("aktivieren\n");
 }
@@ -20,14 +24,15 @@ EinzelInstanz::~EinzelInstanz() = default;
 
 QString EinzelInstanz::StandardSchluessel()
 {
-    QString nutzer = qEnvironmentVariable("USER");
-    if (nutzer.isEmpty())
-        nutzer = qEnvironmentVariable("USERNAME");
-    QString schluessel = QStringLiteral("kelvor-") + nutzer;
+#ifdef Q_OS_UNIX
+    return QStringLiteral("kelvor-%1").arg(::getuid());
+#else
+    QString schluessel = QStringLiteral("kelvor-") + qEnvironmentVariable("USERNAME");
     for (QChar& c : schluessel)
         if (!c.isLetterOrNumber() && c != QLatin1Char('-'))
             c = QLatin1Char('_');
     return schluessel;
+#endif
 }
 
 bool EinzelInstanz::Starten()

@@ -17,7 +17,7 @@ public:
     explicit EinzelInstanz(const QString& schluessel, QObject* parent = nullptr);
     ~EinzelInstanz() override;
 
-    // "kelvor-" and the user's name.
+    // "kelvor-" and the user (the user id on Unix).
     static QString StandardSchluessel();
 
     // True: this is the first instance (it now holds the lock and listens). False: another

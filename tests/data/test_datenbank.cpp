@@ -106,6 +106,16 @@ TEST_F(DatenbankTest, SchreibenUndNeuerSatzErreichenDieDatei)
     EXPECT_EQ(f.wert(QStringLiteral("SELECT Bauherr FROM ProjekteTabelle WHERE [Projekt Nr] = '100'")).toString(),
               QStringLiteral("Müller"));
     EXPECT_EQ(f.wert(QStringLiteral("SELECT ProjektKey FROM ProjekteTabelle WHERE [Projekt Nr] = '101'")).toInt(), 2);
+    // The counter is set also when the query does not select it.
+    {
+        datenbank db;
+        ASSERT_EQ(db.OpenTab(f.pfad(), QStringLiteral("SELECT [Projekt Nr] FROM ProjekteTabelle ORDER BY [Projekt Nr]"), 3,
+                             pw, true), 0);
+        db.AddNew();
+        db.SetFeld(QStringLiteral("Projekt Nr"), VbVariant("099"));
+        EXPECT_TRUE(db.UpdateTab());
+    }
+    EXPECT_EQ(f.wert(QStringLiteral("SELECT ProjektKey FROM ProjekteTabelle WHERE [Projekt Nr] = '099'")).toInt(), 3);
     EXPECT_TRUE(boxenDerArt(rec, Meldungsart::Datenbankfehler).isEmpty());
 }
 

@@ -63,6 +63,9 @@ TEST_F(Datenobjekte, EachTypeOpensItsRowAndWritesBackOnRelease)
         ASSERT_NE(d, nullptr);
         EXPECT_EQ(d, Datenobjekt(QString::fromUtf8(t.projektart)));
         EXPECT_EQ(d->Parametertabelle(), QString::fromUtf8(t.tabelle));
+        for (const char* n : {"m_TerminateMitUpdate", "m_IstBerechnet", "m_IstAusgelegt", "DBTabArtikel", "Init",
+                              "LoeschenDatensatzBeiTerminate"})
+            EXPECT_TRUE(d->Member().hat(QString::fromLatin1(n))) << n;
         EXPECT_TRUE(zustand().NeuAuslegungErforderlich);  // no vessel chosen yet
         EXPECT_EQ(db->zeilen(QString::fromUtf8(t.tabelle), QStringLiteral("7")), 1);
         // Opened again: the held object is bound again.

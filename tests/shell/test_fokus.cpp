@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "shell/forms/MoveFocus.h"
+#include "shell/forms/Tastenvorschau.h"
 #include "shell/forms/Steuerelemente.h"
 #include "shell/forms/behandlungTabStop.h"
 
@@ -247,4 +248,35 @@ TEST_F(Fokus, TabWalksTheProgramsOrderUpToTheHighestIndex)
     EXPECT_EQ(taste, 0);
     alle.keyPress(taste = 13);
     EXPECT_EQ(taste, 13);
+}
+
+TEST_F(Fokus, KeyPreviewHandsTabAndEnterToTheForm)
+{
+    behandlungTabStop tab;
+    tab.Initialisierung(&form, 0);
+    MoveFocus mf;
+    mf.Init(&form, true);
+    QList<int> gedrückt;
+    Tastenvorschau vorschau(
+        &form, [&](int& KeyCode, int Shift) {
+            gedrückt << KeyCode;
+            tab.ShiftTastenStatus(Shift);
+        },
+        [&](int& KeyAscii) {
+            tab.keyPress(KeyAscii);
+            mf.NextTabStop(KeyAscii);
+        });
+    form.text0->setFocus();
+    QTest::keyClick(form.text0, Qt::Key_Tab);
+    EXPECT_EQ(fokus(), form.text1);
+    QTest::keyClick(form.text1, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(fokus(), form.text0);
+    QTest::keyClick(form.text0, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(fokus(), form.einzeln);
+    QTest::keyClick(form.einzeln, Qt::Key_Return);
+    EXPECT_EQ(fokus(), form.text0);
+    EXPECT_EQ(form.einzeln->text(), QString());
+    QTest::keyClicks(form.text0, QStringLiteral("a1"));
+    EXPECT_EQ(form.text0->text(), QStringLiteral("a1"));  // other keys reach the control
+    EXPECT_EQ(gedrückt, (QList<int>{9, 16, 9, 16, 9, 13, 65, 49}));  // Shift goes down before its Tab
 }

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "shell/AllgFunktionen.h"
 #include "shell/FormMinMaxSize.h"
 #include "shell/MainProgramm.h"
 #include "shell/Programmzustand.h"
 #include "shell/Twips.h"
+
+#include <vector>
 
 namespace {
 
@@ -61,6 +64,23 @@ TEST(AuswertenKommandozeile, HostModesAndFallBackToStandAlone)
     zustand().TyvoModus = 1;
     AuswertenKommandozeile(QStringList());
     EXPECT_EQ(zustand().TyvoModus, 0);
+}
+
+TEST(AuswertenKommandozeile, FromTheProgramArguments)
+{
+    struct Fall { std::vector<const char*> argv; int modus; const char* datei; };
+    const Fall faelle[] = {
+        {{"kelvor", "TYVO_File=/tmp/a b/x.xml", "TYVO_Mode=1"}, 2, "/tmp/a b/x.xml"},
+        {{"kelvor", "TYVO_File=/tmp/x.xml", "TYVO_Mode=0", "TYVO_Mode=1"}, 1, "/tmp/x.xml"},
+        {{"kelvor", "TYVO_File=/tmp/x.xml"}, 0, ""},
+        {{"kelvor"}, 0, ""},
+    };
+    for (const Fall& f : faelle) {
+        AuswertenKommandozeile(GetKommandozeile(
+            KommandozeileAusArgumenten(static_cast<int>(f.argv.size()), f.argv.data()), 2));
+        EXPECT_EQ(zustand().TyvoModus, f.modus) << f.argv.size();
+        EXPECT_EQ(zustand().TyvoDatei, QString::fromUtf8(f.datei)) << f.argv.size();
+    }
 }
 
 TEST(Fenstergrenzen, StartSizeIsLargestSize)

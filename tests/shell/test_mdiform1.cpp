@@ -15,8 +15,10 @@
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -139,6 +141,7 @@ TEST_F(HauptfensterTest, StateAfterLoad)
     MDIForm1& f = Laden();
     const Programmzustand& z = zustand();
 
+    EXPECT_EQ(MDIForm1::Instanz(), &f);
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Kelvor Berechnungsprogramm"));
     EXPECT_EQ(z.Datenpfad, dir.path());
     EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("Daten"))).isDir());  // created when missing
@@ -176,6 +179,8 @@ TEST_F(HauptfensterTest, StateAfterLoad)
     EXPECT_EQ(Buttons(f), QStringLiteral("101"));
     for (QMenu* m : {f.Mprojekte, f.Mberechnungen, f.MAusgabe, f.MOptionen, f.MInformationen, f.MFragezeichen})
         EXPECT_TRUE(m->menuAction()->isEnabled()) << m->objectName().toStdString();
+    fenster.reset();
+    EXPECT_EQ(MDIForm1::Instanz(), nullptr);
 }
 
 TEST_F(HauptfensterTest, CurrencyFromArticleDatabase)
@@ -418,8 +423,12 @@ TEST_F(HauptfensterTest, AltShortcutsFollowTheShownButtons)
     QTest::keyClick(&f, Qt::Key_Right, Qt::AltModifier);  // system-type choice shows no Weiter
     EXPECT_EQ(zustand().Status, 2);
 
+    // From a text box of a page: the key reaches the main window.
+    auto* seite = new QWidget;
+    auto* eingabe = new QLineEdit(seite);
+    f.ZeigeSeite(seite);
     f.Kommando(1, 1, 0);
-    QTest::keyClick(&f, Qt::Key_Left, Qt::AltModifier);
+    QTest::keyClick(eingabe, Qt::Key_Left, Qt::AltModifier);
     EXPECT_EQ(zustand().Status, 1);
 
     f.Kommando(0, 0, 0);
@@ -513,7 +522,11 @@ TEST_F(HauptfensterTest, WalkOverTheFirstPagesAndCalculationItems)
     EXPECT_EQ(zustand().Status, 2);
     EXPECT_EQ(Buttons(f), QStringLiteral("100"));
     EXPECT_TRUE(f.Meinlesen->isEnabled());
-    f.seitenmanager(1);
+    // The system-type choice leads on by its own button.
+    QPushButton* wahl = f.Clientbereich()->findChild<QPushButton*>();
+    ASSERT_NE(wahl, nullptr);
+    wahl->click();
+    Ereignisse();
     EXPECT_EQ(zustand().Status, 3);
     EXPECT_EQ(zustand().vorStatus, 2);
     EXPECT_EQ(Buttons(f), QStringLiteral("111"));

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "data/GlobDaten.h"
 #include "data/Kennwort.h"
 #include "data/datenbank.h"
 #include "design/rules/ArtikelAbfrage.h"
@@ -94,6 +95,11 @@ QList<Sicherheitstechnik::Vertragsmember> Sicherheitstechnik::Vertrag(const QStr
 Sicherheitstechnik::Sicherheitstechnik() : m_ArtikelDataSource(zustand().Artikel_Data_Source) {}
 
 Sicherheitstechnik::~Sicherheitstechnik() = default;
+
+void Sicherheitstechnik::Init(const std::shared_ptr<GlobDaten>& objekt)
+{
+    Init(objekt->Member(), objekt);
+}
 
 void Sicherheitstechnik::Init(MemberRegister& objekt, std::shared_ptr<void> halter)
 {

@@ -8,6 +8,7 @@
 
 #include "shell/MemberRegister.h"
 
+class GlobDaten;
 class TabelleMembranSV;
 class TabelleVollhubSV;
 
@@ -35,8 +36,10 @@ public:
     Sicherheitstechnik(const Sicherheitstechnik&) = delete;
     Sicherheitstechnik& operator=(const Sicherheitstechnik&) = delete;
 
-    // The data object's members; the owner keeps them alive while the designer works on them.
-    // An owner passed along is kept until the next Init or the designer's release.
+    // The data object the designer works on, kept until the next Init or the designer's release.
+    void Init(const std::shared_ptr<GlobDaten>& objekt);
+    // Members of an object that its owner keeps alive while the designer works on them; an
+    // owner passed along is kept as above.
     void Init(MemberRegister& objekt, std::shared_ptr<void> halter = {});
 
     // Heat generators entered one by one (the sum of their outputs is at least 1 kW) or only

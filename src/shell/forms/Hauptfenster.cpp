@@ -1,15 +1,8 @@
 #include "shell/forms/Hauptfenster.h"
 
-namespace {
-Hauptfenster* g_hauptfenster = nullptr;
-}
+#include "shell/forms/MDIForm1.h"
 
 Hauptfenster* hauptfenster()
 {
-    return g_hauptfenster;
-}
-
-void setzeHauptfenster(Hauptfenster* h)
-{
-    g_hauptfenster = h;
+    return MDIForm1::Instanz();
 }

@@ -3,8 +3,7 @@
 
 class QWidget;
 
-// What the pages and the page manager need of the main window. The main window implements it
-// and registers itself; tests install a window of their own.
+// What the pages and the page manager need of the main window (MDIForm1).
 class Hauptfenster {
 public:
     virtual ~Hauptfenster() = default;
@@ -43,6 +42,5 @@ public:
     virtual void ÖffneAusgabeMenue() = 0;
 };
 
-// The main window in use (nullptr before it exists).
+// The main window while it exists, else nullptr.
 Hauptfenster* hauptfenster();
-void setzeHauptfenster(Hauptfenster* h);

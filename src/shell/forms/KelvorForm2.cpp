@@ -24,6 +24,7 @@ constexpr Wahl Wahlen[] = {
 };
 
 // Geometry in twips.
+constexpr int SeiteBreite = 11025, SeiteHöhe = 6975;
 constexpr int KnopfLinks = 600, KnopfOben = 1500, KnopfBreite = 4800, KnopfHöhe = 600, KnopfAbstand = 180;
 
 }  // namespace
@@ -32,6 +33,7 @@ KelvorForm2::KelvorForm2(QWidget* parent) : Seitenform(parent)
 {
     setObjectName(QStringLiteral("KelvorForm2"));
     m_automatiklauf = true;
+    resize(Twips::zuPixel(SeiteBreite), Twips::zuPixel(SeiteHöhe));
     Image6 = new QLabel(this);
     Image6->setObjectName(QStringLiteral("Image6"));
     Image6->move(Twips::zuPixel(KnopfLinks), Twips::zuPixel(360));

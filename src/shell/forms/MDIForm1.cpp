@@ -3,6 +3,7 @@
 #include "shell/AllgFunktionen.h"
 #include "shell/FormMinMaxSize.h"
 #include "shell/MessagePresenter.h"
+#include "shell/ModResFiles.h"
 #include "shell/Programmzustand.h"
 #include "shell/Tastencodes.h"
 #include "shell/Twips.h"
@@ -17,6 +18,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFrame>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
@@ -43,11 +45,20 @@ constexpr int LeisteRand = 120;
 
 }  // namespace
 
+namespace {
+MDIForm1* g_hauptfenster = nullptr;
+}
+
+MDIForm1* MDIForm1::Instanz()
+{
+    return g_hauptfenster;
+}
+
 MDIForm1::MDIForm1(const QString& datenpfad, QWidget* parent)
     : QMainWindow(parent),
       m_seitenmanager(std::make_unique<Seitenmanager>(*this, HeizungAbgeschlossen, TyvoErsterAufruf))
 {
-    setzeHauptfenster(this);
+    g_hauptfenster = this;
     BaueFenster();
     BaueMenues();
     zustand().Datenpfad = datenpfad.isEmpty() ? QCoreApplication::applicationDirPath() : datenpfad;
@@ -56,8 +67,8 @@ MDIForm1::MDIForm1(const QString& datenpfad, QWidget* parent)
 
 MDIForm1::~MDIForm1()
 {
-    if (hauptfenster() == this)
-        setzeHauptfenster(nullptr);
+    if (g_hauptfenster == this)
+        g_hauptfenster = nullptr;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -75,7 +86,9 @@ void MDIForm1::BaueFenster()
     m_client->setAutoFillBackground(true);
     layout->addWidget(m_client, 1);
 
-    LeisteuntenPicture = new QWidget(mitte);
+    auto* leiste = new QFrame(mitte);
+    leiste->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    LeisteuntenPicture = leiste;
     LeisteuntenPicture->setObjectName(QStringLiteral("LeisteuntenPicture"));
     LeisteuntenPicture->setFixedHeight(Twips::zuPixel(660));
     LeisteuntenPicture->installEventFilter(this);
@@ -474,6 +487,7 @@ void MDIForm1::SpracheEinstellen()
 {
     zustand().Sprachoffset = 0;
     zustand().Länderoffset = 0;
+    SetzeSpaltennamen(0);
     SetzeSprachTexte();
 }
 
@@ -672,13 +686,13 @@ void MDIForm1::PositioniereChildForm(QWidget* aktForm)
 void MDIForm1::ZeigeSeite(QWidget* seite)
 {
     SeiteAufnehmen(seite);
+    PositioniereChildForm(seite);
     seite->show();
 }
 
 void MDIForm1::SeiteAufnehmen(QWidget* seite)
 {
     seite->setParent(m_client);
-    seite->resize(m_client->size());
 }
 
 void MDIForm1::EntladeSeite(int status)
@@ -769,14 +783,18 @@ void MDIForm1::ProjekteEinlesen()
 
 void MDIForm1::SperrenMenue()
 {
-    for (QMenu* m : {Mprojekte, Mberechnungen, MAusgabe, MOptionen, MInformationen, MFragezeichen})
-        m->menuAction()->setEnabled(false);
+    SetzeObermenues(false);
 }
 
 void MDIForm1::FreigebenMenue()
 {
+    SetzeObermenues(true);
+}
+
+void MDIForm1::SetzeObermenues(bool frei)
+{
     for (QMenu* m : {Mprojekte, Mberechnungen, MAusgabe, MOptionen, MInformationen, MFragezeichen})
-        m->menuAction()->setEnabled(true);
+        m->menuAction()->setEnabled(frei);
 }
 
 void MDIForm1::MenuepunkteNachStatus(int status)

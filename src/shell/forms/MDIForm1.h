@@ -29,6 +29,8 @@ public:
     // datenpfad: the program folder (empty: the folder of the executable); "Daten" lies below it.
     explicit MDIForm1(const QString& datenpfad = QString(), QWidget* parent = nullptr);
     ~MDIForm1() override;
+    // The main window while it exists (pages and dialogs reach it here), else nullptr.
+    static MDIForm1* Instanz();
 
     // Places a page in the top left corner of the client area.
     void PositioniereChildForm(QWidget* aktForm);
@@ -133,6 +135,7 @@ private:
     void LänderversionMenueAusblenden();
     void SpracheMenueAusblenden();
     void SperrenMenue();
+    void SetzeObermenues(bool frei);
     void MenuepunkteNachStatus(int status);
     void ZeigeProjektliste();
     void NeuanlageNachProjektart();

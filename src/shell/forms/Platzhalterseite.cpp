@@ -1,5 +1,6 @@
 #include "shell/forms/Platzhalterseite.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -12,6 +13,8 @@
 Platzhalterseite::Platzhalterseite(const QString& titel, QWidget* parent)
     : Seitenform(parent), m_layout(new QVBoxLayout(this)), m_projekt(new QLabel(this))
 {
+    setBackgroundRole(QPalette::Window);
+    setAutoFillBackground(true);
     auto* kopf = new QLabel(titel, this);
     kopf->setObjectName(QStringLiteral("Titel"));
     QFont f = kopf->font();
@@ -50,4 +53,28 @@ void Platzhalterseite::FormActivate()
 {
     if (m_automatiklauf)
         mdi().AutomatischerBilderwechselWennErforderlich();
+}
+
+bool Platzhalterseite::eventFilter(QObject* o, QEvent* e)
+{
+    if (o == parentWidget() && e->type() == QEvent::Resize)
+        füllen();
+    return Seitenform::eventFilter(o, e);
+}
+
+void Platzhalterseite::showEvent(QShowEvent* e)
+{
+    if (QWidget* eltern = parentWidget()) {
+        eltern->removeEventFilter(this);
+        eltern->installEventFilter(this);
+        füllen();
+    }
+    Seitenform::showEvent(e);
+}
+
+void Platzhalterseite::füllen()
+{
+    // The stand-in fills the client area it is shown in, unless the automatic run hid it (size 0).
+    if (parentWidget() && !size().isEmpty())
+        resize(parentWidget()->size());
 }

@@ -26,10 +26,14 @@ public:
 protected:
     void FormLoad() override;
     void FormActivate() override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
     // A design page: it holds the data object of the project's type while it is shown.
     bool m_mitDatenobjekt = false;
     QVBoxLayout* m_layout;
 
 private:
+    void füllen();
+
     QLabel* m_projekt;
 };

@@ -67,7 +67,11 @@ void Seitenform::Unload()
         FormUnload();
     m_datenobjekt.reset();
     m_formFunktionen.reset();
+    // The page may be the sender of the event that led here: it leaves the page area now and is
+    // deleted after the current event (or with the window).
     hide();
+    if (QWidget* eltern = parentWidget())
+        setParent(eltern->window());
     deleteLater();
 }
 
