@@ -51,47 +51,32 @@ GlobDaten::~GlobDaten()
         qWarning("%s released without Freigeben: nothing written back", qPrintable(m_member.klasse()));
 }
 
-void GlobDaten::binde(Bindung b)
-{
-    m_bindungen.push_back(std::move(b));
-}
-
 void GlobDaten::zahl(const char* name, conTextBoxAdodb& m, const char* feld, double vorgabe, int runden)
 {
-    const QString f = QString::fromUtf8(feld);
-    binde({[&m, f](const std::shared_ptr<Recordset>& rs) { m.BindDatenbank(rs, f); },
-           [&m, runden] {
-               m.DatenBankInGlobDaten();
-               if (runden >= 0)
-                   m.m_Value = Zahlen::RundenGerade(m.m_Value, runden);
-           },
-           [&m] { m.GlobDatenInDatenBank(); }, [&m, vorgabe] { m.m_Value = vorgabe; }});
+    Bindung& b = binde(m, QString::fromUtf8(feld), vorgabe);
+    if (runden >= 0)
+        b.schritt[Laden] = [&m, runden] {
+            m.DatenBankInGlobDaten();
+            m.m_Value = Zahlen::RundenGerade(m.m_Value, runden);
+        };
     m_member.gebunden(QString::fromUtf8(name), m);
 }
 
 void GlobDaten::option(const char* name, conOptButtAdodb& m, const QStringList& felder, int32_t vorgabe)
 {
-    binde({[&m, felder](const std::shared_ptr<Recordset>& rs) { m.BindDatenbank(rs, felder); },
-           [&m] { m.DatenBankInGlobDaten(); }, [&m] { m.GlobDatenInDatenBank(); },
-           [&m, vorgabe] { m.m_Value = vorgabe; }});
+    binde(m, felder, vorgabe);
     m_member.gebunden(QString::fromUtf8(name), m);
 }
 
 void GlobDaten::flag(const char* name, conCheckBoxAdodb& m, const char* feld, bool vorgabe)
 {
-    const QString f = QString::fromUtf8(feld);
-    binde({[&m, f](const std::shared_ptr<Recordset>& rs) { m.BindDatenbank(rs, f); },
-           [&m] { m.DatenBankInGlobDaten(); }, [&m] { m.GlobDatenInDatenBank(); },
-           [&m, vorgabe] { m.m_Value = vorgabe; }});
+    binde(m, QString::fromUtf8(feld), vorgabe);
     m_member.gebunden(QString::fromUtf8(name), m);
 }
 
 void GlobDaten::wert(const char* name, conValueAdodb& m, const char* feld, const VbVariant& vorgabe)
 {
-    const QString f = QString::fromUtf8(feld);
-    binde({[&m, f](const std::shared_ptr<Recordset>& rs) { m.BindDatenbank(rs, f); },
-           [&m] { m.DatenBankInGlobDaten(); }, [&m] { m.GlobDatenInDatenBank(); },
-           [&m, vorgabe] { m.m_Value = vorgabe; }});
+    binde(m, QString::fromUtf8(feld), vorgabe);
     m_member.gebunden(QString::fromUtf8(name), m);
 }
 
@@ -99,13 +84,8 @@ void GlobDaten::items(const char* name, std::array<conValueAdodb, 6>& liste, con
                       const VbVariant& vorgabe)
 {
     const QString muster = QString::fromUtf8(feldmuster);
-    for (int i = 0; i < 6; ++i) {
-        conValueAdodb& m = liste[i];
-        const QString f = muster.arg(i + 1);
-        binde({[&m, f](const std::shared_ptr<Recordset>& rs) { m.BindDatenbank(rs, f); },
-               [&m] { m.DatenBankInGlobDaten(); }, [&m] { m.GlobDatenInDatenBank(); },
-               [&m, vorgabe] { m.m_Value = vorgabe; }});
-    }
+    for (int i = 0; i < 6; ++i)
+        binde(liste[i], muster.arg(i + 1), vorgabe);
     const QString n = QString::fromUtf8(name);
     const VbVariant::Typ typ = vorgabe.typ();
     m_member.indiziert(
@@ -160,35 +140,19 @@ int32_t GlobDaten::Init()
             m_parameter->CancelUpdateTab();
         else
             m_parameter->UpdateTab();
-        SetzeVorgabewerte();
+        alle(Vorgabe);
     } else {
-        AlleDatenBankInGlobDaten();
+        alle(Laden);
     }
     return 0;
 }
 
-void GlobDaten::AlleDatenBankInGlobDaten()
+void GlobDaten::alle(Schritt s)
 {
     if (m_öffnungscode != 0)
         return;
     for (const Bindung& b : m_bindungen)
-        b.laden();
-}
-
-void GlobDaten::AlleGlobDatenInDatenBank()
-{
-    if (m_öffnungscode != 0)
-        return;
-    for (const Bindung& b : m_bindungen)
-        b.speichern();
-}
-
-void GlobDaten::SetzeVorgabewerte()
-{
-    if (m_öffnungscode != 0)
-        return;
-    for (const Bindung& b : m_bindungen)
-        b.vorgabe();
+        b.schritt[s]();
 }
 
 void GlobDaten::Freigeben()
@@ -201,7 +165,7 @@ void GlobDaten::Freigeben()
             if (nichtSpeichern()) {
                 m_parameter->CancelUpdateTab();
             } else {
-                AlleGlobDatenInDatenBank();
+                alle(Speichern);
                 m_parameter->UpdateTab();
             }
         }

@@ -104,16 +104,22 @@ protected:
     MemberRegister m_member;
 
 private:
+    enum Schritt { Laden, Speichern, Vorgabe };
     struct Bindung {
         std::function<void(const std::shared_ptr<Recordset>&)> binden;
-        std::function<void()> laden;
-        std::function<void()> speichern;
-        std::function<void()> vorgabe;
+        std::array<std::function<void()>, 3> schritt;  // by Schritt
     };
-    void binde(Bindung b);
-    void AlleDatenBankInGlobDaten();
-    void AlleGlobDatenInDatenBank();
-    void SetzeVorgabewerte();
+    // A bound value on its field (a name or a list of names) with its default.
+    template <class B, class Feld, class Wert>
+    Bindung& binde(B& m, const Feld& feld, const Wert& vorgabe)
+    {
+        m_bindungen.push_back({[&m, feld](const std::shared_ptr<Recordset>& rs) { m.BindDatenbank(rs, feld); },
+                               {[&m] { m.DatenBankInGlobDaten(); }, [&m] { m.GlobDatenInDatenBank(); },
+                                [&m, vorgabe] { m.m_Value = vorgabe; }}});
+        return m_bindungen.back();
+    }
+    // Loading, storing or defaults of every bound value (nothing when the table is not open).
+    void alle(Schritt s);
     bool nichtSpeichern() const;
 
     QString m_tabelle;

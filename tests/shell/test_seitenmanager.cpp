@@ -121,10 +121,7 @@ protected:
 // A page of the automatic run that notes its width when it is activated.
 class Messseite : public Platzhalterseite {
 public:
-    explicit Messseite(int* breite) : Platzhalterseite(QStringLiteral("Messseite")), m_breite(breite)
-    {
-        m_automatiklauf = true;
-    }
+    explicit Messseite(int* breite) : Platzhalterseite(QStringLiteral("Messseite"), Automatiklauf), m_breite(breite) {}
 
 protected:
     void FormActivate() override
@@ -331,6 +328,7 @@ TEST_F(Seitenweg, EveryTypeForwardToTheProjectPageAndBackWithTheSaveQuestion)
             EXPECT_TRUE(static_cast<Platzhalterseite*>(Aktuell())->Projektzeile().contains(nr));
             if (s.status == t.seiten.front().status) {
                 EXPECT_TRUE(zustand().NeuAuslegungErforderlich);
+                EXPECT_EQ(QApplication::overrideCursor(), nullptr);  // the hourglass is gone
             }
             vorher = s.status;
         }
@@ -388,6 +386,27 @@ TEST_F(Seitenweg, EveryTypeForwardToTheProjectPageAndBackWithTheSaveQuestion)
     Zurück();
     EXPECT_EQ(zustand().Status, 1);
     EXPECT_EQ(Geladen(), QList<int>{1});
+}
+
+TEST_F(Seitenweg, HeatingSwitchesBeforeItReleasesTheOthersReleaseFirst)
+{
+    // Notes whether the data object was still open when the project page was made.
+    QStringList offen;
+    Start(0, {{3, [&offen] {
+                   offen << (Datenobjekt(zustand().Projektart) ? QStringLiteral("offen") : QStringLiteral("frei"));
+                   return new KelvorForm3;
+               }}});
+    for (const Typ& t : {Typen()[0], Typen()[1]}) {
+        ZurProjektseite(t, QStringLiteral("8"));
+        Weiter();
+        while (zustand().Status != t.seiten.back().status)
+            Weiter();
+        Weiter();
+        ASSERT_EQ(zustand().Status, 3);
+        Zurück();
+    }
+    EXPECT_EQ(offen, (QStringList{QStringLiteral("frei"), QStringLiteral("offen"), QStringLiteral("frei"),
+                                  QStringLiteral("frei")}));
 }
 
 TEST_F(Seitenweg, ProjectPageWithoutProjectOnlyRefreshes)

@@ -5,9 +5,8 @@
 
 #include "shell/Programmzustand.h"
 
-KelvorForm3::KelvorForm3() : Platzhalterseite(QStringLiteral("Projektverwaltung")), m_nummer(new QLineEdit(this))
+KelvorForm3::KelvorForm3() : Platzhalterseite(QStringLiteral("Projektverwaltung"), Automatiklauf), m_nummer(new QLineEdit(this))
 {
-    m_automatiklauf = true;
     m_nummer->setObjectName(QStringLiteral("Projektnummer"));
     m_nummer->setText(zustand().aktProjektnummer.trimmed());
     m_layout->insertWidget(m_layout->count() - 1, m_nummer, 0, Qt::AlignLeft);

@@ -10,9 +10,11 @@
 #include "shell/Programmzustand.h"
 #include "shell/forms/Hauptfenster.h"
 
-Platzhalterseite::Platzhalterseite(const QString& titel, QWidget* parent)
-    : Seitenform(parent), m_layout(new QVBoxLayout(this)), m_projekt(new QLabel(this))
+Platzhalterseite::Platzhalterseite(const QString& titel, int art, QWidget* parent)
+    : Seitenform(parent), m_layout(new QVBoxLayout(this)), m_projekt(new QLabel(this)),
+      m_mitDatenobjekt((art & Entwurfsseite) != 0)
 {
+    m_automatiklauf = (art & Automatiklauf) != 0;
     setBackgroundRole(QPalette::Window);
     setAutoFillBackground(true);
     auto* kopf = new QLabel(titel, this);

@@ -16,7 +16,10 @@ class QVBoxLayout;
 class Platzhalterseite : public Seitenform {
     Q_OBJECT
 public:
-    explicit Platzhalterseite(const QString& titel, QWidget* parent = nullptr);
+    enum Art { Einfach = 0, Automatiklauf = 1, Entwurfsseite = 2 };
+    // art: Automatiklauf (the page belongs to the automatic run of host mode) and/or
+    // Entwurfsseite (a design page: it holds the data object of the project's type while shown).
+    explicit Platzhalterseite(const QString& titel, int art = Einfach, QWidget* parent = nullptr);
 
     // A button on the page.
     QPushButton* Knopf(const QString& text, const std::function<void()>& aktion);
@@ -28,12 +31,11 @@ protected:
     void FormActivate() override;
     bool eventFilter(QObject* o, QEvent* e) override;
     void showEvent(QShowEvent* e) override;
-    // A design page: it holds the data object of the project's type while it is shown.
-    bool m_mitDatenobjekt = false;
     QVBoxLayout* m_layout;
 
 private:
     void füllen();
 
     QLabel* m_projekt;
+    bool m_mitDatenobjekt;
 };

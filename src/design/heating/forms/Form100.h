@@ -6,11 +6,7 @@
 // Page 100: general heating data; stands in until the page is built.
 class Form100 : public Platzhalterseite {
 public:
-    Form100() : Platzhalterseite(QStringLiteral("Heizung: Allgemeine Daten"))
-    {
-        m_automatiklauf = true;
-        m_mitDatenobjekt = true;
-    }
+    Form100() : Platzhalterseite(QStringLiteral("Heizung: Allgemeine Daten"), Automatiklauf | Entwurfsseite) {}
 
 protected:
     void FormLoad() override

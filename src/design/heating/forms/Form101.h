@@ -4,9 +4,5 @@
 // Page 101: heating system data and calculation; stands in until the page is built.
 class Form101 : public Platzhalterseite {
 public:
-    Form101() : Platzhalterseite(QStringLiteral("Heizung: Anlagendaten und Berechnung"))
-    {
-        m_automatiklauf = true;
-        m_mitDatenobjekt = true;
-    }
+    Form101() : Platzhalterseite(QStringLiteral("Heizung: Anlagendaten und Berechnung"), Automatiklauf | Entwurfsseite) {}
 };

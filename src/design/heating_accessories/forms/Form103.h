@@ -4,9 +4,5 @@
 // Page 103: heating safety equipment; stands in until the page is built.
 class Form103 : public Platzhalterseite {
 public:
-    Form103() : Platzhalterseite(QStringLiteral("Heizung: Sicherheitstechnik"))
-    {
-        m_automatiklauf = true;
-        m_mitDatenobjekt = true;
-    }
+    Form103() : Platzhalterseite(QStringLiteral("Heizung: Sicherheitstechnik"), Automatiklauf | Entwurfsseite) {}
 };

@@ -4,9 +4,5 @@
 // Page 104: heating accessories; stands in until the page is built.
 class Form104 : public Platzhalterseite {
 public:
-    Form104() : Platzhalterseite(QStringLiteral("Heizung: Zubehör"))
-    {
-        m_automatiklauf = true;
-        m_mitDatenobjekt = true;
-    }
+    Form104() : Platzhalterseite(QStringLiteral("Heizung: Zubehör"), Automatiklauf | Entwurfsseite) {}
 };

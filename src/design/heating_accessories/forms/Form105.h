@@ -4,9 +4,5 @@
 // Pages 105 (heating) and 203 (cooling): further products; stands in until the page is built.
 class Form105 : public Platzhalterseite {
 public:
-    Form105() : Platzhalterseite(QStringLiteral("Weitere Produkte"))
-    {
-        m_automatiklauf = true;
-        m_mitDatenobjekt = true;
-    }
+    Form105() : Platzhalterseite(QStringLiteral("Weitere Produkte"), Automatiklauf | Entwurfsseite) {}
 };

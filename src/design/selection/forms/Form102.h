@@ -6,11 +6,7 @@
 // built.
 class Form102 : public Platzhalterseite {
 public:
-    Form102() : Platzhalterseite(QStringLiteral("Auswahl von Ausdehnungsgefäß und Druckhalteautomat"))
-    {
-        m_automatiklauf = true;
-        m_mitDatenobjekt = true;
-    }
+    Form102() : Platzhalterseite(QStringLiteral("Auswahl von Ausdehnungsgefäß und Druckhalteautomat"), Automatiklauf | Entwurfsseite) {}
 
 protected:
     void FormLoad() override

@@ -4,8 +4,5 @@
 // Page 600: solar input; stands in until the page is built.
 class Form600 : public Platzhalterseite {
 public:
-    Form600() : Platzhalterseite(QStringLiteral("Solaranlagen: Eingaben"))
-    {
-        m_mitDatenobjekt = true;
-    }
+    Form600() : Platzhalterseite(QStringLiteral("Solaranlagen: Eingaben"), Entwurfsseite) {}
 };

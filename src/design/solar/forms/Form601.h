@@ -4,8 +4,5 @@
 // Page 601: solar vessel choice; stands in until the page is built.
 class Form601 : public Platzhalterseite {
 public:
-    Form601() : Platzhalterseite(QStringLiteral("Solaranlagen: Gefäßauswahl"))
-    {
-        m_mitDatenobjekt = true;
-    }
+    Form601() : Platzhalterseite(QStringLiteral("Solaranlagen: Gefäßauswahl"), Entwurfsseite) {}
 };

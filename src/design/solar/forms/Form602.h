@@ -4,8 +4,5 @@
 // Page 602: solar safety equipment; stands in until the page is built.
 class Form602 : public Platzhalterseite {
 public:
-    Form602() : Platzhalterseite(QStringLiteral("Solaranlagen: Sicherheitstechnik"))
-    {
-        m_mitDatenobjekt = true;
-    }
+    Form602() : Platzhalterseite(QStringLiteral("Solaranlagen: Sicherheitstechnik"), Entwurfsseite) {}
 };

@@ -10,9 +10,8 @@
 // stands in until the page is built.
 class Form500 : public Platzhalterseite {
 public:
-    Form500() : Platzhalterseite(QStringLiteral("Speicher-Wassererwärmer"))
+    Form500() : Platzhalterseite(QStringLiteral("Speicher-Wassererwärmer"), Entwurfsseite)
     {
-        m_mitDatenobjekt = true;
         Knopf(LadeText(zustand().Sprachoffset + 941), [this] { mdi().Speicher_Wohnbauten_Einsprung(); })
             ->setObjectName(QStringLiteral("Wohnbauten"));
     }

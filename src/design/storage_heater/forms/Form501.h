@@ -4,8 +4,5 @@
 // Page 501: dwelling groups; stands in until the page is built.
 class Form501 : public Platzhalterseite {
 public:
-    Form501() : Platzhalterseite(QStringLiteral("Speicher-Wassererwärmer: Wohnungsgruppen"))
-    {
-        m_mitDatenobjekt = true;
-    }
+    Form501() : Platzhalterseite(QStringLiteral("Speicher-Wassererwärmer: Wohnungsgruppen"), Entwurfsseite) {}
 };
