@@ -22,23 +22,23 @@ VbVariant T(const char* v)
 const QList<Memberbindung>& Kälte()
 {
     static const QList<Memberbindung> b = {
-        {"m_VolAnlage", "AnlagenvolumenSumme", "LONG", D(0), D(1234)},
-        {"m_r_pVordruck", "Anfangsdruck", "SINGLE", D(0), D(1.3)},
-        {"m_r_pend", "Enddruck", "SINGLE", D(0), D(2.7)},
-        {"m_ArtDruckhaltung", "KonstGaspolster,DruckHalteAutom", "BOOLEAN", VbVariant::lng(0), VbVariant::lng(1)},
-        {"m_GefaessGruppe", "Behältergruppe", "BYTE", D(0), D(9)},
-        {"m_GefaessAnzahl", "Behälteranzahl", "BYTE", D(1), D(2)},
-        {"m_SteuerbehAnzahl", "SteuerbehAnzahl", "BYTE", D(1), D(3)},
-        {"m_GefaessArtNr", "GefäßArtNr", "TEXT(15)", T(" "), T("40905")},
-        {"m_SteuerModulKomp", "SteuerModulKomp", "BYTE", I(0), I(2)},
-        {"m_Zub_SichVentil_ArtNr", "SichventilArtNr", "TEXT(15)", T(" "), T("29495")},
-        {"m_Zub_SichVentil_Anz", "SichventAnz", "BYTE", I(0), I(1)},
-        {"m_Zub_KappV_Beh_Anz", "KappenventilBehAnz", "BYTE", I(0), I(2)},
-        {"m_Zub_KappV_Beh_ArtNr", "KappenventilBehArtNr", "TEXT(15)", T(" "), T("24125")},
-        {"m_Zub_Nachspeisung", "Nachspeisung", "BYTE", I(0), I(3)},
-        {"m_Zub_Nachspeise_Anz", "NachspeiseAnz", "BYTE", I(0), I(1)},
-        {"m_Zub_Nachspeise_ArtNr", "NachspeiseArtNr", "TEXT(15)", T(" "), T("23750")},
-        {"m_Zub_Systemtrenner", "Systemtrenner", "BYTE", I(1), I(0)},
+        {"m_VolAnlage", "AnlagenvolumenSumme", D(0), D(1234)},
+        {"m_r_pVordruck", "Anfangsdruck", D(0), D(1.3)},
+        {"m_r_pend", "Enddruck", D(0), D(2.7)},
+        {"m_ArtDruckhaltung", "KonstGaspolster,DruckHalteAutom", VbVariant::lng(0), VbVariant::lng(1)},
+        {"m_GefaessGruppe", "Behältergruppe", D(0), D(9)},
+        {"m_GefaessAnzahl", "Behälteranzahl", D(1), D(2)},
+        {"m_SteuerbehAnzahl", "SteuerbehAnzahl", D(1), D(3)},
+        {"m_GefaessArtNr", "GefäßArtNr", T(" "), T("40905")},
+        {"m_SteuerModulKomp", "SteuerModulKomp", I(0), I(2)},
+        {"m_Zub_SichVentil_ArtNr", "SichventilArtNr", T(" "), T("29495")},
+        {"m_Zub_SichVentil_Anz", "SichventAnz", I(0), I(1)},
+        {"m_Zub_KappV_Beh_Anz", "KappenventilBehAnz", I(0), I(2)},
+        {"m_Zub_KappV_Beh_ArtNr", "KappenventilBehArtNr", T(" "), T("24125")},
+        {"m_Zub_Nachspeisung", "Nachspeisung", I(0), I(3)},
+        {"m_Zub_Nachspeise_Anz", "NachspeiseAnz", I(0), I(1)},
+        {"m_Zub_Nachspeise_ArtNr", "NachspeiseArtNr", T(" "), T("23750")},
+        {"m_Zub_Systemtrenner", "Systemtrenner", I(1), I(0)},
     };
     return b;
 }
@@ -46,14 +46,14 @@ const QList<Memberbindung>& Kälte()
 const QList<Memberbindung>& Solar()
 {
     static const QList<Memberbindung> b = {
-        {"m_Absorberflaeche", "Absorberflaeche", "LONG", D(0), D(42)},
-        {"m_p_SV", "p Sicherheitsventil", "SINGLE", D(6), D(8.7)},
-        {"m_GefaessGruppe", "Behältergruppe", "BYTE", D(0), D(21)},
-        {"m_GefaessAnzahl", "Behälteranzahl", "BYTE", D(1), D(2)},
-        {"m_GefaessArtNr", "GefäßArtNr", "TEXT(15)", T(" "), T("42103")},
-        {"m_Zub_SichVentil_ArtNr", "SichventilArtNr", "TEXT(15)", T(" "), T("25061")},
-        {"m_Zub_KappV_Beh_Anz", "KappenventilBehAnz", "BYTE", I(0), I(2)},
-        {"m_Zub_KappV_Beh_ArtNr", "KappenventilBehArtNr", "TEXT(15)", T(" "), T("24120")},
+        {"m_Absorberflaeche", "Absorberflaeche", D(0), D(42)},
+        {"m_p_SV", "p Sicherheitsventil", D(6), D(8.7)},
+        {"m_GefaessGruppe", "Behältergruppe", D(0), D(21)},
+        {"m_GefaessAnzahl", "Behälteranzahl", D(1), D(2)},
+        {"m_GefaessArtNr", "GefäßArtNr", T(" "), T("42103")},
+        {"m_Zub_SichVentil_ArtNr", "SichventilArtNr", T(" "), T("25061")},
+        {"m_Zub_KappV_Beh_Anz", "KappenventilBehAnz", I(0), I(2)},
+        {"m_Zub_KappV_Beh_ArtNr", "KappenventilBehArtNr", T(" "), T("24120")},
     };
     return b;
 }
@@ -61,14 +61,14 @@ const QList<Memberbindung>& Solar()
 const QList<Memberbindung>& Trinkwasser()
 {
     static const QList<Memberbindung> b = {
-        {"m_VolAnlage", "AnlagenvolumenSumme", "LONG", D(50), D(750)},
-        {"m_p_SV", "p Sicherheitsventil", "SINGLE", D(10), D(6.3)},
-        {"m_GefaessGruppe", "Behältergruppe", "BYTE", D(0), D(17)},
-        {"m_GefaessAnzahl", "Behälteranzahl", "BYTE", D(1), D(3)},
-        {"m_GefaessArtNr", "GefäßArtNr", "TEXT(15)", T(" "), T("41703")},
-        {"m_Zub_SichVentil_ArtNr", "SichventilArtNr", "TEXT(15)", T(" "), T("28062")},
-        {"m_Zub_KappV_Beh_ArtNr", "KappenventilBehArtNr", "TEXT(15)", T(" "), T("24120")},
-        {"m_Zub_KappV_Beh_Anz", "KappenventilBehAnz", "BYTE", I(0), I(3)},
+        {"m_VolAnlage", "AnlagenvolumenSumme", D(50), D(750)},
+        {"m_p_SV", "p Sicherheitsventil", D(10), D(6.3)},
+        {"m_GefaessGruppe", "Behältergruppe", D(0), D(17)},
+        {"m_GefaessAnzahl", "Behälteranzahl", D(1), D(3)},
+        {"m_GefaessArtNr", "GefäßArtNr", T(" "), T("41703")},
+        {"m_Zub_SichVentil_ArtNr", "SichventilArtNr", T(" "), T("28062")},
+        {"m_Zub_KappV_Beh_ArtNr", "KappenventilBehArtNr", T(" "), T("24120")},
+        {"m_Zub_KappV_Beh_Anz", "KappenventilBehAnz", I(0), I(3)},
     };
     return b;
 }
@@ -76,22 +76,13 @@ const QList<Memberbindung>& Trinkwasser()
 const QList<Memberbindung>& Druck()
 {
     static const QList<Memberbindung> b = {
-        {"m_GefaessGruppe", "Behältergruppe", "BYTE", D(0), D(15)},
-        {"m_GefaessAnzahl", "Behälteranzahl", "BYTE", D(1), D(2)},
-        {"m_GefaessArtNr", "GefäßArtNr", "TEXT(15)", T(" "), T("41502")},
-        {"m_Zub_KappV_Beh_ArtNr", "KappenventilBehArtNr", "TEXT(15)", T(" "), T("24125")},
-        {"m_Zub_KappV_Beh_Anz", "KappenventilBehAnz", "BYTE", I(0), I(2)},
+        {"m_GefaessGruppe", "Behältergruppe", D(0), D(15)},
+        {"m_GefaessAnzahl", "Behälteranzahl", D(1), D(2)},
+        {"m_GefaessArtNr", "GefäßArtNr", T(" "), T("41502")},
+        {"m_Zub_KappV_Beh_ArtNr", "KappenventilBehArtNr", T(" "), T("24125")},
+        {"m_Zub_KappV_Beh_Anz", "KappenventilBehAnz", I(0), I(2)},
     };
     return b;
-}
-
-QStringList Spalten(const QString& tabelle, const QList<Memberbindung>& bindungen)
-{
-    QStringList sql;
-    for (const Memberbindung& b : bindungen)
-        for (const QString& feld : b.feld.split(QLatin1Char(',')))
-            sql << QStringLiteral("ALTER TABLE [%1] ADD COLUMN [%2] %3").arg(tabelle, feld, b.deklaration);
-    return sql;
 }
 
 void PrüfeGespeichert(const QVariant& gespeichert, const VbVariant& wert, const QString& feld)

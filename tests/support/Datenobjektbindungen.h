@@ -10,16 +10,16 @@
 #include "support/Datenobjektdatenbanken.h"
 #include "support/MeldungsRecorder.h"
 
-// A member of a data class bound to its column: the column's declared type, the value of a new
-// project (in the type the object holds) and a value to store and load again. An option group
-// names its columns separated by commas, option 0 first; its value is the option index.
+// A member of a data class bound to its column: the value of a new project (in the type the
+// object holds) and a value to store and load again. An option group names its columns separated
+// by commas, option 0 first; its value is the option index.
 struct Memberbindung {
     QString member;
     QString feld;
-    QString deklaration;
     VbVariant vorgabe;
     VbVariant wert;
 };
+
 
 namespace Datenobjektbindungen {
 
@@ -30,9 +30,6 @@ const QList<Memberbindung>& Solar();
 const QList<Memberbindung>& Trinkwasser();
 const QList<Memberbindung>& Druck();
 
-// The statements that add the columns of the bindings to a parameter table.
-QStringList Spalten(const QString& tabelle, const QList<Memberbindung>& bindungen);
-
 // A stored column value compared with the value written (numbers as Single, texts as they are).
 void PrüfeGespeichert(const QVariant& gespeichert, const VbVariant& wert, const QString& feld);
 
@@ -42,7 +39,7 @@ template <class T>
 void PrüfeBindungen(const QString& tabelle, const QList<Memberbindung>& bindungen)
 {
     MeldungsRecorder rec;
-    Datenobjektdatenbanken db(Spalten(tabelle, bindungen));
+    Datenobjektdatenbanken db;
     zustand().aktProjektnummer = QStringLiteral("B-1");
     {
         T d;
@@ -59,8 +56,7 @@ void PrüfeBindungen(const QString& tabelle, const QList<Memberbindung>& bindung
         SCOPED_TRACE(b.member.toStdString());
         const QStringList felder = b.feld.split(QLatin1Char(','));
         for (qsizetype i = 0; i < felder.size(); ++i) {
-            const QVariant gespeichert = db.projekt().wert(
-                QStringLiteral("SELECT [%1] FROM [%2] WHERE [Projekt Nr] = 'B-1'").arg(felder[i], tabelle));
+            const QVariant gespeichert = db.feld(tabelle, felder[i], QStringLiteral("B-1"));
             const VbVariant erwartet = felder.size() == 1 ? b.wert : VbVariant(b.wert.toLong() == i);
             PrüfeGespeichert(gespeichert, erwartet, felder[i]);
         }

@@ -1,7 +1,29 @@
 #include "support/Datenobjektdatenbanken.h"
 
+#include <QFile>
+#include <gtest/gtest.h>
+
 #include "data/Kennwort.h"
 #include "shell/Programmzustand.h"
+#include "support/ParametertabellenDatenbank.h"
+
+namespace {
+
+QString Textliteral(QString text)
+{
+    return QLatin1Char('\'') + text.replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
+}
+
+// The parameter tables are built once and the file is copied for each database.
+QString Vorlage()
+{
+    static const TestDatenbank vorlage({}, Kennwort::Projektdatenbank, QStringLiteral("Vorlage.db"));
+    static const bool gebaut = BaueParametertabellen(vorlage.pfad(), Datenobjektdatenbanken::Parametertabellen());
+    EXPECT_TRUE(gebaut);
+    return vorlage.pfad();
+}
+
+}  // namespace
 
 const QStringList& Datenobjektdatenbanken::Parametertabellen()
 {
@@ -15,12 +37,10 @@ const QStringList& Datenobjektdatenbanken::Parametertabellen()
 
 Datenobjektdatenbanken::Datenobjektdatenbanken(const QStringList& weitereSql)
 {
-    QStringList sql;
-    for (const QString& t : Parametertabellen())
-        sql << QStringLiteral("CREATE TABLE [%1] ([Projekt Nr] TEXT(50), [IstBerechnet] BOOLEAN, "
-                              "[IstAusgelegt] BOOLEAN)").arg(t);
-    m_projekt = std::make_unique<TestDatenbank>(sql + weitereSql, Kennwort::Projektdatenbank,
+    m_projekt = std::make_unique<TestDatenbank>(QStringList{}, Kennwort::Projektdatenbank,
                                                 QStringLiteral("Projektverwaltung.db"));
+    EXPECT_TRUE(QFile::remove(m_projekt->pfad()) && QFile::copy(Vorlage(), m_projekt->pfad()));
+    m_projekt->ausfuehren(weitereSql);
     m_artikel = std::make_unique<TestDatenbank>(
         QStringList{
             QStringLiteral("CREATE TABLE ARTIKEL (arArtikelnr TEXT(15), arKurztext1 TEXT(50), "
@@ -36,7 +56,12 @@ Datenobjektdatenbanken::Datenobjektdatenbanken(const QStringList& weitereSql)
 
 int Datenobjektdatenbanken::zeilen(const QString& tabelle, const QString& projektNr) const
 {
-    QString nr = projektNr;
-    nr.replace(QLatin1Char('\''), QStringLiteral("''"));
-    return m_projekt->wert(QStringLiteral("SELECT COUNT(*) FROM [%1] WHERE [Projekt Nr] = '%2'").arg(tabelle, nr)).toInt();
+    return m_projekt->wert(QStringLiteral("SELECT COUNT(*) FROM [%1] WHERE [Projekt Nr] = %2").arg(tabelle, Textliteral(projektNr)))
+        .toInt();
+}
+
+QVariant Datenobjektdatenbanken::feld(const QString& tabelle, const QString& feld, const QString& projektNr) const
+{
+    return m_projekt->wert(
+        QStringLiteral("SELECT [%1] FROM [%2] WHERE [Projekt Nr] = %3").arg(feld, tabelle, Textliteral(projektNr)));
 }

@@ -177,12 +177,15 @@ int32_t Sicherheitstechnik::AuslegungSicherheitstechnikHeizung(bool erlaubenOhne
 
     if (m_Einzelkessel) {
         // A switch to full-lift valves during a pass redesigns the generators before it; the
-        // second pass is on full-lift valves and cannot switch again.
-        do {
+        // second pass is on full-lift valves and cannot switch again (the bound keeps a data
+        // object that does not hold the switch from looping).
+        for (int durchgang = 1; durchgang <= 2; ++durchgang) {
             m_Wiederholen = false;
             for (int i = 1; i <= kAnzahlErzeuger; ++i)
                 AuslegungSiVWärmeerzeuger(static_cast<int16_t>(i), Leistung(i));
-        } while (m_Wiederholen);
+            if (!m_Wiederholen)
+                break;
+        }
     } else {
         AuslegungSiVWärmeerzeuger(1, GesamtleistungGerundet());
     }
@@ -231,8 +234,8 @@ QString Sicherheitstechnik::AuslegungSiVWärmeerzeuger(int16_t nr, int32_t leist
         const bool indirekt = Zahl(M::Beheiz) == 1;
         double dampfdruck = 0.0;
         if (indirekt) {
-            const TabellenConst* tab = m_objekt->objekt<TabellenConst>(M::IntTab);
-            dampfdruck = tab->GetDampfdruck(m_objekt->lese(M::Primärtemp).toDouble());
+            if (const TabellenConst* tab = m_objekt->objekt<TabellenConst>(M::IntTab))
+                dampfdruck = tab->GetDampfdruck(m_objekt->lese(M::Primärtemp).toDouble());
         }
         if (indirekt && dampfdruck < Zahlen::RundenGerade(ansprechdruck, 3))
             m_Vollhub->SucheVollhubSV(25);

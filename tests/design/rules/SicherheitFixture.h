@@ -1,5 +1,6 @@
 #pragma once
 #include <QMap>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -24,7 +25,10 @@ public:
             case MemberRegister::Art::Wert:
                 werte[name] = VbVariant();
                 reg.wert(name, [this, name] { return werte.value(name); },
-                         [this, name](const VbVariant& v) { werte[name] = v; });
+                         [this, name](const VbVariant& v) {
+                             if (!festgehalten.contains(name))
+                                 werte[name] = v;
+                         });
                 break;
             case MemberRegister::Art::Indiziert:
                 listen[name] = {};
@@ -63,6 +67,7 @@ public:
     }
 
     MemberRegister reg;
+    QSet<QString> festgehalten;  // plain values that ignore writes
     QMap<QString, VbVariant> werte;
     QMap<QString, std::array<VbVariant, 7>> listen;
     TabellenConst tabellen;

@@ -1,13 +1,15 @@
 #include <gtest/gtest.h>
 
+#include "data/Tabellenaufbau.h"
 #include "design/cooling/GlobDatenKaelte.h"
+#include "design/heating/GlobDatenHeizung.h"
 #include "design/rules/Sicherheitstechnik.h"
 #include "design/rules/TabellenConst.h"
 #include "design/solar/GlobDatenSolar.h"
 #include "design/water_pressure/GlobDatenDruck.h"
 #include "design/water_pressure/GlobDatenTrinkw.h"
+#include "shell/Programmzustand.h"
 #include "support/ArtikelFixture.h"
-#include "support/Datenobjektbindungen.h"
 #include "support/Datenobjektdatenbanken.h"
 #include "support/MeldungsRecorder.h"
 #include "support/QStringAusgabe.h"
@@ -15,17 +17,41 @@
 
 namespace {
 
-std::shared_ptr<GlobDaten> Datenobjekt(const QString& projektart)
+struct Datenklasse {
+    const char* projektart;
+    const QString& tabelle;
+    std::shared_ptr<GlobDaten> (*erzeugen)();
+};
+
+template <class T>
+std::shared_ptr<GlobDaten> Erzeuge()
 {
-    if (projektart == QStringLiteral("Kü"))
-        return std::make_shared<GlobDatenKälte>();
-    if (projektart == QStringLiteral("So"))
-        return std::make_shared<GlobDatenSolar>();
-    if (projektart == QStringLiteral("Tr"))
-        return std::make_shared<GlobDatenTrinkw>();
-    if (projektart == QStringLiteral("Dr"))
-        return std::make_shared<GlobDatenDruck>();
-    return {};
+    return std::make_shared<T>();
+}
+
+const Datenklasse Datenklassen[] = {
+    {"He", Tabelle::Heizungsparameter, &Erzeuge<GlobDatenHeizung>},
+    {"Kü", Tabelle::Kälteparameter, &Erzeuge<GlobDatenKälte>},
+    {"So", Tabelle::Solarparameter, &Erzeuge<GlobDatenSolar>},
+    {"Tr", Tabelle::Trinkwasserparameter, &Erzeuge<GlobDatenTrinkw>},
+    {"Dr", Tabelle::Druckerhöhungparameter, &Erzeuge<GlobDatenDruck>},
+};
+
+const Datenklasse& Klasse(const char* projektart)
+{
+    for (const Datenklasse& k : Datenklassen)
+        if (qstrcmp(k.projektart, projektart) == 0)
+            return k;
+    throw std::logic_error("unknown system type");
+}
+
+// The article tables of the designer and the article view of the data objects.
+QString ArtikelSQL()
+{
+    return SicherheitArtikelSQL()
+        + QStringLiteral(";CREATE TABLE ARTIKEL (arArtikelnr TEXT(15), arKurztext1 TEXT(50), arKurztext2 TEXT(50), "
+                         "arPreis DOUBLE, ltLangtextnr LONG);"
+                         "CREATE TABLE Artikel_Zusatz (artikelnr TEXT(15), dxfText TEXT(50))");
 }
 
 }  // namespace
@@ -36,8 +62,11 @@ TEST(SicherheitstechnikVertrag, JederMembernameLoestSichAufJederDatenklasseAuf)
 {
     MeldungsRecorder rec;
     Datenobjektdatenbanken db;
-    for (const QString& art : {QStringLiteral("Kü"), QStringLiteral("So"), QStringLiteral("Tr"), QStringLiteral("Dr")}) {
-        const std::shared_ptr<GlobDaten> objekt = Datenobjekt(art);
+    ArtikelFixture artikel(ArtikelSQL());
+    for (const Datenklasse& k : Datenklassen) {
+        const QString art = QString::fromUtf8(k.projektart);
+        const std::shared_ptr<GlobDaten> objekt = k.erzeugen();
+        ASSERT_EQ(objekt->Init(), 0);
         MemberRegister& reg = objekt->Member();
         for (const Sicherheitstechnik::Vertragsmember& m : Sicherheitstechnik::Vertrag(art)) {
             SCOPED_TRACE((art + QLatin1Char('.') + m.name).toStdString());
@@ -68,54 +97,85 @@ TEST(SicherheitstechnikVertrag, JederMembernameLoestSichAufJederDatenklasseAuf)
     EXPECT_TRUE(rec.boxen.isEmpty());
 }
 
-// The designer on the real data objects: the chosen valve reaches the project's row.
-TEST(SicherheitstechnikVertrag, VentilwahlLandetInDerProjektzeile)
+// The designer on the real data objects: the inputs are read by name and the choice reaches the
+// project's row when the object is released.
+TEST(SicherheitstechnikVertrag, AuslegungLandetInDerProjektzeile)
 {
-    struct Fall {
-        const char* art;
-        const char* tabelle;
-        const QList<Memberbindung>* bindungen;
-        QList<QPair<QString, VbVariant>> eingaben;
-        int32_t (Sicherheitstechnik::*auslegen)();
-        QList<QPair<QString, QString>> spalten;  // column, stored value
+    struct Eingabe {
+        const char* member;
+        int index;  // 0: a plain member
+        VbVariant wert;
     };
+    struct Fall {
+        const char* projektart;
+        QList<Eingabe> eingaben;
+        std::function<int32_t(Sicherheitstechnik&)> auslegen;
+        QList<QPair<const char*, const char*>> spalten;  // column, stored value as text
+        QStringList meldungen;
+    };
+    const auto I = [](int v) { return VbVariant::integer(static_cast<int16_t>(v)); };
     const Fall fälle[] = {
-        {"Kü", "Kälteparameter", &Datenobjektbindungen::Kälte(), {},
-         &Sicherheitstechnik::AuslegungSicherheitstechnikKälte,
-         {{QStringLiteral("SichventilArtNr"), QStringLiteral("29495")}, {QStringLiteral("SichventAnz"), QStringLiteral("1")}}},
-        {"So", "Solarparameter", &Datenobjektbindungen::Solar(),
-         {{QStringLiteral("m_Absorberflaeche"), VbVariant(120.0)}, {QStringLiteral("m_p_SV"), VbVariant(6.0)}},
-         &Sicherheitstechnik::AuslegungSicherheitstechnikSolaranlagen,
-         {{QStringLiteral("SichventilArtNr"), QStringLiteral("25063")}}},
-        {"Tr", "Trinkwasserparameter", &Datenobjektbindungen::Trinkwasser(),
-         {{QStringLiteral("m_VolAnlage"), VbVariant(300.0)}, {QStringLiteral("m_p_SV"), VbVariant(7.0)}},
-         &Sicherheitstechnik::AuslegungSicherheitstechnikTrinkwasser,
-         {{QStringLiteral("SichventilArtNr"), QStringLiteral("28082")}}},
+        {"He",
+         {{"m_Leist_m_value", 1, VbVariant::lng(150)}, {"m_Leist_m_value", 2, VbVariant::lng(1900)},
+          {"m_p_SV", 0, 2.5}, {"m_AusfuehrSV", 0, I(0)}, {"m_Beheiz", 0, I(0)}, {"m_Anlage", 0, I(0)},
+          {"m_Zub_WMangelSichArt", 0, I(1)}},
+         [](Sicherheitstechnik& st) {
+             st.Ermittel_EinzelkesselOderMehrkessel();
+             return st.AuslegungSicherheitstechnikHeizung(false);
+         },
+         {{"Membran-SV", "0"}, {"Vollhub-SV", "-1"}, {"SichventilArtNr1", "30020"}, {"SichventAnz1", "1"},
+          {"SichventilArtNr2", "30065"}, {"SichventAnz2", "1"}, {"SichventAnz3", "0"},
+          {"EntspannGefäßArtNr1", " "}, {"EntspannGefäßArtNr2", "27065"}, {"MangelsicherungAnz", "2"},
+          {"AlterMinDruckBegrAnz", "0"}, {"MaxDruckBegrAnz", "1"}},
+         {QStringLiteral("1:2200")}},
+        {"He",
+         {{"m_Leist_ges", 0, 5000.0}, {"m_p_SV", 0, 3.0}, {"m_AusfuehrSV", 0, I(1)}, {"m_Beheiz", 0, I(1)},
+          {"m_Primärtemp", 0, 110.0}, {"m_Anlage", 0, I(1)}, {"m_Zub_WMangelSichArt", 0, I(3)}},
+         [](Sicherheitstechnik& st) {
+             st.Ermittel_EinzelkesselOderMehrkessel();
+             return st.AuslegungSicherheitstechnikHeizung(false);
+         },
+         {{"SichventilArtNr1", "30025"}, {"SichventAnz1", "1"}, {"EntspannGefäßArtNr1", "27025"},
+          {"MangelsicherungAnz", "1"}, {"AlterMinDruckBegrAnz", "0"}, {"MaxDruckBegrAnz", "0"}},
+         {}},
+        {"Kü", {}, [](Sicherheitstechnik& st) { return st.AuslegungSicherheitstechnikKälte(); },
+         {{"SichventilArtNr", "29495"}, {"SichventAnz", "1"}}, {}},
+        {"So", {{"m_Absorberflaeche", 0, 120.0}, {"m_p_SV", 0, 6.0}},
+         [](Sicherheitstechnik& st) { return st.AuslegungSicherheitstechnikSolaranlagen(); },
+         {{"SichventilArtNr", "25063"}}, {}},
+        {"Tr", {{"m_VolAnlage", 0, 6000.0}, {"m_p_SV", 0, 7.0}},
+         [](Sicherheitstechnik& st) { return st.AuslegungSicherheitstechnikTrinkwasser(); },
+         {{"SichventilArtNr", " "}}, {QStringLiteral("4:2364")}},
+        {"Tr", {{"m_VolAnlage", 0, 300.0}, {"m_p_SV", 0, 7.0}},
+         [](Sicherheitstechnik& st) { return st.AuslegungSicherheitstechnikTrinkwasser(); },
+         {{"SichventilArtNr", "28082"}}, {}},
     };
     for (const Fall& f : fälle) {
-        const QString art = QString::fromUtf8(f.art);
-        const QString tabelle = QString::fromUtf8(f.tabelle);
-        SCOPED_TRACE(f.art);
+        SCOPED_TRACE(f.projektart);
+        const Datenklasse& k = Klasse(f.projektart);
         MeldungsRecorder rec;
-        Datenobjektdatenbanken db(Datenobjektbindungen::Spalten(tabelle, *f.bindungen));
-        ASSERT_TRUE(db.artikel().ausfuehren(ArtikelFixture::anweisungen(SicherheitArtikelSQL())));
+        Datenobjektdatenbanken db;
+        ArtikelFixture artikel(ArtikelSQL());
         zustand().aktProjektnummer = QStringLiteral("S-7");
         {
-            const std::shared_ptr<GlobDaten> objekt = Datenobjekt(art);
+            const std::shared_ptr<GlobDaten> objekt = k.erzeugen();
             ASSERT_EQ(objekt->Init(), 0);
             objekt->schreibe(QStringLiteral("m_GefaessArtNr"), QStringLiteral("40905"));
-            for (const auto& [name, wert] : f.eingaben)
-                objekt->schreibe(name, wert);
+            for (const Eingabe& e : f.eingaben) {
+                const QString name = QString::fromUtf8(e.member);
+                if (e.index == 0)
+                    objekt->schreibe(name, e.wert);
+                else
+                    objekt->schreibe(name, {VbVariant::integer(static_cast<int16_t>(e.index))}, e.wert);
+            }
             Sicherheitstechnik st;
             st.Init(objekt);
-            EXPECT_EQ((st.*f.auslegen)(), 0);
+            EXPECT_EQ(f.auslegen(st), 0);
         }
         for (const auto& [spalte, wert] : f.spalten)
-            EXPECT_EQ(db.projekt()
-                          .wert(QStringLiteral("SELECT [%1] FROM [%2] WHERE [Projekt Nr] = 'S-7'").arg(spalte, tabelle))
-                          .toString(),
-                      wert)
-                << spalte.toStdString();
-        EXPECT_TRUE(rec.boxen.isEmpty());
+            EXPECT_EQ(db.feld(k.tabelle, QString::fromUtf8(spalte), QStringLiteral("S-7")).toString(),
+                      QString::fromUtf8(wert))
+                << spalte;
+        EXPECT_EQ(Meldungsprotokoll(rec), f.meldungen);
     }
 }

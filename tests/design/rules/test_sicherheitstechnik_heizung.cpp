@@ -184,6 +184,24 @@ TEST(SicherheitstechnikHeizung, OhneGefaessWirdNichtsAusgelegt)
     EXPECT_TRUE(rec.boxen.isEmpty());
 }
 
+TEST(SicherheitstechnikHeizung, HoechstensZweiDurchgaengeAuchWennDieUmstellungNichtHaelt)
+{
+    ArtikelFixture db(SicherheitArtikelSQL());
+    ASSERT_TRUE(db.ok());
+    MeldungsRecorder rec;
+    Vertragsobjekt o(QStringLiteral("He"));
+    Setze(o, {{150, 1900, 0, 0, 0, 0}, 2050, 0, 2.5, 0, 90, 0, 1});
+    o.festgehalten << QStringLiteral("m_AusfuehrSV");
+    Sicherheitstechnik st;
+    st.Init(o.reg);
+    st.Ermittel_EinzelkesselOderMehrkessel();
+    EXPECT_EQ(st.AuslegungSicherheitstechnikHeizung(false), 0);
+    // The plant is still marked diaphragm, so the trap of generator 2 is looked up for one.
+    EXPECT_EQ(Meldungsprotokoll(rec), QStringList({QStringLiteral("1:2200"), QStringLiteral("1:2200"),
+                                                   QStringLiteral("4:2351(2)")}));
+    EXPECT_EQ(Ventile(o, st), QStringLiteral("26025*1/25 30065*1/65 *0/0 *0/0 *0/0 *0/0"));
+}
+
 TEST(SicherheitstechnikHeizung, NeueAuslegungLoeschtDieNennweitenWeggefallenerErzeuger)
 {
     ArtikelFixture db(SicherheitArtikelSQL());
