@@ -1,9 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QSqlDatabase>
-#include <QSqlQuery>
-#include <QTemporaryDir>
-
 #include <functional>
 #include <memory>
 
@@ -15,8 +11,8 @@
 #include "design/water_pressure/GlobDatenDruck.h"
 #include "design/water_pressure/GlobDatenTrinkw.h"
 #include "shell/Programmzustand.h"
+#include "support/Datenobjektdatenbanken.h"
 #include "support/MeldungsRecorder.h"
-#include "support/ParametertabellenDatenbank.h"
 #include "support/QStringAusgabe.h"
 
 namespace {
@@ -37,43 +33,18 @@ std::unique_ptr<GlobDaten> Datenobjekt(const QString& projektart)
     return std::make_unique<GlobDatenDruck>();
 }
 
-// A project database with the real parameter tables of the five types and the demo article
-// database, both set as the program's; the current project is "Z-1".
+// The parameter tables of the program's schema and the demo article database, set as the
+// program's; the current project is "Z-1".
 class ZubehoertechnikDatenobjekte : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        zustandZuruecksetzen();
-        ASSERT_TRUE(ordner.isValid());
-        const QString pfad = ordner.filePath(QStringLiteral("Projektverwaltung.db"));
-        QStringList tabellen;
-        for (const QString& art : Arten)
-            tabellen << Tabellenaufbau::Parametertabelle(art);
-        ASSERT_TRUE(BaueParametertabellen(pfad, tabellen));
-        zustand().Projekt_Data_Source = pfad;
         zustand().Artikel_Data_Source = QStringLiteral(KELVOR_ARTIKEL_DB);
         zustand().aktProjektnummer = QStringLiteral("Z-1");
     }
 
-    // A column of the project's row of a parameter table.
-    QVariant feld(const QString& tabelle, const QString& spalte) const
-    {
-        QVariant v;
-        {
-            QSqlDatabase d = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("zubehoer_test"));
-            d.setDatabaseName(zustand().Projekt_Data_Source);
-            EXPECT_TRUE(d.open());
-            QSqlQuery q(d);
-            EXPECT_TRUE(q.exec(QStringLiteral("SELECT \"%1\" FROM \"%2\" WHERE \"Projekt Nr\" = 'Z-1'").arg(spalte, tabelle)));
-            if (q.next())
-                v = q.value(0);
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("zubehoer_test"));
-        return v;
-    }
-
-    QTemporaryDir ordner;
     MeldungsRecorder rec;
+    Datenobjektdatenbanken db;
 };
 
 }  // namespace
@@ -175,7 +146,7 @@ TEST_F(ZubehoertechnikDatenobjekte, AuslegungLandetInDerProjektzeile)
         }
         const QString tabelle = Tabellenaufbau::Parametertabelle(art);
         for (const auto& [spalte, wert] : f.spalten)
-            EXPECT_EQ(feld(tabelle, spalte).toString(), wert.toString()) << spalte.toStdString();
+            EXPECT_EQ(db.feld(tabelle, spalte, QStringLiteral("Z-1")).toString(), wert.toString()) << spalte.toStdString();
         const QStringList erwartet = art == QStringLiteral("Kü") ? QStringList{QStringLiteral("Auslegungsfehler")}
                                                                     : QStringList{};
         QStringList titel;
