@@ -6,11 +6,10 @@
 #include <chrono>
 #include <cstdio>
 
-#include "data/Tabellenaufbau.h"
 #include "design/heating/GlobDatenHeizung.h"
 #include "shell/Programmzustand.h"
 #include "support/MeldungsRecorder.h"
-#include "support/ParametertabellenDatenbank.h"
+#include "support/TransferProtokoll.h"
 
 int main(int argc, char** argv)
 {
@@ -18,8 +17,7 @@ int main(int argc, char** argv)
     MeldungsRecorder meldungen;
     QTemporaryDir ordner;
     const QString pfad = ordner.filePath(QStringLiteral("Projektverwaltung.db"));
-    if (!BaueParametertabellen(pfad, {Tabelle::Heizungsparameter}))
-        return 1;
+    BaueProjektdatenbank(pfad);
     zustand().Projekt_Data_Source = pfad;
     zustand().Artikel_Data_Source = QStringLiteral(KELVOR_ARTIKEL_DB);
 

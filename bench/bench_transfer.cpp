@@ -8,27 +8,12 @@
 #include <cstdio>
 
 #include "data/Kennwort.h"
-#include "data/ManipDatenbank.h"
 #include "data/Tabellenaufbau.h"
 #include "data/datenbank.h"
 #include "shell/Programmzustand.h"
 #include "support/TransferProtokoll.h"
 
 namespace {
-
-void baue(const QString& pfad)
-{
-    ManipDatenbank m;
-    m.Init();
-    m.SetPasswort(Kennwort::Projektdatenbank);
-    m.CreateDBank(pfad);
-    for (const QString& t : Tabellenaufbau::Tabellen()) {
-        m.Define_Tabellenaufbau(t);
-        m.CreateDBTabelle();
-        m.InitNeueSpalten();
-        m.ResetTabaufbau();
-    }
-}
 
 // Fills n heating projects with values in every field.
 QStringList fülle(int n)
@@ -86,8 +71,8 @@ int main(int argc, char** argv)
     z.ErrorCancel = false;
     z.versHaupt = 2;
     z.versNeben = 5;
-    baue(quelle);
-    baue(ziel);
+    BaueProjektdatenbank(quelle);
+    BaueProjektdatenbank(ziel);
     z.Projekt_Data_Source = quelle;
     QElapsedTimer uhr;
     uhr.start();

@@ -34,20 +34,6 @@ void yield()
     QCoreApplication::processEvents();
 }
 
-QString name(const QString& bezeichner)
-{
-    QString n = bezeichner;
-    n.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    return QLatin1Char('"') + n + QLatin1Char('"');
-}
-
-QString textLiteral(const QString& text)
-{
-    QString t = text;
-    t.replace(QLatin1Char('\''), QLatin1String("''"));
-    return QLatin1Char('\'') + t + QLatin1Char('\'');
-}
-
 void meldung(int id, const QList<VbVariant>& werte)
 {
     Meldung(Meldungsart::Datenbankfehler, LadeText(::zustand().Sprachoffset + id), werte);
@@ -74,11 +60,9 @@ QString legeDateiAn(const QString& pfad, const QString& passwort)
     return fehler;
 }
 
-}  // namespace
-
 // The declared column type carries the field type; the table access enforces it on write.
 // Memo is declared LONGTEXT so that SQLite keeps every value as text.
-static QString deklarierterTyp(const ManipDBField& f)
+QString deklarierterTyp(const ManipDBField& f)
 {
     switch (f.fieldtype) {
     case Feldtyp::Boolean: return Spaltentypen::Deklaration(Spaltentyp::Boolean);
@@ -95,7 +79,7 @@ static QString deklarierterTyp(const ManipDBField& f)
 }
 
 // Column default as SQL literal; empty when the column gets none.
-static QString spaltenvorgabe(const ManipDBField& f)
+QString spaltenvorgabe(const ManipDBField& f)
 {
     const VbVariant& v = f.fieldDefaultValue;
     switch (f.fieldtype) {
@@ -108,15 +92,17 @@ static QString spaltenvorgabe(const ManipDBField& f)
     case Feldtyp::Date:
         if (v.isEmpty())
             return {};
-        return textLiteral(Spaltentypen::DatumText(v.toDateTime()));
+        return JetDialekt::Textliteral(Spaltentypen::DatumText(v.toDateTime()));
     case Feldtyp::Text: case Feldtyp::Memo:
         if (v.toString().trimmed().isEmpty())
             return {};
-        return textLiteral(v.toString());
+        return JetDialekt::Textliteral(v.toString());
     default:
         return {};
     }
 }
+
+}  // namespace
 
 ManipDatenbank::ManipDatenbank() = default;
 
@@ -131,7 +117,7 @@ void ManipDatenbank::Init()
     m_passwort.clear();
     m_pfad.clear();
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
-        meldung(2416, {QStringLiteral("QSQLITE")});
+        meldung(2416, {QStringLiteral("Der Datenbanktreiber QSQLITE fehlt.")});
         return;
     }
     m_zustand = Bereit;
@@ -192,7 +178,7 @@ bool ManipDatenbank::AppendFeldZurTabelle(ManipDBField& f, bool neueTabelle, QSt
     if (typ.isEmpty()) {
         fehler = QStringLiteral("Unbekannter Feldtyp %1").arg(f.fieldtype);
     } else {
-        QString def = name(f.fieldbez) + QLatin1Char(' ') + typ;
+        QString def = JetDialekt::Name(f.fieldbez) + QLatin1Char(' ') + typ;
         const QString vorgabe = spaltenvorgabe(f);
         if (!vorgabe.isEmpty())
             def += QStringLiteral(" DEFAULT ") + vorgabe;
@@ -203,12 +189,13 @@ bool ManipDatenbank::AppendFeldZurTabelle(ManipDBField& f, bool neueTabelle, QSt
             return false;
         }
         QSqlQuery q(m_verbindung->db());
-        if (q.exec(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(name(m_tabellenname), def))) {
+        if (q.exec(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(JetDialekt::Name(m_tabellenname), def))) {
             if (!f.istAutowert())
                 return false;
             // A counter added later numbers the rows that are there (new rows get theirs from
             // the table access).
-            if (q.exec(QStringLiteral("UPDATE %1 SET %2 = rowid").arg(name(m_tabellenname), name(f.fieldbez))))
+            if (q.exec(QStringLiteral("UPDATE %1 SET %2 = rowid")
+                           .arg(JetDialekt::Name(m_tabellenname), JetDialekt::Name(f.fieldbez))))
                 return false;
         }
         fehler = q.lastError().text();
@@ -284,7 +271,7 @@ ManipDatenbank::Aufbau ManipDatenbank::baueTabelle(QString& fehler)
 
     QStringList sql;
     if (!vorhanden)
-        sql << QStringLiteral("CREATE TABLE %1 (%2)").arg(name(m_tabellenname), spalten);
+        sql << QStringLiteral("CREATE TABLE %1 (%2)").arg(JetDialekt::Name(m_tabellenname), spalten);
     if (indexeOffen)
         for (ManipDBField& f : m_feldliste) {
             if (!f.merkFieldIndexing || f.fieldIndexArt == IndexArt::Keiner)
@@ -294,8 +281,8 @@ ManipDatenbank::Aufbau ManipDatenbank::baueTabelle(QString& fehler)
             const QString index = f.fieldIndexArt == IndexArt::Primärschlüssel
                                       ? QStringLiteral("PrimaryKey") : f.fieldbez;
             sql << QStringLiteral("CREATE %1INDEX %2 ON %3 (%4)")
-                       .arg(eindeutig ? QStringLiteral("UNIQUE ") : QString(), name(index),
-                            name(m_tabellenname), name(f.fieldbez));
+                       .arg(eindeutig ? QStringLiteral("UNIQUE ") : QString(), JetDialekt::Name(index),
+                            JetDialekt::Name(m_tabellenname), JetDialekt::Name(f.fieldbez));
             f.merkFieldIndexing = false;
         }
     QSqlQuery q(db);
@@ -788,10 +775,12 @@ long ManipDatenbank::Load_Zapfstellen()
     m_akt = zapfstellen(m_projektNr, code);
     if (code != 0)
         return TransferErgebnis::Übersprungen;
-    // A deletion that fails ends the project (the table access has reported it).
-    while (!m_akt->EmptyTab())
-        if (!m_akt->DeleteSatzMitFeld(Tabelle::ProjektNr, m_projektNr))
-            return TransferErgebnis::Löschfehler;
+    // Until no row of the number is left; a deletion that fails ends the project (the table
+    // access has reported it).
+    while (!m_akt->EmptyTab() && m_akt->DeleteSatzMitFeld(Tabelle::ProjektNr, m_projektNr))
+        yield();
+    if (m_akt->fehlercode() != 0)
+        return TransferErgebnis::Löschfehler;
 
     long r = TransferErgebnis::Fertig;
     for (;;) {

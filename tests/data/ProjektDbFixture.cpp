@@ -8,6 +8,7 @@
 #include "data/ManipDatenbank.h"
 #include "data/Tabellenaufbau.h"
 #include "shell/Programmzustand.h"
+#include "support/TransferProtokoll.h"
 
 void ProjektDbFixture::SetUp()
 {
@@ -17,18 +18,16 @@ void ProjektDbFixture::SetUp()
     zustand().Projekt_Data_Source = pfad;
 }
 
+void ProjektDbFixture::starte(ManipDatenbank& m, const QString& pfad, const QString& passwort)
+{
+    m.Init();
+    m.SetPasswort(passwort);
+    m.CreateDBank(pfad);
+}
+
 void ProjektDbFixture::baue(const QString& p)
 {
-    ManipDatenbank m;
-    m.Init();
-    m.SetPasswort(Kennwort::Projektdatenbank);
-    m.CreateDBank(p.isEmpty() ? pfad : p);
-    for (const QString& t : Tabellenaufbau::Tabellen()) {
-        m.Define_Tabellenaufbau(t);
-        m.CreateDBTabelle();
-        m.InitNeueSpalten();
-        m.ResetTabaufbau();
-    }
+    BaueProjektdatenbank(p.isEmpty() ? pfad : p);
 }
 
 void ProjektDbFixture::TearDown()

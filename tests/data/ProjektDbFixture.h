@@ -6,6 +6,8 @@
 
 #include <ostream>
 
+#include "data/Kennwort.h"
+#include "data/ManipDatenbank.h"
 #include "support/MeldungsRecorder.h"
 
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
@@ -15,6 +17,8 @@ inline void PrintTo(const QStringList& l, std::ostream* os) { *os << l.join(QLat
 class ProjektDbFixture : public ::testing::Test {
 protected:
     void SetUp() override;
+    // Init, password and database file of an engine.
+    static void starte(ManipDatenbank& m, const QString& pfad, const QString& passwort = Kennwort::Projektdatenbank);
     // Runs the whole build sequence over the path, as the start page does.
     void baue(const QString& pfad = {});
     void TearDown() override;

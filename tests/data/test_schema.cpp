@@ -137,6 +137,23 @@ TEST_F(Schema, DeklarierteTypenUndSpaltenvorgaben)
             EXPECT_FLOAT_EQ(s.vorgabe.toFloat(), f.vorgabe.toFloat()) << f.feld;
         }
     }
+    // Memo texts that look like numbers stay texts.
+    {
+        datenbank tab;
+        ASSERT_EQ(tab.OpenTab(pfad, QStringLiteral("Select * From ProjekteTabelle"), 2,
+                              Kennwort::Projektdatenbank, true), 0);
+        tab.AddNew();
+        tab.SetFeld(QStringLiteral("Bemerkungen"), VbVariant("0012"));
+        tab.SetFeld(QStringLiteral("Angebotsnummer"), VbVariant("1e3"));
+        tab.UpdateTab();
+    }
+    {
+        datenbank tab;
+        ASSERT_EQ(tab.OpenTab(pfad, QStringLiteral("Select * From ProjekteTabelle"), 2,
+                              Kennwort::Projektdatenbank, true), 0);
+        EXPECT_EQ(tab.GetFeld(QStringLiteral("Bemerkungen")).toString(), QStringLiteral("0012"));
+        EXPECT_EQ(tab.GetFeld(QStringLiteral("Angebotsnummer")).toString(), QStringLiteral("1e3"));
+    }
     // A new row gets the column defaults; article numbers stay Null.
     sql(QStringLiteral("INSERT INTO Heizungsparameter (\"Projekt Nr\") VALUES ('1')"));
     QSqlQuery q(db());
@@ -259,9 +276,7 @@ TEST_F(Schema, FehlendeTabelleWirdAngelegt)
 TEST_F(Schema, UnbekannterTabellennameLässtZustandBeiDrei)
 {
     ManipDatenbank m;
-    m.Init();
-    m.SetPasswort(Kennwort::Projektdatenbank);
-    m.CreateDBank(pfad);
+    starte(m, pfad);
     EXPECT_EQ(m.zustand(), ManipDatenbank::DatenbankBereit);
     m.Define_Tabellenaufbau(QStringLiteral("Projekte"));
     EXPECT_EQ(m.zustand(), ManipDatenbank::DatenbankBereit);
@@ -276,9 +291,7 @@ TEST_F(Schema, DateiNichtAnlegbarMeldet2417UndÜberspringtRest)
 {
     const QString falsch = ordner.filePath(QStringLiteral("fehlt/Projektverwaltung.db"));
     ManipDatenbank m;
-    m.Init();
-    m.SetPasswort(Kennwort::Projektdatenbank);
-    m.CreateDBank(falsch);
+    starte(m, falsch);
     EXPECT_EQ(m.zustand(), ManipDatenbank::Unbrauchbar);
     const auto boxen = datenbankMeldungen(meldungen);
     ASSERT_EQ(boxen.size(), 1);
@@ -296,9 +309,7 @@ TEST_F(Schema, FalschesKennwortMeldet2417)
 {
     baue();
     ManipDatenbank m;
-    m.Init();
-    m.SetPasswort(QStringLiteral("falsch"));
-    m.CreateDBank(pfad);
+    starte(m, pfad, QStringLiteral("falsch"));
     m.Define_Tabellenaufbau(Tabelle::ProjekteTabelle);
     m.CreateDBTabelle();
     EXPECT_EQ(m.zustand(), ManipDatenbank::Unbrauchbar);
@@ -313,9 +324,7 @@ TEST_F(Schema, TabelleNichtAnlegbarMeldet2418)
     sql(QStringLiteral("DROP TABLE Solarparameter"));
     sql(QStringLiteral("CREATE VIEW Solarparameter AS SELECT 1 AS x"));
     ManipDatenbank m;
-    m.Init();
-    m.SetPasswort(Kennwort::Projektdatenbank);
-    m.CreateDBank(pfad);
+    starte(m, pfad);
     m.Define_Tabellenaufbau(Tabelle::Solarparameter);
     m.CreateDBTabelle();
     EXPECT_EQ(m.zustand(), ManipDatenbank::Unbrauchbar);
@@ -336,9 +345,7 @@ TEST_F(Schema, FeldNichtAnfügbarMeldet2419UndNächsteTabelleLäuft)
     sql(QStringLiteral("CREATE TABLE Trinkwasserparameter (\"Projekt Nr\" TEXT) STRICT"));
     sql(QStringLiteral("DROP TABLE Druckerhöhungparameter"));
     ManipDatenbank m;
-    m.Init();
-    m.SetPasswort(Kennwort::Projektdatenbank);
-    m.CreateDBank(pfad);
+    starte(m, pfad);
     m.Define_Tabellenaufbau(Tabelle::Trinkwasserparameter);
     m.CreateDBTabelle();
     EXPECT_EQ(m.zustand(), ManipDatenbank::TabelleDefiniert);

@@ -156,3 +156,110 @@ TEST_F(Transfer, KonfliktAntworten)
 }
 
 }  // namespace
+
+namespace {
+
+// A storage water heater project with dwelling groups 1..n; ArtAusstatt gets two characters.
+Zeilen speicherZeilen(const char* nr, int gruppen)
+{
+    static const char* const nummern[] = {"1", "2", "3", "4", "5"};
+    Zeilen z{{"$BEGIN$", "$PROJEKT$"}, {"$BEGIN$", "$TABELLE$"}, {"Projekt Nr", nr}, {"Projektart", "Sp"},
+             {"$ENDE$", "$TABELLE$"}, {"$BEGIN$", "$TABELLE$"}, {"Projekt Nr", nr}, {"$ENDE$", "$TABELLE$"},
+             {"$BEGIN$", "$TABELLE$"}};
+    for (int i = 0; i < gruppen; ++i)
+        z += Zeilen{{"$BEGIN$", "$ZEILE$"}, {"Projekt Nr", nr}, {"WohnungsgruppenNr", nummern[i]},
+                    {"ArtAusstatt", "BX"}, {"$ENDE$", "$ZEILE$"}};
+    return z + Zeilen{{"$ENDE$", "$TABELLE$"}, {"$ENDE$", "$PROJEKT$"}};
+}
+
+TEST_F(Transfer, WohnungsgruppenWerdenErsetzt)
+{
+    projekt(QStringLiteral("S1"), QStringLiteral("Sp"));
+    for (int i = 1; i <= 5; ++i)
+        zeile(Tabelle::SpeicherBedarfsKz, {{"Projekt Nr", "S1"}, {"WohnungsgruppenNr", 10 + i}});
+    KonfliktSkript skript;
+    skript.antworten = {KonfliktAntwort::Überschreiben};
+    EXPECT_EQ(TransferProtokoll::Lies(datei(speicherZeilen("S1", 3))), TransferErgebnis::Dateiende);
+    const QList<VbVariant> gruppen = felder(Tabelle::SpeicherBedarfsKz, "S1", "WohnungsgruppenNr");
+    ASSERT_EQ(gruppen.size(), 3);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(gruppen[i].toLong(), i + 1);
+    for (const VbVariant& art : felder(Tabelle::SpeicherBedarfsKz, "S1", "ArtAusstatt"))
+        EXPECT_EQ(art.toString(), QStringLiteral("B"));
+    // Written again: three row groups.
+    EXPECT_EQ(TransferProtokoll::Sichere({QStringLiteral("S1")}).count("$BEGIN$\t$ZEILE$\t\r\n"), 3);
+}
+
+TEST_F(Transfer, FehlgeschlageneLöschungBeendetDasProjekt)
+{
+    projekt(QStringLiteral("S1"), QStringLiteral("Sp"));
+    zeile(Tabelle::SpeicherBedarfsKz, {{"Projekt Nr", "S1"}, {"WohnungsgruppenNr", 1}});
+    sql(QStringLiteral("CREATE TRIGGER nie BEFORE DELETE ON SpeicherBedarfsKz BEGIN SELECT RAISE(ABORT, 'gesperrt'); END"));
+    KonfliktSkript skript;
+    skript.antworten = {KonfliktAntwort::Überschreiben};
+    EXPECT_EQ(TransferProtokoll::Lies(datei(speicherZeilen("S1", 2))), TransferErgebnis::Löschfehler);
+    const auto boxen = datenbankMeldungen(meldungen);
+    ASSERT_EQ(boxen.size(), 1) << texte(meldungen);
+    EXPECT_TRUE(boxen[0].werte.value(0).contains(QStringLiteral("gesperrt"))) << texte(meldungen);
+    EXPECT_EQ(anzahl(Tabelle::SpeicherBedarfsKz, "S1"), 1);
+}
+
+TEST_F(Transfer, FehlgeschlageneZuweisungBehältDieZeile)
+{
+    // The last line of each block does not fit its field (Text(1), Text(15)).
+    const QByteArray d = datei(Zeilen{{"$BEGIN$", "$PROJEKT$"}, {"$BEGIN$", "$TABELLE$"}, {"Projekt Nr", "F1"},
+                                      {"Projektart", "Tr"}, {"Bauherr", "Berger"}, {"Save", "XY"},
+                                      {"$ENDE$", "$TABELLE$"}, {"$BEGIN$", "$TABELLE$"}, {"Projekt Nr", "F1"},
+                                      {"Betriebstemperatur", "55"}, {"GefäßArtNr", "1234567890123456"},
+                                      {"$ENDE$", "$TABELLE$"}, {"$ENDE$", "$PROJEKT$"}});
+    EXPECT_EQ(TransferProtokoll::Lies(d), TransferErgebnis::Dateiende);
+    const auto boxen = datenbankMeldungen(meldungen);
+    ASSERT_EQ(boxen.size(), 2) << texte(meldungen);
+    EXPECT_EQ(boxen[0].werte.value(1), QStringLiteral("Save"));
+    EXPECT_EQ(boxen[1].werte.value(1), QStringLiteral("GefäßArtNr"));
+    EXPECT_EQ(feld(Tabelle::ProjekteTabelle, "F1", "Bauherr").toString(), QStringLiteral("Berger"));
+    EXPECT_TRUE(feld(Tabelle::ProjekteTabelle, "F1", "Save").isEmpty());
+    EXPECT_EQ(feld(Tabelle::Trinkwasserparameter, "F1", "Betriebstemperatur").toLong(), 55);
+    EXPECT_EQ(feld(Tabelle::Trinkwasserparameter, "F1", "GefäßArtNr").toString(), QStringLiteral(" "));
+}
+
+TEST_F(Transfer, AbbruchBeimLesen)
+{
+    QBuffer puffer;
+    puffer.setData(datei(projektZeilen("A", "Dr", "B", {{"Nutzvolumen", "5"}})));
+    puffer.open(QIODevice::ReadOnly);
+    Sicherungsdatei d(&puffer);
+    ManipDatenbank m;
+    ASSERT_EQ(m.Load_OpenDBConnection(nullptr, &d), 0);
+    ASSERT_EQ(m.Load_readStreamLine(), 0);
+    ASSERT_TRUE(m.IsBeginnProjekt());
+    m.Load_Cancel();
+    EXPECT_EQ(m.Load_Projekt(), TransferErgebnis::Benutzerabbruch);
+    EXPECT_EQ(m.Load_readStreamLine(), TransferErgebnis::Benutzerabbruch);
+    m.Load_CloseDBConnection();
+    EXPECT_EQ(anzahl(Tabelle::ProjekteTabelle, "A"), 0);
+}
+
+TEST_F(Transfer, FortschrittZeigtProjektnummer)
+{
+    struct Anzeige : ProjektNrAnzeige {
+        QStringList texte;
+        void SchreibeProjektNr(const QString& t) override { texte << t; }
+    } anzeige;
+    QBuffer puffer;
+    puffer.setData(datei(projektZeilen("A", "Dr") + projektZeilen("B", "Dr")));
+    puffer.open(QIODevice::ReadOnly);
+    Sicherungsdatei d(&puffer);
+    ManipDatenbank m;
+    ASSERT_EQ(m.Load_OpenDBConnection(&anzeige, &d), 0);
+    long r = 0;
+    while (r == 0) {
+        r = m.Load_readStreamLine();
+        if (r == 0 && m.IsBeginnProjekt())
+            r = m.Load_Projekt();
+    }
+    m.Load_CloseDBConnection();
+    EXPECT_EQ(anzeige.texte, (QStringList{"A", "B"}));
+}
+
+}  // namespace

@@ -1,26 +1,40 @@
 #include "support/Datenobjektdatenbanken.h"
 
-#include <QFile>
-#include <gtest/gtest.h>
-
+#include "data/JetDialekt.h"
 #include "data/Kennwort.h"
+#include "data/Spaltentypen.h"
+#include "data/Tabellenaufbau.h"
 #include "shell/Programmzustand.h"
-#include "support/ParametertabellenDatenbank.h"
 
 namespace {
+
+// The CREATE TABLE of a table of the program's schema (types only), without the schema engine,
+// which lets the event loop run while it builds.
+QString Schematabelle(const QString& tabelle)
+{
+    Feldliste felder;
+    Tabellenaufbau::Aufbauen(tabelle, felder);
+    QStringList spalten;
+    for (const ManipDBField& f : felder) {
+        Spaltentyp typ = Spaltentyp::Unbekannt;
+        switch (f.fieldtype) {
+        case Feldtyp::Boolean: typ = Spaltentyp::Boolean; break;
+        case Feldtyp::Byte: typ = Spaltentyp::Byte; break;
+        case Feldtyp::Integer: typ = Spaltentyp::Integer; break;
+        case Feldtyp::Long: typ = Spaltentyp::Long; break;
+        case Feldtyp::Single: typ = Spaltentyp::Single; break;
+        case Feldtyp::Date: typ = Spaltentyp::Datum; break;
+        case Feldtyp::Text: typ = Spaltentyp::Text; break;
+        case Feldtyp::Memo: typ = Spaltentyp::Memo; break;
+        }
+        spalten << JetDialekt::Name(f.fieldbez) + QLatin1Char(' ') + Spaltentypen::Deklaration(typ, f.fieldsize);
+    }
+    return QStringLiteral("CREATE TABLE %1 (%2)").arg(JetDialekt::Name(tabelle), spalten.join(QStringLiteral(", ")));
+}
 
 QString Textliteral(QString text)
 {
     return QLatin1Char('\'') + text.replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
-}
-
-// The parameter tables are built once and the file is copied for each database.
-QString Vorlage()
-{
-    static const TestDatenbank vorlage({}, Kennwort::Projektdatenbank, QStringLiteral("Vorlage.db"));
-    static const bool gebaut = BaueParametertabellen(vorlage.pfad(), Datenobjektdatenbanken::Parametertabellen());
-    EXPECT_TRUE(gebaut);
-    return vorlage.pfad();
 }
 
 }  // namespace
@@ -37,10 +51,11 @@ const QStringList& Datenobjektdatenbanken::Parametertabellen()
 
 Datenobjektdatenbanken::Datenobjektdatenbanken(const QStringList& weitereSql)
 {
-    m_projekt = std::make_unique<TestDatenbank>(QStringList{}, Kennwort::Projektdatenbank,
+    QStringList sql;
+    for (const QString& t : Parametertabellen())
+        sql << Schematabelle(t);
+    m_projekt = std::make_unique<TestDatenbank>(sql + weitereSql, Kennwort::Projektdatenbank,
                                                 QStringLiteral("Projektverwaltung.db"));
-    EXPECT_TRUE(QFile::remove(m_projekt->pfad()) && QFile::copy(Vorlage(), m_projekt->pfad()));
-    m_projekt->ausfuehren(weitereSql);
     m_artikel = std::make_unique<TestDatenbank>(
         QStringList{
             QStringLiteral("CREATE TABLE ARTIKEL (arArtikelnr TEXT(15), arKurztext1 TEXT(50), "

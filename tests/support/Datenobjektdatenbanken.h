@@ -6,9 +6,9 @@
 
 #include "support/TestDatenbank.h"
 
-// A project database with the six parameter tables of the program's schema (empty) and an article
-// database with the article view of the data objects, in a temporary folder; the program state
-// points to both.
+// A project database with the six parameter tables of the program's schema (empty, plus what a
+// test adds) and an article database with the article view of the data objects, in a temporary
+// folder; the program state points to both.
 class Datenobjektdatenbanken {
 public:
     // weitereSql: statements run on the project database after the tables are made.

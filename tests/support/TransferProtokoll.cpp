@@ -2,9 +2,24 @@
 
 #include <QBuffer>
 
+#include "data/Kennwort.h"
 #include "data/ManipDatenbank.h"
 #include "data/Sicherungsdatei.h"
 #include "data/Tabellenaufbau.h"
+
+void BaueProjektdatenbank(const QString& pfad)
+{
+    ManipDatenbank m;
+    m.Init();
+    m.SetPasswort(Kennwort::Projektdatenbank);
+    m.CreateDBank(pfad);
+    for (const QString& t : Tabellenaufbau::Tabellen()) {
+        m.Define_Tabellenaufbau(t);
+        m.CreateDBTabelle();
+        m.InitNeueSpalten();
+        m.ResetTabaufbau();
+    }
+}
 
 namespace TransferProtokoll {
 

@@ -9,6 +9,9 @@
 
 #include "data/KonfliktDialog.h"
 
+// Builds every table of a project database at the path, in the start page's order.
+void BaueProjektdatenbank(const QString& pfad);
+
 // The writer and reader loops of the backup and restore, over the project database at
 // zustand().Projekt_Data_Source.
 namespace TransferProtokoll {

@@ -437,4 +437,8 @@ void GlobDatenHeizung::registriereMember()
     r.methode(fülldruck, 1, 1, [this, fülldruck](const QList<VbVariant>& a) {
         return VbVariant(GetFülldruck(MemberWandlung::ausVariant<double>(a.at(0), fülldruck)));
     });
+    const QString gültig = QStringLiteral("FüllungGültig");
+    r.methode(gültig, 1, 1, [this, gültig](const QList<VbVariant>& a) {
+        return VbVariant(FüllungGültig(MemberWandlung::ausVariant<double>(a.at(0), gültig)));
+    });
 }

@@ -191,12 +191,14 @@ public:
     bool Rechnen_Heizung();
     // m_r_af and m_r_vaus only.
     void Rechnen_Ausdehnungsvolumen();
-    // Water-side filling pressure in bar at the operating temperature. *gültig (when given)
-    // is false when the chosen vessels are too small for the water they must take up; the
-    // number is then not a usable pressure.
+    // Whether the chosen vessels can take up the expansion at the operating temperature plus
+    // the water reserve; when they cannot, the filling table's numbers are no usable values.
+    bool FüllungGültig(double temperatur) const;
+    // Water-side filling pressure in bar at the operating temperature. *gültig (when given):
+    // FüllungGültig, and false when the pressure could not be computed (the result is then 0).
     double GetFülldruck(double temperatur, bool* gültig = nullptr) const;
     // Water the vessels hold at the operating temperature: litres per vessel and filling degree
-    // in percent (each left unchanged when it cannot be computed); *gültig as above.
+    // in percent (each left unchanged when it cannot be computed); *gültig: FüllungGültig.
     void GetFüllvolumen(double temperatur, int32_t& volumenJeGefäß, int32_t& füllgrad,
                         bool* gültig = nullptr) const;
 

@@ -241,22 +241,24 @@ double GlobDatenHeizung::nennvolumenGefäße() const
     return Zahlen::RundenGerade(m_GefaessAnzahl.m_Value * m_GefaessInhalt.m_Value.toDouble(), 0);
 }
 
+bool GlobDatenHeizung::FüllungGültig(double temperatur) const
+{
+    const double a = m_Int_Tab->GetExpansFaktorHeizung(m_FrostZusatz.m_Value, temperatur);
+    const double wasser = m_VolAnlage.m_Value * a / 100.0 + m_Wasservorlage.m_Value;
+    return m_GefaessAnzahl.m_Value != 0.0 && nennvolumenGefäße() - wasser > 0.0;
+}
+
 double GlobDatenHeizung::GetFülldruck(double temperatur, bool* gültig) const
 {
     const double a = m_Int_Tab->GetExpansFaktorHeizung(m_FrostZusatz.m_Value, temperatur);
     const double vn = nennvolumenGefäße();
     const double d = vn - m_Wasservorlage.m_Value - m_VolAnlage.m_Value * a / 100.0;
-    if (gültig)
-        *gültig = d > 0.0;
     const double q = d == 0.0 ? 0.0 : vn * (m_r_pVordruck.m_Value + 1.0) / d;
     bool ok = false;
     const int32_t zehntel = Zahlen::CLng(q * 10.0, &ok);
-    if (!ok) {
-        if (gültig)
-            *gültig = false;
-        return 0.0;
-    }
-    return zehntel / 10.0 - 1.0;
+    if (gültig)
+        *gültig = ok && FüllungGültig(temperatur);
+    return ok ? zehntel / 10.0 - 1.0 : 0.0;
 }
 
 void GlobDatenHeizung::GetFüllvolumen(double temperatur, int32_t& volumenJeGefäß, int32_t& füllgrad,
@@ -265,10 +267,10 @@ void GlobDatenHeizung::GetFüllvolumen(double temperatur, int32_t& volumenJeGef�
     const double a = m_Int_Tab->GetExpansFaktorHeizung(m_FrostZusatz.m_Value, temperatur);
     const double vn = nennvolumenGefäße();
     const double w = m_VolAnlage.m_Value * a / 100.0 + m_Wasservorlage.m_Value;
-    if (gültig)
-        *gültig = vn - w > 0.0 && m_GefaessAnzahl.m_Value != 0.0;
     if (m_GefaessAnzahl.m_Value != 0.0)
         volumenJeGefäß = Zahlen::CLng(w / m_GefaessAnzahl.m_Value);
     if (vn != 0.0)
         füllgrad = Zahlen::CLng(w / vn * 100.0);
+    if (gültig)
+        *gültig = FüllungGültig(temperatur);
 }

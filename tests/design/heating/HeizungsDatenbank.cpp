@@ -5,9 +5,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
-#include "data/Tabellenaufbau.h"
 #include "shell/Programmzustand.h"
-#include "support/ParametertabellenDatenbank.h"
+#include "support/TransferProtokoll.h"
 
 namespace {
 
@@ -17,7 +16,7 @@ QString vorlage()
     static QTemporaryDir ordner;
     static const QString pfad = [] {
         const QString p = ordner.filePath(QStringLiteral("Vorlage.db"));
-        EXPECT_TRUE(BaueParametertabellen(p, {Tabelle::Heizungsparameter}));
+        BaueProjektdatenbank(p);
         return p;
     }();
     return pfad;

@@ -9,7 +9,7 @@
 #include "design/heating/GlobDatenHeizung.h"
 #include "support/MeldungsRecorder.h"
 
-// A project database with an empty Heizungsparameter table in a temporary folder, set as the
+// A project database with every table empty in a temporary folder, set as the
 // program's project database; the current project is "H-1".
 class HeizungsDatenbank : public ::testing::Test {
 protected:

@@ -358,6 +358,7 @@ TEST_F(Fuellung, DruckUndVolumenBei50Grad)
     EXPECT_EQ(jeGefäß, 11);  // 22.55 / 2
     EXPECT_EQ(grad, 6);      // 5.6375 %
     EXPECT_TRUE(gültig);
+    EXPECT_TRUE(g->FüllungGültig(50));
 }
 
 TEST_F(Fuellung, TemperaturWirdNichtGerundet)
@@ -386,6 +387,10 @@ TEST_F(Fuellung, GefaessZuKleinGibtZahlAberUngueltig)
     EXPECT_EQ(jeGefäß, 23);
     EXPECT_EQ(grad, 226);
     EXPECT_FALSE(gültig);
+    EXPECT_FALSE(g->FüllungGültig(50));
+    EXPECT_FALSE(g->Member().rufe(QStringLiteral("FüllungGültig"), {VbVariant(50.0)}).toBool());
+    // At 10 °C the vessel takes the 5 l reserve.
+    EXPECT_TRUE(g->FüllungGültig(10));
 }
 
 TEST_F(Fuellung, GrenzfaelleOhneMeldung)

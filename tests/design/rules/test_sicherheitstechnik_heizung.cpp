@@ -71,6 +71,15 @@ void PrüfeTypen(Vertragsobjekt& o)
     }
 }
 
+// A designer on the object, with the per-generator flag taken from it.
+struct Heizungsdesigner : Sicherheitstechnik {
+    explicit Heizungsdesigner(Vertragsobjekt& o)
+    {
+        Init(o.reg);
+        Ermittel_EinzelkesselOderMehrkessel();
+    }
+};
+
 const QString Keine = QStringLiteral("*0/0 *0/0 *0/0 *0/0 *0/0 *0/0");
 const QString KeineFallen = QStringLiteral("/0/0 /0/0 /0/0 /0/0 /0/0 /0/0");
 
@@ -143,9 +152,7 @@ TEST(SicherheitstechnikHeizung, VentileFallenBegrenzerUndWassermangelsicherung)
         rec.leeren();
         Vertragsobjekt o(QStringLiteral("He"));
         Setze(o, f.anlage);
-        Sicherheitstechnik st;
-        st.Init(o.reg);
-        st.Ermittel_EinzelkesselOderMehrkessel();
+        Heizungsdesigner st(o);
         EXPECT_EQ(st.AuslegungSicherheitstechnikHeizung(false), 0);
         EXPECT_EQ(Ventile(o, st), f.ventile);
         EXPECT_EQ(Fallen(o, st), f.fallen);
@@ -169,9 +176,7 @@ TEST(SicherheitstechnikHeizung, OhneGefaessWirdNichtsAusgelegt)
         Setze(o, {{0, 150, 500, 0, 0, 0}, 650, 0, 2.5, 0, 90, 1, 3});
         o[QStringLiteral("m_GefaessArtNr")] = gefäß;
         const QString vorher = o.abbild();
-        Sicherheitstechnik st;
-        st.Init(o.reg);
-        st.Ermittel_EinzelkesselOderMehrkessel();
+        Heizungsdesigner st(o);
         EXPECT_EQ(st.AuslegungSicherheitstechnikHeizung(false), 1);
         EXPECT_EQ(o.abbild(), vorher);
         EXPECT_EQ(st.NennDN_SiV_Heizung(3), 0);
@@ -192,9 +197,7 @@ TEST(SicherheitstechnikHeizung, HoechstensZweiDurchgaengeAuchWennDieUmstellungNi
     Vertragsobjekt o(QStringLiteral("He"));
     Setze(o, {{150, 1900, 0, 0, 0, 0}, 2050, 0, 2.5, 0, 90, 0, 1});
     o.festgehalten << QStringLiteral("m_AusfuehrSV");
-    Sicherheitstechnik st;
-    st.Init(o.reg);
-    st.Ermittel_EinzelkesselOderMehrkessel();
+    Heizungsdesigner st(o);
     EXPECT_EQ(st.AuslegungSicherheitstechnikHeizung(false), 0);
     // The plant is still marked diaphragm, so the trap of generator 2 is looked up for one.
     EXPECT_EQ(Meldungsprotokoll(rec), QStringList({QStringLiteral("1:2200"), QStringLiteral("1:2200"),
@@ -209,9 +212,7 @@ TEST(SicherheitstechnikHeizung, NeueAuslegungLoeschtDieNennweitenWeggefallenerEr
     MeldungsRecorder rec;
     Vertragsobjekt o(QStringLiteral("He"));
     Setze(o, {{700, 500, 0, 0, 0, 0}, 1200, 0, 2.5, 0, 90, 0, 0});
-    Sicherheitstechnik st;
-    st.Init(o.reg);
-    st.Ermittel_EinzelkesselOderMehrkessel();
+    Heizungsdesigner st(o);
     ASSERT_EQ(st.AuslegungSicherheitstechnikHeizung(false), 0);
     EXPECT_EQ(Fallen(o, st), QStringLiteral("27032/40/80 27040/50/100 /0/0 /0/0 /0/0 /0/0"));
 
@@ -267,9 +268,7 @@ TEST(SicherheitstechnikHeizung, FehlerfaelleDerArtikeldatenbank)
         MeldungsRecorder rec;
         Vertragsobjekt o(QStringLiteral("He"));
         Setze(o, f.anlage);
-        Sicherheitstechnik st;
-        st.Init(o.reg);
-        st.Ermittel_EinzelkesselOderMehrkessel();
+        Heizungsdesigner st(o);
         EXPECT_EQ(st.AuslegungSicherheitstechnikHeizung(false), 0);
         EXPECT_EQ(Ventile(o, st), f.ventile);
         EXPECT_EQ(Fallen(o, st), f.fallen);
@@ -284,9 +283,7 @@ TEST(SicherheitstechnikHeizung, OhneFallentabelleGehtDieAuslegungWeiter)
     MeldungsRecorder rec;
     Vertragsobjekt o(QStringLiteral("He"));
     Setze(o, {{0, 0, 500, 0, 0, 0}, 500, 0, 2.5, 0, 90, 0, 1});
-    Sicherheitstechnik st;
-    st.Init(o.reg);
-    st.Ermittel_EinzelkesselOderMehrkessel();
+    Heizungsdesigner st(o);
     EXPECT_EQ(st.AuslegungSicherheitstechnikHeizung(false), 0);
     EXPECT_EQ(Fallen(o, st), KeineFallen);
     EXPECT_EQ(o[QStringLiteral("m_Zub_WMangelSich_Anz")].toLong(), 1);
@@ -335,9 +332,7 @@ TEST(SicherheitstechnikHeizung, WassermangelsicherungNachArtUndAufstellung)
         a.beheizung = f.beheizung;
         a.wassermangel = f.art;
         Setze(o, a);
-        Sicherheitstechnik st;
-        st.Init(o.reg);
-        st.Ermittel_EinzelkesselOderMehrkessel();
+        Heizungsdesigner st(o);
         st.AuslegungWassermangelsicherung();
         EXPECT_EQ(o[QStringLiteral("m_Zub_WMangelSich_Anz")].toLong(), f.wms);
         EXPECT_EQ(o[QStringLiteral("m_Zub_AltMinDruBegr_Anz")].toLong(), f.minDruck);
