@@ -61,9 +61,11 @@ QString legeDateiAn(const QString& pfad, const QString& passwort)
 }
 
 // The declared column type carries the field type; the table access enforces it on write.
-// Memo is declared LONGTEXT so that SQLite keeps every value as text.
+// Texts compare without regard to case, as the table access's search does, so that a WHERE,
+// an ORDER BY and an index on a text column agree with it.
 QString deklarierterTyp(const ManipDBField& f)
 {
+    static const QString ohneFall = QStringLiteral(" COLLATE NOCASE");
     switch (f.fieldtype) {
     case Feldtyp::Boolean: return Spaltentypen::Deklaration(Spaltentyp::Boolean);
     case Feldtyp::Byte: return Spaltentypen::Deklaration(Spaltentyp::Byte);
@@ -72,8 +74,8 @@ QString deklarierterTyp(const ManipDBField& f)
         return Spaltentypen::Deklaration(f.istAutowert() ? Spaltentyp::Counter : Spaltentyp::Long);
     case Feldtyp::Single: return Spaltentypen::Deklaration(Spaltentyp::Single);
     case Feldtyp::Date: return Spaltentypen::Deklaration(Spaltentyp::Datum);
-    case Feldtyp::Text: return Spaltentypen::Deklaration(Spaltentyp::Text, f.fieldsize);
-    case Feldtyp::Memo: return QStringLiteral("LONGTEXT");
+    case Feldtyp::Text: return Spaltentypen::Deklaration(Spaltentyp::Text, f.fieldsize) + ohneFall;
+    case Feldtyp::Memo: return Spaltentypen::Deklaration(Spaltentyp::Memo) + ohneFall;
     default: return {};
     }
 }
@@ -355,9 +357,12 @@ QString ManipDatenbank::auswahl(const QString& tabelle, const QString& projektNr
     return QStringLiteral("Select * From ") + tabelle + QStringLiteral(" WHERE ") + suche(projektNr);
 }
 
+// The project number compares without regard to case also in files whose columns were
+// declared before their texts were (the run's look-up and the search do so).
 QString ManipDatenbank::suche(const QString& projektNr) const
 {
-    return JetDialekt::Name(Tabelle::ProjektNr) + QStringLiteral(" = ") + JetDialekt::Textliteral(projektNr);
+    return JetDialekt::Name(Tabelle::ProjektNr) + QStringLiteral(" = ") + JetDialekt::Textliteral(projektNr)
+           + QStringLiteral(" COLLATE NOCASE");
 }
 
 long ManipDatenbank::öffneArbeitstabelle()

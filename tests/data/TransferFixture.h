@@ -60,6 +60,14 @@ protected:
         w.append(parameter);
         zeile(t, w);
     }
+    // A storage water heater project with the dwelling groups 11, 12, ...
+    void speicherprojekt(const QString& nr, int gruppen)
+    {
+        projekt(nr, QStringLiteral("Sp"));
+        for (int i = 1; i <= gruppen; ++i)
+            zeile(Tabelle::SpeicherBedarfsKz,
+                  {{Tabelle::ProjektNr, nr}, {QStringLiteral("WohnungsgruppenNr"), 10 + i}});
+    }
     // One field of the rows of a project (in row order).
     QList<VbVariant> felder(const QString& tabelle, const QString& nr, const QString& feld)
     {
@@ -98,6 +106,17 @@ protected:
         const QList<VbVariant> l = felder(tabelle, nr, name);
         EXPECT_EQ(l.size(), 1) << tabelle.toStdString() << " " << nr.toStdString();
         return l.value(0);
+    }
+    // The project numbers of all rows of a table, as stored.
+    QStringList nummern(const QString& tabelle)
+    {
+        datenbank tab;
+        QStringList l;
+        EXPECT_EQ(tab.OpenTab(zustand().Projekt_Data_Source, QStringLiteral("Select * From ") + tabelle, 2,
+                              Kennwort::Projektdatenbank, true), 0);
+        for (tab.MoveFirst(); !tab.EofTab(); tab.MoveNext())
+            l << tab.GetFeld(Tabelle::ProjektNr).toString();
+        return l;
     }
     int anzahl(const QString& tabelle, const QString& nr)
     {
