@@ -22,7 +22,8 @@ int main(int argc, char** argv)
     setzeMessagePresenter(&meldungen);
     QtDateiDialog dateidialoge;
     setzeDateiDialog(&dateidialoge);
-    setzeKonfliktDialogFabrik([] { return std::make_unique<MDIReSichMeld>(); });
+    // The conflict question stands over the restore dialog that asks it.
+    setzeKonfliktDialogFabrik([] { return std::make_unique<MDIReSichMeld>(QApplication::activeModalWidget()); });
 
     AuswertenKommandozeile(GetKommandozeile(KommandozeileAusArgumenten(argc, argv), 2));
 
