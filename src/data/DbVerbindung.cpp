@@ -70,6 +70,17 @@ std::shared_ptr<DbVerbindung> DbVerbindung::Öffnen(const QString& pfad, const Q
     return v;
 }
 
+bool DbVerbindung::IstOffen(const QString& pfad)
+{
+    const QString datei = QFileInfo(pfad).canonicalFilePath();
+    if (datei.isEmpty())
+        return false;
+    for (const QString& art : {QStringLiteral("|r"), QStringLiteral("|w")})
+        if (!offene().value(datei + art).expired())
+            return true;
+    return false;
+}
+
 DbVerbindung::~DbVerbindung()
 {
     const auto it = offene().constFind(m_schluessel);

@@ -20,6 +20,8 @@ public:
     // file is missing, cannot be opened or the password does not fit.
     static std::shared_ptr<DbVerbindung> Öffnen(const QString& pfad, const QString& passwort,
                                                 QString* fehler = nullptr);
+    // True while a connection to the file is open in this program (read-only or not).
+    static bool IstOffen(const QString& pfad);
     ~DbVerbindung();
     DbVerbindung(const DbVerbindung&) = delete;
     DbVerbindung& operator=(const DbVerbindung&) = delete;
