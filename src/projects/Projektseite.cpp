@@ -713,12 +713,11 @@ void Projektseite::SetSortierstrings(const QString& sortierauswahl)
 
 QString Projektseite::Abfrage(const QString& OrderBy1, const QString& OrderBy2)
 {
-    // Texts sort without regard to case, as the search compares them.
-    const QString sortierung = QStringLiteral(" COLLATE NOCASE");
+    // The project database declares its texts COLLATE NOCASE: they sort as the search compares them.
     QString sql = QStringLiteral("Select * From ") + Tabelle::ProjekteTabelle + QStringLiteral(" ORDER BY [") + OrderBy1
-                  + QLatin1Char(']') + sortierung;
+                  + QLatin1Char(']');
     if (!OrderBy2.trimmed().isEmpty())
-        sql += QStringLiteral(",[") + OrderBy2 + QLatin1Char(']') + sortierung;
+        sql += QStringLiteral(",[") + OrderBy2 + QLatin1Char(']');
     return sql;
 }
 

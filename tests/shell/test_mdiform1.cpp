@@ -8,6 +8,8 @@
 #include "projects/forms/KelvorForm3.h"
 #include "shell/forms/Seitenform.h"
 #include "support/MeldungsRecorder.h"
+#include "support/ModalSchliesser.h"
+#include "support/TransferProtokoll.h"
 
 #include <QAction>
 #include <QApplication>
@@ -495,11 +497,14 @@ TEST_F(HauptfensterTest, CommandButtonsSaveAndRestore)
 
 TEST_F(HauptfensterTest, DialogItemsRunInTheModalFrame)
 {
+    BaueProjektdatenbank(dir.filePath(QStringLiteral("Daten/Projektverwaltung.db")));
     MDIForm1& f = Bereit();
     ButtonBeobachter beobachter(f);
+    ModalSchliesser schliesser([&](QWidget*) { beobachter.sichtbar << Buttons(f); });
     f.Mkundenanschrift->trigger();
     f.MInfo->trigger();
     f.Mwirüberuns->trigger();  // shown without the frame
+    EXPECT_EQ(schliesser.geöffnet, QStringList{QStringLiteral("NutzerStammdaten")});
     EXPECT_EQ(beobachter.sichtbar, (QStringList{QStringLiteral("000"), QStringLiteral("000"), QStringLiteral("101")}));
     EXPECT_EQ(Buttons(f), QStringLiteral("101"));
     for (const MeldungsBox& b : beobachter.boxen)
@@ -508,7 +513,9 @@ TEST_F(HauptfensterTest, DialogItemsRunInTheModalFrame)
 
 TEST_F(HauptfensterTest, EveryOfferedItemDoesSomething)
 {
+    BaueProjektdatenbank(dir.filePath(QStringLiteral("Daten/Projektverwaltung.db")));
     MDIForm1& f = Bereit();
+    ModalSchliesser schliesser;
     EinProjekt();
     f.Mheizungsanlagen->trigger();  // project page: every item is enabled somewhere from here
     ASSERT_EQ(zustand().Status, 3);
@@ -532,14 +539,16 @@ TEST_F(HauptfensterTest, EveryOfferedItemDoesSomething)
         if (!a->isEnabled())
             continue;
         recorder.leeren();
+        schliesser.geöffnet.clear();
         a->trigger();
         const auto seitenpunkt = std::find_if(aufDerSeite.begin(), aufDerSeite.end(),
                                               [a](const auto& p) { return p.first == a; });
         if (seitenpunkt != aufDerSeite.end()) {
             EXPECT_EQ(seite->logik().zustandDerEingaben(), seitenpunkt->second) << a->objectName().toStdString();
-            EXPECT_TRUE(recorder.boxen.isEmpty()) << a->objectName().toStdString();
+            EXPECT_TRUE(recorder.boxen.isEmpty() && schliesser.geöffnet.isEmpty()) << a->objectName().toStdString();
         } else {
-            EXPECT_EQ(recorder.boxen.size(), 1) << a->objectName().toStdString();
+            // A message, or a dialog (which the closer ends).
+            EXPECT_EQ(recorder.boxen.size() + schliesser.geöffnet.size(), 1) << a->objectName().toStdString();
         }
         ++geprueft;
     }

@@ -13,6 +13,10 @@
 #include "shell/forms/Seitenform.h"
 #include "shell/forms/Seitenmanager.h"
 #include "projects/forms/KelvorForm3.h"
+#include "projects/forms/LadenArtDat.h"
+#include "projects/forms/MDIKomprDbank.h"
+#include "projects/forms/MDIReSich.h"
+#include "projects/forms/NutzerStammdaten.h"
 
 #include <QAction>
 #include <QApplication>
@@ -207,17 +211,9 @@ void MDIForm1::BaueMenues()
     });
     MstrichE = strich(Mprojekte, "MstrichE");
     MDatenpflege = menue(Mprojekte, "MDatenpflege", 110);
-    MLesenArtDaten = mit(punkt(MDatenpflege, "MLesenArtDaten", 111), [this] {
-        ZeigeModal([this] {
-            Platzhalter(QStringLiteral("Neue Stammdaten einlesen: die Artikeldatenbank durch eine neue Datei "
-                                       "ersetzen."));
-        });
-    });
-    MRepairProjektDatenbank = mit(punkt(MDatenpflege, "MRepairProjektDatenbank", 113), [this] {
-        ZeigeModal([this] {
-            Platzhalter(QStringLiteral("Datenbank komprimieren und reparieren: die Projektdatenbank komprimieren."));
-        });
-    });
+    MLesenArtDaten = mit(punkt(MDatenpflege, "MLesenArtDaten", 111), [this] { ZeigeDialog<LadenArtDat>(); });
+    MRepairProjektDatenbank = mit(punkt(MDatenpflege, "MRepairProjektDatenbank", 113),
+                                  [this] { ZeigeDialog<MDIKomprDbank>(); });
     MstrichZ = strich(Mprojekte, "MstrichZ");
     Mbeenden = punkt(Mprojekte, "Mbeenden", 112, &MDIForm1::Entladen);
 
@@ -246,11 +242,7 @@ void MDIForm1::BaueMenues()
     MandereProjektnummer = punkt(MAusgabe, "MandereProjektnummer", 137);
 
     MOptionen = obermenue("MOptionen", 142);
-    Mkundenanschrift = mit(punkt(MOptionen, "Mkundenanschrift", 143), [this] {
-        ZeigeModal([this] {
-            Platzhalter(QStringLiteral("Kundenanschrift: die vier Adresszeilen des Anwenders bearbeiten."));
-        });
-    });
+    Mkundenanschrift = mit(punkt(MOptionen, "Mkundenanschrift", 143), [this] { ZeigeDialog<NutzerStammdaten>(); });
     MDruckereinstellungen = mit(punkt(MOptionen, "MDruckereinstellungen", 144), [this] {
         Platzhalter(QStringLiteral("Druckereinstellungen: den Drucker für die Berichte auswählen und einrichten."));
     });
@@ -780,11 +772,19 @@ void MDIForm1::NeuanlageNachProjektart()
     ZeigeProjektliste();
 }
 
+// The project page is not loaded at the start page and the system-type choice, where the item
+// is offered; it reads the project table anew when it is next shown.
 void MDIForm1::ProjekteEinlesen()
 {
-    ZeigeModal([this] {
-        Platzhalter(QStringLiteral("Projekte einlesen: Projekte aus einer Sicherungsdatei (*.sic) zurückholen."));
-    });
+    ZeigeDialog<MDIReSich>();
+}
+
+template <class Dialog>
+void MDIForm1::ZeigeDialog()
+{
+    auto dialog = std::make_unique<Dialog>(this);
+    ZeigeModal([&dialog] { dialog->exec(); });
+    dialog.reset();
 }
 
 // ---------------------------------------------------------------------------------------------

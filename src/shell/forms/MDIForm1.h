@@ -141,6 +141,9 @@ private:
     void ZeigeProjektliste();
     void NeuanlageNachProjektart();
     void ProjekteEinlesen();
+    // A dialog of a menu item in the modal dialog frame, released afterwards.
+    template <class Dialog>
+    void ZeigeDialog();
     void Seitenwechsel(int vonStatus, int nachStatus);
     void EntladeSeite(int status);
     // What the page manager needs of the window (Hauptfenster).
