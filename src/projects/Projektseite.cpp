@@ -222,6 +222,8 @@ void Projektseite::Deaktivieren()
 {
     if (!m_geladen)
         return;
+    // Locking the inputs leaves the one being typed in: its text goes into the row first.
+    AktiveEingabeÜbernehmen();
     EingabenSperren();
     Frei[Art] = false;
     ProjektzeileSpeichern();
