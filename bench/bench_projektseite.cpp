@@ -13,30 +13,15 @@
 #include <vector>
 
 #include "data/Kennwort.h"
-#include "data/ManipDatenbank.h"
-#include "data/Tabellenaufbau.h"
 #include "projects/Projektseite.h"
 #include "shell/AllgFunktionen.h"
 #include "shell/Programmzustand.h"
+#include "support/TransferProtokoll.h"
 
 namespace {
 
 constexpr int Projekte = 10000;
 constexpr int Läufe = 7;
-
-void baue(const QString& pfad)
-{
-    ManipDatenbank m;
-    m.Init();
-    m.SetPasswort(Kennwort::Projektdatenbank);
-    m.CreateDBank(pfad);
-    for (const QString& t : Tabellenaufbau::Tabellen()) {
-        m.Define_Tabellenaufbau(t);
-        m.CreateDBTabelle();
-        m.InitNeueSpalten();
-        m.ResetTabaufbau();
-    }
-}
 
 void fülle(const QString& pfad)
 {
@@ -90,7 +75,7 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     QTemporaryDir ordner;
     const QString pfad = ordner.filePath(QStringLiteral("Projektverwaltung.db"));
-    baue(pfad);
+    BaueProjektdatenbank(pfad);
     fülle(pfad);
 
     Programmzustand& z = zustand();

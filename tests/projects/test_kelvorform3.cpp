@@ -19,12 +19,10 @@
 #include <memory>
 
 #include "data/JetDialekt.h"
-#include "data/Kennwort.h"
-#include "data/ManipDatenbank.h"
-#include "data/Tabellenaufbau.h"
 #include "projects/forms/KelvorForm3.h"
 #include "shell/MessagePresenter.h"
 #include "shell/Programmzustand.h"
+#include "support/TransferProtokoll.h"
 #include "shell/forms/KelvorForm2.h"
 #include "shell/forms/MDIForm1.h"
 #include "support/MeldungsRecorder.h"
@@ -54,16 +52,7 @@ protected:
         ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Daten")));
         ASSERT_TRUE(QFile::copy(QStringLiteral(KELVOR_ARTIKEL_DB), dir.filePath(QStringLiteral("Daten/Artikeld.db"))));
         pfad = dir.filePath(QStringLiteral("Daten/Projektverwaltung.db"));
-        ManipDatenbank m;
-        m.Init();
-        m.SetPasswort(Kennwort::Projektdatenbank);
-        m.CreateDBank(pfad);
-        for (const QString& t : Tabellenaufbau::Tabellen()) {
-            m.Define_Tabellenaufbau(t);
-            m.CreateDBTabelle();
-            m.InitNeueSpalten();
-            m.ResetTabaufbau();
-        }
+        BaueProjektdatenbank(pfad);
     }
     void TearDown() override
     {
@@ -225,12 +214,26 @@ TEST_F(Projektseitenform, EingabenUeberDieTastatur)
     EXPECT_EQ(datum->text(), QStringLiteral("15.03.2024"));
     EXPECT_EQ(QApplication::focusWidget(), datum);
 
+    // Leaving the box for another one checks it the same way, once.
+    datum->selectAll();
+    QTest::keyClicks(datum, QStringLiteral("kein Datum"));
+    recorder.leeren();
+    s.ProjektText[S::Ort]->setFocus();
+    EXPECT_EQ(recorder.boxen.size(), 1);
+    EXPECT_EQ(datum->text(), QStringLiteral("15.03.2024"));
+    EXPECT_EQ(QApplication::focusWidget(), datum);
+    datum->selectAll();
+    QTest::keyClicks(datum, QStringLiteral("1.4.24"));
+    s.ProjektText[S::Ort]->setFocus();
+    EXPECT_EQ(QApplication::focusWidget(), s.ProjektText[S::Ort]);
+    EXPECT_EQ(recorder.boxen.size(), 1);
+
     // Leaving the page stores the row.
     fenster->ZurückCommand->click();
     Ereignisse();
     sql(QStringLiteral("SELECT PLZ || '|' || Bemerkungen || '|' || Datum FROM ProjekteTabelle WHERE [Projekt Nr] = 'AB1C'"));
     EXPECT_EQ(abfrage.toString(), QStringLiteral("12345|") + QString(60, QLatin1Char('x'))
-                                      + QStringLiteral("\r\nx\r\nEnde|2024-03-15 00:00:00"));
+                                      + QStringLiteral("\r\nx\r\nEnde|2024-04-01 00:00:00"));
 }
 
 TEST_F(Projektseitenform, BlaetternUndLoeschenUeberDasMenue)

@@ -1,6 +1,7 @@
 #include "projects/forms/KelvorForm3.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QFontDatabase>
@@ -424,9 +425,12 @@ bool KelvorForm3::eventFilter(QObject* o, QEvent* e)
         const Qt::FocusReason grund = static_cast<QFocusEvent*>(e)->reason();
         if (grund == Qt::ActiveWindowFocusReason || grund == Qt::PopupFocusReason || !istGeladen() || istEntladen())
             break;
-        if (nr == S::Datum)
-            m_logik->ProjektMask_LostFocus();
-        else if (nr == S::Art)
+        if (nr == S::Datum) {
+            // Within the page the date is checked before the focus moves (Validate).
+            const QWidget* neu = QApplication::focusWidget();
+            if (!(neu && isAncestorOf(neu)))
+                m_logik->ProjektMask_LostFocus();
+        } else if (nr == S::Art)
             m_logik->ProjektCombo1_LostFocus();
         else
             m_logik->ProjektText_LostFocus(nr);
