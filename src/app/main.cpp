@@ -1,5 +1,7 @@
 #include <QApplication>
 
+#include "data/KonfliktDialog.h"
+#include "projects/forms/MDIReSichMeld.h"
 #include "shell/AllgFunktionen.h"
 #include "shell/EinzelInstanz.h"
 #include "shell/MainProgramm.h"
@@ -20,6 +22,8 @@ int main(int argc, char** argv)
     setzeMessagePresenter(&meldungen);
     QtDateiDialog dateidialoge;
     setzeDateiDialog(&dateidialoge);
+    // The conflict question stands over the restore dialog that asks it.
+    setzeKonfliktDialogFabrik([] { return std::make_unique<MDIReSichMeld>(QApplication::activeModalWidget()); });
 
     AuswertenKommandozeile(GetKommandozeile(KommandozeileAusArgumenten(argc, argv), 2));
 
@@ -31,6 +35,7 @@ int main(int argc, char** argv)
         ergebnis = app.exec();
     }
 
+    setzeKonfliktDialogFabrik({});
     setzeDateiDialog(nullptr);
     setzeMessagePresenter(nullptr);
     return ergebnis;

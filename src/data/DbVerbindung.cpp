@@ -70,11 +70,23 @@ std::shared_ptr<DbVerbindung> DbVerbindung::Öffnen(const QString& pfad, const Q
     return v;
 }
 
+bool DbVerbindung::IstOffen(const QString& pfad)
+{
+    const QString datei = QFileInfo(pfad).canonicalFilePath();
+    if (datei.isEmpty())
+        return false;
+    for (const QString& art : {QStringLiteral("|r"), QStringLiteral("|w")})
+        if (!offene().value(datei + art).expired())
+            return true;
+    return false;
+}
+
 DbVerbindung::~DbVerbindung()
 {
     const auto it = offene().constFind(m_schluessel);
     if (it != offene().constEnd() && it->expired())
         offene().erase(it);
+    m_anweisungen.clear();  // the statements go before their connection
     {
         QSqlDatabase db = QSqlDatabase::database(m_name, false);
         if (db.isOpen())
@@ -88,14 +100,55 @@ QSqlDatabase DbVerbindung::db() const
     return QSqlDatabase::database(m_name, false);
 }
 
+QSqlQuery* DbVerbindung::Anweisung(const QString& sql, QString* fehler) const
+{
+    const auto it = m_anweisungen.find(sql);
+    if (it != m_anweisungen.end())
+        return &it->second;
+    QSqlQuery q(db());
+    q.setForwardOnly(true);
+    if (!q.prepare(sql)) {
+        setzeFehler(fehler, q.lastError().text());
+        return nullptr;
+    }
+    // The texts of a connection are few (one per table and kind of change); a flood of
+    // different ones starts the store over.
+    if (m_anweisungen.size() >= 256)
+        m_anweisungen.clear();
+    return &m_anweisungen.emplace(sql, std::move(q)).first->second;
+}
+
+// Column lists stay valid while the file's schema version stays (it counts every change of
+// the schema, also by other connections).
+void DbVerbindung::prüfeSchema() const
+{
+    qint64 version = -1;
+    if (QSqlQuery* q = Anweisung(QStringLiteral("PRAGMA schema_version"))) {
+        if (q->exec() && q->next())
+            version = q->value(0).toLongLong();
+        q->finish();
+    }
+    if (version != m_schemaversion || version < 0) {
+        m_spalten.clear();
+        m_schemaversion = version;
+    }
+}
+
 QList<QPair<QString, Spaltenart>> DbVerbindung::Spalten(const QString& tabelle) const
 {
+    prüfeSchema();
+    const auto it = m_spalten.constFind(tabelle);
+    if (it != m_spalten.constEnd())
+        return *it;
     QList<QPair<QString, Spaltenart>> s;
     QSqlQuery q(db());
     if (!q.exec(QStringLiteral("PRAGMA table_info(%1)").arg(JetDialekt::Name(tabelle))))
         return s;
     while (q.next())
         s.append({q.value(1).toString(), Spaltentypen::AusDeklaration(q.value(2).toString())});
+    q.finish();
+    if (!s.isEmpty())
+        m_spalten.insert(tabelle, s);
     return s;
 }
 

@@ -1,8 +1,11 @@
 #pragma once
+#include <QHash>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 
 #include <memory>
+#include <unordered_map>
 
 #include "data/Spaltentypen.h"
 
@@ -17,6 +20,8 @@ public:
     // file is missing, cannot be opened or the password does not fit.
     static std::shared_ptr<DbVerbindung> Öffnen(const QString& pfad, const QString& passwort,
                                                 QString* fehler = nullptr);
+    // True while a connection to the file is open in this program (read-only or not).
+    static bool IstOffen(const QString& pfad);
     ~DbVerbindung();
     DbVerbindung(const DbVerbindung&) = delete;
     DbVerbindung& operator=(const DbVerbindung&) = delete;
@@ -27,17 +32,30 @@ public:
 
     // Declared type of a column of a table (Unbekannt when table or column is unknown).
     Spaltenart Spalte(const QString& tabelle, const QString& spalte) const;
-    // Column names and types of a table in their order; empty for an unknown table.
+    // Column names and types of a table in their order; empty for an unknown table. Kept per
+    // table until the schema of the file changes.
     QList<QPair<QString, Spaltenart>> Spalten(const QString& tabelle) const;
     bool IstTabelle(const QString& tabelle) const;
 
+    // The statement prepared (forward-only) for the SQL text; each text is prepared once per
+    // connection and kept by it. Valid until the next call; bind by position and finish() a
+    // query that delivered rows once it is read. nullptr (with the description) when the text
+    // does not prepare.
+    QSqlQuery* Anweisung(const QString& sql, QString* fehler = nullptr) const;
+
 private:
     DbVerbindung() = default;
+    void prüfeSchema() const;
+
     QString m_name;
     QString m_pfad;
     QString m_schluessel;
     bool m_nurLesen = false;
     QString m_passwort;  // the password already checked on this connection
+
+    mutable qint64 m_schemaversion = -1;
+    mutable QHash<QString, QList<QPair<QString, Spaltenart>>> m_spalten;  // by table name as asked
+    mutable std::unordered_map<QString, QSqlQuery> m_anweisungen;
 };
 
 // A transaction on the connection of a file; rolled back unless Commit() ran.

@@ -129,6 +129,8 @@ int32_t GlobDaten::Init()
     for (const Bindung& b : m_bindungen)
         b.binden(rs);
     const QString nummer = zustand().aktProjektnummer;
+    m_projektNr = nummer;
+    m_gebunden = true;
     if (!m_parameter->EmptyTab())
         m_parameter->Find(JetDialekt::Name(ProjektNr) + QStringLiteral(" = ") + JetDialekt::Textliteral(nummer));
     if (m_parameter->EofTab()) {
@@ -167,8 +169,8 @@ void GlobDaten::Freigeben()
                 m_parameter->UpdateTab();
             }
         }
-        if (m_löschen)
-            m_parameter->DeleteSatzMitFeld(ProjektNr, zustand().aktProjektnummer);
+        if (m_löschen && m_gebunden)
+            m_parameter->DeleteSatzMitFeld(ProjektNr, m_projektNr);
     }
     m_bindungen.clear();
     m_parameter.reset();

@@ -24,7 +24,7 @@ class datenbank;
 // sets the defaults; callers then read and write the members' m_Value; the release (Freigeben,
 // called by every derived destructor) writes all members back and saves the row while
 // m_TerminateMitUpdate is True, and deletes the row when LoeschenDatensatzBeiTerminate asked
-// for it.
+// for it (the row of the project bound by Init, whatever project is current at release).
 //
 // A derived class declares its bound values as public members and registers each in its
 // constructor with one line (zahl, option, flag, wert, items): that line binds it, gives its
@@ -123,6 +123,9 @@ private:
     bool nichtSpeichern() const;
 
     QString m_tabelle;
+    // The project Init bound the object to; its row is the one deleted at release.
+    QString m_projektNr;
+    bool m_gebunden = false;
     int32_t m_öffnungscode = 0;
     bool m_löschen = false;
     bool m_freigegeben = false;

@@ -61,9 +61,11 @@ QString legeDateiAn(const QString& pfad, const QString& passwort)
 }
 
 // The declared column type carries the field type; the table access enforces it on write.
-// Memo is declared LONGTEXT so that SQLite keeps every value as text.
+// Texts compare without regard to case, as the table access's search does, so that a WHERE,
+// an ORDER BY and an index on a text column agree with it.
 QString deklarierterTyp(const ManipDBField& f)
 {
+    static const QString ohneFall = QStringLiteral(" COLLATE NOCASE");
     switch (f.fieldtype) {
     case Feldtyp::Boolean: return Spaltentypen::Deklaration(Spaltentyp::Boolean);
     case Feldtyp::Byte: return Spaltentypen::Deklaration(Spaltentyp::Byte);
@@ -72,8 +74,8 @@ QString deklarierterTyp(const ManipDBField& f)
         return Spaltentypen::Deklaration(f.istAutowert() ? Spaltentyp::Counter : Spaltentyp::Long);
     case Feldtyp::Single: return Spaltentypen::Deklaration(Spaltentyp::Single);
     case Feldtyp::Date: return Spaltentypen::Deklaration(Spaltentyp::Datum);
-    case Feldtyp::Text: return Spaltentypen::Deklaration(Spaltentyp::Text, f.fieldsize);
-    case Feldtyp::Memo: return QStringLiteral("LONGTEXT");
+    case Feldtyp::Text: return Spaltentypen::Deklaration(Spaltentyp::Text, f.fieldsize) + ohneFall;
+    case Feldtyp::Memo: return Spaltentypen::Deklaration(Spaltentyp::Memo) + ohneFall;
     default: return {};
     }
 }
@@ -355,9 +357,12 @@ QString ManipDatenbank::auswahl(const QString& tabelle, const QString& projektNr
     return QStringLiteral("Select * From ") + tabelle + QStringLiteral(" WHERE ") + suche(projektNr);
 }
 
+// The project number compares without regard to case also in files whose columns were
+// declared before their texts were (the run's look-up and the search do so).
 QString ManipDatenbank::suche(const QString& projektNr) const
 {
-    return JetDialekt::Name(Tabelle::ProjektNr) + QStringLiteral(" = ") + JetDialekt::Textliteral(projektNr);
+    return JetDialekt::Name(Tabelle::ProjektNr) + QStringLiteral(" = ") + JetDialekt::Textliteral(projektNr)
+           + QStringLiteral(" COLLATE NOCASE");
 }
 
 long ManipDatenbank::öffneArbeitstabelle()
@@ -621,15 +626,19 @@ long ManipDatenbank::Load_readStreamLine()
         return TransferErgebnis::Dateiende;
     }
     QString zeile;
-    if (!m_stream->LiesZeile(zeile))
+    if (!m_stream->LiesZeile(zeile)) {
+        m_befund.mangel = Lesebefund::Datei;
         return TransferErgebnis::Lesefehler;
+    }
     yield();
     if (m_loadAbbruch)
         return TransferErgebnis::Benutzerabbruch;
     while (!zeile.endsWith(QLatin1Char('\t')) && !m_stream->AtEndOfStream()) {
         QString weiter;
-        if (!m_stream->LiesZeile(weiter))
+        if (!m_stream->LiesZeile(weiter)) {
+            m_befund.mangel = Lesebefund::Datei;
             return TransferErgebnis::Lesefehler;
+        }
         zeile += QStringLiteral("\r\n") + weiter;
     }
     const qsizetype tab = zeile.indexOf(QLatin1Char('\t'));
@@ -653,37 +662,105 @@ bool ManipDatenbank::IsEndeTabelle() const { return istMarke(Marke::Ende, Marke:
 bool ManipDatenbank::IsBeginnZeile() const { return istMarke(Marke::Begin, Marke::Zeile); }
 bool ManipDatenbank::IsEndeZeile() const { return istMarke(Marke::Ende, Marke::Zeile); }
 
-// Reads lines up to the next table or project frame line.
+// Field names never begin with "$"; such a key is a marker, also a misspelt one.
+bool ManipDatenbank::istMarkenzeile() const
+{
+    return m_schlüssel.startsWith(QLatin1Char('$'));
+}
+
+// Notes a fault of the current project (the first one counts); true when the project is given
+// up at once, in whole-project mode.
+bool ManipDatenbank::mangel(int art)
+{
+    if (m_befund.mangel == Lesebefund::Keiner)
+        m_befund.mangel = art;
+    return m_ganzeProjekte;
+}
+
+// Reads lines up to the next table or project frame line. In whole-project mode the begin of
+// the next project ends the current one, and a field line between blocks is a fault.
 long ManipDatenbank::liesBisBlock()
 {
     for (;;) {
         const long r = Load_readStreamLine();
-        if (r != 0 || IsBeginnTabelle() || IsEndeProjekt())
+        if (r != 0 || IsBeginnTabelle() || IsEndeProjekt() || (m_ganzeProjekte && IsBeginnProjekt()))
             return r;
+        if (!istMarkenzeile() && mangel(Lesebefund::Aufbau))
+            return TransferErgebnis::Lesefehler;
     }
 }
 
 long ManipDatenbank::Load_Projekt()
 {
+    m_befund = Lesebefund{};
     if (!m_tab)
         return TransferErgebnis::Lesefehler;
+    if (!m_ganzeProjekte)
+        return ladeProjekt();
+
+    // The project's rows are kept only when the whole project could be read.
+    QSqlDatabase db = m_tab->Verbindung()->db();
+    QSqlQuery(db).exec(QStringLiteral("SAVEPOINT kelvor_projekt"));
+    long r = ladeProjekt();
+    if (r == TransferErgebnis::Benutzerabbruch)
+        mangel(Lesebefund::Abbruch);
+    else if (r != TransferErgebnis::Fertig && r != TransferErgebnis::Dateiende && r != TransferErgebnis::Lesefehler
+             && r != TransferErgebnis::Übersprungen && r != TransferErgebnis::Abgebrochen)
+        mangel(Lesebefund::Tabellenfehler);
+    if (m_befund.mangel == Lesebefund::Keiner) {
+        QSqlQuery(db).exec(QStringLiteral("RELEASE kelvor_projekt"));
+        return r;
+    }
+    QSqlQuery(db).exec(QStringLiteral("ROLLBACK TO kelvor_projekt"));
+    QSqlQuery(db).exec(QStringLiteral("RELEASE kelvor_projekt"));
+    verwirfProjekt();
+    switch (m_befund.mangel) {
+    case Lesebefund::Datei: return TransferErgebnis::Lesefehler;
+    case Lesebefund::Aufbau:
+    case Lesebefund::Werte:
+    case Lesebefund::Tabellenfehler:
+        if (r == TransferErgebnis::Fertig || r == TransferErgebnis::Lesefehler || r == TransferErgebnis::Übersprungen)
+            return TransferErgebnis::Verworfen;
+        return r;
+    default: return r;
+    }
+}
+
+// After a rollback the run's table objects hold rows that are gone: they are opened anew.
+void ManipDatenbank::verwirfProjekt()
+{
+    m_befund.verworfen = true;
+    m_akt = nullptr;
+    m_tab = nullptr;
+    m_zapf.reset();
+    m_tabellen.clear();
+    long code = 0;
+    m_tab = arbeitstabelle(Tabelle::ProjekteTabelle, code);
+}
+
+long ManipDatenbank::ladeProjekt()
+{
     long r = TransferErgebnis::Fertig;
     do {
         r = Load_readStreamLine();
+        if (r == TransferErgebnis::Dateiende && !IsEndeProjekt())
+            mangel(Lesebefund::Unvollständig);
         if (r != 0)
             return r;
+        if (!istMarkenzeile() && mangel(Lesebefund::Aufbau))
+            return TransferErgebnis::Lesefehler;
     } while (!IsBeginnTabelle());
     r = Load_Projekttabelle();
     if (r != 0)
         return r;
     r = liesBisBlock();
-    if (r != 0 || IsEndeProjekt())
+    if (r != 0 || !IsBeginnTabelle())
         return r;
     r = Load_Parametertabelle(m_projektart);
     if (r != 0)
         return r;
     r = liesBisBlock();
-    if (r != 0 || IsEndeProjekt())
+    if (r != 0 || !IsBeginnTabelle())
         return r;
     return Load_Zapfstellen();
 }
@@ -692,16 +769,19 @@ long ManipDatenbank::Load_Projekttabelle()
 {
     m_feldliste.leeren();
     long r = Load_readStreamLine();
-    if (r != 0)
-        return r;
-    if (m_schlüssel != Tabelle::ProjektNr) {
+    if (r == 0 && m_schlüssel != Tabelle::ProjektNr)
         r = Load_readStreamLine();
-        if (r != 0)
-            return r;
+    if (r != 0) {
+        if (r == TransferErgebnis::Dateiende)
+            mangel(Lesebefund::Unvollständig);
+        return r;
     }
-    if (m_schlüssel != Tabelle::ProjektNr || m_wert.trimmed().isEmpty())
+    if (m_schlüssel != Tabelle::ProjektNr || m_wert.trimmed().isEmpty()) {
+        mangel(Lesebefund::Aufbau);
         return TransferErgebnis::Lesefehler;
+    }
     m_projektNr = m_wert;
+    m_befund.projektNr = m_projektNr;
     m_projektart.clear();
     if (m_form)
         m_form->SchreibeProjektNr(m_projektNr);
@@ -724,12 +804,17 @@ long ManipDatenbank::Load_Projekttabelle()
     setzeVorgaben();
     r = TransferErgebnis::Fertig;
     while (!IsEndeTabelle()) {
+        if (istMarkenzeile() && mangel(Lesebefund::Aufbau))
+            return TransferErgebnis::Lesefehler;
         wendeZeileAn(Zeilenart::Projekt);
         r = Load_readStreamLine();
         if (r != 0)
             break;
     }
-    speichereZeile();
+    if (r == TransferErgebnis::Dateiende && !IsEndeTabelle())
+        mangel(Lesebefund::Unvollständig);
+    if (!speichereZeile())
+        mangel(Lesebefund::Tabellenfehler);
     if (neu)
         merkeNeueZeile(Tabelle::ProjekteTabelle, m_projektNr);
     return r;
@@ -739,14 +824,18 @@ long ManipDatenbank::Load_Parametertabelle(const QString& projektart)
 {
     m_feldliste.leeren();
     const QString tabelle = Tabellenaufbau::Parametertabelle(projektart);
-    if (tabelle.isEmpty())
+    if (tabelle.isEmpty()) {
+        m_befund.übergangeneProjektart = projektart;
         return TransferErgebnis::Übersprungen;
+    }
     Tabellenaufbau::Aufbauen(tabelle, m_feldliste);
     yield();
     long code = 0;
     m_akt = arbeitstabelle(tabelle, code);
-    if (code != 0)
+    if (code != 0) {
+        mangel(Lesebefund::Tabellenfehler);
         return TransferErgebnis::Übersprungen;
+    }
     const bool neu = !finde(tabelle, m_projektNr);
     if (neu)
         m_akt->AddNew();
@@ -755,12 +844,18 @@ long ManipDatenbank::Load_Parametertabelle(const QString& projektart)
         const long r = Load_readStreamLine();
         if (IsEndeTabelle())
             break;
-        if (r == TransferErgebnis::Fertig || r == TransferErgebnis::Dateiende)
+        if (r == TransferErgebnis::Fertig || r == TransferErgebnis::Dateiende) {
+            if (istMarkenzeile() && mangel(Lesebefund::Aufbau))
+                return TransferErgebnis::Lesefehler;
             wendeZeileAn(Zeilenart::Parameter);
+        }
+        if (r == TransferErgebnis::Dateiende)
+            mangel(Lesebefund::Unvollständig);
         if (r != 0)
             break;
     }
-    speichereZeile();
+    if (!speichereZeile())
+        mangel(Lesebefund::Tabellenfehler);
     if (neu)
         merkeNeueZeile(tabelle, m_projektNr);
     return TransferErgebnis::Fertig;
@@ -773,8 +868,10 @@ long ManipDatenbank::Load_Zapfstellen()
     yield();
     long code = 0;
     m_akt = zapfstellen(m_projektNr, code);
-    if (code != 0)
+    if (code != 0) {
+        mangel(Lesebefund::Tabellenfehler);
         return TransferErgebnis::Übersprungen;
+    }
     // Until no row of the number is left; a deletion that fails ends the project (the table
     // access has reported it).
     while (!m_akt->EmptyTab() && m_akt->DeleteSatzMitFeld(Tabelle::ProjektNr, m_projektNr))
@@ -784,9 +881,16 @@ long ManipDatenbank::Load_Zapfstellen()
 
     long r = TransferErgebnis::Fertig;
     for (;;) {
-        do
+        for (;;) {
             r = Load_readStreamLine();
-        while (r == 0 && !IsBeginnZeile() && !IsEndeTabelle());
+            if (r != 0 || IsBeginnZeile() || IsEndeTabelle())
+                break;
+            // Between the rows of the block there is nothing else.
+            if (mangel(Lesebefund::Aufbau))
+                return TransferErgebnis::Lesefehler;
+        }
+        if (r == TransferErgebnis::Dateiende && !IsEndeTabelle())
+            mangel(Lesebefund::Unvollständig);
         if (r != 0 || IsEndeTabelle())
             return r;
         m_akt->AddNew();
@@ -795,9 +899,16 @@ long ManipDatenbank::Load_Zapfstellen()
             r = Load_readStreamLine();
             if (r != 0 || IsEndeZeile() || IsEndeTabelle())
                 break;
+            if (istMarkenzeile() && mangel(Lesebefund::Aufbau))
+                return TransferErgebnis::Lesefehler;
             wendeZeileAn(Zeilenart::Zapfstelle);
         }
-        speichereZeile();
+        if (IsEndeTabelle() && mangel(Lesebefund::Aufbau))
+            return TransferErgebnis::Lesefehler;
+        if (r == TransferErgebnis::Dateiende && !IsEndeZeile())
+            mangel(Lesebefund::Unvollständig);
+        if (!speichereZeile())
+            mangel(Lesebefund::Tabellenfehler);
         if (r != 0 || IsEndeTabelle())
             return r;
     }
@@ -815,24 +926,32 @@ void ManipDatenbank::wendeZeileAn(Zeilenart art)
     const ManipDBField* f = m_feldliste.suche(m_schlüssel);
     if (!f)
         return;
-    VbVariant wert;
-    if (!Transferwert::Lesen(f->fieldtype, m_wert, wert))
+    if (f->istAutowert())
         return;
+    VbVariant wert;
+    if (!Transferwert::Lesen(f->fieldtype, m_wert, wert)) {
+        m_befund.werte.append({f->fieldbez, m_wert});
+        mangel(Lesebefund::Werte);
+        return;
+    }
     if (art == Zeilenart::Projekt && f->fieldbez == QLatin1String("Projektart")) {
         m_projektart = wert.toString().left(2);
         wert = VbVariant(m_projektart);
     } else if (art == Zeilenart::Zapfstelle && f->fieldbez == QLatin1String("ArtAusstatt")) {
         wert = VbVariant(wert.toString().left(1));
     }
-    if (!f->istAutowert())
-        m_akt->SetFeld(f->fieldbez, wert);
+    m_akt->SetFeld(f->fieldbez, wert);
+    if (m_akt->fehlercode() != 0) {
+        m_befund.werte.append({f->fieldbez, m_wert});
+        mangel(Lesebefund::Werte);
+    }
 }
 
 // Saves the row. A field that could not be set has been reported by the table access; the rest
 // of the row is still saved.
-void ManipDatenbank::speichereZeile()
+bool ManipDatenbank::speichereZeile()
 {
     if (m_akt->fehlercode() != 0 && !m_feldliste.empty())
         m_akt->GetFeld(m_feldliste[0].fieldbez);
-    m_akt->UpdateTab();
+    return m_akt->UpdateTab();
 }

@@ -1,10 +1,12 @@
 #pragma once
 #include <QHash>
+#include <QList>
 #include <QString>
 
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <utility>
 
 #include "data/Feldliste.h"
 #include "data/DbVerbindung.h"
@@ -12,6 +14,25 @@
 class datenbank;
 class Sicherungsdatei;
 class ProjektNrAnzeige;
+
+// What the reader found wrong with the project of the last Load_Projekt.
+struct Lesebefund {
+    enum Mangel : int {
+        Keiner = 0,
+        Aufbau,         // marker lines out of place, or a project table that does not start with its number
+        Unvollständig,  // the file ends inside a block
+        Werte,          // values that could not be converted or stored (see werte)
+        Tabellenfehler, // a table could not be queried, or a row not saved or deleted
+        Datei,          // the file could not be read
+        Abbruch,        // cancelled with Load_Cancel
+    };
+    QString projektNr;   // empty until the project number was read
+    int mangel = Keiner; // the first fault found
+    bool verworfen = false;  // whole-project mode: nothing of the project was kept
+    // Projektart of a parameter block passed over because the type has no parameter table.
+    QString übergangeneProjektart;
+    QList<std::pair<QString, QString>> werte;  // field name and value text not stored
+};
 
 // Results of the transfer members. Other values are codes of the table access.
 namespace TransferErgebnis {
@@ -23,6 +44,7 @@ enum : long {
     Abgebrochen = 20,           // cancelled in the conflict dialog
     Schreibfehler = 21,         // the stream refused a write
     Löschfehler = 22,           // an old dwelling row could not be deleted
+    Verworfen = 23,             // whole-project mode: the project was not kept (see Load_Befund)
     Benutzerabbruch = 999999,   // Save_Cancel / Load_Cancel
 };
 }
@@ -73,6 +95,12 @@ public:
     long Load_Projekt();
     void Load_Cancel() { m_loadAbbruch = true; }
 
+    // Whole projects only (the restore): a project whose blocks are out of order or cut off, or
+    // with values that cannot be stored, is not kept; reading goes on at the next project
+    // (Load_Projekt returns Verworfen, or Dateiende when the file ended inside the project).
+    void Load_NurGanzeProjekte(bool ein) { m_ganzeProjekte = ein; }
+    const Lesebefund& Load_Befund() const { return m_befund; }
+
     // major * 65536 + minor * 256 + revision.
     static int64_t Versionsnummer(int haupt, int neben, int revis);
 
@@ -102,6 +130,10 @@ private:
     bool finde(const QString& tabelle, const QString& projektNr);
     void merkeNeueZeile(const QString& tabelle, const QString& projektNr);
     long liesBisBlock();
+    long ladeProjekt();
+    bool mangel(int art);
+    bool istMarkenzeile() const;
+    void verwirfProjekt();
     long schreibeFelder(Sicherungsdatei& stream);
     void Save_Kompatibilitätszeilen(Sicherungsdatei& stream, const QString& tabelle);
     long Load_Projekttabelle();
@@ -110,7 +142,7 @@ private:
     void setzeVorgaben();
     enum class Zeilenart { Projekt, Parameter, Zapfstelle };
     void wendeZeileAn(Zeilenart art);
-    void speichereZeile();
+    bool speichereZeile();
     QString auswahl(const QString& tabelle, const QString& projektNr) const;
     QString suche(const QString& projektNr) const;
 
@@ -145,4 +177,6 @@ private:
     std::unique_ptr<datenbank> m_zapf;    // dwelling rows of one project
     datenbank* m_akt = nullptr;           // the table whose row is read or written
     std::unique_ptr<DbTransaktion> m_lauf;
+    bool m_ganzeProjekte = false;
+    Lesebefund m_befund;
 };

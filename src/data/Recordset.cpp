@@ -65,7 +65,12 @@ bool Recordset::Öffnen(std::shared_ptr<DbVerbindung> verbindung, const QString&
 
     const QSqlRecord rec = q.record();
     const int erste = tabelle.isEmpty() ? 0 : 1;
-    QHash<QString, QList<QPair<QString, Spaltenart>>> schema;
+    // Per source table: its columns, and their positions by lower-case name.
+    struct Quelle {
+        QList<QPair<QString, Spaltenart>> spalten;
+        QHash<QString, int> index;
+    };
+    QHash<QString, Quelle> schema;
     static const QRegularExpression nummer(QStringLiteral(":\\d+$"));
     for (int i = erste; i < rec.count(); ++i) {
         const QSqlField f = rec.field(i);
@@ -83,15 +88,19 @@ bool Recordset::Öffnen(std::shared_ptr<DbVerbindung> verbindung, const QString&
         feld.spalte = feld.name;
         if (!feld.tabelle.isEmpty()) {
             auto it = schema.find(feld.tabelle);
-            if (it == schema.end())
-                it = schema.insert(feld.tabelle, m_verbindung->Spalten(feld.tabelle));
-            for (const auto& s : *it) {
-                if (s.first.compare(feld.spalte, Qt::CaseInsensitive) == 0) {
-                    feld.art = s.second;
-                    feld.spalte = s.first;
-                    feld.schreibbar = !tabelle.isEmpty() && feld.tabelle.compare(tabelle, Qt::CaseInsensitive) == 0;
-                    break;
-                }
+            if (it == schema.end()) {
+                Quelle quelle;
+                quelle.spalten = m_verbindung->Spalten(feld.tabelle);
+                for (int k = static_cast<int>(quelle.spalten.size()) - 1; k >= 0; --k)
+                    quelle.index.insert(quelle.spalten[k].first.toLower(), k);
+                it = schema.insert(feld.tabelle, quelle);
+            }
+            const int k = it->index.value(feld.spalte.toLower(), -1);
+            if (k >= 0) {
+                const auto& s = it->spalten[k];
+                feld.art = s.second;
+                feld.spalte = s.first;
+                feld.schreibbar = !tabelle.isEmpty() && feld.tabelle.compare(tabelle, Qt::CaseInsensitive) == 0;
             }
         }
         m_felder.push_back(feld);
@@ -108,6 +117,8 @@ bool Recordset::Öffnen(std::shared_ptr<DbVerbindung> verbindung, const QString&
         if (!m_feldIndex.contains(k))
             m_feldIndex.insert(k, i);
     }
+    for (const Feld& f : m_felder)
+        m_feldIndexGenau.insert(f.name, m_feldIndex.value(f.name.toLower()));
 
     const int n = static_cast<int>(m_felder.size());
     while (q.next()) {
@@ -122,6 +133,13 @@ bool Recordset::Öffnen(std::shared_ptr<DbVerbindung> verbindung, const QString&
     }
     q.finish();
     m_tabelle = tabelle;
+    for (int i = 0; i < n; ++i) {
+        Feld& f = m_felder[i];
+        f.sqlName = JetDialekt::Name(f.spalte);
+        if (!m_tabelle.isEmpty() && (f.schreibbar || f.art.typ == Spaltentyp::Counter)
+            && f.tabelle.compare(m_tabelle, Qt::CaseInsensitive) == 0)
+            m_neuLesen.push_back(i);
+    }
     m_offen = true;
     m_pos = 0;
     emit Neu();
@@ -134,6 +152,7 @@ void Recordset::Schliessen()
     m_offen = false;
     m_felder.clear();
     m_feldIndex.clear();
+    m_feldIndexGenau.clear();
     m_zeilen.clear();
     m_pos = -1;
     m_aufGelöschtem = false;
@@ -141,6 +160,7 @@ void Recordset::Schliessen()
     m_puffer.clear();
     m_geändert.clear();
     m_tabelle.clear();
+    m_neuLesen.clear();
     m_verbindung.reset();
     if (warOffen)
         emit Neu();
@@ -158,6 +178,10 @@ Spaltenart Recordset::FeldArt(int i) const
 
 int Recordset::FeldIndex(const QString& name) const
 {
+    // Callers mostly spell the name as delivered; that look-up needs no lower-case copy.
+    const auto it = m_feldIndexGenau.constFind(name);
+    if (it != m_feldIndexGenau.constEnd())
+        return *it;
     return m_feldIndex.value(name.toLower(), -1);
 }
 
@@ -359,33 +383,53 @@ bool Recordset::AddNew()
     z.marke = ++m_nächsteMarke;
     z.neu = true;
     m_posVorNeu = m_aufGelöschtem ? std::min(m_pos, Anzahl() - 1) : m_pos;
-    m_zeilen.push_back(z);
-    m_modus = Editmodus::Neu;
     m_puffer = z.werte;
+    m_zeilen.push_back(std::move(z));
+    m_modus = Editmodus::Neu;
     m_geändert.assign(m_felder.size(), false);
     setzePosition(Anzahl() - 1);
     return ok;
 }
 
-bool Recordset::leseZeileNeu(Zeile& z)
+// Reads fields of a saved row back from the table.
+bool Recordset::leseZeileNeu(Zeile& z, const std::vector<int>& felder)
 {
-    QSqlQuery q(m_verbindung->db());
-    q.prepare(QStringLiteral("SELECT * FROM %1 WHERE rowid = ?").arg(JetDialekt::Name(m_tabelle)));
-    q.addBindValue(z.rowid);
-    if (!q.exec() || !q.next())
+    if (felder.empty())
+        return true;
+    QStringList spalten;
+    for (const int i : felder)
+        spalten << m_felder[i].sqlName;
+    QSqlQuery* q = m_verbindung->Anweisung(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
+                                               .arg(spalten.join(QLatin1Char(',')), JetDialekt::Name(m_tabelle)));
+    if (!q)
         return false;
-    const QSqlRecord rec = q.record();
-    for (int i = 0; i < FeldAnzahl(); ++i) {
-        const Feld& f = m_felder[i];
-        if (!f.schreibbar && f.art.typ != Spaltentyp::Counter)
-            continue;
-        if (f.tabelle.compare(m_tabelle, Qt::CaseInsensitive) != 0)
-            continue;
-        const int s = rec.indexOf(f.spalte);
-        if (s >= 0)
-            z.werte[i] = Spaltentypen::Lesen(q.value(s), f.art);
+    q->bindValue(0, z.rowid);
+    const bool ok = q->exec() && q->next();
+    if (ok)
+        for (int k = 0; k < static_cast<int>(felder.size()); ++k)
+            z.werte[felder[k]] = Spaltentypen::Lesen(q->value(k), m_felder[felder[k]].art);
+    q->finish();
+    return ok;
+}
+
+// Runs the prepared statement of the text with its values bound by position; nullptr with the
+// description when it fails.
+QSqlQuery* Recordset::führeAus(const QString& sql, const QList<QVariant>& werte)
+{
+    QString f;
+    QSqlQuery* q = m_verbindung->Anweisung(sql, &f);
+    if (!q) {
+        fehler(f);
+        return nullptr;
     }
-    return true;
+    for (int i = 0; i < static_cast<int>(werte.size()); ++i)
+        q->bindValue(i, werte[i]);
+    if (!q->exec()) {
+        fehler(q->lastError().text());
+        q->finish();
+        return nullptr;
+    }
+    return q;
 }
 
 bool Recordset::Update()
@@ -403,10 +447,9 @@ bool Recordset::Update()
         QVariant sql;
         VbVariant gelesen;
         Spaltentypen::Schreiben(m_puffer[i], m_felder[i].art, sql, gelesen, nullptr);
-        spalten << JetDialekt::Name(m_felder[i].spalte);
+        spalten << m_felder[i].sqlName;
         werte << sql;
     }
-    QSqlQuery q(m_verbindung->db());
     const QString t = JetDialekt::Name(m_tabelle);
     if (m_modus == Editmodus::Neu) {
         QStringList platz(spalten.size(), QStringLiteral("?"));
@@ -417,31 +460,37 @@ bool Recordset::Update()
                 platz << QStringLiteral("(SELECT IFNULL(MAX(%1), 0) + 1 FROM %2)").arg(JetDialekt::Name(s.first), t);
             }
         }
-        if (spalten.isEmpty())
-            q.prepare(QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(t));
-        else
-            q.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                          .arg(t, spalten.join(QLatin1Char(',')), platz.join(QLatin1Char(','))));
-        for (const QVariant& w : werte)
-            q.addBindValue(w);
-        if (!q.exec())
-            return fehler(q.lastError().text());
-        z.rowid = q.lastInsertId().toLongLong();
+        const QString sql = spalten.isEmpty()
+                                ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(t)
+                                : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                      .arg(t, spalten.join(QLatin1Char(',')), platz.join(QLatin1Char(',')));
+        QSqlQuery* q = führeAus(sql, werte);
+        if (!q)
+            return false;
+        z.rowid = q->lastInsertId().toLongLong();
+        q->finish();
         z.werte = m_puffer;
         z.neu = false;
-        leseZeileNeu(z);
+        // The written values read as they were converted; what the table filled in (defaults,
+        // counters) and values of columns of no known type are read back.
+        std::vector<int> nachlesen;
+        for (const int i : m_neuLesen)
+            if (!m_geändert[i] || m_felder[i].art.typ == Spaltentyp::Unbekannt)
+                nachlesen.push_back(i);
+        leseZeileNeu(z, nachlesen);
     } else {
         if (!spalten.isEmpty()) {
             QStringList zuweisungen;
             for (const QString& s : spalten)
                 zuweisungen << s + QStringLiteral(" = ?");
-            q.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(t, zuweisungen.join(QLatin1Char(','))));
-            for (const QVariant& w : werte)
-                q.addBindValue(w);
-            q.addBindValue(z.rowid);
-            if (!q.exec())
-                return fehler(q.lastError().text());
-            if (q.numRowsAffected() == 0)
+            werte << z.rowid;
+            QSqlQuery* q = führeAus(
+                QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(t, zuweisungen.join(QLatin1Char(','))), werte);
+            if (!q)
+                return false;
+            const int geändert = q->numRowsAffected();
+            q->finish();
+            if (geändert == 0)
                 return fehler(QStringLiteral("Der Datensatz ist in der Tabelle nicht mehr vorhanden."));
         }
         z.werte = m_puffer;
@@ -479,11 +528,11 @@ bool Recordset::Delete()
         CancelUpdate();
         return true;
     }
-    QSqlQuery q(m_verbindung->db());
-    q.prepare(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(JetDialekt::Name(m_tabelle)));
-    q.addBindValue(m_zeilen[m_pos].rowid);
-    if (!q.exec())
-        return fehler(q.lastError().text());
+    QSqlQuery* q = führeAus(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(JetDialekt::Name(m_tabelle)),
+                            {m_zeilen[m_pos].rowid});
+    if (!q)
+        return false;
+    q->finish();
     m_modus = Editmodus::Keiner;
     m_puffer.clear();
     m_geändert.clear();

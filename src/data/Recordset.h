@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 
 #include <memory>
 #include <vector>
@@ -106,6 +107,7 @@ private:
         QString name;     // name in the snapshot (unique)
         QString spalte;   // column name in the source table
         QString tabelle;  // source table (may be empty)
+        QString sqlName;  // the column name as written in SQL
         Spaltenart art;
         bool schreibbar = false;
     };
@@ -120,14 +122,17 @@ private:
     bool speichereAusstehend();
     void setzePosition(int pos, bool geloescht = false);
     int zeileMitMarke(qint64 marke) const;
-    bool leseZeileNeu(Zeile& z);
+    bool leseZeileNeu(Zeile& z, const std::vector<int>& felder);
+    QSqlQuery* führeAus(const QString& sql, const QList<QVariant>& werte);
 
     std::shared_ptr<DbVerbindung> m_verbindung;
     QString m_quelle;
     QString m_tabelle;  // the table writes go to; empty: read-only
+    std::vector<int> m_neuLesen;  // fields of the table a saved new row may need to read back
     bool m_offen = false;
     std::vector<Feld> m_felder;
     QHash<QString, int> m_feldIndex;  // lower-case name -> index
+    QHash<QString, int> m_feldIndexGenau;  // the names as delivered -> the same index
     std::vector<Zeile> m_zeilen;
     int m_pos = -1;
     bool m_aufGelöschtem = false;  // the current row was deleted; it stood before m_pos

@@ -77,15 +77,29 @@ bool Sicherungsdatei::LiesZeile(QString& zeile)
 {
     if (!m_gerät->isReadable())
         return false;
-    QByteArray b = m_gerät->readLine();
-    if (b.isEmpty() && !m_gerät->atEnd())
-        return false;
-    if (b.endsWith('\n')) {
-        b.chop(1);
-        if (b.endsWith('\r'))
-            b.chop(1);
+    // Into the kept buffer (a line of its own per call would cost an allocation of the
+    // device's chunk size); a line longer than the buffer doubles it.
+    QByteArray& b = m_lesepuffer;
+    if (b.size() < 1024)
+        b.resize(1024);
+    qsizetype länge = 0;
+    for (;;) {
+        const qint64 n = m_gerät->readLine(b.data() + länge, b.size() - länge);
+        if (n <= 0)
+            break;
+        länge += n;
+        if (b[länge - 1] == '\n' || länge < b.size() - 1)
+            break;
+        b.resize(b.size() * 2);
     }
-    zeile = AusCp1252(b);
+    if (länge == 0 && !m_gerät->atEnd())
+        return false;
+    if (länge > 0 && b[länge - 1] == '\n') {
+        --länge;
+        if (länge > 0 && b[länge - 1] == '\r')
+            --länge;
+    }
+    zeile = AusCp1252(QByteArray::fromRawData(b.constData(), länge));
     return true;
 }
 

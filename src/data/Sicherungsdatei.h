@@ -27,6 +27,7 @@ public:
 private:
     QIODevice* m_gerät;
     bool m_schreibfehler = false;
+    QByteArray m_lesepuffer;  // kept from line to line
 };
 
 // Marker keys and values.

@@ -133,7 +133,7 @@ QString Deklaration(Spaltentyp typ, int laenge)
     case Spaltentyp::Double: return QStringLiteral("DOUBLE");
     case Spaltentyp::Datum: return QStringLiteral("DATETIME");
     case Spaltentyp::Text: return QStringLiteral("TEXT(%1)").arg(laenge > 0 ? laenge : 255);
-    case Spaltentyp::Memo: return QStringLiteral("MEMO");
+    case Spaltentyp::Memo: return QStringLiteral("LONGTEXT");  // TEXT affinity: "0012" stays a text
     case Spaltentyp::Unbekannt: break;
     }
     return QString();

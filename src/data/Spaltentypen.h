@@ -25,8 +25,11 @@
 //   TEXT, MEMO, LONGTEXT, LONGCHAR, NOTE       Memo        text without limit
 //   anything else (also none)                  Unbekannt   as SQLite holds it, unchecked
 //
+// Deklaration() gives names whose SQLite affinity fits the type: Memo is LONGTEXT (TEXT
+// affinity), since MEMO or NOTE would let SQLite store a text such as "0012" as the number 12.
 // SQL compares text by the column's collation: declare key and search columns
-// "TEXT(n) COLLATE NOCASE" where queries must match without regard to case (Find does so always).
+// "TEXT(n) COLLATE NOCASE" where queries must match without regard to case (Find does so always);
+// the project database declares all its text columns so. NOCASE folds only A-Z.
 // Writes enforce the type: whole-number types round half to even and fail with "Überlauf" out
 // of range, Single is narrowed to float, Text(n) fails when longer than n characters, a value
 // that does not convert fails with "Typen unverträglich"; Empty and Null are written as Null.

@@ -68,12 +68,21 @@ int Sprache()
     return zustand().Sprachoffset;
 }
 
+Projektseite* g_geladen = nullptr;
+
 }  // namespace
+
+Projektseite* Projektseite::Instanz()
+{
+    return g_geladen;
+}
 
 Projektseite::Projektseite(ProjektseitenUmfeld* umfeld) : SortierString1(ProjektNr), m_umfeld(umfeld) {}
 
 Projektseite::~Projektseite()
 {
+    if (g_geladen == this)
+        g_geladen = nullptr;
     projektDB.UnbindAdodc();
 }
 
@@ -135,6 +144,7 @@ bool Projektseite::Laden()
         return false;
     }
     m_geladen = true;
+    g_geladen = this;
 
     const bool leer = projektDB.EmptyTab();
     z.NeuesProjekt = false;
@@ -212,6 +222,8 @@ void Projektseite::Deaktivieren()
 {
     if (!m_geladen)
         return;
+    // Locking the inputs leaves the one being typed in: its text goes into the row first.
+    AktiveEingabeÜbernehmen();
     EingabenSperren();
     Frei[Art] = false;
     ProjektzeileSpeichern();
@@ -221,6 +233,8 @@ void Projektseite::Entladen()
 {
     Deaktivieren();
     m_geladen = false;
+    if (g_geladen == this)
+        g_geladen = nullptr;
     projektDB.UnbindAdodc();
     projektDB.CloseTab();
 }
@@ -701,12 +715,11 @@ void Projektseite::SetSortierstrings(const QString& sortierauswahl)
 
 QString Projektseite::Abfrage(const QString& OrderBy1, const QString& OrderBy2)
 {
-    // Texts sort without regard to case, as the search compares them.
-    const QString sortierung = QStringLiteral(" COLLATE NOCASE");
+    // The project database declares its texts COLLATE NOCASE: they sort as the search compares them.
     QString sql = QStringLiteral("Select * From ") + Tabelle::ProjekteTabelle + QStringLiteral(" ORDER BY [") + OrderBy1
-                  + QLatin1Char(']') + sortierung;
+                  + QLatin1Char(']');
     if (!OrderBy2.trimmed().isEmpty())
-        sql += QStringLiteral(",[") + OrderBy2 + QLatin1Char(']') + sortierung;
+        sql += QStringLiteral(",[") + OrderBy2 + QLatin1Char(']');
     return sql;
 }
 

@@ -50,6 +50,10 @@ public:
     Projektseite(const Projektseite&) = delete;
     Projektseite& operator=(const Projektseite&) = delete;
 
+    // The loaded project page (the reports and the schematic read the current project from its
+    // table); nullptr while none is loaded.
+    static Projektseite* Instanz();
+
     // --- The page's life ---
     // Opens the project table in the current sort order and shows the current project, or prepares
     // the first project or the host's project; false when the table could not be opened (normal

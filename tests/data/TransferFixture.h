@@ -12,6 +12,7 @@
 #include "data/Tabellenaufbau.h"
 #include "data/datenbank.h"
 #include "shell/Programmzustand.h"
+#include "support/TransferProtokoll.h"
 
 using Werte = QList<std::pair<QString, VbVariant>>;
 
@@ -25,16 +26,7 @@ protected:
     }
 
     // Adds a row through the table access.
-    void zeile(const QString& tabelle, const Werte& werte)
-    {
-        datenbank tab;
-        ASSERT_EQ(tab.OpenTab(zustand().Projekt_Data_Source, QStringLiteral("Select * From ") + tabelle, 2,
-                              Kennwort::Projektdatenbank, true), 0);
-        tab.AddNew();
-        for (const auto& [feld, wert] : werte)
-            tab.SetFeld(feld, wert);
-        tab.UpdateTab();
-    }
+    void zeile(const QString& tabelle, const Werte& werte) { FuegeZeileEin(tabelle, werte); }
     // Changes a field of the first row of a project.
     void ändere(const QString& tabelle, const QString& nr, const QString& feld, const VbVariant& wert)
     {
@@ -47,18 +39,15 @@ protected:
     // A project row and, when the type has one, its parameter row with the list defaults.
     void projekt(const QString& nr, const QString& art, const Werte& parameter = {})
     {
-        zeile(Tabelle::ProjekteTabelle, {{Tabelle::ProjektNr, nr}, {QStringLiteral("Projektart"), art}});
-        const QString t = Tabellenaufbau::Parametertabelle(art);
-        if (t.isEmpty())
-            return;
-        Werte w{{Tabelle::ProjektNr, nr}};
-        Feldliste liste;
-        Tabellenaufbau::Aufbauen(t, liste);
-        for (const ManipDBField& f : liste)
-            if (f.fieldbez != Tabelle::ProjektNr)
-                w.append({f.fieldbez, f.fieldDefaultValue});
-        w.append(parameter);
-        zeile(t, w);
+        LegeProjektAn(nr, art, {}, parameter);
+    }
+    // A storage water heater project with the dwelling groups 11, 12, ...
+    void speicherprojekt(const QString& nr, int gruppen)
+    {
+        projekt(nr, QStringLiteral("Sp"));
+        for (int i = 1; i <= gruppen; ++i)
+            zeile(Tabelle::SpeicherBedarfsKz,
+                  {{Tabelle::ProjektNr, nr}, {QStringLiteral("WohnungsgruppenNr"), 10 + i}});
     }
     // One field of the rows of a project (in row order).
     QList<VbVariant> felder(const QString& tabelle, const QString& nr, const QString& feld)
@@ -98,6 +87,17 @@ protected:
         const QList<VbVariant> l = felder(tabelle, nr, name);
         EXPECT_EQ(l.size(), 1) << tabelle.toStdString() << " " << nr.toStdString();
         return l.value(0);
+    }
+    // The project numbers of all rows of a table, as stored.
+    QStringList nummern(const QString& tabelle)
+    {
+        datenbank tab;
+        QStringList l;
+        EXPECT_EQ(tab.OpenTab(zustand().Projekt_Data_Source, QStringLiteral("Select * From ") + tabelle, 2,
+                              Kennwort::Projektdatenbank, true), 0);
+        for (tab.MoveFirst(); !tab.EofTab(); tab.MoveNext())
+            l << tab.GetFeld(Tabelle::ProjektNr).toString();
+        return l;
     }
     int anzahl(const QString& tabelle, const QString& nr)
     {

@@ -170,7 +170,7 @@ TEST_F(Artikeldatenbank, TablesAndColumnsCarryTheExactNamesAndTypes)
         const QString name = QString::fromUtf8(t.name);
         Zeilen soll;
         for (const Spalte& s : t.spalten)
-            soll.push_back(s.name + ("|" + typ.value(s.art).toStdString()));
+            soll.push_back((QString::fromUtf8(s.name) + QLatin1Char('|') + typ.value(s.art)).toStdString());
         EXPECT_EQ(zeilen(QStringLiteral("SELECT name, type FROM pragma_table_info('%1')").arg(name)), soll)
             << name.toStdString();
 

@@ -5,6 +5,7 @@
 #include "data/DatenTestHilfen.h"
 #include "data/JetDialekt.h"
 #include "data/Kennwort.h"
+#include "data/Spaltentypen.h"
 #include "data/datenbank.h"
 #include "shell/AllgFunktionen.h"
 #include "shell/Programmzustand.h"
@@ -404,6 +405,32 @@ TEST_F(DatenbankTest, DeklarierteTypenGeltenBeimSchreiben)
         } else if (fall.feld != std::string("K")) {
             EXPECT_TRUE(ist.isNull()) << name;
         }
+    }
+}
+
+TEST_F(DatenbankTest, DeklarierteTexttypenBehaltenZiffernfolgen)
+{
+    // Texts that look like numbers stay texts in the columns Deklaration() declares.
+    const struct { Spaltentyp typ; int laenge; const char* wert; } faelle[] = {
+        {Spaltentyp::Memo, 0, "0012"}, {Spaltentyp::Memo, 0, "1e3"}, {Spaltentyp::Memo, 0, " 5 "},
+        {Spaltentyp::Text, 5, "007"},  {Spaltentyp::Text, 5, "2.50"},
+    };
+    for (const auto& fall : faelle) {
+        const QString deklaration = Spaltentypen::Deklaration(fall.typ, fall.laenge);
+        const std::string name = deklaration.toStdString() + " <- " + fall.wert;
+        EXPECT_EQ(Spaltentypen::AusDeklaration(deklaration).typ, fall.typ) << name;
+        TestDatenbank f({QStringLiteral("CREATE TABLE T (Id COUNTER, W %1)").arg(deklaration)});
+        {
+            datenbank db;
+            ASSERT_EQ(db.OpenTab(f.pfad(), QStringLiteral("Select * From T"), 2, pw, true), 0);
+            db.AddNew();
+            db.SetFeld(QStringLiteral("W"), VbVariant(fall.wert));
+            EXPECT_TRUE(db.UpdateTab()) << name;
+        }
+        EXPECT_EQ(f.wert(QStringLiteral("SELECT typeof(W) FROM T")).toString(), QStringLiteral("text")) << name;
+        datenbank db;
+        ASSERT_EQ(db.OpenTab(f.pfad(), QStringLiteral("Select * From T"), 2, pw, true), 0);
+        EXPECT_EQ(db.GetFeld(QStringLiteral("W")), VbVariant(fall.wert)) << name;
     }
 }
 

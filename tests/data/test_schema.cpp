@@ -164,6 +164,34 @@ TEST_F(Schema, DeklarierteTypenUndSpaltenvorgaben)
     EXPECT_EQ(q.value(2).toInt(), -1);
 }
 
+TEST_F(Schema, TexteVergleichenOhneRücksichtAufGroßschreibung)
+{
+    baue();
+    // The project number of every table and other text and memo columns: WHERE and ORDER BY
+    // agree with the search of the table access.
+    QList<std::pair<QString, QString>> spaltenliste;
+    for (const QString& t : Tabellenaufbau::Tabellen())
+        if (t != Tabelle::DatenbankInfo)
+            spaltenliste.append({t, Tabelle::ProjektNr});
+    spaltenliste.append({Tabelle::ProjekteTabelle, QStringLiteral("Bemerkungen")});
+    spaltenliste.append({Tabelle::Heizungsparameter, QStringLiteral("GefäßArtNr")});
+    spaltenliste.append({Tabelle::DatenbankInfo, QStringLiteral("Nutzerinfo_1")});
+    for (const auto& [tabelle, feld] : spaltenliste) {
+        const std::string name = (tabelle + QLatin1Char('.') + feld).toStdString();
+        sql(QStringLiteral("DELETE FROM \"%1\"").arg(tabelle));
+        sql(QStringLiteral("INSERT INTO \"%1\" (\"%2\") VALUES ('ab1'), ('Ab2'), ('AB1')").arg(tabelle, feld));
+        QSqlQuery q(db());
+        ASSERT_TRUE(q.exec(QStringLiteral("SELECT COUNT(*) FROM \"%1\" WHERE \"%2\" = 'aB1'").arg(tabelle, feld)));
+        ASSERT_TRUE(q.next());
+        EXPECT_EQ(q.value(0).toInt(), 2) << name;
+        ASSERT_TRUE(q.exec(QStringLiteral("SELECT \"%2\" FROM \"%1\" ORDER BY \"%2\", rowid").arg(tabelle, feld)));
+        QStringList reihe;
+        while (q.next())
+            reihe << q.value(0).toString();
+        EXPECT_EQ(reihe, (QStringList{"ab1", "AB1", "Ab2"})) << name;
+    }
+}
+
 TEST_F(Schema, EinzigerIndexIstProjektKeyEindeutig)
 {
     baue();

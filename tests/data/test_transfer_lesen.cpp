@@ -2,6 +2,7 @@
 
 #include "TransferFixture.h"
 #include "data/ManipDatenbank.h"
+#include "support/TestDatenbank.h"
 #include "support/TransferProtokoll.h"
 
 namespace {
@@ -174,9 +175,7 @@ Zeilen speicherZeilen(const char* nr, int gruppen)
 
 TEST_F(Transfer, WohnungsgruppenWerdenErsetzt)
 {
-    projekt(QStringLiteral("S1"), QStringLiteral("Sp"));
-    for (int i = 1; i <= 5; ++i)
-        zeile(Tabelle::SpeicherBedarfsKz, {{"Projekt Nr", "S1"}, {"WohnungsgruppenNr", 10 + i}});
+    speicherprojekt(QStringLiteral("S1"), 5);
     KonfliktSkript skript;
     skript.antworten = {KonfliktAntwort::Überschreiben};
     EXPECT_EQ(TransferProtokoll::Lies(datei(speicherZeilen("S1", 3))), TransferErgebnis::Dateiende);
@@ -188,6 +187,34 @@ TEST_F(Transfer, WohnungsgruppenWerdenErsetzt)
         EXPECT_EQ(art.toString(), QStringLiteral("B"));
     // Written again: three row groups.
     EXPECT_EQ(TransferProtokoll::Sichere({QStringLiteral("S1")}).count("$BEGIN$\t$ZEILE$\t\r\n"), 3);
+}
+
+TEST_F(Transfer, ProjektnummerOhneRücksichtAufGroßschreibung)
+{
+    // The stored project "s1" is restored as "S1": its project, parameter and dwelling rows
+    // are replaced, none is left behind. Also in a file whose columns were declared before
+    // their texts compared without regard to case.
+    TestDatenbank alt({QStringLiteral("CREATE TABLE ProjekteTabelle (\"Projekt Nr\" TEXT(15))"),
+                       QStringLiteral("CREATE TABLE SpeicherWasserwärmerparameter (\"Projekt Nr\" TEXT(50))"),
+                       QStringLiteral("CREATE TABLE SpeicherBedarfsKz (\"Projekt Nr\" TEXT(50))")},
+                      Kennwort::Projektdatenbank, QStringLiteral("Alt.db"));
+    baue(alt.pfad());
+    // The extension leaves the existing columns as they were declared.
+    ASSERT_TRUE(alt.wert(QStringLiteral("SELECT sql FROM sqlite_master WHERE name = 'SpeicherBedarfsKz'"))
+                    .toString().startsWith(QLatin1String("CREATE TABLE SpeicherBedarfsKz (\"Projekt Nr\" TEXT(50),")));
+    for (const QString& ziel : {pfad, alt.pfad()}) {
+        zustand().Projekt_Data_Source = ziel;
+        speicherprojekt(QStringLiteral("s1"), 2);
+        KonfliktSkript skript;
+        skript.antworten = {KonfliktAntwort::Überschreiben};
+        EXPECT_EQ(TransferProtokoll::Lies(datei(speicherZeilen("S1", 3))), TransferErgebnis::Dateiende);
+        EXPECT_EQ(skript.gefragt, QStringList{"S1"});
+        const QStringList eine{QStringLiteral("S1")};
+        EXPECT_EQ(nummern(Tabelle::ProjekteTabelle), eine) << ziel.toStdString();
+        EXPECT_EQ(nummern(Tabelle::SpeicherWasserwärmerparameter), eine) << ziel.toStdString();
+        EXPECT_EQ(nummern(Tabelle::SpeicherBedarfsKz), (QStringList{"S1", "S1", "S1"})) << ziel.toStdString();
+    }
+    EXPECT_TRUE(datenbankMeldungen(meldungen).isEmpty()) << texte(meldungen);
 }
 
 TEST_F(Transfer, FehlgeschlageneLöschungBeendetDasProjekt)

@@ -157,3 +157,41 @@ TEST_F(Verbindungen, AbgebrocheneDatenbankmeldungSchaltetWeitereStumm)
     EXPECT_EQ(boxenDerArt(rec, Meldungsart::Datenbankfehler).size(), 1);
     EXPECT_TRUE(zustand().ErrorCancel);
 }
+
+TEST_F(Verbindungen, SchemaänderungenGeltenAuchFürGemerkteSpaltenUndAnweisungen)
+{
+    TestDatenbank t({QStringLiteral("CREATE TABLE T (K COUNTER, A TEXT(5))")});
+    datenbank a;
+    ASSERT_EQ(a.OpenTab(t.pfad(), QStringLiteral("Select * From T"), 2, pw, true), 0);
+    a.AddNew();
+    a.SetFeld(QStringLiteral("A"), VbVariant("1"));
+    ASSERT_TRUE(a.UpdateTab());
+
+    // A column appended over another connection: its type and default count at once.
+    t.ausfuehren({QStringLiteral("ALTER TABLE T ADD COLUMN B SHORT DEFAULT 7")});
+    ASSERT_EQ(a.NewSQL(QStringLiteral("Select * From T"), true), 0);
+    a.AddNew();
+    a.SetFeld(QStringLiteral("A"), VbVariant("2"));
+    ASSERT_TRUE(a.UpdateTab());
+    EXPECT_EQ(a.GetFeld(QStringLiteral("K")), VbVariant(2));
+    EXPECT_EQ(a.GetFeld(QStringLiteral("B")), VbVariant::integer(7));
+    a.SetFeld(QStringLiteral("B"), VbVariant(40000));
+    EXPECT_EQ(a.fehlercode(), dbFehlerWrite);
+    a.CancelUpdateTab();
+
+    // The table made anew with other columns over the connection of the objects.
+    {
+        QSqlQuery q(a.Verbindung()->db());
+        ASSERT_TRUE(q.exec(QStringLiteral("DROP TABLE T")));
+        ASSERT_TRUE(q.exec(QStringLiteral("CREATE TABLE T (A LONG DEFAULT 5, K COUNTER, C TEXT(2))")));
+    }
+    ASSERT_EQ(a.NewSQL(QStringLiteral("Select * From T"), false), 0);
+    a.AddNew();
+    a.SetFeld(QStringLiteral("C"), VbVariant("x"));
+    ASSERT_TRUE(a.UpdateTab()) << a.LetzterFehler().toStdString();
+    EXPECT_EQ(a.GetFeld(QStringLiteral("A")), VbVariant(5));
+    EXPECT_EQ(a.GetFeld(QStringLiteral("K")), VbVariant(1));
+    a.SetFeld(QStringLiteral("A"), VbVariant("abc"));
+    EXPECT_EQ(a.fehlercode(), dbFehlerWrite);
+    EXPECT_EQ(t.wert(QStringLiteral("SELECT A || '|' || K || '|' || C FROM T")).toString(), QStringLiteral("5|1|x"));
+}

@@ -4,29 +4,17 @@
 #include <QSqlQuery>
 
 #include "data/JetDialekt.h"
-#include "data/Kennwort.h"
-#include "data/ManipDatenbank.h"
 #include "data/Tabellenaufbau.h"
 #include "shell/AllgFunktionen.h"
 #include "shell/Programmzustand.h"
+#include "support/TransferProtokoll.h"
 
 void Projektfixture::SetUp()
 {
     zustandZuruecksetzen();
     ASSERT_TRUE(ordner.isValid());
     pfad = ordner.filePath(QStringLiteral("Projektverwaltung.db"));
-    {
-        ManipDatenbank m;
-        m.Init();
-        m.SetPasswort(Kennwort::Projektdatenbank);
-        m.CreateDBank(pfad);
-        for (const QString& t : Tabellenaufbau::Tabellen()) {
-            m.Define_Tabellenaufbau(t);
-            m.CreateDBTabelle();
-            m.InitNeueSpalten();
-            m.ResetTabaufbau();
-        }
-    }
+    BaueProjektdatenbank(pfad);
     Programmzustand& z = zustand();
     z.Projekt_Data_Source = pfad;
     z.sortierungProjektnummer = sortierung(1);
@@ -116,6 +104,12 @@ QString Projektfixture::feld(const QString& nr, const QString& spalte)
     EXPECT_TRUE(q.exec(QStringLiteral("SELECT %1 FROM ProjekteTabelle WHERE [Projekt Nr] = %2")
                            .arg(JetDialekt::Name(spalte), JetDialekt::Textliteral(nr))));
     return q.next() ? q.value(0).toString() : QStringLiteral("<keine Zeile>");
+}
+
+void Projektfixture::zeileIst(const QString& nr, std::initializer_list<std::pair<const char*, const char*>> werte)
+{
+    for (const auto& [spalte, wert] : werte)
+        EXPECT_EQ(feld(nr, QString::fromUtf8(spalte)), QString::fromUtf8(wert)) << spalte;
 }
 
 Projektseite& Projektfixture::öffne()

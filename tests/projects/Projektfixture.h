@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <initializer_list>
+#include <utility>
 #include <memory>
 #include <vector>
 
@@ -53,6 +55,8 @@ protected:
     void sql(const QString& text);
     int zeilen(const QString& tabelle, const QString& nr = QString());
     QString feld(const QString& nr, const QString& spalte);
+    // The row of the project holds these column texts.
+    void zeileIst(const QString& nr, std::initializer_list<std::pair<const char*, const char*>> werte);
 
     // A new page, loaded and activated.
     Projektseite& öffne();

@@ -80,10 +80,9 @@ TEST_F(Projektsuche, FuenfSortierungen)
 TEST_F(Projektsuche, AbfrageUndUnbekannteSortierung)
 {
     EXPECT_EQ(S::Abfrage(QStringLiteral("Projekt Nr"), QStringLiteral("  ")),
-              QStringLiteral("Select * From ProjekteTabelle ORDER BY [Projekt Nr] COLLATE NOCASE"));
+              QStringLiteral("Select * From ProjekteTabelle ORDER BY [Projekt Nr]"));
     EXPECT_EQ(S::Abfrage(QStringLiteral("Projektart"), QStringLiteral("Projekt Nr")),
-              QStringLiteral("Select * From ProjekteTabelle ORDER BY [Projektart] COLLATE NOCASE,[Projekt Nr] "
-                             "COLLATE NOCASE"));
+              QStringLiteral("Select * From ProjekteTabelle ORDER BY [Projektart],[Projekt Nr]"));
     sortiere(3);
     seite->SetSortierstrings(QStringLiteral("6 - Unbekannt"));
     EXPECT_EQ(zustand().aktSortierung, QStringLiteral("6 - Unbekannt"));

@@ -83,7 +83,7 @@ TEST_F(Datenobjekte, EachTypeOpensItsRowAndWritesBackOnRelease)
 
 TEST_F(Datenobjekte, DesignedProjectNeedsNoNewPreselection)
 {
-    db->projekt().ausfuehren({QStringLiteral("INSERT INTO Kälteparameter VALUES ('7', -1, -1)")});
+    db->projekt().ausfuehren({QStringLiteral("INSERT INTO Kälteparameter ([Projekt Nr], IstBerechnet, IstAusgelegt) VALUES ('7', -1, -1)")});
     zustand().NeuAuslegungErforderlich = false;
     EXPECT_EQ(KühldatenÖffnen(), 0);
     EXPECT_FALSE(zustand().NeuAuslegungErforderlich);

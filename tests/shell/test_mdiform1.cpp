@@ -5,8 +5,11 @@
 #include "shell/MessagePresenter.h"
 #include "shell/Programmzustand.h"
 #include "shell/TyvoAnbindung.h"
+#include "projects/forms/KelvorForm3.h"
 #include "shell/forms/Seitenform.h"
 #include "support/MeldungsRecorder.h"
+#include "support/ModalSchliesser.h"
+#include "support/TransferProtokoll.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,6 +22,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -111,6 +116,19 @@ protected:
         Ereignisse();
         recorder.leeren();
         return f;
+    }
+    // A heating project in the project database that the start page made.
+    static void EinProjekt()
+    {
+        {
+            QSqlDatabase d = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("mdi_projekt"));
+            d.setDatabaseName(zustand().Projekt_Data_Source);
+            ASSERT_TRUE(d.open());
+            QSqlQuery q(d);
+            ASSERT_TRUE(q.exec(QStringLiteral("INSERT INTO ProjekteTabelle ([Projekt Nr], Projektart, Projektbezeichnung) "
+                                              "VALUES ('1', 'He', 'Schule')")));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("mdi_projekt"));
     }
     static QString Buttons(const MDIForm1& f)
     {
@@ -479,11 +497,14 @@ TEST_F(HauptfensterTest, CommandButtonsSaveAndRestore)
 
 TEST_F(HauptfensterTest, DialogItemsRunInTheModalFrame)
 {
+    BaueProjektdatenbank(dir.filePath(QStringLiteral("Daten/Projektverwaltung.db")));
     MDIForm1& f = Bereit();
     ButtonBeobachter beobachter(f);
+    ModalSchliesser schliesser([&](QWidget*) { beobachter.sichtbar << Buttons(f); });
     f.Mkundenanschrift->trigger();
     f.MInfo->trigger();
     f.Mwirüberuns->trigger();  // shown without the frame
+    EXPECT_EQ(schliesser.geöffnet, QStringList{QStringLiteral("NutzerStammdaten")});
     EXPECT_EQ(beobachter.sichtbar, (QStringList{QStringLiteral("000"), QStringLiteral("000"), QStringLiteral("101")}));
     EXPECT_EQ(Buttons(f), QStringLiteral("101"));
     for (const MeldungsBox& b : beobachter.boxen)
@@ -492,9 +513,19 @@ TEST_F(HauptfensterTest, DialogItemsRunInTheModalFrame)
 
 TEST_F(HauptfensterTest, EveryOfferedItemDoesSomething)
 {
+    BaueProjektdatenbank(dir.filePath(QStringLiteral("Daten/Projektverwaltung.db")));
     MDIForm1& f = Bereit();
+    ModalSchliesser schliesser;
+    EinProjekt();
     f.Mheizungsanlagen->trigger();  // project page: every item is enabled somewhere from here
     ASSERT_EQ(zustand().Status, 3);
+    Ereignisse();
+    auto* seite = dynamic_cast<KelvorForm3*>(f.fenster(3));
+    ASSERT_NE(seite, nullptr);
+    // These work on the project page without a message.
+    using Z = Projektseite::Eingabezustand;
+    const QList<QPair<QAction*, Z>> aufDerSeite{
+        {f.Manlegen, Z::Nummerneingabe}, {f.Mkopieren, Z::Nummerneingabe}, {f.Mverändern, Z::Verändern}};
     QList<QAction*> punkte;
     for (QMenu* m : f.findChildren<QMenu*>())
         for (QAction* a : m->actions())
@@ -508,8 +539,17 @@ TEST_F(HauptfensterTest, EveryOfferedItemDoesSomething)
         if (!a->isEnabled())
             continue;
         recorder.leeren();
+        schliesser.geöffnet.clear();
         a->trigger();
-        EXPECT_EQ(recorder.boxen.size(), 1) << a->objectName().toStdString();
+        const auto seitenpunkt = std::find_if(aufDerSeite.begin(), aufDerSeite.end(),
+                                              [a](const auto& p) { return p.first == a; });
+        if (seitenpunkt != aufDerSeite.end()) {
+            EXPECT_EQ(seite->logik().zustandDerEingaben(), seitenpunkt->second) << a->objectName().toStdString();
+            EXPECT_TRUE(recorder.boxen.isEmpty() && schliesser.geöffnet.isEmpty()) << a->objectName().toStdString();
+        } else {
+            // A message, or a dialog (which the closer ends).
+            EXPECT_EQ(recorder.boxen.size() + schliesser.geöffnet.size(), 1) << a->objectName().toStdString();
+        }
         ++geprueft;
     }
     EXPECT_EQ(geprueft, 23);
@@ -518,6 +558,7 @@ TEST_F(HauptfensterTest, EveryOfferedItemDoesSomething)
 TEST_F(HauptfensterTest, WalkOverTheFirstPagesAndCalculationItems)
 {
     MDIForm1& f = Bereit();
+    EinProjekt();
     f.WeiterCommand->click();
     EXPECT_EQ(zustand().Status, 2);
     EXPECT_EQ(Buttons(f), QStringLiteral("100"));
@@ -550,7 +591,9 @@ TEST_F(HauptfensterTest, WalkOverTheFirstPagesAndCalculationItems)
     MDIForm1& g = Bereit();
     g.Mkühlundkälte->trigger();
     EXPECT_EQ(zustand().ProjektartNeuanlage, QStringLiteral("Kü"));
-    EXPECT_EQ(zustand().Projektart, QStringLiteral(" "));
+    // No cooling project: the first project of the list is current.
+    EXPECT_EQ(zustand().Projektart, QStringLiteral("He"));
+    EXPECT_EQ(zustand().aktProjektnummer, QStringLiteral("1"));
     EXPECT_EQ(zustand().Status, 3);
     EXPECT_EQ(zustand().vorStatus, 0);  // outside the page walk
     EXPECT_EQ(g.StatusPanelText(4), QStringLiteral("3"));

@@ -265,13 +265,20 @@ protected:
         Ereignisse();
         ASSERT_EQ(zustand().Status, 3);
         EXPECT_EQ(zustand().ProjektartNeuanlage, QString::fromUtf8(t.projektart));
-        auto* nummer = Aktuell()->findChild<QLineEdit*>(QStringLiteral("Projektnummer"));
-        ASSERT_NE(nummer, nullptr);
+        auto* seite = dynamic_cast<KelvorForm3*>(Aktuell());
+        ASSERT_NE(seite, nullptr);
+        if (nr.isEmpty())
+            return;
+        // A new project with the number nr: Anlegen unless the page proposes the first project.
+        QLineEdit* nummer = seite->ProjektText[0];
+        if (!nummer->isEnabled())
+            fenster->Manlegen->trigger();
+        ASSERT_TRUE(nummer->isEnabled());
         nummer->clear();
         QTest::keyClicks(nummer, nr);
-        if (!nr.isEmpty()) {
-            EXPECT_EQ(zustand().Projektart, QString::fromUtf8(t.projektart));
-        }
+        QTest::keyClick(nummer, Qt::Key_Return);
+        EXPECT_EQ(zustand().aktProjektnummer, nr);
+        EXPECT_EQ(zustand().Projektart, QString::fromUtf8(t.projektart));
     }
     QVariant Feld(const Typ& t, const QString& spalte, const QString& nr)
     {
@@ -397,7 +404,7 @@ TEST_F(Seitenweg, HeatingSwitchesBeforeItReleasesTheOthersReleaseFirst)
                    return new KelvorForm3;
                }}});
     for (const Typ& t : {Typen()[0], Typen()[1]}) {
-        ZurProjektseite(t, QStringLiteral("8"));
+        ZurProjektseite(t, QString::fromUtf8(t.projektart) == QLatin1String("He") ? QStringLiteral("8") : QStringLiteral("9"));
         Weiter();
         while (zustand().Status != t.seiten.back().status)
             Weiter();
@@ -412,14 +419,16 @@ TEST_F(Seitenweg, HeatingSwitchesBeforeItReleasesTheOthersReleaseFirst)
 TEST_F(Seitenweg, ProjectPageWithoutProjectOnlyRefreshes)
 {
     Start();
+    // The empty project table: the page proposes the first project, no project is current.
     ZurProjektseite(Typen().front(), QString());
     EXPECT_EQ(zustand().Projektart, QStringLiteral(" "));
+    EXPECT_EQ(Buttons(), QStringLiteral("100"));
     Seitenform* seite = Aktuell();
     Weiter();
     EXPECT_EQ(zustand().Status, 3);
     EXPECT_EQ(Aktuell(), seite);
     EXPECT_EQ(zustand().g_heizdat, nullptr);
-    EXPECT_EQ(Buttons(), QStringLiteral("111"));
+    EXPECT_EQ(Buttons(), QStringLiteral("100"));
 }
 
 TEST_F(Seitenweg, PageThatFailsToLoadGoesOneStepBack)
@@ -553,7 +562,9 @@ TEST_F(Seitenweg, HostModeOneRunsByItselfUntilAMessageAndEndsAfterTheLastHeating
     EXPECT_EQ(zustand().Status, 102);
     EXPECT_EQ(zustand().Projektart, QStringLiteral("He"));
     EXPECT_EQ(zustand().ProjektartNeuanlage, QStringLiteral("He"));
-    EXPECT_EQ(zustand().aktProjektnummer, QStringLiteral("4711"));
+    // The host's project is unknown: the project page made project 1 for the run, not stored.
+    EXPECT_EQ(zustand().aktProjektnummer, QStringLiteral("1"));
+    EXPECT_EQ(db->zeilen(QStringLiteral("ProjekteTabelle"), QStringLiteral("1")), 0);
     EXPECT_TRUE(zustand().Meldungsflag);
     ASSERT_EQ(recorder.boxen.size(), 1);
     EXPECT_TRUE(fenster->isVisible());
@@ -569,7 +580,7 @@ TEST_F(Seitenweg, HostModeOneRunsByItselfUntilAMessageAndEndsAfterTheLastHeating
     EXPECT_EQ(tyvo.aufrufe, QStringList{QStringLiteral("erfolgreich 1")});
     EXPECT_EQ(recorder.boxen.size(), 1);
     EXPECT_EQ(zustand().g_heizdat, nullptr);
-    EXPECT_EQ(db->zeilen(QStringLiteral("Heizungsparameter"), QStringLiteral("4711")), 0);
+    EXPECT_EQ(db->zeilen(QStringLiteral("Heizungsparameter"), QStringLiteral("1")), 0);
 }
 
 TEST_F(Seitenweg, HostModeTwoKeepsTheHeatingDataAndShowsTheHostButton)

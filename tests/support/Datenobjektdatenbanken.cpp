@@ -1,7 +1,43 @@
 #include "support/Datenobjektdatenbanken.h"
 
+#include "data/JetDialekt.h"
 #include "data/Kennwort.h"
+#include "data/Spaltentypen.h"
+#include "data/Tabellenaufbau.h"
 #include "shell/Programmzustand.h"
+
+namespace {
+
+// The CREATE TABLE of a table of the program's schema (types only), without the schema engine,
+// which lets the event loop run while it builds.
+QString Schematabelle(const QString& tabelle)
+{
+    Feldliste felder;
+    Tabellenaufbau::Aufbauen(tabelle, felder);
+    QStringList spalten;
+    for (const ManipDBField& f : felder) {
+        Spaltentyp typ = Spaltentyp::Unbekannt;
+        switch (f.fieldtype) {
+        case Feldtyp::Boolean: typ = Spaltentyp::Boolean; break;
+        case Feldtyp::Byte: typ = Spaltentyp::Byte; break;
+        case Feldtyp::Integer: typ = Spaltentyp::Integer; break;
+        case Feldtyp::Long: typ = Spaltentyp::Long; break;
+        case Feldtyp::Single: typ = Spaltentyp::Single; break;
+        case Feldtyp::Date: typ = Spaltentyp::Datum; break;
+        case Feldtyp::Text: typ = Spaltentyp::Text; break;
+        case Feldtyp::Memo: typ = Spaltentyp::Memo; break;
+        }
+        spalten << JetDialekt::Name(f.fieldbez) + QLatin1Char(' ') + Spaltentypen::Deklaration(typ, f.fieldsize);
+    }
+    return QStringLiteral("CREATE TABLE %1 (%2)").arg(JetDialekt::Name(tabelle), spalten.join(QStringLiteral(", ")));
+}
+
+QString Textliteral(QString text)
+{
+    return QLatin1Char('\'') + text.replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
+}
+
+}  // namespace
 
 const QStringList& Datenobjektdatenbanken::Parametertabellen()
 {
@@ -15,10 +51,9 @@ const QStringList& Datenobjektdatenbanken::Parametertabellen()
 
 Datenobjektdatenbanken::Datenobjektdatenbanken(const QStringList& weitereSql)
 {
-    QStringList sql;
+    QStringList sql{Schematabelle(Tabelle::ProjekteTabelle)};
     for (const QString& t : Parametertabellen())
-        sql << QStringLiteral("CREATE TABLE [%1] ([Projekt Nr] TEXT(50), [IstBerechnet] BOOLEAN, "
-                              "[IstAusgelegt] BOOLEAN)").arg(t);
+        sql << Schematabelle(t);
     m_projekt = std::make_unique<TestDatenbank>(sql + weitereSql, Kennwort::Projektdatenbank,
                                                 QStringLiteral("Projektverwaltung.db"));
     m_artikel = std::make_unique<TestDatenbank>(
@@ -36,7 +71,12 @@ Datenobjektdatenbanken::Datenobjektdatenbanken(const QStringList& weitereSql)
 
 int Datenobjektdatenbanken::zeilen(const QString& tabelle, const QString& projektNr) const
 {
-    QString nr = projektNr;
-    nr.replace(QLatin1Char('\''), QStringLiteral("''"));
-    return m_projekt->wert(QStringLiteral("SELECT COUNT(*) FROM [%1] WHERE [Projekt Nr] = '%2'").arg(tabelle, nr)).toInt();
+    return m_projekt->wert(QStringLiteral("SELECT COUNT(*) FROM [%1] WHERE [Projekt Nr] = %2").arg(tabelle, Textliteral(projektNr)))
+        .toInt();
+}
+
+QVariant Datenobjektdatenbanken::feld(const QString& tabelle, const QString& feld, const QString& projektNr) const
+{
+    return m_projekt->wert(
+        QStringLiteral("SELECT [%1] FROM [%2] WHERE [Projekt Nr] = %3").arg(feld, tabelle, Textliteral(projektNr)));
 }

@@ -6,9 +6,9 @@
 
 #include "support/TestDatenbank.h"
 
-// A project database with the six parameter tables (only "Projekt Nr", "IstBerechnet" and
-// "IstAusgelegt", plus the columns a test adds) and an article database with the article view of
-// the data objects, in a temporary folder; the program state points to both.
+// A project database with the project table and the six parameter tables of the program's schema
+// (empty, plus what a test adds) and an article database with the article view of the data
+// objects, in a temporary folder; the program state points to both.
 class Datenobjektdatenbanken {
 public:
     // weitereSql: statements run on the project database after the tables are made.
@@ -19,6 +19,8 @@ public:
     static const QStringList& Parametertabellen();
     // Number of rows of a table with this project number.
     int zeilen(const QString& tabelle, const QString& projektNr) const;
+    // A column of the row of a project (invalid when there is none).
+    QVariant feld(const QString& tabelle, const QString& feld, const QString& projektNr) const;
 
 private:
     std::unique_ptr<TestDatenbank> m_projekt;

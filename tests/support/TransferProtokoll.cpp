@@ -1,11 +1,14 @@
 #include "support/TransferProtokoll.h"
 
 #include <QBuffer>
+#include <gtest/gtest.h>
 
 #include "data/Kennwort.h"
 #include "data/ManipDatenbank.h"
 #include "data/Sicherungsdatei.h"
 #include "data/Tabellenaufbau.h"
+#include "data/datenbank.h"
+#include "shell/Programmzustand.h"
 
 void BaueProjektdatenbank(const QString& pfad)
 {
@@ -19,6 +22,33 @@ void BaueProjektdatenbank(const QString& pfad)
         m.InitNeueSpalten();
         m.ResetTabaufbau();
     }
+}
+
+void FuegeZeileEin(const QString& tabelle, const Feldwerte& werte)
+{
+    datenbank tab;
+    ASSERT_EQ(tab.OpenTab(zustand().Projekt_Data_Source, QStringLiteral("Select * From ") + tabelle, 2,
+                          Kennwort::Projektdatenbank, true), 0);
+    tab.AddNew();
+    for (const auto& [feld, wert] : werte)
+        tab.SetFeld(feld, wert);
+    EXPECT_TRUE(tab.UpdateTab()) << tab.LetzterFehler().toStdString();
+}
+
+void LegeProjektAn(const QString& nr, const QString& art, const Feldwerte& projektfelder, const Feldwerte& parameter)
+{
+    FuegeZeileEin(Tabelle::ProjekteTabelle, Feldwerte{{Tabelle::ProjektNr, nr}, {QStringLiteral("Projektart"), art}}
+                                                 + projektfelder);
+    const QString t = Tabellenaufbau::Parametertabelle(art);
+    if (t.isEmpty())
+        return;
+    Feldwerte w{{Tabelle::ProjektNr, nr}};
+    Feldliste liste;
+    Tabellenaufbau::Aufbauen(t, liste);
+    for (const ManipDBField& f : liste)
+        if (f.fieldbez != Tabelle::ProjektNr)
+            w.append({f.fieldbez, f.fieldDefaultValue});
+    FuegeZeileEin(t, w + parameter);
 }
 
 namespace TransferProtokoll {

@@ -6,11 +6,22 @@
 
 #include <deque>
 #include <memory>
+#include <utility>
 
 #include "data/KonfliktDialog.h"
+#include "shell/VbVariant.h"
 
 // Builds every table of a project database at the path, in the start page's order.
 void BaueProjektdatenbank(const QString& pfad);
+
+// Field names and values of a row.
+using Feldwerte = QList<std::pair<QString, VbVariant>>;
+// Adds a row to a table of the project database at zustand().Projekt_Data_Source.
+void FuegeZeileEin(const QString& tabelle, const Feldwerte& werte);
+// Adds a project row and, when the type has one, its parameter row with the field-list
+// defaults; the given fields go on top.
+void LegeProjektAn(const QString& nr, const QString& art, const Feldwerte& projektfelder = {},
+                   const Feldwerte& parameter = {});
 
 // The writer and reader loops of the backup and restore, over the project database at
 // zustand().Projekt_Data_Source.

@@ -30,11 +30,22 @@ QString Artikelnummer(const QString& sql, const QString& feld, int textId, const
     return KeinArtikel;
 }
 
-void Auslegungsfehler(int textId, const QString& parameter)
+namespace {
+QString MitHotline(int textId)
 {
     const Programmzustand& z = zustand();
-    Meldung(Meldungsart::Auslegungsfehler,
-            LadeText(textId + z.Sprachoffset) + LadeText(kHotline + z.Sprachoffset + z.Länderoffset), parameter);
+    return LadeText(textId + z.Sprachoffset) + LadeText(kHotline + z.Sprachoffset + z.Länderoffset);
+}
+}  // namespace
+
+void Auslegungsfehler(int textId, const QString& parameter)
+{
+    Meldung(Meldungsart::Auslegungsfehler, MitHotline(textId), parameter);
+}
+
+void Auslegungsfehler(int textId)
+{
+    Meldung(Meldungsart::Auslegungsfehler, MitHotline(textId));
 }
 
 }  // namespace ArtikelAbfrage

@@ -14,6 +14,8 @@ inline const QString KeinArtikel = QStringLiteral(" ");
 bool Öffne(datenbank& db, const QString& sql);
 // A design message (kind 4) of the text id with the hotline text appended.
 void Auslegungsfehler(int textId, const QString& parameter);
+// The same without a parameter.
+void Auslegungsfehler(int textId);
 // The article number in the field of the first row of the query, " " when the query cannot be
 // opened or the number is missing; a missing number shows the design message textId (when not
 // 0) with the parameter.

@@ -7,4 +7,10 @@ class GlobDatenDruck : public GlobDaten {
 public:
     GlobDatenDruck();
     ~GlobDatenDruck() override;
+
+    conTextBoxAdodb m_GefaessGruppe;  // vessel group, 0 none
+    conTextBoxAdodb m_GefaessAnzahl;
+    conValueAdodb m_GefaessArtNr;
+    conValueAdodb m_Zub_KappV_Beh_ArtNr;
+    conValueAdodb m_Zub_KappV_Beh_Anz;
 };

@@ -7,4 +7,13 @@ class GlobDatenTrinkw : public GlobDaten {
 public:
     GlobDatenTrinkw();
     ~GlobDatenTrinkw() override;
+
+    conTextBoxAdodb m_VolAnlage;      // water content of the installation, l
+    conTextBoxAdodb m_p_SV;           // safety-valve set pressure, bar
+    conTextBoxAdodb m_GefaessGruppe;  // vessel group, 0 none
+    conTextBoxAdodb m_GefaessAnzahl;
+    conValueAdodb m_GefaessArtNr;
+    conValueAdodb m_Zub_SichVentil_ArtNr;
+    conValueAdodb m_Zub_KappV_Beh_ArtNr;
+    conValueAdodb m_Zub_KappV_Beh_Anz;
 };

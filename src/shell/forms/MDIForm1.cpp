@@ -12,6 +12,11 @@
 #include "shell/Datenobjekte.h"
 #include "shell/forms/Seitenform.h"
 #include "shell/forms/Seitenmanager.h"
+#include "projects/forms/KelvorForm3.h"
+#include "projects/forms/LadenArtDat.h"
+#include "projects/forms/MDIKomprDbank.h"
+#include "projects/forms/MDIReSich.h"
+#include "projects/forms/NutzerStammdaten.h"
 
 #include <QAction>
 #include <QApplication>
@@ -173,46 +178,42 @@ void MDIForm1::BaueMenues()
 
     Mprojekte = obermenue("Mprojekte", 102);
     MListe = mit(punkt(Mprojekte, "MListe", 103), [this] {
-        Projektaktion(QStringLiteral("Projektliste: ein Projekt suchen und auswählen."));
+        Projektaktion([](KelvorForm3& s) { s.ProjektSuchenInListe(); });
     });
     Manlegen = mit(punkt(Mprojekte, "Manlegen", 104), [this] {
         ZeigeProjektliste();
-        Platzhalter(QStringLiteral("Projekt anlegen: ein neues Projekt in der Projektverwaltung anlegen."));
+        if (KelvorForm3* s = fenster3())
+            s->ProjektAnlegen(false);
     });
     Mkopieren = mit(punkt(Mprojekte, "Mkopieren", 105), [this] {
         ZeigeProjektliste();
-        Platzhalter(QStringLiteral("Projekt kopieren: ein neues Projekt mit den Angaben des aktuellen Projekts "
-                                   "anlegen."));
+        if (KelvorForm3* s = fenster3())
+            s->ProjektAnlegen(true);
     });
     Mverändern = mit(punkt(Mprojekte, "Mveraendern", 106), [this] {
-        Projektaktion(QStringLiteral("Projekt verändern: die Angaben des aktuellen Projekts bearbeiten."));
+        Projektaktion([](KelvorForm3& s) {
+            if (zustand().TyvoModus == 0)
+                s.ProjektVerändern();
+        });
     });
     Msichern = mit(punkt(Mprojekte, "Msichern", 107), [this] {
-        Projektaktion(QStringLiteral("Projekte sichern: ausgewählte Projekte in eine Sicherungsdatei (*.sic) "
-                                     "schreiben."));
+        Projektaktion([](KelvorForm3& s) { s.ProjekteSichern(); });
     });
     Meinlesen = mit(punkt(Mprojekte, "Meinlesen", 108), [this] {
-        if (zustand().istErstprojekt)
-            Platzhalter(QStringLiteral("Projekt anlegen: das erste Projekt der Projektdatenbank anlegen."));
+        KelvorForm3* s = fenster3();
+        if (zustand().istErstprojekt && s)
+            s->ProjektAnlegen(false);
         else
             ProjekteEinlesen();
     });
     Mlöschen = mit(punkt(Mprojekte, "Mloeschen", 109), [this] {
-        Projektaktion(QStringLiteral("Projekt löschen: das aktuelle Projekt aus der Projektdatenbank entfernen."));
+        Projektaktion([](KelvorForm3& s) { s.ProjektLöschen(); });
     });
     MstrichE = strich(Mprojekte, "MstrichE");
     MDatenpflege = menue(Mprojekte, "MDatenpflege", 110);
-    MLesenArtDaten = mit(punkt(MDatenpflege, "MLesenArtDaten", 111), [this] {
-        ZeigeModal([this] {
-            Platzhalter(QStringLiteral("Neue Stammdaten einlesen: die Artikeldatenbank durch eine neue Datei "
-                                       "ersetzen."));
-        });
-    });
-    MRepairProjektDatenbank = mit(punkt(MDatenpflege, "MRepairProjektDatenbank", 113), [this] {
-        ZeigeModal([this] {
-            Platzhalter(QStringLiteral("Datenbank komprimieren und reparieren: die Projektdatenbank komprimieren."));
-        });
-    });
+    MLesenArtDaten = mit(punkt(MDatenpflege, "MLesenArtDaten", 111), [this] { ZeigeDialog<LadenArtDat>(); });
+    MRepairProjektDatenbank = mit(punkt(MDatenpflege, "MRepairProjektDatenbank", 113),
+                                  [this] { ZeigeDialog<MDIKomprDbank>(); });
     MstrichZ = strich(Mprojekte, "MstrichZ");
     Mbeenden = punkt(Mprojekte, "Mbeenden", 112, &MDIForm1::Entladen);
 
@@ -241,11 +242,7 @@ void MDIForm1::BaueMenues()
     MandereProjektnummer = punkt(MAusgabe, "MandereProjektnummer", 137);
 
     MOptionen = obermenue("MOptionen", 142);
-    Mkundenanschrift = mit(punkt(MOptionen, "Mkundenanschrift", 143), [this] {
-        ZeigeModal([this] {
-            Platzhalter(QStringLiteral("Kundenanschrift: die vier Adresszeilen des Anwenders bearbeiten."));
-        });
-    });
+    Mkundenanschrift = mit(punkt(MOptionen, "Mkundenanschrift", 143), [this] { ZeigeDialog<NutzerStammdaten>(); });
     MDruckereinstellungen = mit(punkt(MOptionen, "MDruckereinstellungen", 144), [this] {
         Platzhalter(QStringLiteral("Druckereinstellungen: den Drucker für die Berichte auswählen und einrichten."));
     });
@@ -768,14 +765,26 @@ void MDIForm1::ZeigeProjektliste()
 void MDIForm1::NeuanlageNachProjektart()
 {
     // The project page sorts its list by system type and selects the first project of the type.
+    if (KelvorForm3* s = fenster3()) {
+        s->SetSortierstrings(zustand().sortierungProjektart);
+        s->ReOpenProjektTabelle(QString(), s->SortierString1(), s->SortierString2());
+    }
     ZeigeProjektliste();
 }
 
+// The project page is not loaded at the start page and the system-type choice, where the item
+// is offered; it reads the project table anew when it is next shown.
 void MDIForm1::ProjekteEinlesen()
 {
-    ZeigeModal([this] {
-        Platzhalter(QStringLiteral("Projekte einlesen: Projekte aus einer Sicherungsdatei (*.sic) zurückholen."));
-    });
+    ZeigeDialog<MDIReSich>();
+}
+
+template <class Dialog>
+void MDIForm1::ZeigeDialog()
+{
+    auto dialog = std::make_unique<Dialog>(this);
+    ZeigeModal([&dialog] { dialog->exec(); });
+    dialog.reset();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -852,13 +861,22 @@ void MDIForm1::Platzhalter(const QString& was)
                                                            "Ausbaustufe des Programms."));
 }
 
-void MDIForm1::Projektaktion(const QString& aktion)
+KelvorForm3* MDIForm1::fenster3() const
+{
+    return dynamic_cast<KelvorForm3*>(fenster(3));
+}
+
+void MDIForm1::Projektaktion(const std::function<void(KelvorForm3&)>& aktion)
 {
     ZeigeProjektliste();
+    KelvorForm3* s = fenster3();
+    if (!s)
+        return;
+    // An empty project table first gets its first project.
     if (zustand().istErstprojekt)
-        Platzhalter(QStringLiteral("Projekt anlegen: das erste Projekt der Projektdatenbank anlegen."));
+        s->ProjektAnlegen(false);
     else
-        Platzhalter(aktion);
+        aktion(*s);
 }
 
 void MDIForm1::Neuanlage(const QString& projektart)

@@ -18,6 +18,7 @@ class QLabel;
 class QMenu;
 class QStatusBar;
 class QToolButton;
+class KelvorForm3;
 class Seitenform;
 class Seitenmanager;
 
@@ -140,6 +141,9 @@ private:
     void ZeigeProjektliste();
     void NeuanlageNachProjektart();
     void ProjekteEinlesen();
+    // A dialog of a menu item in the modal dialog frame, released afterwards.
+    template <class Dialog>
+    void ZeigeDialog();
     void Seitenwechsel(int vonStatus, int nachStatus);
     void EntladeSeite(int status);
     // What the page manager needs of the window (Hauptfenster).
@@ -155,7 +159,10 @@ private:
     void DatenobjektBeimBeendenFreigeben();
 
     // Menu actions.
-    void Projektaktion(const QString& aktion);
+    // Shows the project page, then runs the item's action on it (or starts the first project).
+    void Projektaktion(const std::function<void(KelvorForm3&)>& aktion);
+    // The project page while it is loaded.
+    KelvorForm3* fenster3() const;
     void Neuanlage(const QString& projektart);
     void Bericht(int modus);
     void Schaltschema(int ziel, const QString& datei);

@@ -5,6 +5,7 @@
 #include "design/rules/TabellePumpenKM.h"
 #include "shell/AllgFunktionen.h"
 #include "support/MeldungsRecorder.h"
+#include "support/QStringAusgabe.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "PumpenArtikelDB.h"
+#include "support/QStringAusgabe.h"
 
 // The demo rows of [PumpenKomprSteuerung]: every code the choices and fields give exists, every
 // article exists once in ARTIKEL and Artikel_Zusatz with a long text, and the deliberate gaps

@@ -7,6 +7,7 @@
 #include "design/rules/TabelleKompPumpe.h"
 #include "shell/AllgFunktionen.h"
 #include "support/MeldungsRecorder.h"
+#include "support/QStringAusgabe.h"
 
 enum class Familie { Kompressor, PumpeMP, Einzelpumpe, Doppelpumpe, Nachspeisepumpe, Temperaturfaktor };
 

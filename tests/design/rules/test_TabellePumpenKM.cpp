@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "design/rules/TabellePumpenKM.h"
+#include "support/QStringAusgabe.h"
 
 struct TabellePumpenKMTestzugang {
     static bool imFeld(const TabellePumpenKM& t, int32_t k, float p, int32_t l)

@@ -1,0 +1,74 @@
+#include "projects/forms/Arbeitsdialog.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QProgressBar>
+#include <QTimer>
+
+#include "shell/Programmzustand.h"
+#include "shell/forms/MDIForm1.h"
+
+void DialogVorbereiten(QWidget& dialog)
+{
+    zustand().ErrorCancel = false;
+    const QString icon = QDir(zustand().Datenpfad).filePath(QStringLiteral("Kelvor.ico"));
+    if (QFileInfo::exists(icon))
+        dialog.setWindowIcon(QIcon(icon));
+}
+
+void ZentriereÜberHauptfenster(QWidget& dialog)
+{
+    const MDIForm1* haupt = MDIForm1::Instanz();
+    if (!haupt)
+        return;
+    const QRect h = haupt->frameGeometry();
+    const QSize d = dialog.frameGeometry().size();
+    dialog.move(h.left() + (h.width() - d.width()) / 2, h.top() + (h.height() - d.height()) / 2);
+}
+
+Arbeitsdialog::Arbeitsdialog(QWidget* parent) : QDialog(parent)
+{
+    Animation1 = new QProgressBar(this);
+    Animation1->setObjectName(QStringLiteral("Animation1"));
+    Animation1->setRange(0, 0);
+    Animation1->setTextVisible(false);
+    Animation1->hide();
+}
+
+void Arbeitsdialog::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    if (!m_gestartet) {
+        m_gestartet = true;
+        QTimer::singleShot(0, this, &Arbeitsdialog::starten);
+    }
+}
+
+void Arbeitsdialog::starten()
+{
+    m_inArbeit = true;
+    Arbeit();
+    m_inArbeit = false;
+    ArbeitBeendet();
+}
+
+void Arbeitsdialog::ArbeitBeendet()
+{
+    done(QDialog::Accepted);
+}
+
+void Arbeitsdialog::closeEvent(QCloseEvent* e)
+{
+    if (m_inArbeit) {
+        e->ignore();
+        return;
+    }
+    QDialog::closeEvent(e);
+}
+
+void Arbeitsdialog::reject()
+{
+    if (!m_inArbeit)
+        QDialog::reject();
+}

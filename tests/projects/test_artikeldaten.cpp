@@ -1,0 +1,93 @@
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <functional>
+
+#include "ProjekteFixture.h"
+#include "data/Kennwort.h"
+#include "projects/ArtikeldatenEinlesen.h"
+#include "shell/AllgFunktionen.h"
+#include "shell/Programmzustand.h"
+#include "support/TestDatenbank.h"
+
+namespace {
+
+QByteArray lies(const QString& pfad)
+{
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+const QStringList Waehrung = {QStringLiteral("CREATE TABLE Waehrung (\"Waehrungskürzel\" TEXT, \"MwStSatz in Prozent\" REAL)"),
+                              QStringLiteral("INSERT INTO Waehrung VALUES ('CHF', 8.1)")};
+
+class Artikeldaten : public Projekte {
+protected:
+    void SetUp() override
+    {
+        Projekte::SetUp();
+        ziel = zustand().Artikel_Data_Source;
+        ASSERT_TRUE(QFile::copy(QStringLiteral(KELVOR_ARTIKEL_DB), ziel));
+        QFile::setPermissions(ziel, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        alt = lies(ziel);
+    }
+    QStringList datenordner() const { return QDir(QFileInfo(ziel).path()).entryList(QDir::Files); }
+    QString ziel;
+    QByteArray alt;
+};
+
+}  // namespace
+
+TEST_F(Artikeldaten, NeueDateiGleichenNamensErsetztDieArtikeldatenbank)
+{
+    // In another folder, the name in capitals, the file read-only.
+    TestDatenbank neu(Waehrung, Kennwort::Artikeldatenbank, QStringLiteral("ARTIKELD.DB"));
+    QFile::setPermissions(neu.pfad(), QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+    dateiwahl.antwort = neu.pfad();
+    EXPECT_TRUE(ArtikeldatenEinlesen());
+    EXPECT_EQ(lies(ziel), lies(neu.pfad()));
+    EXPECT_TRUE(QFileInfo(ziel).permissions() & QFileDevice::WriteOwner);
+    EXPECT_TRUE(meldungen.boxen.isEmpty()) << texte(meldungen);
+    EXPECT_EQ(datenordner(), (QStringList{QStringLiteral("Artikeld.db"), QStringLiteral("Projektverwaltung.db")}));
+    ASSERT_EQ(dateiwahl.anfragen.size(), 1);
+    EXPECT_EQ(dateiwahl.anfragen[0].titel, QStringLiteral("Neue Artikeldaten einlesen"));
+    EXPECT_EQ(dateiwahl.anfragen[0].filter.value(1), QStringLiteral("Artikeld.db"));
+    EXPECT_FALSE(dateiwahl.anfragen[0].speichern);
+}
+
+TEST_F(Artikeldaten, FalscheDateiWirdAbgewiesenUndDieAlteBleibt)
+{
+    struct Fall {
+        const char* name;
+        std::function<QString()> datei;
+    };
+    TestDatenbank längererName(Waehrung, Kennwort::Artikeldatenbank, QStringLiteral("Artikeld.dbx"));
+    TestDatenbank projektdatenbank(Waehrung, Kennwort::Projektdatenbank, QStringLiteral("Artikeld.db"));
+    TestDatenbank ohneWaehrung({QStringLiteral("CREATE TABLE ARTIKEL (ArtNr TEXT)")}, Kennwort::Artikeldatenbank,
+                               QStringLiteral("Artikeld.db"));
+    const Fall fälle[] = {
+        {"Name mit einem Zeichen mehr", [&] { return längererName.pfad(); }},
+        {"anderes Kennwort", [&] { return projektdatenbank.pfad(); }},
+        {"ohne Tabelle Waehrung", [&] { return ohneWaehrung.pfad(); }},
+        {"keine Datenbank", [&] { return datei(QStringLiteral("Artikeld.db"), QByteArray(5000, 'x')); }},
+        {"Datei fehlt", [&] { return ordner.filePath(QStringLiteral("neu/Artikeld.db")); }},
+    };
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(f.name);
+        meldungen.leeren();
+        dateiwahl.antwort = f.datei();
+        EXPECT_FALSE(ArtikeldatenEinlesen());
+        ASSERT_EQ(meldungen.boxen.size(), 1) << texte(meldungen);
+        EXPECT_EQ(meldungen.boxen[0].art, Meldungsart::Anwendungsfehler);
+        EXPECT_EQ(meldungen.boxen[0].vorlage, LadeText(2303));
+        EXPECT_EQ(lies(ziel), alt);
+        EXPECT_EQ(datenordner(), (QStringList{QStringLiteral("Artikeld.db"), QStringLiteral("Projektverwaltung.db")}));
+    }
+    // Cancel: nothing is copied and nothing is said.
+    meldungen.leeren();
+    dateiwahl.antwort.clear();
+    EXPECT_FALSE(ArtikeldatenEinlesen());
+    EXPECT_TRUE(meldungen.boxen.isEmpty());
+    EXPECT_EQ(lies(ziel), alt);
+}

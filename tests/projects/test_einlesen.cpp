@@ -1,0 +1,298 @@
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+
+#include <map>
+
+#include "ProjekteFixture.h"
+#include "data/ManipDatenbank.h"
+#include "data/Tabellenaufbau.h"
+#include "projects/Einlesevorgang.h"
+#include "shell/AllgFunktionen.h"
+#include "shell/Programmzustand.h"
+#include "support/TransferProtokoll.h"
+
+namespace {
+
+QByteArray lies(const QString& pfad)
+{
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+class Einlesen : public Projekte {
+protected:
+    // Writes the file and restores it through the open dialog.
+    void einlesen(const QByteArray& inhalt)
+    {
+        dateiwahl.antwort = datei(QStringLiteral("Sicherung.sic"), inhalt);
+        Einlesevorgang v;
+        v.ProjekteEinlesenAusDatei();
+        EXPECT_FALSE(v.InArbeit());
+        EXPECT_TRUE(tempDateien().isEmpty()) << tempDateien().join(QLatin1Char(' ')).toStdString();
+        EXPECT_EQ(lies(dateiwahl.antwort), inhalt);
+    }
+    // The messages of kind 3.
+    QList<MeldungsBox> mängel() const
+    {
+        QList<MeldungsBox> b;
+        for (const MeldungsBox& x : meldungen.boxen)
+            if (x.art == Meldungsart::Anwendungsfehler)
+                b << x;
+        return b;
+    }
+};
+
+}  // namespace
+
+TEST_F(Einlesen, InEineLeereDatenbankKommtJedesProjektUnverändertZurück)
+{
+    const QStringList arten = {QStringLiteral("He"), QStringLiteral("Kü"), QStringLiteral("So"),
+                               QStringLiteral("Tr"), QStringLiteral("Dr"), QStringLiteral("Sp")};
+    QStringList nr;
+    for (int i = 0; i < arten.size(); ++i) {
+        nr << QStringLiteral("2024-%1 %2").arg(i).arg(arten[i]);
+        projekt(nr.last(), arten[i],
+                {{QStringLiteral("Bauherr"), QStringLiteral("Müller & Söhne")},
+                 {QStringLiteral("Bemerkungen"), QStringLiteral("Keller, Pumpenraum\r\nAngebot folgt\tbald")},
+                 {QStringLiteral("Datum"), VbVariant::datum(QDateTime(QDate(2024, 1, 15), QTime(0, 0)))}},
+                {{QStringLiteral("IstBerechnet"), true}});
+    }
+    for (int g = 1; g <= 3; ++g)
+        zapfstelle(nr.last(), g, {{QStringLiteral("Bezeichnung"), QStringLiteral("Gruppe %1").arg(g)}});
+    std::map<QString, QStringList> vorher;
+    for (const QString& n : nr)
+        vorher[n] = projektinhalt(n);
+    const QByteArray sicherung = TransferProtokoll::Sichere(nr);
+
+    db = ordner.filePath(QStringLiteral("Daten/Leer.db"));
+    BaueProjektdatenbank(db);
+    zustand().Projekt_Data_Source = db;
+    KonfliktSkript skript;
+    einlesen(sicherung);
+
+    EXPECT_TRUE(skript.gefragt.isEmpty());
+    EXPECT_TRUE(meldungen.boxen.isEmpty()) << texte(meldungen);
+    for (const QString& n : nr)
+        EXPECT_EQ(projektinhalt(n), vorher[n]) << n.toStdString();
+    ASSERT_EQ(dateiwahl.anfragen.size(), 1);
+    const DateiDialogAnfrage& a = dateiwahl.anfragen[0];
+    EXPECT_EQ(a.titel, QStringLiteral("Projekte Einlesen"));
+    EXPECT_EQ(a.filter.value(1), QStringLiteral("*.sic"));
+    EXPECT_EQ(a.startOrdner, QStringLiteral("C:\\"));
+    EXPECT_FALSE(a.speichern);
+}
+
+TEST_F(Einlesen, InEineGefüllteDatenbankNachDerAntwortDesKonfliktdialogs)
+{
+    struct Fall {
+        const char* name;
+        std::deque<int> antworten;
+        QStringList gefragt;
+        const char* bauherrP1;
+        bool neuesProjekt;
+        const char* bauherrP2;
+    };
+    const Fall fälle[] = {
+        {"Weiter", {KonfliktAntwort::Weiter, KonfliktAntwort::Weiter}, {"P'1", "P2"}, "alt", true, "alt"},
+        {"Überschreiben", {KonfliktAntwort::Überschreiben, KonfliktAntwort::Weiter}, {"P'1", "P2"}, "neu", true, "alt"},
+        {"Alle überschreiben", {KonfliktAntwort::AlleÜberschreiben}, {"P'1"}, "neu", true, "neu"},
+        {"Abbrechen", {KonfliktAntwort::Abbrechen}, {"P'1"}, "alt", false, "alt"},
+    };
+    const QByteArray sicherung = zeilen(projektZeilen("P'1", "Dr", "neu", {{"Nutzvolumen", "77"}})
+                                        + projektZeilen("N3", "Tr", "neu") + projektZeilen("P2", "He", "neu"));
+    int n = 0;
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(f.name);
+        db = ordner.filePath(QStringLiteral("Daten/Fall%1.db").arg(++n));
+        BaueProjektdatenbank(db);
+        zustand().Projekt_Data_Source = db;
+        for (const char* nr : {"P'1", "P2"})
+            projekt(QString::fromUtf8(nr), QStringLiteral("Dr"), {{QStringLiteral("Bauherr"), QStringLiteral("alt")}});
+        const QStringList p2vorher = projektinhalt(QStringLiteral("P2"));
+        KonfliktSkript skript;
+        skript.antworten = f.antworten;
+        einlesen(sicherung);
+        EXPECT_EQ(skript.gefragt, f.gefragt);
+        EXPECT_TRUE(meldungen.boxen.isEmpty()) << texte(meldungen);
+        const QStringList p1 = projektinhalt(QStringLiteral("P'1"));
+        EXPECT_TRUE(p1.value(0).contains(QStringLiteral("'%1'").arg(QLatin1String(f.bauherrP1)))) << p1.value(0).toStdString();
+        EXPECT_EQ(p1.join(QLatin1Char(' ')).contains(QStringLiteral("|77|")), QLatin1String(f.bauherrP1) == QLatin1String("neu"));
+        EXPECT_EQ(nummern().contains(QStringLiteral("N3")), f.neuesProjekt);
+        if (QLatin1String(f.bauherrP2) == QLatin1String("alt"))
+            EXPECT_EQ(projektinhalt(QStringLiteral("P2")), p2vorher);
+        else
+            EXPECT_TRUE(projektinhalt(QStringLiteral("P2")).value(0).contains(QStringLiteral("'neu'")));
+
+        // The answer "Alle überschreiben" holds for its run only: the next restore asks again.
+        skript.gefragt.clear();
+        skript.antworten = {KonfliktAntwort::Weiter, KonfliktAntwort::Weiter, KonfliktAntwort::Weiter};
+        einlesen(sicherung);
+        const QStringList wieder = f.neuesProjekt ? QStringList{QStringLiteral("P'1"), QStringLiteral("N3"), QStringLiteral("P2")}
+                                                  : QStringList{QStringLiteral("P'1"), QStringLiteral("P2")};
+        EXPECT_EQ(skript.gefragt, wieder);
+    }
+}
+
+namespace {
+
+// Replaces the n-th line (0-based) with the given key and value.
+Zeilen ersetzt(Zeilen z, int n, const char* k, const char* w)
+{
+    z[n] = {k, w};
+    return z;
+}
+
+Zeilen ohneLetzte(Zeilen z, int n)
+{
+    return z.mid(0, z.size() - n);
+}
+
+const Zeilen E1Neu = Projekte::projektZeilen("E1", "Dr", "neu", {{"Nutzvolumen", "5"}});
+// Lines of E1Neu: 0 project begin, 1 table begin, 2-4 project fields, 5 table end, 6 table
+// begin, 7-8 parameter fields, 9 table end, 10 project end.
+
+Zeilen speicherE2(const Zeilen& zeilen1)
+{
+    return Zeilen{{"$BEGIN$", "$PROJEKT$"}, {"$BEGIN$", "$TABELLE$"}, {"Projekt Nr", "E2"}, {"Projektart", "Sp"},
+                  {"Bauherr", "neu"},       {"$ENDE$", "$TABELLE$"},  {"$BEGIN$", "$TABELLE$"}, {"Projekt Nr", "E2"},
+                  {"$ENDE$", "$TABELLE$"},  {"$BEGIN$", "$TABELLE$"}, {"$BEGIN$", "$ZEILE$"},  {"Projekt Nr", "E2"}}
+           + zeilen1
+           + Zeilen{{"$BEGIN$", "$ZEILE$"}, {"Projekt Nr", "E2"}, {"WohnungsgruppenNr", "9"}, {"$ENDE$", "$ZEILE$"},
+                    {"$ENDE$", "$TABELLE$"}, {"$ENDE$", "$PROJEKT$"}};
+}
+
+}  // namespace
+
+TEST_F(Einlesen, BeschädigteDateiBringtWasGanzIstUndNenntDenRest)
+{
+    struct Fall {
+        const char* name;
+        Zeilen beschädigt;
+        bool mitFolgeprojekt;  // a sound project follows the damaged one
+        const char* meldung;   // part of the message; nullptr: the project is kept, no message
+    };
+    const Fall fälle[] = {
+        {"Tabellenende verschrieben", ersetzt(E1Neu, 5, "$ENDE$", "$TABELE$"), true,
+         "Projekt E1: Der Aufbau der Projektdaten ist fehlerhaft."},
+        {"Tabellenanfang verschrieben", ersetzt(E1Neu, 6, "$BEGIN$", "$TABELE$"), true,
+         "Projekt E1: Der Aufbau der Projektdaten ist fehlerhaft."},
+        {"Projekttabelle ohne Anfang", ersetzt(E1Neu, 1, "$BEGINN$", "$TABELLE$"), true,
+         "Projekt ohne lesbare Projektnummer: Der Aufbau der Projektdaten ist fehlerhaft."},
+        {"zwei Zeilen vor der Nummer", E1Neu.mid(0, 2) + Zeilen{{"a", "1"}, {"b", "2"}} + E1Neu.mid(2), true,
+         "Projekt ohne lesbare Projektnummer: Der Aufbau der Projektdaten ist fehlerhaft."},
+        {"nächstes Projekt beginnt mitten im Block", E1Neu.mid(0, 9), true,
+         "Projekt E1: Der Aufbau der Projektdaten ist fehlerhaft."},
+        {"Wohnungsgruppe ohne Ende", speicherE2({{"WohnungsgruppenNr", "8"}}), true,
+         "Projekt E2: Der Aufbau der Projektdaten ist fehlerhaft."},
+        {"ungültige Werte", E1Neu.mid(0, 8) + Zeilen{{"Behälteranzahl", "viele"}, {"IstBerechnet", "ja"}} + E1Neu.mid(8),
+         true, "Projekt E1: Ungültige Werte: Behälteranzahl = \"viele\", IstBerechnet = \"ja\"."},
+        {"Text zu lang", E1Neu.mid(0, 5) + Zeilen{{"Save", "XY"}} + E1Neu.mid(5), true,
+         "Projekt E1: Ungültige Werte: Save = \"XY\"."},
+        {"Datei endet in der Parametertabelle", ohneLetzte(E1Neu, 2), false,
+         "Projekt E1: Die Projektdaten brechen ab."},
+        {"Datei endet in der Projekttabelle", E1Neu.mid(0, 4), false, "Projekt E1: Die Projektdaten brechen ab."},
+        {"nur die letzte Rahmenzeile fehlt", ohneLetzte(E1Neu, 1), false, nullptr},
+    };
+    int n = 0;
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(f.name);
+        db = ordner.filePath(QStringLiteral("Daten/Schaden%1.db").arg(++n));
+        BaueProjektdatenbank(db);
+        zustand().Projekt_Data_Source = db;
+        projekt(QStringLiteral("E1"), QStringLiteral("Dr"), {{QStringLiteral("Bauherr"), QStringLiteral("alt")}});
+        projekt(QStringLiteral("E2"), QStringLiteral("Sp"), {{QStringLiteral("Bauherr"), QStringLiteral("alt")}});
+        zapfstelle(QStringLiteral("E2"), 1);
+        zapfstelle(QStringLiteral("E2"), 2);
+        const QStringList e1 = projektinhalt(QStringLiteral("E1"));
+        const QStringList e2 = projektinhalt(QStringLiteral("E2"));
+
+        Zeilen z = projektZeilen("S1", "He", "S") + f.beschädigt;
+        if (f.mitFolgeprojekt)
+            z += projektZeilen("S2", "So", "S", {{"Frostschutzzusatz", "30"}});
+        meldungen.leeren();
+        KonfliktSkript skript;
+        skript.antworten = {KonfliktAntwort::AlleÜberschreiben};
+        einlesen(zeilen(z));
+
+        QStringList erwartet{QStringLiteral("E1"), QStringLiteral("E2"), QStringLiteral("S1")};
+        if (f.mitFolgeprojekt)
+            erwartet << QStringLiteral("S2");
+        EXPECT_EQ(nummern(), erwartet);
+        EXPECT_EQ(projektinhalt(QStringLiteral("E2")), e2);
+        const QList<MeldungsBox> m = mängel();
+        if (f.meldung) {
+            EXPECT_EQ(projektinhalt(QStringLiteral("E1")), e1);
+            ASSERT_EQ(m.size(), 1) << texte(meldungen);
+            EXPECT_TRUE(m[0].text.contains(QString::fromUtf8(f.meldung))) << m[0].text.toStdString();
+            EXPECT_TRUE(m[0].text.contains(QStringLiteral("Das Projekt wurde nicht eingelesen.")));
+        } else {
+            EXPECT_TRUE(m.isEmpty()) << texte(meldungen);
+            EXPECT_TRUE(projektinhalt(QStringLiteral("E1")).value(0).contains(QStringLiteral("'neu'")));
+        }
+    }
+}
+
+TEST_F(Einlesen, AbbruchBeimLesenBehältDieFertigenProjekte)
+{
+    // Abbrechen while the second project is read: the first stays, the second is not kept.
+    struct Anzeige : EinleseAnzeige {
+        Einlesevorgang* vorgang = nullptr;
+        QStringList nummern;
+        bool begonnen = false, beendet = false;
+        void SchreibeProjektNr(const QString& t) override
+        {
+            nummern << t;
+            if (t == QLatin1String("B"))
+                vorgang->Abbrechen();
+        }
+        void LesenBeginnt() override { begonnen = true; }
+        void LesenEndet() override { beendet = true; }
+    } anzeige;
+    dateiwahl.antwort = datei(QStringLiteral("Sicherung.sic"),
+                              zeilen(projektZeilen("A", "Dr", "x", {{"Nutzvolumen", "1"}})
+                                     + projektZeilen("B", "Dr", "x", {{"Nutzvolumen", "2"}})
+                                     + projektZeilen("C", "Dr", "x")));
+    Einlesevorgang v;
+    anzeige.vorgang = &v;
+    v.ProjekteEinlesenAusDatei(&anzeige);
+    EXPECT_EQ(anzeige.nummern, (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
+    EXPECT_TRUE(anzeige.begonnen && anzeige.beendet);
+    EXPECT_EQ(nummern(), QStringList{QStringLiteral("A")});
+    EXPECT_TRUE(meldungen.boxen.isEmpty()) << texte(meldungen);
+    EXPECT_TRUE(tempDateien().isEmpty());
+    // Without a run, Abbrechen does nothing.
+    v.Abbrechen();
+}
+
+TEST_F(Einlesen, DateiOhneProjektOderAbgebrochenGibtKeineMeldung)
+{
+    einlesen(zeilen({{"irgendwas", "x"}, {"$ENDE$", "$PROJEKT$"}}));
+    dateiwahl.antwort.clear();
+    Einlesevorgang v;
+    v.ProjekteEinlesenAusDatei();
+    EXPECT_TRUE(tempDateien().isEmpty());
+    EXPECT_TRUE(nummern().isEmpty());
+    EXPECT_TRUE(meldungen.boxen.isEmpty()) << texte(meldungen);
+}
+
+TEST_F(Einlesen, NichtLesbareDateiWirdGemeldet)
+{
+    dateiwahl.antwort = ordner.filePath(QStringLiteral("fehlt.sic"));
+    Einlesevorgang v;
+    v.ProjekteEinlesenAusDatei();
+    const QList<MeldungsBox> m = mängel();
+    ASSERT_EQ(m.size(), 1) << texte(meldungen);
+    EXPECT_TRUE(m[0].text.contains(QStringLiteral("fehlt.sic konnte nicht gelesen werden."))) << m[0].text.toStdString();
+    EXPECT_TRUE(tempDateien().isEmpty());
+}
+
+TEST_F(Einlesen, ProjektartOhneParametertabelleWirdGenannt)
+{
+    einlesen(zeilen(projektZeilen("X", "Xy", "B", {{"Frostschutzzusatz", "30"}}) + projektZeilen("Y", "Dr")));
+    EXPECT_EQ(nummern(), (QStringList{QStringLiteral("X"), QStringLiteral("Y")}));
+    const QList<MeldungsBox> m = mängel();
+    ASSERT_EQ(m.size(), 1) << texte(meldungen);
+    EXPECT_TRUE(m[0].text.contains(QStringLiteral("Projekt X: Zur Projektart \"Xy\" gibt es keine Parametertabelle")))
+        << m[0].text.toStdString();
+}
