@@ -14,17 +14,22 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include <memory>
 
 #include "data/JetDialekt.h"
 #include "projects/forms/KelvorForm3.h"
+#include "projects/forms/MDIListe.h"
+#include "projects/forms/MDISichern.h"
+#include "projects/forms/Projektgitter.h"
 #include "shell/MessagePresenter.h"
 #include "shell/Programmzustand.h"
 #include "support/TransferProtokoll.h"
 #include "shell/forms/KelvorForm2.h"
 #include "shell/forms/MDIForm1.h"
+#include "support/FalscherDialog.h"
 #include "support/MeldungsRecorder.h"
 #include "support/QStringAusgabe.h"
 
@@ -285,6 +290,56 @@ TEST_F(Projektseitenform, DasErsteProjektUeberDasMenue)
     QTest::keyClick(s.ProjektText[S::Nummer], Qt::Key_Return);
     EXPECT_EQ(zeilen(QStringLiteral("ProjekteTabelle"), QStringLiteral("1")), 1);
     EXPECT_EQ(Buttons(), QStringLiteral("111"));
+}
+
+// The list and the backup dialog from the menu: shown modally without the bottom buttons; the
+// page shows the project they leave current.
+TEST_F(Projektseitenform, ListeUndSichernUeberDasMenue)
+{
+    projekt(QStringLiteral("1"), QStringLiteral("He"), QStringLiteral("Schule"));
+    projekt(QStringLiteral("2"), QStringLiteral("Sp"), QStringLiteral("Wohnhaus"));
+    projekt(QStringLiteral("3"), QStringLiteral("So"), QStringLiteral("Dach"));
+    KelvorForm3& s = ZurProjektseite(0);
+    const QString vorher = s.ProjektText[S::Nummer]->text();
+    QObject wächter;  // ends the timers with the test
+    // Should a dialog stay open, it is closed after a while so that the test cannot hang.
+    QTimer::singleShot(5000, &wächter, [] {
+        if (QWidget* d = QApplication::activeModalWidget())
+            d->close();
+    });
+
+    QString gewählt;
+    QString buttonsImDialog;
+    QTimer::singleShot(0, &wächter, [&] {
+        auto* liste = qobject_cast<MDIListe*>(QApplication::activeModalWidget());
+        ASSERT_NE(liste, nullptr);
+        buttonsImDialog = Buttons();
+        liste->DataGrid1->setCurrentIndex(liste->DataGrid1->modell()->index(2, 0));
+        gewählt = liste->DataGrid1->modell()->text(2, 0);
+        QTest::keyClick(liste, Qt::Key_Return);
+    });
+    fenster->MListe->trigger();
+    EXPECT_EQ(buttonsImDialog, QStringLiteral("000"));
+    EXPECT_EQ(Buttons(), QStringLiteral("111"));
+    EXPECT_NE(gewählt, vorher);
+    EXPECT_EQ(s.ProjektText[S::Nummer]->text(), gewählt);
+    EXPECT_EQ(zustand().aktProjektnummer, gewählt);
+
+    FalscherDialog datei;
+    datei.antwort = dir.filePath(QStringLiteral("alle.sic"));
+    QTimer::singleShot(0, &wächter, [&] {
+        auto* sichern = qobject_cast<MDISichern*>(QApplication::activeModalWidget());
+        ASSERT_NE(sichern, nullptr);
+        sichern->AllesMarkieren->click();
+        sichern->Save->click();
+    });
+    fenster->Msichern->trigger();
+    EXPECT_EQ(datei.anfragen.size(), 1);
+    QFile gesichert(datei.antwort);
+    ASSERT_TRUE(gesichert.open(QIODevice::ReadOnly));
+    EXPECT_EQ(gesichert.readAll().count("$BEGIN$\t$PROJEKT$\t\r\n"), 3);
+    EXPECT_TRUE(recorder.boxen.isEmpty());
+    EXPECT_EQ(s.ProjektText[S::Nummer]->text(), gewählt);
 }
 
 }  // namespace

@@ -15,6 +15,8 @@
 #include <QTextBlock>
 #include <QToolButton>
 
+#include "projects/forms/MDIListe.h"
+#include "projects/forms/MDISichern.h"
 #include "shell/AllgFunktionen.h"
 #include "shell/ModResFiles.h"
 #include "shell/Programmzustand.h"
@@ -494,24 +496,27 @@ void KelvorForm3::ProjektLöschen()
     zeigen();
 }
 
-void KelvorForm3::dialogPlatzhalter(const QString& was)
+// A dialog over the project table, modal, with the bottom buttons hidden; it leaves the table
+// re-opened on its project, which the page then shows.
+void KelvorForm3::zeigeDialog(QDialog& dialog)
 {
     mdi().SaveKommandoButtons();
     mdi().Kommando(0, 0, 0);
-    Meldung(Meldungsart::Information,
-            was + QStringLiteral("\\n\\nDiese Funktion folgt in einer späteren Ausbaustufe des Programms."));
+    dialog.exec();
     mdi().LoadKommandoButtons();
+    zeigen();
 }
 
 void KelvorForm3::ProjektSuchenInListe()
 {
-    dialogPlatzhalter(QStringLiteral("Projektliste: ein Projekt suchen und auswählen."));
+    MDIListe dialog(*m_logik, window());
+    zeigeDialog(dialog);
 }
 
 void KelvorForm3::ProjekteSichern()
 {
-    dialogPlatzhalter(QStringLiteral("Projekte sichern: ausgewählte Projekte in eine Sicherungsdatei (*.sic) "
-                                     "schreiben."));
+    MDISichern dialog(*m_logik, window());
+    zeigeDialog(dialog);
 }
 
 int32_t KelvorForm3::ReOpenProjektTabelle(const QString& projektNr, const QString& OrderBy1, const QString& OrderBy2)

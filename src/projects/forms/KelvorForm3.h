@@ -8,6 +8,7 @@
 #include "shell/forms/Seitenform.h"
 
 class QComboBox;
+class QDialog;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -74,7 +75,7 @@ private:
     void baue();
     void bemerkungenGeändert();
     bool tasteInSteuerelement(int nr, QKeyEvent* e);
-    void dialogPlatzhalter(const QString& was);
+    void zeigeDialog(QDialog& dialog);
 
     std::unique_ptr<Umfeld> m_umfeld;
     std::unique_ptr<Projektseite> m_logik;
