@@ -45,7 +45,11 @@ MDIListe::MDIListe(Projektseite& seite, QWidget* parent)
               0);
 }
 
-MDIListe::~MDIListe() = default;
+MDIListe::~MDIListe()
+{
+    SuchBox->removeEventFilter(this);
+    trenne();
+}
 
 void MDIListe::zeige()
 {

@@ -52,7 +52,10 @@ MDISichern::MDISichern(Projektseite& seite, QWidget* parent)
               4);
 }
 
-MDISichern::~MDISichern() = default;
+MDISichern::~MDISichern()
+{
+    trenne();
+}
 
 void MDISichern::zeige()
 {

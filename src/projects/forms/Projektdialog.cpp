@@ -74,6 +74,13 @@ void Projektdialog::richteEin(const std::vector<Projektgitter::Spalte>& spalten,
     zeige();
 }
 
+void Projektdialog::trenne()
+{
+    for (QObject* o : children())
+        disconnect(o, nullptr, this, nullptr);
+    disconnect(&m_auswahl, nullptr, this, nullptr);
+}
+
 void Projektdialog::zeige()
 {
     DataGrid1->zeige(m_auswahl);

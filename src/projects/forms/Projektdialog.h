@@ -30,6 +30,8 @@ protected:
     // logic and shows it.
     void richteEin(const std::vector<Projektgitter::Spalte>& spalten, int maxTabindex);
     void closeEvent(QCloseEvent* e) override;
+    // The derived dialog's destructor: no control reaches the logic any more (it goes first).
+    void trenne();
 
     // Shows the logic's state.
     virtual void zeige();
