@@ -21,6 +21,7 @@
 #include "shell/MessagePresenter.h"
 #include "shell/Programmzustand.h"
 #include "shell/forms/MDIForm1.h"
+#include "support/Programmordner.h"
 #include "support/MeldungsRecorder.h"
 #include "support/TransferProtokoll.h"
 
@@ -31,11 +32,7 @@ class StartseiteFenster : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        zustandZuruecksetzen();
-        QApplication::setQuitOnLastWindowClosed(false);
-        ASSERT_TRUE(dir.isValid());
-        ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Daten")));
-        ASSERT_TRUE(QFile::copy(QStringLiteral(KELVOR_ARTIKEL_DB), dir.filePath(QStringLiteral("Daten/Artikeld.db"))));
+        ASSERT_NO_FATAL_FAILURE(BereiteProgrammordnerVor(dir));
         projektDb = dir.filePath(QStringLiteral("Daten/Projektverwaltung.db"));
     }
     void TearDown() override { fenster.reset(); }

@@ -26,6 +26,7 @@
 #include "projects/forms/Projektgitter.h"
 #include "shell/MessagePresenter.h"
 #include "shell/Programmzustand.h"
+#include "support/Programmordner.h"
 #include "support/TransferProtokoll.h"
 #include "shell/forms/KelvorForm2.h"
 #include "shell/forms/MDIForm1.h"
@@ -51,11 +52,7 @@ class Projektseitenform : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        zustandZuruecksetzen();
-        QApplication::setQuitOnLastWindowClosed(false);
-        ASSERT_TRUE(dir.isValid());
-        ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Daten")));
-        ASSERT_TRUE(QFile::copy(QStringLiteral(KELVOR_ARTIKEL_DB), dir.filePath(QStringLiteral("Daten/Artikeld.db"))));
+        ASSERT_NO_FATAL_FAILURE(BereiteProgrammordnerVor(dir));
         pfad = dir.filePath(QStringLiteral("Daten/Projektverwaltung.db"));
         BaueProjektdatenbank(pfad);
     }

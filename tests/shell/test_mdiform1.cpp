@@ -7,6 +7,7 @@
 #include "shell/TyvoAnbindung.h"
 #include "projects/forms/KelvorForm3.h"
 #include "shell/forms/Seitenform.h"
+#include "support/Programmordner.h"
 #include "support/MeldungsRecorder.h"
 #include "support/ModalSchliesser.h"
 #include "support/TransferProtokoll.h"
@@ -90,12 +91,8 @@ class HauptfensterTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        zustandZuruecksetzen();
-        QApplication::setQuitOnLastWindowClosed(false);
+        ASSERT_NO_FATAL_FAILURE(BereiteProgrammordnerVor(dir));
         setzeTyvoAnbindung(&tyvo);
-        ASSERT_TRUE(dir.isValid());
-        ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Daten")));
-        ASSERT_TRUE(QFile::copy(QStringLiteral(KELVOR_ARTIKEL_DB), dir.filePath(QStringLiteral("Daten/Artikeld.db"))));
     }
     void TearDown() override
     {

@@ -47,6 +47,7 @@
 #include "shell/TyvoAnbindung.h"
 #include "shell/forms/KelvorForm2.h"
 #include "shell/forms/Steuerelemente.h"
+#include "support/Programmordner.h"
 #include "support/Datenobjektdatenbanken.h"
 #include "support/MeldungsRecorder.h"
 
@@ -200,12 +201,8 @@ class Seitenweg : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        zustandZuruecksetzen();
-        QApplication::setQuitOnLastWindowClosed(false);
+        ASSERT_NO_FATAL_FAILURE(BereiteProgrammordnerVor(dir));
         setzeTyvoAnbindung(&tyvo);
-        ASSERT_TRUE(dir.isValid());
-        ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Daten")));
-        ASSERT_TRUE(QFile::copy(QStringLiteral(KELVOR_ARTIKEL_DB), dir.filePath(QStringLiteral("Daten/Artikeld.db"))));
     }
     void TearDown() override
     {
