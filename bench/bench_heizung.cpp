@@ -7,7 +7,7 @@
 #include <cstdio>
 
 #include "design/heating/GlobDatenHeizung.h"
-#include "shell/Programmzustand.h"
+#include "base/Programmzustand.h"
 #include "support/MeldungsRecorder.h"
 #include "support/TransferProtokoll.h"
 

@@ -14,8 +14,8 @@
 
 #include "data/Kennwort.h"
 #include "projects/Projektseite.h"
-#include "shell/AllgFunktionen.h"
-#include "shell/Programmzustand.h"
+#include "base/AllgFunktionen.h"
+#include "base/Programmzustand.h"
 #include "support/TransferProtokoll.h"
 
 namespace {

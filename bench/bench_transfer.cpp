@@ -10,7 +10,7 @@
 #include "data/Kennwort.h"
 #include "data/Tabellenaufbau.h"
 #include "data/datenbank.h"
-#include "shell/Programmzustand.h"
+#include "base/Programmzustand.h"
 #include "support/TransferProtokoll.h"
 
 namespace {

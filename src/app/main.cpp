@@ -2,12 +2,12 @@
 
 #include "data/KonfliktDialog.h"
 #include "projects/forms/MDIReSichMeld.h"
-#include "shell/AllgFunktionen.h"
+#include "base/AllgFunktionen.h"
 #include "shell/EinzelInstanz.h"
 #include "shell/MainProgramm.h"
 #include "shell/forms/MDIForm1.h"
-#include "shell/forms/QtDateiDialog.h"
-#include "shell/forms/QtMessagePresenter.h"
+#include "base/forms/QtDateiDialog.h"
+#include "base/forms/QtMessagePresenter.h"
 
 int main(int argc, char** argv)
 {

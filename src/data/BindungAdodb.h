@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "data/Recordset.h"
-#include "shell/VbVariant.h"
+#include "base/VbVariant.h"
 
 // What the bound values share: the recordset of the owner's table object, bound once for
 // good, and the field transfers that report their failures themselves (database message

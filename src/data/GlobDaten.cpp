@@ -5,9 +5,9 @@
 #include "data/JetDialekt.h"
 #include "data/Kennwort.h"
 #include "data/datenbank.h"
-#include "shell/ModResFiles.h"
-#include "shell/Programmzustand.h"
-#include "shell/Zahlen.h"
+#include "base/ModResFiles.h"
+#include "base/Programmzustand.h"
+#include "base/Zahlen.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "data/conOptButtAdodb.h"
 #include "data/conTextBoxAdodb.h"
 #include "data/conValueAdodb.h"
-#include "shell/MemberRegister.h"
+#include "base/MemberRegister.h"
 
 class datenbank;
 

@@ -1,7 +1,7 @@
 #include "data/JetDialekt.h"
 
 #include "data/Spaltentypen.h"
-#include "shell/Zahlen.h"
+#include "base/Zahlen.h"
 
 #include <QStringList>
 

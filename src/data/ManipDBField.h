@@ -1,7 +1,7 @@
 #pragma once
 #include <QString>
 
-#include "shell/VbVariant.h"
+#include "base/VbVariant.h"
 
 // Field type codes of the project database (the codes the transfer stream converts by).
 namespace Feldtyp {

@@ -18,8 +18,8 @@
 #include "data/Spaltentypen.h"
 #include "data/Tabellenaufbau.h"
 #include "data/datenbank.h"
-#include "shell/AllgFunktionen.h"
-#include "shell/Programmzustand.h"
+#include "base/AllgFunktionen.h"
+#include "base/Programmzustand.h"
 
 namespace {
 

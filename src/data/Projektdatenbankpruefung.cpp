@@ -13,11 +13,11 @@
 #include "data/Sicherungsdatei.h"
 #include "data/Tabellenaufbau.h"
 #include "data/datenbank.h"
-#include "shell/AllgFunktionen.h"
-#include "shell/FileOP.h"
-#include "shell/MessagePresenter.h"
-#include "shell/Programmversion.h"
-#include "shell/Programmzustand.h"
+#include "base/AllgFunktionen.h"
+#include "base/FileOP.h"
+#include "base/MessagePresenter.h"
+#include "base/Programmversion.h"
+#include "base/Programmzustand.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 
 #include "data/DbVerbindung.h"
 #include "data/Spaltentypen.h"
-#include "shell/VbVariant.h"
+#include "base/VbVariant.h"
 
 // A static snapshot of one query with a cursor, as the program's table objects use it.
 //

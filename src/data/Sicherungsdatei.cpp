@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "data/ManipDBField.h"
-#include "shell/Zahlen.h"
+#include "base/Zahlen.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QIODevice>
 #include <QString>
 
-#include "shell/VbVariant.h"
+#include "base/VbVariant.h"
 
 // The project transfer file: single-byte Windows-1252 text, CR LF after every physical line,
 // logical lines of key TAB value TAB (a value may span physical lines).

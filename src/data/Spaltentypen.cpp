@@ -1,6 +1,6 @@
 #include "data/Spaltentypen.h"
 
-#include "shell/Zahlen.h"
+#include "base/Zahlen.h"
 
 #include <QHash>
 

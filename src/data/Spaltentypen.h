@@ -2,7 +2,7 @@
 #include <QString>
 #include <QVariant>
 
-#include "shell/VbVariant.h"
+#include "base/VbVariant.h"
 
 // Column types of our SQLite files and how values are read and written.
 //

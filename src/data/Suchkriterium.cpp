@@ -1,6 +1,6 @@
 #include "data/Suchkriterium.h"
 
-#include "shell/Zahlen.h"
+#include "base/Zahlen.h"
 
 #include <cmath>
 

@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "data/Spaltentypen.h"
-#include "shell/VbVariant.h"
+#include "base/VbVariant.h"
 
 // A search criterion of Find: one field, an operator and a value, as
 //   [field name] op value

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "data/BindungAdodb.h"
-#include "data/BoundControl.h"
+#include "base/BoundControl.h"
 
 // A yes/no flag stored in one Boolean field, shown in a check box.
 class conCheckBoxAdodb : public BindungAdodb {

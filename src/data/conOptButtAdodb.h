@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "data/BindungAdodb.h"
-#include "data/BoundControl.h"
+#include "base/BoundControl.h"
 
 // A choice among options, stored as one Boolean field per option; m_Value is the 0-based index
 // of the option that is set. Shown in an option-button group.

@@ -1,9 +1,9 @@
 #include "data/conTextBoxAdodb.h"
 
 #include "data/datenbank.h"
-#include "shell/AllgFunktionen.h"
-#include "shell/Programmzustand.h"
-#include "shell/Zahlen.h"
+#include "base/AllgFunktionen.h"
+#include "base/Programmzustand.h"
+#include "base/Zahlen.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "data/BindungAdodb.h"
-#include "data/BoundControl.h"
+#include "base/BoundControl.h"
 
 // A numeric member of a data object: a Double mirrored in one field of the current row and,
 // while a page shows it, in one text box or label, with the input check against bounds

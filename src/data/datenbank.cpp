@@ -1,8 +1,8 @@
 #include "data/datenbank.h"
 
 #include "data/JetDialekt.h"
-#include "shell/AllgFunktionen.h"
-#include "shell/Programmzustand.h"
+#include "base/AllgFunktionen.h"
+#include "base/Programmzustand.h"
 
 void DatenbankMeldung(int32_t code, const QString& beschreibung, const QString& feld, const QString& quelle)
 {

@@ -8,7 +8,7 @@
 #include "data/Adodc.h"
 #include "data/DbVerbindung.h"
 #include "data/Recordset.h"
-#include "shell/VbVariant.h"
+#include "base/VbVariant.h"
 
 // Codes of the last failed operation of a table object (datenbank::fehlercode).
 enum DatenbankFehlercode : int32_t {

@@ -9,9 +9,9 @@
 #include "data/DbVerbindung.h"
 #include "data/Kennwort.h"
 #include "projects/Dateiersatz.h"
-#include "shell/AllgFunktionen.h"
-#include "shell/HilfsFktCommDlg.h"
-#include "shell/Programmzustand.h"
+#include "base/AllgFunktionen.h"
+#include "base/HilfsFktCommDlg.h"
+#include "base/Programmzustand.h"
 
 bool ArtikeldatenEinlesen()
 {

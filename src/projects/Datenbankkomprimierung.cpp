@@ -8,7 +8,7 @@
 #include "data/DbVerbindung.h"
 #include "data/Kennwort.h"
 #include "projects/Dateiersatz.h"
-#include "shell/Programmzustand.h"
+#include "base/Programmzustand.h"
 
 namespace {
 

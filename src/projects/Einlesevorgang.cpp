@@ -6,10 +6,10 @@
 
 #include "data/ManipDatenbank.h"
 #include "data/Sicherungsdatei.h"
-#include "shell/AllgFunktionen.h"
-#include "shell/FileOP.h"
-#include "shell/HilfsFktCommDlg.h"
-#include "shell/Programmzustand.h"
+#include "base/AllgFunktionen.h"
+#include "base/FileOP.h"
+#include "base/HilfsFktCommDlg.h"
+#include "base/Programmzustand.h"
 
 namespace {
 

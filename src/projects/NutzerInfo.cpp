@@ -6,7 +6,7 @@
 #include "data/ManipDatenbank.h"
 #include "data/Tabellenaufbau.h"
 #include "data/datenbank.h"
-#include "shell/Programmzustand.h"
+#include "base/Programmzustand.h"
 
 namespace {
 

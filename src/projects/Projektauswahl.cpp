@@ -3,8 +3,8 @@
 #include "data/Recordset.h"
 #include "data/Tabellenaufbau.h"
 #include "projects/Projektseite.h"
-#include "shell/AllgFunktionen.h"
-#include "shell/Zahlen.h"
+#include "base/AllgFunktionen.h"
+#include "base/Zahlen.h"
 
 Projektauswahl::Projektauswahl(Projektseite& seite) : m_seite(seite)
 {

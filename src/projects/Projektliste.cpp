@@ -4,7 +4,7 @@
 #include "data/Recordset.h"
 #include "data/Tabellenaufbau.h"
 #include "projects/Projektseite.h"
-#include "shell/Programmzustand.h"
+#include "base/Programmzustand.h"
 
 Projektliste::Projektliste(Projektseite& seite) : Projektauswahl(seite) {}
 

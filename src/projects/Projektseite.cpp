@@ -8,11 +8,11 @@
 #include "data/JetDialekt.h"
 #include "data/Kennwort.h"
 #include "data/Tabellenaufbau.h"
-#include "shell/AllgFunktionen.h"
-#include "shell/MessagePresenter.h"
-#include "shell/Programmzustand.h"
-#include "shell/TyvoAnbindung.h"
-#include "shell/Zahlen.h"
+#include "base/AllgFunktionen.h"
+#include "base/MessagePresenter.h"
+#include "base/Programmzustand.h"
+#include "base/TyvoAnbindung.h"
+#include "base/Zahlen.h"
 
 namespace {
 

@@ -11,10 +11,10 @@
 #include "data/Sicherungsdatei.h"
 #include "data/Tabellenaufbau.h"
 #include "projects/Projektseite.h"
-#include "shell/AllgFunktionen.h"
-#include "shell/FileOP.h"
-#include "shell/HilfsFktCommDlg.h"
-#include "shell/Programmzustand.h"
+#include "base/AllgFunktionen.h"
+#include "base/FileOP.h"
+#include "base/HilfsFktCommDlg.h"
+#include "base/Programmzustand.h"
 
 namespace {
 

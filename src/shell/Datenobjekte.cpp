@@ -8,9 +8,9 @@
 #include "design/storage_heater/GlobDatenSpeicher.h"
 #include "design/water_pressure/GlobDatenDruck.h"
 #include "design/water_pressure/GlobDatenTrinkw.h"
-#include "shell/AllgFunktionen.h"
-#include "shell/MessagePresenter.h"
-#include "shell/Programmzustand.h"
+#include "base/AllgFunktionen.h"
+#include "base/MessagePresenter.h"
+#include "base/Programmzustand.h"
 
 namespace {
 

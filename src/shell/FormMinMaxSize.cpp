@@ -1,6 +1,6 @@
 #include "shell/FormMinMaxSize.h"
 
-#include "shell/Twips.h"
+#include "base/Twips.h"
 
 namespace FormMinMaxSize {
 

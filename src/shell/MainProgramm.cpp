@@ -1,6 +1,6 @@
 #include "shell/MainProgramm.h"
 
-#include "shell/Programmzustand.h"
+#include "base/Programmzustand.h"
 
 namespace {
 

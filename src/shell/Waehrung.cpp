@@ -2,7 +2,7 @@
 
 #include "data/Kennwort.h"
 #include "data/datenbank.h"
-#include "shell/Programmzustand.h"
+#include "base/Programmzustand.h"
 
 bool LeseWaehrung(Programmzustand& z)
 {

@@ -1,7 +1,7 @@
 #pragma once
 #include <QList>
 
-#include "shell/AllgFunktionen.h"
+#include "base/AllgFunktionen.h"
 #include "support/MeldungsRecorder.h"
 
 // The boxes of one message kind (while the string table lacks a text, LadeText adds boxes of

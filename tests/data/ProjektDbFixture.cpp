@@ -7,7 +7,7 @@
 #include "data/Kennwort.h"
 #include "data/ManipDatenbank.h"
 #include "data/Tabellenaufbau.h"
-#include "shell/Programmzustand.h"
+#include "base/Programmzustand.h"
 #include "support/TransferProtokoll.h"
 
 void ProjektDbFixture::SetUp()

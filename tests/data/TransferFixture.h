@@ -11,7 +11,7 @@
 #include "data/Sicherungsdatei.h"
 #include "data/Tabellenaufbau.h"
 #include "data/datenbank.h"
-#include "shell/Programmzustand.h"
+#include "base/Programmzustand.h"
 #include "support/TransferProtokoll.h"
 
 using Werte = QList<std::pair<QString, VbVariant>>;

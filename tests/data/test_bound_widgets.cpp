@@ -11,8 +11,8 @@
 #include "data/conOptButtAdodb.h"
 #include "data/conTextBoxAdodb.h"
 #include "data/datenbank.h"
-#include "data/forms/BoundWidgets.h"
-#include "shell/Programmzustand.h"
+#include "base/forms/BoundWidgets.h"
+#include "base/Programmzustand.h"
 #include "support/TestDatenbank.h"
 
 namespace {

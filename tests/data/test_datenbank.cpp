@@ -7,8 +7,8 @@
 #include "data/Kennwort.h"
 #include "data/Spaltentypen.h"
 #include "data/datenbank.h"
-#include "shell/AllgFunktionen.h"
-#include "shell/Programmzustand.h"
+#include "base/AllgFunktionen.h"
+#include "base/Programmzustand.h"
 #include "support/MeldungsRecorder.h"
 #include "support/TestDatenbank.h"
 

@@ -3,7 +3,7 @@
 #include "DatenTestHilfen.h"
 #include "data/GlobDaten.h"
 #include "data/datenbank.h"
-#include "shell/Programmzustand.h"
+#include "base/Programmzustand.h"
 #include "support/Datenobjektdatenbanken.h"
 
 namespace {

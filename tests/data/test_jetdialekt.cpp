@@ -7,7 +7,7 @@
 #include "data/Kennwort.h"
 #include "data/Spaltentypen.h"
 #include "data/datenbank.h"
-#include "shell/Programmzustand.h"
+#include "base/Programmzustand.h"
 #include "support/TestDatenbank.h"
 
 TEST(JetDialekt, Uebersetzung)

@@ -18,8 +18,8 @@
 
 #include "data/forms/KelvorForm1.h"
 #include "data/forms/KelvorForm1a.h"
-#include "shell/MessagePresenter.h"
-#include "shell/Programmzustand.h"
+#include "base/MessagePresenter.h"
+#include "base/Programmzustand.h"
 #include "shell/forms/MDIForm1.h"
 #include "support/Programmordner.h"
 #include "support/MeldungsRecorder.h"

@@ -13,9 +13,9 @@
 #include "data/Projektdateien.h"
 #include "data/Projektdatenbankpruefung.h"
 #include "data/Tabellenaufbau.h"
-#include "shell/AllgFunktionen.h"
-#include "shell/MessagePresenter.h"
-#include "shell/Programmzustand.h"
+#include "base/AllgFunktionen.h"
+#include "base/MessagePresenter.h"
+#include "base/Programmzustand.h"
 
 namespace {
 

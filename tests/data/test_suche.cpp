@@ -3,8 +3,8 @@
 #include "data/DatenTestHilfen.h"
 #include "data/Kennwort.h"
 #include "data/datenbank.h"
-#include "shell/AllgFunktionen.h"
-#include "shell/Programmzustand.h"
+#include "base/AllgFunktionen.h"
+#include "base/Programmzustand.h"
 #include "support/MeldungsRecorder.h"
 #include "support/TestDatenbank.h"
 

@@ -10,8 +10,8 @@
 #include "data/Sicherungsdatei.h"
 #include "data/Tabellenaufbau.h"
 #include "data/datenbank.h"
-#include "shell/Programmzustand.h"
-#include "shell/Zahlen.h"
+#include "base/Programmzustand.h"
+#include "base/Zahlen.h"
 #include "support/TransferProtokoll.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include "data/DatenTestHilfen.h"
 #include "data/conTextBoxAdodb.h"
 #include "data/datenbank.h"
-#include "shell/Programmzustand.h"
+#include "base/Programmzustand.h"
 #include "support/TestDatenbank.h"
 
 namespace {

@@ -8,7 +8,7 @@
 
 #include "data/Sicherungsdatei.h"
 #include "data/Tabellenaufbau.h"
-#include "shell/Programmzustand.h"
+#include "base/Programmzustand.h"
 #include "support/TransferProtokoll.h"
 
 namespace {

@@ -9,8 +9,8 @@
 #include <ostream>
 #include <utility>
 
-#include "shell/DateiDialogSeam.h"
-#include "shell/VbVariant.h"
+#include "base/DateiDialogSeam.h"
+#include "base/VbVariant.h"
 #include "support/MeldungsRecorder.h"
 #include "support/TransferProtokoll.h"
 

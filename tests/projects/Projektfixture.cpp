@@ -5,8 +5,8 @@
 
 #include "data/JetDialekt.h"
 #include "data/Tabellenaufbau.h"
-#include "shell/AllgFunktionen.h"
-#include "shell/Programmzustand.h"
+#include "base/AllgFunktionen.h"
+#include "base/Programmzustand.h"
 #include "support/TransferProtokoll.h"
 
 void Projektfixture::SetUp()

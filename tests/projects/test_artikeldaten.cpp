@@ -7,8 +7,8 @@
 #include "ProjekteFixture.h"
 #include "data/Kennwort.h"
 #include "projects/ArtikeldatenEinlesen.h"
-#include "shell/AllgFunktionen.h"
-#include "shell/Programmzustand.h"
+#include "base/AllgFunktionen.h"
+#include "base/Programmzustand.h"
 #include "support/TestDatenbank.h"
 
 namespace {

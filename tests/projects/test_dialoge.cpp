@@ -18,7 +18,7 @@
 #include "projects/forms/MDIKomprDbank.h"
 #include "projects/forms/MDIReSich.h"
 #include "projects/forms/MDIReSichMeld.h"
-#include "shell/Programmzustand.h"
+#include "base/Programmzustand.h"
 #include "shell/forms/MDIForm1.h"
 #include "support/TransferProtokoll.h"
 

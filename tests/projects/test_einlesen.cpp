@@ -8,8 +8,8 @@
 #include "data/ManipDatenbank.h"
 #include "data/Tabellenaufbau.h"
 #include "projects/Einlesevorgang.h"
-#include "shell/AllgFunktionen.h"
-#include "shell/Programmzustand.h"
+#include "base/AllgFunktionen.h"
+#include "base/Programmzustand.h"
 #include "support/TransferProtokoll.h"
 
 namespace {

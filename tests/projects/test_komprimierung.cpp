@@ -12,7 +12,7 @@
 #include "data/datenbank.h"
 #include "projects/Dateiersatz.h"
 #include "projects/Datenbankkomprimierung.h"
-#include "shell/Programmzustand.h"
+#include "base/Programmzustand.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include "ProjekteFixture.h"
 #include "projects/NutzerInfo.h"
 #include "projects/forms/NutzerStammdaten.h"
-#include "shell/AllgFunktionen.h"
-#include "shell/Programmzustand.h"
+#include "base/AllgFunktionen.h"
+#include "base/Programmzustand.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "projects/Projektliste.h"
 #include "projects/forms/MDIListe.h"
 #include "projects/forms/Projektgitter.h"
-#include "shell/Programmzustand.h"
+#include "base/Programmzustand.h"
 #include "support/QStringAusgabe.h"
 
 namespace {

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "Projektfixture.h"
-#include "shell/AllgFunktionen.h"
-#include "shell/MessagePresenter.h"
-#include "shell/Programmzustand.h"
-#include "shell/TyvoAnbindung.h"
+#include "base/AllgFunktionen.h"
+#include "base/MessagePresenter.h"
+#include "base/Programmzustand.h"
+#include "base/TyvoAnbindung.h"
 #include "support/QStringAusgabe.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "Projektfixture.h"
-#include "shell/Programmzustand.h"
+#include "base/Programmzustand.h"
 #include "support/QStringAusgabe.h"
 
 namespace {

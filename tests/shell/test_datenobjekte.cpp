@@ -6,10 +6,10 @@
 #include "design/storage_heater/GlobDatenSpeicher.h"
 #include "design/water_pressure/GlobDatenDruck.h"
 #include "design/water_pressure/GlobDatenTrinkw.h"
-#include "shell/AllgFunktionen.h"
+#include "base/AllgFunktionen.h"
 #include "shell/Datenobjekte.h"
-#include "shell/MessagePresenter.h"
-#include "shell/Programmzustand.h"
+#include "base/MessagePresenter.h"
+#include "base/Programmzustand.h"
 #include "support/Datenobjektdatenbanken.h"
 #include "support/MeldungsRecorder.h"
 

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "shell/AllgFunktionen.h"
+#include "base/AllgFunktionen.h"
 #include "shell/FormMinMaxSize.h"
 #include "shell/MainProgramm.h"
-#include "shell/Programmzustand.h"
-#include "shell/Twips.h"
+#include "base/Programmzustand.h"
+#include "base/Twips.h"
 
 #include <vector>
 

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "MDIForm1Testzugriff.h"
-#include "shell/AllgFunktionen.h"
-#include "shell/MessagePresenter.h"
-#include "shell/Programmzustand.h"
-#include "shell/TyvoAnbindung.h"
+#include "base/AllgFunktionen.h"
+#include "base/MessagePresenter.h"
+#include "base/Programmzustand.h"
+#include "base/TyvoAnbindung.h"
 #include "projects/forms/KelvorForm3.h"
-#include "shell/forms/Seitenform.h"
+#include "base/forms/Seitenform.h"
 #include "support/Programmordner.h"
 #include "support/MeldungsRecorder.h"
 #include "support/ModalSchliesser.h"

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "data/Kennwort.h"
-#include "shell/AllgFunktionen.h"
-#include "shell/Programmzustand.h"
+#include "base/AllgFunktionen.h"
+#include "base/Programmzustand.h"
 #include "shell/Waehrung.h"
 #include "support/MeldungsRecorder.h"
 #include "support/TestDatenbank.h"

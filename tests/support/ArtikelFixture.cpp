@@ -1,6 +1,6 @@
 #include "support/ArtikelFixture.h"
 
-#include "shell/Programmzustand.h"
+#include "base/Programmzustand.h"
 
 QStringList ArtikelFixture::anweisungen(const QString& sql)
 {

@@ -6,7 +6,7 @@
 #include <QStringList>
 
 #include "data/GlobDaten.h"
-#include "shell/Programmzustand.h"
+#include "base/Programmzustand.h"
 #include "support/Datenobjektdatenbanken.h"
 #include "support/MeldungsRecorder.h"
 

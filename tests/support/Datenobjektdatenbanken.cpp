@@ -4,7 +4,7 @@
 #include "data/Kennwort.h"
 #include "data/Spaltentypen.h"
 #include "data/Tabellenaufbau.h"
-#include "shell/Programmzustand.h"
+#include "base/Programmzustand.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-#include "shell/DateiDialogSeam.h"
+#include "base/DateiDialogSeam.h"
 
 // Stands in for the file dialog while it lives: keeps every request and answers with antwort
 // (empty: Cancel), or throws when werfen is set.

@@ -3,7 +3,7 @@
 
 #include <deque>
 
-#include "shell/MessagePresenter.h"
+#include "base/MessagePresenter.h"
 
 // Keeps every message box and answers from a script (then with the first button).
 class MeldungsRecorder : public MessagePresenter {

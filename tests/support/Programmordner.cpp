@@ -5,7 +5,7 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
-#include "shell/Programmzustand.h"
+#include "base/Programmzustand.h"
 
 void BereiteProgrammordnerVor(const QTemporaryDir& dir)
 {

@@ -1,6 +1,6 @@
 #include "support/TestUmgebung.h"
 
-#include "shell/Programmzustand.h"
+#include "base/Programmzustand.h"
 
 void TestUmgebung::SetUp()
 {

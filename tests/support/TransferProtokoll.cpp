@@ -8,7 +8,7 @@
 #include "data/Sicherungsdatei.h"
 #include "data/Tabellenaufbau.h"
 #include "data/datenbank.h"
-#include "shell/Programmzustand.h"
+#include "base/Programmzustand.h"
 
 void BaueProjektdatenbank(const QString& pfad)
 {

@@ -9,7 +9,7 @@
 #include <utility>
 
 #include "data/KonfliktDialog.h"
-#include "shell/VbVariant.h"
+#include "base/VbVariant.h"
 
 // Builds every table of a project database at the path, in the start page's order.
 void BaueProjektdatenbank(const QString& pfad);

@@ -9,11 +9,10 @@
 
 #include "data/Projektdatenbankpruefung.h"
 #include "data/forms/KelvorForm1a.h"
-#include "shell/AllgFunktionen.h"
-#include "shell/ModResFiles.h"
-#include "shell/Programmzustand.h"
-#include "shell/forms/Hauptfenster.h"
-#include "shell/forms/MDIForm1.h"
+#include "base/AllgFunktionen.h"
+#include "base/ModResFiles.h"
+#include "base/Programmzustand.h"
+#include "base/forms/Hauptfenster.h"
 
 namespace {
 
@@ -60,7 +59,7 @@ KelvorForm1::KelvorForm1(QWidget* parent) : Seitenform(parent)
     DeckblattLabel[2] = textLabel(this, 2, QRect(350, 326, 370, 130), 1.0, false);
 
     m_prüfung = std::make_shared<Projektdatenbankprüfung>(
-        [] { return std::unique_ptr<Fortschrittsfenster>(new KelvorForm1a(MDIForm1::Instanz())); });
+        [] { return std::unique_ptr<Fortschrittsfenster>(new KelvorForm1a(hauptfenster() ? hauptfenster()->Fensterwidget() : nullptr)); });
     m_prüfung->sanduhr = [](bool an) {
         if (an)
             QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -94,7 +93,7 @@ void KelvorForm1::FormLoad()
         adresse << LadeText(o + id + land);
     DeckblattLabel[2]->setText(adresse.join(QStringLiteral("\r\n")));
     // The status panels stay collapsed while the page checks.
-    if (MDIForm1* haupt = MDIForm1::Instanz())
+    if (Hauptfenster* haupt = hauptfenster())
         haupt->StatusBarAktiv(0);
 }
 
@@ -130,7 +129,7 @@ void KelvorForm1::FormActivate()
 
 void KelvorForm1::FormUnload()
 {
-    if (MDIForm1* haupt = MDIForm1::Instanz())
+    if (Hauptfenster* haupt = hauptfenster())
         haupt->SetzeStatusPanelText(1, QString());
 }
 

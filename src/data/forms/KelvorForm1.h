@@ -4,7 +4,7 @@
 #include <array>
 #include <memory>
 
-#include "shell/forms/Seitenform.h"
+#include "base/forms/Seitenform.h"
 
 class QLabel;
 class Projektdatenbankprüfung;

@@ -8,10 +8,10 @@
 #include <QLabel>
 #include <QProgressBar>
 
-#include "shell/AllgFunktionen.h"
-#include "shell/Programmzustand.h"
-#include "shell/Twips.h"
-#include "shell/forms/MDIForm1.h"
+#include "base/AllgFunktionen.h"
+#include "base/Programmzustand.h"
+#include "base/Twips.h"
+#include "base/forms/Hauptfenster.h"
 
 KelvorForm1a::KelvorForm1a(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
@@ -22,8 +22,8 @@ KelvorForm1a::KelvorForm1a(QWidget* parent)
     const QString icon = QDir(z.Datenpfad).filePath(QStringLiteral("Kelvor.ico"));
     if (QFileInfo::exists(icon))
         setWindowIcon(QIcon(icon));
-    if (MDIForm1* haupt = MDIForm1::Instanz())
-        move(haupt->pos());
+    if (Hauptfenster* haupt = hauptfenster())
+        move(haupt->Fensterwidget()->pos());
 
     Animation1 = new QProgressBar(this);
     Animation1->setObjectName(QStringLiteral("Animation1"));

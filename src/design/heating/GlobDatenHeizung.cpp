@@ -1,6 +1,6 @@
 #include "design/heating/GlobDatenHeizung.h"
 
-#include "shell/Zahlen.h"
+#include "base/Zahlen.h"
 
 namespace {
 

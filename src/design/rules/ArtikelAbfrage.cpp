@@ -2,8 +2,8 @@
 
 #include "data/Kennwort.h"
 #include "data/datenbank.h"
-#include "shell/AllgFunktionen.h"
-#include "shell/Programmzustand.h"
+#include "base/AllgFunktionen.h"
+#include "base/Programmzustand.h"
 
 namespace ArtikelAbfrage {
 

@@ -11,9 +11,9 @@
 #include "design/rules/TabelleSiVTrinkw.h"
 #include "design/rules/TabelleVollhubSV.h"
 #include "design/rules/TabellenConst.h"
-#include "shell/AllgFunktionen.h"
-#include "shell/Programmzustand.h"
-#include "shell/Zahlen.h"
+#include "base/AllgFunktionen.h"
+#include "base/Programmzustand.h"
+#include "base/Zahlen.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "shell/MemberRegister.h"
+#include "base/MemberRegister.h"
 
 class GlobDaten;
 class TabelleMembranSV;

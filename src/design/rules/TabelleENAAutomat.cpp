@@ -2,8 +2,8 @@
 
 #include "data/Kennwort.h"
 #include "data/datenbank.h"
-#include "shell/Programmzustand.h"
-#include "shell/Zahlen.h"
+#include "base/Programmzustand.h"
+#include "base/Zahlen.h"
 
 int16_t TabelleENAAutomat::ErmittelENA(float anfangsdruck, float enddruck, int32_t anlgVolumen,
                                       float& kleinstAnfangsdruck)

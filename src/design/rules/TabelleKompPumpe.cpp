@@ -2,9 +2,9 @@
 
 #include "data/JetDialekt.h"
 #include "design/rules/ArtikelAbfrage.h"
-#include "shell/AllgFunktionen.h"
-#include "shell/Programmzustand.h"
-#include "shell/Zahlen.h"
+#include "base/AllgFunktionen.h"
+#include "base/Programmzustand.h"
+#include "base/Zahlen.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 #include "data/JetDialekt.h"
 #include "data/datenbank.h"
 #include "design/rules/ArtikelAbfrage.h"
-#include "shell/Zahlen.h"
+#include "base/Zahlen.h"
 
 #include <span>
 

@@ -2,7 +2,7 @@
 #include <QList>
 #include <QString>
 
-#include "shell/AllgFunktionen.h"
+#include "base/AllgFunktionen.h"
 
 #include <cstdint>
 

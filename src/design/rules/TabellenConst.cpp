@@ -1,7 +1,7 @@
 #include "design/rules/TabellenConst.h"
 
-#include "shell/AllgFunktionen.h"
-#include "shell/Programmzustand.h"
+#include "base/AllgFunktionen.h"
+#include "base/Programmzustand.h"
 
 #include <algorithm>
 #include <cstddef>

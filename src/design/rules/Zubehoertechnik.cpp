@@ -6,10 +6,10 @@
 #include "data/datenbank.h"
 #include "design/rules/ArtikelAbfrage.h"
 #include "design/rules/TabelleENAAutomat.h"
-#include "shell/AllgFunktionen.h"
-#include "shell/MemberRegister.h"
-#include "shell/Programmzustand.h"
-#include "shell/Zahlen.h"
+#include "base/AllgFunktionen.h"
+#include "base/MemberRegister.h"
+#include "base/Programmzustand.h"
+#include "base/Zahlen.h"
 
 namespace {
 

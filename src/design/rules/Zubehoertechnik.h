@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "shell/VbVariant.h"
+#include "base/VbVariant.h"
 
 class GlobDaten;
 class MemberRegister;

@@ -6,8 +6,8 @@
 #include <QProgressBar>
 #include <QTimer>
 
-#include "shell/Programmzustand.h"
-#include "shell/forms/MDIForm1.h"
+#include "base/Programmzustand.h"
+#include "base/forms/Hauptfenster.h"
 
 void DialogVorbereiten(QWidget& dialog)
 {
@@ -19,10 +19,10 @@ void DialogVorbereiten(QWidget& dialog)
 
 void ZentriereÜberHauptfenster(QWidget& dialog)
 {
-    const MDIForm1* haupt = MDIForm1::Instanz();
+    Hauptfenster* haupt = hauptfenster();
     if (!haupt)
         return;
-    const QRect h = haupt->frameGeometry();
+    const QRect h = haupt->Fensterwidget()->frameGeometry();
     const QSize d = dialog.frameGeometry().size();
     dialog.move(h.left() + (h.width() - d.width()) / 2, h.top() + (h.height() - d.height()) / 2);
 }

@@ -17,14 +17,13 @@
 
 #include "projects/forms/MDIListe.h"
 #include "projects/forms/MDISichern.h"
-#include "shell/AllgFunktionen.h"
-#include "shell/ModResFiles.h"
-#include "shell/Programmzustand.h"
-#include "shell/Twips.h"
-#include "shell/forms/Hauptfenster.h"
-#include "shell/forms/MDIForm1.h"
-#include "shell/forms/Steuerelemente.h"
-#include "shell/forms/Tastenvorschau.h"
+#include "base/AllgFunktionen.h"
+#include "base/ModResFiles.h"
+#include "base/Programmzustand.h"
+#include "base/Twips.h"
+#include "base/forms/Hauptfenster.h"
+#include "base/forms/Steuerelemente.h"
+#include "base/forms/Tastenvorschau.h"
 
 namespace {
 
@@ -82,13 +81,8 @@ public:
     }
     void ErstprojektMenuesSperren() override
     {
-        MDIForm1* m = MDIForm1::Instanz();
-        if (!m)
-            return;
-        for (QAction* a : {m->MListe, m->Manlegen, m->Mverändern, m->Msichern, m->Meinlesen, m->Mlöschen,
-                           m->Mheizungsanlagen, m->Msolaranlagen, m->Mkühlundkälte, m->Mtrinkwassererwärmung,
-                           m->Mdruckerhöhungsanlagen, m->Mspeicherwassererwärmer})
-            a->setEnabled(false);
+        if (Hauptfenster* h = hauptfenster())
+            h->ErstprojektMenuesSperren();
     }
     int AktivesSteuerelement() const override
     {

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "projects/Projektseite.h"
-#include "shell/forms/Seitenform.h"
+#include "base/forms/Seitenform.h"
 
 class QComboBox;
 class QDialog;

@@ -5,10 +5,10 @@
 #include <QVBoxLayout>
 
 #include "projects/ArtikeldatenEinlesen.h"
-#include "shell/AllgFunktionen.h"
-#include "shell/Programmzustand.h"
-#include "shell/Twips.h"
-#include "shell/forms/MDIForm1.h"
+#include "base/AllgFunktionen.h"
+#include "base/Programmzustand.h"
+#include "base/Twips.h"
+#include "base/forms/Hauptfenster.h"
 
 LadenArtDat::LadenArtDat(QWidget* parent) : Arbeitsdialog(parent)
 {
@@ -29,8 +29,8 @@ LadenArtDat::LadenArtDat(QWidget* parent) : Arbeitsdialog(parent)
     knöpfe->addWidget(CancelButton);
     layout->addLayout(knöpfe);
     setFixedSize(Twips::zuPixel(4800), Twips::zuPixel(1500));
-    if (const MDIForm1* haupt = MDIForm1::Instanz())
-        move(haupt->pos() + QPoint(Twips::zuPixel(1500), Twips::zuPixel(1500)));
+    if (Hauptfenster* haupt = hauptfenster())
+        move(haupt->Fensterwidget()->pos() + QPoint(Twips::zuPixel(1500), Twips::zuPixel(1500)));
 }
 
 void LadenArtDat::Arbeit()

@@ -7,9 +7,9 @@
 #include <QVBoxLayout>
 
 #include "projects/Datenbankkomprimierung.h"
-#include "shell/AllgFunktionen.h"
-#include "shell/Programmzustand.h"
-#include "shell/Twips.h"
+#include "base/AllgFunktionen.h"
+#include "base/Programmzustand.h"
+#include "base/Twips.h"
 
 MDIKomprDbank::MDIKomprDbank(QWidget* parent, std::unique_ptr<Datenbankkomprimierung> komprimierung)
     : Arbeitsdialog(parent), m_komprimierung(std::move(komprimierung))

@@ -5,9 +5,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "shell/AllgFunktionen.h"
-#include "shell/Programmzustand.h"
-#include "shell/Tastencodes.h"
+#include "base/AllgFunktionen.h"
+#include "base/Programmzustand.h"
+#include "base/Tastencodes.h"
 
 MDIListe::MDIListe(Projektseite& seite, QWidget* parent)
     : Projektdialog(m_logik, 1260, 4600, parent), m_logik(seite)

@@ -6,8 +6,8 @@
 #include <QVBoxLayout>
 
 #include "projects/forms/Arbeitsdialog.h"
-#include "shell/AllgFunktionen.h"
-#include "shell/Programmzustand.h"
+#include "base/AllgFunktionen.h"
+#include "base/Programmzustand.h"
 
 MDIReSichMeld::MDIReSichMeld(QWidget* parent) : QDialog(parent)
 {

@@ -4,9 +4,9 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-#include "shell/AllgFunktionen.h"
-#include "shell/Programmzustand.h"
-#include "shell/Tastencodes.h"
+#include "base/AllgFunktionen.h"
+#include "base/Programmzustand.h"
+#include "base/Tastencodes.h"
 
 MDISichern::MDISichern(Projektseite& seite, QWidget* parent)
     : Projektdialog(m_logik, 1310, 4700, parent), m_logik(seite)

@@ -10,12 +10,12 @@
 
 #include "projects/NutzerInfo.h"
 #include "projects/forms/Arbeitsdialog.h"
-#include "shell/AllgFunktionen.h"
-#include "shell/Programmzustand.h"
-#include "shell/Tastencodes.h"
-#include "shell/Twips.h"
-#include "shell/forms/Steuerelemente.h"
-#include "shell/forms/Tastenvorschau.h"
+#include "base/AllgFunktionen.h"
+#include "base/Programmzustand.h"
+#include "base/Tastencodes.h"
+#include "base/Twips.h"
+#include "base/forms/Steuerelemente.h"
+#include "base/forms/Tastenvorschau.h"
 
 NutzerStammdaten::NutzerStammdaten(QWidget* parent)
     : QDialog(parent), m_info(std::make_unique<NutzerInfo>(true))

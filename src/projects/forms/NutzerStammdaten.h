@@ -4,7 +4,7 @@
 #include <array>
 #include <memory>
 
-#include "shell/forms/MoveFocus.h"
+#include "base/forms/MoveFocus.h"
 
 class NutzerInfo;
 class QLineEdit;

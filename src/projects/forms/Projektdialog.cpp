@@ -7,11 +7,11 @@
 
 #include "projects/Projektauswahl.h"
 #include "data/Recordset.h"
-#include "shell/AllgFunktionen.h"
-#include "shell/Programmzustand.h"
-#include "shell/Twips.h"
-#include "shell/forms/MDIForm1.h"
-#include "shell/forms/Tastenvorschau.h"
+#include "base/AllgFunktionen.h"
+#include "base/Programmzustand.h"
+#include "base/Twips.h"
+#include "base/forms/Hauptfenster.h"
+#include "base/forms/Tastenvorschau.h"
 
 namespace {
 
@@ -33,8 +33,8 @@ Projektdialog::Projektdialog(Projektauswahl& auswahl, int titelId, int höheTwip
         setWindowIcon(QIcon(icon));
     // 1400 twips below the main window's top, centred over it.
     setFixedSize(Twips::zuPixel(Breite), Twips::zuPixel(höheTwips));
-    if (const MDIForm1* haupt = MDIForm1::Instanz()) {
-        const QRect h = haupt->frameGeometry();
+    if (Hauptfenster* haupt = hauptfenster()) {
+        const QRect h = haupt->Fensterwidget()->frameGeometry();
         move(h.left() + (h.width() - Twips::zuPixel(Breite)) / 2, h.top() + Twips::zuPixel(1400));
     }
     DataGrid1 = new Projektgitter(this);

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "projects/forms/Projektgitter.h"
-#include "shell/forms/behandlungTabStop.h"
+#include "base/forms/behandlungTabStop.h"
 
 class Projektauswahl;
 class Tastenvorschau;

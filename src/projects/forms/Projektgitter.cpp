@@ -8,9 +8,9 @@
 #include "data/Recordset.h"
 #include "projects/Projektauswahl.h"
 #include "projects/Projektseite.h"
-#include "shell/AllgFunktionen.h"
-#include "shell/Programmzustand.h"
-#include "shell/Twips.h"
+#include "base/AllgFunktionen.h"
+#include "base/Programmzustand.h"
+#include "base/Twips.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "data/forms/RecordsetModell.h"
+#include "data/RecordsetModell.h"
 
 class Projektauswahl;
 class Recordset;

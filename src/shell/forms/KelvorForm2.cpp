@@ -5,11 +5,11 @@
 #include <QPixmap>
 #include <QPushButton>
 
-#include "shell/AllgFunktionen.h"
-#include "shell/ModResFiles.h"
-#include "shell/Programmzustand.h"
-#include "shell/Twips.h"
-#include "shell/forms/Hauptfenster.h"
+#include "base/AllgFunktionen.h"
+#include "base/ModResFiles.h"
+#include "base/Programmzustand.h"
+#include "base/Twips.h"
+#include "base/forms/Hauptfenster.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "shell/forms/Seitenform.h"
+#include "base/forms/Seitenform.h"
 
 class QLabel;
 class QPushButton;

@@ -1,16 +1,16 @@
 #include "shell/forms/MDIForm1.h"
 
-#include "shell/AllgFunktionen.h"
+#include "base/AllgFunktionen.h"
 #include "shell/FormMinMaxSize.h"
-#include "shell/MessagePresenter.h"
-#include "shell/ModResFiles.h"
-#include "shell/Programmzustand.h"
-#include "shell/Tastencodes.h"
-#include "shell/Twips.h"
-#include "shell/TyvoAnbindung.h"
+#include "base/MessagePresenter.h"
+#include "base/ModResFiles.h"
+#include "base/Programmzustand.h"
+#include "base/Tastencodes.h"
+#include "base/Twips.h"
+#include "base/TyvoAnbindung.h"
 #include "shell/Waehrung.h"
 #include "shell/Datenobjekte.h"
-#include "shell/forms/Seitenform.h"
+#include "base/forms/Seitenform.h"
 #include "shell/forms/Seitenmanager.h"
 #include "projects/forms/KelvorForm3.h"
 #include "projects/forms/LadenArtDat.h"
@@ -64,6 +64,7 @@ MDIForm1::MDIForm1(const QString& datenpfad, QWidget* parent)
       m_seitenmanager(std::make_unique<Seitenmanager>(*this, HeizungAbgeschlossen, TyvoErsterAufruf))
 {
     g_hauptfenster = this;
+    setzeHauptfenster(this);
     BaueFenster();
     BaueMenues();
     zustand().Datenpfad = datenpfad.isEmpty() ? QCoreApplication::applicationDirPath() : datenpfad;
@@ -72,8 +73,28 @@ MDIForm1::MDIForm1(const QString& datenpfad, QWidget* parent)
 
 MDIForm1::~MDIForm1()
 {
-    if (g_hauptfenster == this)
+    if (g_hauptfenster == this) {
         g_hauptfenster = nullptr;
+        setzeHauptfenster(nullptr);
+    }
+}
+
+QWidget* MDIForm1::Fensterwidget()
+{
+    return this;
+}
+
+void MDIForm1::ErstprojektMenuesSperren()
+{
+    for (QAction* a : {MListe, Manlegen, Mverändern, Msichern, Meinlesen, Mlöschen, Mheizungsanlagen,
+                       Msolaranlagen, Mkühlundkälte, Mtrinkwassererwärmung, Mdruckerhöhungsanlagen,
+                       Mspeicherwassererwärmer})
+        a->setEnabled(false);
+}
+
+std::shared_ptr<GlobDaten> MDIForm1::Datenobjekt(const QString& projektart)
+{
+    return ::Datenobjekt(projektart);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -11,7 +11,7 @@
 #include <memory>
 #include <vector>
 
-#include "shell/forms/Hauptfenster.h"
+#include "base/forms/Hauptfenster.h"
 
 class QAction;
 class QLabel;
@@ -55,7 +55,10 @@ public:
     // Host mode: whether a loading page must hide itself.
     bool FormUnsichtbarErforderlichUndMöglich();
     // -1: the four status panels at their normal widths; any other value collapses them.
-    void StatusBarAktiv(int aktivStatus);
+    void StatusBarAktiv(int aktivStatus) override;
+    QWidget* Fensterwidget() override;
+    void ErstprojektMenuesSperren() override;
+    std::shared_ptr<GlobDaten> Datenobjekt(const QString& projektart) override;
 
     // The modal dialog frame: the bottom buttons are saved and hidden while zeigen runs (it shows
     // the dialog modally), then shown as before.
@@ -69,7 +72,7 @@ public:
     QWidget* Clientbereich() const { return m_client; }
     // Text of status panel 1..4.
     QString StatusPanelText(int panel) const;
-    void SetzeStatusPanelText(int panel, const QString& text);
+    void SetzeStatusPanelText(int panel, const QString& text) override;
     QLabel* StatusPanel(int panel) const;
 
     bool istExitSichtbar() const { return ExitSichtbar; }

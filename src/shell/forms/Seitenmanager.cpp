@@ -23,10 +23,10 @@
 #include "design/water_pressure/forms/Form400.h"
 #include "projects/forms/KelvorForm3.h"
 #include "shell/Datenobjekte.h"
-#include "shell/Programmzustand.h"
-#include "shell/forms/Hauptfenster.h"
+#include "base/Programmzustand.h"
+#include "base/forms/Hauptfenster.h"
 #include "shell/forms/KelvorForm2.h"
-#include "shell/forms/Seitenform.h"
+#include "base/forms/Seitenform.h"
 
 namespace {
 

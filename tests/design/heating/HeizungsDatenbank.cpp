@@ -5,7 +5,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
-#include "shell/Programmzustand.h"
+#include "base/Programmzustand.h"
 #include "support/TransferProtokoll.h"
 
 namespace {

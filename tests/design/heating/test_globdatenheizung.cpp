@@ -2,8 +2,8 @@
 
 #include "HeizungsDatenbank.h"
 #include "data/datenbank.h"
-#include "shell/AllgFunktionen.h"
-#include "shell/Programmzustand.h"
+#include "base/AllgFunktionen.h"
+#include "base/Programmzustand.h"
 #include "support/TestDatenbank.h"
 
 namespace {

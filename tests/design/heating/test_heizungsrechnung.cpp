@@ -3,8 +3,8 @@
 #include <array>
 
 #include "HeizungsDatenbank.h"
-#include "shell/AllgFunktionen.h"
-#include "shell/Programmzustand.h"
+#include "base/AllgFunktionen.h"
+#include "base/Programmzustand.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "data/Kennwort.h"
-#include "shell/Programmzustand.h"
+#include "base/Programmzustand.h"
 #include "support/TestDatenbank.h"
 
 // A small article database with the tables the pump and compressor look-ups read, filled with

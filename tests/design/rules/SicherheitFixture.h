@@ -8,8 +8,8 @@
 
 #include "design/rules/Sicherheitstechnik.h"
 #include "design/rules/TabellenConst.h"
-#include "shell/AllgFunktionen.h"
-#include "shell/MemberRegister.h"
+#include "base/AllgFunktionen.h"
+#include "base/MemberRegister.h"
 #include "support/MeldungsRecorder.h"
 
 // A data object that offers exactly the members the safety designer names for one system type:

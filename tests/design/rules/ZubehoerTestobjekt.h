@@ -10,9 +10,9 @@
 #include <gtest/gtest.h>
 
 #include "design/rules/Zubehoertechnik.h"
-#include "shell/AllgFunktionen.h"
-#include "shell/MemberRegister.h"
-#include "shell/Programmzustand.h"
+#include "base/AllgFunktionen.h"
+#include "base/MemberRegister.h"
+#include "base/Programmzustand.h"
 #include "support/MeldungsRecorder.h"
 
 // A data object that offers exactly the members the accessory designer names for one system

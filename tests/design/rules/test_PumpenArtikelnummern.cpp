@@ -3,7 +3,7 @@
 #include "PumpenArtikelDB.h"
 #include "design/rules/TabelleKompPumpe.h"
 #include "design/rules/TabellePumpenKM.h"
-#include "shell/AllgFunktionen.h"
+#include "base/AllgFunktionen.h"
 #include "support/MeldungsRecorder.h"
 #include "support/QStringAusgabe.h"
 

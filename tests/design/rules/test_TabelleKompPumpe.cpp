@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "design/rules/TabelleKompPumpe.h"
-#include "shell/AllgFunktionen.h"
+#include "base/AllgFunktionen.h"
 #include "support/MeldungsRecorder.h"
 #include "support/QStringAusgabe.h"
 

@@ -2,8 +2,8 @@
 
 #include "data/Kennwort.h"
 #include "data/datenbank.h"
-#include "shell/Programmzustand.h"
-#include "shell/Zahlen.h"
+#include "base/Programmzustand.h"
+#include "base/Zahlen.h"
 #include "support/ArtikelFixture.h"
 #include "support/MeldungsRecorder.h"
 #include "support/QStringAusgabe.h"

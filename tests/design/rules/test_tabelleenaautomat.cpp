@@ -2,7 +2,7 @@
 
 #include "design/rules/TabelleENAAutomat.h"
 #include "design/rules/WaermedaemmKelvormat.h"
-#include "shell/AllgFunktionen.h"
+#include "base/AllgFunktionen.h"
 #include "support/ArtikelFixture.h"
 #include "support/MeldungsRecorder.h"
 #include "support/QStringAusgabe.h"

@@ -3,7 +3,7 @@
 #include "design/rules/TabelleMembranSV.h"
 #include "design/rules/TabelleMembranSVSolar.h"
 #include "design/rules/TabelleSiVTrinkw.h"
-#include "shell/AllgFunktionen.h"
+#include "base/AllgFunktionen.h"
 #include "support/ArtikelFixture.h"
 #include "support/MeldungsRecorder.h"
 #include "support/QStringAusgabe.h"

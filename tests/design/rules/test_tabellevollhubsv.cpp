@@ -4,8 +4,8 @@
 #include <QPair>
 
 #include "design/rules/TabelleVollhubSV.h"
-#include "shell/AllgFunktionen.h"
-#include "shell/Programmzustand.h"
+#include "base/AllgFunktionen.h"
+#include "base/Programmzustand.h"
 #include "support/ArtikelFixture.h"
 #include "support/MeldungsRecorder.h"
 #include "support/QStringAusgabe.h"

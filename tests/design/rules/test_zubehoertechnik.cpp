@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "design/rules/Zubehoertechnik.h"
-#include "shell/Programmzustand.h"
+#include "base/Programmzustand.h"
 #include "support/ArtikelFixture.h"
 #include "support/QStringAusgabe.h"
 #include "ZubehoerTestobjekt.h"

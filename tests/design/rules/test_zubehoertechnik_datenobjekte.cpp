@@ -10,7 +10,7 @@
 #include "design/solar/GlobDatenSolar.h"
 #include "design/water_pressure/GlobDatenDruck.h"
 #include "design/water_pressure/GlobDatenTrinkw.h"
-#include "shell/Programmzustand.h"
+#include "base/Programmzustand.h"
 #include "support/Datenobjektdatenbanken.h"
 #include "support/MeldungsRecorder.h"
 #include "support/QStringAusgabe.h"

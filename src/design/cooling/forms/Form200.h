@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/forms/Platzhalterseite.h"
+#include "base/forms/Platzhalterseite.h"
 
 // Page 200: cooling input; stands in until the page is built.
 class Form200 : public Platzhalterseite {

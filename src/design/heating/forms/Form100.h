@@ -1,7 +1,7 @@
 #pragma once
-#include "shell/Programmzustand.h"
-#include "shell/forms/Hauptfenster.h"
-#include "shell/forms/Platzhalterseite.h"
+#include "base/Programmzustand.h"
+#include "base/forms/Hauptfenster.h"
+#include "base/forms/Platzhalterseite.h"
 
 // Page 100: general heating data; stands in until the page is built.
 class Form100 : public Platzhalterseite {

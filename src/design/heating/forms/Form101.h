@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/forms/Platzhalterseite.h"
+#include "base/forms/Platzhalterseite.h"
 
 // Page 101: heating system data and calculation; stands in until the page is built.
 class Form101 : public Platzhalterseite {

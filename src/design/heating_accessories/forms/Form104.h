@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/forms/Platzhalterseite.h"
+#include "base/forms/Platzhalterseite.h"
 
 // Page 104: heating accessories; stands in until the page is built.
 class Form104 : public Platzhalterseite {

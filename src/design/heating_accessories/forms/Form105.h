@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/forms/Platzhalterseite.h"
+#include "base/forms/Platzhalterseite.h"
 
 // Pages 105 (heating) and 203 (cooling): further products; stands in until the page is built.
 class Form105 : public Platzhalterseite {

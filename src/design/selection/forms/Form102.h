@@ -1,6 +1,6 @@
 #pragma once
-#include "shell/Programmzustand.h"
-#include "shell/forms/Platzhalterseite.h"
+#include "base/Programmzustand.h"
+#include "base/forms/Platzhalterseite.h"
 
 // Pages 102 (heating) and 201 (cooling): vessel and automat choice; stands in until the page is
 // built.

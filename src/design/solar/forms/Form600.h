@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/forms/Platzhalterseite.h"
+#include "base/forms/Platzhalterseite.h"
 
 // Page 600: solar input; stands in until the page is built.
 class Form600 : public Platzhalterseite {

@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/forms/Platzhalterseite.h"
+#include "base/forms/Platzhalterseite.h"
 
 // Page 601: solar vessel choice; stands in until the page is built.
 class Form601 : public Platzhalterseite {

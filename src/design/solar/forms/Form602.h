@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/forms/Platzhalterseite.h"
+#include "base/forms/Platzhalterseite.h"
 
 // Page 602: solar safety equipment; stands in until the page is built.
 class Form602 : public Platzhalterseite {

@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/forms/Platzhalterseite.h"
+#include "base/forms/Platzhalterseite.h"
 
 // Page 603: solar intermediate vessel and further products; stands in until the page is built.
 class Form603 : public Platzhalterseite {

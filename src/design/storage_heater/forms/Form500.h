@@ -1,10 +1,10 @@
 #pragma once
 #include <QPushButton>
 
-#include "shell/AllgFunktionen.h"
-#include "shell/Programmzustand.h"
-#include "shell/forms/Hauptfenster.h"
-#include "shell/forms/Platzhalterseite.h"
+#include "base/AllgFunktionen.h"
+#include "base/Programmzustand.h"
+#include "base/forms/Hauptfenster.h"
+#include "base/forms/Platzhalterseite.h"
 
 // Page 500: storage water heater start, without Weiter: its "Wohnbauten" button leads on;
 // stands in until the page is built.

@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/forms/Platzhalterseite.h"
+#include "base/forms/Platzhalterseite.h"
 
 // Page 501: dwelling groups; stands in until the page is built.
 class Form501 : public Platzhalterseite {

@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/forms/Platzhalterseite.h"
+#include "base/forms/Platzhalterseite.h"
 
 // Page 502: storage tank choice; stands in until the page is built.
 class Form502 : public Platzhalterseite {

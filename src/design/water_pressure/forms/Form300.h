@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/forms/Platzhalterseite.h"
+#include "base/forms/Platzhalterseite.h"
 
 // Page 300: drinking-water heating input; stands in until the page is built.
 class Form300 : public Platzhalterseite {

@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/forms/Platzhalterseite.h"
+#include "base/forms/Platzhalterseite.h"
 
 // Pages 301 and 401: vessel choice; stands in until the page is built.
 class Form301 : public Platzhalterseite {

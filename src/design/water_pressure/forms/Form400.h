@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/forms/Platzhalterseite.h"
+#include "base/forms/Platzhalterseite.h"
 
 // Page 400: pressure-boosting input; stands in until the page is built.
 class Form400 : public Platzhalterseite {

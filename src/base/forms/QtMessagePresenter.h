@@ -1,0 +1,16 @@
+#pragma once
+#include "base/MessagePresenter.h"
+
+class QCoreApplication;
+class QTranslator;
+
+// Shows message boxes as modal QMessageBoxes over the active window: icon and buttons of the
+// style value, German button texts, the pressed button as MsgAntwort.
+class QtMessagePresenter : public MessagePresenter {
+public:
+    int zeige(const MeldungsBox& box) override;
+};
+
+// Loads Qt's German texts (qtbase_de.qm from Qt's translations folder) into the application;
+// the translator belongs to the application. nullptr when the file cannot be loaded.
+QTranslator* InstalliereQtUebersetzung(QCoreApplication& app);

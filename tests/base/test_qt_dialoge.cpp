@@ -1,0 +1,164 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTranslator>
+
+#include <functional>
+
+#include "base/forms/QtDateiDialog.h"
+#include "base/forms/QtMessagePresenter.h"
+
+namespace {
+// Runs handle on the modal dialog of type T as soon as it shows.
+template <typename T>
+void beiDialog(std::function<void(T*)> handle)
+{
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, handle] {
+        if (auto* d = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            handle(d);
+        }
+    });
+    timer->start(10);
+}
+
+QStringList tastentexte(QMessageBox* box)
+{
+    QStringList texte;
+    for (QAbstractButton* b : box->buttons())
+        texte << b->text();
+    texte.sort();
+    return texte;
+}
+
+QAbstractButton* taste(QMessageBox* box, const QString& text)
+{
+    for (QAbstractButton* b : box->buttons())
+        if (b->text() == text)
+            return b;
+    return nullptr;
+}
+}  // namespace
+
+TEST(QtMessagePresenter, DatabaseMessageAnsweredWithCancel)
+{
+    MeldungsBox box;
+    box.titel = QStringLiteral("Datenbankfehler");
+    box.text = QStringLiteral("Zeile 1\r\nZeile <2>");
+    box.stil = MsgStil::Stop | MsgStil::OKAbbrechen;
+    beiDialog<QMessageBox>([](QMessageBox* d) {
+        EXPECT_EQ(d->windowTitle(), QStringLiteral("Datenbankfehler"));
+        EXPECT_EQ(d->text(), QStringLiteral("Zeile 1\nZeile <2>"));
+        EXPECT_EQ(d->textFormat(), Qt::PlainText);
+        EXPECT_EQ(d->icon(), QMessageBox::Critical);
+        EXPECT_EQ(tastentexte(d), (QStringList{"Abbrechen", "OK"}));
+        EXPECT_EQ(d->defaultButton(), taste(d, QStringLiteral("OK")));
+        taste(d, QStringLiteral("Abbrechen"))->click();
+    });
+    EXPECT_EQ(QtMessagePresenter().zeige(box), MsgAntwort::Abbrechen);
+}
+
+TEST(QtMessagePresenter, ButtonsIconsAndEscape)
+{
+    struct Fall {
+        int stil; QMessageBox::Icon symbol; QStringList tasten; QString standard;
+        QString klick;  // empty: Escape
+        int antwort;
+    };
+    const Fall faelle[] = {
+        {MsgStil::Ausrufezeichen, QMessageBox::Warning, {"OK"}, "OK", "", MsgAntwort::OK},
+        {MsgStil::Information, QMessageBox::Information, {"OK"}, "OK", "OK", MsgAntwort::OK},
+        {MsgStil::OK, QMessageBox::NoIcon, {"OK"}, "OK", "", MsgAntwort::OK},
+        {MsgStil::JaNein | MsgStil::Frage | MsgStil::ZweiteTasteStandard, QMessageBox::Question,
+         {"&Ja", "&Nein"}, "&Nein", "&Ja", MsgAntwort::Ja},
+        {MsgStil::JaNeinAbbrechen | MsgStil::Frage, QMessageBox::Question, {"&Ja", "&Nein", "Abbrechen"},
+         "&Ja", "", MsgAntwort::Abbrechen},
+        {MsgStil::JaNeinAbbrechen | MsgStil::DritteTasteStandard, QMessageBox::NoIcon,
+         {"&Ja", "&Nein", "Abbrechen"}, "Abbrechen", "&Nein", MsgAntwort::Nein},
+    };
+    for (const Fall& f : faelle) {
+        MeldungsBox box;
+        box.titel = QStringLiteral("t");
+        box.text = QStringLiteral("x");
+        box.stil = f.stil;
+        beiDialog<QMessageBox>([&f](QMessageBox* d) {
+            EXPECT_EQ(d->icon(), f.symbol) << f.stil;
+            EXPECT_EQ(tastentexte(d), f.tasten) << f.stil;
+            EXPECT_EQ(d->defaultButton(), taste(d, f.standard)) << f.stil;
+            if (f.klick.isEmpty()) {
+                ASSERT_NE(d->escapeButton(), nullptr) << f.stil;
+                d->escapeButton()->click();
+            } else {
+                taste(d, f.klick)->click();
+            }
+        });
+        EXPECT_EQ(QtMessagePresenter().zeige(box), f.antwort) << f.stil;
+    }
+}
+
+TEST(QtUebersetzung, GermanQtTexts)
+{
+    QTranslator* t = InstalliereQtUebersetzung(*QCoreApplication::instance());
+    ASSERT_NE(t, nullptr);
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+    QCoreApplication::removeTranslator(t);
+    delete t;
+}
+
+TEST(QtDateiDialog, NameFilters)
+{
+    EXPECT_EQ(QtNamensfilter({"*.sic", "*.sic", "Alle Dateien *.*", "*.*"}),
+              (QStringList{"*.sic (*.sic)", "Alle Dateien *.* (*)"}));
+    EXPECT_EQ(QtNamensfilter({"Artikeld.mdb", "Artikeld.mdb", "Alle Dateien*.*", "*.*"}),
+              (QStringList{"Artikeld.mdb (Artikeld.mdb)", "Alle Dateien*.* (*)"}));
+    EXPECT_EQ(QtNamensfilter({"leer", "", "ungerade"}), QStringList());
+}
+
+TEST(QtDateiDialog, OpenSaveAndCancel)
+{
+    QTemporaryDir ordner;
+    ASSERT_TRUE(ordner.isValid());
+    QFile(ordner.filePath("a.sic")).open(QIODevice::WriteOnly);
+
+    DateiDialogAnfrage a;
+    a.titel = QStringLiteral("Projekte Einlesen");
+    a.startOrdner = ordner.path();
+    a.standardEndung = QStringLiteral("sic");
+    a.filter = QStringList{"*.sic", "*.sic", "Alle Dateien *.*", "*.*"};
+    beiDialog<QFileDialog>([&](QFileDialog* d) {
+        EXPECT_EQ(d->windowTitle(), QStringLiteral("Projekte Einlesen"));
+        EXPECT_EQ(d->acceptMode(), QFileDialog::AcceptOpen);
+        EXPECT_EQ(d->fileMode(), QFileDialog::ExistingFile);
+        EXPECT_EQ(QDir(d->directory()), QDir(ordner.path()));
+        EXPECT_EQ(d->nameFilters(), (QStringList{"*.sic (*.sic)", "Alle Dateien *.* (*)"}));
+        d->selectFile(ordner.filePath("a.sic"));
+        static_cast<QDialog*>(d)->accept();  // QFileDialog::accept checks the choice
+    });
+    EXPECT_EQ(QtDateiDialog().zeige(a), QDir::toNativeSeparators(ordner.filePath("a.sic")));
+
+    a.speichern = true;
+    a.startOrdner = QStringLiteral("C:\\");  // not a folder here: the home folder instead
+    beiDialog<QFileDialog>([&](QFileDialog* d) {
+        EXPECT_EQ(d->acceptMode(), QFileDialog::AcceptSave);
+        EXPECT_EQ(d->defaultSuffix(), QStringLiteral("sic"));
+        EXPECT_EQ(QDir(d->directory()), QDir::home());
+        d->reject();
+    });
+    EXPECT_EQ(QtDateiDialog().zeige(a), QString());
+
+    a.startOrdner = ordner.path();
+    beiDialog<QFileDialog>([&](QFileDialog* d) {
+        d->selectFile(QStringLiteral("neu"));
+        static_cast<QDialog*>(d)->accept();  // QFileDialog::accept checks the choice
+    });
+    EXPECT_EQ(QtDateiDialog().zeige(a), QDir::toNativeSeparators(ordner.filePath("neu.sic")));
+}
