@@ -17,6 +17,9 @@
 #include "projects/forms/MDIKomprDbank.h"
 #include "projects/forms/MDIReSich.h"
 #include "projects/forms/NutzerStammdaten.h"
+#include "info/forms/Gebietsfinder.h"
+#include "info/forms/UeberUnsSchau.h"
+#include "info/forms/frmAbout.h"
 
 #include <QAction>
 #include <QApplication>
@@ -270,21 +273,13 @@ void MDIForm1::BaueMenues()
 
     MInformationen = obermenue("MInformationen", 149);
     Mwirüberuns = mit(punkt(MInformationen, "Mwirueberuns", 150), [this] {
-        Platzhalter(QStringLiteral("Wir über uns: eine Bilderschau über das Unternehmen."));
+        // The show leaves the bottom buttons as they are.
+        ÜberUnsSchau schau(this);
+        schau.exec();
     });
     Mprodukte = punkt(MInformationen, "Mprodukte", 151);
-    MVertreter = mit(punkt(MInformationen, "MVertreter", 152), [this] {
-        ZeigeModal([this] {
-            Platzhalter(QStringLiteral("Außendienstmitarbeiter: den zuständigen Mitarbeiter nach Postleitzahl "
-                                       "oder auf der Karte finden."));
-        });
-    });
-    MServicepartner = mit(punkt(MInformationen, "MServicepartner", 153), [this] {
-        ZeigeModal([this] {
-            Platzhalter(QStringLiteral("Servicepartner: den nächsten Servicepartner nach Postleitzahl oder auf der "
-                                       "Karte finden."));
-        });
-    });
+    MVertreter = mit(punkt(MInformationen, "MVertreter", 152), [this] { ZeigeDialog<Vertreter>(); });
+    MServicepartner = mit(punkt(MInformationen, "MServicepartner", 153), [this] { ZeigeDialog<Servicepart>(); });
 
     MSprache = obermenue("MSprache", 19);
     MSpracheDeutsch = punkt(MSprache, "MSpracheDeutsch", 20);
@@ -296,11 +291,7 @@ void MDIForm1::BaueMenues()
     MAnsprechpartner = punkt(MFragezeichen, "MAnsprechpartner", 158);
     MHilfeassistent = punkt(MFragezeichen, "MHilfeassistent", 159);
     Mstrich3 = strich(MFragezeichen, "Mstrich3");
-    MInfo = mit(punkt(MFragezeichen, "MInfo", 160), [this] {
-        ZeigeModal([this] {
-            Platzhalter(QStringLiteral("Info: Programmversion, Hersteller und Systeminformationen."));
-        });
-    });
+    MInfo = mit(punkt(MFragezeichen, "MInfo", 160), [this] { ZeigeDialog<frmAbout>(); });
 
     MLänderversion = obermenue("MLaenderversion", 0, QStringLiteral("Länderversion"));
     MVersionEngland = punkt(MLänderversion, "MVersionEngland", 0, nullptr, QStringLiteral("England"));
