@@ -8,14 +8,14 @@
 
 const Finderart& FinderartService()
 {
-    static const Finderart art{Gebietskarte::Karte::Service, 1360, 1361, QStringLiteral("GebieteService"),
+    static const Finderart art{Gebietskarte::Karte::Service, 1360, 1361, 1362, 1363, QStringLiteral("GebieteService"),
                                QStringLiteral("GebietsaufteilungService"), QStringLiteral("Firma"), 101, true, false};
     return art;
 }
 
 const Finderart& FinderartVertreter()
 {
-    static const Finderart art{Gebietskarte::Karte::Vertreter, 1380, 1381, QStringLiteral("GebieteVertreter"),
+    static const Finderart art{Gebietskarte::Karte::Vertreter, 1380, 1381, 1382, 1383, QStringLiteral("GebieteVertreter"),
                                QStringLiteral("GebietsaufteilungVertreter"), QStringLiteral("Name"), 102, false,
                                true};
     return art;

@@ -11,7 +11,9 @@ class datenbank;
 struct Finderart {
     Gebietskarte::Karte karte;
     int titelText;            // caption
-    int ersteText;            // heading; prompt and address caption follow
+    int überschriftText;      // heading above the map
+    int eingabeText;          // prompt of the postal-code box
+    int adresseText;          // caption above the address
     QString gebieteTabelle;   // addresses per area
     QString aufteilungTabelle;  // postal-code ranges per area
     QString ersteZeile;       // first line of the address block

@@ -53,7 +53,7 @@ Gebietsfinder::Gebietsfinder(const Finderart& art, QWidget* parent) : QDialog(pa
 
     auto* links = new QVBoxLayout;
     auto* eingabe = new QHBoxLayout;
-    auto* prompt = new QLabel(LadeText(o + art.ersteText + 1), this);
+    auto* prompt = new QLabel(LadeText(o + art.eingabeText), this);
     prompt->setObjectName(QStringLiteral("Label2_0"));
     eingabe->addWidget(prompt);
     MaskEdBox1 = new QLineEdit(this);
@@ -66,7 +66,7 @@ Gebietsfinder::Gebietsfinder(const Finderart& art, QWidget* parent) : QDialog(pa
     eingabe->addWidget(MaskEdBox1);
     eingabe->addStretch();
     links->addLayout(eingabe);
-    auto* überschrift = new QLabel(LadeText(o + art.ersteText + 2), this);
+    auto* überschrift = new QLabel(LadeText(o + art.adresseText), this);
     überschrift->setObjectName(QStringLiteral("Label2_1"));
     links->addWidget(überschrift);
     Label3 = new QLabel(this);
@@ -98,7 +98,7 @@ Gebietsfinder::Gebietsfinder(const Finderart& art, QWidget* parent) : QDialog(pa
     links->addLayout(fuss);
 
     auto* rechts = new QVBoxLayout;
-    auto* kopf = new QLabel(LadeText(o + art.ersteText), this);
+    auto* kopf = new QLabel(LadeText(o + art.überschriftText), this);
     kopf->setObjectName(QStringLiteral("Label1_3"));
     kopf->setAlignment(Qt::AlignHCenter);
     QFont f = kopf->font();
