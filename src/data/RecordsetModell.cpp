@@ -79,7 +79,7 @@ QVariant RecordsetModell::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= m_zeilen || index.column() >= m_spalten.size())
         return {};
-    if (role == Qt::DisplayRole)
+    if (role == Qt::DisplayRole || role == Qt::EditRole)
         return text(index.row(), index.column());
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(m_spalten.at(index.column()).ausrichtung);
@@ -99,5 +99,18 @@ QVariant RecordsetModell::headerData(int section, Qt::Orientation orientation, i
 
 Qt::ItemFlags RecordsetModell::flags(const QModelIndex& index) const
 {
-    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (m_bearbeitbar && index.column() < m_spalten.size() && m_spalten.at(index.column()).schreiben)
+        f |= Qt::ItemIsEditable;
+    return f;
+}
+
+bool RecordsetModell::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable) || index.row() >= m_zeilen)
+        return false;
+    m_spalten.at(index.column()).schreiben(index.row(), value.toString());
+    return true;
 }

@@ -11,9 +11,9 @@
 
 class Recordset;
 
-// A read-only table model over a recordset, for grids bound to it: one row per row of the
-// snapshot, the columns chosen by field name. It follows the recordset: a new query resets it,
-// saved rows are shown again.
+// A table model over a recordset, for grids bound to it: one row per row of the snapshot, the
+// columns chosen by field name. It follows the recordset: a new query resets it, saved rows are
+// shown again. Cells are read-only unless their column has a writer and the model is editable.
 class RecordsetModell : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -23,6 +23,8 @@ public:
         Qt::Alignment ausrichtung = Qt::AlignLeft | Qt::AlignVCenter;
         // The text of a value; without one, the value's text (Null and Empty: "").
         std::function<QString(const VbVariant&)> format;
+        // Writes a typed text into row zeile; without one the column is read-only.
+        std::function<void(int zeile, const QString& text)> schreiben;
     };
 
     explicit RecordsetModell(QObject* parent = nullptr);
@@ -37,11 +39,16 @@ public:
     // The text a cell shows.
     QString text(int zeile, int spalte) const;
 
+    // Whether the columns with a writer take input.
+    void setzeBearbeitbar(bool b) { m_bearbeitbar = b; }
+    bool bearbeitbar() const { return m_bearbeitbar; }
+
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
 private:
     void neu();
@@ -50,5 +57,6 @@ private:
     std::shared_ptr<Recordset> m_rs;
     QList<Spalte> m_spalten;
     int m_zeilen = 0;
+    bool m_bearbeitbar = false;
     QList<QMetaObject::Connection> m_verbindungen;
 };
