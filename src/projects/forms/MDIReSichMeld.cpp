@@ -8,6 +8,7 @@
 #include "projects/forms/Arbeitsdialog.h"
 #include "base/AllgFunktionen.h"
 #include "base/Programmzustand.h"
+#include "base/forms/Fenstergroesse.h"
 
 MDIReSichMeld::MDIReSichMeld(QWidget* parent) : QDialog(parent)
 {
@@ -48,6 +49,7 @@ void MDIReSichMeld::Laden(const QString& projNr)
     AlleÜberschreibenButton->setText(LadeText(o + 1295));
     CancelButton->setText(LadeText(o + 1296));
     adjustSize();
+    Fenstergroesse::PlatzFürTitel(*this);
     ZentriereÜberHauptfenster(*this);
 }
 
