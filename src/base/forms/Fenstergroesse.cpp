@@ -46,7 +46,10 @@ int KnopfBreite(const QAbstractButton& knopf, const QStringList& beschriftungen)
         option.initFrom(&knopf);
         option.text = t;
         const QSize inhalt = fm.size(Qt::TextShowMnemonic, t);
-        breite = std::max(breite, knopf.style()->sizeFromContents(QStyle::CT_PushButton, &option, inhalt, &knopf).width());
+        // A little air on both sides, as the other buttons have.
+        const int luft = 2 * fm.averageCharWidth();
+        breite = std::max(breite,
+                          knopf.style()->sizeFromContents(QStyle::CT_PushButton, &option, inhalt, &knopf).width() + luft);
     }
     return breite;
 }

@@ -48,6 +48,8 @@ void MDIReSichMeld::Laden(const QString& projNr)
     ÜberschreibenButton->setText(LadeText(o + 1294));
     AlleÜberschreibenButton->setText(LadeText(o + 1295));
     CancelButton->setText(LadeText(o + 1296));
+    for (QPushButton* k : {WeiterButton, ÜberschreibenButton, AlleÜberschreibenButton, CancelButton})
+        k->setMinimumWidth(Fenstergroesse::KnopfBreite(*k));
     adjustSize();
     Fenstergroesse::PlatzFürTitel(*this);
     ZentriereÜberHauptfenster(*this);

@@ -26,6 +26,7 @@
 #include <QFrame>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -48,6 +49,15 @@ bool IstHostmodus()
 constexpr std::array<int, 4> PanelBreiteNormal = {6470, 1440, 1440, 1440};
 // Margin of the bottom bar's buttons in twips.
 constexpr int LeisteRand = 120;
+
+// Scrolls the page area; keys pass on to the main window (Alt+Left, Alt+Right, Alt+F10).
+class Rollbereich : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override { e->ignore(); }
+};
 
 // The area the pages are shown in: as large as the visible page needs, so that the scroll area
 // around it shows scroll bars when the window is smaller than the page.
@@ -166,8 +176,9 @@ void MDIForm1::BaueFenster()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     // The client area has the colour of window backgrounds (the pictures of the pages too).
-    auto* rollbereich = new QScrollArea(mitte);
+    auto* rollbereich = new Rollbereich(mitte);
     rollbereich->setObjectName(QStringLiteral("Rollbereich"));
+    rollbereich->setFocusPolicy(Qt::NoFocus);
     rollbereich->setFrameShape(QFrame::NoFrame);
     rollbereich->setWidgetResizable(true);
     rollbereich->setBackgroundRole(QPalette::Base);
