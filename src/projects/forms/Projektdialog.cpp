@@ -102,8 +102,10 @@ void Projektdialog::passeBreiteAn()
         w->move(w->x() + mehr, w->y());
     // Still centred over the main window, and on the screen.
     int links = x() - mehr / 2;
-    if (QScreen* s = screen())
-        links = std::clamp(links, s->availableGeometry().left(), s->availableGeometry().right() - width());
+    if (QScreen* s = screen()) {
+        const QRect bereich = s->availableGeometry();
+        links = std::max(bereich.left(), std::min(links, bereich.left() + bereich.width() - width()));
+    }
     move(links, y());
 }
 
