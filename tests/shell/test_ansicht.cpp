@@ -264,6 +264,11 @@ TEST_F(Ansicht, DieSeitenSindLesbarUndFuellenDenClientbereich)
     ASSERT_EQ(zustand().Status, 3);
     // Captions, record counter, current number and the program folder.
     EXPECT_GE(PrüfeLesbarkeit(fenster.get()), 13);
+    // The first page of the project's type, whatever it shows.
+    fenster->WeiterCommand->click();
+    Ereignisse();
+    ASSERT_EQ(zustand().Status, 100);
+    PrüfeLesbarkeit(fenster.get());
 }
 
 TEST_F(Ansicht, EinKleinesFensterRolltDieSeite)
