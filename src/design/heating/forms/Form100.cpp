@@ -33,6 +33,8 @@ QString text(int id)
 Form100::Form100(QWidget* parent) : Seitenform(parent)
 {
     setObjectName(QStringLiteral("Form100"));
+    // Texts on the page contrast with the page, not with the main window's page area.
+    setBackgroundRole(QPalette::Window);
     m_automatiklauf = true;
     resize(px(SeiteBreite), px(SeiteHöhe));
     baue();

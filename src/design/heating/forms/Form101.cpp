@@ -102,6 +102,8 @@ double ganzerGrad(double t)
 Form101::Form101(QWidget* parent) : Seitenform(parent)
 {
     setObjectName(QStringLiteral("Form101"));
+    // Texts on the page contrast with the page, not with the main window's page area.
+    setBackgroundRole(QPalette::Window);
     m_automatiklauf = true;
     resize(px(SeiteBreite), px(SeiteHöhe));
     baue();
@@ -124,8 +126,8 @@ void Form101::baue()
 
     // Created in tab order: total output, system volume, the two dialog buttons, the vessel
     // arrangement, the inputs, the valve kind, the water reserve, calculate.
-    gesamtwärmeleistungQText = Heizungsformen::Textfeld(this, QStringLiteral("gesamtwärmeleistungQText"), -1, 3120, 1320, 975);
-    Analagevolumen = Heizungsformen::Textfeld(this, QStringLiteral("Analagevolumen"), -1, 3120, 1800, 975);
+    gesamtwärmeleistungQText = Heizungsformen::Textfeld(this, QStringLiteral("gesamtwärmeleistungQText"), -1, 3240, 1320, 975);
+    Analagevolumen = Heizungsformen::Textfeld(this, QStringLiteral("Analagevolumen"), -1, 3240, 1800, 975);
     beobachten(gesamtwärmeleistungQText);
     beobachten(Analagevolumen);
     auto knopf = [this, &beobachten](const char* name, int y, QStyle::StandardPixmap bild) {
@@ -157,7 +159,7 @@ void Form101::baue()
             auto* o = new QRadioButton(f);
             o->setObjectName(QString::fromUtf8(name));
             Steuerelemente::setzeIndex(o, i);
-            o->setGeometry(px(180 + i * 2100), px(240), px(2000), px(300));
+            o->setGeometry(px(i == 0 ? 150 : 2280), px(240), px(i == 0 ? 2100 : 1980), px(300));
             beobachten(o);
             optionen[static_cast<size_t>(i)] = o;
         }
@@ -169,9 +171,9 @@ void Form101::baue()
 
     for (int i : {10, 3, 0, 8, 1, 7, 2, 4, 5, 9}) {
         const Eingabe& e = eingabe(i);
-        Label3[static_cast<size_t>(i)] = Heizungsformen::Beschriftung(this, QString(), 600, e.oben, 2350);
-        Text1[static_cast<size_t>(i)] = Heizungsformen::Textfeld(this, QStringLiteral("Text1"), i, 3000, e.oben, 1215);
-        Label4[static_cast<size_t>(i)] = Heizungsformen::Beschriftung(this, QString(), 4320, e.oben, 700);
+        Label3[static_cast<size_t>(i)] = Heizungsformen::Beschriftung(this, QString(), 480, e.oben, 2700);
+        Text1[static_cast<size_t>(i)] = Heizungsformen::Textfeld(this, QStringLiteral("Text1"), i, 3240, e.oben, 1215);
+        Label4[static_cast<size_t>(i)] = Heizungsformen::Beschriftung(this, QString(), 4560, e.oben, 700);
         beobachten(Text1[static_cast<size_t>(i)]);
     }
     gruppe(1, 5760, AusfuehrungSV, "AusfuehrungSV");
@@ -180,9 +182,9 @@ void Form101::baue()
     }
     {
         const Eingabe& e = eingabe(6);
-        Label3[6] = Heizungsformen::Beschriftung(this, QString(), 600, e.oben, 2350);
-        Text1[6] = Heizungsformen::Textfeld(this, QStringLiteral("Text1"), 6, 3000, e.oben, 1215);
-        Label4[6] = Heizungsformen::Beschriftung(this, QString(), 4320, e.oben, 700);
+        Label3[6] = Heizungsformen::Beschriftung(this, QString(), 480, e.oben, 2700);
+        Text1[6] = Heizungsformen::Textfeld(this, QStringLiteral("Text1"), 6, 3240, e.oben, 1215);
+        Label4[6] = Heizungsformen::Beschriftung(this, QString(), 4560, e.oben, 700);
         beobachten(Text1[6]);
     }
 
@@ -201,10 +203,10 @@ void Form101::baue()
     // Captions of the two dialog buttons, results.
     Heizungsformen::Beschriftung(this, text(323), 5280, 1320, 4800)->setObjectName(QStringLiteral("Label2"));
     Heizungsformen::Beschriftung(this, text(324), 5280, 1800, 4800)->setObjectName(QStringLiteral("Label2"));
-    Heizungsformen::Beschriftung(this, text(321), 600, 1320, 2450);
-    Heizungsformen::Beschriftung(this, text(80), 4200, 1320, 500);
-    Heizungsformen::Beschriftung(this, text(322), 600, 1800, 2450);
-    Heizungsformen::Beschriftung(this, text(81), 4200, 1800, 500);
+    Heizungsformen::Beschriftung(this, text(321), 480, 1320, 2700);
+    Heizungsformen::Beschriftung(this, text(80), 4320, 1320, 450);
+    Heizungsformen::Beschriftung(this, text(322), 480, 1800, 2700);
+    Heizungsformen::Beschriftung(this, text(81), 4320, 1800, 450);
     Heizungsformen::Beschriftung(this, text(340), 5880, 2400, 3000)->setFont(fett);
     for (size_t i = 0; i < ergebnisse.size(); ++i) {
         const Ergebnis& r = ergebnisse[i];
@@ -384,7 +386,7 @@ void Form101::FormUnload()
         // What is being typed into a box is taken over before the page goes.
         if (QWidget* f = QApplication::focusWidget(); f && isAncestorOf(f) && indexVon(f) != Keins && f->isEnabled()) {
             bool Cancel = false;
-            Prüfe(static_cast<QLineEdit*>(f), Cancel);
+            PrüfeGeändert(static_cast<QLineEdit*>(f), Cancel);
         }
         h.m_AnordnungMAG.UnBindOptionButton();
         h.m_AusfuehrSV.UnBindOptionButton();
@@ -410,20 +412,37 @@ void Form101::FormValidateControlElement(const QString& name, const VbVariant& I
     if (!m_h)
         return;
     if (name == QStringLiteral("gesamtwärmeleistungQText"))
-        Prüfe(gesamtwärmeleistungQText, Cancel);
+        Prüfen(gesamtwärmeleistungQText, Cancel);
     else if (name == QStringLiteral("Analagevolumen"))
-        Prüfe(Analagevolumen, Cancel);
+        Prüfen(Analagevolumen, Cancel);
     else if (name == QStringLiteral("Text1") && !Index.isNull() && !Index.isEmpty()) {
         const int i = Zahlen::CInt(Index.toDouble());
         if (i >= 0 && i <= 10)
-            Prüfe(Text1[static_cast<size_t>(i)], Cancel);
+            Prüfen(Text1[static_cast<size_t>(i)], Cancel);
     }
 }
 
 void Form101::Validate(QWidget* steuerelement, bool& Cancel)
 {
     if (m_h && indexVon(steuerelement) != Keins)
-        Prüfe(static_cast<QLineEdit*>(steuerelement), Cancel);
+        PrüfeGeändert(static_cast<QLineEdit*>(steuerelement), Cancel);
+}
+
+void Form101::Prüfen(QLineEdit* feld, bool& Cancel)
+{
+    Prüfe(feld, Cancel);
+    if (Cancel)
+        m_angenommen.remove(feld);
+    else
+        m_angenommen.insert(feld, feld->text());
+}
+
+void Form101::PrüfeGeändert(QLineEdit* feld, bool& Cancel)
+{
+    const auto a = m_angenommen.constFind(feld);
+    if (a != m_angenommen.constEnd() && *a == feld->text())
+        return;
+    Prüfen(feld, Cancel);
 }
 
 bool Form101::FokusfeldPrüfen()
@@ -432,7 +451,7 @@ bool Form101::FokusfeldPrüfen()
     if (!m_h || !f || !isAncestorOf(f) || indexVon(f) == Keins || !f->isEnabled())
         return true;
     bool Cancel = false;
-    Prüfe(static_cast<QLineEdit*>(f), Cancel);
+    PrüfeGeändert(static_cast<QLineEdit*>(f), Cancel);
     return !Cancel;
 }
 
@@ -719,7 +738,7 @@ bool Form101::eventFilter(QObject* o, QEvent* e)
         if (i != Keins && grund != Qt::ActiveWindowFocusReason && grund != Qt::PopupFocusReason
             && !(neu && isAncestorOf(neu)) && static_cast<QWidget*>(o)->isEnabled()) {
             bool Cancel = false;
-            Prüfe(static_cast<QLineEdit*>(o), Cancel);
+            PrüfeGeändert(static_cast<QLineEdit*>(o), Cancel);
         }
     }
     return Seitenform::eventFilter(o, e);

@@ -1,4 +1,5 @@
 #pragma once
+#include <QHash>
 #include <QImage>
 
 #include <array>
@@ -67,6 +68,10 @@ private:
     void Prüfe(QLineEdit* feld, bool& Cancel);
     // The check of the box that has the focus before a button acts; false when it refused.
     bool FokusfeldPrüfen();
+    // The check with its result noted; the check unless the box shows what its last accepted
+    // check left in it (a shown value may be rounded: checking it again would take it rounded).
+    void Prüfen(QLineEdit* feld, bool& Cancel);
+    void PrüfeGeändert(QLineEdit* feld, bool& Cancel);
     void PrüfeDruckSicherheitsventil(bool& Cancel, bool mitMeldung);
     void BegrenzeSolldruck();
     void AktualisiereVerbraucherinhalt();
@@ -85,6 +90,7 @@ private:
 
     GlobDatenHeizung* m_h = nullptr;
     QImage m_hintergrund;
+    QHash<QLineEdit*, QString> m_angenommen;
     bool m_hostAbbruch = false;
     bool m_neuesProjekt = false;
     bool m_inSVWahl = false;

@@ -16,6 +16,8 @@ using Heizungsformen::px;
 namespace {
 
 constexpr double maxGesamtleistung = 20000.0;
+// The captions need more room than the twips of the layout give them at 96 dpi.
+constexpr int dx = 480;
 constexpr std::array<int, 7> zeilen = {0, 240, 600, 960, 1320, 1680, 2040};
 
 QString text(int id)
@@ -35,25 +37,25 @@ Form101a::Form101a(QWidget* parent) : Heizungsdialog(parent)
     // Made in tab order: output and water content row by row, the total, Weiter.
     for (int i = 1; i <= 6; ++i) {
         const int y = zeilen[static_cast<size_t>(i)];
-        Label3[static_cast<size_t>(i - 1)] = Heizungsformen::Beschriftung(this, text(380 + i), 120, y, 2350);
-        Text1[static_cast<size_t>(i)] = Heizungsformen::Textfeld(this, QStringLiteral("Text1"), i, 2520, y, 1095);
-        Label3[static_cast<size_t>(i + 6)] = Heizungsformen::Beschriftung(this, text(80), 3720, y, 500);
-        Text2[static_cast<size_t>(i)] = Heizungsformen::Textfeld(this, QStringLiteral("Text2"), i, 4440, y, 855);
-        Label4[static_cast<size_t>(i - 1)] = Heizungsformen::Beschriftung(this, text(81), 5400, y, 600);
+        Label3[static_cast<size_t>(i - 1)] = Heizungsformen::Beschriftung(this, text(380 + i), 120, y, 2350 + dx);
+        Text1[static_cast<size_t>(i)] = Heizungsformen::Textfeld(this, QStringLiteral("Text1"), i, 2520 + dx, y, 1095);
+        Label3[static_cast<size_t>(i + 6)] = Heizungsformen::Beschriftung(this, text(80), 3720 + dx, y, 500);
+        Text2[static_cast<size_t>(i)] = Heizungsformen::Textfeld(this, QStringLiteral("Text2"), i, 4440 + dx, y, 855);
+        Label4[static_cast<size_t>(i - 1)] = Heizungsformen::Beschriftung(this, text(81), 5400 + dx, y, 600);
         Beobachten(Text1[static_cast<size_t>(i)]);
         Beobachten(Text2[static_cast<size_t>(i)]);
         connect(Text1[static_cast<size_t>(i)], &QLineEdit::textChanged, this,
                 [this, i](const QString& t) { leistungGeändert(i, t); });
     }
-    Label3[6] = Heizungsformen::Beschriftung(this, text(387), 120, 2520, 2350);
-    Text1[7] = Heizungsformen::Textfeld(this, QStringLiteral("Text1"), 7, 2520, 2520, 1095);
+    Label3[6] = Heizungsformen::Beschriftung(this, text(387), 120, 2520, 2350 + dx);
+    Text1[7] = Heizungsformen::Textfeld(this, QStringLiteral("Text1"), 7, 2520 + dx, 2520, 1095);
     Text1[7]->setReadOnly(true);
     Text1[7]->setFocusPolicy(Qt::NoFocus);
-    Label3[13] = Heizungsformen::Beschriftung(this, text(80), 3720, 2520, 500);
+    Label3[13] = Heizungsformen::Beschriftung(this, text(80), 3720 + dx, 2520, 500);
 
     m_einzel = m_h && m_h->m_Sicherung.m_Value == 1;
-    const int breite = m_einzel ? 7000 : 5200;
-    WeiterCommand = WeiterKnopf(m_einzel ? 6000 : 4200, 2160);
+    const int breite = (m_einzel ? 7000 : 5200) + dx;
+    WeiterCommand = WeiterKnopf((m_einzel ? 6000 : 4200) + dx, 2160);
     setFixedSize(px(breite) - 8, px(3495) - 30);
 
     if (m_h) {

@@ -23,6 +23,8 @@ QString text(int id)
 
 // Litres per kW of the five consumer kinds whose content follows from the output.
 constexpr std::array<double, 5> literJeKw = {12.0, 8.8, 6.9, 5.1, 10.0};
+// The captions need more room than the twips of the layout give them at 96 dpi.
+constexpr int dx = 480;
 constexpr std::array<int, 7> zeilen = {600, 960, 1320, 1680, 2040, 2400, 2880};
 
 }  // namespace
@@ -33,39 +35,39 @@ Form101b::Form101b(QWidget* parent) : Heizungsdialog(parent)
     m_halter = zustand().g_heizdat;
     m_h = m_halter.get();
     setWindowTitle(text(400));
-    setFixedSize(px(7200), px(4700));
+    setFixedSize(px(7200 + dx), px(4700));
 
     // Made in tab order: flow temperature, the six outputs, the six contents, the buttons.
-    Label1[0] = Heizungsformen::Beschriftung(this, text(329), 120, 240, 2350);
-    TempV = Heizungsformen::Textfeld(this, QStringLiteral("TempV"), -1, 2520, 240, 735);
-    Heizungsformen::Beschriftung(this, text(82), 3360, 240, 500);
+    Label1[0] = Heizungsformen::Beschriftung(this, text(329), 120, 240, 2350 + dx);
+    TempV = Heizungsformen::Textfeld(this, QStringLiteral("TempV"), -1, 2520 + dx, 240, 735);
+    Heizungsformen::Beschriftung(this, text(82), 3360 + dx, 240, 500);
     Beobachten(TempV);
     for (int i = 0; i < 6; ++i) {
         const auto k = static_cast<size_t>(i);
-        Label1[k + 1] = Heizungsformen::Beschriftung(this, text(402 + i), 120, zeilen[k], 2000);
-        Text1[k] = Heizungsformen::Textfeld(this, QStringLiteral("Text1"), i, 2160, zeilen[k], 1095);
-        Heizungsformen::Beschriftung(this, text(80), 3360, zeilen[k], 450);
+        Label1[k + 1] = Heizungsformen::Beschriftung(this, text(402 + i), 120, zeilen[k], 2000 + dx);
+        Text1[k] = Heizungsformen::Textfeld(this, QStringLiteral("Text1"), i, 2160 + dx, zeilen[k], 1095);
+        Heizungsformen::Beschriftung(this, text(80), 3360 + dx, zeilen[k], 450);
         Beobachten(Text1[k]);
     }
     for (int i = 0; i < 6; ++i) {
         const auto k = static_cast<size_t>(i);
-        Text2[k] = Heizungsformen::Textfeld(this, QStringLiteral("Text2"), i, 5040, zeilen[k], 1095);
-        Heizungsformen::Beschriftung(this, text(81), 6240, zeilen[k], 600);
+        Text2[k] = Heizungsformen::Textfeld(this, QStringLiteral("Text2"), i, 5040 + dx, zeilen[k], 1095);
+        Heizungsformen::Beschriftung(this, text(81), 6240 + dx, zeilen[k], 600);
         if (i < 5) {
             Label3[k] = Heizungsformen::Beschriftung(
                 this, QStringLiteral("(") + Zahlen::Format(literJeKw[k], QStringLiteral("#0.0")) + QStringLiteral(" l/kW) *"),
-                3840, zeilen[k], 1150);
+                3840 + dx, zeilen[k], 1150);
             Text2[k]->setReadOnly(true);
             Text2[k]->setFocusPolicy(Qt::NoFocus);
         } else {
             Beobachten(Text2[k]);
         }
     }
-    Label1[7] = Heizungsformen::Beschriftung(this, text(408), 120, zeilen[6], 2000);
-    Text1Summe = Heizungsformen::Textfeld(this, QStringLiteral("Text1Summe"), -1, 2160, zeilen[6], 1095);
-    Heizungsformen::Beschriftung(this, text(80), 3360, zeilen[6], 450);
-    Text2Summe = Heizungsformen::Textfeld(this, QStringLiteral("Text2Summe"), -1, 5040, zeilen[6], 1095);
-    Heizungsformen::Beschriftung(this, text(81), 6240, zeilen[6], 600);
+    Label1[7] = Heizungsformen::Beschriftung(this, text(408), 120, zeilen[6], 2000 + dx);
+    Text1Summe = Heizungsformen::Textfeld(this, QStringLiteral("Text1Summe"), -1, 2160 + dx, zeilen[6], 1095);
+    Heizungsformen::Beschriftung(this, text(80), 3360 + dx, zeilen[6], 450);
+    Text2Summe = Heizungsformen::Textfeld(this, QStringLiteral("Text2Summe"), -1, 5040 + dx, zeilen[6], 1095);
+    Heizungsformen::Beschriftung(this, text(81), 6240 + dx, zeilen[6], 600);
     for (QLineEdit* s : {Text1Summe, Text2Summe}) {
         s->setReadOnly(true);
         s->setFocusPolicy(Qt::NoFocus);
@@ -73,16 +75,16 @@ Form101b::Form101b(QWidget* parent) : Heizungsdialog(parent)
 
     FernleitungButton = new QPushButton(this);
     FernleitungButton->setObjectName(QStringLiteral("FernleitungButton"));
-    FernleitungButton->setGeometry(px(2640), px(3360), px(615), px(615));
+    FernleitungButton->setGeometry(px(2640 + dx), px(3360), px(615), px(615));
     FernleitungButton->setIcon(style()->standardIcon(QStyle::SP_FileDialogListView));
     FernleitungButton->setIconSize(QSize(24, 24));
     FernleitungButton->setAutoDefault(false);
     FernleitungButton->setFocusPolicy(Qt::TabFocus);
     connect(FernleitungButton, &QPushButton::clicked, this, &Form101b::Fernleitungen);
-    Label1[8] = Heizungsformen::Beschriftung(this, text(409), 240, 3480, 2350);
+    Label1[8] = Heizungsformen::Beschriftung(this, text(409), 240, 3480, 2350 + dx);
     Label1[8]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    WeiterCommand = WeiterKnopf(5520, 3360);
-    Label1[9] = Heizungsformen::Beschriftung(this, text(410), 120, 4200, 6800);
+    WeiterCommand = WeiterKnopf(5520 + dx, 3360);
+    Label1[9] = Heizungsformen::Beschriftung(this, text(410), 120, 4200, 6800 + dx);
 
     if (m_h) {
         GlobDatenHeizung& h = *m_h;

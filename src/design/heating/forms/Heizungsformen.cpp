@@ -125,7 +125,7 @@ Heizungsdialog::Heizungsdialog(QWidget* parent) : QDialog(parent)
         if (m_entladen)
             return;
         if (auto* feld = qobject_cast<QLineEdit*>(w); feld && m_felder.contains(feld))
-            Cancel = Prüfe(feld);
+            Cancel = prüfeGeändert(feld);
     });
 }
 
@@ -172,7 +172,7 @@ void Heizungsdialog::Weiter()
 {
     if (m_entladen)
         return;
-    if (QLineEdit* f = fokusFeld(); f && Prüfe(f))
+    if (QLineEdit* f = fokusFeld(); f && prüfeGeändert(f))
         return;
     if (!WeiterErlaubt())
         return;
@@ -180,12 +180,30 @@ void Heizungsdialog::Weiter()
     done(QDialog::Accepted);
 }
 
+bool Heizungsdialog::prüfen(QLineEdit* feld)
+{
+    const bool Cancel = Prüfe(feld);
+    if (Cancel)
+        m_angenommen.remove(feld);
+    else
+        m_angenommen.insert(feld, feld->text());
+    return Cancel;
+}
+
+bool Heizungsdialog::prüfeGeändert(QLineEdit* feld)
+{
+    const auto a = m_angenommen.constFind(feld);
+    if (a != m_angenommen.constEnd() && *a == feld->text())
+        return false;
+    return prüfen(feld);
+}
+
 void Heizungsdialog::FormValidateControlElement(const QString& name, const VbVariant& Index, bool& Cancel)
 {
     if (m_entladen)
         return;
     if (QLineEdit* f = Feld(name, Index.isNull() || Index.isEmpty() ? -1 : Zahlen::CInt(Index.toDouble())))
-        Cancel = Prüfe(f);
+        Cancel = prüfen(f);
 }
 
 bool Heizungsdialog::eventFilter(QObject* o, QEvent* e)
@@ -196,8 +214,13 @@ bool Heizungsdialog::eventFilter(QObject* o, QEvent* e)
         if (grund == Qt::ActiveWindowFocusReason || grund == Qt::PopupFocusReason)
             return QDialog::eventFilter(o, e);
         auto* feld = static_cast<QLineEdit*>(o);
-        QTimer::singleShot(0, feld, [feld] { feld->selectAll(); });
-        Betreten(feld);
+        // After the check of the box that is left, which may take the focus back.
+        QTimer::singleShot(0, feld, [this, feld] {
+            if (!feld->hasFocus() || m_entladen)
+                return;
+            Betreten(feld);
+            feld->selectAll();
+        });
     }
     return QDialog::eventFilter(o, e);
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <QDialog>
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -79,10 +80,15 @@ protected:
 private:
     void entladenEinmal();
     QLineEdit* fokusFeld() const;
+    // The check of a box, unless it shows what its last accepted check left in it (the shown
+    // value may be rounded: checking it again would take the rounded value).
+    bool prüfeGeändert(QLineEdit* feld);
+    bool prüfen(QLineEdit* feld);
 
     Tastenvorschau* m_tasten = nullptr;
     Fokusvalidierung* m_validierung = nullptr;
     QList<QLineEdit*> m_felder;
+    QHash<QLineEdit*, QString> m_angenommen;
     bool m_entladen = false;
     bool m_bereit = false;
 };
