@@ -343,8 +343,9 @@ TEST_F(Seitenweg, EveryTypeForwardToTheProjectPageAndBackWithTheSaveQuestion)
             const std::shared_ptr<GlobDaten> d = Datenobjekt(zustand().Projektart);
             ASSERT_NE(d, nullptr);
             EXPECT_EQ(d.use_count(), 3);  // the holder, the page and this test
-            if (auto* platzhalter = dynamic_cast<Platzhalterseite*>(Aktuell()))
+            if (auto* platzhalter = dynamic_cast<Platzhalterseite*>(Aktuell())) {
                 EXPECT_TRUE(platzhalter->Projektzeile().contains(nr));
+            }
             if (s.status == t.seiten.front().status) {
                 EXPECT_TRUE(zustand().NeuAuslegungErforderlich);
                 EXPECT_EQ(QApplication::overrideCursor(), nullptr);  // the hourglass is gone
