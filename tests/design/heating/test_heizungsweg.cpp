@@ -16,6 +16,7 @@
 #include "design/heating/forms/Heizungsformen.h"
 #include "projects/forms/KelvorForm3.h"
 #include "base/Programmzustand.h"
+#include "base/TyvoAnbindung.h"
 #include "shell/forms/KelvorForm2.h"
 #include "shell/forms/MDIForm1.h"
 #include "support/Datenobjektdatenbanken.h"
@@ -40,6 +41,7 @@ protected:
         Heizungsformen::modalZeigen() = [](QDialog& d) { d.exec(); };
         fenster.reset();
         Ereignisse();
+        setzeTyvoAnbindung(nullptr);
     }
     Seitenform* Aktuell() const { return fenster->fenster(zustand().Status); }
     void Weiter()
@@ -140,4 +142,52 @@ TEST_F(Heizungsweg, NewHeatingProjectThroughPages100And101ToTheVesselPage)
     ASSERT_NE(wieder, nullptr);
     EXPECT_EQ(wieder->Command3->text(), QStringLiteral("V&erändern"));
     EXPECT_TRUE(WeiterSichtbar());
+}
+
+namespace {
+
+// The host's data: one heat generator with an output but no content.
+class Hostdaten : public TyvoAnbindung {
+public:
+    bool LesenAlleXMLDatenVonTyvo(int, QString& projektId, QString&) override
+    {
+        projektId = QStringLiteral("4711");
+        Programmzustand& z = zustand();
+        z.TyvoDaten.Anlageninhalt = 800;
+        z.TyvoDaten.WE_Daten[1].Leistung = 90;
+        z.TyvoDaten.TVL = 70;
+        z.TyvoDaten.TRL = 50;
+        z.TyvoDaten.Pst = 1.5f;
+        z.TyvoDaten.Psv = 3.0f;
+        z.TyvoDaten.Max_Durchmesser = 600;
+        z.TyvoDaten.Max_Hoehe = 1500;
+        z.TyvoLetzterWE = 1;
+        z.TyvoAnzahlWE = 1;
+        return true;
+    }
+    void RückgabeInXML_AuswahlErfolgreich(int m) override { antworten << QStringLiteral("erfolgreich %1").arg(m); }
+    void RückgabeInXML_AuswahlNutzerabbruch(int m) override { antworten << QStringLiteral("abbruch %1").arg(m); }
+    void RückgabeInXML_AuswahlDerKomponenteNichtMöglich(int m, const QString& grund) override
+    {
+        antworten << QStringLiteral("nicht möglich %1: %2").arg(m).arg(grund);
+    }
+    QStringList antworten;
+};
+
+}  // namespace
+
+TEST_F(Heizungsweg, ImplausibleHostDataEndTheProgramWithOneAnswer)
+{
+    Hostdaten host;
+    setzeTyvoAnbindung(&host);
+    zustand().TyvoModus = 1;
+    fenster = std::make_unique<MDIForm1>(dir.path());
+    db = std::make_unique<Datenobjektdatenbanken>();
+    fenster->show();
+    Ereignisse();
+    EXPECT_FALSE(fenster->isVisible());
+    EXPECT_EQ(zustand().AbbruchCode, 3);
+    EXPECT_EQ(host.antworten,
+              QStringList{QStringLiteral("nicht möglich 1: Mindestens einem Kessel ist kein Volumen zugeordnet.")});
+    EXPECT_TRUE(recorder.boxen.isEmpty());  // neither the exit question nor a message
 }

@@ -36,12 +36,12 @@ Form101c::Form101c(QWidget* parent) : Heizungsdialog(parent)
         const int y = 240 + 360 * (i / 2);
         const int x = i % 2 == 0 ? 0 : 2520;
         const auto k = static_cast<size_t>(i);
-        Label1[k] = Heizungsformen::Beschriftung(this, QString::fromUtf8(nennweiten[k]), 600 + x, y, 700);
+        Label1[k] = Heizungsformen::Beschriftung(this, QString::fromUtf8(nennweiten[k]), 440 + x, y, 860);
         Text1[k] = Heizungsformen::Textfeld(this, QStringLiteral("Text1"), i, 1320 + x, y, 1095);
         Label2[k] = Heizungsformen::Beschriftung(this, text(84), 2520 + x, y, 500);
         Beobachten(Text1[k]);
     }
-    Heizungsformen::Beschriftung(this, text(421), 3120, 3240, 700);
+    Heizungsformen::Beschriftung(this, text(421), 2960, 3240, 860);
     SummeLiter = Heizungsformen::Textfeld(this, QStringLiteral("SummeLiter"), -1, 3840, 3240, 1095);
     SummeLiter->setEnabled(false);
     Heizungsformen::Beschriftung(this, text(81), 5040, 3240, 700);
