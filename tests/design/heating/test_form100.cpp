@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
+#include <QTest>
 #include <QRadioButton>
 
 #include "Seitenfixture.h"
@@ -174,4 +176,17 @@ TEST_F(Seite100, HostModesPresetTheChoices)
         s->Unload();
         Ereignisse();
     }
+}
+
+TEST_F(Seite100, EnterGoesToTheChosenOptionOfTheNextGroup)
+{
+    s = Zeige<Form100>();
+    haupt->fenster.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&haupt->fenster));
+    s->ArtderBeheizungOption[1]->setFocus();
+    QTest::keyClick(s->ArtderBeheizungOption[1], Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), s->ArtderAnlageOption[1]);
+    QTest::keyClick(s->ArtderAnlageOption[1], Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), s->AnlagenabsicherungOption[1]);
+    EXPECT_TRUE(h().m_IstBerechnet.m_Value.toBool());  // moving is no choice
 }
