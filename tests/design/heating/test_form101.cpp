@@ -159,9 +159,16 @@ TEST_F(Seite101, WaterReserveAndItsHint)
         Eingabe(s->Analagevolumen, QString::number(f.volumen));
         EXPECT_EQ(h().m_Wasservorlage.m_Value, f.danach);
         T(6)->setFocus();
+        Ereignisse();
         EXPECT_EQ(haupt->infoLabel, QString::fromUtf8(f.hinweis));
         s->Analagevolumen->setFocus();
     }
+    // Straight from the volume to the reserve: the hint follows the volume just checked.
+    s->Analagevolumen->setText(QStringLiteral("2000"));
+    T(6)->setFocus();
+    Ereignisse();
+    EXPECT_EQ(haupt->infoLabel, QStringLiteral("Wasservorlage 10 l bis 20 l"));
+    EXPECT_EQ(h().m_Wasservorlage.m_Value, 10);
 }
 
 TEST_F(Seite101, SetPressureFollowsThePrePressureUntilItIsEntered)
@@ -182,6 +189,7 @@ TEST_F(Seite101, SetPressureFollowsThePrePressureUntilItIsEntered)
     EXPECT_EQ(h().m_r_pVordruck.m_Value, 1.6);
     EXPECT_EQ(h().m_p_soll.m_Value, 2.3);
     T(9)->setFocus();
+    Ereignisse();
     EXPECT_EQ(haupt->infoLabel, LadeText(2150));
 }
 

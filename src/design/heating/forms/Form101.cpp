@@ -722,12 +722,16 @@ bool Form101::eventFilter(QObject* o, QEvent* e)
     if (e->type() == QEvent::FocusIn && m_h) {
         const Qt::FocusReason grund = static_cast<QFocusEvent*>(e)->reason();
         if (grund != Qt::ActiveWindowFocusReason && grund != Qt::PopupFocusReason) {
+            // After the check of the box that is left, so that the hint shows its result.
             const int i = indexVon(o);
-            if (i != Keins) {
-                auto* feld = static_cast<QLineEdit*>(o);
-                QTimer::singleShot(0, feld, [feld] { feld->selectAll(); });
-            }
-            ZeigeHinweis(i == 6 ? 1 : i == 9 ? 2 : 0);
+            auto* w = static_cast<QWidget*>(o);
+            QTimer::singleShot(0, w, [this, w, i] {
+                if (!m_h || !w->hasFocus())
+                    return;
+                if (i != Keins)
+                    static_cast<QLineEdit*>(w)->selectAll();
+                ZeigeHinweis(i == 6 ? 1 : i == 9 ? 2 : 0);
+            });
         }
     } else if (e->type() == QEvent::FocusOut && m_h && istGeladen() && !istEntladen()) {
         // Leaving the page's boxes for the main window: the check runs once more, its Cancel
