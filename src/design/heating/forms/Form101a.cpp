@@ -186,6 +186,7 @@ bool Form101a::WeiterErlaubt()
         if (m_h->m_Leist_m_value(i) > 0 && m_h->m_KesselVol_m_value(i) == 0) {
             Meldung(Meldungsart::Anwendungsfehler, text(2306), VbVariant(static_cast<int>(i)));
             Text2[static_cast<size_t>(i)]->setFocus(Qt::OtherFocusReason);
+            Text2[static_cast<size_t>(i)]->selectAll();
             return false;
         }
     }

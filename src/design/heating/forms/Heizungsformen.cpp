@@ -211,8 +211,16 @@ bool Heizungsdialog::eventFilter(QObject* o, QEvent* e)
     if (e->type() == QEvent::FocusIn && !m_entladen) {
         // The focus coming back from a message box or a popup is no entry.
         const Qt::FocusReason grund = static_cast<QFocusEvent*>(e)->reason();
-        if (grund == Qt::ActiveWindowFocusReason || grund == Qt::PopupFocusReason)
+        if (grund == Qt::ActiveWindowFocusReason || grund == Qt::PopupFocusReason) {
+            // The first activation selects the text of the first box.
+            if (!m_aktiviert) {
+                m_aktiviert = true;
+                auto* feld = static_cast<QLineEdit*>(o);
+                QTimer::singleShot(0, feld, [feld] { feld->selectAll(); });
+            }
             return QDialog::eventFilter(o, e);
+        }
+        m_aktiviert = true;
         auto* feld = static_cast<QLineEdit*>(o);
         // After the check of the box that is left, which may take the focus back.
         QTimer::singleShot(0, feld, [this, feld] {

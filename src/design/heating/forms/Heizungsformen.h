@@ -91,4 +91,5 @@ private:
     QHash<QLineEdit*, QString> m_angenommen;
     bool m_entladen = false;
     bool m_bereit = false;
+    bool m_aktiviert = false;
 };
