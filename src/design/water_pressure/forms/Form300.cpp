@@ -64,6 +64,7 @@ Form300::~Form300() = default;
 void Form300::FormLoad()
 {
     LadeGrundelemente();
+    Überschriften(11, 10);
     Label1(11)->setText(Text(860));
     Label1(10)->setText(QString());
     Label3(23)->setText(Text(865));
@@ -113,8 +114,10 @@ void Form300::FormLoad()
 
 void Form300::FormActivate()
 {
-    if (m_daten)
-        mdi().Kommando(1, 1, m_daten->m_IstBerechnet.m_Value.toBool() ? 1 : 0);
+    if (!m_daten)
+        return;
+    mdi().Kommando(1, 1, m_daten->m_IstBerechnet.m_Value.toBool() ? 1 : 0);
+    Anfangsfokus();
 }
 
 void Form300::FormUnload()

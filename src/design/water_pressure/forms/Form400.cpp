@@ -67,6 +67,7 @@ Form400::~Form400() = default;
 void Form400::FormLoad()
 {
     LadeGrundelemente();
+    Überschriften(10, 11);
     Label1(10)->setText(Text(915));
     Label1(11)->setText(Text(916));
     Label3(23)->setText(Text(921));
@@ -107,8 +108,10 @@ void Form400::FormLoad()
 
 void Form400::FormActivate()
 {
-    if (m_daten)
-        mdi().Kommando(1, 1, m_daten->m_IstBerechnet.m_Value.toBool() ? 1 : 0);
+    if (!m_daten)
+        return;
+    mdi().Kommando(1, 1, m_daten->m_IstBerechnet.m_Value.toBool() ? 1 : 0);
+    Anfangsfokus();
 }
 
 void Form400::FormUnload()

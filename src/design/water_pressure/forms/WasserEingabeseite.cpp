@@ -39,6 +39,9 @@ int px(int twips)
 WasserEingabeseite::WasserEingabeseite(QWidget* parent) : Seitenform(parent)
 {
     resize(px(SeiteBreite), px(SeiteHöhe));
+    // The page area behind is dark: the page and its labels take the window colours.
+    setBackgroundRole(QPalette::Window);
+    setForegroundRole(QPalette::WindowText);
     for (QList<QLabel*>* l : {&m_label1, &m_label3, &m_label4, &m_label5})
         l->resize(Listenlänge, nullptr);
 
@@ -46,10 +49,8 @@ WasserEingabeseite::WasserEingabeseite(QWidget* parent) : Seitenform(parent)
     fett.setBold(true);
     neuesLabel(m_label1, "Label1", 0, Links, 250, 6000)->setFont(fett);
     neuesLabel(m_label1, "Label1", 2, Links, 550, 6000);
-    QFont überschrift = fett;
-    überschrift.setPointSizeF(fett.pointSizeF() * 1.3);
-    neuesLabel(m_label1, "Label1", 11, Links, 1050, 7000)->setFont(überschrift);
-    neuesLabel(m_label1, "Label1", 10, Links, 1450, 7000)->setFont(fett);
+    neuesLabel(m_label1, "Label1", 10, Links, 1050, 7000);
+    neuesLabel(m_label1, "Label1", 11, Links, 1450, 7000);
     neuesLabel(m_label3, "Label3", 23, ErgebnisLinks, ZeileOben - Zeilenhöhe, 3000)->setFont(fett);
 
     Image1 = new QLabel(this);
@@ -106,10 +107,9 @@ void WasserEingabeseite::Ergebniszeile(int zeile, int caption, int wert, const c
     QLabel* w = neuesLabel(m_label5, "Label5", wert, WertLinks, y, WertBreite);
     w->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     w->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    w->setBackgroundRole(QPalette::Base);
+    w->setForegroundRole(QPalette::Text);
     w->setAutoFillBackground(true);
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, Qt::white);
-    w->setPalette(p);
     w->setContentsMargins(0, 0, px(60), 0);
     if (einheitName)
         neuesLabel(qstrcmp(einheitName, "Label3") == 0 ? m_label3 : m_label4, einheitName, einheit,
@@ -119,6 +119,18 @@ void WasserEingabeseite::Ergebniszeile(int zeile, int caption, int wert, const c
 QString WasserEingabeseite::Text(int id)
 {
     return LadeText(id + zustand().Sprachoffset);
+}
+
+void WasserEingabeseite::Überschriften(int haupt, int unter)
+{
+    QFont fett = font();
+    fett.setBold(true);
+    QFont groß = fett;
+    groß.setPointSizeF(fett.pointSizeF() * 1.3);
+    Label1(haupt)->setFont(groß);
+    Label1(haupt)->setGeometry(px(Links), px(1000), px(7000), px(400));
+    Label1(unter)->setFont(fett);
+    Label1(unter)->move(px(Links), px(1450));
 }
 
 void WasserEingabeseite::LadeGrundelemente()
@@ -146,6 +158,16 @@ void WasserEingabeseite::EingabenFreigeben(bool frei)
 {
     for (QLineEdit* box : Text1)
         box->setEnabled(frei);
+}
+
+void WasserEingabeseite::Anfangsfokus()
+{
+    for (QLineEdit* box : Text1)
+        if (box->isEnabled()) {
+            box->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    Command3->setFocus(Qt::OtherFocusReason);
 }
 
 int WasserEingabeseite::boxIndex(const QObject* w) const

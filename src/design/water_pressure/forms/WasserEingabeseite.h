@@ -43,6 +43,8 @@ protected:
     // A result row: caption Label3(caption), value Label5(wert), unit label (nullptr: none) by
     // its array name and index.
     void Ergebniszeile(int zeile, int caption, int wert, const char* einheitName, int einheit);
+    // The heading Label1(haupt) large on top, Label1(unter) below it.
+    void Überschriften(int haupt, int unter);
     // Texts of the common controls (the page calls it from FormLoad): pictures, project lines.
     void LadeGrundelemente();
 
@@ -55,6 +57,8 @@ protected:
     // even) and shown again. The result is the Cancel of the box.
     static bool Übernehmen(conTextBoxAdodb& member, int stellen);
     void EingabenFreigeben(bool frei);
+    // The focus goes to the first open box, else to the button (as the page comes up).
+    void Anfangsfokus();
     // A caption from the string table (id + language offset).
     static QString Text(int id);
 
