@@ -240,3 +240,19 @@ TEST_F(Seite300MitZeile, LadenPasstDasVentilAn)
     EXPECT_EQ(Buttons(), QStringLiteral("110"));
     EXPECT_EQ(s->Text1[3]->text(), QStringLiteral("9,0"));
 }
+
+// Without a valve for the content the calculation names it again and goes on with the pressure.
+TEST_F(Seite300, RechnungOhneVentilMeldetUndRechnetWeiter)
+{
+    Form300* s = Laden();
+    ASSERT_NE(s, nullptr);
+    Eingeben(s->Text1[0], QStringLiteral("6000"));
+    recorder.leeren();
+    s->Command3->click();
+    Ereignisse();
+    EXPECT_EQ(Meldungen({2377}), (Meldungsliste{{2377, {"6000", "10"}}}));
+    EXPECT_EQ(recorder.boxen[0].art, Meldungsart::Auslegungsfehler);
+    // 6000 l x 1.67 % = 100.2, 101 l over 0.42.
+    EXPECT_EQ(Ergebnisse(*s, {5, 6, 7}), (QStringList{"101", "0,42", "241"}));
+    EXPECT_TRUE(Daten().m_IstBerechnet.m_Value.toBool());
+}

@@ -156,8 +156,15 @@ bool WasserEingabeseite::Übernehmen(conTextBoxAdodb& member, int stellen)
 
 void WasserEingabeseite::EingabenFreigeben(bool frei)
 {
+    // A focused box that is locked hands the focus on: that is no leaving by the user.
+    const bool vorher = m_ohnePrüfung;
+    m_ohnePrüfung = true;
+    const bool fokusInBox = boxIndex(QApplication::focusWidget()) >= 0;
+    if (!frei && fokusInBox)
+        Command3->setFocus(Qt::OtherFocusReason);
     for (QLineEdit* box : Text1)
         box->setEnabled(frei);
+    m_ohnePrüfung = vorher;
 }
 
 void WasserEingabeseite::Anfangsfokus()
@@ -192,7 +199,7 @@ void WasserEingabeseite::FormValidateControlElement(const QString& name, const V
 void WasserEingabeseite::Validate(QWidget* steuerelement, bool& Cancel)
 {
     const int i = boxIndex(steuerelement);
-    if (i >= 0 && i != m_enterGeprüft)
+    if (i >= 0 && i != m_enterGeprüft && !m_ohnePrüfung)
         Text1_Validate(i, Cancel);
 }
 
@@ -219,7 +226,8 @@ void WasserEingabeseite::fokusWechsel(QWidget* alt, QWidget* neu)
     const int a = boxIndex(alt);
     if (a >= 0 && a == m_fokusBox && QApplication::focusWidget() != alt) {
         m_fokusBox = -1;
-        Text1_LostFocus(a);
+        if (!m_ohnePrüfung)
+            Text1_LostFocus(a);
     }
     const int n = boxIndex(neu);
     if (n >= 0 && n != m_fokusBox && QApplication::focusWidget() == neu) {

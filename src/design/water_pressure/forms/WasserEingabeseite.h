@@ -76,4 +76,5 @@ private:
     QImage m_hintergrund;
     int m_fokusBox = -1;      // the box whose GotFocus ran last, -1 none
     int m_enterGeprüft = -1;  // the box Enter has just checked, -1 none
+    bool m_ohnePrüfung = false;  // the page moves the focus itself: no check of the box left
 };
