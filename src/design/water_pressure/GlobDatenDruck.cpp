@@ -72,6 +72,7 @@ GlobDatenDruck::~GlobDatenDruck()
 void GlobDatenDruck::registriereMember()
 {
     MemberRegister& r = m_member;
+    r.objekt<datenbank>(QStringLiteral("druckerhDB"), [this] { return Parameterdatenbank(); });
     r.methode(QStringLiteral("Rechnen_Druckerhöhung"), 0, 0,
               [this](const QList<VbVariant>&) { return VbVariant(Rechnen_Druckerhöhung()); });
     r.methode(QStringLiteral("EingabenBerechenbar"), 0, 0,

@@ -77,6 +77,7 @@ void GlobDatenTrinkw::registriereMember()
 {
     MemberRegister& r = m_member;
     r.objekt<TabellenConst>(QStringLiteral("m_Int_Tab"), [this] { return m_Int_Tab.get(); });
+    r.objekt<datenbank>(QStringLiteral("trinkwDB"), [this] { return Parameterdatenbank(); });
     r.methode(QStringLiteral("AufbauAktuelleDruckstufungSiVentil"), 0, 0, [this](const QList<VbVariant>&) {
         AufbauAktuelleDruckstufungSiVentil();
         return VbVariant();

@@ -41,7 +41,7 @@ const QList<Aufrufer>& Aufrufe()
 {
     static const QList<Aufrufer> a = {
         {"Trinkwasser: das Objekt selbst", "Tr",
-         Namen({"m_TerminateMitUpdate", "m_Int_Tab", "DBTabArtikel", "m_VolAnlage", "m_Temp_Betr", "m_p_anf",
+         Namen({"m_TerminateMitUpdate", "m_Int_Tab", "DBTabArtikel", "trinkwDB", "m_VolAnlage", "m_Temp_Betr", "m_p_anf",
                 "m_p_SV", "m_r_af", "m_r_p_vor", "m_r_pend", "m_r_vaus", "m_r_pfak", "m_r_vges", "m_IstBerechnet",
                 "m_EinbringBreite", "m_EinbringHoehe", "m_GefaessGruppe", "m_GefaessInhalt", "m_GefaessAnzahl",
                 "m_GefaessArtNr", "m_IstAusgelegt", "m_Zub_SichVentil_ArtNr", "m_Zub_KappV_Beh_ArtNr",
@@ -64,7 +64,7 @@ const QList<Aufrufer>& Aufrufe()
         {"Trinkwasser: Zubehörtechnik", "Tr", Zubehörtechnik::Membernamen(QStringLiteral("Tr"))},
 
         {"Druckerhöhung: das Objekt selbst", "Dr",
-         Namen({"m_TerminateMitUpdate", "DBTabArtikel", "m_MaxVolStrom", "m_Schalthäufigkeit", "m_p_Einschalt",
+         Namen({"m_TerminateMitUpdate", "DBTabArtikel", "druckerhDB", "m_MaxVolStrom", "m_Schalthäufigkeit", "m_p_Einschalt",
                 "m_p_SV", "m_r_VolNutz", "m_r_pfak", "m_r_vges", "m_r_p_vor", "m_IstBerechnet", "m_EinbringBreite",
                 "m_EinbringHoehe", "m_GefaessGruppe", "m_GefaessInhalt", "m_GefaessAnzahl", "m_GefaessArtNr",
                 "m_IstAusgelegt", "m_Zub_KappV_Beh_ArtNr", "m_Zub_KappV_Beh_Anz", "Init", "Rechnen_Druckerhöhung"})},
@@ -89,7 +89,8 @@ const QList<Aufrufer>& Aufrufe()
 const QSet<QString> Methoden = {QStringLiteral("Init"), QStringLiteral("AufbauAktuelleDruckstufungSiVentil"),
                                 QStringLiteral("BerechneDruckSicherheitsventil"), QStringLiteral("Rechnen_Trinkwasser"),
                                 QStringLiteral("Rechnen_Druckerhöhung")};
-const QSet<QString> Objekte = {QStringLiteral("DBTabArtikel"), QStringLiteral("m_Int_Tab")};
+const QSet<QString> Objekte = {QStringLiteral("DBTabArtikel"), QStringLiteral("m_Int_Tab"),
+                               QStringLiteral("trinkwDB"), QStringLiteral("druckerhDB")};
 
 class Membernamen : public Wasserdatenbanken {};
 
@@ -120,6 +121,8 @@ TEST_F(Membernamen, JederGenutzteNameLoestSichAuf)
     EXPECT_NE(trinkw.Member().objekt<datenbank>(QStringLiteral("DBTabArtikel")), nullptr);
     EXPECT_NE(trinkw.Member().objekt<TabellenConst>(QStringLiteral("m_Int_Tab")), nullptr);
     EXPECT_NE(druck.Member().objekt<datenbank>(QStringLiteral("DBTabArtikel")), nullptr);
+    EXPECT_NE(trinkw.Member().objekt<datenbank>(QStringLiteral("trinkwDB")), nullptr);
+    EXPECT_NE(druck.Member().objekt<datenbank>(QStringLiteral("druckerhDB")), nullptr);
 }
 
 // The procedures called by name do what the typed calls do.
