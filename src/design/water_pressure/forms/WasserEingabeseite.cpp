@@ -58,7 +58,7 @@ WasserEingabeseite::WasserEingabeseite(QWidget* parent) : Seitenform(parent)
     Steuerelemente::setzeIndex(Image1, 2);
     Image1->move(px(SeiteBreite - 2900), px(250));
 
-    // The button follows the boxes in the tab order; the boxes are made first by the page.
+    // The button; Eingabezeile keeps it behind the boxes in the tab order.
     Command3 = new QPushButton(this);
     Command3->setObjectName(QStringLiteral("Command3"));
     Command3->installEventFilter(this);
