@@ -46,6 +46,7 @@
 #include "base/Programmzustand.h"
 #include "base/TyvoAnbindung.h"
 #include "shell/forms/KelvorForm2.h"
+#include "base/forms/Platzhalterseite.h"
 #include "base/forms/Steuerelemente.h"
 #include "support/Programmordner.h"
 #include "support/Datenobjektdatenbanken.h"
@@ -112,12 +113,26 @@ const std::vector<Typ>& Typen()
          {{100, ist<Form100>}, {101, ist<Form101>}, {102, ist<Form102>}, {103, ist<Form103>}, {104, ist<Form104>},
           {105, ist<Form105>}}},
         {1, "Kü", "Kälteparameter", {{200, ist<Form200>}, {201, ist<Form102>}, {202, ist<Form201>}, {203, ist<Form105>}}},
-        {3, "Tr", "Trinkwasserparameter", {{300, ist<Form300>}, {301, ist<Form301>}, {302, ist<Form201>}}},
-        {2, "Dr", "Druckerhöhungparameter", {{400, ist<Form400>}, {401, ist<Form301>}, {402, ist<Form201>}}},
+        {3, "Tr", "Trinkwasserparameter", {{300, ist<Platzhalterseite>}, {301, ist<Form301>}, {302, ist<Form201>}}},
+        {2, "Dr", "Druckerhöhungparameter", {{400, ist<Platzhalterseite>}, {401, ist<Form301>}, {402, ist<Form201>}}},
         {4, "Sp", "SpeicherWasserwärmerparameter", {{500, ist<Form500>}, {501, ist<Form501>}, {502, ist<Form502>}}},
         {5, "So", "Solarparameter", {{600, ist<Form600>}, {601, ist<Form601>}, {602, ist<Form602>}, {603, ist<Form603>}}},
     };
     return t;
+}
+
+// The walk is about the page manager: pages that are built stand in by placeholders there.
+QList<QPair<int, Seitenmanager::Fabrik>> Platzhalter()
+{
+    const auto platzhalter = [](int status) {
+        return QPair<int, Seitenmanager::Fabrik>(status, [status] {
+            return new Platzhalterseite(QString::number(status), Platzhalterseite::Entwurfsseite);
+        });
+    };
+    return {
+        platzhalter(300),
+        platzhalter(400),
+    };
 }
 
 // A page that cannot be shown.
@@ -311,7 +326,7 @@ protected:
 
 TEST_F(Seitenweg, EveryTypeForwardToTheProjectPageAndBackWithTheSaveQuestion)
 {
-    Start();
+    Start(0, Platzhalter());
     EXPECT_EQ(zustand().Status, 1);
     EXPECT_TRUE(ist<KelvorForm1>(Aktuell()));
     EXPECT_EQ(Buttons(), QStringLiteral("101"));
