@@ -72,6 +72,9 @@ Form600::Form600(QWidget* parent) : Seitenform(parent)
 {
     setObjectName(QStringLiteral("Form600"));
     resize(px(SeiteBreite), px(SeiteHöhe));
+    // The page's own background (not the page area's dark one), so its labels draw dark text.
+    setBackgroundRole(QPalette::Window);
+    setAutoFillBackground(true);
     baue();
     // After the page's Validate: a box left for another window is checked here.
     connect(qApp, &QApplication::focusChanged, this, &Form600::fokusWechsel);
@@ -122,7 +125,6 @@ void Form600::baue()
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Steuerelemente::setzeIndex(Image1, 2);
-    Image1->move(px(9300), px(150));
 
     // Left column: the inputs.
     label(QStringLiteral("Label2"), 4, LabelLinks, 1400, 2000)->setProperty("text1080", 1081);
@@ -135,14 +137,17 @@ void Form600::baue()
     Command2->setObjectName(QStringLiteral("Command2"));
     Command2->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
     Command2->setGeometry(px(4350), px(1780), px(400), px(355));
-    label(QStringLiteral("Label2"), 3, 4850, 1800, 1400)->setProperty("text1080", 1083);
+    QLabel* hinweis = label(QStringLiteral("Label2"), 3, 4850, 1720, 1400);
+    hinweis->setProperty("text1080", 1083);
+    hinweis->setWordWrap(true);
+    hinweis->setFixedHeight(px(480));
     connect(Command2, &QToolButton::clicked, this, &Form600::Command2_Click);
 
     Frame2 = new QFrame(this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     Steuerelemente::setzeIndex(Frame2, 0);
     Frame2->setFrameShape(QFrame::StyledPanel);
-    Frame2->setGeometry(px(LabelLinks), px(2250), px(5600), px(700));
+    Frame2->setGeometry(px(LabelLinks), px(2350), px(5600), px(700));
     auto* frameTitel = new QLabel(Frame2);
     frameTitel->setObjectName(QStringLiteral("Frame2Titel"));
     frameTitel->setGeometry(px(120), px(30), px(3000), px(285));
@@ -160,7 +165,7 @@ void Form600::baue()
     const std::array<int, 5> einheiten = {83, 85, 85, 85, 81};
     for (int k = 0; k < 5; ++k) {
         const int i = indizes[k];
-        const int y = 3150 + k * Zeile;
+        const int y = 3250 + k * Zeile;
         label(QStringLiteral("Label3"), i, LabelLinks, y, 2000)->setProperty("text1080", texte[k]);
         Text1[i] = box(QStringLiteral("Text1"), i, y);
         label(QStringLiteral("Label4"), i, EinheitLinks, y, 600)->setProperty("text1080", einheiten[k]);
@@ -213,6 +218,7 @@ void Form600::FormLoad()
     const QImage bild = LadeBildAusRessource(1152, QStringLiteral("INTERNATIONAL"));
     Image1->setPixmap(QPixmap::fromImage(bild));
     Image1->resize(bild.size());
+    Image1->move(width() - bild.width() - px(150), px(100));
     for (QWidget* w : findChildren<QWidget*>())
         if (const QVariant t = w->property("text1080"); t.isValid())
             if (auto* l = qobject_cast<QLabel*>(w))
@@ -318,7 +324,8 @@ void Form600::FormKeyDown(int& KeyCode, int Shift)
 void Form600::FormKeyPress(int& KeyAscii)
 {
     Seitenform::FormKeyPress(KeyAscii);
-    if (KeyAscii == 9 || KeyAscii == 10 || KeyAscii == 13)
+    // Tab stays with the focus chain; line feed and Enter end here.
+    if (KeyAscii == 10 || KeyAscii == 13)
         KeyAscii = 0;
 }
 

@@ -1,6 +1,7 @@
 #include "design/solar/forms/Form600a.h"
 
 #include <QLineEdit>
+#include <QStyle>
 #include <QToolButton>
 
 #include "design/solar/GlobDatenSolar.h"
@@ -38,7 +39,9 @@ Form600a::Form600a(QWidget* parent) : Inhaltsdialog(1120, parent)
     RohrleitungButton = Bildknopf(QStringLiteral("RohrleitungButton"), 5200, 740);
     InhaltSolarwärmetauscher = Eingabe(QStringLiteral("InhaltSolarwärmetauscher"), -1, 3150, 1270, 900);
     SolarWTButton = Bildknopf(QStringLiteral("SolarWTButton"), 5200, 1240);
-    WeiterCommand = Bildknopf(QStringLiteral("WeiterCommand"), 5200, 1900);
+    for (QToolButton* b : {RohrleitungButton, SolarWTButton})
+        b->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
+    WeiterCommand = Bildknopf(QStringLiteral("WeiterCommand"), 5200, 1800);
     WeiterCommand->setToolTip(LadeText(o + 72));
     setTabOrder(Kollektorinhalt, Rohrleitungsinhalt);
     setTabOrder(Rohrleitungsinhalt, RohrleitungButton);
@@ -60,7 +63,7 @@ Form600a::Form600a(QWidget* parent) : Inhaltsdialog(1120, parent)
         Rohrleitungsinhalt->setEnabled(d.Sum_Vol_Rohrleitung() < 1);
         InhaltSolarwärmetauscher->setEnabled(d.Sum_Vol_Wärmetauscher() < 1);
     }
-    Einrichten(5900, 2700);
+    Einrichten(5900, 2450);
 }
 
 Form600a::~Form600a() = default;

@@ -23,9 +23,9 @@ Form600b::Form600b(QWidget* parent) : Inhaltsdialog(1130, parent)
     const int o = zustand().Sprachoffset;
     m_daten = zustand().g_solardat;
 
-    Beschriftung(QStringLiteral("Label4"), -1, LadeText(o + 1131), 1500, 150, 1700, 450);
+    Beschriftung(QStringLiteral("Label4"), -1, LadeText(o + 1131), 1500, 150, 1750, 450)->setWordWrap(true);
     Beschriftung(QStringLiteral("Label5"), -1, ErsetzeZeilenumbruch(LadeText(o + 1132)).remove(QLatin1Char('\r')),
-                 3300, 150, 2500, 450);
+                 3300, 150, 2600, 450);
     for (int i = 0; i < 7; ++i) {
         const int y = 700 + i * 380;
         Beschriftung(QStringLiteral("Label1"), i, LadeText(o + 1133 + i), 240, y + 15, 1250);
@@ -52,7 +52,7 @@ Form600b::Form600b(QWidget* parent) : Inhaltsdialog(1130, parent)
     SummeRohrleitungUeberKollektor = summenbox("SummeRohrleitungUeberKollektor", 3300, ySumme);
     Beschriftung(QStringLiteral("Label2"), 14, LadeText(o + 81), 2250, ySumme + 15, 500);
     Beschriftung(QStringLiteral("Label2"), 15, LadeText(o + 81), 4050, ySumme + 15, 500);
-    WeiterCommand = Bildknopf(QStringLiteral("WeiterCommand"), 4400, ySumme + 500);
+    WeiterCommand = Bildknopf(QStringLiteral("WeiterCommand"), 5150, ySumme + 500);
     WeiterCommand->setToolTip(LadeText(o + 72));
     connect(WeiterCommand, &QToolButton::clicked, this, &Inhaltsdialog::Weiter);
     for (int i = 0; i < 7; ++i) {
@@ -80,7 +80,7 @@ Form600b::Form600b(QWidget* parent) : Inhaltsdialog(1130, parent)
         }
         d.m_VolRohreUeberKol.GlobDatenInTextBox();
     }
-    Einrichten(5000, ySumme + 1100);
+    Einrichten(6000, ySumme + 1100);
     Text1[0]->setFocus();
 }
 

@@ -40,7 +40,7 @@ Form600c::Form600c(QWidget* parent) : Inhaltsdialog(1150, parent)
     m_daten = zustand().g_solardat;
 
     for (int i = 0; i < 4; ++i) {
-        const int y = 240 + i * 420;
+        const int y = 300 + i * 480;
         Beschriftung(QStringLiteral("Label1"), i, LadeText(o + 1151 + i), 240, y + 15, 3200);
         Text0[i] = Eingabe(QStringLiteral("Text0"), i, 3500, y, 500);
         Beschriftung(QStringLiteral("Label0"), i, LadeText(o + 87), 4050, y + 15, 600);
@@ -49,7 +49,7 @@ Form600c::Form600c(QWidget* parent) : Inhaltsdialog(1150, parent)
         Text0[i]->setMaxLength(4);
         Text1[i]->setMaxLength(4);
     }
-    const int ySumme = 240 + 4 * 420 + 60;
+    const int ySumme = 300 + 4 * 480 + 60;
     Beschriftung(QStringLiteral("Label3"), -1, LadeText(o + 1155), 240, ySumme + 15, 4400);
     SummeWärmetauscher = new QLineEdit(this);
     SummeWärmetauscher->setObjectName(QStringLiteral("SummeWärmetauscher"));
@@ -179,6 +179,8 @@ void Form600c::ZeigeInfoSolarspeicher(bool anzeigen)
             m_infoDB->BindAdodc(AdodcSolarWT);
             SpalteEinstellen(SpalteBezeichnungWT, 5000);
             SpalteEinstellen(QStringLiteral("Nenninhalt"), 1570);
+            // The last column takes the rest of the grid, so that its heading is not cut.
+            DataGrid1->horizontalHeader()->setStretchLastSection(true);
             DataGrid1->show();
         }
         WeiterCommand->move(WeiterCommand->x(), px(WeiterObenGroß));

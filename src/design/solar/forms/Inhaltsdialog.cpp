@@ -95,7 +95,8 @@ void Inhaltsdialog::Einrichten(int breite, int höhe)
         },
         [this](int& KeyAscii) {
             m_moveFocus.NextTabStop(KeyAscii);
-            if (KeyAscii == 9 || KeyAscii == 10 || KeyAscii == 13)
+            // Tab stays with the focus chain; line feed and Enter end here.
+            if (KeyAscii == 10 || KeyAscii == 13)
                 KeyAscii = 0;
         });
     Zentrieren();
