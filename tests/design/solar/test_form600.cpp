@@ -16,6 +16,8 @@
 #include "design/solar/GlobDatenSolar.h"
 #include "design/solar/forms/Form600.h"
 #include "design/solar/forms/Form600a.h"
+#include "design/solar/forms/Form600b.h"
+#include "design/solar/forms/Form600c.h"
 #include "shell/Datenobjekte.h"
 #include "shell/MDIForm1Testzugriff.h"
 #include "shell/forms/MDIForm1.h"
@@ -356,4 +358,34 @@ TEST_F(SolarSeite, InhaltsdialogSetztDasAnlagenvolumen)
     EXPECT_EQ(d().m_VolRohre.m_Value, 120);
     EXPECT_EQ(d().m_VolAnlage.m_Value, 146);  // 6 + 120 + 20
     EXPECT_EQ(s.Analagevolumen->text(), QStringLiteral("146"));
+}
+
+TEST_F(SolarSeite, TeildialogeSperrenDieInhaltsboxenBeimSchliessen)
+{
+    Form600& s = Öffnen({zeile({"Absorberflaeche"}, {"10"})});
+    bool rohreGesperrt = false, wärmetauscherGesperrt = true;
+    Form600::SetzeDialogÖffner([&](QDialog& dialog) {
+        if (auto* a = dynamic_cast<Form600a*>(&dialog)) {
+            a->RohrleitungButton_Click();
+            rohreGesperrt = !a->Rohrleitungsinhalt->isEnabled();
+            a->SolarWTButton_Click();
+            wärmetauscherGesperrt = !a->InhaltSolarwärmetauscher->isEnabled();
+            a->Weiter();
+        } else if (auto* b = dynamic_cast<Form600b*>(&dialog)) {
+            b->Text1[4]->setText(QStringLiteral("10"));  // 5 l
+            EXPECT_FALSE(b->Text1_Validate(4));
+            b->Weiter();
+        } else if (auto* c = dynamic_cast<Form600c*>(&dialog)) {
+            c->Text1[0]->setText(QStringLiteral("20"));  // a content without units: 0 l
+            EXPECT_FALSE(c->Text1_Validate(0));
+            c->Weiter();
+        }
+    });
+    s.Command2->click();
+    Ereignisse();
+    EXPECT_TRUE(rohreGesperrt);
+    EXPECT_FALSE(wärmetauscherGesperrt);
+    EXPECT_EQ(d().m_VolRohre.m_Value, 5);
+    EXPECT_EQ(d().m_VolAnlage.m_Value, 11);  // 6 + 5 + 0
+    EXPECT_TRUE(rec.boxen.isEmpty());
 }

@@ -1,5 +1,6 @@
 #include "design/solar/forms/Form600b.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
 
