@@ -216,6 +216,11 @@ protected:
         zustand().TyvoModus = tyvoModus;
         fenster = std::make_unique<MDIForm1>(dir.path());
         db = std::make_unique<Datenobjektdatenbanken>();
+        // The solar page fits the valve pressure to the valves offered when it loads.
+        db->artikel().ausfuehren({QStringLiteral("CREATE TABLE SiVSolaranlagen (Druck REAL, Kollektorfläche INTEGER, "
+                                                 "[Art Nr] TEXT)"),
+                                  QStringLiteral("INSERT INTO SiVSolaranlagen VALUES (3, 1000, '25030'), "
+                                                 "(6, 1000, '25060'), (10, 1000, '25100')")});
         for (const auto& f : fabriken)
             MDIForm1Testzugriff::Seiten(*fenster).SetzeFabrik(f.first, f.second);
         fenster->show();
@@ -323,13 +328,16 @@ TEST_F(Seitenweg, EveryTypeForwardToTheProjectPageAndBackWithTheSaveQuestion)
             ASSERT_EQ(zustand().Status, s.status);
             EXPECT_EQ(zustand().vorStatus, vorher);
             EXPECT_EQ(Panel(), QString::number(s.status));
-            EXPECT_EQ(Buttons(), s.status == 500 ? QStringLiteral("110") : QStringLiteral("111"));
+            // Page 500 and the built input page 600 show Weiter only once there is something to go on with.
+            EXPECT_EQ(Buttons(), s.status == 500 || s.status == 600 ? QStringLiteral("110") : QStringLiteral("111"));
             EXPECT_TRUE(s.klasse(Aktuell())) << s.status;
             EXPECT_EQ(Geladen(), QList<int>{s.status});
             const std::shared_ptr<GlobDaten> d = Datenobjekt(zustand().Projektart);
             ASSERT_NE(d, nullptr);
             EXPECT_EQ(d.use_count(), 3);  // the holder, the page and this test
-            EXPECT_TRUE(static_cast<Platzhalterseite*>(Aktuell())->Projektzeile().contains(nr));
+            if (auto* platzhalter = dynamic_cast<Platzhalterseite*>(Aktuell())) {
+                EXPECT_TRUE(platzhalter->Projektzeile().contains(nr));
+            }
             if (s.status == t.seiten.front().status) {
                 EXPECT_TRUE(zustand().NeuAuslegungErforderlich);
                 EXPECT_EQ(QApplication::overrideCursor(), nullptr);  // the hourglass is gone

@@ -209,8 +209,7 @@ void Form600::FormLoad()
     aktuelleSeite = this;
     const Programmzustand& z = zustand();
     const int o = z.Sprachoffset;
-    m_daten = z.g_solardat;
-    HalteDatenobjekt(m_daten);
+    m_daten = HalteDatenobjekt(z.g_solardat);
     Analagevolumen->setEnabled(false);
     Text1[6]->setEnabled(false);
 
@@ -295,7 +294,7 @@ void Form600::FormUnload()
                                &d.m_p_SV, &d.m_Wasservorlage, &d.m_r_pVordruck, &d.m_r_panf, &d.m_r_pend, &d.m_r_af,
                                &d.m_r_vaus, &d.m_r_vauf, &d.m_r_pfak, &d.m_r_vges})
         b->UnBindTextBox();
-    m_daten.reset();
+    m_daten = nullptr;
 }
 
 void Form600::paintEvent(QPaintEvent* e)

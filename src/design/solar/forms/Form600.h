@@ -84,7 +84,8 @@ private:
     // Runs the check of the focused box when it has not run since the box got the focus.
     bool prüfeOffeneEingabe();
 
-    std::shared_ptr<GlobDatenSolar> m_daten;
+    // The data object, held by the page (HalteDatenobjekt) from loading to unloading.
+    GlobDatenSolar* m_daten = nullptr;
     QImage m_hintergrund;
     QLabel* Image1 = nullptr;
     bool FlächeBearbeitet = false;
