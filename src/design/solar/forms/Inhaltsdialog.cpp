@@ -37,6 +37,9 @@ Inhaltsdialog::Inhaltsdialog(int titelId, QWidget* parent) : QDialog(parent)
     if (QFile::exists(icon))
         setWindowIcon(QIcon(icon));
     setModal(true);
+    // A fixed frame with its title and close box only.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                   | Qt::MSWindowsFixedSizeDialogHint);
     connect(qApp, &QApplication::focusChanged, this, &Inhaltsdialog::fokusWechsel);
 }
 
