@@ -389,3 +389,22 @@ TEST_F(SolarSeite, TeildialogeSperrenDieInhaltsboxenBeimSchliessen)
     EXPECT_EQ(d().m_VolAnlage.m_Value, 11);  // 6 + 5 + 0
     EXPECT_TRUE(rec.boxen.isEmpty());
 }
+
+TEST_F(SolarSeite, GetipptesGehtBeimVerlassenMitAltNichtVerloren)
+{
+    Form600& s = Öffnen({zeile({"Absorberflaeche"}, {"10"})});
+    // A refused entry keeps the page.
+    Tippen(s.Absorberfläche, QStringLiteral("abc"));
+    QTest::keyClick(s.Absorberfläche, Qt::Key_Left, Qt::AltModifier);
+    Ereignisse();
+    EXPECT_EQ(zustand().Status, 600);
+    EXPECT_EQ(Protokoll(), QStringList{"2:2250:"});
+    // An accepted entry is stored before the page goes; Yes to the save question keeps it.
+    rec.leeren();
+    Tippen(s.Absorberfläche, QStringLiteral("15"));
+    QTest::keyClick(s.Absorberfläche, Qt::Key_Left, Qt::AltModifier);
+    Ereignisse();
+    EXPECT_EQ(zustand().Status, 3);
+    EXPECT_EQ(db->feld(QStringLiteral("Solarparameter"), QStringLiteral("Absorberflaeche"), QStringLiteral("S-1")).toInt(),
+              15);
+}

@@ -147,6 +147,23 @@ TEST_F(Inhaltsdialoge, AltRechtsSchliesst)
     EXPECT_EQ(a.Kollektorinhalt->text(), QStringLiteral("0,6"));
 }
 
+TEST_F(Inhaltsdialoge, AltRechtsPrueftDieOffeneEingabe)
+{
+    Form600a a;
+    a.show();
+    QApplication::processEvents();
+    a.Rohrleitungsinhalt->setFocus();
+    QTest::keyClicks(a.Rohrleitungsinhalt, QStringLiteral("50000"));
+    QTest::keyClick(a.Rohrleitungsinhalt, Qt::Key_Right, Qt::AltModifier);
+    QApplication::processEvents();
+    EXPECT_TRUE(a.isVisible());
+    EXPECT_EQ(Protokoll(), QStringList{"2:2255:0|40000"});
+    EXPECT_EQ(d().m_VolRohre.m_Value, 40000);
+    QTest::keyClick(a.Rohrleitungsinhalt, Qt::Key_Right, Qt::AltModifier);
+    QApplication::processEvents();
+    EXPECT_FALSE(a.isVisible());
+}
+
 TEST_F(Inhaltsdialoge, RohrleitungenNachLaengen)
 {
     Form600b b;
