@@ -66,7 +66,10 @@ Form600a::Form600a(QWidget* parent) : Inhaltsdialog(1120, parent)
     Einrichten(5900, 2450);
 }
 
-Form600a::~Form600a() = default;
+Form600a::~Form600a()
+{
+    entladenEinmal();
+}
 
 bool Form600a::Prüfen(QLineEdit* box)
 {

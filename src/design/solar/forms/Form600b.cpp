@@ -85,7 +85,10 @@ Form600b::Form600b(QWidget* parent) : Inhaltsdialog(1130, parent)
     Text1[0]->setFocus();
 }
 
-Form600b::~Form600b() = default;
+Form600b::~Form600b()
+{
+    entladenEinmal();
+}
 
 bool Form600b::Prüfen(QLineEdit* box)
 {

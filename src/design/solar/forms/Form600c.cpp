@@ -109,7 +109,10 @@ Form600c::Form600c(QWidget* parent) : Inhaltsdialog(1150, parent)
     Text0[0]->setFocus();
 }
 
-Form600c::~Form600c() = default;
+Form600c::~Form600c()
+{
+    entladenEinmal();
+}
 
 bool Form600c::Prüfen(QLineEdit* box)
 {

@@ -50,6 +50,8 @@ protected:
     virtual void Taste(QLineEdit*, int) {}
     // Unloading (once): unbind the boxes.
     virtual void Entladen() {}
+    // Unloads unless done already; every derived destructor calls it (a base destructor cannot).
+    void entladenEinmal();
 
     bool eventFilter(QObject* o, QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
@@ -59,7 +61,6 @@ private:
     void fokusWechsel(QWidget* alt, QWidget* neu);
     void prüfeBeimWechsel(QWidget* alt, QWidget* neu);
     bool prüfeOffen(QLineEdit* box, bool& Cancel);
-    void entladenEinmal();
 
     MoveFocus m_moveFocus;
     Tastenvorschau* m_tasten = nullptr;
