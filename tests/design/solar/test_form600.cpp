@@ -408,3 +408,26 @@ TEST_F(SolarSeite, GetipptesGehtBeimVerlassenMitAltNichtVerloren)
     EXPECT_EQ(db->feld(QStringLiteral("Solarparameter"), QStringLiteral("Absorberflaeche"), QStringLiteral("S-1")).toInt(),
               15);
 }
+
+TEST_F(SolarSeite, HinweisZurWasservorlage)
+{
+    struct Fall {
+        const char* rohre;  // the system content, l
+        const char* hinweis;
+    };
+    const Fall fälle[] = {
+        {"1000", "Wasservorlage 5 l bis 10 l"},
+        {"1111", "Wasservorlage 5,6 l bis 11,2 l"},
+        {"400", "Wasservorlage 3 l bis 4 l"},
+        {"250", "Wasservorlage 3 l"},
+        {"0", "Wasservorlage 3 l"},
+    };
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(f.rohre);
+        Form600& s = Öffnen({zeile({"VolRohreGesamt", "AnlagenvolumenSumme"}, {f.rohre, f.rohre})});
+        s.Text1[6]->setFocus();
+        Ereignisse();
+        EXPECT_EQ(fenster->InfoLabel->text(), QString::fromUtf8(f.hinweis));
+        Schließen();
+    }
+}
