@@ -244,6 +244,11 @@ protected:
         zustand().TyvoModus = tyvoModus;
         fenster = std::make_unique<MDIForm1>(dir.path());
         db = std::make_unique<Datenobjektdatenbanken>();
+        // The solar page fits the valve pressure to the valves offered when it loads.
+        db->artikel().ausfuehren({QStringLiteral("CREATE TABLE SiVSolaranlagen (Druck REAL, Kollektorfläche INTEGER, "
+                                                 "[Art Nr] TEXT)"),
+                                  QStringLiteral("INSERT INTO SiVSolaranlagen VALUES (3, 1000, '25030'), "
+                                                 "(6, 1000, '25060'), (10, 1000, '25100')")});
         for (const auto& f : fabriken)
             MDIForm1Testzugriff::Seiten(*fenster).SetzeFabrik(f.first, f.second);
         fenster->show();
@@ -351,8 +356,9 @@ TEST_F(Seitenweg, EveryTypeForwardToTheProjectPageAndBackWithTheSaveQuestion)
             ASSERT_EQ(zustand().Status, s.status);
             EXPECT_EQ(zustand().vorStatus, vorher);
             EXPECT_EQ(Panel(), QString::number(s.status));
-            // Page 500 has no Weiter, page 101 none before its calculation.
-            EXPECT_EQ(Buttons(), s.status == 500 || s.status == 101 ? QStringLiteral("110") : QStringLiteral("111"));
+            // Page 500 has no Weiter; the built input pages show it only once they are calculated.
+            EXPECT_EQ(Buttons(), s.status == 500 || s.status == 101 || s.status == 600 ? QStringLiteral("110")
+                                                                                         : QStringLiteral("111"));
             EXPECT_TRUE(s.klasse(Aktuell())) << s.status;
             EXPECT_EQ(Geladen(), QList<int>{s.status});
             const std::shared_ptr<GlobDaten> d = Datenobjekt(zustand().Projektart);
