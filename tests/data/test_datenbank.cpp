@@ -204,6 +204,7 @@ TEST_F(DatenbankTest, MaximaUndNaechsterWert)
         {{"A3", "B"}, "0", "B"},
         {{"5", "9", "7", "8"}, "9", "9"},
         {{"-4", ""}, "0", "0"},
+        {{"1E3", "2D1", "12", "7"}, "12", "7"},  // exponent forms have letters: no numbers here
     };
     for (const Fall& fall : faelle) {
         QStringList zeilen;

@@ -60,9 +60,11 @@ TEST_F(Einlesen, InEineLeereDatenbankKommtJedesProjektUnverändertZurück)
     }
     for (int g = 1; g <= 3; ++g)
         zapfstelle(nr.last(), g, {{QStringLiteral("Bezeichnung"), QStringLiteral("Gruppe %1").arg(g)}});
+    // An empty text comes back as an empty text: a Null text field is written as an empty value.
     std::map<QString, QStringList> vorher;
     for (const QString& n : nr)
-        vorher[n] = projektinhalt(n);
+        for (QString z : projektinhalt(n))
+            vorher[n] << z.replace(QStringLiteral("|NULL"), QStringLiteral("|''"));
     const QByteArray sicherung = TransferProtokoll::Sichere(nr);
 
     db = ordner.filePath(QStringLiteral("Daten/Leer.db"));
@@ -185,10 +187,6 @@ TEST_F(Einlesen, BeschädigteDateiBringtWasGanzIstUndNenntDenRest)
          "Projekt E1: Der Aufbau der Projektdaten ist fehlerhaft."},
         {"Wohnungsgruppe ohne Ende", speicherE2({{"WohnungsgruppenNr", "8"}}), true,
          "Projekt E2: Der Aufbau der Projektdaten ist fehlerhaft."},
-        {"ungültige Werte", E1Neu.mid(0, 8) + Zeilen{{"Behälteranzahl", "viele"}, {"IstBerechnet", "ja"}} + E1Neu.mid(8),
-         true, "Projekt E1: Ungültige Werte: Behälteranzahl = \"viele\", IstBerechnet = \"ja\"."},
-        {"Text zu lang", E1Neu.mid(0, 5) + Zeilen{{"Save", "XY"}} + E1Neu.mid(5), true,
-         "Projekt E1: Ungültige Werte: Save = \"XY\"."},
         {"Datei endet in der Parametertabelle", ohneLetzte(E1Neu, 2), false,
          "Projekt E1: Die Projektdaten brechen ab."},
         {"Datei endet in der Projekttabelle", E1Neu.mid(0, 4), false, "Projekt E1: Die Projektdaten brechen ab."},
@@ -295,4 +293,70 @@ TEST_F(Einlesen, ProjektartOhneParametertabelleWirdGenannt)
     ASSERT_EQ(m.size(), 1) << texte(meldungen);
     EXPECT_TRUE(m[0].text.contains(QStringLiteral("Projekt X: Zur Projektart \"Xy\" gibt es keine Parametertabelle")))
         << m[0].text.toStdString();
+}
+
+TEST_F(Einlesen, WerteDieNichtPassenWerdenÜbergangenUndDasProjektBleibt)
+{
+    // Our own backup of a project with Null number fields: the writer gives empty values.
+    projekt(QStringLiteral("N1"), QStringLiteral("Dr"),
+            {{QStringLiteral("Angebotsnummer"), VbVariant::null()}, {QStringLiteral("ArtErstellung"), VbVariant::null()}},
+            {{QStringLiteral("Behälteranzahl"), VbVariant::null()}, {QStringLiteral("Nutzvolumen"), 120}});
+    const QByteArray sicherung = TransferProtokoll::Sichere({QStringLiteral("N1")});
+    ASSERT_TRUE(sicherung.contains("Behälteranzahl\t\t") || sicherung.contains("Beh\xe4lteranzahl\t\t"));
+
+    struct Fall {
+        const char* name;
+        QByteArray datei;
+        const char* meldung;  // part of the message (kind 3); nullptr: none
+    };
+    const Fall fälle[] = {
+        {"eigene Sicherung mit Null-Zahlen", sicherung, nullptr},
+        {"Werte, die nicht passen",
+         zeilen(E1Neu.mid(0, 5) + Zeilen{{"Save", "XY"}, {"Angebotsnummer", ""}} + E1Neu.mid(5, 3)
+                + Zeilen{{"Behälteranzahl", "viele"}, {"IstBerechnet", "ja"}, {"Raumhöhe", ""}} + E1Neu.mid(8)),
+         "Projekt E1: Diese Werte wurden nicht übernommen: Save = \"XY\", Behälteranzahl = \"viele\", "
+         "IstBerechnet = \"ja\"."},
+        // An older schema: fields that are gone, fields that are missing, its compatibility lines.
+        {"ältere Datei",
+         zeilen(E1Neu.mid(0, 8) + Zeilen{{"NachspeiseTrenner", "-1"}, {"Membranbruchsensor", "-1"}, {"p Soll", " 1.6"}}
+                + E1Neu.mid(8)),
+         nullptr},
+    };
+    int n = 0;
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(f.name);
+        db = ordner.filePath(QStringLiteral("Daten/Werte%1.db").arg(++n));
+        BaueProjektdatenbank(db);
+        zustand().Projekt_Data_Source = db;
+        meldungen.leeren();
+        einlesen(f.datei);
+        const QStringList m = [this] {
+            QStringList t;
+            for (const MeldungsBox& b : mängel())
+                t << b.text;
+            return t;
+        }();
+        if (f.meldung) {
+            ASSERT_EQ(m.size(), 1) << texte(meldungen);
+            EXPECT_TRUE(m[0].contains(QString::fromUtf8(f.meldung))) << m[0].toStdString();
+            EXPECT_FALSE(m[0].contains(QStringLiteral("nicht eingelesen")));
+        } else {
+            EXPECT_TRUE(m.isEmpty()) << texte(meldungen);
+        }
+        ASSERT_EQ(nummern().size(), 1);
+        const QString nr = nummern()[0];
+        const QString alles = projektinhalt(nr).join(QLatin1Char('\n'));
+        if (nr == QLatin1String("N1")) {
+            // The empty number takes the field's default; the rest comes back.
+            EXPECT_TRUE(alles.contains(QStringLiteral("|120|"))) << alles.toStdString();
+            EXPECT_TRUE(alles.contains(QStringLiteral("Druckerhöhungparameter:'N1'"))) << alles.toStdString();
+        } else {
+            EXPECT_TRUE(alles.contains(QStringLiteral("'neu'"))) << alles.toStdString();
+            EXPECT_TRUE(alles.contains(QStringLiteral("|5|"))) << alles.toStdString();  // Nutzvolumen
+        }
+        // An empty text line is an empty text, not Null.
+        if (f.datei.contains("Angebotsnummer\t\t")) {
+            EXPECT_TRUE(alles.contains(QStringLiteral("|''|"))) << alles.toStdString();
+        }
+    }
 }

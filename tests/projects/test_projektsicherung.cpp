@@ -85,7 +85,10 @@ protected:
     {
         for (const QString& nr : nummern) {
             s.recordset()->GeheZu(static_cast<int>(reihenfolge().indexOf(nr)));
+            // A Null mark first becomes " ", then "X".
             s.SaveMarkeUmschalten();
+            if (feld(nr, QStringLiteral("Save")) != QStringLiteral("X"))
+                s.SaveMarkeUmschalten();
         }
     }
     QStringList tempDateien() const { return QDir(temp.path()).entryList(QDir::Files); }
@@ -119,8 +122,8 @@ TEST_F(SicherungTest, OeffnenLoeschtDieMarkenUndDoppelklickSchaltetUm)
         EXPECT_EQ(feld(QString::fromUtf8(nr), QStringLiteral("Save")), QStringLiteral(" ")) << nr;
     EXPECT_TRUE(feld(QStringLiteral("3"), QStringLiteral("Save")).isNull());
 
-    // A Null is no mark: the first double click marks the project.
-    const char* folge[] = {"X", " ", "X"};
+    // Anything but " " is taken away: the first double click turns the Null into " ".
+    const char* folge[] = {" ", "X", " "};
     for (const char* erwartet : folge) {
         s.SaveMarkeUmschalten();
         EXPECT_EQ(feld(QStringLiteral("3"), QStringLiteral("Save")), QString::fromUtf8(erwartet));
