@@ -224,12 +224,14 @@ bool DbTransaktion::Commit()
     QSqlDatabase db = m_verbindung->db();
     m_aktiv = false;
     if (fehlerprobe() && fehlerprobe()->commitErlaubt && !fehlerprobe()->commitErlaubt(m_verbindung->pfad())) {
+        m_fehler = QStringLiteral("disk I/O error (COMMIT)");
         db.rollback();
         return false;
     }
     if (db.commit())
         return true;
     // A commit that fails leaves the transaction open: it is rolled back, not left to the next.
+    m_fehler = db.lastError().text();
     db.rollback();
     return false;
 }

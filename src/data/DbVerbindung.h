@@ -81,8 +81,11 @@ public:
     DbTransaktion& operator=(const DbTransaktion&) = delete;
     bool Aktiv() const { return m_aktiv; }
     bool Commit();
+    // The database's reason when Commit failed.
+    const QString& Fehler() const { return m_fehler; }
 
 private:
     std::shared_ptr<DbVerbindung> m_verbindung;
     bool m_aktiv = false;
+    QString m_fehler;
 };

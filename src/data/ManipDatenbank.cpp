@@ -401,7 +401,7 @@ bool ManipDatenbank::schließeArbeitstabelle()
     if (m_lauf) {
         ok = m_lauf->Commit();
         if (!ok && m_speicherfehler.isEmpty())
-            m_speicherfehler = QStringLiteral("COMMIT");
+            m_speicherfehler = m_lauf->Fehler();
         m_lauf.reset();
     }
     m_tabellen.clear();

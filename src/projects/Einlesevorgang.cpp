@@ -80,7 +80,7 @@ void Einlesevorgang::ProjekteEinlesenAusDatei(EinleseAnzeige* anzeige)
 {
     m_inArbeit = true;
     m_mängel.clear();
-    m_speicherfehler.clear();
+    m_speicherfehler = {};
     FileOP dateien;
     const QString kopie = dateien.GetTempName();
     QCoreApplication::processEvents();
@@ -102,7 +102,7 @@ void Einlesevorgang::ProjekteEinlesenAusDatei(EinleseAnzeige* anzeige)
 long Einlesevorgang::LiesDatei(const QString& datei, EinleseAnzeige* anzeige)
 {
     m_mängel.clear();
-    m_speicherfehler.clear();
+    m_speicherfehler = {};
     const long r = lies(datei, anzeige);
     meldeMängel();
     return r;
@@ -117,7 +117,7 @@ long Einlesevorgang::lies(const QString& datei, EinleseAnzeige* anzeige)
     }
     // A database that cannot take changes is named once, before anything is read.
     if (QString grund; !Projektdateien::Schreibbar(zustand().Projekt_Data_Source, &grund)) {
-        m_speicherfehler = FormatText(text(TextNrNurLesen), {QDir::toNativeSeparators(zustand().Projekt_Data_Source), grund});
+        m_speicherfehler = {TextNrNurLesen, {QDir::toNativeSeparators(zustand().Projekt_Data_Source), grund}};
         return TransferErgebnis::Speicherfehler;
     }
     Sicherungsdatei stream(&f);
@@ -142,7 +142,7 @@ long Einlesevorgang::lies(const QString& datei, EinleseAnzeige* anzeige)
     }
     if (r == TransferErgebnis::Speicherfehler) {
         m_eingelesen = 0;
-        m_speicherfehler = FormatText(text(TextNrSpeicherfehler), {leser.Load_Speicherfehler()});
+        m_speicherfehler = {TextNrSpeicherfehler, {leser.Load_Speicherfehler()}};
     }
     m_leser = nullptr;
     return r;
@@ -185,9 +185,9 @@ void Einlesevorgang::merke(const Lesebefund& befund)
 
 void Einlesevorgang::meldeMängel()
 {
-    if (!m_speicherfehler.isEmpty()) {
-        Meldung(Meldungsart::Anwendungsfehler, m_speicherfehler);
-        m_speicherfehler.clear();
+    if (m_speicherfehler.textNr != 0) {
+        Meldung(Meldungsart::Anwendungsfehler, text(m_speicherfehler.textNr), m_speicherfehler.werte);
+        m_speicherfehler = {};
         return;
     }
     if (m_mängel.isEmpty())

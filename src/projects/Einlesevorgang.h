@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "data/KonfliktDialog.h"
+#include "base/VbVariant.h"
 
 class ManipDatenbank;
 struct Lesebefund;
@@ -44,5 +45,8 @@ private:
     bool m_inArbeit = false;
     QStringList m_mängel;
     int m_eingelesen = 0;       // projects stored by the run
-    QString m_speicherfehler;   // the message of a run that stored nothing
+    struct Speicherfehler {
+        int textNr = 0;  // 0: none
+        QList<VbVariant> werte;
+    } m_speicherfehler;  // the message of a run that stored nothing
 };

@@ -126,10 +126,12 @@ void Projektsicherung::ZeigerÜberZeile(int zeile)
 
 void Projektsicherung::setzeMarke(const QString& marke)
 {
-    // A mark that cannot be written stays as it was.
+    // A mark that cannot be written stays as it was; the reason is kept for the Sichern button.
     const auto rs = recordset();
-    if (!rs->SetzeWert(SpalteSave, marke) || !rs->Update())
+    if (!rs->SetzeWert(SpalteSave, marke) || !rs->Update()) {
+        m_markenfehler = rs->LetzterFehler();
         rs->CancelUpdate();
+    }
 }
 
 void Projektsicherung::SaveMarkeUmschalten()
@@ -193,7 +195,12 @@ Projektsicherung::Ergebnis Projektsicherung::ProjekteSichernInDatei()
     const QStringList projekte = markierteProjekte();
     if (projekte.isEmpty()) {
         QCoreApplication::processEvents();
-        Meldung(Meldungsart::Anwendungsfehler, LadeText(sprache() + 2305));
+        // Nothing is marked because no mark could be stored: that is what the user is told.
+        if (!m_markenfehler.isEmpty())
+            Meldung(Meldungsart::Anwendungsfehler, LadeText(sprache() + 2925),
+                    QDir::toNativeSeparators(zustand().Projekt_Data_Source), m_markenfehler);
+        else
+            Meldung(Meldungsart::Anwendungsfehler, LadeText(sprache() + 2305));
         m_beschäftigt = false;
         return Ergebnis::KeineMarkierung;
     }

@@ -94,5 +94,6 @@ private:
     QString m_projektNrBeiÖffnung;
     QString m_label3;
     QStringList m_nichtGesichert;
+    QString m_markenfehler;  // why the last mark could not be stored ("" when it could)
     ManipDatenbank* m_schreiber = nullptr;
 };

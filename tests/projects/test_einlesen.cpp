@@ -1,10 +1,12 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QSqlQuery>
 
 #include <map>
 
 #include "ProjekteFixture.h"
+#include "data/DbVerbindung.h"
 #include "data/ManipDatenbank.h"
 #include "data/Tabellenaufbau.h"
 #include "projects/Einlesevorgang.h"
@@ -358,5 +360,111 @@ TEST_F(Einlesen, WerteDieNichtPassenWerdenÜbergangenUndDasProjektBleibt)
         if (f.datei.contains("Angebotsnummer\t\t")) {
             EXPECT_TRUE(alles.contains(QStringLiteral("|''|"))) << alles.toStdString();
         }
+    }
+}
+
+TEST_F(Einlesen, BlöckeEinerAnderenNummerWerdenAbgewiesen)
+{
+    // A crafted or damaged file must not attach rows to, or rename, another project.
+    struct Fall {
+        const char* name;
+        Zeilen zeilen;
+    };
+    const Fall fälle[] = {
+        {"zweite Projektnummer", Zeilen{{"$BEGIN$", "$PROJEKT$"}, {"$BEGIN$", "$TABELLE$"}, {"Projekt Nr", "B1"},
+                                        {"Projektart", "Dr"}, {"Projekt Nr", "A1"}, {"Bauherr", "fremd"},
+                                        {"$ENDE$", "$TABELLE$"}, {"$ENDE$", "$PROJEKT$"}}},
+        {"Parameterblock einer anderen Nummer",
+         Zeilen{{"$BEGIN$", "$PROJEKT$"}, {"$BEGIN$", "$TABELLE$"}, {"Projekt Nr", "B1"}, {"Projektart", "Dr"},
+                {"$ENDE$", "$TABELLE$"}, {"$BEGIN$", "$TABELLE$"}, {"Projekt Nr", "A1"}, {"Nutzvolumen", "999"},
+                {"$ENDE$", "$TABELLE$"}, {"$ENDE$", "$PROJEKT$"}}},
+    };
+    int n = 0;
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(f.name);
+        db = ordner.filePath(QStringLiteral("Daten/Fremd%1.db").arg(++n));
+        BaueProjektdatenbank(db);
+        zustand().Projekt_Data_Source = db;
+        projekt(QStringLiteral("A1"), QStringLiteral("Dr"), {{QStringLiteral("Bauherr"), QStringLiteral("alt")}});
+        const QStringList a1 = projektinhalt(QStringLiteral("A1"));
+        meldungen.leeren();
+        KonfliktSkript skript;
+        einlesen(zeilen(f.zeilen + projektZeilen("C1", "Dr")));
+        EXPECT_TRUE(skript.gefragt.isEmpty());
+        EXPECT_EQ(nummern(), (QStringList{QStringLiteral("A1"), QStringLiteral("C1")}));
+        EXPECT_EQ(projektinhalt(QStringLiteral("A1")), a1);
+        const QList<MeldungsBox> m = mängel();
+        ASSERT_EQ(m.size(), 1) << texte(meldungen);
+        EXPECT_TRUE(m[0].text.contains(QStringLiteral("Projekt B1: Der Aufbau der Projektdaten ist fehlerhaft.")))
+            << m[0].text.toStdString();
+        EXPECT_TRUE(m[0].text.contains(QStringLiteral("Eingelesen wurden 1 Projekte."))) << m[0].text.toStdString();
+    }
+}
+
+TEST_F(Einlesen, ProjektnummernVergleichenWieSQL)
+{
+    // NOCASE folds ASCII letters only: "Ä-1" is another project than "ä-1", "a-1" the same as "A-1".
+    projekt(QStringLiteral("ä-1"), QStringLiteral("Sp"), {{QStringLiteral("Bauherr"), QStringLiteral("alt")}});
+    zapfstelle(QStringLiteral("ä-1"), 1);
+    zapfstelle(QStringLiteral("ä-1"), 2);
+    projekt(QStringLiteral("a-1"), QStringLiteral("Dr"), {{QStringLiteral("Bauherr"), QStringLiteral("alt")}});
+    const QStringList ä1 = projektinhalt(QStringLiteral("ä-1"));
+    KonfliktSkript skript;
+    skript.antworten = {KonfliktAntwort::AlleÜberschreiben};
+    einlesen(zeilen(Zeilen{{"$BEGIN$", "$PROJEKT$"}, {"$BEGIN$", "$TABELLE$"}, {"Projekt Nr", "Ä-1"},
+                           {"Projektart", "Sp"}, {"$ENDE$", "$TABELLE$"}, {"$BEGIN$", "$TABELLE$"},
+                           {"Projekt Nr", "Ä-1"}, {"$ENDE$", "$TABELLE$"}, {"$BEGIN$", "$TABELLE$"},
+                           {"$BEGIN$", "$ZEILE$"}, {"Projekt Nr", "Ä-1"}, {"WohnungsgruppenNr", "7"},
+                           {"$ENDE$", "$ZEILE$"}, {"$ENDE$", "$TABELLE$"}, {"$ENDE$", "$PROJEKT$"}}
+                    + projektZeilen("A-1", "Dr", "neu")));
+    EXPECT_EQ(skript.gefragt, QStringList{QStringLiteral("A-1")});
+    EXPECT_EQ(projektinhalt(QStringLiteral("ä-1")), ä1);
+    EXPECT_TRUE(nummern().contains(QStringLiteral("Ä-1")));
+    EXPECT_EQ(projektinhalt(QStringLiteral("Ä-1")).filter(QStringLiteral("SpeicherBedarfsKz:")).size(), 1);
+    EXPECT_TRUE(meldungen.boxen.isEmpty()) << texte(meldungen);
+}
+
+// The database refuses to store: the restore stores nothing, says so, and never reports success.
+TEST_F(Einlesen, SpeicherfehlerLassenDieDatenbankUnverändert)
+{
+    projekt(QStringLiteral("P1"), QStringLiteral("Dr"), {{QStringLiteral("Bauherr"), QStringLiteral("alt")}});
+    const QStringList vorher = inhalt(db);
+    // Enough text to need pages of their own.
+    static const QByteArray groß(30000, 'x');
+    Zeilen viel;
+    static const char* const nummern[] = {"N0", "N1", "N2", "N3", "N4"};
+    for (const char* nr : nummern)
+        viel += Zeilen{{"$BEGIN$", "$PROJEKT$"}, {"$BEGIN$", "$TABELLE$"}, {"Projekt Nr", nr}, {"Projektart", "Dr"},
+                       {"Bemerkungen", groß.constData()}, {"$ENDE$", "$TABELLE$"}, {"$ENDE$", "$PROJEKT$"}};
+    struct Fall {
+        const char* name;
+        DbVerbindung::Fehlerprobe probe;
+        int textNr;
+    };
+    const Fall fälle[] = {
+        {"volle Platte",
+         {[](QSqlDatabase& d) {
+              // One page more than the file has: the large rows do not fit.
+              QSqlQuery q(d);
+              q.exec(QStringLiteral("PRAGMA page_count"));
+              const int seiten = q.next() ? q.value(0).toInt() : 1;
+              q.exec(QStringLiteral("PRAGMA max_page_count = %1").arg(seiten + 1));
+          },
+          {}},
+         2918},
+        {"Commit schlägt fehl", {{}, [](const QString&) { return false; }}, 2918},
+        {"schreibgeschützt", {[](QSqlDatabase& d) { QSqlQuery(d).exec(QStringLiteral("PRAGMA query_only = ON")); }, {}}, 2920},
+    };
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(f.name);
+        meldungen.leeren();
+        KonfliktSkript skript;
+        skript.antworten = {KonfliktAntwort::AlleÜberschreiben};
+        DbVerbindung::SetzeFehlerprobe(&f.probe);
+        einlesen(zeilen(projektZeilen("P1", "Dr", "neu") + viel));
+        DbVerbindung::SetzeFehlerprobe(nullptr);
+        EXPECT_EQ(inhalt(db), vorher);
+        ASSERT_EQ(meldungen.boxen.size(), 1) << texte(meldungen);
+        EXPECT_EQ(meldungen.boxen[0].textIds, QList<int>{f.textNr}) << texte(meldungen);
     }
 }
