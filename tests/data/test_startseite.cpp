@@ -618,3 +618,37 @@ TEST_F(Startseite, EineZweiteAktivierungWaehrendDerPruefungTutNichts)
 }
 
 }  // namespace
+
+TEST_F(Startseite, SchreibgeschuetzteDatenbankWirdEinmalGenannt)
+{
+    baue();
+    const DbVerbindung::Fehlerprobe nurLesen{
+        [](QSqlDatabase& d) { QSqlQuery(d).exec(QStringLiteral("PRAGMA query_only = ON")); }, {}};
+    DbVerbindung::SetzeFehlerprobe(&nurLesen);
+    EXPECT_EQ(prüfen(), Ende::Weiter);
+    EXPECT_EQ(prüfen(), Ende::Weiter);
+    DbVerbindung::SetzeFehlerprobe(nullptr);
+    ASSERT_EQ(meldungen.boxen.size(), 1) << texte(meldungen);
+    EXPECT_EQ(meldungen.boxen[0].textIds, QList<int>{2924});
+    EXPECT_EQ(meldungen.boxen[0].werte.value(0), QDir::toNativeSeparators(pfad));
+}
+
+TEST_F(Startseite, ResteAbgebrochenerLaeufeWerdenEntfernt)
+{
+    zustand().Artikel_Data_Source = ordner.filePath(QStringLiteral("Daten/Artikeld.db"));
+    QDir().mkpath(ordner.filePath(QStringLiteral("Daten")));
+    const QStringList reste = {temp + QStringLiteral("/$$0A1F.tmp"),
+                               ordner.filePath(QStringLiteral("Daten/ArtikeldAb12Cd.tmp"))};
+    const QStringList fremde = {temp + QStringLiteral("/$$0A1F.tmp.bak"), temp + QStringLiteral("/xy0A1F.tmp"),
+                                temp + QStringLiteral("/$$0a1g.tmp"), ordner.filePath(QStringLiteral("Daten/Artikeld.db")),
+                                ordner.filePath(QStringLiteral("Daten/Projektverwaltung.tmp"))};
+    for (const QString& datei : reste + fremde) {
+        QFile f(datei);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << datei.toStdString();
+    }
+    EXPECT_EQ(Projektdatenbankprüfung::RäumeZwischendateienAuf(), 2);
+    for (const QString& datei : reste)
+        EXPECT_FALSE(QFileInfo::exists(datei)) << datei.toStdString();
+    for (const QString& datei : fremde)
+        EXPECT_TRUE(QFileInfo::exists(datei)) << datei.toStdString();
+}
