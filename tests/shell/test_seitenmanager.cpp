@@ -315,21 +315,26 @@ TEST_F(Seitenweg, EveryTypeForwardToTheProjectPageAndBackWithTheSaveQuestion)
         // Forward through every page of the type.
         int vorher = 3;
         for (const Seite& s : t.seiten) {
-            if (s.status == 501)
+            if (s.status == 501) {
                 Aktuell()->findChild<QPushButton*>(QStringLiteral("Wohnbauten"))->click();
-            else
+            } else {
+                if (auto* kälte = dynamic_cast<Form200*>(Aktuell()))
+                    kälte->Command3_Click();  // Weiter comes with the calculation
                 Weiter();
+            }
             Ereignisse();
             ASSERT_EQ(zustand().Status, s.status);
             EXPECT_EQ(zustand().vorStatus, vorher);
             EXPECT_EQ(Panel(), QString::number(s.status));
-            EXPECT_EQ(Buttons(), s.status == 500 ? QStringLiteral("110") : QStringLiteral("111"));
+            EXPECT_EQ(Buttons(), s.status == 500 || s.status == 200 ? QStringLiteral("110") : QStringLiteral("111"));
             EXPECT_TRUE(s.klasse(Aktuell())) << s.status;
             EXPECT_EQ(Geladen(), QList<int>{s.status});
             const std::shared_ptr<GlobDaten> d = Datenobjekt(zustand().Projektart);
             ASSERT_NE(d, nullptr);
             EXPECT_EQ(d.use_count(), 3);  // the holder, the page and this test
-            EXPECT_TRUE(static_cast<Platzhalterseite*>(Aktuell())->Projektzeile().contains(nr));
+            if (auto* p = dynamic_cast<Platzhalterseite*>(Aktuell())) {
+                EXPECT_TRUE(p->Projektzeile().contains(nr));
+            }
             if (s.status == t.seiten.front().status) {
                 EXPECT_TRUE(zustand().NeuAuslegungErforderlich);
                 EXPECT_EQ(QApplication::overrideCursor(), nullptr);  // the hourglass is gone
