@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
@@ -25,9 +26,8 @@
 
 namespace {
 
-// Geometry in twips. The rows of the input and result columns lie 300 twips apart (a box needs
-// that height for its font); the order and the columns are those of the page's plan.
-constexpr int SeiteBreite = 10500, SeiteHöhe = 8200;
+// Geometry in twips. Input rows lie at least 285 twips apart, the height a box needs for its font.
+constexpr int SeiteBreite = 10500, SeiteHöhe = 6900;
 constexpr int BoxHöhe = 285;
 constexpr int EingabeLabel = 780, EingabeBox = 3000, EingabeBreite = 1215, EingabeEinheit = 4320;
 constexpr int ErgebnisLabel = 5880, ErgebnisWert = 8520, ErgebnisBreite = 1305, ErgebnisEinheit = 9960;
@@ -52,11 +52,11 @@ struct Eingabe {
     double min, max;
 };
 constexpr Eingabe eingaben[] = {
-    {0, 3540, 728, 82, "#0", -10, 90},   {1, 3840, 729, 82, "#0", -10, 50},
-    {2, 4140, 730, 82, "#0", -10, 50},   {3, 4560, 731, 83, "##0", 0, 50},
-    {4, 4980, 732, 85, "#0.0", 0.5, 10}, {5, 5280, 733, 85, "#0.0", 0, 10},
-    {6, 5580, 734, 85, "#0.0", 1.5, 10}, {9, 5880, 746, 85, "#0.0", 0, 0},
-    {7, 6360, 735, 81, "##0", 3, 10000},
+    {0, 3300, 728, 82, "#0", -10, 90},   {1, 3585, 729, 82, "#0", -10, 50},
+    {2, 3870, 730, 82, "#0", -10, 50},   {3, 4260, 731, 83, "##0", 0, 50},
+    {4, 4620, 732, 85, "#0.0", 0.5, 10}, {5, 4905, 733, 85, "#0.0", 0, 10},
+    {6, 5190, 734, 85, "#0.0", 1.5, 10}, {9, 5475, 746, 85, "#0.0", 0, 0},
+    {7, 5940, 735, 81, "##0", 3, 10000},
 };
 
 // Label5(i): caption text, unit text (0: none), format.
@@ -83,6 +83,9 @@ Form200::Form200(QWidget* parent) : Seitenform(parent)
 {
     setObjectName(QStringLiteral("Form200"));
     resize(px(SeiteBreite), px(SeiteHöhe));
+    // The page's own background role: its labels take the window text colour, not the one that
+    // contrasts with the main window's dark client area.
+    setBackgroundRole(QPalette::Window);
     baue();
 }
 
@@ -128,19 +131,17 @@ void Form200::baue()
     Image1->move(px(8520), px(240));
 
     // Made in tab order: total capacity, Command1, volume, Command2, the options, the inputs, Command3.
-    for (int i = 0; i < 6; ++i) {
-        Label2[static_cast<size_t>(i)] = nullptr;
-    }
-    Label2[4] = label(720, 1320, 2350);
-    gesamtwärmeleistungQText = box("gesamtwärmeleistungQText", -1, 3120, 1320, 975);
-    Label2[0] = label(4200, 1320, 500);
-    Command1 = knopf("Command1", 4800, 1275);
-    Label2[2] = label(5280, 1320, 4500);
-    Label2[1] = label(720, 1800, 2350);
-    Analagevolumen = box("Analagevolumen", -1, 3120, 1800, 975);
-    Label2[5] = label(4200, 1800, 500);
-    Command2 = knopf("Command2", 4800, 1755);
-    Label2[3] = label(5280, 1800, 4500);
+    // The two total rows stand 240 twips further right than planned: the capacity's caption needs it.
+    Label2[4] = label(720, 1320, 2600);
+    gesamtwärmeleistungQText = box("gesamtwärmeleistungQText", -1, 3360, 1320, 975);
+    Label2[0] = label(4440, 1320, 500);
+    Command1 = knopf("Command1", 5040, 1275);
+    Label2[2] = label(5520, 1320, 4500);
+    Label2[1] = label(720, 1800, 2600);
+    Analagevolumen = box("Analagevolumen", -1, 3360, 1800, 975);
+    Label2[5] = label(4440, 1800, 500);
+    Command2 = knopf("Command2", 5040, 1755);
+    Label2[3] = label(5520, 1800, 4500);
     connect(Command1, &QPushButton::clicked, this, [this] {
         if (klickZählt(Command1))
             Command1_Click();
@@ -152,12 +153,12 @@ void Form200::baue()
 
     Frame2 = new QGroupBox(this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
-    Frame2->setGeometry(px(720), px(2400), px(3975), px(800));
+    Frame2->setGeometry(px(720), px(2400), px(4400), px(800));
     for (int i = 0; i < 2; ++i) {
         auto* o = new QRadioButton(Frame2);
         o->setObjectName(QStringLiteral("AnordnungMAG"));
         Steuerelemente::setzeIndex(o, i);
-        o->setGeometry(px(150 + i * 1950), px(330), px(1850), px(BoxHöhe + 60));
+        o->setGeometry(px(120 + i * 2160), px(330), px(2100), px(BoxHöhe + 60));
         o->installEventFilter(this);
         connect(o, &QRadioButton::clicked, this, [this, i] { AnordnungMAG_Click(i); });
         AnordnungMAG[static_cast<size_t>(i)] = o;
@@ -174,7 +175,7 @@ void Form200::baue()
     Label3[23]->setFont(fett);
     for (const Ergebnis& r : ergebnisse) {
         const auto i = static_cast<size_t>(r.index);
-        const int oben = 3240 + r.index * 300;
+        const int oben = 3240 + r.index * 360;
         Label3[7 + i] = label(ErgebnisLabel, oben, ErgebnisWert - ErgebnisLabel - 60);
         Label5[i] = label(ErgebnisWert, oben, ErgebnisBreite);
         Label5[i]->setObjectName(QStringLiteral("Label5"));
@@ -185,7 +186,7 @@ void Form200::baue()
 
     Command3 = new QPushButton(this);
     Command3->setObjectName(QStringLiteral("Command3"));
-    Command3->setGeometry(px(7920), px(6960), px(1935), px(375));
+    Command3->setGeometry(px(7920), px(6240), px(1935), px(375));
     Command3->setAutoDefault(false);
     connect(Command3, &QPushButton::clicked, this, [this] {
         if (klickZählt(Command3))
@@ -207,6 +208,7 @@ void Form200::FormLoad()
     const QImage bild = LadeBildAusRessource(1152, QStringLiteral("INTERNATIONAL"));
     Image1->setPixmap(QPixmap::fromImage(bild));
     Image1->resize(bild.size());
+    Image1->move(width() - bild.width() - px(120), px(120));
 
     Label1[3]->setText(text(720));
     Label1[0]->setText(text(60) + QStringLiteral("     ") + z.aktProjektnummer);

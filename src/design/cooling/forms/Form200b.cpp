@@ -48,15 +48,15 @@ Form200b::Form200b(QWidget* parent) : Kältedialog(790, 6150, 4650, parent)
     for (int i = 0; i < 15; ++i) {
         const int oben = 240 + 360 * (i / 2);
         const int links = i % 2 == 0 ? 0 : 2520;
-        Label1[static_cast<size_t>(i)] = label(600 + links, oben, 700, QStringLiteral("DN %1:").arg(Nennweiten[i]));
+        Label1[static_cast<size_t>(i)] = label(480 + links, oben, 820, QStringLiteral("DN %1:").arg(Nennweiten[i]));
         Text1[static_cast<size_t>(i)] = box(QStringLiteral("Text1"), 1320 + links, oben);
         Steuerelemente::setzeIndex(Text1[static_cast<size_t>(i)], i);
         Label2[static_cast<size_t>(i)] = label(2520 + links, oben, 500, text(84));
     }
-    Label3[0] = label(480, 3240, 840, text(791));
+    Label3[0] = label(180, 3240, 1120, text(791));
     SonstigesLiter = box(QStringLiteral("SonstigesLiter"), 1320, 3240);
     Label2[20] = label(2520, 3240, 500, text(81));
-    Label3[1] = label(3120, 3240, 720, text(792));
+    Label3[1] = label(2940, 3240, 880, text(792));
     SummeLiter = box(QStringLiteral("SummeLiter"), 3840, 3240);
     SummeLiter->setReadOnly(true);
     Label2[21] = label(5040, 3240, 500, text(81));
