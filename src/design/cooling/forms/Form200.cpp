@@ -292,7 +292,7 @@ void Form200::FormUnload()
     Programmzustand& z = zustand();
     if (m_g) {
         // What the focused box holds is taken over (the bottom buttons take no focus).
-        QWidget* f = QApplication::focusWidget();
+        QWidget* f = window()->focusWidget();
         if (f && wertVon(f) && isAncestorOf(f) && f->isEnabled()) {
             bool Cancel = false;
             prüfe(f, Cancel);
@@ -375,7 +375,7 @@ void Form200::prüfe(QWidget* box, bool& Cancel)
 void Form200::FormValidateControlElement(const QString& name, const VbVariant& Index, bool& Cancel)
 {
     QWidget* box = nullptr;
-    if (name == QLatin1String("gesamtwärmeleistungQText"))
+    if (name == QStringLiteral("gesamtwärmeleistungQText"))
         box = gesamtwärmeleistungQText;
     else if (name == QLatin1String("Analagevolumen"))
         box = Analagevolumen;
@@ -451,7 +451,8 @@ void Form200::SetzeGrenzenSolldruck(bool Neu)
     // typing a bound itself is accepted.
     const double untenDezimal = Zahlen::RundenGerade(unten, 1);
     const double obenDezimal = Zahlen::RundenGerade(oben, 1);
-    g.m_p_soll.MinWert(VbVariant(untenDezimal));
+    // Bounds that cross (valve held at 10 bar) hold typed input to the upper bound alone.
+    g.m_p_soll.MinWert(untenDezimal > obenDezimal ? VbVariant::null() : VbVariant(untenDezimal));
     g.m_p_soll.MaxWert(VbVariant(obenDezimal));
     if (Neu) {
         g.m_p_soll.m_Value = Zahlen::RundenGerade(g.m_r_pVordruck.m_Value + 0.5, 1);
@@ -529,7 +530,7 @@ void Form200::zeigeErgebnisse()
 bool Form200::klickZählt(const QPushButton* knopf) const
 {
     // A box that refused its input took the focus back from the button.
-    const QWidget* f = QApplication::focusWidget();
+    const QWidget* f = window()->focusWidget();
     return !(f && f != knopf && wertVon(f));
 }
 

@@ -92,7 +92,7 @@ Form200* Kältedialog::seite200()
 
 QWidget* Kältedialog::fokusEingabe() const
 {
-    QWidget* f = QApplication::focusWidget();
+    QWidget* f = focusWidget();
     return f && isAncestorOf(f) && istEingabe(f) ? f : nullptr;
 }
 
