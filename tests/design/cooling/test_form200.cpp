@@ -450,6 +450,16 @@ TEST_F(Kälteseite, DialogeImModalenRahmen)
     // Both sums are 0: the page's total boxes stay open.
     EXPECT_TRUE(s->gesamtwärmeleistungQText->isEnabled());
     EXPECT_TRUE(s->Analagevolumen->isEnabled());
+
+    // Alt+Right closes a dialog as its Weiter button does; Alt+Left does nothing.
+    Form200b d(fenster.get());
+    d.show();
+    Ereignisse();
+    const auto ziel = [&d]() -> QWidget* { return d.focusWidget() ? d.focusWidget() : &d; };
+    QTest::keyClick(ziel(), Qt::Key_Left, Qt::AltModifier);
+    EXPECT_TRUE(d.isVisible());
+    QTest::keyClick(ziel(), Qt::Key_Right, Qt::AltModifier);
+    EXPECT_FALSE(d.isVisible());
 }
 
 // --- The pipe-content dialog ---
