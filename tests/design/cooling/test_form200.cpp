@@ -183,10 +183,14 @@ TEST_F(Kälteseite, NeuesProjektRechnenVeraendernUndZurueck)
     EXPECT_TRUE(s->Text1[0]->isEnabled());
     EXPECT_TRUE(s->gesamtwärmeleistungQText->isEnabled());
 
-    // Zurück asks the save question; Yes stores what was typed.
+    // Zurück asks the save question; Yes stores what was typed, also in the box still being edited.
+    s->Text1[2]->setFocus(Qt::OtherFocusReason);
+    s->Text1[2]->setText(QStringLiteral("25"));
     recorder.antworten.push_back(MsgAntwort::Ja);
     Zurück();
     EXPECT_EQ(zustand().Status, 3);
+    EXPECT_FALSE(zustand().NeuesProjekt);
+    EXPECT_EQ(db->feld(QStringLiteral("Kälteparameter"), QStringLiteral("Umgebungstemperatur"), QStringLiteral("K1")).toInt(), 25);
     ASSERT_EQ(recorder.boxen.size(), 1);
     EXPECT_EQ(recorder.boxen[0].vorlage, T(2183));
     EXPECT_EQ(db->feld(QStringLiteral("Kälteparameter"), QStringLiteral("Frostschutzzusatz"), QStringLiteral("K1")).toInt(), 30);
