@@ -19,7 +19,6 @@ class QToolButton;
 // Pages 102 (heating) and 201 (cooling): vessel and automat choice. The widgets show the state of
 // the page's Behälterauswahl and hand the user's actions to it.
 class Form102 : public Seitenform, private Behälterauswahl::Seite {
-    Q_OBJECT
 public:
     explicit Form102(QWidget* parent = nullptr);
     ~Form102() override;
