@@ -45,6 +45,7 @@ public:
     const QString& bezeichnung() const { return m_bezeichnung; }
     int32_t gesamtanzahl() const { return m_n; }
     const std::array<Kontrollkasten, 10>& kästen() const { return m_kasten; }
+    MemberRegister& daten() const { return m_daten; }
 
 protected:
     bool Bit(int16_t maske) const;

@@ -21,13 +21,15 @@
 #include "data/GlobDaten.h"
 #include "design/cooling/GlobDatenKaelte.h"
 #include "design/heating/GlobDatenHeizung.h"
+#include "design/selection/forms/Form102b.h"
+#include "design/selection/forms/Form102b2KM.h"
 
 namespace {
 
 // Geometry in twips.
 constexpr int SeiteBreite = 11025, SeiteHöhe = 6975;
 constexpr int Links = 240, WertLinks = 2500, EinheitLinks = 3600, Zeile = 300, Höhe = 285;
-constexpr int GruppenLinks = 5700, GruppenOben = 1250, GruppenAbstand = 620, KnopfHöhe = 500;
+constexpr int GruppenLinks = 5650, GruppenOben = 1250, GruppenAbstand = 620, KnopfHöhe = 500;
 
 int px(int twips)
 {
@@ -47,6 +49,10 @@ Form102::Form102(QWidget* parent) : Seitenform(parent)
 {
     setObjectName(QStringLiteral("Form102"));
     m_automatiklauf = true;
+    // Dark texts on the light background picture.
+    QPalette farben = palette();
+    farben.setColor(QPalette::WindowText, Qt::black);
+    setPalette(farben);
     resize(px(SeiteBreite), px(SeiteHöhe));
     baue();
 }
@@ -129,15 +135,15 @@ void Form102::baue()
         });
         feld[static_cast<size_t>(i)] = r;
     };
-    QFrame* f0 = rahmen(0, Links, 2500);
-    QFrame* f1 = rahmen(1, Links + 2620, 2600);
+    QFrame* f0 = rahmen(0, Links, 2600);
+    QFrame* f1 = rahmen(1, Links + 2720, 2600);
     for (int i = 0; i < 2; ++i) {
         option(f0, Membrane, "Membrane", i, &Behälterauswahl::Membrane_Click);
         option(f1, Druckhaltung, "Druckhaltung", i, &Behälterauswahl::Druckhaltung_Click);
     }
     // Frame captions sit on the frame's top line.
     Label2[0] = label("FrameCaption", 0, Links + 120, 3560, 1800);
-    Label2[1] = label("FrameCaption", 1, Links + 2740, 3560, 1800);
+    Label2[1] = label("FrameCaption", 1, Links + 2840, 3560, 1800);
     for (int i = 0; i < 2; ++i)
         Label2[static_cast<size_t>(i)]->setAutoFillBackground(true);
 
@@ -189,13 +195,12 @@ void Form102::baue()
                 m_logik->Command2_Click(k);
         });
         Command2[static_cast<size_t>(k)] = c2;
-        QLabel* l = Label3[static_cast<size_t>(k)] = label("Label3", k, GruppenLinks + 1260, y, 3900);
+        QLabel* l = Label3[static_cast<size_t>(k)] = label("Label3", k, GruppenLinks + 1260, y, 3400);
         l->resize(l->width(), px(KnopfHöhe));
         l->setWordWrap(true);
     }
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->move(px(SeiteBreite - 1500), px(60));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -233,7 +238,7 @@ void Form102::FormLoad()
     Label7[1]->setVisible(false);
     const QImage bild = LadeBildAusRessource(1152, QStringLiteral("INTERNATIONAL"));
     Image1->setPixmap(QPixmap::fromImage(bild));
-    Image1->resize(bild.size());
+    Image1->setGeometry(px(10500) - bild.width(), px(60), bild.width(), bild.height());
     m_hintergrund = LadeBildAusRessource(50, QStringLiteral("DEUTSCHLAND"));
 
     if (art == QStringLiteral("He"))
@@ -461,7 +466,13 @@ void Form102::Hinweis(const QString& t)
 
 void Form102::ZeigeAutomatenoptionen(int16_t gruppe)
 {
-    (void)gruppe;
+    if (gruppe == 14) {
+        Form102b2KM dialog(*m_logik, window());
+        dialog.Zeige();
+    } else {
+        Form102b dialog(*m_logik, m_daten, window());
+        dialog.Zeige();
+    }
 }
 
 void Form102::ZeigeÜbersicht()
