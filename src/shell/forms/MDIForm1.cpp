@@ -17,6 +17,7 @@
 #include "projects/forms/MDIKomprDbank.h"
 #include "projects/forms/MDIReSich.h"
 #include "projects/forms/NutzerStammdaten.h"
+#include "design/selection/forms/Form102a.h"
 
 #include <QAction>
 #include <QApplication>
@@ -65,6 +66,8 @@ MDIForm1::MDIForm1(const QString& datenpfad, QWidget* parent)
 {
     g_hauptfenster = this;
     setzeHauptfenster(this);
+    if (!artikelauswahlDialog())
+        setzeArtikelauswahlDialog(&Artikelauswahlfenster());
     BaueFenster();
     BaueMenues();
     zustand().Datenpfad = datenpfad.isEmpty() ? QCoreApplication::applicationDirPath() : datenpfad;

@@ -12,6 +12,8 @@
 #include "base/AllgFunktionen.h"
 #include "base/MemberRegister.h"
 #include "base/Programmzustand.h"
+#include "data/Kennwort.h"
+#include "data/datenbank.h"
 #include "design/selection/Behaelterauswahl.h"
 #include "support/MeldungsRecorder.h"
 
@@ -23,8 +25,15 @@ public:
     explicit Gefäßtestobjekt(const QString& projektart) : m_reg(QStringLiteral("Testobjekt ") + projektart)
     {
         for (const QString& name : Behälterauswahl::Membernamen(projektart)) {
-            if (name == QStringLiteral("DBTabArtikel"))
+            if (name == QStringLiteral("DBTabArtikel")) {
+                artikel = std::make_unique<datenbank>();
+                artikel->OpenTab(zustand().Artikel_Data_Source,
+                                 QStringLiteral("SELECT [arArtikelnr],[arKurztext1] FROM ARTIKEL INNER JOIN Artikel_Zusatz "
+                                                "ON ARTIKEL.[arArtikelnr] = Artikel_Zusatz.[artikelnr]"),
+                                 3, Kennwort::Artikeldatenbank, true);
+                m_reg.objekt<datenbank>(name, [this] { return artikel.get(); });
                 continue;
+            }
             if (name == QStringLiteral("Sum_KesselinterneMAGs")) {
                 m_reg.methode(name, 0, 0, [this](const QList<VbVariant>&) { return VbVariant::integer(kesselintern); });
             } else if (name == QStringLiteral("TyvoSonderfallKeinMAGerlaubt")) {
@@ -57,6 +66,7 @@ public:
     QHash<QString, std::array<VbVariant, 6>> listen;
     int16_t kesselintern = 0;
     bool sonderfall = false;
+    std::unique_ptr<datenbank> artikel;  // the article view
 
 private:
     static int stelle(const QString& name, const VbVariant& index)

@@ -23,6 +23,7 @@
 #include "design/heating/GlobDatenHeizung.h"
 #include "design/selection/forms/Form102b.h"
 #include "design/selection/forms/Form102b2KM.h"
+#include "design/selection/forms/Form102c.h"
 
 namespace {
 
@@ -477,7 +478,8 @@ void Form102::ZeigeAutomatenoptionen(int16_t gruppe)
 
 void Form102::ZeigeÜbersicht()
 {
-
+    Form102c dialog(*m_logik, window());
+    dialog.Zeige();
 }
 
 void Form102::Aktualisieren()
