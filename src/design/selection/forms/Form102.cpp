@@ -439,6 +439,25 @@ bool Form102::eventFilter(QObject* o, QEvent* e)
 }
 
 // ---------------------------------------------------------------------------------------------
+// Caller of the article-choice dialog
+
+int16_t Form102::gruppeNr() const
+{
+    return m_logik ? m_logik->gruppeNr() : 0;
+}
+
+std::shared_ptr<Recordset> Form102::Artikelliste() const
+{
+    return m_logik ? m_logik->Artikelliste() : nullptr;
+}
+
+void Form102::ManuelleBehälterauswahl(const QString& ArtNrBehälter, int32_t volumen)
+{
+    if (m_logik)
+        m_logik->ManuelleBehälterauswahl(ArtNrBehälter, volumen);
+}
+
+// ---------------------------------------------------------------------------------------------
 // What the logic asks of the page
 
 void Form102::Kommando(int exit, int zurück, int weiter)

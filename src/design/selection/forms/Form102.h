@@ -18,7 +18,7 @@ class QToolButton;
 
 // Pages 102 (heating) and 201 (cooling): vessel and automat choice. The widgets show the state of
 // the page's Behälterauswahl and hand the user's actions to it.
-class Form102 : public Seitenform, private Behälterauswahl::Seite {
+class Form102 : public Seitenform, public Artikelauswahlrufer, private Behälterauswahl::Seite {
 public:
     explicit Form102(QWidget* parent = nullptr);
     ~Form102() override;
@@ -26,6 +26,10 @@ public:
     // The page's logic (nullptr before loading or without a data object).
     Behälterauswahl* logik() const { return m_logik.get(); }
     void FormValidateControlElement(const QString& name, const VbVariant& Index, bool& Cancel) override;
+    // Caller of the article-choice dialog (the page's logic answers).
+    int16_t gruppeNr() const override;
+    std::shared_ptr<Recordset> Artikelliste() const override;
+    void ManuelleBehälterauswahl(const QString& ArtNrBehälter, int32_t volumen) override;
     // Shows the logic's state in the widgets.
     void zeigen();
 
