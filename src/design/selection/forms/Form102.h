@@ -4,6 +4,7 @@
 #include <array>
 #include <memory>
 
+#include "base/Programmzustand.h"
 #include "base/forms/Platzhalterseite.h"
 #include "base/forms/Seitenform.h"
 #include "design/selection/Behaelterauswahl.h"
@@ -86,5 +87,14 @@ public:
     Form102Platzhalter()
         : Platzhalterseite(QStringLiteral("Auswahl von Ausdehnungsgefäß und Druckhalteautomat"), Automatiklauf | Entwurfsseite)
     {
+    }
+
+protected:
+    void FormLoad() override
+    {
+        Platzhalterseite::FormLoad();
+        // In host mode 2 the user goes on by hand from the vessel page on.
+        if (zustand().TyvoModus == 2)
+            zustand().Automatiklauf = false;
     }
 };
