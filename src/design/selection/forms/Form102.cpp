@@ -29,8 +29,8 @@ namespace {
 
 // Geometry in twips.
 constexpr int SeiteBreite = 11025, SeiteHöhe = 6975;
-constexpr int Links = 240, WertLinks = 2500, EinheitLinks = 3600, Zeile = 300, Höhe = 285;
-constexpr int GruppenLinks = 5650, GruppenOben = 1250, GruppenAbstand = 620, KnopfHöhe = 500;
+constexpr int Links = 240, WertLinks = 2700, EinheitLinks = 3800, Höhe = 285;
+constexpr int GruppenLinks = 5800, GruppenOben = 1250, GruppenAbstand = 620, KnopfHöhe = 500;
 
 int px(int twips)
 {
@@ -50,10 +50,9 @@ Form102::Form102(QWidget* parent) : Seitenform(parent)
 {
     setObjectName(QStringLiteral("Form102"));
     m_automatiklauf = true;
-    // Dark texts on the light background picture.
-    QPalette farben = palette();
-    farben.setColor(QPalette::WindowText, Qt::black);
-    setPalette(farben);
+    // Dark texts on the light background picture (the page area behind it is dark).
+    setBackgroundRole(QPalette::Window);
+    setForegroundRole(QPalette::WindowText);
     resize(px(SeiteBreite), px(SeiteHöhe));
     baue();
 }
@@ -80,7 +79,7 @@ void Form102::baue()
 
     // Results of the calculation; row 1 (boiler-internal vessels) starts hidden below row 3.
     l1(4, Links, 900, 5000)->setFont(fett);
-    const int zeilenY[4] = {1200, 2100, 1500, 1800};
+    const int zeilenY[4] = {1200, 1950, 1450, 1700};
     for (int i = 0; i < 4; ++i) {
         const int y = zeilenY[i];
         Label5[static_cast<size_t>(i)] = label("Label5", i, Links, y, 2200);
@@ -91,7 +90,7 @@ void Form102::baue()
     Label5[1]->setText(QStringLiteral("kesselinterne MAG:"));
 
     // Bringing-in sizes and the options.
-    l1(5, Links, 2450, 5000)->setFont(fett);
+    l1(5, Links, 2300, 5000)->setFont(fett);
     auto textBox = [this](int i, int x, int y, int breite) {
         auto* t = new QLineEdit(this);
         t->setObjectName(QStringLiteral("Text1"));
@@ -108,19 +107,19 @@ void Form102::baue()
         Text1[static_cast<size_t>(i)] = t;
         return t;
     };
-    l2(4, Links, 2800, 2200);
-    textBox(0, WertLinks, 2780, 1000);
-    l2(11, EinheitLinks, 2800, 600);
-    l2(5, Links, 3180, 2200);
-    textBox(1, WertLinks, 3160, 1000);
-    l2(12, EinheitLinks, 3180, 600);
+    l2(4, Links, 2620, 2200);
+    textBox(0, WertLinks, 2600, 1000);
+    l2(11, EinheitLinks, 2620, 600);
+    l2(5, Links, 2980, 2200);
+    textBox(1, WertLinks, 2960, 1000);
+    l2(12, EinheitLinks, 2980, 600);
 
     auto rahmen = [this](int i, int x, int breite) {
         auto* f = new QFrame(this);
         f->setObjectName(QStringLiteral("Frame1"));
         Steuerelemente::setzeIndex(f, i);
         f->setFrameShape(QFrame::Box);
-        f->setGeometry(px(x), px(3650), px(breite), px(1050));
+        f->setGeometry(px(x), px(3400), px(breite), px(1000));
         Frame1[static_cast<size_t>(i)] = f;
         return f;
     };
@@ -136,36 +135,36 @@ void Form102::baue()
         });
         feld[static_cast<size_t>(i)] = r;
     };
-    QFrame* f0 = rahmen(0, Links, 2600);
-    QFrame* f1 = rahmen(1, Links + 2720, 2600);
+    QFrame* f0 = rahmen(0, Links, 2850);
+    QFrame* f1 = rahmen(1, Links + 2950, 2550);
     for (int i = 0; i < 2; ++i) {
         option(f0, Membrane, "Membrane", i, &Behälterauswahl::Membrane_Click);
         option(f1, Druckhaltung, "Druckhaltung", i, &Behälterauswahl::Druckhaltung_Click);
     }
     // Frame captions sit on the frame's top line.
-    Label2[0] = label("FrameCaption", 0, Links + 120, 3560, 1800);
-    Label2[1] = label("FrameCaption", 1, Links + 2840, 3560, 1800);
+    Label2[0] = label("FrameCaption", 0, Links + 120, 3310, 1800);
+    Label2[1] = label("FrameCaption", 1, Links + 3070, 3310, 1800);
     for (int i = 0; i < 2; ++i)
         Label2[static_cast<size_t>(i)]->setAutoFillBackground(true);
 
     // The chosen vessel.
-    l1(8, Links, 4900, 1000);
-    textBox(3, Links + 1000, 4880, 700);
-    l2(14, Links + 2000, 4900, 1500);
-    Label6[4] = label("Label6", 4, Links + 3500, 4900, 500);
-    l2(15, Links + 2000, 5200, 1500);
-    Label6[5] = label("Label6", 5, Links + 3500, 5200, 500);
-    l2(6, Links, 5550, 1200);
-    Label6[0] = label("Label6", 0, Links + 1200, 5550, 700);
+    l1(8, Links, 4570, 1000);
+    textBox(3, Links + 1000, 4550, 700);
+    l2(14, Links + 2000, 4570, 1500);
+    Label6[4] = label("Label6", 4, Links + 3500, 4570, 500);
+    l2(15, Links + 2000, 4850, 1500);
+    Label6[5] = label("Label6", 5, Links + 3500, 4850, 500);
+    l2(6, Links, 5150, 1200);
+    Label6[0] = label("Label6", 0, Links + 1200, 5150, 700);
     Label6[0]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    l2(13, Links + 2000, 5550, 600);
-    Label6[3] = label("Label6", 3, Links + 3500, 5550, 500);
-    l2(7, Links, 5850, 1200);
-    Label6[1] = label("Label6", 1, Links + 1200, 5850, 3000);
-    Label6[2] = label("Label6", 2, Links, 6150, 4800);
+    l2(13, Links + 2000, 5150, 600);
+    Label6[3] = label("Label6", 3, Links + 3500, 5150, 500);
+    l2(7, Links, 5430, 1200);
+    Label6[1] = label("Label6", 1, Links + 1200, 5430, 3000);
+    Label6[2] = label("Label6", 2, Links, 5710, 5300);
     Command3 = new QToolButton(this);
     Command3->setObjectName(QStringLiteral("Command3"));
-    Command3->setGeometry(px(Links + 4300), px(5500), px(500), px(500));
+    Command3->setGeometry(px(Links + 4600), px(5050), px(500), px(500));
     Command3->setIcon(style()->standardIcon(QStyle::SP_FileDialogInfoView));
     connect(Command3, &QToolButton::clicked, this, [this] {
         if (m_logik)

@@ -115,7 +115,6 @@ Form102a::Form102a(Artikelauswahlrufer& rufer, QWidget* parent) : Auswahldialog(
     const int langOben = GitterOben + GitterHöhe + 100;
     TextLangtext->setGeometry(px(GitterLinks + 1300), px(langOben), px(4300), px(1600));
     TextLangtext->setReadOnly(true);
-    TextLangtext->setLineWrapMode(QPlainTextEdit::NoWrap);
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(px(6120), px(3720), px(1815), px(315));

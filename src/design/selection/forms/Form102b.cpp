@@ -77,7 +77,7 @@ Form102b::Form102b(Behälterauswahl& seite, GlobDaten* daten, QWidget* parent)
         auto* c = new QCheckBox(text(KastenText[k]), this);
         c->setObjectName(QStringLiteral("Check1"));
         Steuerelemente::setzeIndex(c, k);
-        c->setGeometry(px(240 + KastenSpalte[k] * 3200), px(1950 + KastenZeile[k] * 360), px(3100), px(300));
+        c->setGeometry(px(240 + KastenSpalte[k] * 3300), px(1950 + KastenZeile[k] * 360), px(KastenSpalte[k] ? 3700 : 3200), px(300));
         connect(c, &QCheckBox::clicked, this, [this, k](bool gesetzt) {
             if (m_zeigt)
                 return;
@@ -86,7 +86,7 @@ Form102b::Form102b(Behälterauswahl& seite, GlobDaten* daten, QWidget* parent)
         });
         Check1[static_cast<size_t>(k)] = c;
     }
-    Platzieren(6700, 4900);
+    Platzieren(7400, 4500);
     PlatziereWeiter(100, 200);
 
     m_logik.Laden();

@@ -44,7 +44,7 @@ Form102b2KM::Form102b2KM(Behälterauswahl& seite, QWidget* parent)
     Label1[0]->setText(text(502));
     Frame1 = new QGroupBox(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(px(240), px(1000), px(6200), px(700));
+    Frame1->setGeometry(px(240), px(1000), px(6900), px(700));
     for (int i = 0; i < 2; ++i) {
         auto* r = new QRadioButton(text(514 + i), Frame1);
         r->setObjectName(QStringLiteral("SteuermodulOption"));
@@ -66,7 +66,7 @@ Form102b2KM::Form102b2KM(Behälterauswahl& seite, QWidget* parent)
         auto* c = new QCheckBox(text(texte[k]), this);
         c->setObjectName(QStringLiteral("Check1"));
         Steuerelemente::setzeIndex(c, k);
-        c->setGeometry(px(240 + spalte[k] * 3200), px(1900 + zeile[k] * 360), px(3100), px(300));
+        c->setGeometry(px(240 + spalte[k] * 3300), px(1900 + zeile[k] * 360), px(spalte[k] ? 3700 : 3200), px(300));
         connect(c, &QCheckBox::clicked, this, [this, k](bool gesetzt) {
             if (m_zeigt)
                 return;
@@ -78,7 +78,7 @@ Form102b2KM::Form102b2KM(Behälterauswahl& seite, QWidget* parent)
         });
         Check1[static_cast<size_t>(k)] = c;
     }
-    Platzieren(6700, 4100);
+    Platzieren(7400, 4100);
     PlatziereWeiter(100, 200);
     m_logik.Laden();
     zeigen();
