@@ -5,10 +5,12 @@
 #include <QToolButton>
 
 #include "base/AllgFunktionen.h"
+#include "base/FormFunktionen.h"
 #include "base/Programmzustand.h"
 #include "base/Twips.h"
 #include "base/forms/Hauptfenster.h"
 #include "base/forms/Tastenvorschau.h"
+#include "base/forms/WidgetFormFenster.h"
 
 Auswahldialog::Auswahldialog(QWidget* parent) : QDialog(parent)
 {
@@ -58,6 +60,14 @@ void Auswahldialog::MoveFocusEinrichten()
 {
     m_moveFocus.Init(this, true);
     m_mitMoveFocus = true;
+}
+
+void Auswahldialog::VersteckenImAutomatiklauf()
+{
+    m_formFunktionen = std::make_unique<FormFunktionen>();
+    m_formFunktionen->Initialisierung(Formfenster(this));
+    if (Hauptfenster* h = hauptfenster(); h && h->FormUnsichtbarErforderlichUndMöglich())
+        m_formFunktionen->FormUnsichtbar();
 }
 
 void Auswahldialog::FormKeyDown(int& KeyCode, int Shift)

@@ -2,9 +2,11 @@
 #include <QDialog>
 
 #include <functional>
+#include <memory>
 
 #include "base/forms/MoveFocus.h"
 
+class FormFunktionen;
 class QToolButton;
 
 // The frame of the vessel page's dialogs: the program icon, the message mute flag cleared, a
@@ -28,11 +30,14 @@ protected:
     void PlatziereWeiter(int rechts, int unten);
     // Enter moves through the inputs (call when the controls exist).
     void MoveFocusEinrichten();
+    // During the host's automatic run the dialog hides itself; a message shows it again.
+    void VersteckenImAutomatiklauf();
     // Key-down of any control: Alt+Right acts as Weiter; other keys go to tasteGedrückt.
     virtual void FormKeyDown(int& KeyCode, int Shift);
     virtual void FormKeyPress(int& KeyAscii);
 
 private:
     MoveFocus m_moveFocus;
+    std::unique_ptr<FormFunktionen> m_formFunktionen;
     bool m_mitMoveFocus = false;
 };

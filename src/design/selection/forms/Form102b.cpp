@@ -98,6 +98,7 @@ Form102b::Form102b(Behälterauswahl& seite, GlobDaten* daten, QWidget* parent)
             m->BindTextBox(Steuerelement(Text1), QStringLiteral("#0"), VbVariant::null(), VbVariant::null());
     zeigen();
     MoveFocusEinrichten();
+    VersteckenImAutomatiklauf();
 }
 
 Form102b::~Form102b()

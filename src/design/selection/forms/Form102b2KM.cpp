@@ -83,6 +83,7 @@ Form102b2KM::Form102b2KM(Behälterauswahl& seite, QWidget* parent)
     m_logik.Laden();
     zeigen();
     MoveFocusEinrichten();
+    VersteckenImAutomatiklauf();
 }
 
 Form102b2KM::~Form102b2KM() = default;
