@@ -129,9 +129,13 @@ void Form102::baue()
         r->setObjectName(QString::fromUtf8(name));
         Steuerelemente::setzeIndex(r, i);
         r->setGeometry(px(120), px(330 + i * 330), f->width() - px(200), px(300));
-        connect(r, &QRadioButton::clicked, this, [this, i, klick] {
-            if (!lädt() && !m_zeigt && m_logik)
-                (m_logik.get()->*klick)(i);
+        const QString member = QString::fromUtf8(name) == QStringLiteral("Membrane") ? QStringLiteral("m_ArtMembran")
+                                                                                       : QStringLiteral("m_ArtDruckhaltung");
+        connect(r, &QRadioButton::clicked, this, [this, i, klick, member] {
+            // Clicking the option that is already set changes nothing.
+            if (lädt() || m_zeigt || !m_logik || m_daten->lese(member).toLong() == i)
+                return;
+            (m_logik.get()->*klick)(i);
         });
         feld[static_cast<size_t>(i)] = r;
     };
