@@ -2,6 +2,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <any>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -65,6 +66,18 @@ public:
     VbVariant rufe(const QString& name, const QList<VbVariant>& argumente = {}) const
     {
         return m_member.rufe(name, argumente);
+    }
+
+    // The bound value registered under a name, as its own type (a page binds its controls to it);
+    // nullptr for another name or type.
+    template <class B>
+    B* Gebunden(const QString& name) const
+    {
+        const auto it = m_gebundeneWerte.constFind(name.toLower());
+        if (it == m_gebundeneWerte.constEnd())
+            return nullptr;
+        const auto* p = std::any_cast<B*>(&it.value());
+        return p ? *p : nullptr;
     }
 
     const QString& Parametertabelle() const { return m_tabelle; }
@@ -133,4 +146,5 @@ private:
     bool m_freigegeben = false;
     std::unique_ptr<datenbank> m_parameter;
     std::vector<Bindung> m_bindungen;
+    QHash<QString, std::any> m_gebundeneWerte;  // key: name in lower case
 };

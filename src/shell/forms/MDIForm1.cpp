@@ -20,6 +20,7 @@
 #include "info/forms/Gebietsfinder.h"
 #include "info/forms/UeberUnsSchau.h"
 #include "info/forms/frmAbout.h"
+#include "design/selection/forms/Form102a.h"
 
 #include <QAction>
 #include <QApplication>
@@ -137,6 +138,8 @@ MDIForm1::MDIForm1(const QString& datenpfad, QWidget* parent)
 {
     g_hauptfenster = this;
     setzeHauptfenster(this);
+    if (!artikelauswahlDialog())
+        setzeArtikelauswahlDialog(&Artikelauswahlfenster());
     BaueFenster();
     BaueMenues();
     zustand().Datenpfad = datenpfad.isEmpty() ? QCoreApplication::applicationDirPath() : datenpfad;
