@@ -12,16 +12,36 @@
 
 namespace {
 const QLatin1String crlf("\r\n");
+
+// The ids of the last texts loaded: a message names the ids its text came from.
+QList<int>& zuletztGeladen()
+{
+    static QList<int> ids;
+    return ids;
 }
+
+void merkeGeladen(int id)
+{
+    QList<int>& ids = zuletztGeladen();
+    ids.removeAll(id);
+    ids.prepend(id);
+    if (ids.size() > 8)
+        ids.removeLast();
+}
+}  // namespace
 
 QString LadeText(int id)
 {
     const Texttabelle& tabelle = Texttabelle::instanz();
-    if (const QString* t = tabelle.suche(id))
+    if (const QString* t = tabelle.suche(id)) {
+        merkeGeladen(id);
         return *t;
+    }
     if (id >= 5000)
-        if (const QString* deutsch = tabelle.suche(id - 5000 * (id / 5000)))
+        if (const QString* deutsch = tabelle.suche(id - 5000 * (id / 5000))) {
+            merkeGeladen(id - 5000 * (id / 5000));
             return *deutsch;
+        }
     const QString* fehlt = tabelle.suche(zustand().Sprachoffset + 1);
     MsgBox(FormatText(fehlt ? *fehlt : QStringLiteral("Der Text Nummer %s existiert nicht!"), id),
            MsgStil::OK | MsgStil::Ausrufezeichen, QStringLiteral("Error"));
@@ -52,6 +72,7 @@ void Meldung(int art, const QString& text, const QList<VbVariant>& werte)
         MeldungsBox box;
         box.art = art;
         box.vorlage = text;
+        box.textIds = Texttabelle::instanz().zerlege(text, zuletztGeladen());
         box.stil = (art >= 1 && art <= 6) ? stile[art - 1] : MsgStil::OK;
         for (const VbVariant& v : werte)
             box.werte << v.toString();

@@ -1,5 +1,8 @@
 #include "base/MemberRegister.h"
 
+#include "base/AllgFunktionen.h"
+#include "base/Programmzustand.h"
+
 MemberFehler::MemberFehler(Grund grund, const QString& text)
     : std::runtime_error(text.toStdString()), m_grund(grund)
 {
@@ -44,12 +47,24 @@ void MemberRegister::indiziert(const QString& name, int anzahlIndizes, IndexLese
 
 void MemberRegister::methode(const QString& name, int minArgumente, int maxArgumente, Aufruf aufruf)
 {
+    methodeMitReferenzen(name, minArgumente, maxArgumente,
+                         [aufruf = std::move(aufruf)](QList<VbVariant>& a) { return aufruf(a); });
+}
+
+void MemberRegister::methodeMitReferenzen(const QString& name, int minArgumente, int maxArgumente,
+                                          AufrufMitReferenzen aufruf)
+{
     Eintrag e;
     e.art = Art::Methode;
     e.minArgumente = minArgumente;
     e.maxArgumente = maxArgumente;
     e.aufruf = std::move(aufruf);
     eintragen(name, std::move(e));
+}
+
+void MeldeMemberFehler(const MemberFehler& fehler)
+{
+    Meldung(Meldungsart::InternerFehler, LadeText(zustand().Sprachoffset + 2917), fehler.text());
 }
 
 QString MemberRegister::fehlertext(const QString& name, const QString& was) const
@@ -136,6 +151,12 @@ void MemberRegister::schreibe(const QString& name, const QList<VbVariant>& index
 }
 
 VbVariant MemberRegister::rufe(const QString& name, const QList<VbVariant>& argumente) const
+{
+    QList<VbVariant> kopie = argumente;
+    return rufeMitReferenzen(name, kopie);
+}
+
+VbVariant MemberRegister::rufeMitReferenzen(const QString& name, QList<VbVariant>& argumente) const
 {
     const Eintrag& e = finde(name, Art::Methode);
     prüfeAnzahl(e, argumente.size());

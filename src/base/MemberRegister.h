@@ -62,6 +62,8 @@ public:
     using IndexLesen = std::function<VbVariant(const QList<VbVariant>& index)>;
     using IndexSchreiben = std::function<void(const QList<VbVariant>& index, const VbVariant& wert)>;
     using Aufruf = std::function<VbVariant(const QList<VbVariant>& argumente)>;
+    // A method that writes results back into its arguments (arguments passed by reference).
+    using AufrufMitReferenzen = std::function<VbVariant(QList<VbVariant>& argumente)>;
 
     // klasse names the owner in error texts.
     explicit MemberRegister(const QString& klasse = QString());
@@ -89,6 +91,7 @@ public:
     void indiziert(const QString& name, int anzahlIndizes, IndexLesen lesen, IndexSchreiben schreiben = {});
     // A method taking minArgumente..maxArgumente arguments.
     void methode(const QString& name, int minArgumente, int maxArgumente, Aufruf aufruf);
+    void methodeMitReferenzen(const QString& name, int minArgumente, int maxArgumente, AufrufMitReferenzen aufruf);
     // A sub-object; holen may return nullptr (no object at the moment).
     template <class T>
     void objekt(const QString& name, std::function<T*()> holen)
@@ -112,6 +115,8 @@ public:
     VbVariant lese(const QString& name, const QList<VbVariant>& index) const;
     void schreibe(const QString& name, const QList<VbVariant>& index, const VbVariant& wert);
     VbVariant rufe(const QString& name, const QList<VbVariant>& argumente = {}) const;
+    // As rufe; a method that writes into its arguments leaves the results in argumente.
+    VbVariant rufeMitReferenzen(const QString& name, QList<VbVariant>& argumente) const;
     // The sub-object as T; throws when the member is no object of type T.
     template <class T>
     T* objekt(const QString& name) const
@@ -133,7 +138,7 @@ private:
         Schreiben schreiben;
         IndexLesen indexLesen;
         IndexSchreiben indexSchreiben;
-        Aufruf aufruf;
+        AufrufMitReferenzen aufruf;
         std::function<std::any()> objekt;
     };
     void eintragen(const QString& name, Eintrag e);
@@ -146,6 +151,32 @@ private:
     QHash<QString, Eintrag> m_einträge;  // key: name in lower case
     QStringList m_reihenfolge;
 };
+
+// Shows a failed access by name as message kind 6 with its reason.
+void MeldeMemberFehler(const MemberFehler& fehler);
+
+// Runs a step that reaches members by name (a design step, a report block): a failed access
+// is shown (MeldeMemberFehler) and the step gives fehlschlag; no MemberFehler leaves it, so
+// none reaches a Qt slot.
+template <class R, class F>
+R MitMemberFehlerMeldung(R fehlschlag, F&& schritt)
+{
+    try {
+        return schritt();
+    } catch (const MemberFehler& f) {
+        MeldeMemberFehler(f);
+        return fehlschlag;
+    }
+}
+// The same for a step without a result; false when the step failed.
+template <class F>
+bool MitMemberFehlerMeldung(F&& schritt)
+{
+    return MitMemberFehlerMeldung(false, [&schritt] {
+        schritt();
+        return true;
+    });
+}
 
 namespace MemberWandlung {
 template <class T>

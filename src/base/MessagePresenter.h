@@ -24,6 +24,7 @@ QList<int> MsgTasten(int stil);
 struct MeldungsBox {
     int art = 0;          // Meldungsart 1..6 (other: "Fehler"); 0 for a box shown directly
     QString vorlage;      // the text before the values were put in
+    QList<int> textIds;   // the string-table ids the vorlage is made of (empty: not from the table)
     QStringList werte;    // the values as texts
     QString text;         // the text shown
     QString titel;

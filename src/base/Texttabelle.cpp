@@ -12,6 +12,8 @@ Texttabelle& Texttabelle::instanz()
 
 Texttabelle::Texttabelle()
 {
+    // The resource is linked from a static library: name it, so that the linker keeps it.
+    Q_INIT_RESOURCE(kelvor_texte);
     QFile f(QStringLiteral(":/texte.tsv"));
     QString fehler;
     if (f.open(QIODevice::ReadOnly) && !lese(f.readAll(), m_texte, &fehler))
@@ -22,6 +24,37 @@ const QString* Texttabelle::suche(int id) const
 {
     auto it = m_texte.constFind(id);
     return it == m_texte.constEnd() ? nullptr : &it.value();
+}
+
+QList<int> Texttabelle::zerlege(const QString& text, const QList<int>& bevorzugt) const
+{
+    QList<int> ids;
+    for (qsizetype p = 0; p < text.size();) {
+        const QStringView rest = QStringView(text).mid(p);
+        int bester = -1;
+        qsizetype länge = 0;
+        const auto prüfe = [&](int id, const QString& t) {
+            if (t.size() > länge && rest.startsWith(t)) {
+                bester = id;
+                länge = t.size();
+            }
+        };
+        for (int id : bevorzugt)
+            if (const QString* t = suche(id))
+                prüfe(id, *t);
+        for (auto it = m_texte.cbegin(); it != m_texte.cend(); ++it)
+            if (it.value().size() > länge || (it.value().size() == länge && it.key() < bester
+                                              && !bevorzugt.contains(bester)))
+                if (rest.startsWith(it.value()) && !it.value().isEmpty()) {
+                    bester = it.key();
+                    länge = it.value().size();
+                }
+        if (bester < 0)
+            return {};
+        ids << bester;
+        p += länge;
+    }
+    return ids;
 }
 
 QHash<int, QString> Texttabelle::ersetze(QHash<int, QString> texte)

@@ -13,4 +13,9 @@ inline int ausPixel(int pixel, double twipsProPixel = ProPixel)
     return static_cast<int>(pixel * twipsProPixel);
 }
 
+// The visible line of a grid under the pointer: (pointer Y - top of the first visible line) and
+// the row height each rounded half to even, the quotient cut toward zero (all in twips); -1 for
+// a row height of 0.
+int SichtbareZeile(double zeigerY, double obersteZeileY, double zeilenhöhe);
+
 }  // namespace Twips

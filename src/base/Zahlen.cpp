@@ -157,12 +157,12 @@ double TextZuZahl(const QString& text, bool* ok)
     // German form with a decimal comma; points only between groups of three digits.
     static const QRegularExpression mitKomma(
         QStringLiteral("^[+-]?(\\d{1,3}(\\.\\d{3})+|\\d*),\\d*([eE][+-]?\\d+)?$"));
-    // No comma: one point is a decimal point.
+    // No comma, points between groups of three digits: thousands groups of a whole number.
+    static const QRegularExpression tausender(
+        QStringLiteral("^[+-]?\\d{1,3}(\\.\\d{3})+([eE][+-]?\\d+)?$"));
+    // No comma, one point that cannot group thousands: a decimal point.
     static const QRegularExpression mitPunkt(
         QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?$"));
-    // No comma, several points: thousands groups of a whole number.
-    static const QRegularExpression tausender(
-        QStringLiteral("^[+-]?\\d{1,3}(\\.\\d{3}){2,}([eE][+-]?\\d+)?$"));
     bool gut = false;
     double r = 0.0;
     const bool ziffer = std::any_of(s.cbegin(), s.cend(), [](QChar c) { return c.isDigit(); });
@@ -171,10 +171,10 @@ double TextZuZahl(const QString& text, bool* ok)
             s.remove(QLatin1Char('.'));
             s.replace(QLatin1Char(','), QLatin1Char('.'));
             r = s.toDouble(&gut);
-        } else if (mitPunkt.match(s).hasMatch()) {
-            r = s.toDouble(&gut);
         } else if (tausender.match(s).hasMatch()) {
             s.remove(QLatin1Char('.'));
+            r = s.toDouble(&gut);
+        } else if (mitPunkt.match(s).hasMatch()) {
             r = s.toDouble(&gut);
         }
     }

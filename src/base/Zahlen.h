@@ -32,10 +32,11 @@ QString CStr(double w, bool single = false);
 // Blanks around the text are ignored; a sign and an exponent ("1,5E3") are allowed.
 // - With a comma: German form, the comma is the decimal separator and points may only group
 //   thousands ("1.234,5", "0,5", ",5").
-// - Without a comma, one point is a decimal point: "0.5" is 0.5 and "1.500" is 1.5 (people type
-//   a point from the numeric keypad or an English habit far more often than a thousands
-//   separator without decimals; texts written by Str such as " .5" read back as well).
-// - Without a comma, two or more points group thousands: "1.234.567" is 1234567.
+// - Without a comma, points that stand between groups of three digits group thousands, as on a
+//   German system: "1.500" is 1500, "1.234.567" is 1234567.
+// - Without a comma, one point that cannot group thousands is a decimal point: "0.5", "2.75",
+//   " .5" (a point from the numeric keypad; texts written by Str read back as well, except
+//   those with exactly three decimals and a whole part).
 // Anything else ("", ".", "1.23.4", "12,3.4", "abc") is no number.
 double TextZuZahl(const QString& text, bool* ok = nullptr);
 // The runtime's Format with digit patterns on a German system: "0" a digit always shown, "#" a

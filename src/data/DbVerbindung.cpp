@@ -23,7 +23,38 @@ bool setzeFehler(QString* ziel, const QString& text)
     return false;
 }
 
+const DbVerbindung::Fehlerprobe*& fehlerprobe()
+{
+    static const DbVerbindung::Fehlerprobe* p = nullptr;
+    return p;
+}
+
 }  // namespace
+
+void DbVerbindung::SetzeFehlerprobe(const Fehlerprobe* probe)
+{
+    fehlerprobe() = probe;
+}
+
+bool DbVerbindung::Schreibbar(QString* grund) const
+{
+    if (m_nurLesen) {
+        setzeFehler(grund, QStringLiteral("Die Datenbank ist schreibgeschützt geöffnet."));
+        return false;
+    }
+    QSqlDatabase d = db();
+    QSqlQuery q(d);
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+        setzeFehler(grund, q.lastError().text());
+        return false;
+    }
+    // A change that the rollback takes back.
+    const bool ok = q.exec(QStringLiteral("CREATE TABLE kelvor_schreibprobe_ (x)"));
+    if (!ok)
+        setzeFehler(grund, q.lastError().text());
+    q.exec(QStringLiteral("ROLLBACK"));
+    return ok;
+}
 
 std::shared_ptr<DbVerbindung> DbVerbindung::Öffnen(const QString& pfad, const QString& passwort,
                                                   QString* fehler)
@@ -56,6 +87,8 @@ std::shared_ptr<DbVerbindung> DbVerbindung::Öffnen(const QString& pfad, const Q
             if (!nurLesen) {
                 QSqlQuery q(db);
                 q.exec(QStringLiteral("PRAGMA synchronous=FULL"));
+                if (fehlerprobe() && fehlerprobe()->einrichten)
+                    fehlerprobe()->einrichten(db);
             }
         }
         offene().insert(schluessel, v);
@@ -190,5 +223,15 @@ bool DbTransaktion::Commit()
         return false;
     QSqlDatabase db = m_verbindung->db();
     m_aktiv = false;
-    return db.commit();
+    if (fehlerprobe() && fehlerprobe()->commitErlaubt && !fehlerprobe()->commitErlaubt(m_verbindung->pfad())) {
+        m_fehler = QStringLiteral("disk I/O error (COMMIT)");
+        db.rollback();
+        return false;
+    }
+    if (db.commit())
+        return true;
+    // A commit that fails leaves the transaction open: it is rolled back, not left to the next.
+    m_fehler = db.lastError().text();
+    db.rollback();
+    return false;
 }

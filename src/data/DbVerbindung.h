@@ -4,6 +4,7 @@
 #include <QSqlQuery>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <unordered_map>
 
@@ -36,6 +37,19 @@ public:
     // table until the schema of the file changes.
     QList<QPair<QString, Spaltenart>> Spalten(const QString& tabelle) const;
     bool IstTabelle(const QString& tabelle) const;
+    // True when a change can be written to the file (a write transaction can begin and a change
+    // statement runs); else false with the reason. Nothing is changed.
+    bool Schreibbar(QString* grund = nullptr) const;
+
+    // Fault injection for tests: einrichten runs on every writable connection right after it
+    // opens (a full disk: "PRAGMA max_page_count"; a read-only file: "PRAGMA query_only");
+    // commitErlaubt is asked before every commit of a DbTransaktion (false: the commit fails
+    // and the transaction is rolled back). Empty functions: no injection.
+    struct Fehlerprobe {
+        std::function<void(QSqlDatabase& db)> einrichten;
+        std::function<bool(const QString& pfad)> commitErlaubt;
+    };
+    static void SetzeFehlerprobe(const Fehlerprobe* probe);
 
     // The statement prepared (forward-only) for the SQL text; each text is prepared once per
     // connection and kept by it. Valid until the next call; bind by position and finish() a
@@ -67,8 +81,11 @@ public:
     DbTransaktion& operator=(const DbTransaktion&) = delete;
     bool Aktiv() const { return m_aktiv; }
     bool Commit();
+    // The database's reason when Commit failed.
+    const QString& Fehler() const { return m_fehler; }
 
 private:
     std::shared_ptr<DbVerbindung> m_verbindung;
     bool m_aktiv = false;
+    QString m_fehler;
 };

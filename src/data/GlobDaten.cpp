@@ -60,24 +60,28 @@ void GlobDaten::zahl(const char* name, conTextBoxAdodb& m, const char* feld, dou
             m.m_Value = Zahlen::RundenGerade(m.m_Value, runden);
         };
     m_member.gebunden(QString::fromUtf8(name), m);
+    m_gebundeneWerte.insert(QString::fromUtf8(name).toLower(), std::any(&m));
 }
 
 void GlobDaten::option(const char* name, conOptButtAdodb& m, const QStringList& felder, int32_t vorgabe)
 {
     binde(m, felder, vorgabe);
     m_member.gebunden(QString::fromUtf8(name), m);
+    m_gebundeneWerte.insert(QString::fromUtf8(name).toLower(), std::any(&m));
 }
 
 void GlobDaten::flag(const char* name, conCheckBoxAdodb& m, const char* feld, bool vorgabe)
 {
     binde(m, QString::fromUtf8(feld), vorgabe);
     m_member.gebunden(QString::fromUtf8(name), m);
+    m_gebundeneWerte.insert(QString::fromUtf8(name).toLower(), std::any(&m));
 }
 
 void GlobDaten::wert(const char* name, conValueAdodb& m, const char* feld, const VbVariant& vorgabe)
 {
     binde(m, QString::fromUtf8(feld), vorgabe);
     m_member.gebunden(QString::fromUtf8(name), m);
+    m_gebundeneWerte.insert(QString::fromUtf8(name).toLower(), std::any(&m));
 }
 
 void GlobDaten::items(const char* name, std::array<conValueAdodb, 6>& liste, const char* feldmuster,

@@ -2,6 +2,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <any>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -67,6 +68,18 @@ public:
         return m_member.rufe(name, argumente);
     }
 
+    // The bound value registered under a name, as its own type (a page binds its controls to it);
+    // nullptr for another name or type.
+    template <class B>
+    B* Gebunden(const QString& name) const
+    {
+        const auto it = m_gebundeneWerte.constFind(name.toLower());
+        if (it == m_gebundeneWerte.constEnd())
+            return nullptr;
+        const auto* p = std::any_cast<B*>(&it.value());
+        return p ? *p : nullptr;
+    }
+
     const QString& Parametertabelle() const { return m_tabelle; }
     // 0 when the parameter table was opened at construction.
     int32_t Oeffnungscode() const { return m_öffnungscode; }
@@ -77,6 +90,8 @@ protected:
 
     // The release; every derived destructor calls it first (it runs once).
     void Freigeben();
+    // The parameter table (nullptr when it could not be opened or once released).
+    datenbank* Parameterdatenbank() const { return m_parameter.get(); }
 
     // Registration of a bound member, in declaration order.
     // A number; runden >= 0: rounded to that many decimals (half to even) after loading.
@@ -131,4 +146,5 @@ private:
     bool m_freigegeben = false;
     std::unique_ptr<datenbank> m_parameter;
     std::vector<Bindung> m_bindungen;
+    QHash<QString, std::any> m_gebundeneWerte;  // key: name in lower case
 };

@@ -182,6 +182,8 @@ QString Textliteral(const QString& text)
 {
     QString t = text;
     t.replace(QLatin1Char('\''), QLatin1String("''"));
+    // A NUL would end the statement text: it is spliced in as a character value.
+    t.replace(QChar(0), QLatin1String("' || char(0) || '"));
     return QLatin1Char('\'') + t + QLatin1Char('\'');
 }
 

@@ -104,6 +104,17 @@ QString spaltenvorgabe(const ManipDBField& f)
     }
 }
 
+// A project number as SQL's NOCASE compares it: only the ASCII letters fold, so "Ä-1" and "ä-1"
+// are two numbers here as in every query on the column.
+QString ohneFall(const QString& nr)
+{
+    QString t = nr;
+    for (QChar& c : t)
+        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+            c = QChar(c.unicode() + 32);
+    return t;
+}
+
 }  // namespace
 
 ManipDatenbank::ManipDatenbank() = default;
@@ -381,16 +392,29 @@ long ManipDatenbank::öffneArbeitstabelle()
 
 // The run is one transaction: a backup reads one state of the database, a restore keeps every
 // row it saved when the run ends, also after a cancel or an error.
-void ManipDatenbank::schließeArbeitstabelle()
+bool ManipDatenbank::schließeArbeitstabelle()
 {
     m_akt = nullptr;
     m_tab = nullptr;
     m_zapf.reset();
+    bool ok = true;
     if (m_lauf) {
-        m_lauf->Commit();
+        ok = m_lauf->Commit();
+        if (!ok && m_speicherfehler.isEmpty())
+            m_speicherfehler = m_lauf->Fehler();
         m_lauf.reset();
     }
     m_tabellen.clear();
+    return ok;
+}
+
+void ManipDatenbank::Load_Verwerfen()
+{
+    m_akt = nullptr;
+    m_tab = nullptr;
+    m_zapf.reset();
+    m_tabellen.clear();
+    m_lauf.reset();  // rolled back
 }
 
 // The table object of a table for the run, on the whole table, opened when first needed
@@ -411,17 +435,17 @@ datenbank* ManipDatenbank::arbeitstabelle(const QString& tabelle, long& code)
     return it->second.tab.get();
 }
 
-// Moves the run's table object to the first row of the project number, compared without
-// regard to case like the table access's search; false (at EOF) when there is none.
+// Moves the run's table object to the first row of the project number, compared as NOCASE
+// compares (ASCII letters only); false (at EOF) when there is none.
 bool ManipDatenbank::finde(const QString& tabelle, const QString& projektNr)
 {
     Offen& o = m_tabellen[tabelle];
     if (!o.zeilenGelesen) {
         for (o.tab->MoveFirst(); !o.tab->EofTab(); o.tab->MoveNext())
-            o.zeilen.insert(o.tab->GetFeld(Tabelle::ProjektNr).toString().toCaseFolded(), o.tab->Bookmark());
+            o.zeilen.insert(ohneFall(o.tab->GetFeld(Tabelle::ProjektNr).toString()), o.tab->Bookmark());
         o.zeilenGelesen = true;
     }
-    const auto it = o.zeilen.constFind(projektNr.toCaseFolded());
+    const auto it = o.zeilen.constFind(ohneFall(projektNr));
     if (it == o.zeilen.constEnd()) {
         o.tab->MoveLast();
         o.tab->MoveNext();
@@ -435,8 +459,8 @@ bool ManipDatenbank::finde(const QString& tabelle, const QString& projektNr)
 void ManipDatenbank::merkeNeueZeile(const QString& tabelle, const QString& projektNr)
 {
     Offen& o = m_tabellen[tabelle];
-    if (!o.zeilen.contains(projektNr.toCaseFolded()) && !o.tab->BofOrEofTab())
-        o.zeilen.insert(projektNr.toCaseFolded(), o.tab->Bookmark());
+    if (!o.zeilen.contains(ohneFall(projektNr)) && !o.tab->BofOrEofTab())
+        o.zeilen.insert(ohneFall(projektNr), o.tab->Bookmark());
 }
 
 // The dwelling rows of one project.
@@ -608,14 +632,16 @@ long ManipDatenbank::Load_OpenDBConnection(ProjektNrAnzeige* qForm, Sicherungsda
     m_form = qForm;
     m_stream = stream;
     m_alleÜberschreiben = false;
+    m_speicherfehler.clear();
     return öffneArbeitstabelle();
 }
 
-void ManipDatenbank::Load_CloseDBConnection()
+bool ManipDatenbank::Load_CloseDBConnection()
 {
-    schließeArbeitstabelle();
+    const bool ok = schließeArbeitstabelle();
     m_stream = nullptr;
     m_form = nullptr;
+    return ok;
 }
 
 long ManipDatenbank::Load_readStreamLine()
@@ -708,17 +734,22 @@ long ManipDatenbank::Load_Projekt()
              && r != TransferErgebnis::Übersprungen && r != TransferErgebnis::Abgebrochen)
         mangel(Lesebefund::Tabellenfehler);
     if (m_befund.mangel == Lesebefund::Keiner) {
-        QSqlQuery(db).exec(QStringLiteral("RELEASE kelvor_projekt"));
-        return r;
+        QSqlQuery release(db);
+        if (release.exec(QStringLiteral("RELEASE kelvor_projekt")))
+            return r;
+        m_befund.mangel = Lesebefund::Tabellenfehler;
+        m_speicherfehler = release.lastError().text();
     }
     QSqlQuery(db).exec(QStringLiteral("ROLLBACK TO kelvor_projekt"));
     QSqlQuery(db).exec(QStringLiteral("RELEASE kelvor_projekt"));
     verwirfProjekt();
+    // A row that cannot be stored (a full disk, a read-only file) ends the run: the caller rolls
+    // it back, so that the database keeps what it held before.
+    if (m_befund.mangel == Lesebefund::Tabellenfehler)
+        return TransferErgebnis::Speicherfehler;
     switch (m_befund.mangel) {
     case Lesebefund::Datei: return TransferErgebnis::Lesefehler;
     case Lesebefund::Aufbau:
-    case Lesebefund::Werte:
-    case Lesebefund::Tabellenfehler:
         if (r == TransferErgebnis::Fertig || r == TransferErgebnis::Lesefehler || r == TransferErgebnis::Übersprungen)
             return TransferErgebnis::Verworfen;
         return r;
@@ -806,7 +837,8 @@ long ManipDatenbank::Load_Projekttabelle()
     while (!IsEndeTabelle()) {
         if (istMarkenzeile() && mangel(Lesebefund::Aufbau))
             return TransferErgebnis::Lesefehler;
-        wendeZeileAn(Zeilenart::Projekt);
+        if (!wendeZeileAn(Zeilenart::Projekt))
+            return TransferErgebnis::Lesefehler;
         r = Load_readStreamLine();
         if (r != 0)
             break;
@@ -840,6 +872,7 @@ long ManipDatenbank::Load_Parametertabelle(const QString& projektart)
     if (neu)
         m_akt->AddNew();
     setzeVorgaben();
+    m_akt->SetFeld(Tabelle::ProjektNr, VbVariant(m_projektNr));
     for (;;) {
         const long r = Load_readStreamLine();
         if (IsEndeTabelle())
@@ -847,7 +880,8 @@ long ManipDatenbank::Load_Parametertabelle(const QString& projektart)
         if (r == TransferErgebnis::Fertig || r == TransferErgebnis::Dateiende) {
             if (istMarkenzeile() && mangel(Lesebefund::Aufbau))
                 return TransferErgebnis::Lesefehler;
-            wendeZeileAn(Zeilenart::Parameter);
+            if (!wendeZeileAn(Zeilenart::Parameter))
+                return TransferErgebnis::Lesefehler;
         }
         if (r == TransferErgebnis::Dateiende)
             mangel(Lesebefund::Unvollständig);
@@ -895,13 +929,15 @@ long ManipDatenbank::Load_Zapfstellen()
             return r;
         m_akt->AddNew();
         setzeVorgaben();
+        m_akt->SetFeld(Tabelle::ProjektNr, VbVariant(m_projektNr));
         for (;;) {
             r = Load_readStreamLine();
             if (r != 0 || IsEndeZeile() || IsEndeTabelle())
                 break;
             if (istMarkenzeile() && mangel(Lesebefund::Aufbau))
                 return TransferErgebnis::Lesefehler;
-            wendeZeileAn(Zeilenart::Zapfstelle);
+            if (!wendeZeileAn(Zeilenart::Zapfstelle))
+                return TransferErgebnis::Lesefehler;
         }
         if (IsEndeTabelle() && mangel(Lesebefund::Aufbau))
             return TransferErgebnis::Lesefehler;
@@ -921,18 +957,22 @@ void ManipDatenbank::setzeVorgaben()
             m_akt->SetFeld(f.fieldbez, f.fieldDefaultValue);
 }
 
-void ManipDatenbank::wendeZeileAn(Zeilenart art)
+bool ManipDatenbank::wendeZeileAn(Zeilenart art)
 {
     const ManipDBField* f = m_feldliste.suche(m_schlüssel);
-    if (!f)
-        return;
-    if (f->istAutowert())
-        return;
+    if (!f || f->istAutowert())
+        return true;
+    // Every block of a project carries the project's number: a line naming another number would
+    // attach the row to another project. It is never applied.
+    if (f->fieldbez == Tabelle::ProjektNr && m_wert != m_projektNr)
+        return !mangel(Lesebefund::Aufbau);
+    // A value that does not convert is skipped: the field keeps its default. An empty value is
+    // what the writer gives for a Null number and is no fault.
     VbVariant wert;
     if (!Transferwert::Lesen(f->fieldtype, m_wert, wert)) {
-        m_befund.werte.append({f->fieldbez, m_wert});
-        mangel(Lesebefund::Werte);
-        return;
+        if (!m_wert.trimmed().isEmpty())
+            m_befund.werte.append({f->fieldbez, m_wert});
+        return true;
     }
     if (art == Zeilenart::Projekt && f->fieldbez == QLatin1String("Projektart")) {
         m_projektart = wert.toString().left(2);
@@ -940,11 +980,12 @@ void ManipDatenbank::wendeZeileAn(Zeilenart art)
     } else if (art == Zeilenart::Zapfstelle && f->fieldbez == QLatin1String("ArtAusstatt")) {
         wert = VbVariant(wert.toString().left(1));
     }
+    // A value the column refuses (the table access has reported it) is skipped as well; the
+    // row is still saved (speichereZeile).
     m_akt->SetFeld(f->fieldbez, wert);
-    if (m_akt->fehlercode() != 0) {
+    if (m_akt->fehlercode() != 0)
         m_befund.werte.append({f->fieldbez, m_wert});
-        mangel(Lesebefund::Werte);
-    }
+    return true;
 }
 
 // Saves the row. A field that could not be set has been reported by the table access; the rest
@@ -953,5 +994,9 @@ bool ManipDatenbank::speichereZeile()
 {
     if (m_akt->fehlercode() != 0 && !m_feldliste.empty())
         m_akt->GetFeld(m_feldliste[0].fieldbez);
-    return m_akt->UpdateTab();
+    if (m_akt->UpdateTab())
+        return true;
+    if (m_speicherfehler.isEmpty())
+        m_speicherfehler = m_akt->LetzterFehler();
+    return false;
 }

@@ -21,7 +21,6 @@ struct Lesebefund {
         Keiner = 0,
         Aufbau,         // marker lines out of place, or a project table that does not start with its number
         Unvollständig,  // the file ends inside a block
-        Werte,          // values that could not be converted or stored (see werte)
         Tabellenfehler, // a table could not be queried, or a row not saved or deleted
         Datei,          // the file could not be read
         Abbruch,        // cancelled with Load_Cancel
@@ -31,7 +30,9 @@ struct Lesebefund {
     bool verworfen = false;  // whole-project mode: nothing of the project was kept
     // Projektart of a parameter block passed over because the type has no parameter table.
     QString übergangeneProjektart;
-    QList<std::pair<QString, QString>> werte;  // field name and value text not stored
+    // Field name and value text of lines skipped because the value does not fit its field (the
+    // field keeps its default; the project is kept).
+    QList<std::pair<QString, QString>> werte;
 };
 
 // Results of the transfer members. Other values are codes of the table access.
@@ -45,6 +46,7 @@ enum : long {
     Schreibfehler = 21,         // the stream refused a write
     Löschfehler = 22,           // an old dwelling row could not be deleted
     Verworfen = 23,             // whole-project mode: the project was not kept (see Load_Befund)
+    Speicherfehler = 24,        // whole-project mode: a row could not be stored; the run must end
     Benutzerabbruch = 999999,   // Save_Cancel / Load_Cancel
 };
 }
@@ -89,14 +91,19 @@ public:
 
     // Transfer: reading.
     long Load_OpenDBConnection(ProjektNrAnzeige* qForm, Sicherungsdatei* stream);
-    void Load_CloseDBConnection();
+    // Commits the run; false when the commit failed (nothing of the run is stored then).
+    bool Load_CloseDBConnection();
+    // Ends the run without storing anything of it (rolled back).
+    void Load_Verwerfen();
+    // The database's reason for the first row or commit that failed in the run; empty when none.
+    const QString& Load_Speicherfehler() const { return m_speicherfehler; }
     long Load_readStreamLine();
     bool IsBeginnProjekt() const;
     long Load_Projekt();
     void Load_Cancel() { m_loadAbbruch = true; }
 
     // Whole projects only (the restore): a project whose blocks are out of order or cut off, or
-    // with values that cannot be stored, is not kept; reading goes on at the next project
+    // whose rows cannot be stored, is not kept; reading goes on at the next project
     // (Load_Projekt returns Verworfen, or Dateiende when the file ended inside the project).
     void Load_NurGanzeProjekte(bool ein) { m_ganzeProjekte = ein; }
     const Lesebefund& Load_Befund() const { return m_befund; }
@@ -124,7 +131,7 @@ private:
     bool istMarke(const QString& schlüssel, const QString& wert) const;
 
     long öffneArbeitstabelle();
-    void schließeArbeitstabelle();
+    bool schließeArbeitstabelle();
     datenbank* arbeitstabelle(const QString& tabelle, long& code);
     datenbank* zapfstellen(const QString& projektNr, long& code);
     bool finde(const QString& tabelle, const QString& projektNr);
@@ -141,7 +148,9 @@ private:
     long Load_Zapfstellen();
     void setzeVorgaben();
     enum class Zeilenart { Projekt, Parameter, Zapfstelle };
-    void wendeZeileAn(Zeilenart art);
+    // Applies the current line to the row; false when the project is given up (whole-project
+    // mode).
+    bool wendeZeileAn(Zeilenart art);
     bool speichereZeile();
     QString auswahl(const QString& tabelle, const QString& projektNr) const;
     QString suche(const QString& projektNr) const;
@@ -169,7 +178,7 @@ private:
     struct Offen {
         std::unique_ptr<datenbank> tab;
         long code = 0;
-        QHash<QString, VbVariant> zeilen;  // case-folded project number -> bookmark
+        QHash<QString, VbVariant> zeilen;  // project number, ASCII letters folded -> bookmark
         bool zeilenGelesen = false;
     };
     std::map<QString, Offen> m_tabellen;  // the tables of the run, each on its whole table
@@ -179,4 +188,5 @@ private:
     std::unique_ptr<DbTransaktion> m_lauf;
     bool m_ganzeProjekte = false;
     Lesebefund m_befund;
+    QString m_speicherfehler;
 };

@@ -1,5 +1,8 @@
 #include "data/Projektdateien.h"
 
+#include "data/DbVerbindung.h"
+#include "data/Kennwort.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -33,6 +36,16 @@ QString Konvertierungsdatei(const QString& datenbank)
 QString Sicherheitskopie(const QString& datenbank)
 {
     return daneben(datenbank, mitEndung(QFileInfo(datenbank), QStringLiteral("Alt")));
+}
+
+bool Schreibbar(const QString& datenbank, QString* grund)
+{
+    QString fehler;
+    const std::shared_ptr<DbVerbindung> v = DbVerbindung::Öffnen(datenbank, Kennwort::Projektdatenbank, &fehler);
+    const bool ok = v && v->Schreibbar(&fehler);
+    if (!ok && grund)
+        *grund = fehler;
+    return ok;
 }
 
 }  // namespace Projektdateien

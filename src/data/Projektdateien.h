@@ -11,5 +11,8 @@ QString KomprimierteKopie(const QString& datenbank);
 QString Konvertierungsdatei(const QString& datenbank);
 // The old database while a conversion puts the new one in its place.
 QString Sicherheitskopie(const QString& datenbank);
+// True when the database file takes changes; else false with the reason (a read-only file or
+// folder, a file that does not open). Call it outside any transaction on the file.
+bool Schreibbar(const QString& datenbank, QString* grund = nullptr);
 
 }  // namespace Projektdateien

@@ -1,13 +1,18 @@
 #include "data/Projektdatenbankpruefung.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QRegularExpression>
+#include <QSet>
 
 #include "data/Kennwort.h"
+#include "data/JetDialekt.h"
+#include "data/DbVerbindung.h"
 #include "data/ManipDatenbank.h"
 #include "data/Projektdateien.h"
 #include "data/Sicherungsdatei.h"
@@ -92,8 +97,7 @@ bool Projektdatenbankprüfung::DateiIntakt(const QString& pfad, QString& befund)
     if (!intakt) {
         // The first few findings are enough to tell what is wrong.
         const QStringList erste = meldungen.mid(0, 3);
-        befund = QStringLiteral("Die Datei ist beschädigt (Prüfung der Datenbank: %1).")
-                     .arg(erste.join(QStringLiteral("; ")).trimmed());
+        befund = FormatText(LadeText(zustand().Sprachoffset + 2915), {erste.join(QStringLiteral("; ")).trimmed()});
     }
     return intakt;
 }
@@ -110,6 +114,11 @@ Projektdatenbankprüfung::Ende Projektdatenbankprüfung::Prüfen()
 
     WiederherstellenNachKonvertierung();
     WiederherstellenNachKomprimierung();
+    static bool aufgeräumt = false;
+    if (!aufgeräumt) {
+        aufgeräumt = true;
+        RäumeZwischendateienAuf();
+    }
 
     const QString db = z.Projekt_Data_Source;
     QString übrig;
@@ -170,6 +179,16 @@ Projektdatenbankprüfung::Ende Projektdatenbankprüfung::Prüfen()
     }
     m_fenster.reset();
 
+    // A database that takes no changes is named once per program run.
+    static QSet<QString> gewarnt;
+    if (!beenden && existiert(db) && !gewarnt.contains(db)) {
+        if (QString grund; !Projektdateien::Schreibbar(db, &grund)) {
+            gewarnt.insert(db);
+            z.ErrorCancel = false;
+            Meldung(Meldungsart::Anwendungsfehler, LadeText(z.Sprachoffset + 2924), nativ(db), grund);
+        }
+    }
+
     if (beenden) {
         z.BeendenAbfragen = false;
         return Ende::Beenden;
@@ -180,6 +199,31 @@ Projektdatenbankprüfung::Ende Projektdatenbankprüfung::Prüfen()
         return Ende::Abbruch;
     }
     return Ende::Weiter;
+}
+
+int Projektdatenbankprüfung::RäumeZwischendateienAuf()
+{
+    const Programmzustand& z = zustand();
+    int entfernt = 0;
+    // In the system's temporary folder, which other programs share, only files that are older
+    // than a running backup or restore could be.
+    const auto räume = [&entfernt](const QString& ordner, const QRegularExpression& muster, bool nurAlte) {
+        if (ordner.isEmpty())
+            return;
+        const QDateTime grenze = QDateTime::currentDateTime().addSecs(-600);
+        const QDir dir(ordner);
+        for (const QFileInfo& f : dir.entryInfoList(QDir::Files | QDir::Hidden))
+            if (muster.match(f.fileName()).hasMatch() && (!nurAlte || f.lastModified() < grenze)
+                && QFile::remove(f.absoluteFilePath()))
+                ++entfernt;
+    };
+    const bool systemordner = z.TempOrdner.isEmpty();
+    räume(systemordner ? QDir::tempPath() : z.TempOrdner,
+          QRegularExpression(QStringLiteral("^\\$\\$[0-9A-F]{4}\\.tmp$")), systemordner);
+    if (!z.Artikel_Data_Source.isEmpty())
+        räume(QFileInfo(z.Artikel_Data_Source).absolutePath(),
+              QRegularExpression(QStringLiteral("^Artikeld[A-Za-z0-9]{6}\\.tmp$")), false);
+    return entfernt;
 }
 
 // A conversion that stopped between moving the old database aside and moving the new one into
@@ -286,7 +330,9 @@ Projektdatenbankprüfung::Konvertierung Projektdatenbankprüfung::Konvertieren()
             }
             gelesen = LeseGesicherteProjekteEin() == 0;
         }
-        const bool fertig = gelesen && SchreibeDBVersion(DBVersion::Haupt, DBVersion::Neben, DBVersion::Revis);
+        bool fertig = gelesen && SchreibeDBVersion(DBVersion::Haupt, DBVersion::Neben, DBVersion::Revis);
+        // The new database replaces the old one only when it holds every row of every project.
+        fertig = fertig && ErwarteteZeilen(alt) == VorhandeneZeilen(neu);
         z.Projekt_Data_Source = alt;
         if (fertig) {
             ÜbernimmNutzerinfo(alt, neu);
@@ -398,11 +444,78 @@ int Projektdatenbankprüfung::LeseGesicherteProjekteEin()
         c = m.Load_Projekt();
         if (c == TransferErgebnis::Übersprungen)
             c = TransferErgebnis::Fertig;
+        // A row that was not stored fails the conversion.
+        if (!m.Load_Speicherfehler().isEmpty())
+            c = TransferErgebnis::Speicherfehler;
         if (c != TransferErgebnis::Fertig)
             break;
     }
-    m.Load_CloseDBConnection();
-    return c == TransferErgebnis::Dateiende ? 0 : 1;
+    if (c == TransferErgebnis::Speicherfehler) {
+        m.Load_Verwerfen();
+        return 1;
+    }
+    const bool gespeichert = m.Load_CloseDBConnection();
+    return c == TransferErgebnis::Dateiende && gespeichert ? 0 : 1;
+}
+
+QMap<QString, int> Projektdatenbankprüfung::ErwarteteZeilen(const QString& alt)
+{
+    QMap<QString, int> zeilen;
+    const std::shared_ptr<DbVerbindung> v = DbVerbindung::Öffnen(alt, Kennwort::Projektdatenbank);
+    if (!v)
+        return {{QStringLiteral("?"), -1}};
+    QSqlDatabase db = v->db();
+    const QString nr = JetDialekt::Name(Tabelle::ProjektNr);
+    // Each number once, with the type of its first row (the writer takes the first row).
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("SELECT %1, Projektart FROM %2 ORDER BY rowid").arg(nr, Tabelle::ProjekteTabelle)))
+        return {{QStringLiteral("?"), -1}};
+    QList<std::pair<QString, QString>> projekte;
+    QSet<QString> gesehen;
+    while (q.next()) {
+        const QString n = q.value(0).toString();
+        if (!gesehen.contains(n)) {
+            gesehen.insert(n);
+            projekte.append({n, q.value(1).toString().left(2)});
+        }
+    }
+    const auto anzahl = [&db, &nr](const QString& tabelle, const QString& n) {
+        if (!db.tables().contains(tabelle))
+            return 0;
+        QSqlQuery z(db);
+        z.prepare(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2 = ? COLLATE NOCASE").arg(JetDialekt::Name(tabelle), nr));
+        z.addBindValue(n);
+        return z.exec() && z.next() ? z.value(0).toInt() : -1;
+    };
+    for (const auto& [n, art] : projekte) {
+        zeilen[Tabelle::ProjekteTabelle + QLatin1Char('\t') + n] += 1;
+        const QString parameter = Tabellenaufbau::Parametertabelle(art);
+        if (!parameter.isEmpty() && anzahl(parameter, n) != 0)
+            zeilen[parameter + QLatin1Char('\t') + n] += 1;
+        if (art == QLatin1String("Sp"))
+            if (const int k = anzahl(Tabelle::SpeicherBedarfsKz, n); k != 0)
+                zeilen[Tabelle::SpeicherBedarfsKz + QLatin1Char('\t') + n] += k;
+    }
+    return zeilen;
+}
+
+QMap<QString, int> Projektdatenbankprüfung::VorhandeneZeilen(const QString& neu)
+{
+    QMap<QString, int> zeilen;
+    const std::shared_ptr<DbVerbindung> v = DbVerbindung::Öffnen(neu, Kennwort::Projektdatenbank);
+    if (!v)
+        return {{QStringLiteral("?"), -2}};
+    QSqlDatabase db = v->db();
+    for (const QString& tabelle : Tabellenaufbau::Tabellen()) {
+        if (tabelle == Tabelle::DatenbankInfo || !db.tables().contains(tabelle))
+            continue;
+        QSqlQuery q(db);
+        if (!q.exec(QStringLiteral("SELECT %1 FROM %2").arg(JetDialekt::Name(Tabelle::ProjektNr), JetDialekt::Name(tabelle))))
+            return {{QStringLiteral("?"), -2}};
+        while (q.next())
+            zeilen[tabelle + QLatin1Char('\t') + q.value(0).toString()] += 1;
+    }
+    return zeilen;
 }
 
 // Puts the new database in the old one's place; true when that failed. The old file is kept

@@ -1,4 +1,5 @@
 #pragma once
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -51,6 +52,11 @@ public:
 
     // Runs PRAGMA quick_check on the file; false with the finding when it is damaged.
     static bool DateiIntakt(const QString& pfad, QString& befund);
+    // Removes what a killed backup, restore or article replacement left: the program's own
+    // temporary files ("$$" and four hex digits, ".tmp") in the temp folder (in the system's
+    // temporary folder only those older than ten minutes) and the article replacement's files
+    // ("Artikeld" and six characters, ".tmp") beside the article database. The number removed.
+    static int RäumeZwischendateienAuf();
 
 private:
     void WiederherstellenNachKonvertierung();
@@ -64,6 +70,10 @@ private:
     Konvertierung Konvertieren();
     int SichereAlleProjekte();
     int LeseGesicherteProjekteEin();
+    // The rows per table and project number that the transfer must bring from the old database
+    // (what the writer writes) and the rows the new one holds; keys "table TAB number".
+    static QMap<QString, int> ErwarteteZeilen(const QString& alt);
+    static QMap<QString, int> VorhandeneZeilen(const QString& neu);
     bool StelleDatenbankdateiWiederHer(const QString& neuPfad);
     void ÜbernimmNutzerinfo(const QString& alt, const QString& neu);
 

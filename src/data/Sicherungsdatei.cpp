@@ -29,15 +29,23 @@ char nachByte(char16_t c)
 
 }  // namespace
 
-QByteArray Sicherungsdatei::NachCp1252(const QString& text)
+QByteArray Sicherungsdatei::NachCp1252(const QString& text, bool* ersetzt)
 {
     QByteArray b;
     b.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
-        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
             ++i;  // one character outside the code page: one replacement
-        b.append(nachByte(c.unicode()));
+            b.append('?');
+            if (ersetzt)
+                *ersetzt = true;
+            continue;
+        }
+        const char byte = nachByte(c.unicode());
+        if (byte == '?' && c != QLatin1Char('?') && ersetzt)
+            *ersetzt = true;
+        b.append(byte);
     }
     return b;
 }
@@ -57,9 +65,9 @@ QString Sicherungsdatei::AusCp1252(const QByteArray& bytes)
 
 bool Sicherungsdatei::SchreibeZeile(const QString& schlüssel, const QString& wert)
 {
-    QByteArray zeile = NachCp1252(schlüssel);
+    QByteArray zeile = NachCp1252(schlüssel, &m_ersetzt);
     zeile.append('\t');
-    zeile.append(NachCp1252(wert));
+    zeile.append(NachCp1252(wert, &m_ersetzt));
     zeile.append("\t\r\n");
     if (m_gerät->write(zeile) != zeile.size()) {
         m_schreibfehler = true;

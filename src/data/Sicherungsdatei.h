@@ -15,18 +15,22 @@ public:
     // Writes key TAB value TAB CR LF. False (and schreibfehler() set) when the device refused.
     bool SchreibeZeile(const QString& schlüssel, const QString& wert);
     bool schreibfehler() const { return m_schreibfehler; }
+    // True once a written text held a character that Windows-1252 has not (written as "?").
+    bool ersetzt() const { return m_ersetzt; }
 
     bool AtEndOfStream() const;
     // One physical line without its line end (CR LF, LF, or none at the end of the file).
     // False on a read error.
     bool LiesZeile(QString& zeile);
 
-    static QByteArray NachCp1252(const QString& text);
+    // *ersetzt (when given) is set when a character had no byte and became "?".
+    static QByteArray NachCp1252(const QString& text, bool* ersetzt = nullptr);
     static QString AusCp1252(const QByteArray& bytes);
 
 private:
     QIODevice* m_gerät;
     bool m_schreibfehler = false;
+    bool m_ersetzt = false;
     QByteArray m_lesepuffer;  // kept from line to line
 };
 

@@ -328,7 +328,8 @@ bool Schreiben(const VbVariant& wert, const Spaltenart& art, QVariant& sqlWert, 
         if (art.typ == Spaltentyp::Text && art.laenge > 0 && t.size() > art.laenge)
             return fehler(fehlerText, QStringLiteral("Der Wert ist länger als die %1 Zeichen des Feldes.")
                                           .arg(art.laenge));
-        sqlWert = t;
+        // An empty text is stored as such: a null QString would be bound as Null.
+        sqlWert = t.isNull() ? QStringLiteral("") : t;
         gelesen = VbVariant::text(t);
         return true;
     }

@@ -1,5 +1,7 @@
 #include "data/datenbank.h"
 
+#include <algorithm>
+
 #include "data/JetDialekt.h"
 #include "base/AllgFunktionen.h"
 #include "base/Programmzustand.h"
@@ -141,6 +143,13 @@ void datenbank::SetFeld(const QString& feld, const VbVariant& wert)
     m_fehlercode = dbKeinFehler;
     if (EmptyTab())
         return;
+    // A NUL in a text is an input error, told as such (not as a database error).
+    if (wert.isString() && wert.toString().contains(QChar(0))) {
+        m_fehlercode = dbFehlerWrite;
+        m_letzterFehler = LadeText(zustand().Sprachoffset + 2921);
+        Meldung(Meldungsart::Eingabefehler, m_letzterFehler);
+        return;
+    }
     if (!m_recordset->SetzeWert(feld, wert))
         melde(dbFehlerWrite, m_recordset->LetzterFehler(), feld);
 }
@@ -216,6 +225,10 @@ VbVariant datenbank::GetNumMaxwert(const QString& feld)
     for (int i = 0; i < m_recordset->Anzahl(); ++i) {
         const VbVariant& w = m_recordset->ZeilenWert(i, f);
         if (w.isNull() || !w.isNumeric())
+            continue;
+        // A text with letters is no number here, also when it reads as one ("1E3").
+        const QString text = w.isString() ? w.toString() : QString();
+        if (std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.isLetter(); }))
             continue;
         const double d = w.toDouble();
         if (d > max)

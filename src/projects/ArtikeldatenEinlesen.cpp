@@ -24,8 +24,19 @@ bool ArtikeldatenEinlesen()
         return false;
     QString laufwerk, verzeichnis, name;
     ZerlegePfad(datei, laufwerk, verzeichnis, name);
-    if (GrossOhneSZ(name) == GrossOhneSZ(z.ArtikelDatenbankName) && ErsetzeArtikeldatenbank(datei))
-        return true;
+    if (GrossOhneSZ(name) == GrossOhneSZ(z.ArtikelDatenbankName)) {
+        QString grund;
+        switch (ErsetzeArtikeldatenbank(datei, &grund)) {
+        case Artikelersatz::Ersetzt:
+            return true;
+        case Artikelersatz::KopieFehlgeschlagen:
+            Meldung(Meldungsart::Anwendungsfehler, LadeText(o + 2916),
+                    {QDir::toNativeSeparators(datei), grund});
+            return false;
+        case Artikelersatz::KeineArtikeldatenbank:
+            break;
+        }
+    }
     Meldung(Meldungsart::Anwendungsfehler, LadeText(o + 2303));
     return false;
 }
@@ -36,26 +47,46 @@ bool IstArtikeldatenbank(const QString& pfad)
     return v && v->IstTabelle(QStringLiteral("Waehrung"));
 }
 
-bool ErsetzeArtikeldatenbank(const QString& quelle)
+QString ArtikelersatzMuster()
 {
+    return QStringLiteral("ArtikeldXXXXXX.tmp");
+}
+
+Artikelersatz ErsetzeArtikeldatenbank(const QString& quelle, QString* grund)
+{
+    const auto fehlschlag = [grund](const QString& warum) {
+        if (grund)
+            *grund = warum;
+        return Artikelersatz::KopieFehlgeschlagen;
+    };
     const QString ziel = zustand().Artikel_Data_Source;
     QFile ein(quelle);
     if (!ein.open(QIODevice::ReadOnly))
-        return false;
-    QTemporaryFile neu(QFileInfo(ziel).dir().filePath(QStringLiteral("ArtikeldXXXXXX.tmp")));
+        return fehlschlag(ein.errorString());
+    QTemporaryFile neu(QFileInfo(ziel).dir().filePath(ArtikelersatzMuster()));
     if (!neu.open())
-        return false;
+        return fehlschlag(neu.errorString());
     char puffer[64 * 1024];
-    for (qint64 n; (n = ein.read(puffer, sizeof puffer)) != 0;)
-        if (n < 0 || neu.write(puffer, n) != n)
-            return false;
+    for (qint64 n; (n = ein.read(puffer, sizeof puffer)) != 0;) {
+        if (n < 0)
+            return fehlschlag(ein.errorString());
+        if (neu.write(puffer, n) != n)
+            return fehlschlag(neu.errorString());
+    }
+    if (!neu.flush())
+        return fehlschlag(neu.errorString());
     neu.close();
-    if (neu.error() != QFileDevice::NoError
-        || !neu.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
-                               | QFileDevice::ReadOther)
-        || !Dateiersatz::AufPlatteSchreiben(neu.fileName()) || !IstArtikeldatenbank(neu.fileName())
-        || !Dateiersatz::Ersetzen(neu.fileName(), ziel))
-        return false;
+    if (neu.error() != QFileDevice::NoError)
+        return fehlschlag(neu.errorString());
+    if (!neu.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+                            | QFileDevice::ReadOther))
+        return fehlschlag(neu.errorString());
+    if (!Dateiersatz::AufPlatteSchreiben(neu.fileName()))
+        return fehlschlag(Dateiersatz::LetzterFehler());
+    if (!IstArtikeldatenbank(neu.fileName()))
+        return Artikelersatz::KeineArtikeldatenbank;
+    if (!Dateiersatz::Ersetzen(neu.fileName(), ziel))
+        return fehlschlag(Dateiersatz::LetzterFehler());
     neu.setAutoRemove(false);
-    return true;
+    return Artikelersatz::Ersetzt;
 }

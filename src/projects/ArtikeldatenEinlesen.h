@@ -4,11 +4,20 @@
 // Replacement of the article database by a whole new file that the user chooses.
 
 // The work of the dialog: the open dialog, the name check and the replacement; message 2303
-// when the chosen file is not taken. True when the article database was replaced.
+// when the chosen file is not taken, a message naming the reason when the copy failed. True
+// when the article database was replaced.
 bool ArtikeldatenEinlesen();
 // True when the file opens with the article database's password and holds the table [Waehrung].
 bool IstArtikeldatenbank(const QString& pfad);
+// How a replacement ended.
+enum class Artikelersatz {
+    Ersetzt,
+    KeineArtikeldatenbank,  // the copy is no article database
+    KopieFehlgeschlagen,    // the file could not be read, copied, flushed or renamed
+};
 // Copies the file beside zustand().Artikel_Data_Source with normal permissions, checks the copy
-// and renames it over the article database; false when the copy is no article database or
-// cannot be made: the article database is then unchanged.
-bool ErsetzeArtikeldatenbank(const QString& quelle);
+// and renames it over the article database; on failure the article database is unchanged and
+// *grund (when given) says why a copy failed.
+Artikelersatz ErsetzeArtikeldatenbank(const QString& quelle, QString* grund = nullptr);
+// The name pattern of the replacement's temporary file beside the article database.
+QString ArtikelersatzMuster();

@@ -4,6 +4,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
+#include <cstring>
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -12,12 +15,22 @@
 
 namespace {
 
+QString& letzterFehler()
+{
+    static QString f;
+    return f;
+}
+
 bool syncPfad(const QString& pfad, int art)
 {
     const int fd = ::open(QFile::encodeName(pfad).constData(), art | O_CLOEXEC);
-    if (fd < 0)
+    if (fd < 0) {
+        letzterFehler() = QString::fromLocal8Bit(std::strerror(errno));
         return false;
+    }
     const bool ok = ::fsync(fd) == 0;
+    if (!ok)
+        letzterFehler() = QString::fromLocal8Bit(std::strerror(errno));
     ::close(fd);
     return ok;
 }
@@ -35,10 +48,19 @@ bool Ersetzen(const QString& neu, const QString& ziel)
 {
     std::error_code fehler;
     std::filesystem::rename(QFile::encodeName(neu).toStdString(), QFile::encodeName(ziel).toStdString(), fehler);
-    if (fehler)
+    if (fehler) {
+        letzterFehler() = QString::fromStdString(fehler.message());
         return false;
-    // The rename itself is kept only once the folder is on the disk.
-    return syncPfad(QFileInfo(ziel).absolutePath(), O_RDONLY | O_DIRECTORY);
+    }
+    // The new file is in place; flushing the folder makes the rename survive a power loss,
+    // and a folder that cannot be flushed (some file systems refuse) leaves it in place too.
+    syncPfad(QFileInfo(ziel).absolutePath(), O_RDONLY | O_DIRECTORY);
+    return true;
+}
+
+QString LetzterFehler()
+{
+    return letzterFehler();
 }
 
 QString Daneben(const QString& ziel, const QString& zusatz)

@@ -7,9 +7,12 @@ namespace Dateiersatz {
 
 // Flushes the file's data to the disk; false when it cannot be opened or flushed.
 bool AufPlatteSchreiben(const QString& pfad);
-// Renames neu over ziel in one step (both in the same folder) and flushes the folder's entry to
-// the disk; false when the rename failed (ziel is then unchanged).
+// Renames neu over ziel in one step (both in the same folder), then flushes the folder's entry
+// to the disk; false only when the rename failed (ziel is then unchanged). A failed flush of the
+// folder does not undo the rename: it is not reported as a failure.
 bool Ersetzen(const QString& neu, const QString& ziel);
+// The system's reason for the last failure of this module's calls.
+QString LetzterFehler();
 // A file name beside ziel for its replacement: the name with the addition before the extension
 // ("Projektverwaltung.db", "T10": "ProjektverwaltungT10.db").
 QString Daneben(const QString& ziel, const QString& zusatz);

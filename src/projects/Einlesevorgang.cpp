@@ -5,6 +5,7 @@
 #include <QFile>
 
 #include "data/ManipDatenbank.h"
+#include "data/Projektdateien.h"
 #include "data/Sicherungsdatei.h"
 #include "base/AllgFunktionen.h"
 #include "base/FileOP.h"
@@ -13,42 +14,64 @@
 
 namespace {
 
+// Texts of the restore's messages.
+constexpr int TextNrMaengel = 2901;
+constexpr int TextNrProjekt = 2902;
+constexpr int TextNrOhneNummer = 2903;
+constexpr int TextNrNichtEingelesen = 2904;
+constexpr int TextNrAufbau = 2905;
+constexpr int TextNrAbbruch = 2906;
+constexpr int TextNrNichtGespeichert = 2907;
+constexpr int TextNrDateiende = 2908;
+constexpr int TextNrOhneParametertabelle = 2909;
+constexpr int TextNrWerte = 2910;
+constexpr int TextNrWeitere = 2911;
+constexpr int TextNrNichtLesbar = 2912;
+constexpr int TextNrSpeicherfehler = 2918;
+constexpr int TextNrEingelesen = 2919;
+constexpr int TextNrNurLesen = 2920;
+
 // The message names at most this many faults.
 constexpr int MaxZeilen = 20;
 
+QString text(int id)
+{
+    return LadeText(zustand().Sprachoffset + id);
+}
+
 QString projektname(const Lesebefund& b)
 {
-    return b.projektNr.isEmpty() ? QStringLiteral("Projekt ohne lesbare Projektnummer")
-                                 : QStringLiteral("Projekt %1").arg(b.projektNr);
+    return b.projektNr.isEmpty() ? text(TextNrOhneNummer) : FormatText(text(TextNrProjekt), {b.projektNr});
 }
 
 // What could not be read of one project, as a line of the message; empty when nothing.
 QString mangeltext(const Lesebefund& b)
 {
-    const QString nicht = QStringLiteral(": %1 Das Projekt wurde nicht eingelesen.");
+    int grund = 0;
     switch (b.mangel) {
-    case Lesebefund::Aufbau:
-        return projektname(b) + nicht.arg(QStringLiteral("Der Aufbau der Projektdaten ist fehlerhaft."));
-    case Lesebefund::Unvollständig:
-        return projektname(b) + nicht.arg(QStringLiteral("Die Projektdaten brechen ab."));
-    case Lesebefund::Werte: {
+    case Lesebefund::Aufbau: grund = TextNrAufbau; break;
+    case Lesebefund::Unvollständig: grund = TextNrAbbruch; break;
+    case Lesebefund::Tabellenfehler: grund = TextNrNichtGespeichert; break;
+    case Lesebefund::Datei: grund = TextNrDateiende; break;
+    default: break;
+    }
+    if (grund != 0)
+        return FormatText(text(TextNrNichtEingelesen), {projektname(b), text(grund)});
+    QStringList zeilen;
+    if (!b.übergangeneProjektart.isEmpty())
+        zeilen << FormatText(text(TextNrOhneParametertabelle), {projektname(b), b.übergangeneProjektart});
+    if (!b.werte.isEmpty()) {
         QStringList felder;
         for (const auto& [feld, wert] : b.werte)
             felder << QStringLiteral("%1 = \"%2\"").arg(feld, wert);
-        return projektname(b) + nicht.arg(QStringLiteral("Ungültige Werte: %1.").arg(felder.join(QStringLiteral(", "))));
+        zeilen << FormatText(text(TextNrWerte), {projektname(b), felder.join(QStringLiteral(", "))});
     }
-    case Lesebefund::Tabellenfehler:
-        return projektname(b) + nicht.arg(QStringLiteral("Die Daten konnten nicht gespeichert werden."));
-    case Lesebefund::Datei:
-        return projektname(b) + nicht.arg(QStringLiteral("Die Datei konnte nicht weiter gelesen werden."));
-    default:
-        break;
-    }
-    if (!b.übergangeneProjektart.isEmpty())
-        return projektname(b) + QStringLiteral(": Zur Projektart \"%1\" gibt es keine Parametertabelle; "
-                                               "nur die Projektdaten wurden eingelesen.")
-                                    .arg(b.übergangeneProjektart);
-    return {};
+    return zeilen.join(QStringLiteral("\r\n"));
+}
+
+QString nichtLesbar(const QString& datei)
+{
+    return FormatText(text(TextNrNichtLesbar), {QDir::toNativeSeparators(datei)});
 }
 
 }  // namespace
@@ -57,6 +80,7 @@ void Einlesevorgang::ProjekteEinlesenAusDatei(EinleseAnzeige* anzeige)
 {
     m_inArbeit = true;
     m_mängel.clear();
+    m_speicherfehler = {};
     FileOP dateien;
     const QString kopie = dateien.GetTempName();
     QCoreApplication::processEvents();
@@ -67,7 +91,7 @@ void Einlesevorgang::ProjekteEinlesenAusDatei(EinleseAnzeige* anzeige)
         if (!kopie.isEmpty() && dateien.Save(datei, kopie, false) == 0)
             lies(kopie, anzeige);
         else
-            m_mängel << QStringLiteral("Die Datei %1 konnte nicht gelesen werden.").arg(QDir::toNativeSeparators(datei));
+            m_mängel << nichtLesbar(datei);
     }
     if (!kopie.isEmpty())
         QFile::remove(kopie);
@@ -78,6 +102,7 @@ void Einlesevorgang::ProjekteEinlesenAusDatei(EinleseAnzeige* anzeige)
 long Einlesevorgang::LiesDatei(const QString& datei, EinleseAnzeige* anzeige)
 {
     m_mängel.clear();
+    m_speicherfehler = {};
     const long r = lies(datei, anzeige);
     meldeMängel();
     return r;
@@ -87,13 +112,19 @@ long Einlesevorgang::lies(const QString& datei, EinleseAnzeige* anzeige)
 {
     QFile f(datei);
     if (!f.open(QIODevice::ReadOnly)) {
-        m_mängel << QStringLiteral("Die Datei %1 konnte nicht gelesen werden.").arg(QDir::toNativeSeparators(datei));
+        m_mängel << nichtLesbar(datei);
         return TransferErgebnis::Lesefehler;
+    }
+    // A database that cannot take changes is named once, before anything is read.
+    if (QString grund; !Projektdateien::Schreibbar(zustand().Projekt_Data_Source, &grund)) {
+        m_speicherfehler = {TextNrNurLesen, {QDir::toNativeSeparators(zustand().Projekt_Data_Source), grund}};
+        return TransferErgebnis::Speicherfehler;
     }
     Sicherungsdatei stream(&f);
     ManipDatenbank leser;
     leser.Load_NurGanzeProjekte(true);
     m_leser = &leser;
+    m_eingelesen = 0;
     long r = leser.Load_OpenDBConnection(anzeige, &stream);
     QCoreApplication::processEvents();
     if (r == 0) {
@@ -103,7 +134,16 @@ long Einlesevorgang::lies(const QString& datei, EinleseAnzeige* anzeige)
         if (anzeige)
             anzeige->LesenEndet();
     }
-    leser.Load_CloseDBConnection();
+    // A row or the commit that cannot be stored: nothing of the run stays.
+    if (r == TransferErgebnis::Speicherfehler) {
+        leser.Load_Verwerfen();
+    } else if (!leser.Load_CloseDBConnection()) {
+        r = TransferErgebnis::Speicherfehler;
+    }
+    if (r == TransferErgebnis::Speicherfehler) {
+        m_eingelesen = 0;
+        m_speicherfehler = {TextNrSpeicherfehler, {leser.Load_Speicherfehler()}};
+    }
     m_leser = nullptr;
     return r;
 }
@@ -124,13 +164,15 @@ long Einlesevorgang::projektschleife(ManipDatenbank& leser)
         }
         r = leser.Load_Projekt();
         merke(leser.Load_Befund());
+        if ((r == TransferErgebnis::Fertig || r == TransferErgebnis::Dateiende) && !leser.Load_Befund().verworfen)
+            ++m_eingelesen;
         if (r == TransferErgebnis::Übersprungen || r == TransferErgebnis::Verworfen)
             r = TransferErgebnis::Fertig;
         if (r != 0)
             return r;
     }
     if (r == TransferErgebnis::Lesefehler)
-        m_mängel << QStringLiteral("Die Datei konnte nicht weiter gelesen werden.");
+        m_mängel << text(TextNrDateiende);
     return r;
 }
 
@@ -143,14 +185,18 @@ void Einlesevorgang::merke(const Lesebefund& befund)
 
 void Einlesevorgang::meldeMängel()
 {
+    if (m_speicherfehler.textNr != 0) {
+        Meldung(Meldungsart::Anwendungsfehler, text(m_speicherfehler.textNr), m_speicherfehler.werte);
+        m_speicherfehler = {};
+        return;
+    }
     if (m_mängel.isEmpty())
         return;
+    m_mängel << FormatText(text(TextNrEingelesen), {m_eingelesen});
     QStringList zeilen = m_mängel.mid(0, MaxZeilen);
     if (m_mängel.size() > MaxZeilen)
-        zeilen << QStringLiteral("... und %1 weitere.").arg(m_mängel.size() - MaxZeilen);
-    Meldung(Meldungsart::Anwendungsfehler,
-            QStringLiteral("Nicht alles aus der Sicherungsdatei konnte eingelesen werden:\\n\\n%s"),
-            zeilen.join(QStringLiteral("\r\n")));
+        zeilen << FormatText(text(TextNrWeitere), {static_cast<int>(m_mängel.size() - MaxZeilen)});
+    Meldung(Meldungsart::Anwendungsfehler, text(TextNrMaengel), zeilen.join(QStringLiteral("\r\n")));
 }
 
 void Einlesevorgang::Abbrechen()

@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "data/KonfliktDialog.h"
+#include "base/VbVariant.h"
 
 class ManipDatenbank;
 struct Lesebefund;
@@ -19,7 +20,8 @@ public:
 
 // The restore of projects from a transfer file ("*.sic") into the project database. A project
 // is kept only when it was read whole; what could not be read is named in one message (kind 3)
-// at the end.
+// at the end, with the number of projects stored. A row or commit that the database refuses
+// ends the run with nothing of it stored, and says so.
 class Einlesevorgang {
 public:
     // The whole work: the open dialog, a temporary copy of the chosen file, every project read
@@ -42,4 +44,9 @@ private:
     ManipDatenbank* m_leser = nullptr;
     bool m_inArbeit = false;
     QStringList m_mängel;
+    int m_eingelesen = 0;       // projects stored by the run
+    struct Speicherfehler {
+        int textNr = 0;  // 0: none
+        QList<VbVariant> werte;
+    } m_speicherfehler;  // the message of a run that stored nothing
 };

@@ -4,6 +4,7 @@
 #include "data/Tabellenaufbau.h"
 #include "projects/Projektseite.h"
 #include "base/AllgFunktionen.h"
+#include "base/Twips.h"
 #include "base/Zahlen.h"
 
 Projektauswahl::Projektauswahl(Projektseite& seite) : m_seite(seite)
@@ -49,11 +50,7 @@ void Projektauswahl::Neusortieren(const QString& auswahl)
 
 int Projektauswahl::SichtbareZeile(double zeigerY, double obersteZeileY, double zeilenhöhe)
 {
-    const auto abstand = static_cast<long long>(Zahlen::RundenGerade(zeigerY - obersteZeileY));
-    const auto höhe = static_cast<long long>(Zahlen::RundenGerade(zeilenhöhe));
-    if (höhe == 0)
-        return -1;
-    return static_cast<int>(abstand / höhe);  // C++ division truncates toward zero
+    return Twips::SichtbareZeile(zeigerY, obersteZeileY, zeilenhöhe);
 }
 
 void Projektauswahl::AktuelleZeileGewechselt()

@@ -1,8 +1,6 @@
 #include "projects/Projektliste.h"
 
-#include "data/JetDialekt.h"
 #include "data/Recordset.h"
-#include "data/Tabellenaufbau.h"
 #include "projects/Projektseite.h"
 #include "base/Programmzustand.h"
 
@@ -13,6 +11,8 @@ void Projektliste::Laden()
     zustand().ErrorCancel = false;
     nachNeuBindung(true);
     m_startProjektNr = AuswahlProjektNr;
+    const auto rs = recordset();
+    m_startPosition = rs->HatAktuelleZeile() ? rs->Position() : -1;
     m_sortiertext = zustand().aktSortierung;
     Suchen(QString());
 }
@@ -38,9 +38,10 @@ void Projektliste::ZeigerÜberZeile(int zeile)
 
 void Projektliste::Abbrechen()
 {
-    // The project by its number, not by its place: a re-sort may have moved it.
-    seite().projektDB.Find(JetDialekt::Name(Tabelle::ProjektNr) + QStringLiteral(" = ")
-                           + JetDialekt::Textliteral(m_startProjektNr));
+    // Back to the saved position; after a re-sort that is the project now standing there.
+    const auto rs = recordset();
+    if (m_startPosition >= 0 && m_startPosition < rs->Anzahl())
+        rs->GeheZu(m_startPosition);
 }
 
 bool Projektliste::Schliessen()

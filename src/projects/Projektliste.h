@@ -20,7 +20,8 @@ public:
     // The pointer over a row of the grid: that row is highlighted and chosen; the page's current
     // row stays. A row that does not exist changes nothing.
     void ZeigerÜberZeile(int zeile) override;
-    // Cancel and Escape: back to the project that was current when the list opened.
+    // Cancel and Escape: the page's table back to the position that was current when the list
+    // opened (in the order now in force).
     void Abbrechen();
     // Closing, whatever the way (once): the page re-opens its table on the chosen project.
     bool Schliessen() override;
@@ -37,4 +38,5 @@ protected:
 private:
     QString m_suchtext;
     QString m_startProjektNr;
+    int m_startPosition = -1;
 };

@@ -1,6 +1,7 @@
 #include "projects/Projektsicherung.h"
 
 #include <QBuffer>
+#include <QHash>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -14,6 +15,7 @@
 #include "base/AllgFunktionen.h"
 #include "base/FileOP.h"
 #include "base/HilfsFktCommDlg.h"
+#include "base/MessagePresenter.h"
 #include "base/Programmzustand.h"
 
 namespace {
@@ -22,22 +24,25 @@ const QString SpalteSave = QStringLiteral("Save");
 const QString Markiert = QStringLiteral("X");
 const QString Leer = QStringLiteral(" ");
 
-// Messages of a backup that is not complete (not yet in the string table).
-const QString TextProjekteNichtGesichert = QStringLiteral(
-    "ACHTUNG !\\nFolgende Projekte konnten nicht gesichert werden:\\n%s\\n\\n"
-    "Die Sicherungsdatei enthält diese Projekte nicht.");
-const QString TextDateiNichtGeschrieben = QStringLiteral(
-    "ACHTUNG !\\nDie Datei\\n%s\\nkonnte nicht geschrieben werden.\\n\\nDie Projekte wurden nicht gesichert.");
-
 int sprache()
 {
     return zustand().Sprachoffset;
 }
 
 // Writes one project frame with its blocks into block; the result of the last writer call.
-long sichereProjekt(ManipDatenbank& schreiber, const QString& nr, QIODevice& block)
+// *ersetzt (when given): a text had characters the file cannot hold.
+long sichereProjekt(ManipDatenbank& schreiber, const QString& nr, QIODevice& block, bool* ersetzt = nullptr)
 {
     Sicherungsdatei stream(&block);
+    struct Melder {
+        Sicherungsdatei& s;
+        bool* ziel;
+        ~Melder()
+        {
+            if (ziel)
+                *ziel = s.ersetzt();
+        }
+    } melder{stream, ersetzt};
     stream.SchreibeZeile(Marke::Begin, Marke::Projekt);
     long r = schreiber.Save_Tabelleninhalt(stream, Tabelle::ProjekteTabelle, nr);
     if (r != TransferErgebnis::Fertig)
@@ -121,10 +126,12 @@ void Projektsicherung::ZeigerÜberZeile(int zeile)
 
 void Projektsicherung::setzeMarke(const QString& marke)
 {
-    // A mark that cannot be written stays as it was.
+    // A mark that cannot be written stays as it was; the reason is kept for the Sichern button.
     const auto rs = recordset();
-    if (!rs->SetzeWert(SpalteSave, marke) || !rs->Update())
+    if (!rs->SetzeWert(SpalteSave, marke) || !rs->Update()) {
+        m_markenfehler = rs->LetzterFehler();
         rs->CancelUpdate();
+    }
 }
 
 void Projektsicherung::SaveMarkeUmschalten()
@@ -133,8 +140,8 @@ void Projektsicherung::SaveMarkeUmschalten()
     VbVariant v;
     if (!rs->Wert(SpalteSave, v))
         return;
-    // Only a mark is taken away; anything else, a Null included, becomes one.
-    setzeMarke(v.isString() && v.toString() == Markiert ? Leer : Markiert);
+    // Only " " becomes a mark; anything else, a Null included, becomes " ".
+    setzeMarke(v.isString() && v.toString() == Leer ? Markiert : Leer);
     emit Geaendert();
 }
 
@@ -188,7 +195,12 @@ Projektsicherung::Ergebnis Projektsicherung::ProjekteSichernInDatei()
     const QStringList projekte = markierteProjekte();
     if (projekte.isEmpty()) {
         QCoreApplication::processEvents();
-        Meldung(Meldungsart::Anwendungsfehler, LadeText(sprache() + 2305));
+        // Nothing is marked because no mark could be stored: that is what the user is told.
+        if (!m_markenfehler.isEmpty())
+            Meldung(Meldungsart::Anwendungsfehler, LadeText(sprache() + 2925),
+                    QDir::toNativeSeparators(zustand().Projekt_Data_Source), m_markenfehler);
+        else
+            Meldung(Meldungsart::Anwendungsfehler, LadeText(sprache() + 2305));
         m_beschäftigt = false;
         return Ergebnis::KeineMarkierung;
     }
@@ -202,8 +214,57 @@ Projektsicherung::Ergebnis Projektsicherung::ProjekteSichernInDatei()
     return e;
 }
 
-Projektsicherung::Ergebnis Projektsicherung::sichere(const QStringList& projekte)
+bool Projektsicherung::prüfeZeichen(QStringList& projekte)
 {
+    // The number as the file holds it, compared as the restore compares numbers.
+    QHash<QString, QStringList> nachDateinummer;
+    for (const QString& nr : projekte) {
+        QString imDatei = Sicherungsdatei::AusCp1252(Sicherungsdatei::NachCp1252(nr));
+        for (QChar& c : imDatei)
+            if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+                c = QChar(c.unicode() + 32);
+        nachDateinummer[imDatei] << nr;
+    }
+    QStringList kollidiert;
+    for (const QString& nr : projekte)
+        for (const QStringList& gruppe : std::as_const(nachDateinummer))
+            if (gruppe.size() > 1 && gruppe.contains(nr))
+                kollidiert << nr;
+    if (!kollidiert.isEmpty()) {
+        Meldung(Meldungsart::Anwendungsfehler, LadeText(sprache() + 2922), kollidiert.join(QStringLiteral(", ")));
+        for (const QString& nr : kollidiert)
+            projekte.removeAll(nr);
+        m_nichtGesichert << kollidiert;
+    }
+
+    QStringList ersetzt;
+    {
+        ManipDatenbank leser;
+        if (leser.Save_OpenDBConnection() != TransferErgebnis::Fertig)
+            return true;  // the writing reports it
+        for (const QString& nr : std::as_const(projekte)) {
+            QBuffer probe;
+            probe.open(QIODevice::WriteOnly);
+            bool fremd = false;
+            sichereProjekt(leser, nr, probe, &fremd);
+            if (fremd)
+                ersetzt << nr;
+        }
+        leser.Save_CloseDBConnection();
+    }
+    if (ersetzt.isEmpty())
+        return true;
+    const QString frage = ErsetzeZeilenumbruch(FormatText(LadeText(sprache() + 2923), {ersetzt.join(QStringLiteral(", "))}));
+    return MsgBox(frage, MsgStil::JaNein | MsgStil::Ausrufezeichen, LadeText(sprache() + 1607)) == MsgAntwort::Ja;
+}
+
+Projektsicherung::Ergebnis Projektsicherung::sichere(QStringList projekte)
+{
+    const qsizetype markiert = projekte.size();
+    if (!prüfeZeichen(projekte))
+        return Ergebnis::Abgebrochen;
+    if (projekte.isEmpty())
+        return Ergebnis::Fehlgeschlagen;
     FileOP dateien;
     Zwischendatei temp{dateien.GetTempName()};
     std::unique_ptr<QIODevice> datei;
@@ -211,7 +272,7 @@ Projektsicherung::Ergebnis Projektsicherung::sichere(const QStringList& projekte
         datei = öffneZwischendatei(temp.pfad);
     if (!datei) {
         const QString ordner = zustand().TempOrdner.isEmpty() ? QDir::tempPath() : zustand().TempOrdner;
-        Meldung(Meldungsart::Anwendungsfehler, TextDateiNichtGeschrieben,
+        Meldung(Meldungsart::Anwendungsfehler, LadeText(sprache() + 2914),
                 QDir::toNativeSeparators(temp.pfad.isEmpty() ? ordner : temp.pfad));
         return Ergebnis::Fehlgeschlagen;
     }
@@ -233,15 +294,15 @@ Projektsicherung::Ergebnis Projektsicherung::sichere(const QStringList& projekte
     if (r == TransferErgebnis::Benutzerabbruch)
         return Ergebnis::Abgebrochen;
     if (schreibfehler) {
-        Meldung(Meldungsart::Anwendungsfehler, TextDateiNichtGeschrieben, QDir::toNativeSeparators(temp.pfad));
+        Meldung(Meldungsart::Anwendungsfehler, LadeText(sprache() + 2914), QDir::toNativeSeparators(temp.pfad));
         return Ergebnis::Fehlgeschlagen;
     }
     if (r != TransferErgebnis::Fertig && m_nichtGesichert.isEmpty())
         return Ergebnis::Fehlgeschlagen;  // the writer could not open; the table access told why
     if (!m_nichtGesichert.isEmpty()) {
-        Meldung(Meldungsart::Anwendungsfehler, TextProjekteNichtGesichert,
+        Meldung(Meldungsart::Anwendungsfehler, LadeText(sprache() + 2913),
                 m_nichtGesichert.join(QStringLiteral(", ")));
-        if (m_nichtGesichert.size() == projekte.size())
+        if (m_nichtGesichert.size() == markiert)
             return Ergebnis::Fehlgeschlagen;
     }
 
@@ -251,7 +312,7 @@ Projektsicherung::Ergebnis Projektsicherung::sichere(const QStringList& projekte
         ziel = DateiDialog(QStringLiteral("C:\\"), QStringLiteral("*.sic"), LadeText(sprache() + 1402), true);
         QCoreApplication::processEvents();
         if (!ziel.isEmpty() && dateien.Save(temp.pfad, ziel, false) != 0) {
-            Meldung(Meldungsart::Anwendungsfehler, TextDateiNichtGeschrieben, QDir::toNativeSeparators(ziel));
+            Meldung(Meldungsart::Anwendungsfehler, LadeText(sprache() + 2914), QDir::toNativeSeparators(ziel));
             return Ergebnis::Fehlgeschlagen;
         }
     }

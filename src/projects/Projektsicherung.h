@@ -41,7 +41,7 @@ public:
     void Laden() override;
     // The pointer over a row: it becomes the current row. A row that does not exist changes nothing.
     void ZeigerÜberZeile(int zeile) override;
-    // Double click or space: "X" becomes " ", anything else (Null too) "X".
+    // Double click or space: " " becomes "X", anything else (Null too) " ".
     void SaveMarkeUmschalten();
     // Marks every project, or clears every mark, by turns.
     void AllesMarkieren();
@@ -77,7 +77,11 @@ protected:
     QString& projektNr() override { return m_aktProjektNr; }
 
 private:
-    Ergebnis sichere(const QStringList& projekte);
+    Ergebnis sichere(QStringList projekte);
+    // Before the file is written: projects whose numbers would become one number in the file
+    // are refused (taken out, with a message); projects with characters the file cannot hold
+    // are named with a question. False when the user does not go on.
+    bool prüfeZeichen(QStringList& projekte);
     long schreibe(ManipDatenbank& schreiber, QIODevice& datei, const QStringList& projekte, bool& schreibfehler);
     void setzeMarke(const QString& marke);
     void setzeLabel3(const QString& text);
@@ -90,5 +94,6 @@ private:
     QString m_projektNrBeiÖffnung;
     QString m_label3;
     QStringList m_nichtGesichert;
+    QString m_markenfehler;  // why the last mark could not be stored ("" when it could)
     ManipDatenbank* m_schreiber = nullptr;
 };

@@ -24,6 +24,8 @@ protected:
                                       "1600\tInformation\n1601\tEingabefehler\n1602\tAnwendungsfehler\n"
                                       "1603\tAuslegungsfehler\n1604\tDatenbankfehler\n1605\tInterner Fehler\n"
                                       "1606\tFehler\n"
+                                      "2350\tKein Ventil für Erzeuger %s.\n"
+                                      "2351\tKein Ventil für Erzeuger %s.\n"
                                       "3020\tHotline\n"
                                       "5001\tThe text number %s does not exist!\n"
                                       "6604\tDatabase error\n"
@@ -130,6 +132,31 @@ TEST_F(MitTexttabelle, MeldungPlaceholders)
     Meldung(Meldungsart::Auslegungsfehler, QStringLiteral("%s kW, %s bar"), 20, 2.5);
     EXPECT_EQ(recorder.boxen[0].werte, (QStringList{QStringLiteral("20"), QStringLiteral("2,5")}));
     EXPECT_EQ(recorder.boxen[0].text, QStringLiteral("20 kW, 2,5 bar"));
+}
+
+TEST_F(MitTexttabelle, MeldungNenntDieTextnummern)
+{
+    struct Fall {
+        QString text;
+        QList<int> ids;
+    };
+    // 2351 has the same text as 2350: the id the caller loaded counts.
+    const QString t2351 = LadeText(2351);
+    const Fall fälle[] = {
+        {LadeText(354), {354}},
+        {t2351 + LadeText(3020), {2351, 3020}},
+        {LadeText(6604), {6604}},
+        {LadeText(5354), {354}},  // the German text in place of a missing English one
+        {LadeText(354) + QStringLiteral(" frei"), {}},
+        {QStringLiteral("frei"), {}},
+    };
+    for (const Fall& f : fälle) {
+        recorder.leeren();
+        Meldung(Meldungsart::Auslegungsfehler, f.text, 3);
+        ASSERT_EQ(recorder.boxen.size(), 1);
+        EXPECT_EQ(recorder.boxen[0].textIds, f.ids) << qPrintable(f.text);
+        EXPECT_EQ(recorder.boxen[0].werte, QStringList{QStringLiteral("3")});
+    }
 }
 
 TEST_F(MitTexttabelle, CancelledDatabaseMessageMutesUntilReset)

@@ -2,7 +2,10 @@
 
 #include <array>
 
+#include "base/AllgFunktionen.h"
 #include "base/MemberRegister.h"
+#include "base/Programmzustand.h"
+#include "support/MeldungsRecorder.h"
 
 namespace {
 
@@ -149,4 +152,24 @@ TEST(MemberRegister, FailsClearlyOnWrongAccess)
     }
     EXPECT_EQ(b.artikel[5], QString());  // nothing written by the failed write
     EXPECT_THROW(b.reg.variable(QStringLiteral("M_p_sv"), b.anzahl), std::logic_error);
+}
+
+TEST(MemberRegister, FehlerImSchrittWirdGemeldetStattGeworfen)
+{
+    zustandZuruecksetzen();
+    MeldungsRecorder rec;
+    MemberRegister reg(QStringLiteral("Objekt"));
+    int32_t wert = 7;
+    reg.variable(QStringLiteral("m_Wert"), wert);
+    // A step that works gives its result and shows nothing.
+    EXPECT_EQ(MitMemberFehlerMeldung(-1, [&] { return reg.lese(QStringLiteral("m_Wert")).toLong(); }), 7);
+    EXPECT_TRUE(MitMemberFehlerMeldung([&] { reg.schreibe(QStringLiteral("m_Wert"), VbVariant(8)); }));
+    EXPECT_TRUE(rec.boxen.isEmpty());
+    // An unknown name: the failure result and one internal-error message naming the member.
+    EXPECT_EQ(MitMemberFehlerMeldung(-1, [&] { return reg.lese(QStringLiteral("m_Fehlt")).toLong(); }), -1);
+    EXPECT_FALSE(MitMemberFehlerMeldung([&] { reg.schreibe(QStringLiteral("m_Wert"), VbVariant("abc")); }));
+    ASSERT_EQ(rec.boxen.size(), 2);
+    EXPECT_EQ(rec.boxen[0].art, Meldungsart::InternerFehler);
+    EXPECT_TRUE(rec.boxen[0].werte.value(0).contains(QStringLiteral("m_Fehlt")));
+    EXPECT_EQ(wert, 8);
 }

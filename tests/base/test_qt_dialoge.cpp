@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -16,16 +17,42 @@
 #include "base/forms/QtMessagePresenter.h"
 
 namespace {
-// Runs handle on the modal dialog of type T as soon as it shows.
+// The shown modal dialog of type T; the active modal widget first, else any visible modal
+// window (under load the offscreen platform may not have activated it yet).
+template <typename T>
+T* modalerDialog()
+{
+    if (auto* d = qobject_cast<T*>(QApplication::activeModalWidget()))
+        return d;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* d = qobject_cast<T*>(w); d && d->isVisible() && d->windowModality() != Qt::NonModal)
+            return d;
+    return nullptr;
+}
+
+// Runs handle on the modal dialog of type T as soon as it shows. When none shows within the
+// deadline the test fails and every modal window is closed, so that the test never hangs.
 template <typename T>
 void beiDialog(std::function<void(T*)> handle)
 {
+    static constexpr qint64 frist = 20000;  // ms
     auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, handle] {
-        if (auto* d = qobject_cast<T*>(QApplication::activeModalWidget())) {
+    auto* uhr = new QElapsedTimer;
+    uhr->start();
+    QObject::connect(timer, &QTimer::timeout, [timer, uhr, handle] {
+        if (auto* d = modalerDialog<T>()) {
             timer->stop();
             timer->deleteLater();
+            delete uhr;
             handle(d);
+        } else if (uhr->elapsed() > frist) {
+            timer->stop();
+            timer->deleteLater();
+            delete uhr;
+            ADD_FAILURE() << "no dialog within " << frist << " ms";
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->isVisible() && w->windowModality() != Qt::NonModal)
+                    w->close();
         }
     });
     timer->start(10);

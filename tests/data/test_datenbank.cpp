@@ -204,6 +204,7 @@ TEST_F(DatenbankTest, MaximaUndNaechsterWert)
         {{"A3", "B"}, "0", "B"},
         {{"5", "9", "7", "8"}, "9", "9"},
         {{"-4", ""}, "0", "0"},
+        {{"1E3", "2D1", "12", "7"}, "12", "7"},  // exponent forms have letters: no numbers here
     };
     for (const Fall& fall : faelle) {
         QStringList zeilen;
@@ -568,4 +569,25 @@ TEST_F(DatenbankTest, BewegungenAnDenRaendern)
     db.MoveNext();
     EXPECT_TRUE(db.UpdateTab());
     EXPECT_EQ(db.GetFeld(QStringLiteral("ProjektKey")), VbVariant(1));
+}
+
+TEST_F(DatenbankTest, NullzeichenIstEinEingabefehler)
+{
+    TestDatenbank f = projekte({QStringLiteral("1, 'A' || char(0) || 'B', 'Meier'")});
+    datenbank db;
+    ASSERT_EQ(db.OpenTab(f.pfad(), QStringLiteral("Select * From ProjekteTabelle"), 2, pw, true), 0);
+    // A text with NUL goes into SQL texts escaped: the query finds the row.
+    const QString nr = QStringLiteral("A") + QChar(0) + QStringLiteral("B");
+    EXPECT_EQ(db.NewSQL(QStringLiteral("Select * From ProjekteTabelle WHERE [Projekt Nr] = ")
+                            + JetDialekt::Textliteral(nr), false),
+              0);
+    EXPECT_FALSE(db.EmptyTab());
+    // Storing one is refused with the input message, not a database error.
+    db.SetFeld(QStringLiteral("Bauherr"), VbVariant(QStringLiteral("Mei") + QChar(0) + QStringLiteral("er")));
+    EXPECT_EQ(db.fehlercode(), dbFehlerWrite);
+    ASSERT_EQ(rec.boxen.size(), 1);
+    EXPECT_EQ(rec.boxen[0].art, Meldungsart::Eingabefehler);
+    EXPECT_EQ(rec.boxen[0].textIds, QList<int>{2921});
+    EXPECT_TRUE(db.UpdateTab());
+    EXPECT_EQ(f.wert(QStringLiteral("SELECT Bauherr FROM ProjekteTabelle")).toString(), QStringLiteral("Meier"));
 }

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "ProjektDbFixture.h"
+#include "data/DbVerbindung.h"
 #include "data/Kennwort.h"
 #include "data/Projektdateien.h"
 #include "data/Projektdatenbankpruefung.h"
@@ -450,6 +451,54 @@ TEST_F(FehlgeschlageneKonvertierung, NeueDateiLaesstSichNichtAnIhrenPlatzStellen
     EXPECT_TRUE(meldungen.boxen.size() == 1) << texte(meldungen);  // only the question
 }
 
+// Faults of the new database while the projects are read into it: a full disk (a page limit
+// on the connection) and a commit that fails. The old database stays, byte for byte.
+TEST_F(FehlgeschlageneKonvertierung, SchreibfehlerDerNeuenDatenbank)
+{
+    {
+        // A text that needs pages of its own in the new file.
+        SqlDatei d(pfad);
+        d.sql(QStringLiteral("UPDATE ProjekteTabelle SET Bemerkungen = hex(randomblob(40000)) "
+                             "WHERE \"Projekt Nr\" = '2023-002'"));
+    }
+    const QByteArray vorher = inhalt(pfad);
+    const QString neu = QFileInfo(Projektdateien::Konvertierungsdatei(pfad)).fileName();
+    const auto beimEinlesen = [this] {
+        return protokoll.contains(QStringLiteral("info:Gesicherte Projekte in die neue Projektdatenbank schreiben."));
+    };
+    struct Fall {
+        const char* name;
+        DbVerbindung::Fehlerprobe probe;
+    };
+    const Fall fälle[] = {
+        {"volle Platte",
+         {[&](QSqlDatabase& db) {
+              if (beimEinlesen() && QFileInfo(db.databaseName()).fileName() == neu)
+                  QSqlQuery(db).exec(QStringLiteral("PRAGMA max_page_count = 1"));
+          },
+          {}}},
+        {"Commit schlägt fehl",
+         {{}, [&](const QString& datei) { return !(beimEinlesen() && QFileInfo(datei).fileName() == neu); }}},
+    };
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(f.name);
+        protokoll.clear();
+        meldungen.leeren();
+        meldungen.antworten = {MsgAntwort::Nein};
+        DbVerbindung::SetzeFehlerprobe(&f.probe);
+        erwarteAbbruch(vorher);
+        DbVerbindung::SetzeFehlerprobe(nullptr);
+        keineArbeitsdateien();
+    }
+    // Without the fault the same database converts.
+    protokoll.clear();
+    meldungen.antworten = {MsgAntwort::Nein};
+    EXPECT_EQ(prüfen(), Ende::Weiter);
+    EXPECT_EQ(SqlDatei(pfad).zeilen(QStringLiteral("SELECT length(Bemerkungen) FROM ProjekteTabelle "
+                                                   "WHERE \"Projekt Nr\" = '2023-002'")),
+              QStringList{QStringLiteral("80000")});
+}
+
 TEST_F(FehlgeschlageneKonvertierung, AlteDateiLaesstSichNichtZurueckstellen)
 {
     const QByteArray vorher = inhalt(pfad);
@@ -569,3 +618,37 @@ TEST_F(Startseite, EineZweiteAktivierungWaehrendDerPruefungTutNichts)
 }
 
 }  // namespace
+
+TEST_F(Startseite, SchreibgeschuetzteDatenbankWirdEinmalGenannt)
+{
+    baue();
+    const DbVerbindung::Fehlerprobe nurLesen{
+        [](QSqlDatabase& d) { QSqlQuery(d).exec(QStringLiteral("PRAGMA query_only = ON")); }, {}};
+    DbVerbindung::SetzeFehlerprobe(&nurLesen);
+    EXPECT_EQ(prüfen(), Ende::Weiter);
+    EXPECT_EQ(prüfen(), Ende::Weiter);
+    DbVerbindung::SetzeFehlerprobe(nullptr);
+    ASSERT_EQ(meldungen.boxen.size(), 1) << texte(meldungen);
+    EXPECT_EQ(meldungen.boxen[0].textIds, QList<int>{2924});
+    EXPECT_EQ(meldungen.boxen[0].werte.value(0), QDir::toNativeSeparators(pfad));
+}
+
+TEST_F(Startseite, ResteAbgebrochenerLaeufeWerdenEntfernt)
+{
+    zustand().Artikel_Data_Source = ordner.filePath(QStringLiteral("Daten/Artikeld.db"));
+    QDir().mkpath(ordner.filePath(QStringLiteral("Daten")));
+    const QStringList reste = {temp + QStringLiteral("/$$0A1F.tmp"),
+                               ordner.filePath(QStringLiteral("Daten/ArtikeldAb12Cd.tmp"))};
+    const QStringList fremde = {temp + QStringLiteral("/$$0A1F.tmp.bak"), temp + QStringLiteral("/xy0A1F.tmp"),
+                                temp + QStringLiteral("/$$0a1g.tmp"), ordner.filePath(QStringLiteral("Daten/Artikeld.db")),
+                                ordner.filePath(QStringLiteral("Daten/Projektverwaltung.tmp"))};
+    for (const QString& datei : reste + fremde) {
+        QFile f(datei);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << datei.toStdString();
+    }
+    EXPECT_EQ(Projektdatenbankprüfung::RäumeZwischendateienAuf(), 2);
+    for (const QString& datei : reste)
+        EXPECT_FALSE(QFileInfo::exists(datei)) << datei.toStdString();
+    for (const QString& datei : fremde)
+        EXPECT_TRUE(QFileInfo::exists(datei)) << datei.toStdString();
+}

@@ -71,7 +71,6 @@ TEST_F(Artikeldaten, FalscheDateiWirdAbgewiesenUndDieAlteBleibt)
         {"anderes Kennwort", [&] { return projektdatenbank.pfad(); }},
         {"ohne Tabelle Waehrung", [&] { return ohneWaehrung.pfad(); }},
         {"keine Datenbank", [&] { return datei(QStringLiteral("Artikeld.db"), QByteArray(5000, 'x')); }},
-        {"Datei fehlt", [&] { return ordner.filePath(QStringLiteral("neu/Artikeld.db")); }},
     };
     for (const Fall& f : fälle) {
         SCOPED_TRACE(f.name);
@@ -81,6 +80,23 @@ TEST_F(Artikeldaten, FalscheDateiWirdAbgewiesenUndDieAlteBleibt)
         ASSERT_EQ(meldungen.boxen.size(), 1) << texte(meldungen);
         EXPECT_EQ(meldungen.boxen[0].art, Meldungsart::Anwendungsfehler);
         EXPECT_EQ(meldungen.boxen[0].vorlage, LadeText(2303));
+        EXPECT_EQ(lies(ziel), alt);
+        EXPECT_EQ(datenordner(), (QStringList{QStringLiteral("Artikeld.db"), QStringLiteral("Projektverwaltung.db")}));
+    }
+    // A copy that fails is named as such, with the system's reason.
+    const QString fehlt = ordner.filePath(QStringLiteral("neu/Artikeld.db"));
+    ASSERT_TRUE(QDir(ordner.path()).mkpath(QStringLiteral("Ordner/Artikeld.db")));
+    for (const QString& quelle : {fehlt, ordner.filePath(QStringLiteral("Ordner/Artikeld.db"))}) {
+        SCOPED_TRACE(quelle.toStdString());
+        meldungen.leeren();
+        dateiwahl.antwort = quelle;
+        EXPECT_FALSE(ArtikeldatenEinlesen());
+        ASSERT_EQ(meldungen.boxen.size(), 1) << texte(meldungen);
+        EXPECT_EQ(meldungen.boxen[0].vorlage, LadeText(2916));
+        EXPECT_TRUE(meldungen.boxen[0].text.contains(QStringLiteral("konnte nicht kopiert werden")));
+        EXPECT_TRUE(meldungen.boxen[0].text.contains(QDir::toNativeSeparators(quelle)));
+        EXPECT_FALSE(meldungen.boxen[0].text.trimmed().endsWith(QStringLiteral("werden:")))
+            << meldungen.boxen[0].text.toStdString();
         EXPECT_EQ(lies(ziel), alt);
         EXPECT_EQ(datenordner(), (QStringList{QStringLiteral("Artikeld.db"), QStringLiteral("Projektverwaltung.db")}));
     }

@@ -124,12 +124,27 @@ TEST_F(ProjektlisteTest, NeueSortierungBleibtUndAbbruchFindetDasStartprojekt)
     EXPECT_EQ(liste.Sortiertext(), sortierung(1));
     liste.Neusortieren(sortierung(3));
 
+    // Cancel goes back to the saved position (the third row); in this order "3" stands there.
     liste.Abbrechen();
     liste.Schliessen();
     EXPECT_EQ(zustand().aktSortierung, sortierung(3));
     EXPECT_EQ(seite->SortierString1, QStringLiteral("Projektbezeichnung"));
     EXPECT_EQ(reihenfolge(), QStringList({"5", "4", "3", "2", "1"}));
     EXPECT_EQ(aktuell(), QStringLiteral("3"));
+}
+
+TEST_F(ProjektlisteTest, AbbruchNachNeuerSortierungNimmtDieGemerkteStelle)
+{
+    // By date the third row holds project "2": Cancel goes to the place, not to the number.
+    Projektliste liste(*seite);
+    liste.Laden();
+    liste.Neusortieren(sortierung(5));
+    ASSERT_EQ(reihenfolge(), QStringList({"3", "1", "2", "5", "4"}));
+    liste.recordset()->GeheZu(zeile(QStringLiteral("4")));
+    liste.Abbrechen();
+    EXPECT_EQ(liste.AuswahlProjektNr, QStringLiteral("2"));
+    liste.Schliessen();
+    EXPECT_EQ(aktuell(), QStringLiteral("2"));
 }
 
 TEST(ProjektlisteZeile, SichtbareZeileUnterDemZeiger)

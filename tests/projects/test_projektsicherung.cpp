@@ -6,9 +6,12 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 
 #include "Projektfixture.h"
+#include "data/DbVerbindung.h"
+#include "data/Kennwort.h"
 #include "data/Recordset.h"
 #include "projects/Projektsicherung.h"
 #include "projects/forms/MDISichern.h"
@@ -85,7 +88,10 @@ protected:
     {
         for (const QString& nr : nummern) {
             s.recordset()->GeheZu(static_cast<int>(reihenfolge().indexOf(nr)));
+            // A Null mark first becomes " ", then "X".
             s.SaveMarkeUmschalten();
+            if (feld(nr, QStringLiteral("Save")) != QStringLiteral("X"))
+                s.SaveMarkeUmschalten();
         }
     }
     QStringList tempDateien() const { return QDir(temp.path()).entryList(QDir::Files); }
@@ -119,8 +125,8 @@ TEST_F(SicherungTest, OeffnenLoeschtDieMarkenUndDoppelklickSchaltetUm)
         EXPECT_EQ(feld(QString::fromUtf8(nr), QStringLiteral("Save")), QStringLiteral(" ")) << nr;
     EXPECT_TRUE(feld(QStringLiteral("3"), QStringLiteral("Save")).isNull());
 
-    // A Null is no mark: the first double click marks the project.
-    const char* folge[] = {"X", " ", "X"};
+    // Anything but " " is taken away: the first double click turns the Null into " ".
+    const char* folge[] = {" ", "X", " "};
     for (const char* erwartet : folge) {
         s.SaveMarkeUmschalten();
         EXPECT_EQ(feld(QStringLiteral("3"), QStringLiteral("Save")), QString::fromUtf8(erwartet));
@@ -390,3 +396,68 @@ TEST_F(SicherungTest, DialogVerweigertDasSchliessenWaehrendDerSicherung)
 }
 
 }  // namespace
+
+TEST_F(SicherungTest, ZeichenAusserhalbDerCodepageWerdenVorDemSchreibenGenannt)
+{
+    // "Ω" and "Ж" have no byte in the file's code page; both numbers would become "?-1" there.
+    sql(QStringLiteral("UPDATE ProjekteTabelle SET Projektbezeichnung = 'Halle Ω' WHERE [Projekt Nr] = '4'"));
+    projekt(QStringLiteral("Ω-1"), QStringLiteral("Xy"), QStringLiteral("a"));
+    projekt(QStringLiteral("Ж-1"), QStringLiteral("Xy"), QStringLiteral("b"));
+    seite->ReOpenProjektTabelle(QStringLiteral("3"), seite->SortierString1, seite->SortierString2);
+
+    struct Fall {
+        const char* name;
+        QStringList markiert;
+        int antwort;  // to the question about the characters (0: none asked)
+        Projektsicherung::Ergebnis ergebnis;
+        QList<QList<int>> meldungen;  // text ids of the boxes in order
+        QStringList inDerDatei;
+    };
+    const Fall fälle[] = {
+        {"Frage mit Nein", {"3", "4"}, MsgAntwort::Nein, Projektsicherung::Ergebnis::Abgebrochen, {{2923}}, {}},
+        {"Frage mit Ja", {"3", "4"}, MsgAntwort::Ja, Projektsicherung::Ergebnis::Gesichert, {{2923}}, {"3", "4"}},
+        {"Nummern fallen zusammen", {"1", "Ω-1", "Ж-1"}, 0, Projektsicherung::Ergebnis::Unvollständig,
+         {{2922}, {2913}}, {"1"}},
+        {"alles darstellbar", {"1", "2"}, 0, Projektsicherung::Ergebnis::Gesichert, {}, {"1", "2"}},
+    };
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(f.name);
+        QFile::remove(dialog.antwort);
+        meldungen.leeren();
+        if (f.antwort != 0)
+            meldungen.antworten = {f.antwort};
+        Projektsicherung s(*seite);
+        s.Laden();
+        markiere(s, f.markiert);
+        EXPECT_EQ(s.ProjekteSichernInDatei(), f.ergebnis);
+        // The question is a box of its own (a MsgBox): known by its text.
+        QList<QList<int>> ids;
+        for (const MeldungsBox& b : meldungen.boxen)
+            ids << (b.text.contains(QStringLiteral("trotzdem gesichert werden")) ? QList<int>{2923} : b.textIds);
+        EXPECT_EQ(ids, f.meldungen);
+        if (!f.meldungen.isEmpty() && f.meldungen[0] == QList<int>{2922}) {
+            EXPECT_TRUE(meldungen.boxen[0].text.contains(QStringLiteral("Ω-1, Ж-1"))) << meldungen.boxen[0].text.toStdString();
+        }
+        QStringList erwartet = f.inDerDatei;
+        erwartet.sort();
+        EXPECT_EQ(projekteDerDatei(lies(dialog.antwort)), erwartet);
+        EXPECT_TRUE(tempDateien().isEmpty());
+        seite->ReOpenProjektTabelle(QStringLiteral("3"), seite->SortierString1, seite->SortierString2);
+    }
+}
+
+TEST_F(SicherungTest, SchreibgeschuetzteDatenbankWirdGenannt)
+{
+    // The page's connection refuses every change from now on.
+    const auto verbindung = DbVerbindung::Öffnen(zustand().Projekt_Data_Source, Kennwort::Projektdatenbank);
+    ASSERT_TRUE(verbindung);
+    QSqlQuery(verbindung->db()).exec(QStringLiteral("PRAGMA query_only = ON"));
+    Projektsicherung s(*seite);
+    s.Laden();
+    markiere(s, {QStringLiteral("1")});
+    EXPECT_EQ(s.ProjekteSichernInDatei(), Projektsicherung::Ergebnis::KeineMarkierung);
+    ASSERT_EQ(meldungen.boxen.size(), 1) << meldungen.boxen.size();
+    EXPECT_EQ(meldungen.boxen[0].textIds, QList<int>{2925});
+    EXPECT_TRUE(meldungen.boxen[0].text.contains(QStringLiteral("readonly"))) << meldungen.boxen[0].text.toStdString();
+    QSqlQuery(verbindung->db()).exec(QStringLiteral("PRAGMA query_only = OFF"));
+}

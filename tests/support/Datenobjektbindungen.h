@@ -23,8 +23,8 @@ struct Memberbindung {
 
 namespace Datenobjektbindungen {
 
-// The members of the cooling, solar, drinking-water and pressure-boosting objects that the
-// safety and accessory designers use.
+// Every bound member of the cooling object; the members of the solar, drinking-water and
+// pressure-boosting objects that the safety and accessory designers use.
 const QList<Memberbindung>& Kälte();
 const QList<Memberbindung>& Solar();
 const QList<Memberbindung>& Trinkwasser();

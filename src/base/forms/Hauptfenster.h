@@ -5,6 +5,7 @@
 
 class GlobDaten;
 class QWidget;
+class Seitenform;
 
 // What the pages and the page manager need of the main window (MDIForm1).
 class Hauptfenster {
@@ -39,6 +40,8 @@ public:
     virtual void ErstprojektMenuesSperren() = 0;
     // The data object held for a Projektart; nullptr when none is open.
     virtual std::shared_ptr<GlobDaten> Datenobjekt(const QString& projektart) = 0;
+    // The page held for a status (nullptr when none): a dialog reaches the page that opened it.
+    virtual Seitenform* fenster(int status) const = 0;
 
     // --- Used by the page manager ---
     // Takes a new page into the page area (not shown yet).

@@ -437,6 +437,16 @@ void GlobDatenHeizung::registriereMember()
     r.methode(fülldruck, 1, 1, [this, fülldruck](const QList<VbVariant>& a) {
         return VbVariant(GetFülldruck(MemberWandlung::ausVariant<double>(a.at(0), fülldruck)));
     });
+    // Volume per vessel and filling degree come back in the second and third argument.
+    const QString füllvolumen = QStringLiteral("GetFüllvolumen");
+    r.methodeMitReferenzen(füllvolumen, 3, 3, [this, füllvolumen](QList<VbVariant>& a) {
+        int32_t jeGefäß = MemberWandlung::ausVariant<int32_t>(a.at(1), füllvolumen);
+        int32_t füllgrad = MemberWandlung::ausVariant<int32_t>(a.at(2), füllvolumen);
+        GetFüllvolumen(MemberWandlung::ausVariant<double>(a.at(0), füllvolumen), jeGefäß, füllgrad);
+        a[1] = VbVariant::lng(jeGefäß);
+        a[2] = VbVariant::lng(füllgrad);
+        return VbVariant();
+    });
     const QString gültig = QStringLiteral("FüllungGültig");
     r.methode(gültig, 1, 1, [this, gültig](const QList<VbVariant>& a) {
         return VbVariant(FüllungGültig(MemberWandlung::ausVariant<double>(a.at(0), gültig)));

@@ -157,12 +157,14 @@ int32_t Sicherheitstechnik::EntspannGefaessDN_Ausgang(int16_t Index) const
 // --- Heating ---
 
 void Sicherheitstechnik::Ermittel_EinzelkesselOderMehrkessel()
-{
+try {
     m_Einzelkessel = std::floor(m_objekt->rufe(M::SumWaermeleistung).toDouble()) != 0.0;
+} catch (const MemberFehler& f) {
+    MeldeMemberFehler(f);
 }
 
 int32_t Sicherheitstechnik::AuslegungSicherheitstechnikHeizung(bool erlaubenOhneGefaess)
-{
+try {
     if (!erlaubenOhneGefaess && !GefäßGewählt())
         return 1;
 
@@ -197,6 +199,9 @@ int32_t Sicherheitstechnik::AuslegungSicherheitstechnikHeizung(bool erlaubenOhne
     AuslegungWassermangelsicherung();
     AuslegungMaxDruckbegrenzer();
     return 0;
+} catch (const MemberFehler& f) {
+    MeldeMemberFehler(f);
+    return AuslegungFehlgeschlagen;
 }
 
 QString Sicherheitstechnik::AuslegungSiVWärmeerzeuger(int16_t nr, int32_t leistung)
@@ -293,7 +298,7 @@ void Sicherheitstechnik::AuslegungEntspannungsgefäße()
 }
 
 void Sicherheitstechnik::AuslegungWassermangelsicherung()
-{
+try {
     int32_t wms = 0;
     int32_t minDruck = 0;
     if (Zahl(M::Anlage) == 1 || Zahl(M::Beheiz) == 0) {
@@ -317,6 +322,8 @@ void Sicherheitstechnik::AuslegungWassermangelsicherung()
     }
     m_objekt->schreibe(M::WMangelSichAnz, Ganzzahl(wms));
     m_objekt->schreibe(M::AltMinDruBegrAnz, Ganzzahl(minDruck));
+} catch (const MemberFehler& f) {
+    MeldeMemberFehler(f);
 }
 
 void Sicherheitstechnik::AuslegungMaxDruckbegrenzer()
@@ -334,7 +341,7 @@ void Sicherheitstechnik::AuslegungMaxDruckbegrenzer()
 }
 
 bool Sicherheitstechnik::AlleKesselMangelsicherung_erforderlich() const
-{
+try {
     if (Zahl(M::Anlage) == 1)
         return true;
     if (!m_Einzelkessel)
@@ -345,26 +352,35 @@ bool Sicherheitstechnik::AlleKesselMangelsicherung_erforderlich() const
             return false;
     }
     return true;
+} catch (const MemberFehler& f) {
+    MeldeMemberFehler(f);
+    return true;
 }
 
 // --- Cooling, solar, drinking water ---
 
 int32_t Sicherheitstechnik::AuslegungSicherheitstechnikKälte()
-{
+try {
     if (!GefäßGewählt())
         return 1;
     m_objekt->schreibe(M::SichVentilArtNr, kKälteSicherheitsventil);
     m_objekt->schreibe(M::SichVentilAnz, Ganzzahl(1));
     return 0;
+} catch (const MemberFehler& f) {
+    MeldeMemberFehler(f);
+    return AuslegungFehlgeschlagen;
 }
 
 int32_t Sicherheitstechnik::AuslegungSicherheitstechnikSolaranlagen()
-{
+try {
     if (!GefäßGewählt())
         return 1;
     const QString artNr = ErmittelSiVSolar(Zahlen::CLng(m_objekt->lese(M::Absorberflaeche).toDouble()));
     m_objekt->schreibe(M::SichVentilArtNr, artNr);
     return 0;
+} catch (const MemberFehler& f) {
+    MeldeMemberFehler(f);
+    return AuslegungFehlgeschlagen;
 }
 
 QString Sicherheitstechnik::ErmittelSiVSolar(int32_t kollektorfläche)
@@ -379,12 +395,15 @@ QString Sicherheitstechnik::ErmittelSiVSolar(int32_t kollektorfläche)
 }
 
 int32_t Sicherheitstechnik::AuslegungSicherheitstechnikTrinkwasser()
-{
+try {
     if (!GefäßGewählt())
         return 1;
     const QString artNr = ErmittelSiVTrinkwasser(Zahlen::CLng(m_objekt->lese(M::VolAnlage).toDouble()));
     m_objekt->schreibe(M::SichVentilArtNr, artNr);
     return 0;
+} catch (const MemberFehler& f) {
+    MeldeMemberFehler(f);
+    return AuslegungFehlgeschlagen;
 }
 
 QString Sicherheitstechnik::ErmittelSiVTrinkwasser(int32_t wasserinhalt)

@@ -44,6 +44,10 @@ public:
 
     // Heat generators entered one by one (the sum of their outputs is at least 1 kW) or only
     // the plant's total output.
+    // A design member that cannot reach a member of the data object by name shows message kind 6
+    // and returns this (the void members just stop).
+    static constexpr int32_t AuslegungFehlgeschlagen = 2;
+
     void Ermittel_EinzelkesselOderMehrkessel();
     int32_t AuslegungSicherheitstechnikHeizung(bool erlaubenOhneGefaess);
     // Results of the last heating design for heat generator Index (1..6; 0 for another index).

@@ -122,10 +122,12 @@ void Zubehörtechnik::Init(GlobDaten& objekt)
 }
 
 void Zubehörtechnik::Ermittel_EinzelkesselOderMehrkessel()
-{
+try {
     if (!m_objekt)
         return;
     m_EinzelkesselOderMehrkessel = std::floor(m_objekt->rufe(M::Sum_Waermeleistung).toDouble()) != 0.0;
+} catch (const MemberFehler& f) {
+    MeldeMemberFehler(f);
 }
 
 int16_t Zubehörtechnik::GetBeistellGruppe(int16_t gruppe)
@@ -154,7 +156,7 @@ void Zubehörtechnik::KappenventileBehälter(const QString& projektart, bool mit
 }
 
 void Zubehörtechnik::AuslegungZubehörHeizung()
-{
+try {
     if (!m_objekt)
         return;
     KappenventileBehälter(QStringLiteral("He"), true);
@@ -203,36 +205,46 @@ void Zubehörtechnik::AuslegungZubehörHeizung()
                          ErmittelVorlagebehälter(Zahlen::CLng(lese(M::EinzelAusdVol, i).toDouble())));
         }
     }
+} catch (const MemberFehler& f) {
+    MeldeMemberFehler(f);
 }
 
 void Zubehörtechnik::AuslegungZubehörKälte()
-{
+try {
     if (!m_objekt)
         return;
     KappenventileBehälter(QStringLiteral("Kü"), true);
     ErmittelNachspeiseeinrichtung(leseInteger(M::Nachspeisung));
+} catch (const MemberFehler& f) {
+    MeldeMemberFehler(f);
 }
 
 void Zubehörtechnik::AuslegungZubehörSolaranlage()
-{
+try {
     if (m_objekt)
         KappenventileBehälter(QStringLiteral("So"), false);
+} catch (const MemberFehler& f) {
+    MeldeMemberFehler(f);
 }
 
 void Zubehörtechnik::AuslegungZubehörTrinkwasser()
-{
+try {
     if (m_objekt)
         KappenventileBehälter(QStringLiteral("Tr"), false);
+} catch (const MemberFehler& f) {
+    MeldeMemberFehler(f);
 }
 
 void Zubehörtechnik::AuslegungZubehörDruckerhöhung()
-{
+try {
     if (m_objekt)
         KappenventileBehälter(QStringLiteral("Dr"), false);
+} catch (const MemberFehler& f) {
+    MeldeMemberFehler(f);
 }
 
 bool Zubehörtechnik::ErmittelNachspeiseeinrichtung(int16_t nachspeiseart)
-{
+try {
     if (!m_objekt)
         return false;
     QString artikel = KeinArtikel;
@@ -272,10 +284,13 @@ bool Zubehörtechnik::ErmittelNachspeiseeinrichtung(int16_t nachspeiseart)
     schreibe(M::Nachspeise_Anz, Integer(anzahl));
     schreibe(M::Nachspeise_ArtNr, artikel);
     return ergebnis;
+} catch (const MemberFehler& f) {
+    MeldeMemberFehler(f);
+    return false;
 }
 
 QString Zubehörtechnik::ErmittlungSystemtrenner()
-{
+try {
     if (!m_objekt)
         return KeinArtikel;
     const bool mitTrenner = lese(M::Systemtrenner).gleich(VbVariant(1));
@@ -293,6 +308,9 @@ QString Zubehörtechnik::ErmittlungSystemtrenner()
         return KeinArtikel;
     }
     return mitTrenner ? QStringLiteral("17095") : QStringLiteral("17096");
+} catch (const MemberFehler& f) {
+    MeldeMemberFehler(f);
+    return ArtikelAbfrage::KeinArtikel;
 }
 
 // --- Look-ups ---

@@ -20,6 +20,7 @@
 #include "info/forms/Gebietsfinder.h"
 #include "info/forms/UeberUnsSchau.h"
 #include "info/forms/frmAbout.h"
+#include "design/selection/forms/Form102a.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,10 +30,12 @@
 #include <QFrame>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
@@ -51,6 +54,73 @@ constexpr std::array<int, 4> PanelBreiteNormal = {6470, 1440, 1440, 1440};
 // Margin of the bottom bar's buttons in twips.
 constexpr int LeisteRand = 120;
 
+// Scrolls the page area; keys pass on to the main window (Alt+Left, Alt+Right, Alt+F10).
+class Rollbereich : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override { e->ignore(); }
+};
+
+// The area the pages are shown in: as large as the visible page needs, so that the scroll area
+// around it shows scroll bars when the window is smaller than the page.
+class Seitenbereich : public QWidget {
+public:
+    using QWidget::QWidget;
+    QSize minimumSizeHint() const override
+    {
+        QSize grösse(0, 0);
+        for (QWidget* seite : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (seite->isHidden() || seite->size().isEmpty())
+                continue;
+            // A page with a layout follows the area; one without keeps its own size.
+            const QSize s = seite->layout() ? seite->minimumSizeHint() : seite->size();
+            grösse = grösse.expandedTo(QSize(seite->x() + s.width(), seite->y() + s.height()));
+        }
+        return grösse;
+    }
+    QSize sizeHint() const override { return minimumSizeHint(); }
+
+protected:
+    void childEvent(QChildEvent* e) override
+    {
+        if (e->child()->isWidgetType()) {
+            if (e->added())
+                e->child()->installEventFilter(this);
+            else if (e->removed())
+                e->child()->removeEventFilter(this);
+            anpassen();
+        }
+        QWidget::childEvent(e);
+    }
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        switch (e->type()) {
+        case QEvent::Resize: case QEvent::Move: case QEvent::Show: case QEvent::Hide:
+        case QEvent::LayoutRequest:
+            anpassen();
+            break;
+        default:
+            break;
+        }
+        return QWidget::eventFilter(o, e);
+    }
+
+private:
+    // The scroll area sizes the area anew and sets its scroll bars.
+    void anpassen()
+    {
+        updateGeometry();
+        for (QWidget* w = parentWidget(); w; w = w->parentWidget()) {
+            if (qobject_cast<QScrollArea*>(w)) {
+                QCoreApplication::postEvent(w, new QEvent(QEvent::LayoutRequest));
+                break;
+            }
+        }
+    }
+};
+
 }  // namespace
 
 namespace {
@@ -68,6 +138,8 @@ MDIForm1::MDIForm1(const QString& datenpfad, QWidget* parent)
 {
     g_hauptfenster = this;
     setzeHauptfenster(this);
+    if (!artikelauswahlDialog())
+        setzeArtikelauswahlDialog(&Artikelauswahlfenster());
     BaueFenster();
     BaueMenues();
     zustand().Datenpfad = datenpfad.isEmpty() ? QCoreApplication::applicationDirPath() : datenpfad;
@@ -109,11 +181,19 @@ void MDIForm1::BaueFenster()
     auto* layout = new QVBoxLayout(mitte);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    m_client = new QWidget(mitte);
+    // The client area has the colour of window backgrounds (the pictures of the pages too).
+    auto* rollbereich = new Rollbereich(mitte);
+    rollbereich->setObjectName(QStringLiteral("Rollbereich"));
+    rollbereich->setFocusPolicy(Qt::NoFocus);
+    rollbereich->setFrameShape(QFrame::NoFrame);
+    rollbereich->setWidgetResizable(true);
+    rollbereich->setBackgroundRole(QPalette::Base);
+    m_client = new Seitenbereich;
     m_client->setObjectName(QStringLiteral("Clientbereich"));
-    m_client->setBackgroundRole(QPalette::Dark);
+    m_client->setBackgroundRole(QPalette::Base);
     m_client->setAutoFillBackground(true);
-    layout->addWidget(m_client, 1);
+    rollbereich->setWidget(m_client);
+    layout->addWidget(rollbereich, 1);
 
     auto* leiste = new QFrame(mitte);
     leiste->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -344,8 +424,11 @@ void MDIForm1::Laden()
     z.Artikel_Data_Source = daten.filePath(z.ArtikelDatenbankName);
     z.Projekt_Data_Source = daten.filePath(z.ProjektDatenbankName);
     const QString icon = QDir(z.Datenpfad).filePath(QStringLiteral("Kelvor.ico"));
-    if (QFileInfo::exists(icon))
+    if (QFileInfo::exists(icon)) {
         setWindowIcon(QIcon(icon));
+        // Every dialog and message box of the program shows it too.
+        QApplication::setWindowIcon(windowIcon());
+    }
 
     LeseWaehrung();
 
@@ -433,6 +516,9 @@ void MDIForm1::closeEvent(QCloseEvent* e)
         }
     }
     e->accept();
+    // The program ends with its main window at once, whatever is still queued.
+    if (QApplication::quitOnLastWindowClosed())
+        QCoreApplication::quit();
 }
 
 void MDIForm1::DatenobjektBeimBeendenFreigeben()
@@ -778,6 +864,8 @@ void MDIForm1::NeuanlageNachProjektart()
 {
     // The project page sorts its list by system type and selects the first project of the type.
     if (KelvorForm3* s = fenster3()) {
+        if (!s->EingabeSpeichern())
+            return;
         s->SetSortierstrings(zustand().sortierungProjektart);
         s->ReOpenProjektTabelle(QString(), s->SortierString1(), s->SortierString2());
     }

@@ -68,7 +68,7 @@ public:
     // Shows a page in the client area.
     void ZeigeSeite(QWidget* seite);
     // The page held for a status (nullptr when none).
-    Seitenform* fenster(int status) const;
+    Seitenform* fenster(int status) const override;
     QWidget* Clientbereich() const { return m_client; }
     // Text of status panel 1..4.
     QString StatusPanelText(int panel) const;

@@ -54,7 +54,7 @@ Seitenmanager::Seitenmanager(Hauptfenster& hauptfenster, bool& HeizungAbgeschlos
         {1, fabrik<KelvorForm1>()},   {2, fabrik<KelvorForm2>()},   {3, fabrik<KelvorForm3>()},
         {100, fabrik<Form100>()},     {101, fabrik<Form101>()},     {102, fabrik<Form102>()},
         {103, fabrik<Form103>()},     {104, fabrik<Form104>()},     {105, fabrik<Form105>()},
-        {200, fabrik<Form200>()},     {201, fabrik<Form102>()},     {202, fabrik<Form201>()},
+        {200, fabrik<Form200>()},     {201, fabrik<Form102Platzhalter>()},     {202, fabrik<Form201>()},
         {203, fabrik<Form105>()},     {300, fabrik<Form300>()},     {301, fabrik<Form301>()},
         {302, fabrik<Form201>()},     {400, fabrik<Form400>()},     {401, fabrik<Form301>()},
         {402, fabrik<Form201>()},     {500, fabrik<Form500>()},     {501, fabrik<Form501>()},

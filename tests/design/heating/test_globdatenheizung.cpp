@@ -352,7 +352,7 @@ TEST_F(HeizungsDatenobjekt, NamenDerDesignerUndAnderenAufruferLoesenSichAuf)
         "m_Zub_Nachspeise_Anz", "m_Zub_Nachspeise_ArtNr", "m_Zub_Vorlagebeh_ArtNr",
         "m_Zub_VorlBehEinz_ArtNr_m_value",
         // vessel page, safety page, reports, schematic
-        "Sum_KesselinterneMAGs", "TyvoSonderfallKeinMAGerlaubt", "GetFülldruck",
+        "Sum_KesselinterneMAGs", "TyvoSonderfallKeinMAGerlaubt", "GetFülldruck", "GetFüllvolumen",
     };
     for (const char* n : namen)
         EXPECT_TRUE(r.hat(QString::fromUtf8(n))) << n;

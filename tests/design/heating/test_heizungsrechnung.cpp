@@ -359,6 +359,12 @@ TEST_F(Fuellung, DruckUndVolumenBei50Grad)
     EXPECT_EQ(grad, 6);      // 5.6375 %
     EXPECT_TRUE(gültig);
     EXPECT_TRUE(g->FüllungGültig(50));
+
+    // By name, as the reports call it: the results come back in the arguments.
+    QList<VbVariant> argumente{VbVariant(50.0), VbVariant::lng(-1), VbVariant::lng(-1)};
+    g->Member().rufeMitReferenzen(QStringLiteral("GetFüllvolumen"), argumente);
+    EXPECT_EQ(argumente[1].toLong(), 11);
+    EXPECT_EQ(argumente[2].toLong(), 6);
 }
 
 TEST_F(Fuellung, TemperaturWirdNichtGerundet)

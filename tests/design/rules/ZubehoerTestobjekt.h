@@ -13,6 +13,7 @@
 #include "base/AllgFunktionen.h"
 #include "base/MemberRegister.h"
 #include "base/Programmzustand.h"
+#include "base/Zahlen.h"
 #include "support/MeldungsRecorder.h"
 
 // A data object that offers exactly the members the accessory designer names for one system
@@ -32,8 +33,15 @@ public:
                 });
             } else if (name.endsWith(QStringLiteral("_m_value"))) {
                 listen.insert(name, {});
+                // The outputs read as whole kW (half to even), as the real class gives them;
+                // Sum_Waermeleistung adds the unrounded values.
+                const bool leistung = name == QStringLiteral("m_Leist_m_value");
                 register_.indiziert(
-                    name, 1, [this, name](const QList<VbVariant>& i) { return listen[name][stelle(name, i[0])]; },
+                    name, 1,
+                    [this, name, leistung](const QList<VbVariant>& i) {
+                        const VbVariant& v = listen[name][stelle(name, i[0])];
+                        return leistung ? VbVariant::lng(Zahlen::CLng(v.toDouble())) : v;
+                    },
                     [this, name](const QList<VbVariant>& i, const VbVariant& w) { listen[name][stelle(name, i[0])] = w; });
             } else {
                 werte.insert(name, VbVariant());

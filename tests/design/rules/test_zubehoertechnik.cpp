@@ -263,7 +263,8 @@ TEST_F(ZubehoertechnikTest, KappenventileDerWaermeerzeugerUndSammelleitung)
 
 TEST_F(ZubehoertechnikTest, EinzelkesselflagNachSummeDerLeistungen)
 {
-    // Outputs below 1 kW in sum leave the flag False: one valve for the plant's total output.
+    // The outputs read as whole kW: 0.5 and 0.4 kW are no generators with output (and their sum
+    // below 1 kW leaves the flag False), so no generator gets a cap valve.
     ZubehörTestobjekt o(QStringLiteral("He"));
     Ruhig(o);
     o["m_Leist_ges"] = 400.0;
@@ -273,16 +274,15 @@ TEST_F(ZubehoertechnikTest, EinzelkesselflagNachSummeDerLeistungen)
     z.Init(o.reg());
     z.Ermittel_EinzelkesselOderMehrkessel();
     z.AuslegungZubehörHeizung();
-    EXPECT_EQ(o.items("m_Zub_KappV_Erz_ArtNr_m_value"),
-              QStringList({"24025", " ", " ", " ", " ", " "}));
+    EXPECT_EQ(o.items("m_Zub_KappV_Erz_ArtNr_m_value"), QStringList(6, QStringLiteral(" ")));
 
-    // Once the outputs reach 1 kW each generator gets its own valve, those below 0.5 kW none.
+    // 0.6 kW each read as 1 kW and sum up to 1.2 kW: each generator gets its own valve.
     o.item("m_Leist_m_value", 1) = 0.6;
-    o.item("m_Leist_m_value", 2) = 0.4;
+    o.item("m_Leist_m_value", 2) = 0.6;
     z.Ermittel_EinzelkesselOderMehrkessel();
     z.AuslegungZubehörHeizung();
     EXPECT_EQ(o.items("m_Zub_KappV_Erz_ArtNr_m_value"),
-              QStringList({"24020", " ", " ", " ", " ", " "}));
+              QStringList({"24020", "24020", " ", " ", " ", " "}));
     EXPECT_TRUE(rec.boxen.isEmpty());
 }
 

@@ -1,0 +1,145 @@
+#include "design/cooling/forms/Kaeltedialog.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QFocusEvent>
+#include <QIcon>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+
+#include "base/AllgFunktionen.h"
+#include "base/Programmzustand.h"
+#include "base/Tastencodes.h"
+#include "base/Twips.h"
+#include "base/forms/Fokusvalidierung.h"
+#include "base/forms/Hauptfenster.h"
+#include "base/forms/Tastenvorschau.h"
+#include "design/cooling/GlobDatenKaelte.h"
+#include "design/cooling/forms/Form200.h"
+
+Kältedialog::Kältedialog(int titelId, int breiteTwips, int höheTwips, QWidget* parent) : QDialog(parent)
+{
+    Programmzustand& z = zustand();
+    m_g = z.g_kühldat.get();
+    z.ErrorCancel = false;
+    setWindowTitle(LadeText(z.Sprachoffset + titelId));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    const QString icon = QDir(z.Datenpfad).filePath(QStringLiteral("Kelvor.ico"));
+    if (QFile::exists(icon))
+        setWindowIcon(QIcon(icon));
+    const int b = Twips::zuPixel(breiteTwips), h = Twips::zuPixel(höheTwips);
+    setFixedSize(b, h);
+    if (Hauptfenster* haupt = hauptfenster()) {
+        const QRect m = haupt->Fensterwidget()->frameGeometry();
+        move(m.left() + (m.width() - b) / 2, m.top() + (m.height() - h) / 2);
+    }
+    WeiterCommand = new QPushButton(this);
+    WeiterCommand->setObjectName(QStringLiteral("WeiterCommand"));
+    WeiterCommand->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
+    WeiterCommand->setIconSize(QSize(24, 24));
+    WeiterCommand->setAutoDefault(false);
+    WeiterCommand->setToolTip(LadeText(z.Sprachoffset + 72));
+    connect(WeiterCommand, &QPushButton::clicked, this, [this] {
+        // A box that refused its input keeps the focus: the click does not count.
+        if (!fokusEingabe())
+            WeiterCommand_Click();
+    });
+}
+
+Kältedialog::~Kältedialog() = default;
+
+void Kältedialog::entladenEinmal()
+{
+    if (!m_entladen) {
+        m_entladen = true;
+        entladen();
+    }
+}
+
+void Kältedialog::richteEin()
+{
+    m_moveFocus.Init(this, true);
+    m_tasten = new Tastenvorschau(
+        this,
+        [this](int& KeyCode, int Shift) {
+            if (KeyCode == Tastencodes::Rechts && (Shift & 7) == Tastencodes::UmschaltAlt) {
+                KeyCode = 0;
+                WeiterCommand_Click();
+            }
+        },
+        [this](int& KeyAscii) {
+            m_moveFocus.NextTabStop(KeyAscii);
+            if (KeyAscii == 10 || KeyAscii == 13)
+                KeyAscii = 0;
+        });
+    new Fokusvalidierung(this, [this](QWidget* w, bool& Cancel) {
+        if (istEingabe(w))
+            prüfe(w, Cancel);
+    });
+    for (QLineEdit* e : findChildren<QLineEdit*>())
+        e->installEventFilter(this);
+    m_lädt = false;
+}
+
+Form200* Kältedialog::seite200()
+{
+    Hauptfenster* h = hauptfenster();
+    return h ? qobject_cast<Form200*>(h->fenster(200)) : nullptr;
+}
+
+QWidget* Kältedialog::fokusEingabe() const
+{
+    QWidget* f = focusWidget();
+    return f && isAncestorOf(f) && istEingabe(f) ? f : nullptr;
+}
+
+void Kältedialog::WeiterCommand_Click()
+{
+    if (QWidget* box = fokusEingabe()) {
+        bool Cancel = false;
+        prüfe(box, Cancel);
+        if (Cancel)
+            return;
+    }
+    done(QDialog::Accepted);
+}
+
+void Kältedialog::done(int r)
+{
+    entladenEinmal();
+    QDialog::done(r);
+}
+
+void Kältedialog::closeEvent(QCloseEvent* e)
+{
+    // Closing the window takes over what the focused box holds.
+    if (QWidget* box = fokusEingabe()) {
+        bool Cancel = false;
+        prüfe(box, Cancel);
+    }
+    entladenEinmal();
+    QDialog::closeEvent(e);
+}
+
+bool Kältedialog::eventFilter(QObject* o, QEvent* e)
+{
+    auto* w = qobject_cast<QWidget*>(o);
+    if (w && istEingabe(w)) {
+        if (e->type() == QEvent::FocusIn && !m_lädt) {
+            if (auto* zeile = qobject_cast<QLineEdit*>(w))
+                QMetaObject::invokeMethod(zeile, &QLineEdit::selectAll, Qt::QueuedConnection);
+        } else if (e->type() == QEvent::FocusOut && !m_entladen) {
+            // Leaving the dialog without a Validate: the check runs and its Cancel is ignored.
+            const Qt::FocusReason grund = static_cast<QFocusEvent*>(e)->reason();
+            const QWidget* neu = QApplication::focusWidget();
+            if (grund != Qt::ActiveWindowFocusReason && grund != Qt::PopupFocusReason && !(neu && isAncestorOf(neu))) {
+                bool Cancel = false;
+                prüfe(w, Cancel);
+            }
+        }
+    }
+    return QDialog::eventFilter(o, e);
+}
