@@ -10,7 +10,6 @@
 #include "support/MeldungsRecorder.h"
 #include "support/Testhauptfenster.h"
 
-
 TEST(Form500, TexteHinweisUndWohnbauten)
 {
     MeldungsRecorder rec;
