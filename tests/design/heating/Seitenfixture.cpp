@@ -9,55 +9,12 @@
 #include "base/AllgFunktionen.h"
 #include "base/Programmzustand.h"
 
-Testhauptfenster::Testhauptfenster()
-{
-    fenster.resize(800, 560);
-    setzeHauptfenster(this);
-}
-
-Testhauptfenster::~Testhauptfenster()
-{
-    setzeHauptfenster(nullptr);
-}
-
-void Testhauptfenster::Kommando(int a1, int a2, int a3)
-{
-    knöpfe = QString() + (a1 == 1 ? '1' : '0') + (a2 == 1 ? '1' : '0') + (a3 == 1 ? '1' : '0');
-}
-
-void Testhauptfenster::ResetVisibleKommandoButtons(int a1, int a2, int a3)
-{
-    if (a1 == 1)
-        knöpfe[0] = '0';
-    if (a2 == 1)
-        knöpfe[1] = '0';
-    if (a3 == 1)
-        knöpfe[2] = '0';
-}
-
-void Testhauptfenster::AutomatischerBilderwechselWennErforderlich()
-{
-    if (FormUnsichtbarErforderlichUndMöglich())
-        seitenmanager(1);
-}
-
-bool Testhauptfenster::FormUnsichtbarErforderlichUndMöglich()
-{
-    return zustand().Automatiklauf && !zustand().Meldungsflag;
-}
-
-void Testhauptfenster::SetzeStatusPanelText(int panel, const QString& text)
-{
-    if (panel == 1)
-        panel1 = text;
-}
-
 void Heizungsseiten::SetUp()
 {
     HeizungsDatenbank::SetUp();
     zustand().Datenpfad = ordner.path();
     haupt = std::make_unique<Testhauptfenster>();
-    haupt->fenster.show();
+    haupt->seitenbereich.show();
     setzeTyvoAnbindung(&austausch);
     auto g = std::make_shared<GlobDatenHeizung>();
     ASSERT_EQ(g->Init(), 0);

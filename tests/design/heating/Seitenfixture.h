@@ -10,46 +10,7 @@
 #include "base/Programmzustand.h"
 #include "base/TyvoAnbindung.h"
 #include "base/forms/Hauptfenster.h"
-
-// A main window for the heating pages: a plain widget as the page area that notes what the
-// pages ask of it (bottom buttons, hint line, status panel, end).
-class Testhauptfenster : public Hauptfenster {
-public:
-    Testhauptfenster();
-    ~Testhauptfenster() override;
-
-    void PositioniereChildForm(QWidget* f) override { f->move(0, 0); }
-    void Kommando(int a1, int a2, int a3) override;
-    void ResetVisibleKommandoButtons(int a1, int a2, int a3) override;
-    void SaveKommandoButtons() override { gespeichert = knöpfe; }
-    void LoadKommandoButtons() override { knöpfe = gespeichert; }
-    void MDI_Fuss_Button(int, int) override {}
-    void seitenmanager(int Richtung) override { schritte << Richtung; }
-    void Speicher_Wohnbauten_Einsprung() override {}
-    void FreigebenMenue() override {}
-    void AutomatischerBilderwechselWennErforderlich() override;
-    bool FormUnsichtbarErforderlichUndMöglich() override;
-    QWidget* Fensterwidget() override { return &fenster; }
-    void StatusBarAktiv(int) override {}
-    void SetzeStatusPanelText(int panel, const QString& text) override;
-    void ErstprojektMenuesSperren() override {}
-    std::shared_ptr<GlobDaten> Datenobjekt(const QString&) override { return nullptr; }
-    void SeiteAufnehmen(QWidget* seite) override { seite->setParent(&fenster); }
-    void MenuepunkteNachStatus(int) override {}
-    void SetzeInfoLabel(const QString& text) override { infoLabel = text; }
-    void SetzeStatusPanel(const QString&) override {}
-    void TyvoButtonStattExit(bool) override {}
-    void Beenden() override { ++beendet; }
-    void ÖffneAusgabeMenue() override {}
-
-    QWidget fenster;
-    QString knöpfe = QStringLiteral("000");  // Exit, Zurück, Weiter
-    QString gespeichert;
-    QString infoLabel;
-    QString panel1;
-    QList<int> schritte;  // seitenmanager calls
-    int beendet = 0;
-};
+#include "support/Testhauptfenster.h"
 
 // The exchange with the host, noting the answers and giving the comparison's result.
 class Testaustausch : public TyvoAnbindung {

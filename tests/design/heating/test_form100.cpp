@@ -181,8 +181,8 @@ TEST_F(Seite100, HostModesPresetTheChoices)
 TEST_F(Seite100, EnterGoesToTheChosenOptionOfTheNextGroup)
 {
     s = Zeige<Form100>();
-    haupt->fenster.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&haupt->fenster));
+    haupt->seitenbereich.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&haupt->seitenbereich));
     s->ArtderBeheizungOption[1]->setFocus();
     QTest::keyClick(s->ArtderBeheizungOption[1], Qt::Key_Return);
     EXPECT_EQ(QApplication::focusWidget(), s->ArtderAnlageOption[1]);

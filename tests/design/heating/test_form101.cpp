@@ -32,8 +32,8 @@ protected:
         g.m_Leist_ges.m_Value = 100;
         vorbereiten();
         s = Zeige<Form101>();
-        haupt->fenster.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&haupt->fenster));
+        haupt->seitenbereich.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&haupt->seitenbereich));
         return s;
     }
     QLineEdit* T(int i) const { return s->Text1[static_cast<size_t>(i)]; }
