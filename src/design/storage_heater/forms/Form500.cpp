@@ -32,7 +32,7 @@ Form500::Form500(QWidget* parent) : Seitenform(parent)
 {
     setObjectName(QStringLiteral("Form500"));
     resize(Twips::zuPixel(SeiteBreite), Twips::zuPixel(SeiteHöhe));
-    Label1 = text(this, "Label1", Links, 1500, 6000, 500);
+    Label1 = text(this, "Label1", Links, 1500, 9000, 500);
     QFont fett = Label1->font();
     fett.setBold(true);
     fett.setPointSizeF(fett.pointSizeF() * 1.2);

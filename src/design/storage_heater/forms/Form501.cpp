@@ -163,10 +163,7 @@ void Form501::FormLoad()
     label(LadeText(o + 955), 800, 1000, true);
     auto* kennzahl = label(LadeText(o + 963), 800, 1500, true);
     Label4_1->move(kennzahl->geometry().right() + 12, kennzahl->y());
-    auto* fuss = label(LadeText(o + 962), 800, 6350);
-    fuss->setWordWrap(true);
-    fuss->setFixedWidth(Twips::zuPixel(9280));
-    fuss->adjustSize();
+    label(LadeText(o + 962), 800, 6350);
     Command2->setText(LadeText(o + 964));
     Command1->setText(LadeText(o + 965));
 
@@ -187,7 +184,8 @@ void Form501::FormLoad()
         const Spaltenform& s = Spalten[i];
         auto* titel = new QLabel(ErsetzeZeilenumbruch(LadeText(o + s.titel)), this);
         titel->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-        titel->setGeometry(Twips::zuPixel(links + 280), Twips::zuPixel(1950), Twips::zuPixel(s.breite),
+        // A caption may reach a little over its column's edges, centred on it.
+        titel->setGeometry(Twips::zuPixel(links + 280 - 120), Twips::zuPixel(1950), Twips::zuPixel(s.breite + 240),
                            Twips::zuPixel(760));
         links += s.breite;
         RecordsetModell::Spalte sp;
