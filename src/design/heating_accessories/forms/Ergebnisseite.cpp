@@ -17,6 +17,13 @@ constexpr int SeiteBreite = 11025, SeiteHöhe = 7200;
 Ergebnisseite::Ergebnisseite(QWidget* parent) : Seitenform(parent)
 {
     m_automatiklauf = true;
+    // Own role: the page area's dark role would make the captions light.
+    setBackgroundRole(QPalette::Window);
+    setAutoFillBackground(true);
+    // The layout's widths are made for an 8-point font.
+    QFont f = font();
+    f.setPointSize(8);
+    setFont(f);
     resize(px(SeiteBreite), px(SeiteHöhe));
 }
 

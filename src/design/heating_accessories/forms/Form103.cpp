@@ -45,7 +45,7 @@ Form103::Form103(QWidget* parent) : Ergebnisseite(parent)
     Label1[3]->setFont(titel);
     for (int i = 1; i <= 6; ++i) {
         const int y = ZeileOben + Zeilenhöhe * (i - 1);
-        Label2[i] = neuesLabel("Label2", i, 480, y, 1500);
+        Label2[i] = neuesLabel("Label2", i, 480, y, 1560);
         Label4[i] = neuesLabel("Label4", i, 2040, y, 420);
         Label5[i] = neuesLabel("Label5", i, 2520, y, 3825);
         Label6[i] = neuesLabel("Label6", i, 6600, y, 3825);
@@ -58,13 +58,13 @@ Form103::Form103(QWidget* parent) : Ergebnisseite(parent)
 
     Frame1 = new QGroupBox(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(px(2520), px(4920), px(3135), px(1935));
+    Frame1->setGeometry(px(2520), px(4920), px(3900), px(1935));
     for (int i = 0; i < 4; ++i) {
         auto* o = new QRadioButton(Frame1);
         o->setObjectName(QStringLiteral("WassermangelOpt"));
         Steuerelemente::setzeIndex(o, i);
         const int oben = i == 0 ? 1440 : 360 * i;
-        o->setGeometry(px(240), px(oben), px(2775), px(300));
+        o->setGeometry(px(240), px(oben), px(3540), px(300));
         // clicked, not toggled: setting the option from code runs no design.
         connect(o, &QRadioButton::clicked, this, [this, i] { WassermangelOpt_Click(i); });
         WassermangelOpt[i] = o;

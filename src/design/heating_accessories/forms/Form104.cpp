@@ -17,7 +17,7 @@ namespace {
 
 const QString Leer = QStringLiteral(" ");
 constexpr int ZeileOben = 2280, Zeilenhöhe = 240;
-constexpr int OptionLinks = 240, OptionBreite = 2775, OptionHöhe = 300;
+constexpr int OptionLinks = 240, OptionBreite = 3420, OptionHöhe = 300;
 // Make-up options from the top: 0, 4 (compact), 1, 2, 3; with an automat 0..3 (4 hidden).
 constexpr int ObenMitGefäß[5] = {300, 900, 1200, 1500, 600};
 constexpr int ObenMitAutomat[4] = {360, 720, 1080, 1440};
@@ -58,7 +58,7 @@ Form104::Form104(QWidget* parent) : Ergebnisseite(parent)
     Frame1[2] = new QGroupBox(this);
     Frame1[2]->setObjectName(QStringLiteral("Frame1"));
     Steuerelemente::setzeIndex(Frame1[2], 2);
-    Frame1[2]->setGeometry(px(2880), px(4680), px(3135), px(1935));
+    Frame1[2]->setGeometry(px(2880), px(4680), px(3660), px(1935));
     for (int i = 0; i < 5; ++i) {
         auto* o = new QRadioButton(Frame1[2]);
         o->setObjectName(QStringLiteral("NachspeiseOpt"));
@@ -69,8 +69,8 @@ Form104::Form104(QWidget* parent) : Ergebnisseite(parent)
         NachspeiseOpt[i] = o;
     }
 
-    Label3 = neuesLabel("Label3", -1, 6600, 4680, 3855, 735);
-    Label3->setWordWrap(true);
+    // The text brings its own line break.
+    Label3 = neuesLabel("Label3", -1, 6600, 4680, 4400, 735);
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Frame1[1] = new QGroupBox(this);
     Frame1[1]->setObjectName(QStringLiteral("Frame1"));
