@@ -1,31 +1,8 @@
 #include "projects/forms/Arbeitsdialog.h"
 
 #include <QCloseEvent>
-#include <QDir>
-#include <QFileInfo>
 #include <QProgressBar>
 #include <QTimer>
-
-#include "base/Programmzustand.h"
-#include "base/forms/Hauptfenster.h"
-
-void DialogVorbereiten(QWidget& dialog)
-{
-    zustand().ErrorCancel = false;
-    const QString icon = QDir(zustand().Datenpfad).filePath(QStringLiteral("Kelvor.ico"));
-    if (QFileInfo::exists(icon))
-        dialog.setWindowIcon(QIcon(icon));
-}
-
-void ZentriereÜberHauptfenster(QWidget& dialog)
-{
-    Hauptfenster* haupt = hauptfenster();
-    if (!haupt)
-        return;
-    const QRect h = haupt->Fensterwidget()->frameGeometry();
-    const QSize d = dialog.frameGeometry().size();
-    dialog.move(h.left() + (h.width() - d.width()) / 2, h.top() + (h.height() - d.height()) / 2);
-}
 
 Arbeitsdialog::Arbeitsdialog(QWidget* parent) : QDialog(parent)
 {

@@ -1,12 +1,9 @@
 #pragma once
 #include <QDialog>
 
-class QProgressBar;
+#include "base/forms/Dialogfenster.h"
 
-// Clears the message mute flag and sets the window icon "Kelvor.ico" of the program folder.
-void DialogVorbereiten(QWidget& dialog);
-// Places the dialog in the middle of the main window (nothing without a main window).
-void ZentriereÜberHauptfenster(QWidget& dialog);
+class QProgressBar;
 
 // A dialog that does one piece of work: the work starts once, when the dialog is first shown
 // (after the showing has been handled, so that the dialog is up), every close request is refused

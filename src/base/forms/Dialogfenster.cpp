@@ -1,0 +1,27 @@
+#include "base/forms/Dialogfenster.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QIcon>
+#include <QWidget>
+
+#include "base/Programmzustand.h"
+#include "base/forms/Hauptfenster.h"
+
+void DialogVorbereiten(QWidget& dialog)
+{
+    zustand().ErrorCancel = false;
+    const QString icon = QDir(zustand().Datenpfad).filePath(QStringLiteral("Kelvor.ico"));
+    if (QFileInfo::exists(icon))
+        dialog.setWindowIcon(QIcon(icon));
+}
+
+void ZentriereÜberHauptfenster(QWidget& dialog)
+{
+    Hauptfenster* haupt = hauptfenster();
+    if (!haupt)
+        return;
+    const QRect h = haupt->Fensterwidget()->frameGeometry();
+    const QSize d = dialog.frameGeometry().size();
+    dialog.move(h.left() + (h.width() - d.width()) / 2, h.top() + (h.height() - d.height()) / 2);
+}
