@@ -3,9 +3,11 @@
 #include "base/AllgFunktionen.h"
 #include "base/Programmzustand.h"
 
-std::shared_ptr<GlobDaten> TestHauptfenster::Datenobjekt(const QString&)
+std::shared_ptr<GlobDaten> TestHauptfenster::Datenobjekt(const QString& projektart)
 {
-    return zustand().g_heizdat;
+    if (projektart == QStringLiteral("He"))
+        return zustand().g_heizdat;
+    return anderes;
 }
 
 void Heizseitenfixture::SetUp()
@@ -40,6 +42,8 @@ void Heizseitenfixture::SetUp()
     d->m_GefaessAnzahl.m_Value = 1;
     d->m_SteuerbehAnzahl.m_Value = 0;
     d->m_IstBerechnet.m_Value = true;
+    d->m_EinbringBreite.m_Value = 1000.0;
+    d->m_EinbringHoehe.m_Value = 2000.0;
     Erzeuger({250});
     z.g_heizdat = d;
     setzeHauptfenster(&haupt);
@@ -51,6 +55,7 @@ void Heizseitenfixture::TearDown()
     entlade();
     setzeTyvoAnbindung(nullptr);
     setzeHauptfenster(nullptr);
+    haupt.anderes.reset();
     zustand().g_heizdat.reset();
     if (d)
         d->m_TerminateMitUpdate = false;

@@ -44,6 +44,8 @@ public:
     void ÖffneAusgabeMenue() override {}
 
     QWidget fenster;
+    // The data object of a project type other than heating (test objects).
+    std::shared_ptr<GlobDaten> anderes;
     QString infoLabel = QStringLiteral("(leer)");
     int bilderwechsel = 0;
     int beendet = 0;
