@@ -67,7 +67,7 @@ Form105::Form105(QWidget* parent) : Ergebnisseite(parent), m_dialoge(std::make_u
         auto* o = new QRadioButton(this);
         o->setObjectName(QStringLiteral("Option1"));
         Steuerelemente::setzeIndex(o, i);
-        o->setGeometry(px(3600 + 2040 * i), px(2760), px(2000), px(255));
+        o->setGeometry(px(3800 + 2040 * i), px(2760), px(2000), px(255));
         connect(o, &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
         Option1[static_cast<size_t>(i)] = o;
     }

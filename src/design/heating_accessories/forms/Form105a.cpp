@@ -55,7 +55,7 @@ Form105a::Form105a(QWidget* parent)
     for (int i = 0; i < 4; ++i) {
         auto* l = new QLabel(this);
         l->setObjectName(QStringLiteral("Label1"));
-        l->setGeometry(px(labelX[i]), px(120), px(i < 2 ? 3000 : 1100), px(640));
+        l->setGeometry(px(labelX[i]), px(120), px(i < 2 ? 3000 : 1250), px(640));
         l->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
         Label1[static_cast<size_t>(i)] = l;
     }

@@ -202,7 +202,10 @@ void Form105b::Laden()
     }
     m_aktiv = 1;
     if (!ArtEntlüftDB->EmptyTab()) {
+        // The first row shows its long text; the rows keep their stored articles.
+        m_positionieren = true;
         DataGrid1->setCurrentIndex(m_modell->index(0, 0));
+        m_positionieren = false;
         Langtext(0);
     }
 }
