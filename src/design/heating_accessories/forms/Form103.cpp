@@ -92,7 +92,7 @@ void Form103::Laden()
     Label1[5]->setText(LadeText(o + 562));
     Label1[6]->setText(LadeText(o + 563));
     for (int i = 1; i <= 6; ++i)
-        Label2[i]->setText(LadeText(o + 563 + i));
+        Label2[i]->setText(LadeText(o + 564 + i - 1));
     Label1[7]->setText(LadeText(o + 570));
     Frame1->setTitle(LadeText(o + 571));
     WassermangelOpt[1]->setText(LadeText(o + 572));

@@ -150,7 +150,7 @@ void Form105b::Laden()
     m_positionieren = false;
     setWindowTitle(LadeText(o + 680));
     for (int i = 1; i <= 6; ++i) {
-        Label2[static_cast<size_t>(i)]->setText(LadeText(o + 683 + i));
+        Label2[static_cast<size_t>(i)]->setText(LadeText(o + 684 + i - 1));
         Label3[static_cast<size_t>(i)]->setText(LadeText(o + 690));
     }
     WeiterCommand->setToolTip(LadeText(o + 72));

@@ -87,7 +87,7 @@ void Form105c::Laden()
     DialogVorbereiten(*this);
     setWindowTitle(LadeText(o + 700));
     for (int i = 1; i <= 6; ++i)
-        Label2[static_cast<size_t>(i)]->setText(LadeText(o + 700 + i));
+        Label2[static_cast<size_t>(i)]->setText(LadeText(o + 701 + i - 1));
     Label1->setText(LadeText(o + 629));
     WeiterCommand->setToolTip(LadeText(o + 72));
     m_daten = hauptfenster() ? hauptfenster()->Datenobjekt(z.Projektart) : nullptr;
