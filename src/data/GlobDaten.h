@@ -77,6 +77,8 @@ protected:
 
     // The release; every derived destructor calls it first (it runs once).
     void Freigeben();
+    // The parameter table (nullptr when it could not be opened or once released).
+    datenbank* Parameterdatenbank() const { return m_parameter.get(); }
 
     // Registration of a bound member, in declaration order.
     // A number; runden >= 0: rounded to that many decimals (half to even) after loading.

@@ -552,6 +552,22 @@ bool Projektseite::löscheProjektzeilen(const QString& nummer, const QString& ar
 // ---------------------------------------------------------------------------------------------
 // Controls
 
+bool Projektseite::EingabeSpeichern()
+{
+    if (!m_geladen || projektDB.BofOrEofTab())
+        return true;
+    if (m_umfeld && m_umfeld->AktivesSteuerelement() == Datum && Frei[Datum]) {
+        bool cancel = false;
+        ProjektMask_Validate(cancel);
+        if (cancel)
+            return false;
+    } else {
+        AktiveEingabeÜbernehmen();
+    }
+    ProjektzeileSpeichern();
+    return true;
+}
+
 void Projektseite::AktiveEingabeÜbernehmen()
 {
     const int aktiv = m_umfeld ? m_umfeld->AktivesSteuerelement() : -1;

@@ -101,6 +101,9 @@ public:
     void FormValidateControlElement(const QString& name, const VbVariant& Index, bool& Cancel);
     // The record navigation: 0 first, 1 previous, 2 next, 3 last row.
     void Blättern(int richtung);
+    // Before a re-query: takes over the input being typed and stores the current row. False when
+    // the date box refused its text (the message was shown, the focus is back in the box).
+    bool EingabeSpeichern();
 
     // --- Helpers ---
     // Text of a type code (" " for an unknown code), code of a type text ("He" for an unknown text).

@@ -280,3 +280,26 @@ TEST_F(Fokus, KeyPreviewHandsTabAndEnterToTheForm)
     EXPECT_EQ(form.text0->text(), QStringLiteral("a1"));  // other keys reach the control
     EXPECT_EQ(gedrückt, (QList<int>{9, 16, 9, 16, 9, 13, 65, 49}));  // Shift goes down before its Tab
 }
+
+// Enter on a focused push button presses it and goes no further; Enter elsewhere reaches the form.
+TEST_F(Fokus, EnterDruecktDenKnopfMitDemFokus)
+{
+    MoveFocus mf;
+    mf.Init(&form, true);
+    QList<int> gedrückt;
+    Tastenvorschau vorschau(
+        &form, [&](int& KeyCode, int) { gedrückt << KeyCode; }, [&](int& KeyAscii) { mf.NextTabStop(KeyAscii); });
+    int klicks = 0;
+    QObject::connect(form.knopf, &QPushButton::clicked, [&] { ++klicks; });
+    form.knopf->setFocus();
+    QTest::keyClick(form.knopf, Qt::Key_Return);
+    QTest::keyClick(form.knopf, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(klicks, 2);
+    EXPECT_EQ(fokus(), form.knopf);
+    EXPECT_TRUE(gedrückt.isEmpty());
+    // Enter in a text box still moves on, past the button.
+    form.text1->setFocus();
+    QTest::keyClick(form.text1, Qt::Key_Return);
+    EXPECT_EQ(fokus(), form.opt1);
+    EXPECT_EQ(klicks, 2);
+}

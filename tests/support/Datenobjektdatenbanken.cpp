@@ -54,6 +54,7 @@ Datenobjektdatenbanken::Datenobjektdatenbanken(const QStringList& weitereSql)
     QStringList sql{Schematabelle(Tabelle::ProjekteTabelle)};
     for (const QString& t : Parametertabellen())
         sql << Schematabelle(t);
+    sql << Schematabelle(Tabelle::SpeicherBedarfsKz);
     m_projekt = std::make_unique<TestDatenbank>(sql + weitereSql, Kennwort::Projektdatenbank,
                                                 QStringLiteral("Projektverwaltung.db"));
     m_artikel = std::make_unique<TestDatenbank>(

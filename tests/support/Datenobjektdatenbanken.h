@@ -6,7 +6,8 @@
 
 #include "support/TestDatenbank.h"
 
-// A project database with the project table and the six parameter tables of the program's schema
+// A project database with the project table, the six parameter tables and the dwelling groups of
+// the program's schema
 // (empty, plus what a test adds) and an article database with the article view of the data
 // objects, in a temporary folder; the program state points to both.
 class Datenobjektdatenbanken {

@@ -14,8 +14,6 @@ Platzhalterseite::Platzhalterseite(const QString& titel, int art, QWidget* paren
       m_mitDatenobjekt((art & Entwurfsseite) != 0)
 {
     m_automatiklauf = (art & Automatiklauf) != 0;
-    setBackgroundRole(QPalette::Window);
-    setAutoFillBackground(true);
     auto* kopf = new QLabel(titel, this);
     kopf->setObjectName(QStringLiteral("Titel"));
     QFont f = kopf->font();

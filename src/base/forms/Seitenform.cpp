@@ -14,6 +14,11 @@
 
 Seitenform::Seitenform(QWidget* parent) : QWidget(parent)
 {
+    // The page's own colours: its labels draw in the window's text colour on the window colour,
+    // whatever the area around the page shows.
+    setBackgroundRole(QPalette::Window);
+    setForegroundRole(QPalette::WindowText);
+    setAutoFillBackground(true);
     m_tasten = new Tastenvorschau(
         this, [this](int& KeyCode, int Shift) { FormKeyDown(KeyCode, Shift); },
         [this](int& KeyAscii) { FormKeyPress(KeyAscii); });

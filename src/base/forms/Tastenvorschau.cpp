@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPushButton>
 
 #include "base/Tastencodes.h"
 
@@ -41,6 +42,13 @@ bool Tastenvorschau::eventFilter(QObject* empfänger, QEvent* ereignis)
     if (fokusInForm ? w != fokus : w != m_form.data())
         return false;
     auto* e = static_cast<QKeyEvent*>(ereignis);
+    // Enter on a focused push button presses it, before the form sees the key.
+    if (auto* knopf = qobject_cast<QPushButton*>(w);
+        knopf && fokusInForm && KeyAscii(e) == 13 && !(e->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier))) {
+        if (knopf->isEnabled())
+            knopf->click();
+        return true;
+    }
     QPointer<QWidget> form = m_form;
     const int taste = Tastencodes::Taste(e->key());
     int code = taste;

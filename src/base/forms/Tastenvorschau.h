@@ -10,7 +10,8 @@ class QKeyEvent;
 // Key preview of a form: every key that one of its controls (or the form) receives goes first to
 // the form as key-down (key code and shift state as Tastencodes numbers them) and, for a key that
 // types a character, as key press (KeyAscii: 13 Enter, 9 Tab, 8 Backspace, 27 Escape, else the
-// character). A handler that sets the key code or KeyAscii to 0 swallows the key.
+// character). A handler that sets the key code or KeyAscii to 0 swallows the key. Enter on a
+// focused push button presses the button and goes no further.
 class Tastenvorschau : public QObject {
 public:
     using KeyDown = std::function<void(int& KeyCode, int Shift)>;

@@ -501,14 +501,25 @@ void KelvorForm3::zeigeDialog(QDialog& dialog)
     zeigen();
 }
 
+bool KelvorForm3::EingabeSpeichern()
+{
+    const bool ok = m_logik->EingabeSpeichern();
+    zeigen();
+    return ok;
+}
+
 void KelvorForm3::ProjektSuchenInListe()
 {
+    if (!EingabeSpeichern())
+        return;
     MDIListe dialog(*m_logik, window());
     zeigeDialog(dialog);
 }
 
 void KelvorForm3::ProjekteSichern()
 {
+    if (!EingabeSpeichern())
+        return;
     MDISichern dialog(*m_logik, window());
     zeigeDialog(dialog);
 }

@@ -32,7 +32,11 @@ public:
     void ProjektVerändern();
     void ProjektAnlegen(bool kopierfunktion);
     void ProjektLöschen();
-    // The project list and the backup dialog, each in the modal dialog frame.
+    // Stores the input being typed before the table is queried anew; false when it was refused
+    // (the page stays as it is, with the message shown).
+    bool EingabeSpeichern();
+    // The project list and the backup dialog, each in the modal dialog frame; an input that is
+    // refused keeps them closed.
     void ProjektSuchenInListe();
     void ProjekteSichern();
     int32_t ReOpenProjektTabelle(const QString& projektNr, const QString& OrderBy1, const QString& OrderBy2);

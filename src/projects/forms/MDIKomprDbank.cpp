@@ -10,6 +10,7 @@
 #include "base/AllgFunktionen.h"
 #include "base/Programmzustand.h"
 #include "base/Twips.h"
+#include "base/forms/Fenstergroesse.h"
 
 MDIKomprDbank::MDIKomprDbank(QWidget* parent, std::unique_ptr<Datenbankkomprimierung> komprimierung)
     : Arbeitsdialog(parent), m_komprimierung(std::move(komprimierung))
@@ -27,6 +28,7 @@ MDIKomprDbank::MDIKomprDbank(QWidget* parent, std::unique_ptr<Datenbankkomprimie
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Animation1);
     setFixedSize(Twips::zuPixel(5000), Twips::zuPixel(1200));
+    Fenstergroesse::PlatzFürTitel(*this);
     ZentriereÜberHauptfenster(*this);
 }
 

@@ -29,6 +29,7 @@ MDIListe::MDIListe(Projektseite& seite, QWidget* parent)
     Label1 = new QLabel(LadeText(o + 1268), this);
     SetzeGeometrie(Label1, 4700, 270, 1800, 255);
 
+    rechtsVerankert({Wählen, Cancel});
     SuchBox->installEventFilter(this);
     connect(DataGrid1, &Projektgitter::Doppelklick, this, &QDialog::accept);
     connect(SuchBox, &QLineEdit::textChanged, this, [this](const QString& t) { m_logik.Suchen(t); });

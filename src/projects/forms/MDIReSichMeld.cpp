@@ -8,6 +8,7 @@
 #include "projects/forms/Arbeitsdialog.h"
 #include "base/AllgFunktionen.h"
 #include "base/Programmzustand.h"
+#include "base/forms/Fenstergroesse.h"
 
 MDIReSichMeld::MDIReSichMeld(QWidget* parent) : QDialog(parent)
 {
@@ -47,7 +48,10 @@ void MDIReSichMeld::Laden(const QString& projNr)
     ÜberschreibenButton->setText(LadeText(o + 1294));
     AlleÜberschreibenButton->setText(LadeText(o + 1295));
     CancelButton->setText(LadeText(o + 1296));
+    for (QPushButton* k : {WeiterButton, ÜberschreibenButton, AlleÜberschreibenButton, CancelButton})
+        k->setMinimumWidth(Fenstergroesse::KnopfBreite(*k));
     adjustSize();
+    Fenstergroesse::PlatzFürTitel(*this);
     ZentriereÜberHauptfenster(*this);
 }
 

@@ -4,9 +4,12 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+#include <algorithm>
+
 #include "base/AllgFunktionen.h"
 #include "base/Programmzustand.h"
 #include "base/Tastencodes.h"
+#include "base/forms/Fenstergroesse.h"
 
 MDISichern::MDISichern(Projektseite& seite, QWidget* parent)
     : Projektdialog(m_logik, 1310, 4700, parent), m_logik(seite)
@@ -34,6 +37,17 @@ MDISichern::MDISichern(Projektseite& seite, QWidget* parent)
     Animation1->hide();
     SetzeGeometrie(Animation1, 4560, 3950, 1900, 255);
 
+    // The mark-all button fits both its captions; what stands right of it moves along.
+    const int breiter = Fenstergroesse::KnopfBreite(*AllesMarkieren, {LadeText(o + 1312), LadeText(o + 1313)})
+                        - AllesMarkieren->width();
+    if (breiter > 0) {
+        AllesMarkieren->resize(AllesMarkieren->width() + breiter, AllesMarkieren->height());
+        Label3->move(Label3->x() + breiter, Label3->y());
+        // The progress bar gives up the room, so that it keeps clear of Sichern.
+        Animation1->setGeometry(Animation1->x() + breiter, Animation1->y(),
+                                std::max(Animation1->width() - breiter, Animation1->height()), Animation1->height());
+    }
+    rechtsVerankert({SortierCombo2, Label1, Save, Cancel});
     connect(&m_logik, &Projektsicherung::LaufGeaendert, Animation1, &QWidget::setVisible);
     connect(DataGrid1, &Projektgitter::Doppelklick, this, [this] { m_logik.SaveMarkeUmschalten(); });
     connect(DataGrid1, &Projektgitter::Leertaste, this, [this] { m_logik.SaveMarkeUmschalten(); });

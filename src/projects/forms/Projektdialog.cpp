@@ -4,6 +4,9 @@
 #include <QDir>
 #include <QFile>
 #include <QIcon>
+#include <QScreen>
+
+#include <algorithm>
 
 #include "projects/Projektauswahl.h"
 #include "data/Recordset.h"
@@ -47,6 +50,7 @@ Projektdialog::~Projektdialog() = default;
 void Projektdialog::richteEin(const std::vector<Projektgitter::Spalte>& spalten, int maxTabindex)
 {
     DataGrid1->binde(m_auswahl.recordset(), spalten);
+    passeBreiteAn();
     m_tabStop.Initialisierung(this, maxTabindex);
     m_tasten = new Tastenvorschau(this, [this](int& k, int s) { keyDown(k, s); },
                                   [this](int& a) { keyPress(a); });
@@ -72,6 +76,37 @@ void Projektdialog::richteEin(const std::vector<Projektgitter::Spalte>& spalten,
     m_auswahl.Laden();
     SortierCombo2->fülle(Projektauswahl::Sortiereinträge(), m_auswahl.Sortiertext());
     zeige();
+}
+
+void Projektdialog::rechtsVerankert(std::initializer_list<QWidget*> steuerelemente)
+{
+    m_rechts.insert(m_rechts.end(), steuerelemente);
+}
+
+void Projektdialog::passeBreiteAn()
+{
+    int mehr = DataGrid1->benötigteBreite() - DataGrid1->width();
+    if (QScreen* s = screen()) {
+        // On a narrow screen the columns first give up what their contents do not need.
+        const int platz = std::max(0, s->availableGeometry().width() - width());
+        if (mehr > platz) {
+            DataGrid1->gibPlatzAb(mehr - platz);
+            mehr = std::min(DataGrid1->benötigteBreite() - DataGrid1->width(), platz);
+        }
+    }
+    if (mehr <= 0)
+        return;
+    setFixedSize(width() + mehr, height());
+    DataGrid1->resize(DataGrid1->width() + mehr, DataGrid1->height());
+    for (QWidget* w : m_rechts)
+        w->move(w->x() + mehr, w->y());
+    // Still centred over the main window, and on the screen.
+    int links = x() - mehr / 2;
+    if (QScreen* s = screen()) {
+        const QRect bereich = s->availableGeometry();
+        links = std::max(bereich.left(), std::min(links, bereich.left() + bereich.width() - width()));
+    }
+    move(links, y());
 }
 
 void Projektdialog::trenne()

@@ -1,6 +1,7 @@
 #pragma once
 #include <QDialog>
 
+#include <initializer_list>
 #include <vector>
 
 #include "projects/forms/Projektgitter.h"
@@ -32,6 +33,8 @@ protected:
     void closeEvent(QCloseEvent* e) override;
     // The derived dialog's destructor: no control reaches the logic any more (it goes first).
     void trenne();
+    // Controls that keep their distance to the right edge when the dialog widens for its grid.
+    void rechtsVerankert(std::initializer_list<QWidget*> steuerelemente);
 
     // Shows the logic's state.
     virtual void zeige();
@@ -42,7 +45,11 @@ protected:
     behandlungTabStop m_tabStop;
 
 private:
+    // Widens the dialog (up to the screen's width) when the grid's columns need more room.
+    void passeBreiteAn();
+
     Projektauswahl& m_auswahl;
+    std::vector<QWidget*> m_rechts;
     Tastenvorschau* m_tasten = nullptr;
     bool m_schliesst = false;
 };

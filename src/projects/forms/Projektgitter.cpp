@@ -4,6 +4,9 @@
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyle>
+
+#include <algorithm>
 
 #include "data/Recordset.h"
 #include "projects/Projektauswahl.h"
@@ -64,8 +67,56 @@ void Projektgitter::binde(std::shared_ptr<Recordset> rs, const std::vector<Spalt
     }
     m_modell->setzeSpalten(liste);
     m_modell->setzeRecordset(std::move(rs));
-    for (size_t i = 0; i < spalten.size(); ++i)
-        setColumnWidth(static_cast<int>(i), Twips::zuPixel(spalten[i].breite));
+    m_breiten.clear();
+    for (const Spalte& s : spalten)
+        m_breiten.push_back(s.breite);
+    passeSpaltenAn();
+}
+
+void Projektgitter::passeSpaltenAn()
+{
+    for (int i = 0; i < static_cast<int>(m_breiten.size()) && i < m_modell->columnCount(); ++i) {
+        setColumnWidth(i, std::max(Twips::zuPixel(m_breiten[static_cast<size_t>(i)]), inhaltsbreite(i)));
+    }
+}
+
+int Projektgitter::inhaltsbreite(int spalte) const
+{
+    return std::max(sizeHintForColumn(spalte), horizontalHeader()->sectionSizeHint(spalte));
+}
+
+void Projektgitter::gibPlatzAb(int pixel)
+{
+    // The column with the most room to spare first.
+    while (pixel > 0) {
+        int spalte = -1;
+        int frei = 0;
+        for (int i = 0; i < m_modell->columnCount(); ++i) {
+            const int f = columnWidth(i) - inhaltsbreite(i);
+            if (f > frei) {
+                frei = f;
+                spalte = i;
+            }
+        }
+        if (spalte < 0)
+            return;
+        const int weg = std::min(frei, pixel);
+        setColumnWidth(spalte, columnWidth(spalte) - weg);
+        pixel -= weg;
+    }
+}
+
+int Projektgitter::benötigteBreite() const
+{
+    int breite = 2 * frameWidth();
+    for (int i = 0; i < m_modell->columnCount(); ++i)
+        breite += columnWidth(i);
+    // Rows beyond the visible lines bring the vertical scroll bar.
+    const int zeilenhöhe = verticalHeader()->defaultSectionSize();
+    const int sichtbar = height() - 2 * frameWidth() - horizontalHeader()->sizeHint().height();
+    if (zeilenhöhe > 0 && m_modell->rowCount() * zeilenhöhe > sichtbar)
+        breite += style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    return breite;
 }
 
 void Projektgitter::zeige(const Projektauswahl& auswahl)

@@ -30,6 +30,14 @@ public:
     // Binds the grid to the recordset with these columns; the type column shows the type's name,
     // the date column the short date followed by three blanks.
     void binde(std::shared_ptr<Recordset> rs, const std::vector<Spalte>& spalten);
+    // Every column at its given width, but never narrower than its caption and its contents
+    // need in the grid's font.
+    void passeSpaltenAn();
+    // The width the grid needs to show every column without a horizontal scroll bar.
+    int benötigteBreite() const;
+    // Where the room is short: columns wider than their contents give up to this many pixels,
+    // down to what their contents need.
+    void gibPlatzAb(int pixel);
 
     // Shows the logic's state: the recordset's current row as the grid's, the highlighted row.
     void zeige(const Projektauswahl& auswahl);
@@ -56,8 +64,11 @@ protected:
 
 private:
     void folge(int zeile);
+    // What a column's caption and contents need.
+    int inhaltsbreite(int spalte) const;
 
     RecordsetModell* m_modell;
+    std::vector<int> m_breiten;  // given column widths in twips
     bool m_folgt = false;
 };
 

@@ -86,8 +86,12 @@ void KelvorForm2::FormLoad()
 void KelvorForm2::FormActivate()
 {
     Programmzustand& z = zustand();
-    if (!z.Automatiklauf || z.Meldungsflag)
+    if (!z.Automatiklauf || z.Meldungsflag) {
+        // The choice starts at the first button, shown focused: Enter takes it.
+        window()->setAttribute(Qt::WA_KeyboardFocusChange);
+        HauptwahlCommand[0]->setFocus(Qt::TabFocusReason);
         return;
+    }
     z.ProjektartNeuanlage = QStringLiteral("He");
     z.Projektart = QStringLiteral("He");
     mdi().seitenmanager(1);

@@ -17,6 +17,9 @@
 #include "projects/forms/MDIKomprDbank.h"
 #include "projects/forms/MDIReSich.h"
 #include "projects/forms/NutzerStammdaten.h"
+#include "info/forms/Gebietsfinder.h"
+#include "info/forms/UeberUnsSchau.h"
+#include "info/forms/frmAbout.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,10 +29,12 @@
 #include <QFrame>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
@@ -47,6 +52,73 @@ bool IstHostmodus()
 constexpr std::array<int, 4> PanelBreiteNormal = {6470, 1440, 1440, 1440};
 // Margin of the bottom bar's buttons in twips.
 constexpr int LeisteRand = 120;
+
+// Scrolls the page area; keys pass on to the main window (Alt+Left, Alt+Right, Alt+F10).
+class Rollbereich : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override { e->ignore(); }
+};
+
+// The area the pages are shown in: as large as the visible page needs, so that the scroll area
+// around it shows scroll bars when the window is smaller than the page.
+class Seitenbereich : public QWidget {
+public:
+    using QWidget::QWidget;
+    QSize minimumSizeHint() const override
+    {
+        QSize grösse(0, 0);
+        for (QWidget* seite : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (seite->isHidden() || seite->size().isEmpty())
+                continue;
+            // A page with a layout follows the area; one without keeps its own size.
+            const QSize s = seite->layout() ? seite->minimumSizeHint() : seite->size();
+            grösse = grösse.expandedTo(QSize(seite->x() + s.width(), seite->y() + s.height()));
+        }
+        return grösse;
+    }
+    QSize sizeHint() const override { return minimumSizeHint(); }
+
+protected:
+    void childEvent(QChildEvent* e) override
+    {
+        if (e->child()->isWidgetType()) {
+            if (e->added())
+                e->child()->installEventFilter(this);
+            else if (e->removed())
+                e->child()->removeEventFilter(this);
+            anpassen();
+        }
+        QWidget::childEvent(e);
+    }
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        switch (e->type()) {
+        case QEvent::Resize: case QEvent::Move: case QEvent::Show: case QEvent::Hide:
+        case QEvent::LayoutRequest:
+            anpassen();
+            break;
+        default:
+            break;
+        }
+        return QWidget::eventFilter(o, e);
+    }
+
+private:
+    // The scroll area sizes the area anew and sets its scroll bars.
+    void anpassen()
+    {
+        updateGeometry();
+        for (QWidget* w = parentWidget(); w; w = w->parentWidget()) {
+            if (qobject_cast<QScrollArea*>(w)) {
+                QCoreApplication::postEvent(w, new QEvent(QEvent::LayoutRequest));
+                break;
+            }
+        }
+    }
+};
 
 }  // namespace
 
@@ -106,11 +178,19 @@ void MDIForm1::BaueFenster()
     auto* layout = new QVBoxLayout(mitte);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    m_client = new QWidget(mitte);
+    // The client area has the colour of window backgrounds (the pictures of the pages too).
+    auto* rollbereich = new Rollbereich(mitte);
+    rollbereich->setObjectName(QStringLiteral("Rollbereich"));
+    rollbereich->setFocusPolicy(Qt::NoFocus);
+    rollbereich->setFrameShape(QFrame::NoFrame);
+    rollbereich->setWidgetResizable(true);
+    rollbereich->setBackgroundRole(QPalette::Base);
+    m_client = new Seitenbereich;
     m_client->setObjectName(QStringLiteral("Clientbereich"));
-    m_client->setBackgroundRole(QPalette::Dark);
+    m_client->setBackgroundRole(QPalette::Base);
     m_client->setAutoFillBackground(true);
-    layout->addWidget(m_client, 1);
+    rollbereich->setWidget(m_client);
+    layout->addWidget(rollbereich, 1);
 
     auto* leiste = new QFrame(mitte);
     leiste->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -270,21 +350,13 @@ void MDIForm1::BaueMenues()
 
     MInformationen = obermenue("MInformationen", 149);
     Mwirüberuns = mit(punkt(MInformationen, "Mwirueberuns", 150), [this] {
-        Platzhalter(QStringLiteral("Wir über uns: eine Bilderschau über das Unternehmen."));
+        // The show leaves the bottom buttons as they are.
+        ÜberUnsSchau schau(this);
+        schau.exec();
     });
     Mprodukte = punkt(MInformationen, "Mprodukte", 151);
-    MVertreter = mit(punkt(MInformationen, "MVertreter", 152), [this] {
-        ZeigeModal([this] {
-            Platzhalter(QStringLiteral("Außendienstmitarbeiter: den zuständigen Mitarbeiter nach Postleitzahl "
-                                       "oder auf der Karte finden."));
-        });
-    });
-    MServicepartner = mit(punkt(MInformationen, "MServicepartner", 153), [this] {
-        ZeigeModal([this] {
-            Platzhalter(QStringLiteral("Servicepartner: den nächsten Servicepartner nach Postleitzahl oder auf der "
-                                       "Karte finden."));
-        });
-    });
+    MVertreter = mit(punkt(MInformationen, "MVertreter", 152), [this] { ZeigeDialog<Vertreter>(); });
+    MServicepartner = mit(punkt(MInformationen, "MServicepartner", 153), [this] { ZeigeDialog<Servicepart>(); });
 
     MSprache = obermenue("MSprache", 19);
     MSpracheDeutsch = punkt(MSprache, "MSpracheDeutsch", 20);
@@ -296,11 +368,7 @@ void MDIForm1::BaueMenues()
     MAnsprechpartner = punkt(MFragezeichen, "MAnsprechpartner", 158);
     MHilfeassistent = punkt(MFragezeichen, "MHilfeassistent", 159);
     Mstrich3 = strich(MFragezeichen, "Mstrich3");
-    MInfo = mit(punkt(MFragezeichen, "MInfo", 160), [this] {
-        ZeigeModal([this] {
-            Platzhalter(QStringLiteral("Info: Programmversion, Hersteller und Systeminformationen."));
-        });
-    });
+    MInfo = mit(punkt(MFragezeichen, "MInfo", 160), [this] { ZeigeDialog<frmAbout>(); });
 
     MLänderversion = obermenue("MLaenderversion", 0, QStringLiteral("Länderversion"));
     MVersionEngland = punkt(MLänderversion, "MVersionEngland", 0, nullptr, QStringLiteral("England"));
@@ -353,8 +421,11 @@ void MDIForm1::Laden()
     z.Artikel_Data_Source = daten.filePath(z.ArtikelDatenbankName);
     z.Projekt_Data_Source = daten.filePath(z.ProjektDatenbankName);
     const QString icon = QDir(z.Datenpfad).filePath(QStringLiteral("Kelvor.ico"));
-    if (QFileInfo::exists(icon))
+    if (QFileInfo::exists(icon)) {
         setWindowIcon(QIcon(icon));
+        // Every dialog and message box of the program shows it too.
+        QApplication::setWindowIcon(windowIcon());
+    }
 
     LeseWaehrung();
 
@@ -442,6 +513,9 @@ void MDIForm1::closeEvent(QCloseEvent* e)
         }
     }
     e->accept();
+    // The program ends with its main window at once, whatever is still queued.
+    if (QApplication::quitOnLastWindowClosed())
+        QCoreApplication::quit();
 }
 
 void MDIForm1::DatenobjektBeimBeendenFreigeben()
@@ -787,6 +861,8 @@ void MDIForm1::NeuanlageNachProjektart()
 {
     // The project page sorts its list by system type and selects the first project of the type.
     if (KelvorForm3* s = fenster3()) {
+        if (!s->EingabeSpeichern())
+            return;
         s->SetSortierstrings(zustand().sortierungProjektart);
         s->ReOpenProjektTabelle(QString(), s->SortierString1(), s->SortierString2());
     }

@@ -1,18 +1,33 @@
 #pragma once
-#include <QPushButton>
+#include <QImage>
 
-#include "base/AllgFunktionen.h"
-#include "base/Programmzustand.h"
-#include "base/forms/Hauptfenster.h"
-#include "base/forms/Platzhalterseite.h"
+#include "base/forms/Seitenform.h"
 
-// Page 500: storage water heater start, without Weiter: its "Wohnbauten" button leads on;
-// stands in until the page is built.
-class Form500 : public Platzhalterseite {
+class QLabel;
+class QPushButton;
+
+// Page 500: the start of a storage-water-heater project. "Wohnbauten" leads to the dwelling
+// groups; commercial use has no calculation and only shows a notice.
+class Form500 : public Seitenform {
+    Q_OBJECT
 public:
-    Form500() : Platzhalterseite(QStringLiteral("Speicher-Wassererwärmer"), Entwurfsseite)
-    {
-        Knopf(LadeText(zustand().Sprachoffset + 941), [this] { mdi().Speicher_Wohnbauten_Einsprung(); })
-            ->setObjectName(QStringLiteral("Wohnbauten"));
-    }
+    explicit Form500(QWidget* parent = nullptr);
+
+    void WohnbautenButton_Click();
+    void GewerbeButton_Click();
+
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QPushButton* WohnbautenButton = nullptr;
+    QPushButton* GewerbeButton = nullptr;
+    QLabel* Image1_2 = nullptr;
+    QLabel* Image2 = nullptr;
+
+protected:
+    void FormLoad() override;
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    QImage m_hintergrund;
 };

@@ -1,0 +1,214 @@
+#include "design/solar/forms/Inhaltsdialog.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QFocusEvent>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStyle>
+#include <QTimer>
+#include <QToolButton>
+
+#include "base/AllgFunktionen.h"
+#include "base/Programmzustand.h"
+#include "base/Tastencodes.h"
+#include "base/Twips.h"
+#include "base/forms/Hauptfenster.h"
+#include "base/forms/Steuerelemente.h"
+#include "base/forms/Tastenvorschau.h"
+
+namespace {
+
+int px(int twips)
+{
+    return Twips::zuPixel(twips);
+}
+
+}  // namespace
+
+Inhaltsdialog::Inhaltsdialog(int titelId, QWidget* parent) : QDialog(parent)
+{
+    zustand().ErrorCancel = false;
+    setWindowTitle(LadeText(zustand().Sprachoffset + titelId));
+    const QString icon = QDir(zustand().Datenpfad).filePath(QStringLiteral("Kelvor.ico"));
+    if (QFile::exists(icon))
+        setWindowIcon(QIcon(icon));
+    setModal(true);
+    // A fixed frame with its title and close box only.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                   | Qt::MSWindowsFixedSizeDialogHint);
+    connect(qApp, &QApplication::focusChanged, this, &Inhaltsdialog::fokusWechsel);
+}
+
+Inhaltsdialog::~Inhaltsdialog()
+{
+    disconnect(qApp, nullptr, this, nullptr);
+    entladenEinmal();
+}
+
+QLineEdit* Inhaltsdialog::Eingabe(const QString& name, int index, int links, int oben, int breite)
+{
+    auto* box = new QLineEdit(this);
+    box->setObjectName(name);
+    if (index >= 0)
+        Steuerelemente::setzeIndex(box, index);
+    box->setGeometry(px(links), px(oben), px(breite), px(315));
+    box->setAlignment(Qt::AlignRight);
+    box->installEventFilter(this);
+    // Typing opens the box for its check also when it got the focus from another window.
+    connect(box, &QLineEdit::textEdited, this, [this, box] { m_offen[box] = true; });
+    m_boxen << box;
+    return box;
+}
+
+QLabel* Inhaltsdialog::Beschriftung(const QString& name, int index, const QString& text, int links, int oben,
+                                    int breite, int höhe)
+{
+    auto* l = new QLabel(text, this);
+    l->setObjectName(name);
+    if (index >= 0)
+        Steuerelemente::setzeIndex(l, index);
+    l->setGeometry(px(links), px(oben), px(breite), px(höhe));
+    return l;
+}
+
+QToolButton* Inhaltsdialog::Bildknopf(const QString& name, int links, int oben)
+{
+    auto* b = new QToolButton(this);
+    b->setObjectName(name);
+    b->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
+    b->setGeometry(px(links), px(oben), px(450), px(375));
+    return b;
+}
+
+void Inhaltsdialog::Einrichten(int breite, int höhe)
+{
+    setFixedSize(px(breite), px(höhe));
+    m_moveFocus.Init(this, true);
+    m_tasten = new Tastenvorschau(
+        this,
+        [this](int& KeyCode, int Shift) {
+            if (KeyCode == Tastencodes::Rechts && (Shift & 7) == Tastencodes::UmschaltAlt) {
+                KeyCode = 0;
+                QTimer::singleShot(0, this, &Inhaltsdialog::Weiter);
+            }
+        },
+        [this](int& KeyAscii) {
+            m_moveFocus.NextTabStop(KeyAscii);
+            // Tab stays with the focus chain; line feed and Enter end here.
+            if (KeyAscii == 10 || KeyAscii == 13)
+                KeyAscii = 0;
+        });
+    Zentrieren();
+}
+
+void Inhaltsdialog::Zentrieren()
+{
+    if (Hauptfenster* h = hauptfenster()) {
+        const QRect m = h->Fensterwidget()->frameGeometry();
+        move(m.left() + (m.width() - width()) / 2, m.top() + (m.height() - height()) / 2);
+    }
+}
+
+void Inhaltsdialog::FormValidateControlElement(const QString& name, const VbVariant& Index, bool& Cancel)
+{
+    for (QLineEdit* box : m_boxen)
+        if (box->objectName() == name && Steuerelemente::index(box).toString() == Index.toString()) {
+            m_offen[box] = false;
+            Cancel = Prüfen(box);
+            return;
+        }
+}
+
+bool Inhaltsdialog::prüfeOffen(QLineEdit* box, bool& Cancel)
+{
+    if (!m_offen.value(box))
+        return false;
+    m_offen[box] = false;
+    Cancel = Prüfen(box);
+    return true;
+}
+
+void Inhaltsdialog::Weiter()
+{
+    if (m_entladen)
+        return;
+    auto* box = qobject_cast<QLineEdit*>(focusWidget());
+    bool Cancel = false;
+    if (box && m_boxen.contains(box) && prüfeOffen(box, Cancel) && Cancel) {
+        m_offen[box] = true;
+        return;
+    }
+    close();
+}
+
+bool Inhaltsdialog::eventFilter(QObject* o, QEvent* e)
+{
+    auto* box = qobject_cast<QLineEdit*>(o);
+    if (box && m_boxen.contains(box)) {
+        if (e->type() == QEvent::FocusIn) {
+            // Back from a message box or another window: the box is not entered anew.
+            if (static_cast<QFocusEvent*>(e)->reason() != Qt::ActiveWindowFocusReason)
+                m_offen[box] = true;
+            QTimer::singleShot(0, box, &QLineEdit::selectAll);
+            Fokuserhalt(box);
+        } else if (e->type() == QEvent::KeyPress) {
+            const int a = Tastenvorschau::KeyAscii(static_cast<QKeyEvent*>(e));
+            if (a != 0)
+                Taste(box, a);
+        }
+    }
+    return QDialog::eventFilter(o, e);
+}
+
+void Inhaltsdialog::fokusWechsel(QWidget* alt, QWidget* neu)
+{
+    if (m_zurück || m_entladen)
+        return;
+    auto* box = qobject_cast<QLineEdit*>(alt);
+    if (!box || !m_boxen.contains(box) || box->hasFocus())
+        return;
+    if (neu && isAncestorOf(neu)) {
+        prüfeBeimWechsel(box, neu);
+    } else if (m_offen.value(box)) {
+        // Left the dialog without a check: store it, whatever it answers.
+        m_offen[box] = false;
+        Verlassen(box);
+    }
+}
+
+void Inhaltsdialog::prüfeBeimWechsel(QWidget* alt, QWidget*)
+{
+    auto* box = static_cast<QLineEdit*>(alt);
+    bool Cancel = false;
+    if (prüfeOffen(box, Cancel) && Cancel) {
+        QPointer<QLineEdit> zurück = box;
+        m_zurück = true;
+        if (zurück)
+            zurück->setFocus(Qt::OtherFocusReason);
+        m_zurück = false;
+    }
+}
+
+void Inhaltsdialog::entladenEinmal()
+{
+    if (m_entladen)
+        return;
+    m_entladen = true;
+    Entladen();
+}
+
+void Inhaltsdialog::closeEvent(QCloseEvent* e)
+{
+    entladenEinmal();
+    QDialog::closeEvent(e);
+}
+
+void Inhaltsdialog::done(int r)
+{
+    entladenEinmal();
+    QDialog::done(r);
+}
