@@ -1,9 +1,6 @@
 #pragma once
 #include <QString>
 
-#include <array>
-#include <cstdint>
-
 class GlobDatenHeizung;
 
 // The address data of the host's project in the exchange record.
@@ -13,15 +10,6 @@ struct TyvoProjektadresse {
     QString StrasseUndNr;
     QString PLZ;
     QString ORT;
-};
-
-// The safety results of one heat generator for the host (DN in whole numbers).
-struct TyvoWEErgebnis {
-    int16_t SiV_Anzahl = 0;
-    int16_t SiV_Art = 0;  // 0 diaphragm, 1 full-lift valve
-    int16_t SiV_Nennweite = 0;
-    int16_t EntspannGef_DN_Eingang = 0;
-    int16_t EntspannGef_DN_Ausgang = 0;
 };
 
 // What the main window needs from the exchange with the host program Tyvo: reading the exchange
@@ -43,10 +31,6 @@ public:
     // The project page: the host's address data, and the number of the project made for it.
     virtual TyvoProjektadresse Projektadresse() const { return {}; }
     virtual void SetzeProjektID(const QString& /*projektId*/) {}
-
-    // The heat-generator results of the exchange record, 1..6 (0 unused); cleared when the
-    // exchange file is read, filled by the safety-equipment page.
-    std::array<TyvoWEErgebnis, 7> WE_Daten_geaendert{};
 };
 
 // The exchange in use. Until the exchange file is supported the default refuses to read, so a

@@ -167,9 +167,9 @@ TEST_F(Form103Test, HostmodusSchreibtDieErzeugerergebnisseOhneArtikelmeldung)
     d->m_p_SV.m_Value = 3.0;
     TyvoWEErgebnis alt;
     alt.SiV_Anzahl = 9;
-    tyvo.WE_Daten_geaendert[4] = alt;
+    zustand().TyvoDaten.WE_Daten_geaendert[4] = alt;
     zeige<Form103>();
-    const auto& we = tyvo.WE_Daten_geaendert;
+    const auto& we = zustand().TyvoDaten.WE_Daten_geaendert;
     for (int16_t i = 1; i <= 3; ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(we[static_cast<size_t>(i)].SiV_Anzahl, d->m_Zub_SichVentil_Anz_m_value(i));

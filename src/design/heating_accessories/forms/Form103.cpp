@@ -129,7 +129,7 @@ void Form103::Laden()
     }
 
     if (z.TyvoModus == 1 || z.TyvoModus == 2) {
-        auto& we = tyvoAnbindung().WE_Daten_geaendert;
+        auto& we = zustand().TyvoDaten.WE_Daten_geaendert;
         for (int16_t i = 1; i <= 6; ++i) {
             const int16_t anzahl = m_daten->m_Zub_SichVentil_Anz_m_value(i);
             if (anzahl <= 0)
