@@ -1,0 +1,294 @@
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTableView>
+#include <QToolButton>
+
+#include "Heizseitenfixture.h"
+#include "Testobjekte.h"
+#include "base/AllgFunktionen.h"
+#include "base/Programmzustand.h"
+#include "base/Twips.h"
+#include "design/heating_accessories/Schlammabscheider.h"
+#include "design/heating_accessories/forms/Form105a.h"
+#include "design/heating_accessories/forms/Form105b.h"
+#include "design/heating_accessories/forms/Form105c.h"
+#include "support/QStringAusgabe.h"
+
+namespace {
+
+class DialogTest : public Heizseitenfixture {
+protected:
+    Schlammabscheiderauslegung schlamm() { return Schlammabscheiderauslegung(*d); }
+};
+
+// --- Separator grid ---
+
+TEST_F(DialogTest, GitterWaehltGespeichertenOderErstenAusreichenden)
+{
+    struct Fall {
+        const char* name;
+        int anordnung;
+        int16_t index;
+        const char* gespeichert;
+        const char* erwartet;  // " ": no row current
+    };
+    const Fall fälle[] = {
+        {"ohne Wahl der erste mit 250 kW", 1, 1, " ", "32003"},
+        {"gespeicherter unter dem Bedarf", 1, 1, "32002", "32002"},
+        {"je Erzeuger zählt der Erzeuger", 2, 3, " ", "32004"},
+        {"nicht mehr gelistet", 1, 1, "32011", "32011"},
+    };
+    Erzeuger({100, 100, 500});
+    d->m_Leist_ges.m_Value = 250.0;
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(f.name);
+        schlamm().SetzeAnordnung(f.anordnung);
+        schlamm().LeereAlle();
+        schlamm().SetzeArtikel(f.index, QString::fromUtf8(f.gespeichert));
+        Form105a g;
+        g.Laden(f.index);
+        ASSERT_TRUE(g.listeGeladen());
+        EXPECT_EQ(g.gewählteArtNr(), QString::fromUtf8(f.erwartet));
+        const bool gelistet = QString::fromUtf8(f.name) != QStringLiteral("nicht mehr gelistet");
+        EXPECT_EQ(g.DataGrid1->currentIndex().isValid(), gelistet);
+        EXPECT_EQ(g.Text1->text(), gelistet ? QString::fromUtf8(f.erwartet) : QString());
+        g.Bestätigen();
+        for (int16_t i = 1; i <= 6; ++i)
+            EXPECT_EQ(schlamm().Artikel(i), i == f.index ? QString::fromUtf8(f.erwartet) : QStringLiteral(" ")) << i;
+    }
+}
+
+TEST_F(DialogTest, GitterSpaltenLangtextUndKopf)
+{
+    d->m_Leist_ges.m_Value = 250.0;
+    Form105a g;
+    g.Laden();
+    EXPECT_EQ(g.windowTitle(), QStringLiteral("Auswahl Schlammabscheider"));
+    EXPECT_EQ(g.Label1[2]->text(), QStringLiteral("    Leistung\r\n       in kW"));
+    const QAbstractItemModel* m = g.DataGrid1->model();
+    EXPECT_EQ(m->columnCount(), 4);
+    const int zeile = g.DataGrid1->currentIndex().row();
+    EXPECT_EQ(m->index(zeile, 2).data().toString(), QStringLiteral("300    "));
+    EXPECT_EQ(m->index(zeile, 3).data().toString(), QStringLiteral("6,0    "));
+    const QString lang = g.TextLangtext->toPlainText();
+    EXPECT_TRUE(lang.startsWith(m->index(zeile, 1).data().toString() + QLatin1Char('\n'))) << lang.toStdString();
+    EXPECT_TRUE(lang.contains(QStringLiteral("kW"))) << lang.toStdString();
+    EXPECT_EQ(g.width(), Twips::zuPixel(11200));
+    // A row chosen with the keys becomes the choice.
+    g.DataGrid1->setCurrentIndex(m->index(zeile + 1, 0));
+    EXPECT_EQ(g.gewählteArtNr(), m->index(zeile + 1, 0).data().toString());
+    EXPECT_EQ(g.Text1->text(), g.gewählteArtNr());
+}
+
+TEST_F(DialogTest, GitterSchliessenOhneWeiterSchreibtNichts)
+{
+    d->m_Leist_ges.m_Value = 250.0;
+    schlamm().SetzeArtikel(1, QStringLiteral("32006"));
+    Form105a g;
+    g.Laden();
+    g.DataGrid1->setCurrentIndex(g.DataGrid1->model()->index(0, 0));
+    g.reject();
+    EXPECT_EQ(schlamm().Artikel(1), QStringLiteral("32006"));
+}
+
+TEST_F(DialogTest, GitterOhneListeSchreibtNichts)
+{
+    schlamm().SetzeArtikel(1, QStringLiteral("32006"));
+    zustand().Artikel_Data_Source = QStringLiteral("/nicht/da/Artikeld.db");
+    Form105a g;
+    g.Laden();
+    EXPECT_FALSE(g.listeGeladen());
+    EXPECT_TRUE(g.DataGrid1->isHidden());
+    EXPECT_FALSE(meldungen.boxen.isEmpty()) << "the database says why";
+    g.Bestätigen();
+    EXPECT_EQ(schlamm().Artikel(1), QStringLiteral("32006"));
+}
+
+// --- Separators per heat generator ---
+
+TEST_F(DialogTest, JeErzeugerZeilenUndIsolierung)
+{
+    Erzeuger({100, 0, 250});
+    for (int16_t i = 1; i <= 6; ++i) {
+        schlamm().SetzeArtikel(i, QStringLiteral("32002"));
+        schlamm().SetzeIsoArtikel(i, QStringLiteral("34002"));
+    }
+    schlamm().SetzeArtikel(3, QStringLiteral(" "));
+    d->m_Zub_SchlammIso.m_Value = VbVariant::integer(2);
+    Form105c c;
+    c.Laden();
+    EXPECT_EQ(c.windowTitle(), QStringLiteral("Schlammabscheider"));
+    EXPECT_TRUE(c.Command1[1]->isEnabled());
+    EXPECT_FALSE(c.Command1[2]->isEnabled());
+    EXPECT_TRUE(c.Command1[3]->isEnabled());
+    EXPECT_FALSE(c.SchlammLabel[4]->isEnabled());
+    for (int16_t i : {2, 4, 5, 6}) {
+        EXPECT_EQ(schlamm().Artikel(i), QStringLiteral(" ")) << i;
+        EXPECT_EQ(schlamm().IsoArtikel(i), QStringLiteral(" ")) << i;
+    }
+    EXPECT_FALSE(c.SchlammLabel[1]->text().trimmed().isEmpty());
+    EXPECT_EQ(d->m_Zub_SchlammIso.m_Value.toLong(), 1);
+    EXPECT_EQ(c.SchlammIsoCombo->currentIndex(), 1);
+    EXPECT_FALSE(c.SchlammIsoCombo->isHidden());
+
+    QList<int16_t> geöffnet;
+    c.Gitter = [&](int16_t i) {
+        geöffnet << i;
+        schlamm().SetzeArtikel(i, QStringLiteral("32006"));
+    };
+    c.Command1_Click(3);
+    EXPECT_EQ(geöffnet, QList<int16_t>{3});
+    EXPECT_EQ(schlamm().IsoArtikel(3), QStringLiteral("34006"));
+
+    c.SchlammIsoCombo->setCurrentIndex(0);
+    c.SchlammIsoCombo_Click();
+    EXPECT_EQ(schlamm().IsoArtikel(1), QStringLiteral(" "));
+    EXPECT_EQ(schlamm().IsoArtikel(3), QStringLiteral(" "));
+    c.SchlammIsoCombo->setCurrentIndex(1);
+    c.SchlammIsoCombo_Click();
+    EXPECT_EQ(schlamm().IsoArtikel(1), QStringLiteral("34002"));
+    EXPECT_EQ(schlamm().IsoArtikel(3), QStringLiteral("34006"));
+    EXPECT_TRUE(meldungen.boxen.isEmpty()) << protokoll().join(QLatin1Char(' ')).toStdString();
+}
+
+TEST_F(DialogTest, JeErzeugerOhneWahlKeineIsolierung)
+{
+    Erzeuger({100});
+    Form105c c;
+    c.Laden();
+    EXPECT_TRUE(c.Label1->isHidden());
+    EXPECT_TRUE(c.SchlammIsoCombo->isHidden());
+}
+
+// --- Air venting ---
+
+class EntlueftungTest : public DialogTest {
+protected:
+    QString art(int familie, int16_t i) { return d->m_Zub_Entlüftung_ArtNr_m_value(static_cast<int16_t>(familie), i); }
+    int anz(int familie, int16_t i) { return d->m_Zub_Entlüftung_Anz_m_value(static_cast<int16_t>(familie), i); }
+};
+
+TEST_F(EntlueftungTest, FamilieListeUndZeileSpeichern)
+{
+    d->m_Zub_Entlüftung_ArtNr_m_value(0, 3, QStringLiteral("33001"));
+    d->m_Zub_Entlüftung_Anz_m_value(0, 3, 4);
+    Form105b b(1);
+    b.Laden();
+    ASSERT_TRUE(b.listeGeladen());
+    EXPECT_EQ(b.windowTitle(), QStringLiteral("Entlüftungsprogramm"));
+    const QAbstractItemModel* m = b.DataGrid1->model();
+    QStringList liste;
+    for (int r = 0; r < m->rowCount(); ++r)
+        liste << m->index(r, 0).data().toString();
+    EXPECT_EQ(liste, (QStringList{"33101", "33102", "33103", "33104"}));
+    EXPECT_EQ(b.Text3[1]->text(), QStringLiteral("0"));
+
+    b.ZeileAktivieren(3);
+    b.DataGrid1->setCurrentIndex(m->index(2, 0));
+    EXPECT_EQ(b.Text2[3]->text(), QStringLiteral("33103"));
+    b.Text3[3]->setText(QStringLiteral("2"));
+    bool cancel = false;
+    b.FormValidateControlElement(QStringLiteral("Text3"), 3, cancel);
+    EXPECT_FALSE(cancel);
+    EXPECT_EQ(art(1, 3), QStringLiteral("33103"));
+    EXPECT_EQ(anz(1, 3), 2);
+    EXPECT_EQ(art(0, 3), QStringLiteral("33001")) << "other families keep their rows";
+    EXPECT_EQ(anz(0, 3), 4);
+    EXPECT_EQ(art(2, 3), QStringLiteral(" "));
+
+    // Back in row 3 the list goes to its article; an unlisted one leaves the list on row 0.
+    b.DataGrid1->setCurrentIndex(m->index(0, 0));
+    b.ZeileAktivieren(3);
+    EXPECT_EQ(b.DataGrid1->currentIndex().row(), 0) << "row 3's type box now holds 33101";
+    b.Text2[4]->setText(QStringLiteral("33103"));
+    b.ZeileAktivieren(4);
+    EXPECT_EQ(b.DataGrid1->currentIndex().row(), 2);
+    EXPECT_EQ(b.Text2[4]->text(), QStringLiteral("33103"));
+}
+
+// Typed quantity -> box afterwards, Cancel, stored quantity and article (row 2, list article 33002).
+TEST_F(EntlueftungTest, Mengenpruefung)
+{
+    struct Fall {
+        const char* eingabe;
+        const char* box;
+        bool cancel;
+        int gespeichert;  // -1: nothing stored
+        const char* artikel;
+    };
+    const Fall fälle[] = {
+        {"2", "2", false, 2, "33002"},     {"2,5", "2", false, 2, "33002"}, {"3,5", "4", false, 4, "33002"},
+        {"0", "0", false, 0, " "},         {"abc", "0", true, -1, ""},      {"", "0", true, -1, ""},
+        {"-1", "0", true, -1, ""},         {"40000", "0", true, -1, ""},    {"32767", "32767", false, 32767, "33002"},
+    };
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(f.eingabe);
+        d->m_Zub_Entlüftung_ArtNr_m_value(0, 2, QStringLiteral("alt"));
+        d->m_Zub_Entlüftung_Anz_m_value(0, 2, 7);
+        Form105b b(0);
+        b.Laden();
+        b.ZeileAktivieren(2);
+        b.DataGrid1->setCurrentIndex(b.DataGrid1->model()->index(1, 0));
+        b.Text3[2]->setText(QString::fromUtf8(f.eingabe));
+        bool cancel = false;
+        b.FormValidateControlElement(QStringLiteral("Text3"), 2, cancel);
+        EXPECT_EQ(b.Text3[2]->text(), QString::fromUtf8(f.box));
+        EXPECT_EQ(cancel, f.cancel);
+        EXPECT_EQ(anz(0, 2), f.gespeichert < 0 ? 7 : f.gespeichert);
+        EXPECT_EQ(art(0, 2), f.gespeichert < 0 ? QStringLiteral("alt") : QString::fromUtf8(f.artikel));
+        if (f.gespeichert == 0) {
+            EXPECT_EQ(b.Text2[2]->text(), QStringLiteral(" "));
+        }
+    }
+}
+
+TEST_F(EntlueftungTest, SchliessenSpeichertDieAktiveZeile)
+{
+    Form105b b(2);
+    b.Laden();
+    b.ZeileAktivieren(5);
+    b.DataGrid1->setCurrentIndex(b.DataGrid1->model()->index(1, 0));
+    b.Text3[5]->setText(QStringLiteral("3"));
+    b.reject();
+    EXPECT_EQ(anz(2, 5), 3);
+    EXPECT_EQ(art(2, 5), b.DataGrid1->model()->index(1, 0).data().toString());
+}
+
+TEST_F(EntlueftungTest, SolarListetAlleFamilienFuerSolar)
+{
+    auto solar = std::make_shared<SolarTestobjekt>();
+    ASSERT_EQ(solar->Init(), 0);
+    solar->m_TerminateMitUpdate = false;
+    haupt.anderes = solar;
+    zustand().Projektart = QStringLiteral("So");
+    Form105b b(1);
+    b.Laden();
+    const QAbstractItemModel* m = b.DataGrid1->model();
+    QStringList liste;
+    for (int r = 0; r < m->rowCount(); ++r)
+        liste << m->index(r, 0).data().toString();
+    // By code word, then sort key: "Kelvorvent" < "Lufttöpfe" < "Vimbal".
+    EXPECT_EQ(liste, (QStringList{"33001", "33002", "33003", "33203", "33204", "33101", "33102"}));
+    b.ZeileAktivieren(6);
+    b.DataGrid1->setCurrentIndex(m->index(3, 0));
+    b.Text3[6]->setText(QStringLiteral("1"));
+    bool cancel = false;
+    b.FormValidateControlElement(QStringLiteral("Text3"), 6, cancel);
+    EXPECT_EQ(solar->lese(QStringLiteral("m_Zub_Entlüfter_ArtNr_m_value"), {VbVariant::integer(6)}).toString(), QStringLiteral("33203"));
+    EXPECT_EQ(solar->lese(QStringLiteral("m_Zub_Entlüfter_Anz_m_value"), {VbVariant::integer(6)}).toLong(), 1);
+}
+
+TEST_F(EntlueftungTest, UnbekannteFamilieListetNichts)
+{
+    Form105b b(5);
+    b.Laden();
+    EXPECT_EQ(b.DataGrid1->model()->rowCount(), 0);
+    b.Text3[1]->setText(QStringLiteral("2"));
+    bool cancel = false;
+    b.FormValidateControlElement(QStringLiteral("Text3"), 1, cancel);
+    EXPECT_EQ(art(0, 1), QStringLiteral(" "));
+}
+
+}  // namespace
