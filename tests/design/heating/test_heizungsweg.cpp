@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -63,6 +64,8 @@ TEST_F(Heizungsweg, NewHeatingProjectThroughPages100And101ToTheVesselPage)
 {
     fenster = std::make_unique<MDIForm1>(dir.path());
     db = std::make_unique<Datenobjektdatenbanken>();
+    // The vessel page chooses from the demo article database of the program folder.
+    zustand().Artikel_Data_Source = QDir(dir.path()).filePath(QStringLiteral("Daten/Artikeld.db"));
     fenster->show();
     Ereignisse();
     fenster->activateWindow();

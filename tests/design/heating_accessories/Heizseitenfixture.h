@@ -30,12 +30,13 @@ public:
     void FreigebenMenue() override {}
     void AutomatischerBilderwechselWennErforderlich() override { ++bilderwechsel; }
     bool FormUnsichtbarErforderlichUndMöglich() override { return unsichtbar; }
-    QWidget* Fensterwidget() override { return &fenster; }
+    QWidget* Fensterwidget() override { return &seitenbereich; }
+    Seitenform* fenster(int) const override { return nullptr; }
     void StatusBarAktiv(int) override {}
     void SetzeStatusPanelText(int, const QString&) override {}
     void ErstprojektMenuesSperren() override {}
     std::shared_ptr<GlobDaten> Datenobjekt(const QString&) override;
-    void SeiteAufnehmen(QWidget* seite) override { seite->setParent(&fenster); }
+    void SeiteAufnehmen(QWidget* seite) override { seite->setParent(&seitenbereich); }
     void MenuepunkteNachStatus(int) override {}
     void SetzeInfoLabel(const QString& text) override { infoLabel = text; }
     void SetzeStatusPanel(const QString&) override {}
@@ -43,7 +44,7 @@ public:
     void Beenden() override { ++beendet; }
     void ÖffneAusgabeMenue() override {}
 
-    QWidget fenster;
+    QWidget seitenbereich;
     // The data object of a project type other than heating (test objects).
     std::shared_ptr<GlobDaten> anderes;
     QString infoLabel = QStringLiteral("(leer)");

@@ -137,10 +137,10 @@ void Form105a::Laden(int16_t index)
     m_abfrage->MoveFirst();
     const Qt::Alignment rechts = Qt::AlignRight | Qt::AlignVCenter;
     m_modell->setzeSpalten({
-        {QStringLiteral("Art Nr"), QString(), Qt::AlignLeft | Qt::AlignVCenter, {}},
-        {SpalteKurztext1, QString(), Qt::AlignLeft | Qt::AlignVCenter, {}},
-        {QStringLiteral("Leistung in kW"), QString(), rechts, Muster(QStringLiteral("##0    "))},
-        {QStringLiteral("Druck in bar"), QString(), rechts, Muster(QStringLiteral("##.0    "))},
+        {QStringLiteral("Art Nr"), QString(), Qt::AlignLeft | Qt::AlignVCenter, {}, {}},
+        {SpalteKurztext1, QString(), Qt::AlignLeft | Qt::AlignVCenter, {}, {}},
+        {QStringLiteral("Leistung in kW"), QString(), rechts, Muster(QStringLiteral("##0    ")), {}},
+        {QStringLiteral("Druck in bar"), QString(), rechts, Muster(QStringLiteral("##.0    ")), {}},
     });
     m_modell->setzeRecordset(m_abfrage->GetADODB_Recordset());
     const int breiten[4] = {1000, 7300, 1000, 1000};

@@ -183,9 +183,9 @@ void Form105b::Laden()
     Label1[0]->setText(ErsetzeZeilenumbruch(LadeText(o + 681)));
     Label1[1]->setText(ErsetzeZeilenumbruch(LadeText(o + 682)));
     const Qt::Alignment links = Qt::AlignLeft | Qt::AlignVCenter;
-    m_modell->setzeSpalten({{QStringLiteral("arArtikelnr"), QString(), links, {}},
-                            {SpalteKurztext1, QString(), links, {}},
-                            {SpalteKurztext2, QString(), links, {}}});
+    m_modell->setzeSpalten({{QStringLiteral("arArtikelnr"), QString(), links, {}, {}},
+                            {SpalteKurztext1, QString(), links, {}, {}},
+                            {SpalteKurztext2, QString(), links, {}, {}}});
     m_modell->setzeRecordset(ArtEntlüftDB->GetADODB_Recordset());
     const int breiten[3] = {1000, 5300, 4000};
     for (int i = 0; i < 3; ++i)

@@ -168,8 +168,7 @@ void Form501::FormLoad()
     Command1->setText(LadeText(o + 965));
 
     const std::shared_ptr<GlobDaten> daten = mdi().Datenobjekt(z.Projektart);
-    HalteDatenobjekt(daten);
-    m_Speicherdaten = std::dynamic_pointer_cast<GlobDatenSpeicher>(daten);
+    m_Speicherdaten = dynamic_cast<GlobDatenSpeicher*>(HalteDatenobjekt(daten));
     if (m_Speicherdaten && m_Speicherdaten->Rechnen_SpeicherWasserwärmer())
         z.NeuAuslegungErforderlich = true;
     if (!m_Speicherdaten || m_gruppen->NeuLaden() != 0) {
@@ -243,7 +242,7 @@ void Form501::FormUnload()
 {
     if (m_Speicherdaten && m_Speicherdaten->Rechnen_SpeicherWasserwärmer())
         zustand().NeuAuslegungErforderlich = true;
-    m_Speicherdaten.reset();
+    m_Speicherdaten = nullptr;
 }
 
 void Form501::Berechnet(bool berechnet)

@@ -67,7 +67,7 @@ private:
     void nächsteZelle();
 
     std::unique_ptr<Wohnungsgruppen> m_gruppen;
-    std::shared_ptr<GlobDatenSpeicher> m_Speicherdaten;
+    GlobDatenSpeicher* m_Speicherdaten = nullptr;  // held by the page while it is shown
     RecordsetModell* m_modell = nullptr;
     QImage m_hintergrund;
     bool m_AuswahlAktiv = false;
