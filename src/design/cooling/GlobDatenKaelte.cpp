@@ -1,57 +1,11 @@
 #include "design/cooling/GlobDatenKaelte.h"
 
 #include "base/Zahlen.h"
-
-namespace {
-
-QString u8(const char* text)
-{
-    return QString::fromUtf8(text);
-}
-
-}  // namespace
+#include "data/Feldtabelle.h"
 
 // The bindings of the members to the fields of Kälteparameter, with the values of a new project.
-struct KälteFelder {
+struct KälteFelder : Feldtabelle<GlobDatenKälte> {
     using G = GlobDatenKälte;
-    enum class Vorgabe { Integer, Leer };
-
-    // An option group: option 0 in the first field, option 1 in the second.
-    struct Option {
-        conOptButtAdodb G::*member;
-        const char* name;
-        const char* feld0;
-        const char* feld1;
-    };
-    // A number; stellen >= 0: rounded to that many decimals on load (the Single fields).
-    struct Zahl {
-        conTextBoxAdodb G::*member;
-        const char* name;
-        const char* feld;
-        double vorgabe;
-        int stellen;
-    };
-    struct Flag {
-        conCheckBoxAdodb G::*member;
-        const char* name;
-        const char* feld;
-    };
-    // A value: a 16-bit integer or one blank.
-    struct Wert {
-        conValueAdodb G::*member;
-        const char* name;
-        const char* feld;
-        Vorgabe vorgabe;
-        int16_t zahl;
-    };
-    // Six items in the fields feld with %1 = 1 .. 6; text items default to one blank, number
-    // items to 0 (16-bit).
-    struct Liste {
-        G::Positionen G::*member;
-        const char* name;
-        const char* feld;
-        bool text;
-    };
 
     // Chiller i (1..6); nullptr outside 1..6.
     template <class Self>
@@ -174,29 +128,11 @@ const KälteFelder::Liste KälteFelder::listen[] = {
     {&G::m_Zub_Lufttopf_Anz, "m_Zub_Lufttopf_Anz_m_value", "LufttöpfeAnz%1", false},
 };
 
-namespace {
-
-VbVariant vorgabeWert(const KälteFelder::Wert& w)
-{
-    return w.vorgabe == Vorgabe::Integer ? VbVariant::integer(w.zahl) : VbVariant(QStringLiteral(" "));
-}
-
-}  // namespace
-
 GlobDatenKälte::GlobDatenKälte() : GlobDaten(QStringLiteral("GlobDatenKälte"), QStringLiteral("Kälteparameter"))
 {
     if (Oeffnungscode() == 0)
         m_Int_Tab = std::make_unique<TabellenConst>();
-    for (const auto& o : KälteFelder::optionen)
-        option(o.name, this->*o.member, {u8(o.feld0), u8(o.feld1)});
-    for (const auto& z : KälteFelder::zahlen)
-        zahl(z.name, this->*z.member, z.feld, z.vorgabe, z.stellen);
-    for (const auto& f : KälteFelder::flags)
-        flag(f.name, this->*f.member, f.feld);
-    for (const auto& w : KälteFelder::werte)
-        wert(w.name, this->*w.member, w.feld, vorgabeWert(w));
-    for (const auto& l : KälteFelder::listen)
-        items(l.name, this->*l.member, l.feld, l.text ? VbVariant(QStringLiteral(" ")) : VbVariant::integer(0));
+    bindeTabelle<KälteFelder>(*this);
     registriereMember();
 }
 

@@ -1,57 +1,11 @@
 #include "design/heating/GlobDatenHeizung.h"
 
 #include "base/Zahlen.h"
-
-namespace {
-
-QString u8(const char* text)
-{
-    return QString::fromUtf8(text);
-}
-
-}  // namespace
+#include "data/Feldtabelle.h"
 
 // The bindings of the members to the fields of Heizungsparameter, with the defaults of a new row.
-struct HeizungsFelder {
+struct HeizungsFelder : Feldtabelle<GlobDatenHeizung> {
     using G = GlobDatenHeizung;
-    enum class Vorgabe { Integer, Leer };
-
-    // An option group: option 0 in the first field, option 1 in the second.
-    struct Option {
-        conOptButtAdodb G::*member;
-        const char* name;
-        const char* feld0;
-        const char* feld1;
-    };
-    // A number; stellen >= 0: rounded to that many decimals on load (the Single fields).
-    struct Zahl {
-        conTextBoxAdodb G::*member;
-        const char* name;
-        const char* feld;
-        double vorgabe;
-        int stellen;
-    };
-    struct Flag {
-        conCheckBoxAdodb G::*member;
-        const char* name;
-        const char* feld;
-    };
-    // A value: a 16-bit integer or one blank.
-    struct Wert {
-        conValueAdodb G::*member;
-        const char* name;
-        const char* feld;
-        Vorgabe vorgabe;
-        int16_t zahl;
-    };
-    // Six items in the fields feld with %1 = 1 .. 6; text items default to one blank, number
-    // items to 0 (16-bit).
-    struct Liste {
-        G::Positionen G::*member;
-        const char* name;
-        const char* feld;
-        bool text;
-    };
 
     // Heat generator i (1..6): output and water content; nullptr outside 1..6.
     template <class Self>
@@ -221,29 +175,11 @@ const HeizungsFelder::Liste HeizungsFelder::listen[] = {
     {&G::m_Zub_Lufttopf_Anz, "m_Zub_Lufttopf_Anz_m_value", "LufttöpfeAnz%1", false},
 };
 
-namespace {
-
-VbVariant vorgabeWert(const HeizungsFelder::Wert& w)
-{
-    return w.vorgabe == Vorgabe::Integer ? VbVariant::integer(w.zahl) : VbVariant(QStringLiteral(" "));
-}
-
-}  // namespace
-
 GlobDatenHeizung::GlobDatenHeizung() : GlobDaten(QStringLiteral("GlobDatenHeizung"), QStringLiteral("Heizungsparameter"))
 {
     if (Oeffnungscode() == 0)
         m_Int_Tab = std::make_unique<TabellenConst>();
-    for (const auto& o : HeizungsFelder::optionen)
-        option(o.name, this->*o.member, {u8(o.feld0), u8(o.feld1)});
-    for (const auto& z : HeizungsFelder::zahlen)
-        zahl(z.name, this->*z.member, z.feld, z.vorgabe, z.stellen);
-    for (const auto& f : HeizungsFelder::flags)
-        flag(f.name, this->*f.member, f.feld);
-    for (const auto& w : HeizungsFelder::werte)
-        wert(w.name, this->*w.member, w.feld, vorgabeWert(w));
-    for (const auto& l : HeizungsFelder::listen)
-        items(l.name, this->*l.member, l.feld, l.text ? VbVariant(QStringLiteral(" ")) : VbVariant::integer(0));
+    bindeTabelle<HeizungsFelder>(*this);
     registriereMember();
 }
 
