@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "base/TyvoDaten.h"
+
 class GlobDatenHeizung;
 class GlobDatenKälte;
 class GlobDatenSolar;
@@ -51,6 +53,10 @@ struct Programmzustand {
     int TyvoModus = 0;
     QString TyvoDatei;
     bool TyvoVorgabenPrüfen = false;
+    // The exchange record; the highest heat-generator position read and the number read (<= 6).
+    TyvoAustauschdaten TyvoDaten;
+    int16_t TyvoLetzterWE = 0;
+    int16_t TyvoAnzahlWE = 0;
     int AbbruchCode = 0;
     QString AbbruchText;
     bool BeendenAbfragen = true;

@@ -1,6 +1,8 @@
 #pragma once
 #include <QString>
 
+class GlobDatenHeizung;
+
 // The address data of the host's project in the exchange record.
 struct TyvoProjektadresse {
     QString Name1;
@@ -23,6 +25,9 @@ public:
     virtual void RückgabeInXML_AuswahlNutzerabbruch(int modus) = 0;
     // The outcome "component not possible" with its reason (written at once).
     virtual void RückgabeInXML_AuswahlDerKomponenteNichtMöglich(int /*modus*/, const QString& /*grund*/) {}
+    // Whether a host input of the exchange record differs from the stored heating record;
+    // changes neither side.
+    virtual void MAGVorgabedatenVonTyvoGeändert(GlobDatenHeizung& /*heizdaten*/, bool& geändert) { geändert = false; }
     // The project page: the host's address data, and the number of the project made for it.
     virtual TyvoProjektadresse Projektadresse() const { return {}; }
     virtual void SetzeProjektID(const QString& /*projektId*/) {}

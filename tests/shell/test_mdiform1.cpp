@@ -45,6 +45,19 @@ public:
             return false;
         }
         projektId = QStringLiteral("4711");
+        // A plausible heating plant, so that the heating pages pass the host's data.
+        Programmzustand& z = zustand();
+        z.TyvoDaten.Anlageninhalt = 1000;
+        z.TyvoDaten.WE_Daten[1].Leistung = 100;
+        z.TyvoDaten.WE_Daten[1].Wasserinhalt = 50;
+        z.TyvoDaten.TVL = 70;
+        z.TyvoDaten.TRL = 50;
+        z.TyvoDaten.Pst = 1.5f;
+        z.TyvoDaten.Psv = 3.0f;
+        z.TyvoDaten.Max_Durchmesser = 600;
+        z.TyvoDaten.Max_Hoehe = 1500;
+        z.TyvoLetzterWE = 1;
+        z.TyvoAnzahlWE = 1;
         return true;
     }
     void RückgabeInXML_AuswahlErfolgreich(int modus) override { aufrufe << QStringLiteral("erfolgreich %1").arg(modus); }
