@@ -232,7 +232,8 @@ int32_t XML_Tools::LoadXMLDocument(const QString& pfad)
         return m_errorCode;
     }
     // No entity of a DOCTYPE is expanded and nothing is fetched: the parser knows no DTDs.
-    const unsigned int optionen = pugi::parse_full | pugi::parse_ws_pcdata;
+    // Line ends and white space stay as they stand, so a save changes only what was changed.
+    const unsigned int optionen = (pugi::parse_full | pugi::parse_ws_pcdata) & ~pugi::parse_eol;
     const pugi::xml_parse_result r =
         m_dokument.load_buffer(utf8.constData(), static_cast<size_t>(utf8.size()), optionen, pugi::encoding_utf8);
     if (!r) {
@@ -246,6 +247,19 @@ int32_t XML_Tools::LoadXMLDocument(const QString& pfad)
     m_dateiname = pfad;
     m_kodierung = kodierung;
     m_bom = bom;
+    // The parser keeps no white space between the top-level nodes: remember the line break
+    // after the declaration and the white space at the end.
+    m_trenner.clear();
+    m_deklaration.clear();
+    if (utf8.startsWith("<?xml")) {
+        m_deklaration = utf8.left(utf8.indexOf("?>") + 2);
+        qsizetype i = utf8.indexOf("?>") + 2;
+        while (i > 1 && i < utf8.size() && QChar::isSpace(static_cast<uchar>(utf8.at(i))))
+            m_trenner += utf8.at(i++);
+    }
+    m_ende.clear();
+    for (qsizetype i = utf8.size() - 1; i >= 0 && QChar::isSpace(static_cast<uchar>(utf8.at(i))); --i)
+        m_ende.prepend(utf8.at(i));
     m_kontext = m_dokument;
     return m_errorCode;
 }
@@ -260,7 +274,15 @@ int32_t XML_Tools::SaveXMLDocument(const QString& pfad)
         return m_errorCode;
     }
     ByteSchreiber schreiber;
-    m_dokument.save(schreiber, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
+    for (pugi::xml_node k = m_dokument.first_child(); k; k = k.next_sibling()) {
+        if (k != m_dokument.first_child())
+            schreiber.daten += m_trenner;
+        if (k.type() == pugi::node_declaration && k == m_dokument.first_child() && !m_deklaration.isEmpty())
+            schreiber.daten += m_deklaration;  // as the file wrote it
+        else
+            k.print(schreiber, "", pugi::format_raw, pugi::encoding_utf8);
+    }
+    schreiber.daten += m_ende;
     const QByteArray daten = XmlKodierung::AusUtf8(schreiber.daten, m_kodierung, m_bom);
     // Written beside the file and renamed over it, so a failed write leaves the old file.
     QSaveFile datei(ziel);

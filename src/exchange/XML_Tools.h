@@ -82,6 +82,9 @@ private:
     // How the file was stored, so that a save writes it back the same way.
     QByteArray m_kodierung;  // empty: UTF-8
     bool m_bom = false;
+    QByteArray m_deklaration;  // the declaration's text as loaded
+    QByteArray m_trenner;      // between top-level nodes
+    QByteArray m_ende;     // after the last one
 };
 
 // Decoding of the exchange file's bytes and encoding back (UTF-8 with or without BOM, UTF-16
