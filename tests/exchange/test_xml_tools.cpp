@@ -260,6 +260,31 @@ TEST_F(XmlToolsTest, EncodingsSurviveLoadAndSave)
     }
 }
 
+TEST_F(XmlToolsTest, Utf16WithBomSurvivesLoadAndSave)
+{
+    const QString text = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-16\"?>\r\n<R><U>Größe</U><W/></R>\r\n");
+    QByteArray datei("\xFF\xFE", 2);
+    for (QChar c : text) {
+        datei.append(static_cast<char>(c.unicode() & 0xFF));
+        datei.append(static_cast<char>(c.unicode() >> 8));
+    }
+    const QString pfad = Datei(datei);
+    XML_Tools x;
+    ASSERT_EQ(x.LoadXMLDocument(pfad), 0) << x.Error_Description().toStdString();
+    ASSERT_EQ(x.SetNewKontextNode(QStringLiteral("R"), false), 0);
+    EXPECT_EQ(x.GetElementText(QStringLiteral("U")), 0);
+    EXPECT_EQ(x.ElementeText(), QStringLiteral("Größe"));
+    ASSERT_EQ(x.SaveXMLDocument(), 0);
+    EXPECT_EQ(Lesen(pfad), datei);
+    ASSERT_EQ(x.SetElementText(QStringLiteral("€"), QStringLiteral("W")), 0);
+    ASSERT_EQ(x.SaveXMLDocument(), 0);
+    XML_Tools y;
+    ASSERT_EQ(y.LoadXMLDocument(pfad), 0);
+    ASSERT_EQ(y.SetNewKontextNode(QStringLiteral("R"), false), 0);
+    EXPECT_EQ(y.GetElementText(QStringLiteral("W")), 0);
+    EXPECT_EQ(y.ElementeText(), QStringLiteral("€"));
+}
+
 TEST_F(XmlToolsTest, UnknownEncodingIsALoadError)
 {
     XML_Tools x;
