@@ -8,6 +8,7 @@
 #include "shell/forms/MDIForm1.h"
 #include "base/forms/QtDateiDialog.h"
 #include "base/forms/QtMessagePresenter.h"
+#include "exchange/TYVO_XML_Schnittstelle.h"
 
 int main(int argc, char** argv)
 {
@@ -26,6 +27,8 @@ int main(int argc, char** argv)
     setzeKonfliktDialogFabrik([] { return std::make_unique<MDIReSichMeld>(QApplication::activeModalWidget()); });
 
     AuswertenKommandozeile(GetKommandozeile(KommandozeileAusArgumenten(argc, argv), 2));
+    TYVO_XML_Schnittstelle austausch;
+    setzeTyvoAnbindung(&austausch);
 
     int ergebnis = 0;
     {
@@ -35,6 +38,7 @@ int main(int argc, char** argv)
         ergebnis = app.exec();
     }
 
+    setzeTyvoAnbindung(nullptr);
     setzeKonfliktDialogFabrik({});
     setzeDateiDialog(nullptr);
     setzeMessagePresenter(nullptr);

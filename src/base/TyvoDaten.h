@@ -1,4 +1,6 @@
 #pragma once
+#include <QString>
+
 #include <array>
 #include <cstdint>
 
@@ -20,8 +22,23 @@ struct TyvoWEErgebnis {
     int16_t EntspannGef_DN_Ausgang = 0;
 };
 
-// The exchange record as the host exchange reads it from the exchange file at start.
+// The exchange record as the host exchange reads it from the exchange file at start; the
+// general fields are written back with every answer.
 struct TyvoAustauschdaten {
+    int16_t FehlerCode = 0;
+    QString TyvoVersion;
+    QString TyvoProjekt;
+    QString ProjektID;
+    QString Name1;
+    QString Name2_bzwNr;
+    QString StrasseUndNr;
+    QString PLZ;
+    QString ORT;
+    QString Programm;  // the application title
+    QString Version;   // major.minor.revision
+    QString Klartext;
+    int16_t Ergebnis = 0;
+    QString Hinweis;
     int16_t Beheizungsart = 0;       // 0 direct, 1 indirect heating
     int16_t Anlagenabsicherung = 0;  // 0 whole plant, 1 each heat generator
     int32_t Anlageninhalt = 0;       // litres

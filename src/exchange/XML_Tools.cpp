@@ -1,0 +1,558 @@
+#include "exchange/XML_Tools.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <array>
+#include <functional>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+const QString KeinStartknoten = QStringLiteral("No opened document or partial document");
+const QString UngueltigerPfad = QStringLiteral("Invalid Location Path");
+const QString KeinElement = QStringLiteral("The selected node is not an element");
+
+QByteArray Utf8(const QString& s)
+{
+    return s.toUtf8();
+}
+
+QString AusUtf8(const char* s)
+{
+    return QString::fromUtf8(s);
+}
+
+// An XML name as the DOM accepts it for a new element.
+void PruefeName(const QString& name)
+{
+    bool gut = !name.isEmpty() && (name.at(0).isLetter() || name.at(0) == QLatin1Char('_'));
+    for (QChar c : name) {
+        if (!(c.isLetterOrNumber() || c == QLatin1Char('_') || c == QLatin1Char('-') || c == QLatin1Char('.')
+              || c == QLatin1Char(':')))
+            gut = false;
+    }
+    if (!gut)
+        throw std::invalid_argument("Invalid element name: " + name.toStdString());
+}
+
+class ByteSchreiber : public pugi::xml_writer {
+public:
+    QByteArray daten;
+    void write(const void* data, size_t size) override
+    {
+        daten.append(static_cast<const char*>(data), static_cast<qsizetype>(size));
+    }
+};
+
+// Code points 0x80..0x9F of code page 1252 (the unassigned ones keep their own value).
+constexpr std::array<char16_t, 32> Cp1252Hoch = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+// The eight places where ISO-8859-15 differs from ISO-8859-1.
+constexpr std::array<std::pair<unsigned char, char16_t>, 8> Latin9 = {{{0xA4, 0x20AC},
+                                                                       {0xA6, 0x0160},
+                                                                       {0xA8, 0x0161},
+                                                                       {0xB4, 0x017D},
+                                                                       {0xB8, 0x017E},
+                                                                       {0xBC, 0x0152},
+                                                                       {0xBD, 0x0153},
+                                                                       {0xBE, 0x0178}}};
+
+enum class Einbyte { Keine, Latin1, Latin9, Cp1252 };
+
+Einbyte EinbyteArt(const QByteArray& name)
+{
+    if (name == "ISO-8859-1" || name == "ISO8859-1" || name == "ISO_8859-1" || name == "LATIN1"
+        || name == "LATIN-1" || name == "US-ASCII" || name == "ASCII")
+        return Einbyte::Latin1;
+    if (name == "ISO-8859-15" || name == "ISO8859-15" || name == "ISO_8859-15" || name == "LATIN-9"
+        || name == "LATIN9")
+        return Einbyte::Latin9;
+    if (name == "WINDOWS-1252" || name == "CP1252" || name == "CP-1252")
+        return Einbyte::Cp1252;
+    return Einbyte::Keine;
+}
+
+char32_t EinbyteZeichen(unsigned char b, Einbyte art)
+{
+    if (art == Einbyte::Cp1252 && b >= 0x80 && b <= 0x9F)
+        return Cp1252Hoch[b - 0x80];
+    if (art == Einbyte::Latin9) {
+        for (const auto& [byte, zeichen] : Latin9) {
+            if (byte == b)
+                return zeichen;
+        }
+    }
+    return b;
+}
+
+}  // namespace
+
+namespace XmlKodierung {
+
+QByteArray Deklariert(const QByteArray& roh)
+{
+    if (!roh.startsWith("<?xml"))
+        return {};
+    const qsizetype ende = roh.indexOf("?>");
+    const QByteArray dekl = roh.left(ende < 0 ? 200 : ende);
+    const qsizetype p = dekl.indexOf("encoding");
+    if (p < 0)
+        return {};
+    qsizetype i = p + 8;
+    while (i < dekl.size() && (dekl.at(i) == ' ' || dekl.at(i) == '=' || dekl.at(i) == '\t'))
+        ++i;
+    if (i >= dekl.size() || (dekl.at(i) != '"' && dekl.at(i) != '\''))
+        return {};
+    const char q = dekl.at(i);
+    const qsizetype e = dekl.indexOf(q, i + 1);
+    if (e < 0)
+        return {};
+    return dekl.mid(i + 1, e - i - 1).trimmed().toUpper();
+}
+
+bool NachUtf8(const QByteArray& roh, QByteArray& utf8, QByteArray& kodierung, bool& bom, QString& fehler)
+{
+    bom = false;
+    kodierung.clear();
+    if (roh.startsWith("\xEF\xBB\xBF")) {
+        bom = true;
+        utf8 = roh.mid(3);
+        return true;
+    }
+    if (roh.startsWith("\xFF\xFE") || roh.startsWith("\xFE\xFF")) {
+        const bool le = roh.startsWith("\xFF\xFE");
+        bom = true;
+        kodierung = le ? "UTF-16LE" : "UTF-16BE";
+        QString s;
+        s.reserve((roh.size() - 2) / 2);
+        for (qsizetype i = 2; i + 1 < roh.size(); i += 2) {
+            const auto a = static_cast<unsigned char>(roh.at(i));
+            const auto b = static_cast<unsigned char>(roh.at(i + 1));
+            s.append(QChar(static_cast<char16_t>(le ? (b << 8 | a) : (a << 8 | b))));
+        }
+        utf8 = s.toUtf8();
+        return true;
+    }
+    const QByteArray name = Deklariert(roh);
+    if (name.isEmpty() || name == "UTF-8" || name == "UTF8") {
+        utf8 = roh;
+        return true;
+    }
+    const Einbyte art = EinbyteArt(name);
+    if (art == Einbyte::Keine) {
+        fehler = QStringLiteral("Unsupported encoding: ") + QString::fromLatin1(name);
+        return false;
+    }
+    kodierung = name;
+    QString s;
+    s.reserve(roh.size());
+    for (char c : roh) {
+        const char32_t z = EinbyteZeichen(static_cast<unsigned char>(c), art);
+        s.append(QChar(static_cast<char16_t>(z)));
+    }
+    utf8 = s.toUtf8();
+    return true;
+}
+
+QByteArray AusUtf8(const QByteArray& utf8, const QByteArray& kodierung, bool bom)
+{
+    if (kodierung.isEmpty())
+        return bom ? QByteArray("\xEF\xBB\xBF") + utf8 : utf8;
+    const QString text = QString::fromUtf8(utf8);
+    if (kodierung.startsWith("UTF-16")) {
+        const bool le = kodierung == "UTF-16LE";
+        QByteArray r = le ? QByteArray("\xFF\xFE") : QByteArray("\xFE\xFF");
+        for (QChar c : text) {
+            const char16_t u = c.unicode();
+            const char hi = static_cast<char>(u >> 8);
+            const char lo = static_cast<char>(u & 0xFF);
+            r.append(le ? lo : hi);
+            r.append(le ? hi : lo);
+        }
+        return r;
+    }
+    const Einbyte art = EinbyteArt(kodierung);
+    QByteArray r;
+    r.reserve(utf8.size());
+    for (char32_t z : text.toUcs4()) {
+        int byte = -1;
+        for (int b = 0; b < 256 && byte < 0; ++b) {
+            if (EinbyteZeichen(static_cast<unsigned char>(b), art) == z)
+                byte = b;
+        }
+        if (z < 0x80)
+            byte = static_cast<int>(z);
+        if (byte >= 0)
+            r.append(static_cast<char>(byte));
+        else
+            r.append("&#" + QByteArray::number(static_cast<uint>(z)) + ";");
+    }
+    return r;
+}
+
+}  // namespace XmlKodierung
+
+XML_Tools::XML_Tools() = default;
+
+void XML_Tools::Zurücksetzen()
+{
+    m_errorCode = 0;
+    m_errorDescription.clear();
+    m_errorLine = 0;
+}
+
+int32_t XML_Tools::LoadXMLDocument(const QString& pfad)
+{
+    Zurücksetzen();
+    m_kontextPfad.clear();
+    m_basisPfad.clear();
+    m_dokument.reset();
+    m_kontext = pugi::xml_node();
+    m_element = pugi::xml_node();
+    QFile datei(pfad);
+    QByteArray roh;
+    if (!datei.open(QIODevice::ReadOnly)) {
+        m_errorCode = 2;
+        m_errorDescription = QStringLiteral("Unable to open the file ") + pfad + QStringLiteral("\r\n");
+        return m_errorCode;
+    }
+    roh = datei.readAll();
+    QByteArray utf8;
+    QByteArray kodierung;
+    bool bom = false;
+    QString fehler;
+    if (!XmlKodierung::NachUtf8(roh, utf8, kodierung, bom, fehler)) {
+        m_errorCode = 2;
+        m_errorDescription = fehler;
+        m_errorLine = 1;
+        return m_errorCode;
+    }
+    // No entity of a DOCTYPE is expanded and nothing is fetched: the parser knows no DTDs.
+    // Line ends and white space stay as they stand, so a save changes only what was changed.
+    const unsigned int optionen = (pugi::parse_full | pugi::parse_ws_pcdata) & ~pugi::parse_eol;
+    const pugi::xml_parse_result r =
+        m_dokument.load_buffer(utf8.constData(), static_cast<size_t>(utf8.size()), optionen, pugi::encoding_utf8);
+    if (!r) {
+        m_errorCode = 2;
+        m_errorDescription = AusUtf8(r.description()) + QStringLiteral("\r\n");
+        const qsizetype bis = std::min<qsizetype>(static_cast<qsizetype>(r.offset), utf8.size());
+        m_errorLine = static_cast<int32_t>(utf8.left(bis).count('\n') + 1);
+        m_dokument.reset();
+        return m_errorCode;
+    }
+    m_dateiname = pfad;
+    m_kodierung = kodierung;
+    m_bom = bom;
+    // The parser keeps no white space between the top-level nodes: remember the line break
+    // after the declaration and the white space at the end.
+    m_trenner.clear();
+    m_deklaration.clear();
+    if (utf8.startsWith("<?xml")) {
+        m_deklaration = utf8.left(utf8.indexOf("?>") + 2);
+        qsizetype i = utf8.indexOf("?>") + 2;
+        while (i > 1 && i < utf8.size() && QChar::isSpace(static_cast<uchar>(utf8.at(i))))
+            m_trenner += utf8.at(i++);
+    }
+    m_ende.clear();
+    for (qsizetype i = utf8.size() - 1; i >= 0 && QChar::isSpace(static_cast<uchar>(utf8.at(i))); --i)
+        m_ende.prepend(utf8.at(i));
+    m_kontext = m_dokument;
+    return m_errorCode;
+}
+
+int32_t XML_Tools::SaveXMLDocument(const QString& pfad)
+{
+    Zurücksetzen();
+    const QString ziel = pfad.isEmpty() ? m_dateiname : pfad;
+    if (ziel.isEmpty()) {
+        m_errorCode = 4;
+        m_errorDescription = QStringLiteral("No file name to save to");
+        return m_errorCode;
+    }
+    ByteSchreiber schreiber;
+    for (pugi::xml_node k = m_dokument.first_child(); k; k = k.next_sibling()) {
+        if (k != m_dokument.first_child())
+            schreiber.daten += m_trenner;
+        if (k.type() == pugi::node_declaration && k == m_dokument.first_child() && !m_deklaration.isEmpty())
+            schreiber.daten += m_deklaration;  // as the file wrote it
+        else
+            k.print(schreiber, "", pugi::format_raw, pugi::encoding_utf8);
+    }
+    schreiber.daten += m_ende;
+    const QByteArray daten = XmlKodierung::AusUtf8(schreiber.daten, m_kodierung, m_bom);
+    // Written beside the file and renamed over it, so a failed write leaves the old file.
+    QSaveFile datei(ziel);
+    if (!datei.open(QIODevice::WriteOnly) || datei.write(daten) != daten.size() || !datei.commit()) {
+        m_errorCode = 4;
+        m_errorDescription = datei.errorString();
+        if (m_errorDescription.isEmpty())
+            m_errorDescription = QStringLiteral("Unable to save the file ") + ziel;
+    }
+    return m_errorCode;
+}
+
+QString XML_Tools::ErrorMerkXPath() const
+{
+    if (m_basisPfad.isEmpty())
+        return QStringLiteral("/") + m_letzterXPath;
+    if (m_basisPfad.endsWith(QLatin1Char('/')))
+        return m_basisPfad + m_letzterXPath;
+    return m_basisPfad + QStringLiteral("/") + m_letzterXPath;
+}
+
+void XML_Tools::Merken(const QString& xpath, bool relativ)
+{
+    m_letzterXPath = xpath;
+    m_basisPfad = relativ ? m_kontextPfad : QString();
+}
+
+bool XML_Tools::Auswählen(pugi::xml_node start, const QString& xpath, pugi::xpath_node& treffer)
+{
+    try {
+        const pugi::xpath_query q(Utf8(xpath).constData());
+        treffer = start.select_node(q);
+    } catch (const pugi::xpath_exception& e) {
+        m_errorCode = 3;
+        m_errorDescription = AusUtf8(e.what());
+        return false;
+    }
+    if (!treffer) {
+        m_errorCode = 3;
+        m_errorDescription = UngueltigerPfad;
+        return false;
+    }
+    return true;
+}
+
+bool XML_Tools::AuswählenListe(pugi::xml_node start, const QString& xpath, pugi::xpath_node_set& liste)
+{
+    try {
+        const pugi::xpath_query q(Utf8(xpath).constData());
+        liste = start.select_nodes(q);
+    } catch (const pugi::xpath_exception& e) {
+        m_errorCode = 3;
+        m_errorDescription = AusUtf8(e.what());
+        return false;
+    }
+    if (liste.empty()) {
+        m_errorCode = 3;
+        m_errorDescription = UngueltigerPfad;
+        return false;
+    }
+    return true;
+}
+
+int32_t XML_Tools::SetNewKontextNode(const QString& xpath, bool relativ)
+{
+    Zurücksetzen();
+    Merken(xpath, relativ);
+    const pugi::xml_node start = relativ ? m_kontext : pugi::xml_node(m_dokument);
+    if (!start) {
+        m_errorCode = 1;
+        m_errorDescription = KeinStartknoten;
+        return m_errorCode;
+    }
+    pugi::xpath_node treffer;
+    if (!Auswählen(start, xpath, treffer))
+        return m_errorCode;
+    if (treffer.attribute() || treffer.node().type() != pugi::node_element) {
+        m_errorCode = 3;
+        m_errorDescription = KeinElement;
+        return m_errorCode;
+    }
+    m_kontext = treffer.node();
+    m_kontextPfad = m_basisPfad + xpath;
+    return m_errorCode;
+}
+
+pugi::xpath_node XML_Tools::GetXmlNodeByXpath(const QString& xpath, bool relativ)
+{
+    Zurücksetzen();
+    const pugi::xml_node start = relativ ? m_kontext : pugi::xml_node(m_dokument);
+    if (!start) {
+        m_errorCode = 1;
+        m_errorDescription = KeinStartknoten;
+        return {};
+    }
+    pugi::xpath_node treffer;
+    if (!Auswählen(start, xpath, treffer))
+        return {};
+    return treffer;
+}
+
+const pugi::xpath_node_set* XML_Tools::GetListNodesByXpath(const QString& xpath, bool relativ)
+{
+    Zurücksetzen();
+    Merken(xpath, relativ);
+    m_hatListe = false;
+    m_liste = pugi::xpath_node_set();
+    const pugi::xml_node start = relativ ? m_kontext : pugi::xml_node(m_dokument);
+    if (!start) {
+        m_errorCode = 1;
+        m_errorDescription = KeinStartknoten;
+        return nullptr;
+    }
+    pugi::xpath_node_set liste;
+    if (!AuswählenListe(start, xpath, liste))
+        return nullptr;
+    m_liste = liste;
+    m_hatListe = true;
+    return &m_liste;
+}
+
+pugi::xml_node XML_Tools::GetSingleNodeByXpath(const QString& xpath, bool relativ)
+{
+    Zurücksetzen();
+    Merken(xpath, relativ);
+    m_element = pugi::xml_node();
+    const pugi::xml_node start = relativ ? m_kontext : pugi::xml_node(m_dokument);
+    if (!start) {
+        m_errorCode = 1;
+        m_errorDescription = KeinStartknoten;
+        return {};
+    }
+    pugi::xpath_node treffer;
+    if (!Auswählen(start, xpath, treffer))
+        return {};
+    if (treffer.attribute() || treffer.node().type() != pugi::node_element) {
+        m_errorCode = 3;
+        m_errorDescription = KeinElement;
+        return {};
+    }
+    m_element = treffer.node();
+    if (m_kontextSetzen) {
+        m_kontext = m_element;
+        m_kontextPfad = m_basisPfad + xpath;
+        m_basisPfad = m_kontextPfad;
+    }
+    return m_element;
+}
+
+pugi::xml_node XML_Tools::GetSingleNodeByXpathAndSetNewKontextNode(const QString& xpath, bool relativ)
+{
+    m_kontextSetzen = true;
+    const pugi::xml_node e = GetSingleNodeByXpath(xpath, relativ);
+    m_kontextSetzen = false;
+    return e;
+}
+
+const pugi::xpath_node_set* XML_Tools::GetListElementsByName(const QString& name, bool relativ)
+{
+    Zurücksetzen();
+    Merken(name, relativ);
+    m_hatListe = false;
+    m_liste = pugi::xpath_node_set();
+    const pugi::xml_node start = relativ ? m_kontext : pugi::xml_node(m_dokument);
+    if (!start) {
+        m_errorCode = 1;
+        m_errorDescription = KeinStartknoten;
+        return nullptr;
+    }
+    std::vector<pugi::xpath_node> gefunden;
+    const std::string n = name.toStdString();
+    const std::function<void(pugi::xml_node)> suche = [&](pugi::xml_node eltern) {
+        for (pugi::xml_node k : eltern.children()) {
+            if (k.type() == pugi::node_element && n == k.name())
+                gefunden.emplace_back(k);
+            suche(k);
+        }
+    };
+    suche(start);
+    if (gefunden.empty()) {
+        m_errorCode = 3;
+        m_errorDescription = UngueltigerPfad;
+        return nullptr;
+    }
+    m_liste = pugi::xpath_node_set(gefunden.data(), gefunden.data() + gefunden.size(),
+                                   pugi::xpath_node_set::type_sorted);
+    m_hatListe = true;
+    return &m_liste;
+}
+
+bool XML_Tools::RemoveChildNode(const QString& xpath)
+{
+    if (!m_kontext)
+        return false;
+    pugi::xpath_node treffer;
+    try {
+        const pugi::xpath_query q(Utf8(xpath).constData());
+        treffer = m_kontext.select_node(q);
+    } catch (const pugi::xpath_exception&) {
+        return false;
+    }
+    if (!treffer || treffer.attribute() || treffer.node().parent() != m_kontext)
+        return false;
+    return m_kontext.remove_child(treffer.node());
+}
+
+pugi::xml_node XML_Tools::AppendDocumentFragment(pugi::xml_node eltern, XmlFragment& fragment)
+{
+    if (!eltern)
+        return {};
+    pugi::xml_node halter = fragment.Knoten();
+    while (pugi::xml_node k = halter.first_child()) {
+        if (!eltern.append_copy(k))
+            return {};
+        halter.remove_child(k);
+    }
+    return eltern;
+}
+
+pugi::xml_node XML_Tools::CreateNodeAndAppendDocumentFragment(pugi::xml_node eltern, const QString& name,
+                                                              XmlFragment& fragment)
+{
+    const pugi::xml_node neu = CreateAppendChildElementNode(eltern, name);
+    if (!AppendDocumentFragment(neu, fragment))
+        return {};
+    return neu;
+}
+
+pugi::xml_node XML_Tools::CreateAppendChildElementNode(pugi::xml_node eltern, const QString& name)
+{
+    PruefeName(name);
+    return eltern.append_child(Utf8(name).constData());
+}
+
+pugi::xml_node XML_Tools::CreateAppendChildTextElementNode(pugi::xml_node eltern, const QString& name,
+                                                           const QString& text)
+{
+    pugi::xml_node neu = CreateAppendChildElementNode(eltern, name);
+    neu.append_child(pugi::node_pcdata).set_value(Utf8(text).constData());
+    return neu;
+}
+
+int32_t XML_Tools::GetElementText(const QString& xpath)
+{
+    const pugi::xml_node e = GetSingleNodeByXpath(xpath, true);
+    m_elementText = m_errorCode == 0 ? KnotenText(e) : QString();
+    return m_errorCode;
+}
+
+int32_t XML_Tools::SetElementText(const QString& text, const QString& xpath)
+{
+    const pugi::xml_node e = GetSingleNodeByXpath(xpath, true);
+    if (m_errorCode == 0)
+        SetzeKnotenText(e, text);
+    return m_errorCode;
+}
+
+QString XML_Tools::KnotenText(pugi::xml_node n)
+{
+    if (n.type() == pugi::node_pcdata || n.type() == pugi::node_cdata)
+        return AusUtf8(n.value());
+    QString text;
+    for (pugi::xml_node k : n.children())
+        text += KnotenText(k);
+    return text;
+}
+
+void XML_Tools::SetzeKnotenText(pugi::xml_node n, const QString& text)
+{
+    while (pugi::xml_node k = n.first_child())
+        n.remove_child(k);
+    n.append_child(pugi::node_pcdata).set_value(Utf8(text).constData());
+}

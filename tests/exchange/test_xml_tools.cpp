@@ -1,0 +1,327 @@
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "exchange/XML_Tools.h"
+#include "support/QStringAusgabe.h"
+
+namespace {
+
+class XmlToolsTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+
+    QString Datei(const QByteArray& inhalt, const QString& name = QStringLiteral("a.xml"))
+    {
+        const QString pfad = dir.filePath(name);
+        QFile f(pfad);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(inhalt);
+        return pfad;
+    }
+
+    static QByteArray Lesen(const QString& pfad)
+    {
+        QFile f(pfad);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+};
+
+const QByteArray Beispiel = "<?xml version=\"1.0\"?>\n"
+                            "<R>\n"
+                            "  <A x=\"1\">eins<B>zwei<C>drei</C></B></A>\n"
+                            "  <L>1</L><L>2</L>\n"
+                            "</R>\n";
+
+TEST_F(XmlToolsTest, MissingFileGivesLoadErrorWithPathAndNoSaveTarget)
+{
+    XML_Tools x;
+    const QString pfad = dir.filePath(QStringLiteral("fehlt.xml"));
+    EXPECT_EQ(x.LoadXMLDocument(pfad), 2);
+    EXPECT_EQ(x.ErrorLine(), 0);
+    EXPECT_TRUE(x.Error_Description().endsWith(pfad + QStringLiteral("\r\n")));
+    EXPECT_EQ(x.SaveXMLDocument(), 4);
+    EXPECT_FALSE(QFile::exists(pfad));
+    // After a failed load relative lookups have no start node; from the document nothing is found.
+    EXPECT_EQ(x.SetNewKontextNode(QStringLiteral("R"), true), 1);
+    EXPECT_EQ(x.Error_Description(), QStringLiteral("No opened document or partial document"));
+    EXPECT_EQ(x.SetNewKontextNode(QStringLiteral("R"), false), 3);
+}
+
+TEST_F(XmlToolsTest, SaveWithEmptyPathUsesTheLastSuccessfulLoad)
+{
+    XML_Tools x;
+    const QString pfad = Datei(Beispiel);
+    ASSERT_EQ(x.LoadXMLDocument(pfad), 0);
+    EXPECT_EQ(x.LoadXMLDocument(dir.filePath(QStringLiteral("fehlt.xml"))), 2);
+    EXPECT_EQ(x.SaveXMLDocument(), 0);
+    EXPECT_TRUE(Lesen(pfad).isEmpty() == false);
+}
+
+TEST_F(XmlToolsTest, ParseErrorCarriesItsLine)
+{
+    QByteArray text = "<?xml version=\"1.0\"?>\n<R>\n";
+    for (int i = 3; i < 12; ++i)
+        text += "  <E>" + QByteArray::number(i) + "</E>\n";
+    text += "  <E>kaputt</F>\n</R>\n";  // line 12
+    XML_Tools x;
+    EXPECT_EQ(x.LoadXMLDocument(Datei(text)), 2);
+    EXPECT_EQ(x.ErrorLine(), 12);
+    EXPECT_FALSE(x.Error_Description().isEmpty());
+    EXPECT_FALSE(x.Kontextknoten());
+}
+
+TEST_F(XmlToolsTest, ElementTextIsAllDescendantTextAndSettingReplacesChildren)
+{
+    XML_Tools x;
+    ASSERT_EQ(x.LoadXMLDocument(Datei(Beispiel)), 0);
+    ASSERT_EQ(x.SetNewKontextNode(QStringLiteral("R"), false), 0);
+    EXPECT_EQ(x.GetElementText(QStringLiteral("A")), 0);
+    EXPECT_EQ(x.ElementeText(), QStringLiteral("einszweidrei"));
+    EXPECT_EQ(x.SetElementText(QStringLiteral("neu"), QStringLiteral("A")), 0);
+    EXPECT_EQ(x.GetElementText(QStringLiteral("A")), 0);
+    EXPECT_EQ(x.ElementeText(), QStringLiteral("neu"));
+    EXPECT_EQ(x.GetElementText(QStringLiteral("A/B")), 3);  // B went with the children
+    EXPECT_EQ(x.ElementeText(), QString());
+}
+
+TEST_F(XmlToolsTest, LookupFailuresAndTheirCodes)
+{
+    struct Fall {
+        const char* name;
+        QString xpath;
+        int code;
+        bool ungueltigerPfad;  // the description is "Invalid Location Path"
+    };
+    const Fall fälle[] = {
+        {"missing element", QStringLiteral("Fehlt"), 3, true},
+        {"attribute", QStringLiteral("A/@x"), 3, false},
+        {"text node", QStringLiteral("A/text()"), 3, false},
+        {"invalid XPath", QStringLiteral("A[["), 3, false},
+        {"number instead of nodes", QStringLiteral("count(L)"), 3, false},
+    };
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(f.name);
+        XML_Tools x;
+        ASSERT_EQ(x.LoadXMLDocument(Datei(Beispiel)), 0);
+        ASSERT_EQ(x.SetNewKontextNode(QStringLiteral("R"), false), 0);
+        EXPECT_EQ(x.GetElementText(f.xpath), f.code);
+        EXPECT_EQ(x.ElementeText(), QString());
+        EXPECT_EQ(x.Error_Description() == QStringLiteral("Invalid Location Path"), f.ungueltigerPfad)
+            << x.Error_Description().toStdString();
+        EXPECT_FALSE(x.Error_Description().isEmpty());
+        EXPECT_EQ(x.SetElementText(QStringLiteral("x"), f.xpath), f.code);
+    }
+}
+
+TEST_F(XmlToolsTest, SetElementTextNeverCreatesAnElement)
+{
+    const QString pfad = Datei(Beispiel);
+    XML_Tools x;
+    ASSERT_EQ(x.LoadXMLDocument(pfad), 0);
+    ASSERT_EQ(x.SetNewKontextNode(QStringLiteral("R"), false), 0);
+    EXPECT_EQ(x.SetElementText(QStringLiteral("neu"), QStringLiteral("Fehlt")), 3);
+    ASSERT_EQ(x.SaveXMLDocument(), 0);
+    EXPECT_EQ(Lesen(pfad), Beispiel);
+}
+
+TEST_F(XmlToolsTest, ContextPathAndErrorPath)
+{
+    XML_Tools x;
+    ASSERT_EQ(x.LoadXMLDocument(Datei(Beispiel)), 0);
+    // From the document: an empty base path gives a leading "/".
+    EXPECT_EQ(x.SetNewKontextNode(QStringLiteral("R/Fehlt"), false), 3);
+    EXPECT_EQ(x.ErrorMerkXPath(), QStringLiteral("/R/Fehlt"));
+    // A failed context change keeps the old context.
+    ASSERT_EQ(x.SetNewKontextNode(QStringLiteral("R"), false), 0);
+    EXPECT_EQ(x.SetNewKontextNode(QStringLiteral("Fehlt"), true), 3);
+    EXPECT_EQ(x.GetElementText(QStringLiteral("L")), 0);
+    EXPECT_EQ(x.ElementeText(), QStringLiteral("1"));
+    EXPECT_EQ(x.GetElementText(QStringLiteral("X")), 3);
+    EXPECT_EQ(x.ErrorMerkXPath(), QStringLiteral("R/X"));
+    // The context path grows by the relative path without a separator.
+    ASSERT_EQ(x.SetNewKontextNode(QStringLiteral("A"), true), 0);
+    EXPECT_EQ(x.GetElementText(QStringLiteral("Y")), 3);
+    EXPECT_EQ(x.ErrorMerkXPath(), QStringLiteral("RA/Y"));
+    // The combined lookup moves the context and records the new base.
+    XML_Tools y;
+    ASSERT_EQ(y.LoadXMLDocument(Datei(Beispiel, QStringLiteral("b.xml"))), 0);
+    EXPECT_TRUE(y.GetSingleNodeByXpathAndSetNewKontextNode(QStringLiteral("R/A/"), false) == pugi::xml_node());
+    ASSERT_TRUE(y.GetSingleNodeByXpathAndSetNewKontextNode(QStringLiteral("R/A"), false));
+    EXPECT_EQ(y.GetElementText(QStringLiteral("B/C")), 0);
+    EXPECT_EQ(y.ElementeText(), QStringLiteral("drei"));
+    EXPECT_TRUE(y.GetSingleNodeByXpath(QStringLiteral("Z"), true) == pugi::xml_node());
+    EXPECT_EQ(y.ErrorMerkXPath(), QStringLiteral("R/A/Z"));
+}
+
+TEST_F(XmlToolsTest, ListsAndRemoval)
+{
+    XML_Tools x;
+    ASSERT_EQ(x.LoadXMLDocument(Datei(Beispiel)), 0);
+    EXPECT_EQ(x.GetListNodesByXpath(QStringLiteral("R/Nichts"), false), nullptr);
+    EXPECT_EQ(x.ErrorCode(), 3);
+    EXPECT_EQ(x.Error_Description(), QStringLiteral("Invalid Location Path"));
+    const pugi::xpath_node_set* l = x.GetListNodesByXpath(QStringLiteral("R/L"), false);
+    ASSERT_NE(l, nullptr);
+    EXPECT_EQ(l->size(), 2u);
+    const pugi::xpath_node_set* c = x.GetListElementsByName(QStringLiteral("C"), false);
+    ASSERT_NE(c, nullptr);
+    EXPECT_EQ(c->size(), 1u);
+
+    ASSERT_EQ(x.SetNewKontextNode(QStringLiteral("R"), false), 0);
+    EXPECT_EQ(x.GetElementText(QStringLiteral("Fehlt")), 3);
+    // Removal reports through its result only and keeps the error state.
+    EXPECT_FALSE(x.RemoveChildNode(QStringLiteral("Nichts")));
+    EXPECT_FALSE(x.RemoveChildNode(QStringLiteral("A/B")));  // not a direct child
+    EXPECT_EQ(x.ErrorCode(), 3);
+    EXPECT_TRUE(x.RemoveChildNode(QStringLiteral("L")));
+    EXPECT_TRUE(x.RemoveChildNode(QStringLiteral("L")));
+    EXPECT_FALSE(x.RemoveChildNode(QStringLiteral("L")));
+    EXPECT_EQ(x.ErrorCode(), 3);
+}
+
+TEST_F(XmlToolsTest, FragmentChildrenMoveOnAppend)
+{
+    const QString pfad = Datei(Beispiel);
+    XML_Tools x;
+    ASSERT_EQ(x.LoadXMLDocument(pfad), 0);
+    ASSERT_EQ(x.SetNewKontextNode(QStringLiteral("R"), false), 0);
+    XmlFragment f = x.CreateDocumentFragment();
+    EXPECT_FALSE(f.HatKinder());
+    x.CreateAppendChildTextElementNode(f.Knoten(), QStringLiteral("T1"), QStringLiteral("a&b"));
+    x.CreateAppendChildTextElementNode(f.Knoten(), QStringLiteral("T2"), QString());
+    ASSERT_TRUE(f.HatKinder());
+    EXPECT_FALSE(x.AppendDocumentFragment(pugi::xml_node(), f));
+    const pugi::xml_node neu = x.CreateNodeAndAppendDocumentFragment(x.Kontextknoten(), QStringLiteral("N"), f);
+    ASSERT_TRUE(neu);
+    EXPECT_FALSE(f.HatKinder());
+    EXPECT_THROW(x.CreateAppendChildElementNode(neu, QStringLiteral("1 kein Name")), std::invalid_argument);
+    ASSERT_EQ(x.SaveXMLDocument(), 0);
+
+    XML_Tools y;
+    ASSERT_EQ(y.LoadXMLDocument(pfad), 0);
+    ASSERT_EQ(y.SetNewKontextNode(QStringLiteral("R/N"), false), 0);
+    EXPECT_EQ(y.GetElementText(QStringLiteral("T1")), 0);
+    EXPECT_EQ(y.ElementeText(), QStringLiteral("a&b"));
+    EXPECT_EQ(y.GetElementText(QStringLiteral("T2")), 0);
+    EXPECT_EQ(y.ElementeText(), QString());
+    EXPECT_TRUE(Lesen(pfad).contains("<N><T1>a&amp;b</T1><T2></T2></N>"));
+}
+
+TEST_F(XmlToolsTest, EncodingsSurviveLoadAndSave)
+{
+    struct Fall {
+        const char* name;
+        QByteArray datei;       // declaration and an untouched umlaut text in the file's encoding
+        QByteArray unberührt;  // the untouched text's bytes
+    };
+    const QByteArray rumpf = "<R>\r\n  <U>%1</U>\r\n  <W>alt</W>\r\n</R>\r\n";
+    auto mit = [&](const QByteArray& kopf, const QByteArray& text) {
+        QByteArray r = rumpf;
+        return kopf + r.replace("%1", text);
+    };
+    const Fall fälle[] = {
+        {"UTF-8 with BOM", mit("\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n", "Gr\xC3\xB6\xC3\x9F" "e"),
+         "Gr\xC3\xB6\xC3\x9F" "e"},
+        {"UTF-8 without declaration", mit("", "\xC3\xA4\xE2\x82\xAC"), "\xC3\xA4\xE2\x82\xAC"},
+        {"ISO-8859-1", mit("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\r\n", "Gr\xF6\xDF" "e"), "Gr\xF6\xDF" "e"},
+        {"ISO-8859-15", mit("<?xml version='1.0' encoding='ISO-8859-15'?>\r\n", "\xA4 \xF6"), "\xA4 \xF6"},
+        {"code page 1252", mit("<?xml version=\"1.0\" encoding=\"windows-1252\"?>\r\n", "\x80 \x84\xFC\x93"),
+         "\x80 \x84\xFC\x93"},
+    };
+    const QString erwartet[] = {QStringLiteral("Größe"), QStringLiteral("ä€"), QStringLiteral("Größe"),
+                                QStringLiteral("€ ö"), QStringLiteral("€ „ü“")};
+    int n = 0;
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(f.name);
+        const QString pfad = Datei(f.datei, QStringLiteral("k%1.xml").arg(n));
+        XML_Tools x;
+        ASSERT_EQ(x.LoadXMLDocument(pfad), 0) << x.Error_Description().toStdString();
+        ASSERT_EQ(x.SetNewKontextNode(QStringLiteral("R"), false), 0);
+        EXPECT_EQ(x.GetElementText(QStringLiteral("U")), 0);
+        EXPECT_EQ(x.ElementeText(), erwartet[n]);
+        // Unchanged, the file is written back byte for byte.
+        ASSERT_EQ(x.SaveXMLDocument(), 0);
+        EXPECT_EQ(Lesen(pfad), f.datei);
+        // A changed text with umlauts reads back; declaration and untouched text stay.
+        ASSERT_EQ(x.SetElementText(QStringLiteral("Überdruck € ä"), QStringLiteral("W")), 0);
+        ASSERT_EQ(x.SaveXMLDocument(), 0);
+        const QByteArray neu = Lesen(pfad);
+        const qsizetype rumpfAnfang = f.datei.indexOf("<R>");
+        EXPECT_EQ(neu.left(rumpfAnfang), f.datei.left(rumpfAnfang));
+        EXPECT_TRUE(neu.contains("<U>" + f.unberührt + "</U>"));
+        XML_Tools y;
+        ASSERT_EQ(y.LoadXMLDocument(pfad), 0);
+        ASSERT_EQ(y.SetNewKontextNode(QStringLiteral("R"), false), 0);
+        EXPECT_EQ(y.GetElementText(QStringLiteral("W")), 0);
+        EXPECT_EQ(y.ElementeText(), QStringLiteral("Überdruck € ä"));
+        ++n;
+    }
+}
+
+TEST_F(XmlToolsTest, Utf16WithBomSurvivesLoadAndSave)
+{
+    const QString text = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-16\"?>\r\n<R><U>Größe</U><W/></R>\r\n");
+    QByteArray datei("\xFF\xFE", 2);
+    for (QChar c : text) {
+        datei.append(static_cast<char>(c.unicode() & 0xFF));
+        datei.append(static_cast<char>(c.unicode() >> 8));
+    }
+    const QString pfad = Datei(datei);
+    XML_Tools x;
+    ASSERT_EQ(x.LoadXMLDocument(pfad), 0) << x.Error_Description().toStdString();
+    ASSERT_EQ(x.SetNewKontextNode(QStringLiteral("R"), false), 0);
+    EXPECT_EQ(x.GetElementText(QStringLiteral("U")), 0);
+    EXPECT_EQ(x.ElementeText(), QStringLiteral("Größe"));
+    ASSERT_EQ(x.SaveXMLDocument(), 0);
+    EXPECT_EQ(Lesen(pfad), datei);
+    ASSERT_EQ(x.SetElementText(QStringLiteral("€"), QStringLiteral("W")), 0);
+    ASSERT_EQ(x.SaveXMLDocument(), 0);
+    XML_Tools y;
+    ASSERT_EQ(y.LoadXMLDocument(pfad), 0);
+    ASSERT_EQ(y.SetNewKontextNode(QStringLiteral("R"), false), 0);
+    EXPECT_EQ(y.GetElementText(QStringLiteral("W")), 0);
+    EXPECT_EQ(y.ElementeText(), QStringLiteral("€"));
+}
+
+TEST_F(XmlToolsTest, UnknownEncodingIsALoadError)
+{
+    XML_Tools x;
+    EXPECT_EQ(x.LoadXMLDocument(Datei("<?xml version=\"1.0\" encoding=\"EBCDIC-XYZ\"?><R/>")), 2);
+    EXPECT_FALSE(x.Error_Description().isEmpty());
+}
+
+TEST_F(XmlToolsTest, ExternalEntityIsNeverFetched)
+{
+    const QString geheim = Datei("GEHEIMNIS", QStringLiteral("geheim.txt"));
+    const QByteArray text = "<?xml version=\"1.0\"?>\n<!DOCTYPE R [<!ENTITY e SYSTEM \"file://" + geheim.toUtf8()
+        + "\">]>\n<R><A>&e;</A></R>\n";
+    const QString pfad = Datei(text);
+    XML_Tools x;
+    const int code = x.LoadXMLDocument(pfad);
+    if (code == 0) {
+        ASSERT_EQ(x.SetNewKontextNode(QStringLiteral("R"), false), 0);
+        EXPECT_EQ(x.GetElementText(QStringLiteral("A")), 0);
+        EXPECT_FALSE(x.ElementeText().contains(QStringLiteral("GEHEIMNIS")));
+        ASSERT_EQ(x.SaveXMLDocument(), 0);
+        EXPECT_FALSE(Lesen(pfad).contains("GEHEIMNIS"));
+    } else {
+        EXPECT_EQ(code, 2);
+    }
+}
+
+TEST_F(XmlToolsTest, FailedSaveIsReportedAndLeavesTheFile)
+{
+    const QString pfad = Datei(Beispiel);
+    XML_Tools x;
+    ASSERT_EQ(x.LoadXMLDocument(pfad), 0);
+    EXPECT_EQ(x.SaveXMLDocument(dir.filePath(QStringLiteral("fehlt/ordner/x.xml"))), 4);
+    EXPECT_FALSE(x.Error_Description().isEmpty());
+    // A folder in the way of the file: the write fails, nothing is replaced.
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("ordner.xml")));
+    EXPECT_EQ(x.SaveXMLDocument(dir.filePath(QStringLiteral("ordner.xml"))), 4);
+    EXPECT_EQ(Lesen(pfad), Beispiel);
+}
+
+}  // namespace
