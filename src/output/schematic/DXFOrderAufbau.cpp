@@ -22,6 +22,7 @@ constexpr int TextStck = 93;
 constexpr int TextSpeicherNichtVerfügbar = 2205;
 constexpr int TextNichtAusgelegt = 2206;
 constexpr int TextOrderdateiNichtGeschrieben = 2241;
+constexpr int TextSchaltschemaNichtErstellt = 2242;
 constexpr int Meldungsart_Information = 1;
 constexpr int Meldungsart_Fehler = 3;
 constexpr int ErsterDruckhaltungsblock = 100;
@@ -526,7 +527,18 @@ bool DXFOrderAufbau::AufbauOrderdatei()
     }
     if (!daten)
         return false;
-    if (!daten->lese(QStringLiteral("m_IstBerechnet")).toBool() || !daten->lese(QStringLiteral("m_IstAusgelegt")).toBool()) {
+    try {
+        return Schreibe(art, *daten);
+    } catch (const MemberFehler& e) {
+        // A data class without a member the builder reads: no file rather than a wrong one.
+        Meldung(Meldungsart_Fehler, LadeText(TextSchaltschemaNichtErstellt), e.text());
+        return false;
+    }
+}
+
+bool DXFOrderAufbau::Schreibe(const QString& art, GlobDaten& daten)
+{
+    if (!daten.lese(QStringLiteral("m_IstBerechnet")).toBool() || !daten.lese(QStringLiteral("m_IstAusgelegt")).toBool()) {
         Meldung(Meldungsart_Information, LadeText(TextNichtAusgelegt));
         return false;
     }
@@ -538,12 +550,12 @@ bool DXFOrderAufbau::AufbauOrderdatei()
     };
     zeilen << QStringLiteral("1=") + feld("Projekt Nr") << QStringLiteral("2=") + feld("Projektbezeichnung")
            << QStringLiteral("3=") + feld("Datum") << QStringLiteral("4=") + Orderdatei::Einzeilig(m_dxfPfad);
-    datenbank* artikel = daten->DBTabArtikel.get();
+    datenbank* artikel = daten.DBTabArtikel.get();
     const DxfText dxf = [artikel](const QString& artNr) {
         return artikel ? artikel->GetValFromStrgFeld(artNr, QStringLiteral("arArtikelnr"), QStringLiteral("dxfText")).toString()
                        : QString();
     };
-    zeilen << Objekte(art, daten->Member(), dxf) << QString::fromLatin1(Orderdatei::MarkeEnde);
+    zeilen << Objekte(art, daten.Member(), dxf) << QString::fromLatin1(Orderdatei::MarkeEnde);
 
     QString fehler;
     if (!Orderdatei::Schreibe(m_orderPfad, zeilen, &fehler)) {

@@ -46,6 +46,8 @@ public:
     static QStringList Membernamen(const QString& projektart);
 
 private:
+    bool Schreibe(const QString& projektart, GlobDaten& daten);
+
     QString m_orderPfad;
     QString m_dxfPfad;
 };

@@ -13,6 +13,7 @@
 #include "design/cooling/GlobDatenKaelte.h"
 #include "design/heating/GlobDatenHeizung.h"
 #include "design/solar/GlobDatenSolar.h"
+#include "design/storage_heater/GlobDatenSpeicher.h"
 #include "design/water_pressure/GlobDatenDruck.h"
 #include "design/water_pressure/GlobDatenTrinkw.h"
 #include "output/schematic/DXFOrderAufbau.h"
@@ -395,4 +396,26 @@ TEST_F(Schaltschema, HostModusNimmtDasHeizungsobjektDesHauptfenstersOhneInit)
     zustand().g_heizdat = h;
     ASSERT_TRUE(DXFOrderAufbau().AufbauOrderdatei());
     EXPECT_TRUE(inhalt().contains("1\tKessel.dxf\t70 kW\t"));
+}
+
+TEST_F(Schaltschema, FehlenderMemberGibtMeldungUndKeineDatei)
+{
+    // A data class that lacks a name the builder reads (here: the flow of a booster).
+    zustand().Projektart = QStringLiteral("Dr");
+    DXFOrderAufbau::SetzeErzeuger([](const QString&) {
+        auto d = std::make_shared<GlobDatenSpeicher>();
+        d->m_TerminateMitUpdate = false;
+        return d;
+    });
+    {
+        GlobDatenSpeicher s;
+        ASSERT_EQ(s.Init(), 0);
+        s.schreibe(QStringLiteral("m_IstBerechnet"), true);
+        s.schreibe(QStringLiteral("m_IstAusgelegt"), true);
+    }
+    EXPECT_FALSE(DXFOrderAufbau().AufbauOrderdatei());
+    ASSERT_EQ(meldungen.boxen.size(), 1);
+    EXPECT_EQ(meldungen.boxen[0].art, 3);
+    EXPECT_TRUE(meldungen.boxen[0].text.contains(QStringLiteral("m_MaxVolStrom"), Qt::CaseInsensitive));
+    EXPECT_FALSE(QFile::exists(orderdatei()));
 }
