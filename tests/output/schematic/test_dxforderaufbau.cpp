@@ -76,7 +76,8 @@ QString dxfText(const QString& artNr)
     static const QHash<QString, QString> texte{
         {"V-50", "Gefäß 50 l"}, {"V-80", "Gefäß 80 l, 10 bar"}, {"ST-9", "Steuergerät K"}, {"K-9", "Kompressor"},
         {"KZ-9", "Zusatzkompressor"}, {"B-9", "Beistellgefäß"}, {"N-1", "Nachspeisung"}, {"ENA-1", "Nachspeiseautomat"},
-        {"VB-1", "Vorlagebehälter"}, {"VE-1", "Einzelgefäß"}, {"VBE-1", "Einzelvorlage"}, {"AS-1", "Abscheider\tzentral"}};
+        {"VB-1", "Vorlagebehälter"}, {"VE-1", "Einzelgefäß"}, {"VBE-1", "Einzelvorlage"}, {"AS-1", "Abscheider\tzentral"},
+        {"CR-1", "Gefäß\r\n[ENDE]"}};
     return texte.value(artNr);
 }
 
@@ -280,6 +281,9 @@ TEST_F(Schaltschema, AndereAnlagentypen)
         {"Druckerhöhung halb auf gerade", QStringLiteral("Dr"),
          {{"m_MaxVolStrom", 2.25}, {"m_GefaessGruppe", 18}, {"m_GefaessAnzahl", 1}, {"m_GefaessArtNr", "V-50"}},
          {"5=1 Stck Gefäß 50 l", "[OBJEKT]", "1|Druckerh.dxf|2,2 m³/h|", "1|Quendode.dxf|"}},
+        {"Zeilenwechsel im Artikeltext", QStringLiteral("Dr"),
+         {{"m_MaxVolStrom", 1.0}, {"m_GefaessGruppe", 15}, {"m_GefaessAnzahl", 1}, {"m_GefaessArtNr", "CR-1"}},
+         {"5=1 Stck Gefäß  [ENDE]", "[OBJEKT]", "1|Druckerh.dxf|1 m³/h|", "1|Quendod.dxf|"}},
         {"Druckerhöhung ganze Zahl", QStringLiteral("Dr"), {{"m_MaxVolStrom", 3.0}, {"m_GefaessGruppe", 15}},
          {"5=", "[OBJEKT]", "1|Druckerh.dxf|3 m³/h|", "1|Quendod.dxf|"}},
         {"Solar", QStringLiteral("So"),
