@@ -5,6 +5,7 @@
 #include "base/MessagePresenter.h"
 #include "base/Programmzustand.h"
 #include "base/TyvoAnbindung.h"
+#include "design/heating/GlobDatenHeizung.h"
 #include "projects/forms/KelvorForm3.h"
 #include "base/forms/Seitenform.h"
 #include "support/Programmordner.h"
@@ -687,4 +688,38 @@ TEST_F(HauptfensterTest, PageRefusingToCloseKeepsTheProgramOpen)
     f.Entladen();
     EXPECT_TRUE(f.isVisible());
     EXPECT_EQ(recorder.boxen.size(), 1);
+}
+
+TEST_F(HauptfensterTest, SchematicItemsBuildTheOrderFileFirst)
+{
+    MDIForm1& f = Bereit();
+    EinProjekt();
+    f.Mheizungsanlagen->trigger();
+    ASSERT_EQ(zustand().Projektart, QStringLiteral("He"));
+    ASSERT_EQ(zustand().aktProjektnummer, QStringLiteral("1"));
+    const QString order = dir.filePath(QStringLiteral("DxfOrder.tmp"));
+
+    recorder.leeren();
+    f.Mschaltschemazeigen->trigger();  // not designed yet: its message only
+    ASSERT_EQ(recorder.boxen.size(), 1);
+    EXPECT_EQ(recorder.boxen[0].text, LadeText(2206));
+    EXPECT_FALSE(QFile::exists(order));
+
+    {
+        GlobDatenHeizung h;
+        ASSERT_EQ(h.Init(), 0);
+        h.schreibe(QStringLiteral("m_Leist_ges"), 90.0);
+        h.schreibe(QStringLiteral("m_IstBerechnet"), true);
+        h.schreibe(QStringLiteral("m_IstAusgelegt"), true);
+    }
+    recorder.leeren();
+    f.MinDXF->trigger();
+    ASSERT_EQ(recorder.boxen.size(), 1);  // today's stand-in for the drawing
+    EXPECT_NE(recorder.boxen[0].text, LadeText(2206));
+    QFile datei(order);
+    ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
+    const QByteArray inhalt = datei.readAll();
+    EXPECT_TRUE(inhalt.startsWith("[ORDER]\r\n1=1\r\n2=Schule\r\n3="));
+    EXPECT_TRUE(inhalt.contains("\r\n1\tKessel.dxf\t90 kW\t\r\n"));
+    EXPECT_TRUE(inhalt.endsWith("[ENDE]\r\n"));
 }

@@ -21,6 +21,7 @@
 #include "info/forms/UeberUnsSchau.h"
 #include "info/forms/frmAbout.h"
 #include "design/selection/forms/Form102a.h"
+#include "output/schematic/DXFOrderAufbau.h"
 
 #include <QAction>
 #include <QApplication>
@@ -999,6 +1000,8 @@ void MDIForm1::Bericht(int modus)
 
 void MDIForm1::Schaltschema(int ziel, const QString& datei)
 {
+    if (!DXFOrderAufbau().AufbauOrderdatei())
+        return;
     static const char* const ziele[] = {
         "Schaltschema zeigen: das hydraulische Schaltschema des aktuellen Projekts am Bildschirm.",
         "Schaltschema drucken: das hydraulische Schaltschema des aktuellen Projekts auf dem Drucker.",

@@ -1,0 +1,188 @@
+#include "output/schematic/Orderdatei.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <cmath>
+
+#include "base/Zahlen.h"
+
+QString Symbolzeile::Zeile() const
+{
+    const QChar tab(u'\t');
+    QString z = QString::number(Block) + tab + Orderdatei::Einzeilig(Symbol) + tab;
+    for (const QString& t : Texte)
+        z += Orderdatei::Einzeilig(t) + tab;
+    return z;
+}
+
+namespace Orderdatei {
+namespace {
+
+// Code page 1252 at 0x80..0x9F (0 where the code page has no character).
+constexpr char16_t Cp1252Oben[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+char ZeichenCp1252(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
+        return static_cast<char>(u);
+    for (int i = 0; i < 32; ++i)
+        if (Cp1252Oben[i] != 0 && Cp1252Oben[i] == u)
+            return static_cast<char>(0x80 + i);
+    return '?';
+}
+
+// Upper case character by character: a letter without a one-character capital ("ß") stays.
+QString Grossbuchstaben(const QString& s)
+{
+    QString r = s;
+    for (QChar& c : r)
+        c = c.toUpper();
+    return r;
+}
+
+}  // namespace
+
+QString Einzeilig(const QString& wert)
+{
+    QString r = wert;
+    for (QChar& c : r)
+        if (c == u'\t' || c == u'\r' || c == u'\n')
+            c = u' ';
+    return r;
+}
+
+QByteArray Kodiere(const QStringList& zeilen)
+{
+    QByteArray r;
+    for (const QString& z : zeilen) {
+        for (QChar c : z)
+            r += ZeichenCp1252(c);
+        r += "\r\n";
+    }
+    return r;
+}
+
+QString Dekodiere(const QByteArray& zeile)
+{
+    QString r;
+    r.reserve(zeile.size());
+    for (char b : zeile) {
+        const auto u = static_cast<unsigned char>(b);
+        if (u >= 0x80 && u < 0xA0 && Cp1252Oben[u - 0x80] != 0)
+            r += QChar(Cp1252Oben[u - 0x80]);
+        else
+            r += QChar(static_cast<char16_t>(u));
+    }
+    return r;
+}
+
+bool Schreibe(const QString& pfad, const QStringList& zeilen, QString* fehler)
+{
+    QSaveFile datei(pfad);
+    const QByteArray inhalt = Kodiere(zeilen);
+    bool ok = datei.open(QIODevice::WriteOnly) && datei.write(inhalt) == inhalt.size();
+    if (ok)
+        ok = datei.commit();
+    else
+        datei.cancelWriting();
+    if (!ok && fehler)
+        *fehler = datei.errorString();
+    return ok;
+}
+
+void Leser::Zeile(const QString& roh)
+{
+    const QString zeile = Grossbuchstaben(roh);
+    if (zeile == QLatin1String(MarkeOrder))
+        m_abschnitt = 2;
+    else if (zeile == QLatin1String(MarkeObjekt))
+        m_abschnitt = 3;
+    else if (zeile == QLatin1String(MarkeEnde))
+        m_abschnitt = 4;
+
+    switch (m_abschnitt) {
+    case 2:
+        Schlüsselzeile(zeile);
+        break;
+    case 3:
+        Symbolzeile(zeile);
+        break;
+    case 4:
+        if (abschluss)
+            abschluss();
+        break;
+    default:
+        break;
+    }
+}
+
+void Leser::Schlüsselzeile(const QString& zeile)
+{
+    const qsizetype gleich = zeile.indexOf(u'=');
+    if (gleich < 0)
+        return;
+    const double zahl = Zahlen::RundenGerade(Zahlen::Val(zeile.left(gleich).trimmed()));
+    if (!(zahl >= 0 && zahl < AnzahlSchlüssel))
+        return;
+    QString wert = zeile.mid(gleich + 1);
+    qsizetype i = 0;
+    while (i < wert.size() && wert.at(i) == u' ')
+        ++i;
+    m_schlüssel[static_cast<size_t>(zahl)] = wert.mid(i);
+}
+
+void Leser::Symbolzeile(const QString& zeile)
+{
+    const qsizetype tab = zeile.indexOf(u'\t');
+    if (tab < 0)
+        return;
+    const double block = Zahlen::Val(zeile.left(tab).trimmed());
+    if (block == 0 || !(block < ErsterNichtGezeichneterBlock))
+        return;
+    // A field ends at its TAB; the first empty (or unterminated) field ends the taking.
+    qsizetype anfang = 0;
+    for (int k = 0; k < AnzahlFelder; ++k) {
+        const qsizetype ende = zeile.indexOf(u'\t', anfang);
+        const QString feld = ende < 0 ? QString() : zeile.mid(anfang, ende - anfang);
+        m_felder[static_cast<size_t>(k)] = feld;
+        if (feld.isEmpty())
+            break;
+        anfang = ende + 1;
+    }
+    m_felder[1] = m_schlüssel[4] + m_felder[1];
+    if (zeichne)
+        zeichne(m_felder);
+}
+
+void Leser::Lese(const QByteArray& inhalt)
+{
+    qsizetype anfang = 0;
+    while (anfang < inhalt.size()) {
+        qsizetype ende = inhalt.indexOf('\n', anfang);
+        if (ende < 0)
+            ende = inhalt.size();
+        QByteArray z = inhalt.mid(anfang, ende - anfang);
+        if (z.endsWith('\r'))
+            z.chop(1);
+        Zeile(Dekodiere(z));
+        if (nachZeile)
+            nachZeile();
+        anfang = ende + 1;
+    }
+}
+
+bool Leser::LeseDatei(const QString& pfad)
+{
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly))
+        return false;
+    Lese(datei.readAll());
+    return true;
+}
+
+}  // namespace Orderdatei
