@@ -300,14 +300,26 @@ TEST_F(Schaltschema, AndereAnlagentypen)
     EXPECT_TRUE(DXFOrderAufbau::Objekte(QStringLiteral("Sp"), Testanlage(QStringLiteral("He")).member(), dxfText).isEmpty());
 }
 
-TEST_F(Schaltschema, JederGeleseneNameGibtEsAufDerHeizungsklasse)
+TEST_F(Schaltschema, JederGeleseneNameGibtEsAufDerKlasseSeinerArt)
 {
-    GlobDatenHeizung h;
-    h.m_TerminateMitUpdate = false;
-    for (QString n : DXFOrderAufbau::Membernamen(QStringLiteral("He")) + QStringList{"m_IstBerechnet", "m_IstAusgelegt"}) {
-        n.remove(QStringLiteral("(i)")).remove(QStringLiteral("()"));
-        EXPECT_TRUE(h.Member().hat(n)) << n.toStdString();
-    }
+    const auto prüfe = [](GlobDaten& d, const char* art) {
+        d.m_TerminateMitUpdate = false;
+        for (QString n : DXFOrderAufbau::Membernamen(QString::fromUtf8(art))
+                             + QStringList{"m_IstBerechnet", "m_IstAusgelegt"}) {
+            n.remove(QStringLiteral("(i)")).remove(QStringLiteral("()"));
+            EXPECT_TRUE(d.Member().hat(n)) << art << ": " << n.toStdString();
+        }
+    };
+    GlobDatenHeizung he;
+    prüfe(he, "He");
+    GlobDatenKälte kü;
+    prüfe(kü, "Kü");
+    GlobDatenTrinkw tr;
+    prüfe(tr, "Tr");
+    GlobDatenDruck dr;
+    prüfe(dr, "Dr");
+    GlobDatenSolar so;
+    prüfe(so, "So");
 }
 
 TEST_F(Schaltschema, SymbolTabellen)
