@@ -115,7 +115,7 @@ const std::vector<Typ>& Typen()
         {0, "He", "Heizungsparameter",
          {{100, ist<Form100>}, {101, ist<Form101>}, {102, ist<Form102Platzhalter>}, {103, ist<Ergebnisplatzhalter>},
           {104, ist<Ergebnisplatzhalter>}, {105, ist<Ergebnisplatzhalter>}}},
-        {1, "Kü", "Kälteparameter", {{200, ist<Form200>}, {201, ist<Form102Platzhalter>}, {202, ist<Form201>}, {203, ist<Ergebnisplatzhalter>}}},
+        {1, "Kü", "Kälteparameter", {{200, ist<Form200>}, {201, ist<Form102Platzhalter>}, {202, ist<Form201>}, {203, ist<Platzhalterseite>}}},
         {3, "Tr", "Trinkwasserparameter", {{300, ist<Platzhalterseite>}, {301, ist<Form301>}, {302, ist<Form201>}}},
         {2, "Dr", "Druckerhöhungparameter", {{400, ist<Platzhalterseite>}, {401, ist<Form301>}, {402, ist<Form201>}}},
         {4, "Sp", "SpeicherWasserwärmerparameter", {{500, ist<Form500>}, {501, ist<Form501>}, {502, ist<Form502>}}},
@@ -247,7 +247,7 @@ protected:
         zustand().TyvoModus = tyvoModus;
         fenster = std::make_unique<MDIForm1>(dir.path());
         db = std::make_unique<Datenobjektdatenbanken>();
-        for (int status : {103, 104, 105, 203})
+        for (int status : {103, 104, 105})
             MDIForm1Testzugriff::Seiten(*fenster).SetzeFabrik(status, [] { return new Ergebnisplatzhalter; });
         // The solar page fits the valve pressure to the valves offered when it loads.
         db->artikel().ausfuehren({QStringLiteral("CREATE TABLE SiVSolaranlagen (Druck REAL, Kollektorfläche INTEGER, "
@@ -255,8 +255,7 @@ protected:
                                   QStringLiteral("INSERT INTO SiVSolaranlagen VALUES (3, 1000, '25030'), "
                                                  "(6, 1000, '25060'), (10, 1000, '25100')")});
         // The vessel page chooses from the demo article database: the walk runs over its stand-in.
-        for (int status : {102, 201})
-            MDIForm1Testzugriff::Seiten(*fenster).SetzeFabrik(status, [] { return new Form102Platzhalter; });
+        MDIForm1Testzugriff::Seiten(*fenster).SetzeFabrik(102, [] { return new Form102Platzhalter; });
         for (const auto& f : fabriken)
             MDIForm1Testzugriff::Seiten(*fenster).SetzeFabrik(f.first, f.second);
         fenster->show();

@@ -307,11 +307,10 @@ TEST_F(KälteDatenobjekt, NamenDerBehaelterUndZubehoerseitenLoesenSichAuf)
     QStringList namen = Behälterauswahl::Membernamen(QStringLiteral("Kü"));
     namen << QStringLiteral("m_ArtMembran") << QStringLiteral("m_ArtDruckhaltung") << QStringLiteral("m_EinbringBreite")
           << QStringLiteral("m_EinbringHoehe") << QStringLiteral("m_GefaessAnzahl") << QStringLiteral("m_r_vauf")
-          << QStringLiteral("m_r_vges") << QStringLiteral("m_p_SV") << QStringLiteral("m_Zub_Vorlagebeh_ArtNr")
+          << QStringLiteral("m_r_vges") << QStringLiteral("m_p_SV")
           << QStringLiteral("m_Zub_Schlamm_Anordnung") << QStringLiteral("m_Zub_SchlammIso")
           << QStringLiteral("m_Zub_Schlamm_ArtNr_m_value") << QStringLiteral("m_Zub_SchlammIso_ArtNr_m_value")
           << QStringLiteral("m_Leist_m_value") << QStringLiteral("m_Leist_ges")
-          << QStringLiteral("m_Zub_Entlüfter_ArtNr_m_value") << QStringLiteral("m_Zub_Entlüfter_Anz_m_value")
           << QStringLiteral("m_Zub_Entlüftung_ArtNr_m_value") << QStringLiteral("m_Zub_Entlüftung_Anz_m_value");
     for (const QString& n : namen)
         EXPECT_TRUE(r.hat(n)) << n.toStdString();
