@@ -4,6 +4,7 @@
 #include "data/datenbank.h"
 #include "design/rules/Sicherheitstechnik.h"
 #include "design/rules/Zubehoertechnik.h"
+#include "design/selection/Behaelterauswahl.h"
 #include "support/Datenobjektbindungen.h"
 #include "support/TestDatenbank.h"
 
@@ -296,6 +297,23 @@ TEST_F(KälteDatenobjekt, NamenDerAufruferLoesenSichMitIhrerArtAuf)
     // Each bound member once by name.
     for (const Memberbindung& b : Datenobjektbindungen::Kälte())
         EXPECT_EQ(r.art(b.member), W) << b.member.toStdString();
+}
+
+// The vessel page, the further-products page and their dialogs open the cooling object by name.
+TEST_F(KälteDatenobjekt, NamenDerBehaelterUndZubehoerseitenLoesenSichAuf)
+{
+    Objekt g = gebunden();
+    const MemberRegister& r = g->Member();
+    QStringList namen = Behälterauswahl::Membernamen(QStringLiteral("Kü"));
+    namen << QStringLiteral("m_ArtMembran") << QStringLiteral("m_ArtDruckhaltung") << QStringLiteral("m_EinbringBreite")
+          << QStringLiteral("m_EinbringHoehe") << QStringLiteral("m_GefaessAnzahl") << QStringLiteral("m_r_vauf")
+          << QStringLiteral("m_r_vges") << QStringLiteral("m_p_SV")
+          << QStringLiteral("m_Zub_Schlamm_Anordnung") << QStringLiteral("m_Zub_SchlammIso")
+          << QStringLiteral("m_Zub_Schlamm_ArtNr_m_value") << QStringLiteral("m_Zub_SchlammIso_ArtNr_m_value")
+          << QStringLiteral("m_Leist_m_value") << QStringLiteral("m_Leist_ges")
+          << QStringLiteral("m_Zub_Entlüftung_ArtNr_m_value") << QStringLiteral("m_Zub_Entlüftung_Anz_m_value");
+    for (const QString& n : namen)
+        EXPECT_TRUE(r.hat(n)) << n.toStdString();
 }
 
 TEST_F(KälteDatenobjekt, ZugriffUeberNamen)

@@ -1,8 +1,13 @@
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QHeaderView>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTableView>
+#include <QTest>
 #include <QToolButton>
 
 #include "Heizseitenfixture.h"
@@ -10,6 +15,7 @@
 #include "base/AllgFunktionen.h"
 #include "base/Programmzustand.h"
 #include "base/Twips.h"
+#include "base/forms/Auswahlgitter.h"
 #include "design/heating_accessories/Schlammabscheider.h"
 #include "design/heating_accessories/forms/Form105a.h"
 #include "design/heating_accessories/forms/Form105b.h"
@@ -91,6 +97,43 @@ TEST_F(DialogTest, GitterSchliessenOhneWeiterSchreibtNichts)
     g.DataGrid1->setCurrentIndex(g.DataGrid1->model()->index(0, 0));
     g.reject();
     EXPECT_EQ(schlamm().Artikel(1), QStringLiteral("32006"));
+}
+
+// The pointer makes the row under it current and the only highlighted row; Page Down moves one row.
+TEST_F(DialogTest, GitterZeigerMachtZeileAktuellBildAbEineZeile)
+{
+    d->m_Leist_ges.m_Value = 250.0;
+    Form105a g;
+    g.Laden();
+    g.show();
+    QApplication::processEvents();
+    Auswahlgitter* gitter = g.DataGrid1;
+    const QAbstractItemModel* m = gitter->model();
+    ASSERT_GE(m->rowCount(), 3);
+    ASSERT_GE(gitter->sichtbareZeilen(), 4);
+    const int erste = gitter->verticalScrollBar()->value();
+    const int vorher = gitter->currentIndex().row();
+    const int linie = vorher - erste == 1 ? 2 : 1;
+    const int h = gitter->verticalHeader()->defaultSectionSize();
+    const QPointF p(20, linie * h + h / 2);
+    QMouseEvent e(QEvent::MouseMove, p, gitter->viewport()->mapToGlobal(p), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(gitter->viewport(), &e);
+    const int zeile = erste + linie;
+    EXPECT_EQ(gitter->currentIndex().row(), zeile);
+    EXPECT_EQ(g.gewählteArtNr(), m->index(zeile, 0).data().toString());
+    EXPECT_EQ(g.Text1->text(), g.gewählteArtNr());
+    EXPECT_EQ(gitter->selectionModel()->selectedRows().size(), 1);
+    EXPECT_TRUE(gitter->selectionModel()->isRowSelected(zeile, QModelIndex()));
+
+    gitter->setFocus();
+    QTest::keyClick(gitter, Qt::Key_PageDown);
+    EXPECT_EQ(gitter->currentIndex().row(), zeile + 1);
+    EXPECT_EQ(g.gewählteArtNr(), m->index(zeile + 1, 0).data().toString());
+    EXPECT_EQ(gitter->selectionModel()->selectedRows().size(), 1);
+    EXPECT_TRUE(gitter->selectionModel()->isRowSelected(zeile + 1, QModelIndex()));
+    QTest::keyClick(gitter, Qt::Key_PageUp);
+    EXPECT_EQ(gitter->currentIndex().row(), zeile);
+    EXPECT_TRUE(g.isVisible());
 }
 
 TEST_F(DialogTest, GitterOhneListeSchreibtNichts)

@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QStyle>
-#include <QTableView>
 #include <QToolButton>
 
 #include "base/AllgFunktionen.h"
@@ -15,6 +14,7 @@
 #include "data/JetDialekt.h"
 #include "base/Twips.h"
 #include "base/Zahlen.h"
+#include "base/forms/Auswahlgitter.h"
 #include "base/forms/Dialogfenster.h"
 #include "base/forms/Hauptfenster.h"
 #include "data/GlobDaten.h"
@@ -59,23 +59,30 @@ Form105a::Form105a(QWidget* parent)
         l->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
         Label1[static_cast<size_t>(i)] = l;
     }
-    DataGrid1 = new QTableView(this);
+    DataGrid1 = new Auswahlgitter(this);
     DataGrid1->setObjectName(QStringLiteral("DataGrid1"));
     DataGrid1->setGeometry(px(240), px(GitterOben), px(10880), px(GitterHöhe));
     DataGrid1->horizontalHeader()->hide();
-    DataGrid1->verticalHeader()->hide();
-    DataGrid1->verticalHeader()->setDefaultSectionSize(px(250));
-    DataGrid1->setShowGrid(false);
-    DataGrid1->setFrameShape(QFrame::NoFrame);
-    DataGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    DataGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
-    DataGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DataGrid1->installEventFilter(this);
-    connect(DataGrid1, &QTableView::doubleClicked, this, [this] { Bestätigen(); });
+    connect(DataGrid1, &Auswahlgitter::Doppelklick, this, [this] { Bestätigen(); });
     m_modell = new RecordsetModell(this);
     DataGrid1->setModel(m_modell);
     connect(DataGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& i) { ZeileGeändert(i.isValid() ? i.row() : -1); });
+            [this](const QModelIndex& i) {
+                DataGrid1->markiere(i.isValid() ? i.row() : -1);
+                ZeileGeändert(i.isValid() ? i.row() : -1);
+            });
+    connect(DataGrid1, &Auswahlgitter::ZeileGewaehlt, this, [this](int zeile) { DataGrid1->Scrollregel(zeile); });
+    // The row under the pointer becomes the current row; over an empty list the dialog closes.
+    connect(DataGrid1, &Auswahlgitter::ZeigerBewegt, this, [this](int zeile) {
+        if (m_modell->rowCount() == 0) {
+            m_gewählt = Leer;
+            reject();
+            return;
+        }
+        if (zeile >= 0)
+            DataGrid1->setCurrentIndex(m_modell->index(zeile, 0));
+    });
 
     const int langOben = GitterOben + GitterHöhe + 100;
     Text1 = new QLineEdit(this);
@@ -156,8 +163,8 @@ void Form105a::Laden(int16_t index)
                                                 : QStringLiteral("[Leistung in kW] >= '%1'").arg(bedarf);
     if (!m_abfrage->EmptyTab() && m_abfrage->Find(kriterium)) {
         const int zeile = m_abfrage->GetADODB_Recordset()->Position();
-        DataGrid1->setCurrentIndex(m_modell->index(zeile, 0));
-        DataGrid1->scrollTo(m_modell->index(zeile, 0));
+        DataGrid1->folge(zeile);
+        DataGrid1->markiere(zeile);
         ZeileGeändert(zeile);
     }
 }

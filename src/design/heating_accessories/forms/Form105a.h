@@ -6,11 +6,11 @@
 #include <cstdint>
 #include <memory>
 
+class Auswahlgitter;
 class GlobDaten;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
-class QTableView;
 class QToolButton;
 class RecordsetModell;
 class datenbank;
@@ -40,7 +40,7 @@ public:
     const QString& gewählteArtNr() const { return m_gewählt; }
     bool listeGeladen() const { return m_geladen; }
 
-    QTableView* DataGrid1 = nullptr;
+    Auswahlgitter* DataGrid1 = nullptr;
     std::array<QLabel*, 4> Label1{};
     QLineEdit* Text1 = nullptr;
     QPlainTextEdit* TextLangtext = nullptr;

@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QStyle>
-#include <QTableView>
 #include <QToolButton>
 
 #include "base/AllgFunktionen.h"
@@ -16,6 +15,7 @@
 #include "base/Programmzustand.h"
 #include "base/Twips.h"
 #include "base/Zahlen.h"
+#include "base/forms/Auswahlgitter.h"
 #include "base/forms/Dialogfenster.h"
 #include "base/forms/Hauptfenster.h"
 #include "data/GlobDaten.h"
@@ -60,24 +60,32 @@ Form105b::Form105b(int16_t familie, QWidget* parent)
         l->setGeometry(px(labelX[i]), px(200), px(3000), px(255));
         Label1[static_cast<size_t>(i)] = l;
     }
-    DataGrid1 = new QTableView(this);
+    DataGrid1 = new Auswahlgitter(this);
     DataGrid1->setObjectName(QStringLiteral("DataGrid1"));
     DataGrid1->setGeometry(px(240), px(GitterOben), px(10880), px(GitterHöhe));
     DataGrid1->horizontalHeader()->hide();
-    DataGrid1->verticalHeader()->hide();
-    DataGrid1->verticalHeader()->setDefaultSectionSize(px(250));
-    DataGrid1->setShowGrid(false);
-    DataGrid1->setFrameShape(QFrame::NoFrame);
-    DataGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    DataGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
-    DataGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DataGrid1->setFocusPolicy(Qt::ClickFocus);
     m_modell = new RecordsetModell(this);
     DataGrid1->setModel(m_modell);
     connect(DataGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& i) { ZeileGeändert(i.isValid() ? i.row() : -1); });
+            [this](const QModelIndex& i) {
+                DataGrid1->markiere(i.isValid() ? i.row() : -1);
+                ZeileGeändert(i.isValid() ? i.row() : -1);
+            });
+    connect(DataGrid1, &Auswahlgitter::ZeileGewaehlt, this, [this](int zeile) { DataGrid1->Scrollregel(zeile); });
+    // The row under the pointer becomes the current row; over an empty list the dialog closes.
+    connect(DataGrid1, &Auswahlgitter::ZeigerBewegt, this, [this](int zeile) {
+        if (m_modell->rowCount() == 0) {
+            Text2[static_cast<size_t>(m_aktiv)]->setText(Leer);
+            Text3[static_cast<size_t>(m_aktiv)]->setText(QStringLiteral("0"));
+            reject();
+            return;
+        }
+        if (zeile >= 0)
+            DataGrid1->setCurrentIndex(m_modell->index(zeile, 0));
+    });
     // A click in the list hands the focus back to the active quantity box.
-    connect(DataGrid1, &QTableView::clicked, this, [this] { Text3[static_cast<size_t>(m_aktiv)]->setFocus(); });
+    connect(DataGrid1, &Auswahlgitter::clicked, this, [this] { Text3[static_cast<size_t>(m_aktiv)]->setFocus(); });
 
     for (int i = 1; i <= 6; ++i) {
         const int x = 240 + ((i - 1) % 3) * 3650;
@@ -245,8 +253,8 @@ void Form105b::ZeileAktivieren(int i)
     if (ArtEntlüftDB->Find(QStringLiteral("[arArtikelnr] = %1").arg(JetDialekt::Textliteral(artNr))))
         zeile = ArtEntlüftDB->GetADODB_Recordset()->Position();
     if (!ArtEntlüftDB->EmptyTab()) {
-        DataGrid1->setCurrentIndex(m_modell->index(zeile, 0));
-        DataGrid1->scrollTo(m_modell->index(zeile, 0));
+        DataGrid1->folge(zeile);
+        DataGrid1->markiere(zeile);
         Langtext(zeile);
     }
     m_positionieren = false;

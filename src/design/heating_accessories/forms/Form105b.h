@@ -8,11 +8,11 @@
 
 #include "base/VbVariant.h"
 
+class Auswahlgitter;
 class GlobDaten;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
-class QTableView;
 class QToolButton;
 class RecordsetModell;
 class datenbank;
@@ -41,7 +41,7 @@ public:
 
     std::unique_ptr<datenbank> ArtEntlüftDB;
 
-    QTableView* DataGrid1 = nullptr;
+    Auswahlgitter* DataGrid1 = nullptr;
     std::array<QLabel*, 2> Label1{};
     std::array<QLabel*, 7> Label2{};  // 1..6
     std::array<QLineEdit*, 7> Text2{};
