@@ -107,21 +107,27 @@ protected:
     void items(const char* name, std::array<conValueAdodb, 6>& liste, const char* feldmuster, const VbVariant& vorgabe);
 
     // Registers a binding table (data/Feldtabelle.h) of the object g: options, numbers, flags,
-    // values and item lists, each in table order.
+    // values and item lists, each in table order; a table may leave out any of the five arrays.
     template <class Tabelle, class G>
     void bindeTabelle(G& g)
     {
-        for (const auto& o : Tabelle::optionen)
-            option(o.name, g.*o.member, {QString::fromUtf8(o.feld0), QString::fromUtf8(o.feld1)});
-        for (const auto& z : Tabelle::zahlen)
-            zahl(z.name, g.*z.member, z.feld, z.vorgabe, z.stellen);
-        for (const auto& f : Tabelle::flags)
-            flag(f.name, g.*f.member, f.feld);
-        for (const auto& w : Tabelle::werte)
-            wert(w.name, g.*w.member, w.feld,
-                 w.vorgabe == Tabelle::Vorgabe::Integer ? VbVariant::integer(w.zahl) : VbVariant(QStringLiteral(" ")));
-        for (const auto& l : Tabelle::listen)
-            items(l.name, g.*l.member, l.feld, l.text ? VbVariant(QStringLiteral(" ")) : VbVariant::integer(0));
+        if constexpr (requires { Tabelle::optionen; })
+            for (const auto& o : Tabelle::optionen)
+                option(o.name, g.*o.member, {QString::fromUtf8(o.feld0), QString::fromUtf8(o.feld1)});
+        if constexpr (requires { Tabelle::zahlen; })
+            for (const auto& z : Tabelle::zahlen)
+                zahl(z.name, g.*z.member, z.feld, z.vorgabe, z.stellen);
+        if constexpr (requires { Tabelle::flags; })
+            for (const auto& f : Tabelle::flags)
+                flag(f.name, g.*f.member, f.feld);
+        if constexpr (requires { Tabelle::werte; })
+            for (const auto& w : Tabelle::werte)
+                wert(w.name, g.*w.member, w.feld,
+                     w.vorgabe == Tabelle::Vorgabe::Integer ? VbVariant::integer(w.zahl)
+                                                            : VbVariant(QStringLiteral(" ")));
+        if constexpr (requires { Tabelle::listen; })
+            for (const auto& l : Tabelle::listen)
+                items(l.name, g.*l.member, l.feld, l.text ? VbVariant(QStringLiteral(" ")) : VbVariant::integer(0));
     }
 
     // Item i (1..6) of an item list in the type of vorgabe: an empty item reads 0 or "".

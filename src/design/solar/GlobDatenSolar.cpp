@@ -1,5 +1,7 @@
 #include "design/solar/GlobDatenSolar.h"
 
+#include "data/Feldtabelle.h"
+
 #include "design/rules/TabelleMembranSVSolar.h"
 
 namespace {
@@ -12,26 +14,7 @@ QString u8(const char* text)
 }  // namespace
 
 // The bindings of the members to the fields of Solarparameter, with the defaults of a new row.
-struct SolarFelder {
-    using G = GlobDatenSolar;
-    enum class Vorgabe { Integer, Leer };
-
-    // A number; stellen >= 0: rounded to that many decimals on load (pressures and factors).
-    struct Zahl {
-        conTextBoxAdodb G::*member;
-        const char* name;
-        const char* feld;
-        double vorgabe;
-        int stellen;
-    };
-    // A value: the Integer 0 or one blank.
-    struct Wert {
-        conValueAdodb G::*member;
-        const char* name;
-        const char* feld;
-        Vorgabe vorgabe;
-    };
-
+struct SolarFelder : Feldtabelle<GlobDatenSolar> {
     static const Zahl zahlen[];
     static const Wert werte[];
 };
@@ -88,13 +71,13 @@ const SolarFelder::Zahl SolarFelder::zahlen[] = {
 };
 
 const SolarFelder::Wert SolarFelder::werte[] = {
-    {&G::m_GefaessInhalt, "m_GefaessInhalt", "Behälterinhalt", Vorgabe::Integer},
-    {&G::m_GefaessArtNr, "m_GefaessArtNr", "GefäßArtNr", Vorgabe::Leer},
-    {&G::m_Zub_SichVentil_ArtNr, "m_Zub_SichVentil_ArtNr", "SichventilArtNr", Vorgabe::Leer},
-    {&G::m_Zub_KappV_Beh_Anz, "m_Zub_KappV_Beh_Anz", "KappenventilBehAnz", Vorgabe::Integer},
-    {&G::m_Zub_KappV_Beh_ArtNr, "m_Zub_KappV_Beh_ArtNr", "KappenventilBehArtNr", Vorgabe::Leer},
-    {&G::m_Zub_MitVorlagebehälter, "m_Zub_MitVorlagebehälter", "MitVorlagebehälter", Vorgabe::Integer},
-    {&G::m_Zub_Vorlagebeh_ArtNr, "m_Zub_Vorlagebeh_ArtNr", "VorlagebehArtNr", Vorgabe::Leer},
+    {&G::m_GefaessInhalt, "m_GefaessInhalt", "Behälterinhalt", Vorgabe::Integer, 0},
+    {&G::m_GefaessArtNr, "m_GefaessArtNr", "GefäßArtNr", Vorgabe::Leer, 0},
+    {&G::m_Zub_SichVentil_ArtNr, "m_Zub_SichVentil_ArtNr", "SichventilArtNr", Vorgabe::Leer, 0},
+    {&G::m_Zub_KappV_Beh_Anz, "m_Zub_KappV_Beh_Anz", "KappenventilBehAnz", Vorgabe::Integer, 0},
+    {&G::m_Zub_KappV_Beh_ArtNr, "m_Zub_KappV_Beh_ArtNr", "KappenventilBehArtNr", Vorgabe::Leer, 0},
+    {&G::m_Zub_MitVorlagebehälter, "m_Zub_MitVorlagebehälter", "MitVorlagebehälter", Vorgabe::Integer, 0},
+    {&G::m_Zub_Vorlagebeh_ArtNr, "m_Zub_Vorlagebeh_ArtNr", "VorlagebehArtNr", Vorgabe::Leer, 0},
 };
 
 namespace {
@@ -112,11 +95,7 @@ GlobDatenSolar::GlobDatenSolar() : GlobDaten(QStringLiteral("GlobDatenSolar"), Q
     }
     option("m_AnordnungMAG", m_AnordnungMAG,
            {u8("AnordnungMAG Zulaufseitig Pumpe"), u8("AnordnungMAG Druckseitig Pumpe")});
-    for (const auto& z : SolarFelder::zahlen)
-        zahl(z.name, this->*z.member, z.feld, z.vorgabe, z.stellen);
-    for (const auto& w : SolarFelder::werte)
-        wert(w.name, this->*w.member, w.feld,
-             w.vorgabe == Vorgabe::Integer ? VbVariant::integer(0) : VbVariant(QStringLiteral(" ")));
+    bindeTabelle<SolarFelder>(*this);
     items("m_Zub_Entlüfter_ArtNr_m_value", m_EntlüfterArtNr, "EntlüfterArtNr%1", VbVariant(QStringLiteral(" ")));
     items("m_Zub_Entlüfter_Anz_m_value", m_EntlüfterAnz, "EntlüfterAnz%1", VbVariant::integer(0));
     registriereMember();

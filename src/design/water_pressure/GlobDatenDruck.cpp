@@ -4,27 +4,11 @@
 
 #include "base/AllgFunktionen.h"
 #include "base/Zahlen.h"
+#include "data/Feldtabelle.h"
 
 // The bindings of the members to the fields of Druckerhöhungparameter, with the defaults of a new
 // row, in member order.
-struct DruckFelder {
-    using G = GlobDatenDruck;
-    // A number; stellen >= 0: rounded to that many decimals on load (the Single fields).
-    struct Zahl {
-        conTextBoxAdodb G::*member;
-        const char* name;
-        const char* feld;
-        double vorgabe;
-        int stellen;
-    };
-    // A value: a 16-bit integer (text == false) or one blank.
-    struct Wert {
-        conValueAdodb G::*member;
-        const char* name;
-        const char* feld;
-        bool text;
-    };
-
+struct DruckFelder : Feldtabelle<GlobDatenDruck> {
     static const Zahl zahlen[];
     static const Wert werte[];
 };
@@ -49,18 +33,15 @@ const DruckFelder::Zahl DruckFelder::zahlen[] = {
 };
 
 const DruckFelder::Wert DruckFelder::werte[] = {
-    {&G::m_GefaessInhalt, "m_GefaessInhalt", "Behälterinhalt", false},
-    {&G::m_GefaessArtNr, "m_GefaessArtNr", "GefäßArtNr", true},
-    {&G::m_Zub_KappV_Beh_ArtNr, "m_Zub_KappV_Beh_ArtNr", "KappenventilBehArtNr", true},
-    {&G::m_Zub_KappV_Beh_Anz, "m_Zub_KappV_Beh_Anz", "KappenventilBehAnz", false},
+    {&G::m_GefaessInhalt, "m_GefaessInhalt", "Behälterinhalt", Vorgabe::Integer, 0},
+    {&G::m_GefaessArtNr, "m_GefaessArtNr", "GefäßArtNr", Vorgabe::Leer, 0},
+    {&G::m_Zub_KappV_Beh_ArtNr, "m_Zub_KappV_Beh_ArtNr", "KappenventilBehArtNr", Vorgabe::Leer, 0},
+    {&G::m_Zub_KappV_Beh_Anz, "m_Zub_KappV_Beh_Anz", "KappenventilBehAnz", Vorgabe::Integer, 0},
 };
 
 GlobDatenDruck::GlobDatenDruck() : GlobDaten(QStringLiteral("GlobDatenDruck"), QStringLiteral("Druckerhöhungparameter"))
 {
-    for (const auto& z : DruckFelder::zahlen)
-        zahl(z.name, this->*z.member, z.feld, z.vorgabe, z.stellen);
-    for (const auto& w : DruckFelder::werte)
-        wert(w.name, this->*w.member, w.feld, w.text ? VbVariant(QStringLiteral(" ")) : VbVariant::integer(0));
+    bindeTabelle<DruckFelder>(*this);
     registriereMember();
 }
 

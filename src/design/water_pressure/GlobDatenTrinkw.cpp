@@ -1,27 +1,11 @@
 #include "design/water_pressure/GlobDatenTrinkw.h"
 
+#include "data/Feldtabelle.h"
 #include "design/rules/TabelleSiVTrinkw.h"
 
 // The bindings of the members to the fields of Trinkwasserparameter, with the defaults of a new
 // row, in member order.
-struct TrinkwasserFelder {
-    using G = GlobDatenTrinkw;
-    // A number; stellen >= 0: rounded to that many decimals on load (the Single fields).
-    struct Zahl {
-        conTextBoxAdodb G::*member;
-        const char* name;
-        const char* feld;
-        double vorgabe;
-        int stellen;
-    };
-    // A value: a 16-bit integer (text == false) or one blank.
-    struct Wert {
-        conValueAdodb G::*member;
-        const char* name;
-        const char* feld;
-        bool text;
-    };
-
+struct TrinkwasserFelder : Feldtabelle<GlobDatenTrinkw> {
     static const Zahl zahlen[];
     static const Wert werte[];
 };
@@ -48,11 +32,11 @@ const TrinkwasserFelder::Zahl TrinkwasserFelder::zahlen[] = {
 };
 
 const TrinkwasserFelder::Wert TrinkwasserFelder::werte[] = {
-    {&G::m_GefaessInhalt, "m_GefaessInhalt", "Behälterinhalt", false},
-    {&G::m_GefaessArtNr, "m_GefaessArtNr", "GefäßArtNr", true},
-    {&G::m_Zub_SichVentil_ArtNr, "m_Zub_SichVentil_ArtNr", "SichventilArtNr", true},
-    {&G::m_Zub_KappV_Beh_ArtNr, "m_Zub_KappV_Beh_ArtNr", "KappenventilBehArtNr", true},
-    {&G::m_Zub_KappV_Beh_Anz, "m_Zub_KappV_Beh_Anz", "KappenventilBehAnz", false},
+    {&G::m_GefaessInhalt, "m_GefaessInhalt", "Behälterinhalt", Vorgabe::Integer, 0},
+    {&G::m_GefaessArtNr, "m_GefaessArtNr", "GefäßArtNr", Vorgabe::Leer, 0},
+    {&G::m_Zub_SichVentil_ArtNr, "m_Zub_SichVentil_ArtNr", "SichventilArtNr", Vorgabe::Leer, 0},
+    {&G::m_Zub_KappV_Beh_ArtNr, "m_Zub_KappV_Beh_ArtNr", "KappenventilBehArtNr", Vorgabe::Leer, 0},
+    {&G::m_Zub_KappV_Beh_Anz, "m_Zub_KappV_Beh_Anz", "KappenventilBehAnz", Vorgabe::Integer, 0},
 };
 
 GlobDatenTrinkw::GlobDatenTrinkw() : GlobDaten(QStringLiteral("GlobDatenTrinkw"), QStringLiteral("Trinkwasserparameter"))
@@ -61,10 +45,7 @@ GlobDatenTrinkw::GlobDatenTrinkw() : GlobDaten(QStringLiteral("GlobDatenTrinkw")
         m_Int_Tab = std::make_unique<TabellenConst>();
         m_SiVTabelle = std::make_unique<TabelleSiVTrinkw>();
     }
-    for (const auto& z : TrinkwasserFelder::zahlen)
-        zahl(z.name, this->*z.member, z.feld, z.vorgabe, z.stellen);
-    for (const auto& w : TrinkwasserFelder::werte)
-        wert(w.name, this->*w.member, w.feld, w.text ? VbVariant(QStringLiteral(" ")) : VbVariant::integer(0));
+    bindeTabelle<TrinkwasserFelder>(*this);
     registriereMember();
 }
 
