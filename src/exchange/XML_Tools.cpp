@@ -346,16 +346,23 @@ bool XML_Tools::AuswählenListe(pugi::xml_node start, const QString& xpath, pugi
     return true;
 }
 
-int32_t XML_Tools::SetNewKontextNode(const QString& xpath, bool relativ)
+pugi::xml_node XML_Tools::Startknoten(bool relativ)
 {
-    Zurücksetzen();
-    Merken(xpath, relativ);
     const pugi::xml_node start = relativ ? m_kontext : pugi::xml_node(m_dokument);
     if (!start) {
         m_errorCode = 1;
         m_errorDescription = KeinStartknoten;
-        return m_errorCode;
     }
+    return start;
+}
+
+int32_t XML_Tools::SetNewKontextNode(const QString& xpath, bool relativ)
+{
+    Zurücksetzen();
+    Merken(xpath, relativ);
+    const pugi::xml_node start = Startknoten(relativ);
+    if (!start)
+        return m_errorCode;
     pugi::xpath_node treffer;
     if (!Auswählen(start, xpath, treffer))
         return m_errorCode;
@@ -372,12 +379,9 @@ int32_t XML_Tools::SetNewKontextNode(const QString& xpath, bool relativ)
 pugi::xpath_node XML_Tools::GetXmlNodeByXpath(const QString& xpath, bool relativ)
 {
     Zurücksetzen();
-    const pugi::xml_node start = relativ ? m_kontext : pugi::xml_node(m_dokument);
-    if (!start) {
-        m_errorCode = 1;
-        m_errorDescription = KeinStartknoten;
+    const pugi::xml_node start = Startknoten(relativ);
+    if (!start)
         return {};
-    }
     pugi::xpath_node treffer;
     if (!Auswählen(start, xpath, treffer))
         return {};
@@ -390,12 +394,9 @@ const pugi::xpath_node_set* XML_Tools::GetListNodesByXpath(const QString& xpath,
     Merken(xpath, relativ);
     m_hatListe = false;
     m_liste = pugi::xpath_node_set();
-    const pugi::xml_node start = relativ ? m_kontext : pugi::xml_node(m_dokument);
-    if (!start) {
-        m_errorCode = 1;
-        m_errorDescription = KeinStartknoten;
+    const pugi::xml_node start = Startknoten(relativ);
+    if (!start)
         return nullptr;
-    }
     pugi::xpath_node_set liste;
     if (!AuswählenListe(start, xpath, liste))
         return nullptr;
@@ -409,12 +410,9 @@ pugi::xml_node XML_Tools::GetSingleNodeByXpath(const QString& xpath, bool relati
     Zurücksetzen();
     Merken(xpath, relativ);
     m_element = pugi::xml_node();
-    const pugi::xml_node start = relativ ? m_kontext : pugi::xml_node(m_dokument);
-    if (!start) {
-        m_errorCode = 1;
-        m_errorDescription = KeinStartknoten;
+    const pugi::xml_node start = Startknoten(relativ);
+    if (!start)
         return {};
-    }
     pugi::xpath_node treffer;
     if (!Auswählen(start, xpath, treffer))
         return {};
@@ -446,12 +444,9 @@ const pugi::xpath_node_set* XML_Tools::GetListElementsByName(const QString& name
     Merken(name, relativ);
     m_hatListe = false;
     m_liste = pugi::xpath_node_set();
-    const pugi::xml_node start = relativ ? m_kontext : pugi::xml_node(m_dokument);
-    if (!start) {
-        m_errorCode = 1;
-        m_errorDescription = KeinStartknoten;
+    const pugi::xml_node start = Startknoten(relativ);
+    if (!start)
         return nullptr;
-    }
     std::vector<pugi::xpath_node> gefunden;
     const std::string n = name.toStdString();
     const std::function<void(pugi::xml_node)> suche = [&](pugi::xml_node eltern) {

@@ -64,6 +64,8 @@ private:
     bool Auswählen(pugi::xml_node start, const QString& xpath, pugi::xpath_node& treffer);
     bool AuswählenListe(pugi::xml_node start, const QString& xpath, pugi::xpath_node_set& liste);
     void Merken(const QString& xpath, bool relativ);
+    // The context node or the document; without one error 1 is set and a null node returned.
+    pugi::xml_node Startknoten(bool relativ);
 
     pugi::xml_document m_dokument;
     QString m_dateiname;
