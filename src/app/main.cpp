@@ -7,6 +7,7 @@
 #include "shell/MainProgramm.h"
 #include "shell/forms/MDIForm1.h"
 #include "base/forms/QtDateiDialog.h"
+#include "base/forms/QtDrucker.h"
 #include "base/forms/QtMessagePresenter.h"
 #include "exchange/TYVO_XML_Schnittstelle.h"
 
@@ -23,6 +24,8 @@ int main(int argc, char** argv)
     setzeMessagePresenter(&meldungen);
     QtDateiDialog dateidialoge;
     setzeDateiDialog(&dateidialoge);
+    QtDrucker druckerdialoge;
+    setzeDrucker(&druckerdialoge);
     // The conflict question stands over the restore dialog that asks it.
     setzeKonfliktDialogFabrik([] { return std::make_unique<MDIReSichMeld>(QApplication::activeModalWidget()); });
 
@@ -40,6 +43,7 @@ int main(int argc, char** argv)
 
     setzeTyvoAnbindung(nullptr);
     setzeKonfliktDialogFabrik({});
+    setzeDrucker(nullptr);
     setzeDateiDialog(nullptr);
     setzeMessagePresenter(nullptr);
     return ergebnis;

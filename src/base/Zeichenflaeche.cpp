@@ -1,0 +1,166 @@
+#include "base/Zeichenflaeche.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPen>
+#include <QtMath>
+
+PainterZeichenflaeche::PainterZeichenflaeche(QPainter& painter, const QTransform& abbildung, double höhe)
+    : m_painter(painter), m_abbildung(abbildung), m_höhe(höhe)
+{
+}
+
+double PainterZeichenflaeche::maßstabX() const
+{
+    const double m = std::hypot(m_abbildung.m11(), m_abbildung.m12());
+    return m > 0 ? m : 1;
+}
+
+double PainterZeichenflaeche::maßstabY() const
+{
+    const double m = std::hypot(m_abbildung.m21(), m_abbildung.m22());
+    return m > 0 ? m : 1;
+}
+
+QPen PainterZeichenflaeche::stift(QColor farbe, double breite) const
+{
+    QPen pen(farbe);
+    pen.setWidthF(breite > 0 ? breite * maßstabX() : 0);
+    pen.setStyle(m_strichart == 2 ? Qt::DotLine : Qt::SolidLine);
+    return pen;
+}
+
+void PainterZeichenflaeche::setzeStrichart(int art)
+{
+    m_strichart = art;
+}
+
+void PainterZeichenflaeche::linie(QPointF von, QPointF bis, QColor farbe, double breite)
+{
+    m_painter.setPen(stift(farbe, breite));
+    m_painter.drawLine(m_abbildung.map(von), m_abbildung.map(bis));
+}
+
+void PainterZeichenflaeche::kreis(QPointF mitte, double radius, QColor farbe)
+{
+    m_painter.setPen(stift(farbe, 0));
+    m_painter.setBrush(Qt::NoBrush);
+    m_painter.drawEllipse(m_abbildung.map(mitte), radius * maßstabX(), radius * maßstabY());
+}
+
+void PainterZeichenflaeche::bogen(QPointF mitte, double radius, QColor farbe, double startRad, double endRad)
+{
+    // Counter-clockwise from start to end as seen on the surface (y down): Qt's positive angles run
+    // counter-clockwise on the screen too.
+    double spanne = endRad - startRad;
+    while (spanne < 0)
+        spanne += 2 * M_PI;
+    const QPointF m = m_abbildung.map(mitte);
+    const QRectF rahmen(m.x() - radius * maßstabX(), m.y() - radius * maßstabY(), 2 * radius * maßstabX(),
+                        2 * radius * maßstabY());
+    m_painter.setPen(stift(farbe, 0));
+    m_painter.setBrush(Qt::NoBrush);
+    m_painter.drawArc(rahmen, qRound(qRadiansToDegrees(startRad) * 16), qRound(qRadiansToDegrees(spanne) * 16));
+}
+
+void PainterZeichenflaeche::punkt(QPointF p, QColor farbe)
+{
+    m_painter.setPen(stift(farbe, 0));
+    m_painter.drawPoint(m_abbildung.map(p));
+}
+
+void PainterZeichenflaeche::setzeSchrift(const QString& name, double punkte, bool fett)
+{
+    m_schriftname = name;
+    m_punkte = punkte;
+    m_fett = fett;
+    QFont f(name);
+    f.setStyleHint(QFont::TypeWriter);
+    f.setPointSizeF(punkte > 0 ? punkte : 1);
+    f.setBold(fett);
+    m_painter.setFont(f);
+}
+
+double PainterZeichenflaeche::textBreite(const QString& text)
+{
+    return QFontMetricsF(m_painter.font(), m_painter.device()).horizontalAdvance(text) / maßstabX();
+}
+
+double PainterZeichenflaeche::textHöhe(const QString&)
+{
+    return QFontMetricsF(m_painter.font(), m_painter.device()).height() / maßstabY();
+}
+
+void PainterZeichenflaeche::text(QPointF oben_links, const QString& text, QColor farbe)
+{
+    const QFontMetricsF fm(m_painter.font(), m_painter.device());
+    const QPointF p = m_abbildung.map(oben_links);
+    m_painter.setPen(QPen(farbe));
+    m_painter.drawText(QPointF(p.x(), p.y() + fm.ascent()), text);
+}
+
+namespace {
+QString zahl(double v)
+{
+    return QString::number(v, 'g', 10);
+}
+} // namespace
+
+Zeichenrecorder::Zeichenrecorder(double höhe, double breiteJePunkt, double höheJePunkt)
+    : m_höhe(höhe), m_breiteJePunkt(breiteJePunkt), m_höheJePunkt(höheJePunkt)
+{
+}
+
+void Zeichenrecorder::setzeStrichart(int art)
+{
+    m_strichart = art;
+}
+
+void Zeichenrecorder::linie(QPointF von, QPointF bis, QColor farbe, double breite)
+{
+    aufrufe << QStringLiteral("linie %1 %2 %3 %4 %5 %6 art=%7")
+                   .arg(zahl(von.x()), zahl(von.y()), zahl(bis.x()), zahl(bis.y()), farbe.name(), zahl(breite))
+                   .arg(m_strichart);
+}
+
+void Zeichenrecorder::kreis(QPointF mitte, double radius, QColor farbe)
+{
+    aufrufe << QStringLiteral("kreis %1 %2 %3 %4 art=%5")
+                   .arg(zahl(mitte.x()), zahl(mitte.y()), zahl(radius), farbe.name())
+                   .arg(m_strichart);
+}
+
+void Zeichenrecorder::bogen(QPointF mitte, double radius, QColor farbe, double startRad, double endRad)
+{
+    aufrufe << QStringLiteral("bogen %1 %2 %3 %4 %5 %6 art=%7")
+                   .arg(zahl(mitte.x()), zahl(mitte.y()), zahl(radius), farbe.name(), zahl(startRad), zahl(endRad))
+                   .arg(m_strichart);
+}
+
+void Zeichenrecorder::punkt(QPointF p, QColor farbe)
+{
+    aufrufe << QStringLiteral("punkt %1 %2 %3").arg(zahl(p.x()), zahl(p.y()), farbe.name());
+}
+
+void Zeichenrecorder::setzeSchrift(const QString& name, double punkte, bool fett)
+{
+    m_punkte = punkte;
+    aufrufe << QStringLiteral("schrift %1 %2 %3").arg(name, zahl(punkte), fett ? "fett" : "normal");
+}
+
+double Zeichenrecorder::textBreite(const QString& text)
+{
+    return text.size() * m_breiteJePunkt * m_punkte;
+}
+
+double Zeichenrecorder::textHöhe(const QString&)
+{
+    return m_höheJePunkt * m_punkte;
+}
+
+void Zeichenrecorder::text(QPointF oben_links, const QString& text, QColor farbe)
+{
+    aufrufe << QStringLiteral("text %1 %2 %3 %4").arg(zahl(oben_links.x()), zahl(oben_links.y()), text, farbe.name());
+}
