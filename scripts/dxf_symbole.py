@@ -79,7 +79,7 @@ class Symbol:
             if farbe is not None and i == 0:
                 self.e += [code(62), ganz(farbe)]
             self.e += [code(10), zahl(x), code(20), zahl(y), code(30), zahl(0)]
-        self.e += ["  0", "SEQEND", code(8), layer]
+        self.e += ["  0", "SEQEND"]
 
     def rechteck(self, x1, y1, x2, y2, layer="0", farbe=None):
         self.zug([(x1, y1), (x2, y1), (x2, y2), (x1, y2)], layer, farbe, geschlossen=True)
