@@ -20,7 +20,7 @@ ZIEL = os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, "reso
 ROT, GELB, GRUEN, CYAN, BLAU, MAGENTA = 1, 2, 3, 4, 5, 6
 OBEN_BREITE, UNTEN_BREITE = 620, 350
 VORLAUF_Y, RUECKLAUF_Y = 700, 0
-SAMMLER_Y, BEISTELL_Y, NACHSPEISE_Y = 250, -250, 450
+SAMMLER_Y, BEISTELL_Y, NACHSPEISE_Y = 250, -350, 450
 
 
 def zahl(v):
@@ -255,7 +255,7 @@ def entspannungstopf(s):
 
 def wassermangel(s):
     s.rechteck(450, 430, 600, 500, farbe=GELB)
-    s.linie(525, 500, 525, VORLAUF_Y, farbe=GELB)
+    s.linie(480, 500, 480, VORLAUF_Y, farbe=GELB)
     s.text(455, 595, 455, "WMS", hoehe=14)
 
 
@@ -267,10 +267,10 @@ def druckbegrenzer(s, x, text):
 
 def einzelabsicherung(s):
     # safety valve on the flow with its blow-off line, and the vessel's cap valve
-    s.linie(470, VORLAUF_Y, 470, 640, farbe=ROT)
-    s.zug([(456, 640), (484, 640), (470, 612)], farbe=ROT, geschlossen=True)
-    s.zug([(470, 612), (498, 598), (498, 626)], farbe=ROT, geschlossen=True)
-    s.linie(498, 612, 560, 612, farbe=ROT, punkt=True)
+    s.linie(440, VORLAUF_Y, 440, 640, farbe=ROT)
+    s.zug([(426, 640), (454, 640), (440, 612)], farbe=ROT, geschlossen=True)
+    s.zug([(440, 612), (412, 598), (412, 626)], farbe=ROT, geschlossen=True)
+    s.linie(412, 612, 370, 612, farbe=ROT, punkt=True)
     s.rechteck(440, 200, 610, 380, farbe=GRUEN)
     s.linie(525, 200, 525, RUECKLAUF_Y, farbe=GRUEN)
     s.text(445, 605, 330, "Absicherung1", hoehe=14)
@@ -335,8 +335,8 @@ def gefaess(titel, form="stehend", zusatz=None):
         liegender_behaelter(s, 40, 310, -160, 0)
         s.linie(175, 0, 175, SAMMLER_Y, farbe=BLAU)
     kappenventil(s, 175, 190)
-    s.text(100, 250, -60, titel)
-    s.text(100, 250, -110, "PN 6", hoehe=12, layer="Textstat")
+    s.text(100, 250, -30, titel)
+    s.text(100, 250, -200, "PN 6", hoehe=12, layer="Textstat")
     if zusatz:
         zusatz(s)
     return s
@@ -377,10 +377,11 @@ def automat(titel, maschine, zweite=None, modul=None):
     if zweite:
         zweite(s, 75, -260, r=28)
     s.linie(130, -150, 150, -150, farbe=MAGENTA)
-    # line to the add-on vessels
-    s.linie(270, BEISTELL_Y, 310, BEISTELL_Y, farbe=BLAU)
+    # line to the add-on vessels, below the vessel
+    s.linie(210, -320, 210, BEISTELL_Y, farbe=BLAU)
+    s.linie(210, BEISTELL_Y, 310, BEISTELL_Y, farbe=BLAU)
     anschlusskreis(s, 310, BEISTELL_Y)
-    s.text(20, 270, -360, titel)
+    s.text(20, 270, -400, titel)
     if modul:
         s.text(20, 130, -90 + 20, modul, hoehe=10, layer="Textstat")
     return s
@@ -390,9 +391,10 @@ def beistell(titel, links):
     s = Symbol()
     behaelter(s, 120, 240, -320, 80)
     x = 40 if links else 310
+    s.linie(180, -320, 180, BEISTELL_Y, farbe=BLAU)
     s.linie(180, BEISTELL_Y, x, BEISTELL_Y, farbe=BLAU)
     anschlusskreis(s, x, BEISTELL_Y)
-    s.text(100, 260, -360, titel)
+    s.text(100, 260, -400, titel)
     return s
 
 
@@ -402,7 +404,7 @@ def zwischengefaess(mit_ena):
     behaelter(s, 110, 240, -300, 120, membran=False)
     s.linie(175, 120, 175, SAMMLER_Y, farbe=BLAU)
     kappenventil(s, 175, 190)
-    s.text(100, 250, -60, "Vorschaltgefäß")
+    s.text(60, 290, -60, "Vorschaltgefäß")
     if mit_ena:
         s.linie(240, -200, 330, -200, farbe=GRUEN)
         s.linie(330, -200, 330, -260, farbe=GRUEN, punkt=True)
@@ -562,8 +564,8 @@ def bibliothek():
         "Druckerh.dxf": druckerhoehung(),
         "Entspato.dxf": sicherheit_klein("ET", entspannungstopf),
         "Wasmansi.dxf": sicherheit_klein("WMS", wassermangel),
-        "Mindrube.dxf": sicherheit_klein("min", lambda s: druckbegrenzer(s, 560, "min")),
-        "Maxdrube.dxf": sicherheit_klein("max", lambda s: druckbegrenzer(s, 490, "max")),
+        "Mindrube.dxf": sicherheit_klein("min", lambda s: druckbegrenzer(s, 585, "min")),
+        "Maxdrube.dxf": sicherheit_klein("max", lambda s: druckbegrenzer(s, 530, "max")),
         "Kseinabs.dxf": sicherheit_klein("Absicherung", einzelabsicherung),
         "Kappenv.dxf": sicherheit_klein("KV", kappenventile(1)),
         "Kappenv2.dxf": sicherheit_klein("KV", kappenventile(2)),

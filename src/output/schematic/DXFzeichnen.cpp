@@ -107,6 +107,14 @@ bool Blocknummer(const QString& text, int& block)
 
 }  // namespace
 
+DXFFelder FelderDerSymbolzeile(const std::array<QString, Orderdatei::Leser::AnzahlFelder>& felder)
+{
+    DXFFelder feld;
+    for (size_t k = 0; k < felder.size(); ++k)
+        feld[k + 1] = felder[k];
+    return feld;
+}
+
 void DXFGeraetestrom::WriteLine(const QString& zeile)
 {
     if (!m_ok)
@@ -148,7 +156,7 @@ void Schemazeichner::DXFzeichnen(const DXFFelder& feld, float mass_stab, int Zie
 
     int block = 0;
     if (!Blocknummer(feld[1], block)) {
-        m_letzterFehler = FormatText(LadeText(TextBlockUngültig), feld[1], pfad);
+        m_letzterFehler = ErsetzeZeilenumbruch(FormatText(LadeText(TextBlockUngültig), feld[1], pfad));
         Melde(*this, m_letzterFehler);
         return;
     }

@@ -9,6 +9,7 @@
 
 #include "base/Zeichenflaeche.h"
 #include "output/schematic/DXFZahlen.h"
+#include "output/schematic/Orderdatei.h"
 
 // Where the entities of the drawing go, one line at a time (each written with a line end).
 class DXFZeilenstrom {
@@ -41,6 +42,9 @@ private:
 // The fields of a symbol line: index 1 the block number, 2 the full path of the symbol file, 3
 // onward the texts; index 0 is not used.
 using DXFFelder = std::array<QString, 201>;
+
+// The fields as the order-file reader hands them over (field k at index k - 1).
+DXFFelder FelderDerSymbolzeile(const std::array<QString, Orderdatei::Leser::AnzahlFelder>& felder);
 
 // The symbol renderer of the schematic and the state it shares with the drawing run: it reads a
 // symbol file, draws its entities at the symbol's block on the picture surface (and on the

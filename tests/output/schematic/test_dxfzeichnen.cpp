@@ -412,3 +412,19 @@ TEST(Schemazeichner, GeraetestromSchreibtCodepage1252MitCrLf)
     kaputt.WriteLine(QStringLiteral("LINE"));
     EXPECT_FALSE(kaputt.Fehlerfrei());
 }
+
+TEST(Schemazeichner, FelderDesOrderlesersBeginnenBeiEins)
+{
+    Orderdatei::Leser leser;
+    DXFFelder feld;
+    leser.zeichne = [&](const std::array<QString, Orderdatei::Leser::AnzahlFelder>& f) { feld = FelderDerSymbolzeile(f); };
+    leser.Zeile(QStringLiteral("[ORDER]"));
+    leser.Zeile(QStringLiteral("4=/DXF/"));
+    leser.Zeile(QStringLiteral("[OBJEKT]"));
+    leser.Zeile(QStringLiteral("1\tKessel.dxf\t150 kW\t"));
+    EXPECT_EQ(feld[0], QString());
+    EXPECT_EQ(feld[1], QStringLiteral("1"));
+    EXPECT_EQ(feld[2], QStringLiteral("/DXF/KESSEL.DXF"));
+    EXPECT_EQ(feld[3], QStringLiteral("150 KW"));
+    EXPECT_EQ(feld[4], QString());
+}
