@@ -14,9 +14,9 @@
 
 namespace {
 
-constexpr int TextSymbolNichtGefunden = 2243;
-constexpr int TextSymbolDefekt = 2244;
-constexpr int TextBlockUngültig = 2245;
+constexpr int TextNrSymbolNichtGefunden = 2243;
+constexpr int TextNrSymbolDefekt = 2244;
+constexpr int TextNrBlockUngueltig = 2245;
 
 // The arc angles are turned into radians with this value, not a more precise pi.
 constexpr double Pi = 3.14159265359;
@@ -28,10 +28,10 @@ QString Programmtitel()
     return QStringLiteral("Kelvor");
 }
 
-void Melde(Schemazeichner& z, const QString& text)
+// A plain box with the program's title.
+void Melde(const QString& text)
 {
     MsgBox(text, MsgStil::OK, Programmtitel());
-    (void)z;
 }
 
 // Finds a path whose components may differ in case from the file system's names (the order file
@@ -156,16 +156,16 @@ void Schemazeichner::DXFzeichnen(const DXFFelder& feld, float mass_stab, int Zie
 
     int block = 0;
     if (!Blocknummer(feld[1], block)) {
-        m_letzterFehler = ErsetzeZeilenumbruch(FormatText(LadeText(TextBlockUngültig), feld[1], pfad));
-        Melde(*this, m_letzterFehler);
+        m_letzterFehler = ErsetzeZeilenumbruch(FormatText(LadeText(TextNrBlockUngueltig), feld[1], pfad));
+        Melde(m_letzterFehler);
         return;
     }
 
     QStringList zeilen;
     const QString gefunden = FindeOhneGroßKlein(pfad);
     if (gefunden.isEmpty() || !LeseZeilen(gefunden, zeilen)) {
-        m_letzterFehler = LadeText(TextSymbolNichtGefunden) + QStringLiteral("\r\n") + pfad;
-        Melde(*this, m_letzterFehler);
+        m_letzterFehler = LadeText(TextNrSymbolNichtGefunden) + QStringLiteral("\r\n") + pfad;
+        Melde(m_letzterFehler);
         return;
     }
 
@@ -173,9 +173,9 @@ void Schemazeichner::DXFzeichnen(const DXFFelder& feld, float mass_stab, int Zie
     const DXFSymbollauf::Ende ende = lauf.Lauf();
     if (ende == DXFSymbollauf::Ende::Gut)
         return;
-    m_letzterFehler = LadeText(ende == DXFSymbollauf::Ende::Defekt ? TextSymbolDefekt : TextSymbolNichtGefunden) +
+    m_letzterFehler = LadeText(ende == DXFSymbollauf::Ende::Defekt ? TextNrSymbolDefekt : TextNrSymbolNichtGefunden) +
                       QStringLiteral("\r\n") + pfad;
-    Melde(*this, m_letzterFehler);
+    Melde(m_letzterFehler);
 }
 
 // --- One call ----------------------------------------------------------------------------
@@ -510,7 +510,10 @@ bool DXFSymbollauf::Bogen()
         } else if (zeile == u" 50" || zeile == u" 51") {
             QString wert;
             ok = WertKopieren(wert);
-            (zeile == u" 50" ? start : ende) = DXFZahl::LeseDouble(wert) / 180 * Pi;
+            const double winkel = DXFZahl::LeseDouble(wert) / 180 * Pi;
+            if (ok && !std::isfinite(winkel))
+                return Fehlschlag(Ende::Fehler);
+            (zeile == u" 50" ? start : ende) = winkel;
             ++m_anzahl;
         } else if (zeile == Null && m_anzahl == 6) {
             const QPointF mitte = Abbild(x, y);

@@ -348,10 +348,32 @@ TEST(DXFBibliothek, BeschaedigteDateienGebenMeldungenUndKeinenAbsturz)
         }
         }
         Symbollauf l;
+        // Every fourth file also goes through a painter.
+        QImage bild(170, 120, QImage::Format_RGB32);
+        QPainter painter(&bild);
+        PainterZeichenflaeche fläche(painter, QTransform::fromScale(0.025, 0.025), 4807.8);
+        if (runde % 4 == 0)
+            l.z.PictureDXF = &fläche;
         l.schreibeRoh(b);
         l.zeichne(QString::number(zufall.bounded(199)), {"A", "B", "C", "D"}, 1.47f);
         ASSERT_LE(l.meldungen.boxen.size(), 1) << runde;
         for (const QString& m : l.meldungstexte())
             EXPECT_TRUE(erlaubt.contains(m.section(QStringLiteral("\r\n"), 0, 0))) << runde << " " << m.toStdString();
+    }
+}
+
+TEST(DXFBibliothek, RiesigeWerteZeichnenOhneHaengenUndOhneUeberlauf)
+{
+    for (const char* winkel : {"1e300", "-1e300", "720", "-90", "1e400"}) {
+        Symbollauf l;
+        QImage bild(170, 120, QImage::Format_RGB32);
+        QPainter painter(&bild);
+        PainterZeichenflaeche fläche(painter, QTransform::fromScale(0.025, 0.025), 4807.8);
+        l.z.PictureDXF = &fläche;
+        l.zeichneEntities({"ARC", "  8", "0", " 10", "900000000", " 20", "-900000000", " 30", "0", " 40", "1e12",
+                           " 50", QString::fromLatin1(winkel), " 51", "0", "  0", "CIRCLE", "  8", "0", " 10", "0",
+                           " 20", "0", " 30", "0", " 40", "1e14", "  0"},
+                          "1", {}, 1.47f);
+        EXPECT_LE(l.meldungstexte().size(), 1) << winkel;
     }
 }
