@@ -9,7 +9,8 @@ automats, make-up) are 350 wide: the expansion header lies at y 250 (ZELT stub);
 below it, add-on vessels join their automat through connection circles on layer ZELT at y -250,
 make-up lines end on layer ZELTFL at y 450.
 
-Run: python3 scripts/dxf_symbole.py   (writes the files; the output is committed)
+Run: python3 scripts/dxf_symbole.py            (writes the files; the output is committed)
+     python3 scripts/dxf_symbole.py --pruefen   (exit 1 when a committed file differs)
 """
 import math
 import os
@@ -95,9 +96,8 @@ class Symbol:
         return ["  0", "SECTION", code(2), "ENTITIES"] + self.e + ["  0", "ENDSEC", "  0", "EOF"]
 
 
-def schreibe(name, zeilen):
-    with open(os.path.join(ZIEL, name), "wb") as f:
-        f.write(("\r\n".join(zeilen) + "\r\n").encode("cp1252"))
+def inhalt(zeilen):
+    return ("\r\n".join(zeilen) + "\r\n").encode("cp1252")
 
 
 # --- Parts ------------------------------------------------------------------------------------
@@ -616,10 +616,21 @@ def bibliothek():
 
 
 def main():
+    dateien = {name: inhalt(s.zeilen()) for name, s in bibliothek().items()}
+    dateien["DXF_GND1.dxf"] = inhalt(vorlage())
+    if "--pruefen" in sys.argv[1:]:
+        abweichend = []
+        for name, daten in sorted(dateien.items()):
+            pfad = os.path.join(ZIEL, name)
+            if not os.path.exists(pfad) or open(pfad, "rb").read() != daten:
+                abweichend.append(name)
+        for name in abweichend:
+            print("differs from the generator: resources/dxf/" + name)
+        return 1 if abweichend else 0
     os.makedirs(ZIEL, exist_ok=True)
-    for name, s in bibliothek().items():
-        schreibe(name, s.zeilen())
-    schreibe("DXF_GND1.dxf", vorlage())
+    for name, daten in dateien.items():
+        with open(os.path.join(ZIEL, name), "wb") as f:
+            f.write(daten)
     return 0
 
 
