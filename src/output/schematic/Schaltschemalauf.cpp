@@ -121,8 +121,9 @@ bool Schaltschemalauf::Zeichnen(int Ausgabeziel)
         m_druck = drucker().drucken(anfrage);
         if (m_druck) {
             // The picture's units become 1/600 inch on A4; A3 and A5 stretch or shrink them.
-            m_druckfläche = std::make_unique<SkalierteZeichenflaeche>(m_druck->fläche(),
-                                                                       Druckfaktor(m_druck->seitengröße()));
+            const double faktor = Druckfaktor(m_druck->seitengröße());
+            const double schrift = BildZollJeEinheit > 0 ? faktor / 600.0 / BildZollJeEinheit : 1;
+            m_druckfläche = std::make_unique<SkalierteZeichenflaeche>(m_druck->fläche(), faktor, schrift);
             Printer = m_druckfläche.get();
             ausdruck = QStringLiteral("J");
         }

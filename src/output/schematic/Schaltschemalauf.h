@@ -29,10 +29,13 @@ struct Rohrwege {
 };
 
 // A surface that hands everything on to another one, with every length multiplied by a factor
-// (the printer's scale for paper sizes other than A4).
+// (the printer's scale for paper sizes other than A4) and font sizes by another.
 class SkalierteZeichenflaeche : public Zeichenflaeche {
 public:
-    SkalierteZeichenflaeche(Zeichenflaeche& ziel, double faktor) : m_ziel(ziel), m_f(faktor) {}
+    SkalierteZeichenflaeche(Zeichenflaeche& ziel, double faktor, double schriftfaktor = 1)
+        : m_ziel(ziel), m_f(faktor), m_s(schriftfaktor)
+    {
+    }
     void setzeStrichart(int art) override { m_ziel.setzeStrichart(art); }
     void linie(QPointF von, QPointF bis, QColor farbe, double breite = 0) override
     {
@@ -44,7 +47,10 @@ public:
         m_ziel.bogen(mitte * m_f, radius * m_f, farbe, startRad, endRad);
     }
     void punkt(QPointF p, QColor farbe) override { m_ziel.punkt(p * m_f, farbe); }
-    void setzeSchrift(const QString& name, double punkte, bool fett) override { m_ziel.setzeSchrift(name, punkte, fett); }
+    void setzeSchrift(const QString& name, double punkte, bool fett) override
+    {
+        m_ziel.setzeSchrift(name, punkte * m_s, fett);
+    }
     double textBreite(const QString& text) override { return m_ziel.textBreite(text) / m_f; }
     double textHöhe(const QString& text) override { return m_ziel.textHöhe(text) / m_f; }
     void text(QPointF oben_links, const QString& text, QColor farbe = Qt::black) override
@@ -53,10 +59,11 @@ public:
     }
     double höhe() const override { return m_ziel.höhe() / m_f; }
     double Faktor() const { return m_f; }
+    double Schriftfaktor() const { return m_s; }
 
 private:
     Zeichenflaeche& m_ziel;
-    double m_f;
+    double m_f, m_s;
 };
 
 // The drawing run of the schematic window without the window: it reads the order file, has every
@@ -94,6 +101,10 @@ public:
     QString Tempdateiname;
     QString Ausgabedateiname;
     void SetzePfade(const QString& datenpfad, const QString& DXFOutDatei);
+
+    // Inches on the screen of one picture unit (0: unknown). Labels are fitted on the picture, so
+    // the printer scales their fonts by the ratio of the sizes and the sheet reads as on the screen.
+    double BildZollJeEinheit = 0;
 
     // What the window offers the run: the progress label, clearing the picture, letting the user
     // interface process its events. Empty: nothing.

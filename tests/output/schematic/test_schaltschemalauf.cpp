@@ -438,6 +438,8 @@ TEST(Schaltschemalauf, DruckMitMassstabDesPapiers)
         Schemaordner o;
         Testdrucker d;
         d.seite = seite;
+        // A picture unit is half as large on the screen as on A4 paper: fonts double there.
+        o.lauf.BildZollJeEinheit = 0.5 / 600;
         o.order(Anlagen()[0].second);
         ASSERT_TRUE(o.lauf.Zeichnen(Schaltschemalauf::ZielDrucken));
         EXPECT_EQ(o.lauf.ausdruck, QStringLiteral("J"));
@@ -454,6 +456,12 @@ TEST(Schaltschemalauf, DruckMitMassstabDesPapiers)
         ASSERT_FALSE(bild.isEmpty());
         const double xBild = bild[0].section(u' ', 1, 1).toDouble(), xDruck = druck[0].section(u' ', 1, 1).toDouble();
         EXPECT_NEAR(xDruck, xBild * faktor, 1e-3);
+        const QStringList schriftBild = o.bild.aufrufe.filter(QStringLiteral("schrift "));
+        const QStringList schriftDruck = d.bild.aufrufe.filter(QStringLiteral("schrift "));
+        ASSERT_FALSE(schriftDruck.isEmpty());
+        ASSERT_LE(schriftDruck.size(), schriftBild.size());
+        EXPECT_NEAR(schriftDruck.last().section(u' ', 2, 2).toDouble(),
+                    schriftBild.last().section(u' ', 2, 2).toDouble() * 2 * faktor, 1e-6);
     }
 }
 

@@ -156,6 +156,7 @@ void DXFMaker::BildAnlegen()
     m_painter->setRenderHint(QPainter::Antialiasing);
     m_painter->setRenderHint(QPainter::TextAntialiasing);
     const double faktor = pixel.width() / Bildbreite;
+    BildZollJeEinheit = faktor / m_bild.logicalDpiX();
     m_fläche = std::make_unique<PainterZeichenflaeche>(*m_painter, QTransform::fromScale(faktor, faktor), Bildhöhe);
     PictureDXF = m_fläche.get();
 }
