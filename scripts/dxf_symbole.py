@@ -210,32 +210,39 @@ def kaelte_innen(s):
 
 
 def speicher():
+    """Drinking-water tank; its block also holds the vessel (left half), joined at the header."""
     s = Symbol()
     oben_leitungen(s)
-    behaelter(s, 200, 400, 120, 620, membran=False)
+    behaelter(s, 420, 580, 320, 660, membran=False)
     # heating coil
-    s.zug([(220, 220), (380, 250), (220, 280), (380, 310), (220, 340)], farbe=ROT)
-    s.linie(300, 120, 300, RUECKLAUF_Y, farbe=BLAU)
-    s.linie(300, 620, 300, VORLAUF_Y, farbe=ROT)
-    s.text(190, 410, 520, "Speicher")
-    s.text(190, 410, 440, "Volumen1")
-    s.text(190, 410, 400, "Temperatur2")
+    s.zug([(435, 380), (565, 410), (435, 440), (565, 470), (435, 500)], farbe=ROT)
+    s.linie(500, 660, 500, VORLAUF_Y, farbe=ROT)
+    # cold water in: from the return header to the tank and to the vessel's header
+    s.linie(380, RUECKLAUF_Y, 380, 340, farbe=BLAU)
+    s.linie(380, 340, 420, 340, farbe=BLAU)
+    s.punkt(380, SAMMLER_Y, farbe=BLAU)
+    s.text(410, 590, 620, "Speicher", hoehe=14)
+    s.text(410, 590, 560, "Volumen1", hoehe=14)
+    s.text(410, 590, 530, "Temperatur2", hoehe=14)
     return s
 
 
 def druckerhoehung():
+    """Pressure-boosting plant; its block also holds the vessel (left half), joined at the header."""
     s = Symbol()
     oben_leitungen(s)
-    s.rechteck(150, 180, 470, 560)
-    pumpe(s, 240, 300)
-    pumpe(s, 380, 300)
-    s.linie(240, 330, 240, 420, farbe=MAGENTA)
-    s.linie(380, 330, 380, 420, farbe=MAGENTA)
-    s.linie(240, 420, 380, 420, farbe=MAGENTA)
-    s.linie(310, 420, 310, VORLAUF_Y, farbe=ROT)
-    s.linie(310, 180, 310, RUECKLAUF_Y, farbe=BLAU)
-    s.text(160, 460, 500, "Druckerhöhung")
-    s.text(160, 460, 220, "Förderstrom1")
+    s.rechteck(400, 300, 610, 640)
+    pumpe(s, 450, 400, r=24)
+    pumpe(s, 550, 400, r=24)
+    s.linie(450, 424, 450, 480, farbe=MAGENTA)
+    s.linie(550, 424, 550, 480, farbe=MAGENTA)
+    s.linie(450, 480, 550, 480, farbe=MAGENTA)
+    s.linie(500, 480, 500, VORLAUF_Y, farbe=ROT)
+    s.linie(380, RUECKLAUF_Y, 380, 400, farbe=BLAU)
+    s.linie(380, 400, 426, 400, farbe=BLAU)
+    s.punkt(380, SAMMLER_Y, farbe=BLAU)
+    s.text(405, 605, 600, "Druckerhöhung", hoehe=14)
+    s.text(405, 605, 330, "Förderstrom1", hoehe=14)
     return s
 
 

@@ -1,10 +1,10 @@
 #include "output/schematic/DXFzeichnen.h"
 
-#include <cmath>
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <cmath>
 
 #include "base/AllgFunktionen.h"
 #include "base/MessagePresenter.h"

@@ -1,6 +1,6 @@
-#include <cmath>
-
 #include "output/schematic/Textpuffer.h"
+
+#include <cmath>
 
 #include "base/Zahlen.h"
 #include "output/schematic/DXFSymbollauf.h"
