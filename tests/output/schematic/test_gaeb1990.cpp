@@ -44,7 +44,6 @@ public:
     QString zeige(const DateiDialogAnfrage& a) override
     {
         anfragen << a;
-        ordnerBeimZeigen = QDir::currentPath();
         if (wechsleOrdner.size())
             QDir::setCurrent(wechsleOrdner);
         if (antworten.empty())
@@ -56,7 +55,6 @@ public:
     QList<DateiDialogAnfrage> anfragen;
     std::deque<QString> antworten;
     QString wechsleOrdner;  // a folder the dialog moves to, as a real one may
-    QString ordnerBeimZeigen;
 };
 
 // A record as the tables define it; spalten(von, bis) counts from 1 as the tables do.
@@ -281,13 +279,14 @@ TEST_F(Gaeb1990Test, TexteWerdenAufIhreFeldbreiteGeschnitten)
     const QString achtzig = QStringLiteral("K").repeated(70) + QStringLiteral("ZuvielText");
     const QString sechzig = QStringLiteral("L").repeated(55) + QStringLiteral("Zuviel");
     const Ausschreibung a(datei([&](Gaeb1990& g) {
-        g.WriteKopf(Datum, fünfzig, siebzig);
+        g.WriteKopf(QDate(), fünfzig, siebzig);
         g.WritePosAndKurztext(1, false, 1, achtzig, achtzig);
         g.WriteLangtext(sechzig);
         g.WriteEnde();
     }));
     ASSERT_EQ(a.fehler, QString());
     EXPECT_EQ(a.bezeichnung, fünfzig.left(40));
+    EXPECT_EQ(a.datum, QStringLiteral("        "));  // no date: blanks
     EXPECT_EQ(a.bemerkungen, QStringList{siebzig.left(60)});
     ASSERT_EQ(a.positionen.size(), 1);
     EXPECT_EQ(a.positionen[0].kurztexte, (QStringList{achtzig.left(70), achtzig.left(70)}));
@@ -386,6 +385,7 @@ TEST_F(Gaeb1990Test, EndeZaehltDiePositionenUndDieSatznummernLaufenOhneLuecke)
     ASSERT_EQ(a.fehler, QString());
     EXPECT_EQ(sichtbar(a.saetze.last().roh), sichtbar("99" + QByteArray(67, ' ') + "00003" + "000018"));
     EXPECT_EQ(sichtbar(a.saetze[5].roh), sichtbar("20" + QByteArray(72, ' ') + "000006"));
+    EXPECT_EQ(sichtbar(a.saetze[6].roh), sichtbar("26   " + QByteArray("Hinweis 1").leftJustified(69) + "000007"));
     EXPECT_EQ(a.hinweise.value(0), (QStringList{"Hinweis 1", "Hinweis 2"}));
     ASSERT_EQ(a.positionen.size(), 3);
     EXPECT_EQ(a.positionen[1].nr, 2);
@@ -599,4 +599,19 @@ TEST_F(Gaeb1990Test, OhneSaveAndCloseFreigegebenEntferntDieTempdatei)
     }
     EXPECT_FALSE(QFile::exists(tempname));
     EXPECT_TRUE(tempdateien().isEmpty());
+}
+
+TEST_F(Gaeb1990Test, DieEndeZahlHatFuenfStellenMehrPositionenWerdenVerweigert)
+{
+    auto* puffer = new QBuffer;
+    puffer->open(QIODevice::WriteOnly);
+    Gaeb1990 g{std::unique_ptr<QIODevice>(puffer), QString()};
+    for (int i = 1; i <= Gaeb1990::MaxPositionen; ++i)
+        ASSERT_TRUE(g.WritePosAndKurztext(i % 10000, false, 1, "T", ""));
+    ASSERT_TRUE(g.WriteEnde());
+    EXPECT_EQ(sichtbar(puffer->data().right(82)), sichtbar("99" + QByteArray(67, ' ') + "99999" + "199999\r\n"));
+    EXPECT_FALSE(g.WritePosAndKurztext(1, false, 1, "T", ""));
+    ASSERT_EQ(meldungen.boxen.size(), 1);
+    EXPECT_EQ(meldungen.boxen[0].textIds, QList<int>{2929});
+    EXPECT_EQ(puffer->size(), (2 * Gaeb1990::MaxPositionen + 1) * 82);
 }
