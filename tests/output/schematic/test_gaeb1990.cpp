@@ -217,6 +217,7 @@ protected:
         EXPECT_TRUE(g.Bereit());
         schreibe(g);
         EXPECT_TRUE(g.SaveAndClose());
+        EXPECT_TRUE(tempdateien().isEmpty());
         return lies(ziel);
     }
 
