@@ -13,6 +13,7 @@
 #include <QToolButton>
 
 #include "base/AllgFunktionen.h"
+#include "base/forms/Seitenform.h"
 #include "base/forms/Auswahlgitter.h"
 #include "base/Programmzustand.h"
 #include "design/heating_accessories/forms/Form105b.h"
@@ -442,8 +443,15 @@ TEST_F(SolarErgebnisseiten, EntlueftungMitDenSolarzeilen)
 TEST_F(SolarErgebnisseiten, WeiterSchreibtAusgelegtZurueck)
 {
     Öffnen();
-    ASSERT_NE(Zeige<Form602>(602), nullptr);
-    ASSERT_NE(Zeige<Form603>(603), nullptr);
+    ASSERT_NE(Zeige<Seitenform>(601), nullptr);
+    // From the vessel choice with Weiter through both pages.
+    fenster->WeiterCommand->click();
+    Ereignisse();
+    ASSERT_NE(dynamic_cast<Form602*>(fenster->fenster(602)), nullptr);
+    fenster->WeiterCommand->click();
+    Ereignisse();
+    ASSERT_NE(dynamic_cast<Form603*>(fenster->fenster(603)), nullptr);
+    EXPECT_TRUE(rec.boxen.isEmpty());
     EXPECT_FALSE(d().m_IstAusgelegt.m_Value.toBool());
     std::weak_ptr<GlobDatenSolar> objekt = zustand().g_solardat;
     fenster->WeiterCommand->click();

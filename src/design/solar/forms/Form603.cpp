@@ -55,7 +55,7 @@ Form603::Form603(QWidget* parent) : Solarergebnisseite(parent)
     Command2->setGeometry(px(4920), px(4080), px(375), px(375));
     Command2->setText(QStringLiteral("..."));
     connect(Command2, &QToolButton::clicked, this, &Form603::Command2_Click);
-    Label3 = neuesLabel("Label3", -1, 5760, 4800, 4575, 1095);
+    Label3 = neuesLabel("Label3", -1, 4920, 4800, 5580, 1095);
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image1 = neuesLabel("Image1", 2, 480, 360, 1000, 1000);
     neueLinie(600, 1560, 10500, 1560);
