@@ -271,6 +271,39 @@ TEST(Vorlagebehaelter, Auslegung)
     }
 }
 
+TEST(Vorlagebehaelter, TemperaturVorInhalt)
+{
+    zustandZuruecksetzen();
+    Datenobjektdatenbanken dbs;
+    zustand().aktProjektnummer = QStringLiteral("S-1");
+    GlobDatenSolar d;
+    ASSERT_EQ(d.Init(), 0);
+    d.m_TerminateMitUpdate = false;
+    // At equal pressure the lower temperature rating wins over the smaller content; the 6-bar
+    // vessel is too small, the last one is not for solar.
+    ArtikelFixture tabelle(QStringLiteral(
+        "CREATE TABLE [Grunddaten Gefäße] ([Art Nr] TEXT, [Art Gr Berechn Prg] INTEGER, Solaranlage BOOLEAN, "
+        "[Durchmesser in mm] INTEGER, [MinderBreite in mm] INTEGER, [Höhe in mm] INTEGER, [MinderHöhe in mm] INTEGER, "
+        "[Max, Betriebsdruck in bar] REAL, [Max, Betriebstemperatur in °C] INTEGER, [Inhalt in ltr] INTEGER);"
+        "INSERT INTO [Grunddaten Gefäße] VALUES ('A100', 40, -1, 500, 0, 800, 0, 10, 150, 100), "
+        "('B200', 40, -1, 600, 0, 900, 0, 10, 110, 200), ('C050', 40, -1, 400, 0, 500, 0, 6, 110, 50), "
+        "('D080', 40, 0, 500, 0, 700, 0, 6, 110, 80), ('E090', 41, -1, 500, 0, 700, 0, 6, 110, 90)"));
+    ASSERT_TRUE(tabelle.ok());
+    MeldungsRecorder rec;
+    d.m_Absorberflaeche.m_Value = 100;
+    d.m_r_vauf.m_Value = 160;
+    d.m_VolRohre.m_Value = 40;  // at least 60 l
+    d.m_EinbringBreite.m_Value = 1000;
+    d.m_EinbringHoehe.m_Value = 2000;
+    d.m_p_SV.m_Value = 6;
+    QString art;
+    int16_t status = -1;
+    AuslegungVorlagebehälter(d, art, status);
+    EXPECT_EQ(art, QStringLiteral("B200"));
+    EXPECT_EQ(status, Vorlagebehälter::Gefunden);
+    EXPECT_TRUE(rec.boxen.isEmpty());
+}
+
 TEST(Vorlagebehaelter, TabelleNichtZuOeffnen)
 {
     zustandZuruecksetzen();
