@@ -157,6 +157,9 @@ Form502a::Form502a(Form502& seite, QWidget* parent) : QDialog(parent), m_seite(s
         m_AktuelleArtNr = ArtNr(*rs, zeile);
         TextLangtext->setPlainText(
             Artikelauswahl::Langtext(*rs, zeile).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    } else {
+        // No row is current, also once the list takes the focus.
+        DataGrid1->setCurrentIndex(QModelIndex());
     }
 
     connect(DataGrid1, &Auswahlgitter::ZeileGewaehlt, this, &Form502a::ZeileGewechselt);
@@ -171,7 +174,7 @@ Form502a::Form502a(Form502& seite, QWidget* parent) : QDialog(parent), m_seite(s
             }
         },
         [this](int& KeyAscii) {
-            if (KeyAscii == 13 && DataGrid1->hasFocus()) {
+            if (KeyAscii == 13 && focusWidget() == DataGrid1) {
                 KeyAscii = 0;
                 Übernehmen();
             }
