@@ -32,7 +32,7 @@ namespace {
 // Geometry in twips.
 constexpr int SeiteBreite = 11025, SeiteHöhe = 6975;
 constexpr int Links = 240, WertLinks = 2300, EinheitLinks = 3400, Höhe = 285;
-constexpr int GruppenLinks = 4700, GruppenSpalte = 3150, GruppenOben = 1700, GruppenAbstand = 620, KnopfHöhe = 500;
+constexpr int GruppenLinks = 4300, GruppenSpalte = 3300, GruppenOben = 1700, GruppenAbstand = 620, KnopfHöhe = 500;
 constexpr int ErgebnisOben = 4500, ErgebnisRechts = 5700;
 constexpr float MaxBedarfskennzahl = 300.0f;
 
@@ -175,24 +175,24 @@ void Form502::baue()
         auto* c1 = new QPushButton(this);
         c1->setObjectName(QStringLiteral("Command1"));
         Steuerelemente::setzeIndex(c1, k);
-        c1->setGeometry(px(x), px(y), px(550), px(KnopfHöhe));
+        c1->setGeometry(px(x), px(y), px(480), px(KnopfHöhe));
         c1->setAutoDefault(false);
         connect(c1, &QPushButton::clicked, this, [this, k] { Command1_Click(k); });
         Command1[static_cast<size_t>(k)] = c1;
         auto* c2 = new QToolButton(this);
         c2->setObjectName(QStringLiteral("Command2"));
         Steuerelemente::setzeIndex(c2, k);
-        c2->setGeometry(px(x + 580), px(y), px(450), px(KnopfHöhe));
+        c2->setGeometry(px(x + 510), px(y), px(420), px(KnopfHöhe));
         c2->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
         c2->setFocusPolicy(Qt::StrongFocus);
         connect(c2, &QToolButton::clicked, this, [this, k] { Command2_Click(k); });
         Command2[static_cast<size_t>(k)] = c2;
-        QLabel* l = Label3[static_cast<size_t>(k)] = label("Label3", k, x + 1080, y, GruppenSpalte - 1130);
+        QLabel* l = Label3[static_cast<size_t>(k)] = label("Label3", k, x + 990, y, GruppenSpalte - 1000);
         l->resize(l->width(), px(KnopfHöhe));
         l->setWordWrap(true);
         l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         QFont klein = l->font();
-        klein.setPointSizeF(klein.pointSizeF() * 0.9);
+        klein.setPointSizeF(klein.pointSizeF() * 0.85);
         l->setFont(klein);
     }
 
@@ -207,7 +207,7 @@ void Form502::baue()
         f->setGeometry(px(x), px(y), px(b), px(h));
     };
     linie("Line1", -1, Links, 1100, SeiteBreite - 2 * Links, 30, QFrame::HLine);
-    linie("Line2", 0, GruppenLinks - 200, 1200, 30, 3100, QFrame::VLine);
+    linie("Line2", 0, GruppenLinks - 150, 1200, 30, 3100, QFrame::VLine);
     linie("Line2", 1, Links, ErgebnisOben - 150, SeiteBreite - 2 * Links, 30, QFrame::HLine);
 
     Image1_2 = new QLabel(this);

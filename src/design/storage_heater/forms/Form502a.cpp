@@ -96,6 +96,10 @@ Form502a::Form502a(Form502& seite, QWidget* parent) : QDialog(parent), m_seite(s
     DataGrid1->setObjectName(QStringLiteral("DataGrid1"));
     DataGrid1->setGeometry(px(GitterLinks), px(GitterOben), px(GitterBreite), px(GitterHöhe));
     DataGrid1->horizontalHeader()->hide();
+    // A slightly smaller type lets the padded price and figure columns show whole.
+    QFont schrift = DataGrid1->font();
+    schrift.setPointSizeF(schrift.pointSizeF() * 0.9);
+    DataGrid1->setFont(schrift);
     TextLangtext = new QPlainTextEdit(this);
     TextLangtext->setObjectName(QStringLiteral("TextLangtext"));
     const int langOben = GitterOben + GitterHöhe + 100;
