@@ -346,6 +346,10 @@ TEST_F(Seitenweg, EveryTypeForwardToTheProjectPageAndBackWithTheSaveQuestion)
     int nummer = 0;
     for (const Typ& t : Typen()) {
         SCOPED_TRACE(t.projektart);
+        // The tank page reads its groups and tanks from the demo article database.
+        zustand().Artikel_Data_Source = QString::fromUtf8(t.projektart) == QStringLiteral("Sp")
+                                            ? QStringLiteral(KELVOR_ARTIKEL_DB)
+                                            : db->artikel().pfad();
         const QString nr = QString::number(++nummer);
         ZurProjektseite(t, nr);
         EXPECT_EQ(Geladen(), QList<int>{3});
@@ -368,8 +372,9 @@ TEST_F(Seitenweg, EveryTypeForwardToTheProjectPageAndBackWithTheSaveQuestion)
             EXPECT_EQ(zustand().vorStatus, vorher);
             EXPECT_EQ(Panel(), QString::number(s.status));
             // Page 500 has no Weiter; the built input pages show it only once they are calculated.
-            EXPECT_EQ(Buttons(), s.status == 500 || s.status == 501 || s.status == 101 || s.status == 200
-                                         || s.status == 600
+            // The tank page, too, until a tank is chosen.
+            EXPECT_EQ(Buttons(), s.status == 500 || s.status == 501 || s.status == 502 || s.status == 101
+                                         || s.status == 200 || s.status == 600
                                      ? QStringLiteral("110")
                                      : QStringLiteral("111"));
             EXPECT_TRUE(s.klasse(Aktuell())) << s.status;
@@ -440,6 +445,44 @@ TEST_F(Seitenweg, EveryTypeForwardToTheProjectPageAndBackWithTheSaveQuestion)
     Zurück();
     EXPECT_EQ(zustand().Status, 1);
     EXPECT_EQ(Geladen(), QList<int>{1});
+}
+
+TEST_F(Seitenweg, StorageHeaterDesignedThroughItsPages)
+{
+    Start();
+    zustand().Artikel_Data_Source = QStringLiteral(KELVOR_ARTIKEL_DB);
+    const Typ& sp = Typen()[4];
+    ZurProjektseite(sp, QStringLiteral("4711"));
+    Weiter();
+    ASSERT_EQ(zustand().Status, 500);
+    Aktuell()->findChild<QPushButton*>(QStringLiteral("WohnbautenButton"))->click();
+    Ereignisse();
+    ASSERT_EQ(zustand().Status, 501);
+    auto* gruppen = dynamic_cast<Form501*>(Aktuell());
+    ASSERT_NE(gruppen, nullptr);
+    gruppen->Command3_Click();  // one dwelling with a bath: N = 0.6
+    Ereignisse();
+    ASSERT_EQ(Buttons(), QStringLiteral("111"));
+    Weiter();
+    ASSERT_EQ(zustand().Status, 502);
+    auto* tanks = dynamic_cast<Form502*>(Aktuell());
+    ASSERT_NE(tanks, nullptr);
+    EXPECT_EQ(fenster->fenster(502), tanks);
+    EXPECT_EQ(Buttons(), QStringLiteral("110"));
+    tanks->Command1[0]->click();
+    Ereignisse();
+    EXPECT_EQ(Buttons(), QStringLiteral("111"));
+
+    // Weiter: back on the project page with the project designed; the output menu is offered.
+    Weiter();
+    EXPECT_EQ(zustand().Status, 3);
+    EXPECT_EQ(Feld(sp, QStringLiteral("GefäßArtNr"), QStringLiteral("4711")).toString(), QStringLiteral("35001"));
+    EXPECT_EQ(Feld(sp, QStringLiteral("IstAusgelegt"), QStringLiteral("4711")).toInt(), -1);
+    EXPECT_EQ(Feld(sp, QStringLiteral("IstBerechnet"), QStringLiteral("4711")).toInt(), -1);
+    EXPECT_TRUE(fenster->MAusgabe->menuAction()->isEnabled());
+    EXPECT_TRUE(fenster->Mlangtextdrucken->isEnabled());
+    EXPECT_TRUE(AusgabemenüOffen());
+    EXPECT_TRUE(recorder.boxen.isEmpty());
 }
 
 TEST_F(Seitenweg, HeatingSwitchesBeforeItReleasesTheOthersReleaseFirst)
@@ -661,6 +704,7 @@ TEST_F(Seitenweg, HostModeTwoKeepsTheHeatingDataAndShowsTheHostButton)
 TEST_F(Seitenweg, ClosingOnATypePageAsksTheSaveQuestionAfterTheClosingQuestion)
 {
     Start();
+    zustand().Artikel_Data_Source = QStringLiteral(KELVOR_ARTIKEL_DB);
     ZurProjektseite(Typen()[4], QStringLiteral("5"));
     Weiter();
     Aktuell()->findChild<QPushButton*>(QStringLiteral("WohnbautenButton"))->click();
