@@ -521,9 +521,9 @@ void TYVO_XML_Schnittstelle::RückgabeInXML_AuswahlDerKomponenteNichtMöglich(in
 void TYVO_XML_Schnittstelle::LöscheAktuellesProjekt()
 {
     Programmzustand& z = zustand();
-    // Only a project this run made goes; one the host had stored before stays. In mode 1 the
-    // project is always this run's (a stored one switches the run to mode 2).
-    if (z.TyvoModus != 1 && !z.TyvoProjektAngelegt)
+    // Only a project this run's project page made goes; one stored before stays (in mode 1 a
+    // stored project switches the run to mode 2, and a project page that failed made nothing).
+    if (!z.TyvoProjektAngelegt)
         return;
     const QString nummer = z.aktProjektnummer;
     {

@@ -300,7 +300,8 @@ TEST_F(TyvoRueckgabe, NotPossibleDeletesOnlyTheProjectThisRunMade)
         bool gelöscht;
     };
     const Fall fälle[] = {
-        {"mode 1", 1, false, true},
+        {"mode 1", 1, true, true},
+        {"mode 1, before the project page made one", 1, false, false},
         {"mode 2, stored before", 2, false, false},
         {"mode 2, made by the project page", 2, true, true},
     };
