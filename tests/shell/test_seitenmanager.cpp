@@ -103,7 +103,8 @@ struct Typ {
     std::vector<Seite> seiten;
 };
 
-// The walk chooses no vessel, so the heating result pages (tested on their own) stand in.
+// The walk chooses no vessel, so the result pages of heating and solar (tested on their own)
+// stand in.
 class Ergebnisplatzhalter : public Platzhalterseite {
 public:
     Ergebnisplatzhalter() : Platzhalterseite(QStringLiteral("Ergebnis"), Automatiklauf | Entwurfsseite) {}
@@ -119,7 +120,7 @@ const std::vector<Typ>& Typen()
         {3, "Tr", "Trinkwasserparameter", {{300, ist<Platzhalterseite>}, {301, ist<Form301>}, {302, ist<Form201>}}},
         {2, "Dr", "Druckerhöhungparameter", {{400, ist<Platzhalterseite>}, {401, ist<Form301>}, {402, ist<Form201>}}},
         {4, "Sp", "SpeicherWasserwärmerparameter", {{500, ist<Form500>}, {501, ist<Form501>}, {502, ist<Form502>}}},
-        {5, "So", "Solarparameter", {{600, ist<Form600>}, {601, ist<Form601>}, {602, ist<Form602>}, {603, ist<Form603>}}},
+        {5, "So", "Solarparameter", {{600, ist<Form600>}, {601, ist<Form601>}, {602, ist<Ergebnisplatzhalter>}, {603, ist<Ergebnisplatzhalter>}}},
     };
     return t;
 }
@@ -247,7 +248,7 @@ protected:
         zustand().TyvoModus = tyvoModus;
         fenster = std::make_unique<MDIForm1>(dir.path());
         db = std::make_unique<Datenobjektdatenbanken>();
-        for (int status : {103, 104, 105})
+        for (int status : {103, 104, 105, 602, 603})
             MDIForm1Testzugriff::Seiten(*fenster).SetzeFabrik(status, [] { return new Ergebnisplatzhalter; });
         // The solar page fits the valve pressure to the valves offered when it loads.
         db->artikel().ausfuehren({QStringLiteral("CREATE TABLE SiVSolaranlagen (Druck REAL, Kollektorfläche INTEGER, "
