@@ -198,10 +198,11 @@ TEST_F(Sicherheitsseite, JedeArtZeigtDieErgebnisseIhrerAuslegung)
             EXPECT_EQ(s->Label4[0]->text(), QString::fromUtf8(f.ventilAnz));
             const QString ventil = lese(QStringLiteral("m_Zub_SichVentil_ArtNr"));
             EXPECT_FALSE(ventil.trimmed().isEmpty());
-            if (f.ventil)
+            if (f.ventil) {
                 EXPECT_EQ(s->Label5[0]->text(), QString::fromUtf8(f.ventil));
-            else
+            } else {
                 EXPECT_FALSE(s->Label5[0]->text().trimmed().isEmpty());
+            }
         }
         EXPECT_EQ(s->Label4[1]->text(), QString::fromUtf8(f.kappenAnz));
         EXPECT_EQ(s->Label5[1]->text(), QString::fromUtf8(f.kappen));
@@ -261,8 +262,9 @@ TEST_F(Sicherheitsseite, NachspeiseoptionenNachGefaessOderAutomatUndGruppe)
             EXPECT_EQ(s->NachspeiseOpt[2]->text(), T(f.option2));
             EXPECT_EQ(s->NachspeiseOpt[3]->text(), T(834));
             EXPECT_EQ(sichtbar(s->NachspeiseOpt[4]), f.option4);
-            if (f.option4)
+            if (f.option4) {
                 EXPECT_EQ(s->NachspeiseOpt[4]->text(), T(602));
+            }
             EXPECT_EQ(s->NachspeiseOpt[0]->y(), Twips::zuPixel(f.obenOption0));
             EXPECT_TRUE(s->NachspeiseOpt[1]->isChecked());
             EXPECT_EQ(lese(QStringLiteral("m_Zub_Nachspeisung")), QStringLiteral("1"));

@@ -6,7 +6,7 @@
 #include <QString>
 
 #include "base/VbVariant.h"
-#include "design/heating_accessories/forms/Ergebnisseite.h"
+#include "base/forms/Ergebnisseite.h"
 
 class GlobDaten;
 class QGroupBox;
