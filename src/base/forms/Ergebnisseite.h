@@ -6,9 +6,9 @@
 
 class QLabel;
 
-// What the result pages of the heating design share: geometry in twips, labels placed by twips,
+// What the result pages of the design share: geometry in twips, labels placed by twips,
 // the header with the current project, the picture at the side and the background picture.
-// The pages belong to the automatic run of host mode.
+// The pages belong to the automatic run of host mode unless they clear m_automatiklauf.
 class Ergebnisseite : public Seitenform {
     Q_OBJECT
 public:

@@ -1,4 +1,4 @@
-#include "design/heating_accessories/forms/Ergebnisseite.h"
+#include "base/forms/Ergebnisseite.h"
 
 #include <QLabel>
 #include <QPainter>
