@@ -1,8 +1,11 @@
 #pragma once
-#include "base/forms/Platzhalterseite.h"
+#include "design/selection/forms/Gefaessseite.h"
 
-// Page 601: solar vessel choice; stands in until the page is built.
-class Form601 : public Platzhalterseite {
+// Page 601: vessel choice of a solar project.
+class Form601 : public Gefäßseite {
 public:
-    Form601() : Platzhalterseite(QStringLiteral("Solaranlagen: Gefäßauswahl"), Entwurfsseite) {}
+    explicit Form601(QWidget* parent = nullptr);
+
+protected:
+    GlobDaten* HoleDatenobjekt() override;
 };

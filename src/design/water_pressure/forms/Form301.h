@@ -1,8 +1,12 @@
 #pragma once
-#include "base/forms/Platzhalterseite.h"
+#include "design/selection/forms/Gefaessseite.h"
 
-// Pages 301 and 401: vessel choice; stands in until the page is built.
-class Form301 : public Platzhalterseite {
+// Pages 301 (drinking water) and 401 (pressure boosting): vessel choice on the data object of
+// the project's type.
+class Form301 : public Gefäßseite {
 public:
-    Form301() : Platzhalterseite(QStringLiteral("Auswahl des Ausdehnungsgefäßes"), Entwurfsseite) {}
+    explicit Form301(QWidget* parent = nullptr);
+
+protected:
+    GlobDaten* HoleDatenobjekt() override;
 };
