@@ -116,10 +116,10 @@ const std::vector<Typ>& Typen()
          {{100, ist<Form100>}, {101, ist<Form101>}, {102, ist<Form102Platzhalter>}, {103, ist<Ergebnisplatzhalter>},
           {104, ist<Ergebnisplatzhalter>}, {105, ist<Ergebnisplatzhalter>}}},
         {1, "Kü", "Kälteparameter", {{200, ist<Form200>}, {201, ist<Form102Platzhalter>}, {202, ist<Form201>}, {203, ist<Platzhalterseite>}}},
-        {3, "Tr", "Trinkwasserparameter", {{300, ist<Platzhalterseite>}, {301, ist<Form301>}, {302, ist<Form201>}}},
-        {2, "Dr", "Druckerhöhungparameter", {{400, ist<Platzhalterseite>}, {401, ist<Form301>}, {402, ist<Form201>}}},
+        {3, "Tr", "Trinkwasserparameter", {{300, ist<Platzhalterseite>}, {301, ist<Platzhalterseite>}, {302, ist<Form201>}}},
+        {2, "Dr", "Druckerhöhungparameter", {{400, ist<Platzhalterseite>}, {401, ist<Platzhalterseite>}, {402, ist<Form201>}}},
         {4, "Sp", "SpeicherWasserwärmerparameter", {{500, ist<Form500>}, {501, ist<Form501>}, {502, ist<Form502>}}},
-        {5, "So", "Solarparameter", {{600, ist<Form600>}, {601, ist<Form601>}, {602, ist<Form602>}, {603, ist<Form603>}}},
+        {5, "So", "Solarparameter", {{600, ist<Form600>}, {601, ist<Platzhalterseite>}, {602, ist<Form602>}, {603, ist<Form603>}}},
     };
     return t;
 }
@@ -256,6 +256,10 @@ protected:
                                                  "(6, 1000, '25060'), (10, 1000, '25100')")});
         // The vessel page chooses from the demo article database: the walk runs over its stand-in.
         MDIForm1Testzugriff::Seiten(*fenster).SetzeFabrik(102, [] { return new Form102Platzhalter; });
+        for (int status : {301, 401, 601})
+            MDIForm1Testzugriff::Seiten(*fenster).SetzeFabrik(status, [status] {
+                return new Platzhalterseite(QString::number(status), Platzhalterseite::Entwurfsseite);
+            });
         for (const auto& f : fabriken)
             MDIForm1Testzugriff::Seiten(*fenster).SetzeFabrik(f.first, f.second);
         fenster->show();

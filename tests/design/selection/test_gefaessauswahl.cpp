@@ -495,3 +495,22 @@ TEST_F(Gefäßwahl, TabelleFehltLadenScheitert)
     EXPECT_FALSE(rec.boxen.isEmpty());
     EXPECT_EQ(gruppen(), QList<int16_t>{});
 }
+
+// A field of the current row that cannot be read: message 2401 + 2407 with the field, the table
+// and code 5; the value reads as Empty.
+TEST_F(Gefäßwahl, FeldNichtLesbar)
+{
+    anlage(QStringLiteral("Dr"), 500, 6);
+    (*d)["m_GefaessArtNr"] = VbVariant(QStringLiteral("41603"));
+    laden();
+    ASSERT_TRUE(l->PositioniereAufArtikel(QStringLiteral("41603"), false, 0));
+    rec.leeren();
+    EXPECT_TRUE(l->LeseArtikelfeld(QStringLiteral("Gibtsnicht")).isEmpty());
+    EXPECT_EQ(l->artikelfehler(), 5);
+    ASSERT_EQ(rec.boxen.size(), 1);
+    EXPECT_EQ(rec.boxen[0].art, 5);
+    EXPECT_EQ(rec.boxen[0].textIds, (QList<int>{2401, 2407}));
+    EXPECT_EQ(rec.boxen[0].werte.mid(1), (QStringList{"Gibtsnicht", "[Grunddaten Gefäße]", "5"}));
+    EXPECT_EQ(l->LeseArtikelfeld(QStringLiteral("Inhalt in ltr")).toLong(), 300);
+    EXPECT_EQ(l->artikelfehler(), 0);
+}

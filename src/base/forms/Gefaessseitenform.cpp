@@ -1,4 +1,4 @@
-#include "design/selection/forms/Gefaessseite.h"
+#include "base/forms/Gefaessseitenform.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -12,11 +12,8 @@
 #include "base/ModResFiles.h"
 #include "base/Programmzustand.h"
 #include "base/Twips.h"
-#include "base/forms/BoundWidgets.h"
 #include "base/forms/Hauptfenster.h"
 #include "base/forms/Steuerelemente.h"
-#include "data/GlobDaten.h"
-#include "data/datenbank.h"
 
 namespace {
 
@@ -35,11 +32,9 @@ QString text(int id)
     return LadeText(id + zustand().Sprachoffset);
 }
 
-const char* const TextMember[4] = {"m_EinbringBreite", "m_EinbringHoehe", nullptr, "m_GefaessAnzahl"};
-
 }  // namespace
 
-Gefäßseite::Gefäßseite(const QString& name, QWidget* parent) : Seitenform(parent)
+Gefäßseitenform::Gefäßseitenform(const QString& name, QWidget* parent) : Seitenform(parent)
 {
     setObjectName(name);
     // Dark texts on the light background picture.
@@ -49,9 +44,9 @@ Gefäßseite::Gefäßseite(const QString& name, QWidget* parent) : Seitenform(pa
     baue();
 }
 
-Gefäßseite::~Gefäßseite() = default;
+Gefäßseitenform::~Gefäßseitenform() = default;
 
-void Gefäßseite::baue()
+void Gefäßseitenform::baue()
 {
     auto label = [this](const char* name, int i, int x, int y, int breite) {
         auto* l = new QLabel(this);
@@ -93,10 +88,10 @@ void Gefäßseite::baue()
         t->setAlignment(Qt::AlignRight);
         t->installEventFilter(this);
         connect(t, &QLineEdit::textEdited, this, [this, i] {
-            if (lädt() || m_zeigt || !m_logik)
+            if (lädt() || m_zeigt)
                 return;
             m_getippt[static_cast<size_t>(i)] = true;
-            m_logik->TextGeaendert(i);
+            TextGeändert(i);
         });
         Text1[static_cast<size_t>(i)] = t;
         return t;
@@ -134,8 +129,8 @@ void Gefäßseite::baue()
         c1->setGeometry(px(GruppenLinks), px(y), px(600), px(KnopfHöhe));
         c1->setAutoDefault(false);
         connect(c1, &QPushButton::clicked, this, [this, k] {
-            if (m_logik)
-                m_logik->Command1_Click(k);
+            if (!lädt())
+                Automatisch(k);
         });
         Command1[static_cast<size_t>(k)] = c1;
         auto* c2 = new QToolButton(this);
@@ -144,8 +139,8 @@ void Gefäßseite::baue()
         c2->setGeometry(px(GruppenLinks + 660), px(y), px(500), px(KnopfHöhe));
         c2->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
         connect(c2, &QToolButton::clicked, this, [this, k] {
-            if (m_logik)
-                m_logik->Command2_Click(k);
+            if (!lädt())
+                Manuell(k);
         });
         Command2[static_cast<size_t>(k)] = c2;
         QLabel* l = Label3[static_cast<size_t>(k)] = label("Label3", k, GruppenLinks + 1260, y, 3700);
@@ -160,11 +155,18 @@ void Gefäßseite::baue()
 }
 
 // ---------------------------------------------------------------------------------------------
-// Life of the page
+// Captions and display
 
-void Gefäßseite::beschriften(const QString& art)
+void Gefäßseitenform::Beschriften(const QString& art)
 {
     const bool solar = art == QStringLiteral("So");
+    const QImage bild = LadeBildAusRessource(1152, QStringLiteral("INTERNATIONAL"));
+    Image1->setPixmap(QPixmap::fromImage(bild));
+    Image1->setGeometry(px(10500) - bild.width(), px(60), bild.width(), bild.height());
+    m_hintergrund = LadeBildAusRessource(50, QStringLiteral("DEUTSCHLAND"));
+    const Programmzustand& z = zustand();
+    Label1[0]->setText(text(60) + QStringLiteral("     ") + z.aktProjektnummer);
+    Label1[2]->setText(z.aktProjektBezeichnung);
     auto setze = [](const auto& feld, std::initializer_list<std::pair<int, int>> texte) {
         for (const auto& [i, id] : texte)
             feld[static_cast<size_t>(i)]->setText(text(id));
@@ -198,116 +200,37 @@ void Gefäßseite::beschriften(const QString& art)
     Label4[2]->setFrameShape(solar ? QFrame::Box : QFrame::NoFrame);
 }
 
-void Gefäßseite::FormLoad()
+void Gefäßseitenform::Zeige(const Anzeige& a)
 {
-    Programmzustand& z = zustand();
-    const QString art = z.Projektart;
-    const QImage bild = LadeBildAusRessource(1152, QStringLiteral("INTERNATIONAL"));
-    Image1->setPixmap(QPixmap::fromImage(bild));
-    Image1->setGeometry(px(10500) - bild.width(), px(60), bild.width(), bild.height());
-    m_hintergrund = LadeBildAusRessource(50, QStringLiteral("DEUTSCHLAND"));
-    beschriften(art);
-    Label1[0]->setText(text(60) + QStringLiteral("     ") + z.aktProjektnummer);
-    Label1[2]->setText(z.aktProjektBezeichnung);
-
-    m_daten = HoleDatenobjekt();
-    if (!m_daten) {
-        Ladefehler();
-        return;
-    }
-    m_logik = std::make_unique<Gefäßauswahl>(m_daten->Member(), art, static_cast<Gefäßauswahlkern::Seite&>(*this));
-    if (m_logik->Laden() != 0) {
-        Ladefehler();
-        return;
-    }
-    binden();
-    m_getippt = {};
-    zeigen();
-    MoveFocusEinrichten(true);
-}
-
-void Gefäßseite::binden()
-{
-    auto zahl = [this](const char* name) { return m_daten->Gebunden<conTextBoxAdodb>(QString::fromUtf8(name)); };
-    if (conTextBoxAdodb* m = zahl("m_EinbringBreite"))
-        m->BindTextBox(Steuerelement(Text1[0]), QStringLiteral("####0"), VbVariant(300), VbVariant(10000));
-    if (conTextBoxAdodb* m = zahl("m_EinbringHoehe"))
-        m->BindTextBox(Steuerelement(Text1[1]), QStringLiteral("####0"), VbVariant(500), VbVariant(10000));
-    if (conTextBoxAdodb* m = zahl("m_GefaessAnzahl"))
-        m->BindTextBox(Steuerelement(Text1[3]), QStringLiteral("##0"), VbVariant(0),
-                       VbVariant(static_cast<int>(m_logik->typ().eingabeMax)));
-    if (conTextBoxAdodb* m = zahl("m_GefaessGruppe"))
-        m->BindTextBox(Steuerelement(Label6[3]), QStringLiteral("#"), VbVariant::null(), VbVariant::null());
-}
-
-void Gefäßseite::FormActivate()
-{
-    if (!m_logik)
-        return;
-    m_logik->Aktivieren();
-    Text1[0]->selectAll();
-}
-
-void Gefäßseite::FormUnload()
-{
-    if (m_daten) {
-        for (const char* n : {"m_EinbringBreite", "m_EinbringHoehe", "m_GefaessGruppe", "m_GefaessAnzahl"})
-            if (auto* m = m_daten->Gebunden<conTextBoxAdodb>(QString::fromUtf8(n)))
-                m->UnBindTextBox();
-    }
-    m_logik.reset();
-    m_daten = nullptr;
-}
-
-// ---------------------------------------------------------------------------------------------
-// Showing the state
-
-void Gefäßseite::zeigen()
-{
-    if (!m_logik || !m_daten)
-        return;
+    const bool zeigteSchon = m_zeigt;
     m_zeigt = true;
-    const Gefäßauswahl& l = *m_logik;
-    // The results in the display format their input page gave them.
-    auto wert = [this](const char* name) {
-        const auto* m = m_daten->Gebunden<conTextBoxAdodb>(QString::fromUtf8(name));
-        return m ? m->Text() : QString();
-    };
-    if (l.typ().solar)
-        Label4[0]->setText(wert("m_r_vauf"));
-    Label4[2]->setText(wert("m_r_vges"));
-    Label4[3]->setText(wert("m_p_SV"));
-    for (int i : {0, 1, 3})
-        if (!m_getippt[static_cast<size_t>(i)])
-            if (auto* m = m_daten->Gebunden<conTextBoxAdodb>(QString::fromUtf8(TextMember[i])))
-                m->GlobDatenInTextBox();
-
+    Label4[0]->setText(a.aufnahmevolumen);
+    Label4[2]->setText(a.gesamtvolumen);
+    Label4[3]->setText(a.betriebsdruck);
     const QString auto_ = text(2120);
     const QString manuell = text(2121);
     for (size_t k = 0; k < 8; ++k) {
-        const Gefäßauswahlkern::Gruppe& g = l.gruppen()[k];
-        const bool da = g.nummer != 0;
+        const auto& [nummer, bezeichnung] = a.gruppen[k];
+        const bool da = nummer != 0;
         Command1[k]->setVisible(da);
         Command2[k]->setVisible(da);
         Label3[k]->setVisible(da);
         if (!da)
             continue;
-        Command1[k]->setText(QString::number(g.nummer));
+        Command1[k]->setText(QString::number(nummer));
         Command1[k]->setToolTip(auto_);
         Command2[k]->setToolTip(manuell);
-        Label3[k]->setText(ErsetzeZeilenumbruch(g.bezeichnung));
+        Label3[k]->setText(ErsetzeZeilenumbruch(bezeichnung));
     }
-
-    const Gefäßauswahl::Block& b = l.block();
-    Label6[0]->setText(b.inhalt);
-    Label6[1]->setText(b.maße);
-    Label6[2]->setText(b.beschreibung);
-    Label6[3]->setText(b.gruppe);
-    Label7->setText(l.hinweis());
-    m_zeigt = false;
+    Label6[0]->setText(a.inhalt);
+    Label6[1]->setText(a.maße);
+    Label6[2]->setText(a.beschreibung);
+    Label6[3]->setText(a.gruppe);
+    Label7->setText(a.hinweis);
+    m_zeigt = zeigteSchon;
 }
 
-void Gefäßseite::paintEvent(QPaintEvent* e)
+void Gefäßseitenform::paintEvent(QPaintEvent* e)
 {
     if (!m_hintergrund.isNull()) {
         QPainter p(this);
@@ -319,7 +242,7 @@ void Gefäßseite::paintEvent(QPaintEvent* e)
 // ---------------------------------------------------------------------------------------------
 // Inputs
 
-int Gefäßseite::textIndex(const QWidget* w) const
+int Gefäßseitenform::textIndex(const QWidget* w) const
 {
     for (int i : {0, 1, 3})
         if (Text1[static_cast<size_t>(i)] == w)
@@ -327,38 +250,32 @@ int Gefäßseite::textIndex(const QWidget* w) const
     return -1;
 }
 
-// Takes the box's text into its bound value; true (Cancel) when the value refused it.
-bool Gefäßseite::prüfeText(int index)
+bool Gefäßseitenform::prüfe(int index)
 {
-    if (!m_daten || !m_logik || index < 0 || index > 3 || !TextMember[index])
+    if (index != 0 && index != 1 && index != 3)
         return false;
-    auto* m = m_daten->Gebunden<conTextBoxAdodb>(QString::fromUtf8(TextMember[index]));
-    if (!m)
-        return false;
-    const bool cancel = m->TextBoxInGlobDaten();
+    const bool cancel = TextÜbernehmen(index);
     if (!cancel)
         m_getippt[static_cast<size_t>(index)] = false;
-    m_logik->ZeigeHinweisMehrereGefäße();
-    Label7->setText(m_logik->hinweis());
     return cancel;
 }
 
-void Gefäßseite::FormValidateControlElement(const QString& name, const VbVariant& Index, bool& Cancel)
+void Gefäßseitenform::FormValidateControlElement(const QString& name, const VbVariant& Index, bool& Cancel)
 {
     if (name == QStringLiteral("Text1"))
-        Cancel = prüfeText(Index.toInteger());
+        Cancel = prüfe(Index.toInteger());
 }
 
-void Gefäßseite::Validate(QWidget* steuerelement, bool& Cancel)
+void Gefäßseitenform::Validate(QWidget* steuerelement, bool& Cancel)
 {
     if (lädt())
         return;
     const int i = textIndex(steuerelement);
     if (i >= 0)
-        Cancel = prüfeText(i);
+        Cancel = prüfe(i);
 }
 
-bool Gefäßseite::eventFilter(QObject* o, QEvent* e)
+bool Gefäßseitenform::eventFilter(QObject* o, QEvent* e)
 {
     if (e->type() == QEvent::FocusIn && !lädt()) {
         if (auto* t = qobject_cast<QLineEdit*>(o); t && textIndex(t) >= 0)
@@ -368,64 +285,22 @@ bool Gefäßseite::eventFilter(QObject* o, QEvent* e)
 }
 
 // ---------------------------------------------------------------------------------------------
-// Public members and the caller of the article dialog
+// Bottom buttons
 
-datenbank* Gefäßseite::GefaesseDB() const
-{
-    return m_logik ? m_logik->GefaesseDB.get() : nullptr;
-}
-
-int16_t Gefäßseite::gruppeNr() const
-{
-    return m_logik ? m_logik->gruppeNr() : 0;
-}
-
-std::shared_ptr<Recordset> Gefäßseite::Artikelliste() const
-{
-    return m_logik ? m_logik->Artikelliste() : nullptr;
-}
-
-void Gefäßseite::ManuelleBehälterauswahl(const QString& ArtNrBehälter, int32_t volumen)
-{
-    if (m_logik)
-        m_logik->ManuelleBehälterauswahl(ArtNrBehälter, volumen);
-}
-
-void Gefäßseite::Anzeige_Behälter(bool gefunden)
-{
-    if (!m_logik)
-        return;
-    m_logik->Anzeige_Behälter(gefunden);
-    zeigen();
-}
-
-QString Gefäßseite::GetBehältergruppenbezeichnung(int16_t gruppe) const
-{
-    return m_logik ? m_logik->GetBehältergruppenbezeichnung(gruppe) : QStringLiteral(" ");
-}
-
-// ---------------------------------------------------------------------------------------------
-// What the logic asks of the page
-
-void Gefäßseite::Kommando(int exit, int zurück, int weiter)
+void Gefäßseitenform::Knöpfe(int exit, int zurück, int weiter)
 {
     if (Hauptfenster* h = hauptfenster())
         h->Kommando(exit, zurück, weiter);
 }
 
-void Gefäßseite::SaveKommandoButtons()
+void Gefäßseitenform::KnöpfeMerken()
 {
     if (Hauptfenster* h = hauptfenster())
         h->SaveKommandoButtons();
 }
 
-void Gefäßseite::LoadKommandoButtons()
+void Gefäßseitenform::KnöpfeZurück()
 {
     if (Hauptfenster* h = hauptfenster())
         h->LoadKommandoButtons();
-}
-
-void Gefäßseite::Aktualisieren()
-{
-    zeigen();
 }
