@@ -119,10 +119,10 @@ const std::vector<Typ>& Typen()
           {104, ist<Ergebnisplatzhalter>}, {105, ist<Ergebnisplatzhalter>}}},
         {1, "Kü", "Kälteparameter",
          {{200, ist<Form200>}, {201, ist<Form102Platzhalter>}, {202, ist<Ergebnisplatzhalter>}, {203, ist<Ergebnisplatzhalter>}}},
-        {3, "Tr", "Trinkwasserparameter", {{300, ist<Platzhalterseite>}, {301, ist<Form301>}, {302, ist<Ergebnisplatzhalter>}}},
-        {2, "Dr", "Druckerhöhungparameter", {{400, ist<Platzhalterseite>}, {401, ist<Form301>}, {402, ist<Ergebnisplatzhalter>}}},
+        {3, "Tr", "Trinkwasserparameter", {{300, ist<Platzhalterseite>}, {301, ist<Platzhalterseite>}, {302, ist<Ergebnisplatzhalter>}}},
+        {2, "Dr", "Druckerhöhungparameter", {{400, ist<Platzhalterseite>}, {401, ist<Platzhalterseite>}, {402, ist<Ergebnisplatzhalter>}}},
         {4, "Sp", "SpeicherWasserwärmerparameter", {{500, ist<Form500>}, {501, ist<Form501>}, {502, ist<Form502>}}},
-        {5, "So", "Solarparameter", {{600, ist<Form600>}, {601, ist<Form601>}, {602, ist<Ergebnisplatzhalter>}, {603, ist<Ergebnisplatzhalter>}}},
+        {5, "So", "Solarparameter", {{600, ist<Form600>}, {601, ist<Platzhalterseite>}, {602, ist<Ergebnisplatzhalter>}, {603, ist<Ergebnisplatzhalter>}}},
     };
     return t;
 }
@@ -260,6 +260,10 @@ protected:
         // The vessel page chooses from the demo article database: the walk runs over its stand-in.
         for (int status : {102, 201})
             MDIForm1Testzugriff::Seiten(*fenster).SetzeFabrik(status, [] { return new Form102Platzhalter; });
+        for (int status : {301, 401, 601})
+            MDIForm1Testzugriff::Seiten(*fenster).SetzeFabrik(status, [status] {
+                return new Platzhalterseite(QString::number(status), Platzhalterseite::Entwurfsseite);
+            });
         for (const auto& f : fabriken)
             MDIForm1Testzugriff::Seiten(*fenster).SetzeFabrik(f.first, f.second);
         fenster->show();
@@ -511,13 +515,15 @@ TEST_F(Seitenweg, HeatingSwitchesBeforeItReleasesTheOthersReleaseFirst)
 }
 
 // The walks above put stand-ins in the place of the design pages; the program creates these.
-TEST_F(Seitenweg, CoolingDrinkingWaterAndPressureBoostingCreateTheirDesignPages)
+TEST_F(Seitenweg, TheProgramCreatesTheRealDesignPages)
 {
     zustand().TyvoModus = 0;
     fenster = std::make_unique<MDIForm1>(dir.path());
     Seitenmanager& seiten = MDIForm1Testzugriff::Seiten(*fenster);
     const std::vector<Seite> erwartet = {{201, ist<Form102>}, {202, ist<Form201>}, {203, ist<Form105>},
-                                         {302, ist<Form201>}, {402, ist<Form201>}};
+                                         {301, ist<Form301>}, {302, ist<Form201>}, {401, ist<Form301>},
+                                         {402, ist<Form201>}, {502, ist<Form502>}, {601, ist<Form601>},
+                                         {602, ist<Form602>}, {603, ist<Form603>}};
     for (const Seite& s : erwartet) {
         Seitenform* seite = seiten.ErzeugeSeite(s.status);
         EXPECT_TRUE(s.klasse(seite)) << s.status;

@@ -13,6 +13,7 @@
 #include <QToolButton>
 
 #include "base/AllgFunktionen.h"
+#include "base/forms/Platzhalterseite.h"
 #include "base/forms/Seitenform.h"
 #include "base/forms/Auswahlgitter.h"
 #include "base/Programmzustand.h"
@@ -73,6 +74,10 @@ protected:
     void Öffnen(const QString& artikel = QString())
     {
         fenster = std::make_unique<MDIForm1>(dir.path());
+        // These pages take the vessel set below; the vessel page stands in.
+        MDIForm1Testzugriff::Seiten(*fenster).SetzeFabrik(601, [] {
+            return new Platzhalterseite(QStringLiteral("601"), Platzhalterseite::Entwurfsseite);
+        });
         db = std::make_unique<Datenobjektdatenbanken>();
         db->projekt().ausfuehren({QStringLiteral("INSERT INTO ProjekteTabelle ([Projekt Nr], Projektart) VALUES ('S-1', 'So')")});
         zustand().Artikel_Data_Source = artikel.isEmpty() ? dir.filePath(QStringLiteral("Daten/Artikeld.db")) : artikel;
