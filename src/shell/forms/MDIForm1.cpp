@@ -21,6 +21,8 @@
 #include "info/forms/UeberUnsSchau.h"
 #include "info/forms/frmAbout.h"
 #include "design/selection/forms/Form102a.h"
+#include "design/heating_accessories/Entlueftungsdialog.h"
+#include "design/heating_accessories/forms/Form105b.h"
 #include "output/schematic/DXFOrderAufbau.h"
 #include "output/schematic/forms/DXFMaker.h"
 
@@ -142,6 +144,8 @@ MDIForm1::MDIForm1(const QString& datenpfad, QWidget* parent)
     setzeHauptfenster(this);
     if (!artikelauswahlDialog())
         setzeArtikelauswahlDialog(&Artikelauswahlfenster());
+    if (!entlüftungsDialog())
+        setzeEntlüftungsDialog(&Entlüftungsfenster());
     BaueFenster();
     BaueMenues();
     zustand().Datenpfad = datenpfad.isEmpty() ? QCoreApplication::applicationDirPath() : datenpfad;
