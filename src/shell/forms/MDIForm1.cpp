@@ -24,6 +24,7 @@
 #include "design/heating_accessories/Entlueftungsdialog.h"
 #include "design/heating_accessories/forms/Form105b.h"
 #include "output/schematic/DXFOrderAufbau.h"
+#include "output/schematic/forms/DXFMaker.h"
 
 #include <QAction>
 #include <QApplication>
@@ -1004,12 +1005,14 @@ void MDIForm1::Bericht(int modus)
 
 void MDIForm1::Schaltschema(int ziel, const QString& datei)
 {
-    if (!DXFOrderAufbau().AufbauOrderdatei())
+    // One schematic window at a time: a command while one is open is refused.
+    static bool offen = false;
+    if (offen || !DXFOrderAufbau().AufbauOrderdatei())
         return;
-    static const char* const ziele[] = {
-        "Schaltschema zeigen: das hydraulische Schaltschema des aktuellen Projekts am Bildschirm.",
-        "Schaltschema drucken: das hydraulische Schaltschema des aktuellen Projekts auf dem Drucker.",
-        "Schaltschema in DXF-Datei: das hydraulische Schaltschema des aktuellen Projekts als Datei %1.",
-    };
-    Platzhalter(QString::fromUtf8(ziele[qBound(1, ziel, 3) - 1]).replace(QStringLiteral("%1"), datei));
+    offen = true;
+    {
+        DXFMaker fenster(this);
+        fenster.DXFAusgabe(ziel, datei);
+    }
+    offen = false;
 }
