@@ -1,0 +1,241 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include <memory>
+
+#include "base/AllgFunktionen.h"
+#include "base/Programmzustand.h"
+#include "design/solar/GlobDatenSolar.h"
+#include "design/solar/forms/Form600.h"
+#include "design/solar/forms/Form600a.h"
+#include "design/solar/forms/Form601.h"
+#include "design/solar/forms/Form602.h"
+#include "design/solar/forms/Form603.h"
+#include "projects/forms/KelvorForm3.h"
+#include "shell/forms/KelvorForm2.h"
+#include "shell/forms/MDIForm1.h"
+#include "support/Datenobjektdatenbanken.h"
+#include "support/MeldungsRecorder.h"
+#include "support/Programmordner.h"
+#include "support/QStringAusgabe.h"
+
+// Solar through every real page, from a new project on the project page back to it, on the demo
+// article database.
+namespace {
+
+void Ereignisse()
+{
+    for (int i = 0; i < 40; ++i) {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+class Solarweg : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NO_FATAL_FAILURE(BereiteProgrammordnerVor(dir));
+        fenster = std::make_unique<MDIForm1>(dir.path());
+        db = std::make_unique<Datenobjektdatenbanken>();
+        zustand().Artikel_Data_Source = dir.filePath(QStringLiteral("Daten/Artikeld.db"));
+        fenster->show();
+        Ereignisse();
+        fenster->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(fenster.get()));
+    }
+    void TearDown() override
+    {
+        Form600::SetzeDialogÖffner({});
+        fenster.reset();
+        Ereignisse();
+        if (zustand().g_solardat)
+            zustand().g_solardat->m_TerminateMitUpdate = false;
+        zustand().g_solardat.reset();
+    }
+    Seitenform* Aktuell() const { return fenster->fenster(zustand().Status); }
+    void Weiter()
+    {
+        fenster->WeiterCommand->click();
+        Ereignisse();
+    }
+    void Zurück()
+    {
+        fenster->ZurückCommand->click();
+        Ereignisse();
+    }
+    QString Buttons() const
+    {
+        auto an = [this](QToolButton* b) { return b->isVisibleTo(fenster->LeisteuntenPicture) ? '1' : '0'; };
+        return QString() + an(fenster->ExitCommand) + an(fenster->ZurückCommand) + an(fenster->WeiterCommand);
+    }
+    static void Eingabe(QLineEdit* box, const QString& text)
+    {
+        box->setFocus(Qt::OtherFocusReason);
+        box->selectAll();
+        QTest::keyClicks(box, text);
+        QTest::keyClick(box, Qt::Key_Return);
+        Ereignisse();
+    }
+    QVariant Feld(const QString& spalte) const
+    {
+        return db->feld(QStringLiteral("Solarparameter"), spalte, QStringLiteral("SO1"));
+    }
+    QString Unerwartet() const { return rec.boxen.isEmpty() ? QString() : rec.boxen[0].text; }
+
+    // A new solar project SO1 on the project page, 10 m² of collectors, 120 l of pipes and 20 l of
+    // exchangers typed in the content dialog, calculated on page 600, group 21 chosen on page 601,
+    // and on through 602 to 603.
+    void Bis603()
+    {
+        Weiter();
+        auto* wahl = dynamic_cast<KelvorForm2*>(Aktuell());
+        ASSERT_NE(wahl, nullptr);
+        wahl->HauptwahlCommand[5]->click();
+        Ereignisse();
+        auto* projekte = dynamic_cast<KelvorForm3*>(Aktuell());
+        ASSERT_NE(projekte, nullptr);
+        QLineEdit* nummer = projekte->ProjektText[0];
+        if (!nummer->isEnabled())
+            fenster->Manlegen->trigger();
+        nummer->clear();
+        QTest::keyClicks(nummer, QStringLiteral("SO1"));
+        QTest::keyClick(nummer, Qt::Key_Return);
+        Ereignisse();
+        ASSERT_EQ(zustand().aktProjektnummer, QStringLiteral("SO1"));
+        ASSERT_EQ(zustand().Projektart, QStringLiteral("So"));
+
+        // 600: area, contents and the calculation.
+        Weiter();
+        auto* s600 = dynamic_cast<Form600*>(Aktuell());
+        ASSERT_NE(s600, nullptr);
+        Eingabe(s600->Absorberfläche, QStringLiteral("10"));
+        Form600::SetzeDialogÖffner([](QDialog& dialog) {
+            auto* a = dynamic_cast<Form600a*>(&dialog);
+            if (!a)
+                return;
+            for (auto [box, wert] : {std::pair{a->Rohrleitungsinhalt, "120"}, {a->InhaltSolarwärmetauscher, "20"}}) {
+                box->setText(QString::fromLatin1(wert));
+                bool Cancel = false;
+                a->FormValidateControlElement(box->objectName(), VbVariant::null(), Cancel);
+                EXPECT_FALSE(Cancel);
+            }
+            a->Weiter();
+        });
+        s600->Command2->click();
+        Ereignisse();
+        const GlobDatenSolar& d = *zustand().g_solardat;
+        ASSERT_EQ(d.m_VolAnlage.m_Value, 146);
+        s600->Command3->click();
+        Ereignisse();
+        ASSERT_TRUE(d.m_IstBerechnet.m_Value.toBool()) << Unerwartet().toStdString();
+        ASSERT_EQ(Buttons(), QStringLiteral("111"));
+
+        // 601: group 21 chosen automatically.
+        Weiter();
+        ASSERT_EQ(zustand().Status, 601);
+        auto* s601 = dynamic_cast<Form601*>(Aktuell());
+        ASSERT_NE(s601, nullptr);
+        EXPECT_EQ(Buttons(), QStringLiteral("110"));
+        QPushButton* g21 = nullptr;
+        for (QPushButton* b : s601->Command1)
+            if (b->isVisibleTo(s601) && b->text() == QStringLiteral("21"))
+                g21 = b;
+        ASSERT_NE(g21, nullptr);
+        g21->click();
+        Ereignisse();
+        gefäß = d.m_GefaessArtNr.m_Value.toString();
+        EXPECT_FALSE(gefäß.trimmed().isEmpty());
+        ASSERT_EQ(Buttons(), QStringLiteral("111"));
+        EXPECT_FALSE(d.m_IstAusgelegt.m_Value.toBool());
+
+        // 602: safety valve and cap valves.
+        Weiter();
+        ASSERT_EQ(zustand().Status, 602);
+        auto* s602 = dynamic_cast<Form602*>(Aktuell());
+        ASSERT_NE(s602, nullptr);
+        EXPECT_EQ(Buttons(), QStringLiteral("111"));
+        EXPECT_FALSE(d.m_Zub_SichVentil_ArtNr.m_Value.toString().trimmed().isEmpty());
+        EXPECT_FALSE(s602->Label5[0]->text().trimmed().isEmpty());
+
+        // 603: the further products.
+        Weiter();
+        ASSERT_EQ(zustand().Status, 603);
+        ASSERT_NE(dynamic_cast<Form603*>(Aktuell()), nullptr);
+        EXPECT_EQ(Buttons(), QStringLiteral("111"));
+        EXPECT_TRUE(rec.boxen.isEmpty()) << Unerwartet().toStdString();
+    }
+
+    QString gefäß;
+    QTemporaryDir dir;
+    MeldungsRecorder rec;
+    std::unique_ptr<MDIForm1> fenster;
+    std::unique_ptr<Datenobjektdatenbanken> db;
+};
+
+}  // namespace
+
+TEST_F(Solarweg, NeuesProjektVon600Bis603UndZurProjektseite)
+{
+    ASSERT_NO_FATAL_FAILURE(Bis603());
+    Weiter();
+    EXPECT_EQ(zustand().Status, 3);
+    EXPECT_NE(dynamic_cast<KelvorForm3*>(Aktuell()), nullptr);
+    EXPECT_EQ(zustand().g_solardat, nullptr);
+    EXPECT_EQ(Feld(QStringLiteral("IstAusgelegt")).toInt(), -1);
+    EXPECT_EQ(Feld(QStringLiteral("IstBerechnet")).toInt(), -1);
+    EXPECT_EQ(Feld(QStringLiteral("GefäßArtNr")).toString(), gefäß);
+    EXPECT_TRUE(fenster->MAusgabe->menuAction()->isEnabled());
+    EXPECT_EQ(fenster->menuBar()->activeAction(), fenster->MAusgabe->menuAction());
+    EXPECT_TRUE(rec.boxen.isEmpty()) << Unerwartet().toStdString();
+}
+
+// Back from 603 through every page to the project page, the data kept on the save question.
+TEST_F(Solarweg, Von603ZurueckZurProjektseite)
+{
+    ASSERT_NO_FATAL_FAILURE(Bis603());
+    for (int status : {602, 601, 600}) {
+        Zurück();
+        ASSERT_EQ(zustand().Status, status);
+        EXPECT_TRUE(rec.boxen.isEmpty()) << status << ": " << Unerwartet().toStdString();
+    }
+    rec.antworten.push_back(MsgAntwort::Ja);
+    Zurück();
+    EXPECT_EQ(zustand().Status, 3);
+    EXPECT_NE(dynamic_cast<KelvorForm3*>(Aktuell()), nullptr);
+    ASSERT_EQ(rec.boxen.size(), 1);
+    EXPECT_EQ(rec.boxen[0].text, QStringLiteral("Sollen die aktuellen Daten in der Datenbank gespeichert werden ?"));
+    EXPECT_EQ(zustand().g_solardat, nullptr);
+    EXPECT_EQ(Feld(QStringLiteral("IstAusgelegt")).toInt(), -1);
+    EXPECT_EQ(Feld(QStringLiteral("GefäßArtNr")).toString(), gefäß);
+    EXPECT_TRUE(fenster->MAusgabe->menuAction()->isEnabled());
+
+    // Entered again: every page offers Weiter with what is stored, and the project stays designed.
+    rec.leeren();
+    Weiter();
+    ASSERT_EQ(zustand().Status, 600);
+    EXPECT_FALSE(zustand().NeuAuslegungErforderlich);
+    EXPECT_EQ(Buttons(), QStringLiteral("111"));
+    for (int status : {601, 602, 603}) {
+        Weiter();
+        ASSERT_EQ(zustand().Status, status);
+        EXPECT_EQ(Buttons(), QStringLiteral("111")) << status;
+    }
+    EXPECT_EQ(zustand().g_solardat->m_GefaessArtNr.m_Value.toString(), gefäß);
+    Weiter();
+    EXPECT_EQ(zustand().Status, 3);
+    EXPECT_EQ(Feld(QStringLiteral("IstAusgelegt")).toInt(), -1);
+    EXPECT_EQ(Feld(QStringLiteral("GefäßArtNr")).toString(), gefäß);
+    EXPECT_TRUE(rec.boxen.isEmpty()) << Unerwartet().toStdString();
+}
