@@ -113,8 +113,12 @@ void Gefäßseitenform::baue()
     Label6[3] = label("Label6", 3, EinheitLinks + 800, 3900, 600);
     l2(7, Links, 4180, 1500);
     Label6[1] = label("Label6", 1, WertLinks - 700, 4180, 3400);
+    // The vessel's short text may take two lines before the group column.
     Label6[2] = label("Label6", 2, Links, 4460, 5300);
-    Label7 = label("Label7", -1, Links, 4850, 5400);
+    Label6[2]->resize(Label6[2]->width(), px(2 * Höhe));
+    Label6[2]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label6[2]->setWordWrap(true);
+    Label7 = label("Label7", -1, Links, 4460 + 2 * Höhe + 120, 5400);
     Label7->resize(Label7->width(), px(1800));
     Label7->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label7->setWordWrap(true);

@@ -208,6 +208,7 @@ TEST_F(Solarweg, Von603ZurueckZurProjektseite)
     for (int status : {602, 601, 600}) {
         Zurück();
         ASSERT_EQ(zustand().Status, status);
+        EXPECT_EQ(Buttons(), QStringLiteral("111")) << status;
         EXPECT_TRUE(rec.boxen.isEmpty()) << status << ": " << Unerwartet().toStdString();
     }
     rec.antworten.push_back(MsgAntwort::Ja);

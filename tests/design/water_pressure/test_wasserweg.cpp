@@ -75,6 +75,12 @@ TEST_F(Wasserweg, TrinkwasserVon300Bis302UndZurProjektseite)
     EXPECT_EQ(gefäß, QStringLiteral("41701"));
     ASSERT_EQ(Buttons(), QStringLiteral("111"));
     EXPECT_FALSE(d.m_IstAusgelegt.m_Value.toBool());
+    // The vessel's short text is shown whole, above the hint.
+    const QLabel* kurz = s301->Label6[2];
+    const QRect nötig = kurz->fontMetrics().boundingRect(QRect(0, 0, kurz->width(), 1000), Qt::TextWordWrap, kurz->text());
+    EXPECT_LE(nötig.width(), kurz->width());
+    EXPECT_LE(nötig.height(), kurz->height());
+    EXPECT_LT(kurz->geometry().bottom(), s301->Label7->geometry().top());
 
     Weiter();
     ASSERT_EQ(zustand().Status, 302);
@@ -182,6 +188,13 @@ TEST_F(Wasserweg, TrinkwasserZweiterBesuch)
     Weiter();
     ASSERT_EQ(zustand().Status, 302);
     EXPECT_EQ(Buttons(), QStringLiteral("111"));
+    // Back to the vessel page and on again.
+    Zurück();
+    ASSERT_EQ(zustand().Status, 301);
+    EXPECT_EQ(zustand().g_trinkdat->m_GefaessArtNr.m_Value.toString(), QStringLiteral("41701"));
+    EXPECT_EQ(Buttons(), QStringLiteral("111"));
+    Weiter();
+    ASSERT_EQ(zustand().Status, 302);
     Weiter();
     ASSERT_EQ(zustand().Status, 3);
     EXPECT_EQ(Feld(tabelle, QStringLiteral("IstAusgelegt"), QStringLiteral("TW2")).toInt(), -1);
