@@ -216,3 +216,50 @@ TEST_F(Wasserweg, TrinkwasserZweiterBesuch)
     ASSERT_EQ(zustand().Status, 301);
     EXPECT_EQ(Buttons(), QStringLiteral("110"));
 }
+
+// One session: a drinking-water project, then a pressure-boosting one through the same page
+// classes, each vessel taken in the article dialog; nothing of the first carries over.
+TEST_F(Wasserweg, TrinkwasserUndDanachDruckerhoehungInEinerSitzung)
+{
+    for (const auto& [knopf, nr, gruppe, art] : {std::tuple{3, "TW3", "18", "41801"}, {2, "DR3", "15", "41501"}}) {
+        SCOPED_TRACE(nr);
+        if (zustand().Status == 3)
+            Zurück();
+        WasserEingabeseite* eingabe = knopf == 3 ? static_cast<WasserEingabeseite*>(ZurSeite<Form300>(knopf, QString::fromLatin1(nr)))
+                                                 : static_cast<WasserEingabeseite*>(ZurSeite<Form400>(knopf, QString::fromLatin1(nr)));
+        ASSERT_NE(eingabe, nullptr);
+        eingabe->Command3->click();
+        Ereignisse();
+        Weiter();
+        auto* s = dynamic_cast<Form301*>(Aktuell());
+        ASSERT_NE(s, nullptr);
+        EXPECT_EQ(Form102a::Rufer(), static_cast<Artikelauswahlrufer*>(s));
+        QToolButton* hand = Handwahl(*s, QString::fromLatin1(gruppe));
+        ASSERT_NE(hand, nullptr);
+        int geöffnet = 0;
+        {
+            ModalSchliesser schliesser([&](QWidget* w) {
+                if (auto* a = dynamic_cast<Form102a*>(w)) {
+                    ++geöffnet;
+                    QTimer::singleShot(0, a, [a] {
+                        a->logik().ZeigerBewegt(0);
+                        emit a->DataGrid1->Doppelklick();
+                    });
+                }
+            });
+            hand->click();
+            Ereignisse();
+        }
+        ASSERT_EQ(geöffnet, 1);
+        ASSERT_EQ(Buttons(), QStringLiteral("111"));
+        Weiter();
+        ASSERT_NE(dynamic_cast<Form201*>(Aktuell()), nullptr);
+        Weiter();
+        ASSERT_EQ(zustand().Status, 3);
+        const QString tabelle = knopf == 3 ? QStringLiteral("Trinkwasserparameter") : QStringLiteral("Druckerhöhungparameter");
+        EXPECT_EQ(Feld(tabelle, QStringLiteral("GefäßArtNr"), QString::fromLatin1(nr)).toString(), QString::fromLatin1(art));
+        EXPECT_EQ(Feld(tabelle, QStringLiteral("IstAusgelegt"), QString::fromLatin1(nr)).toInt(), -1);
+        EXPECT_TRUE(AusgabeOffen());
+        recorder.leeren();
+    }
+}
