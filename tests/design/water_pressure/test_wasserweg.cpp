@@ -39,6 +39,24 @@ protected:
     {
         return db->feld(tabelle, spalte, nr);
     }
+    // Presses the article-dialog button; the dialog, opened through its seam, takes the first row
+    // of its list with a double click. The number of dialogs opened.
+    int VonHand(QToolButton* knopf)
+    {
+        int geöffnet = 0;
+        ModalSchliesser schliesser([&](QWidget* w) {
+            if (auto* a = dynamic_cast<Form102a*>(w)) {
+                ++geöffnet;
+                QTimer::singleShot(0, a, [a] {
+                    a->logik().ZeigerBewegt(0);
+                    emit a->DataGrid1->Doppelklick();
+                });
+            }
+        });
+        knopf->click();
+        Ereignisse();
+        return geöffnet;
+    }
     bool AusgabeOffen() const
     {
         return fenster->MAusgabe->menuAction()->isEnabled()
@@ -118,22 +136,7 @@ TEST_F(Wasserweg, DruckerhoehungMitHandwahlVon400Bis402UndZurProjektseite)
     ASSERT_NE(s401, nullptr);
     QToolButton* hand = Handwahl(*s401, QStringLiteral("16"));
     ASSERT_NE(hand, nullptr);
-    int geöffnet = 0;
-    {
-        // The article dialog through its seam: the first row of the list, taken with a double click.
-        ModalSchliesser schliesser([&](QWidget* w) {
-            if (auto* a = dynamic_cast<Form102a*>(w)) {
-                ++geöffnet;
-                QTimer::singleShot(0, a, [a] {
-                    a->logik().ZeigerBewegt(0);
-                    emit a->DataGrid1->Doppelklick();
-                });
-            }
-        });
-        hand->click();
-        Ereignisse();
-    }
-    ASSERT_EQ(geöffnet, 1);
+    ASSERT_EQ(VonHand(hand), 1);
     const QString gefäß = d.m_GefaessArtNr.m_Value.toString();
     EXPECT_EQ(gefäß, QStringLiteral("41601"));
     EXPECT_EQ(d.m_GefaessGruppe.m_Value, 16);
@@ -236,21 +239,7 @@ TEST_F(Wasserweg, TrinkwasserUndDanachDruckerhoehungInEinerSitzung)
         EXPECT_EQ(Form102a::Rufer(), static_cast<Artikelauswahlrufer*>(s));
         QToolButton* hand = Handwahl(*s, QString::fromLatin1(gruppe));
         ASSERT_NE(hand, nullptr);
-        int geöffnet = 0;
-        {
-            ModalSchliesser schliesser([&](QWidget* w) {
-                if (auto* a = dynamic_cast<Form102a*>(w)) {
-                    ++geöffnet;
-                    QTimer::singleShot(0, a, [a] {
-                        a->logik().ZeigerBewegt(0);
-                        emit a->DataGrid1->Doppelklick();
-                    });
-                }
-            });
-            hand->click();
-            Ereignisse();
-        }
-        ASSERT_EQ(geöffnet, 1);
+        ASSERT_EQ(VonHand(hand), 1);
         ASSERT_EQ(Buttons(), QStringLiteral("111"));
         Weiter();
         ASSERT_NE(dynamic_cast<Form201*>(Aktuell()), nullptr);
