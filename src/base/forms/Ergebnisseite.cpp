@@ -42,6 +42,11 @@ QLabel* Ergebnisseite::neuesLabel(const char* name, int index, int x, int y, int
     return l;
 }
 
+void Ergebnisseite::neueLinie(int x1, int y1, int x2, int y2)
+{
+    m_linien.append(QLine(px(x1), px(y1), px(x2), px(y2)));
+}
+
 void Ergebnisseite::Kopfzeilen(QLabel* nummer, QLabel* bezeichnung)
 {
     const Programmzustand& z = zustand();
@@ -61,9 +66,12 @@ void Ergebnisseite::Bilder(QLabel* bild)
 
 void Ergebnisseite::paintEvent(QPaintEvent* e)
 {
-    if (!m_hintergrund.isNull()) {
+    if (!m_hintergrund.isNull() || !m_linien.isEmpty()) {
         QPainter p(this);
-        p.drawImage(0, 0, m_hintergrund);
+        if (!m_hintergrund.isNull())
+            p.drawImage(0, 0, m_hintergrund);
+        p.setPen(palette().color(QPalette::WindowText));
+        p.drawLines(m_linien);
     }
     Seitenform::paintEvent(e);
 }

@@ -16,6 +16,7 @@
 
 #include "base/AllgFunktionen.h"
 #include "base/Programmzustand.h"
+#include "base/Twips.h"
 #include "design/solar/GlobDatenSolar.h"
 #include "design/solar/forms/Form600.h"
 #include "design/solar/forms/Form600a.h"
@@ -93,6 +94,16 @@ protected:
         return db->feld(QStringLiteral("Solarparameter"), spalte, QStringLiteral("SO1"));
     }
     QString Unerwartet() const { return rec.boxen.isEmpty() ? QString() : rec.boxen[0].text; }
+    // The page drawn as shown has a decoration line across at this height (twips).
+    static bool Linie(QWidget* seite, int yTwips)
+    {
+        const QImage bild = seite->grab().toImage();
+        const QColor schrift = seite->palette().color(QPalette::WindowText);
+        for (int x : {1000, 5000, 10000})
+            if (bild.pixelColor(Twips::zuPixel(x), Twips::zuPixel(yTwips)) != schrift)
+                return false;
+        return true;
+    }
 
     // A new solar project SO1 on the project page, 10 m² of collectors, 120 l of pipes and 20 l of
     // exchangers typed in the content dialog, calculated on page 600, group 21 chosen on page 601,
@@ -168,11 +179,15 @@ protected:
         EXPECT_EQ(Buttons(), QStringLiteral("111"));
         EXPECT_FALSE(d.m_Zub_SichVentil_ArtNr.m_Value.toString().trimmed().isEmpty());
         EXPECT_FALSE(s602->Label5[0]->text().trimmed().isEmpty());
+        EXPECT_TRUE(Linie(s602, 1560));
+        EXPECT_TRUE(Linie(s602, 2880));
 
         // 603: the further products.
         Weiter();
         ASSERT_EQ(zustand().Status, 603);
         ASSERT_NE(dynamic_cast<Form603*>(Aktuell()), nullptr);
+        EXPECT_TRUE(Linie(Aktuell(), 1560));
+        EXPECT_TRUE(Linie(Aktuell(), 3360));
         EXPECT_EQ(Buttons(), QStringLiteral("111"));
         EXPECT_TRUE(rec.boxen.isEmpty()) << Unerwartet().toStdString();
     }
