@@ -34,12 +34,7 @@ int Ergebnisseite::px(int twips)
 
 QLabel* Ergebnisseite::neuesLabel(const char* name, int index, int x, int y, int breite, int höhe)
 {
-    auto* l = new QLabel(this);
-    l->setObjectName(QString::fromUtf8(name));
-    if (index >= 0)
-        Steuerelemente::setzeIndex(l, index);
-    l->setGeometry(px(x), px(y), px(breite), px(höhe));
-    return l;
+    return Steuerelemente::neuesLabel(this, name, index, x, y, breite, höhe);
 }
 
 void Ergebnisseite::neueLinie(int x1, int y1, int x2, int y2)
