@@ -24,76 +24,29 @@
 #include "design/solar/forms/Form602.h"
 #include "design/solar/forms/Form603.h"
 #include "projects/forms/KelvorForm3.h"
-#include "shell/forms/KelvorForm2.h"
 #include "shell/forms/MDIForm1.h"
-#include "support/Datenobjektdatenbanken.h"
-#include "support/MeldungsRecorder.h"
-#include "support/Programmordner.h"
+#include "support/Hauptfensterweg.h"
 #include "support/QStringAusgabe.h"
 
 // Solar through every real page, from a new project on the project page back to it, on the demo
 // article database.
 namespace {
 
-void Ereignisse()
-{
-    for (int i = 0; i < 40; ++i) {
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-}
-
-class Solarweg : public ::testing::Test {
+class Solarweg : public Hauptfensterweg {
 protected:
-    void SetUp() override
-    {
-        ASSERT_NO_FATAL_FAILURE(BereiteProgrammordnerVor(dir));
-        fenster = std::make_unique<MDIForm1>(dir.path());
-        db = std::make_unique<Datenobjektdatenbanken>();
-        zustand().Artikel_Data_Source = dir.filePath(QStringLiteral("Daten/Artikeld.db"));
-        fenster->show();
-        Ereignisse();
-        fenster->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(fenster.get()));
-    }
     void TearDown() override
     {
         Form600::SetzeDialogÖffner({});
-        fenster.reset();
-        Ereignisse();
+        Hauptfensterweg::TearDown();
         if (zustand().g_solardat)
             zustand().g_solardat->m_TerminateMitUpdate = false;
         zustand().g_solardat.reset();
-    }
-    Seitenform* Aktuell() const { return fenster->fenster(zustand().Status); }
-    void Weiter()
-    {
-        fenster->WeiterCommand->click();
-        Ereignisse();
-    }
-    void Zurück()
-    {
-        fenster->ZurückCommand->click();
-        Ereignisse();
-    }
-    QString Buttons() const
-    {
-        auto an = [this](QToolButton* b) { return b->isVisibleTo(fenster->LeisteuntenPicture) ? '1' : '0'; };
-        return QString() + an(fenster->ExitCommand) + an(fenster->ZurückCommand) + an(fenster->WeiterCommand);
-    }
-    static void Eingabe(QLineEdit* box, const QString& text)
-    {
-        box->setFocus(Qt::OtherFocusReason);
-        box->selectAll();
-        QTest::keyClicks(box, text);
-        QTest::keyClick(box, Qt::Key_Return);
-        Ereignisse();
     }
     QVariant Feld(const QString& spalte) const
     {
         return db->feld(QStringLiteral("Solarparameter"), spalte, QStringLiteral("SO1"));
     }
-    QString Unerwartet() const { return rec.boxen.isEmpty() ? QString() : rec.boxen[0].text; }
+    QString Unerwartet() const { return recorder.boxen.isEmpty() ? QString() : recorder.boxen[0].text; }
     // The page drawn as shown has a decoration line across at this height (twips).
     static bool Linie(QWidget* seite, int yTwips)
     {
@@ -110,28 +63,13 @@ protected:
     // and on through 602 to 603.
     void Bis603()
     {
-        Weiter();
-        auto* wahl = dynamic_cast<KelvorForm2*>(Aktuell());
-        ASSERT_NE(wahl, nullptr);
-        wahl->HauptwahlCommand[5]->click();
-        Ereignisse();
-        auto* projekte = dynamic_cast<KelvorForm3*>(Aktuell());
-        ASSERT_NE(projekte, nullptr);
-        QLineEdit* nummer = projekte->ProjektText[0];
-        if (!nummer->isEnabled())
-            fenster->Manlegen->trigger();
-        nummer->clear();
-        QTest::keyClicks(nummer, QStringLiteral("SO1"));
-        QTest::keyClick(nummer, Qt::Key_Return);
-        Ereignisse();
-        ASSERT_EQ(zustand().aktProjektnummer, QStringLiteral("SO1"));
+        ASSERT_TRUE(NeuesProjekt(5, QStringLiteral("SO1")));
         ASSERT_EQ(zustand().Projektart, QStringLiteral("So"));
 
         // 600: area, contents and the calculation.
-        Weiter();
         auto* s600 = dynamic_cast<Form600*>(Aktuell());
         ASSERT_NE(s600, nullptr);
-        Eingabe(s600->Absorberfläche, QStringLiteral("10"));
+        Eingeben(s600->Absorberfläche, QStringLiteral("10"));
         Form600::SetzeDialogÖffner([](QDialog& dialog) {
             auto* a = dynamic_cast<Form600a*>(&dialog);
             if (!a)
@@ -189,14 +127,10 @@ protected:
         EXPECT_TRUE(Linie(Aktuell(), 1560));
         EXPECT_TRUE(Linie(Aktuell(), 3360));
         EXPECT_EQ(Buttons(), QStringLiteral("111"));
-        EXPECT_TRUE(rec.boxen.isEmpty()) << Unerwartet().toStdString();
+        EXPECT_TRUE(recorder.boxen.isEmpty()) << Unerwartet().toStdString();
     }
 
     QString gefäß;
-    QTemporaryDir dir;
-    MeldungsRecorder rec;
-    std::unique_ptr<MDIForm1> fenster;
-    std::unique_ptr<Datenobjektdatenbanken> db;
 };
 
 }  // namespace
@@ -213,7 +147,7 @@ TEST_F(Solarweg, NeuesProjektVon600Bis603UndZurProjektseite)
     EXPECT_EQ(Feld(QStringLiteral("GefäßArtNr")).toString(), gefäß);
     EXPECT_TRUE(fenster->MAusgabe->menuAction()->isEnabled());
     EXPECT_EQ(fenster->menuBar()->activeAction(), fenster->MAusgabe->menuAction());
-    EXPECT_TRUE(rec.boxen.isEmpty()) << Unerwartet().toStdString();
+    EXPECT_TRUE(recorder.boxen.isEmpty()) << Unerwartet().toStdString();
 }
 
 // Back from 603 through every page to the project page, the data kept on the save question.
@@ -224,21 +158,21 @@ TEST_F(Solarweg, Von603ZurueckZurProjektseite)
         Zurück();
         ASSERT_EQ(zustand().Status, status);
         EXPECT_EQ(Buttons(), QStringLiteral("111")) << status;
-        EXPECT_TRUE(rec.boxen.isEmpty()) << status << ": " << Unerwartet().toStdString();
+        EXPECT_TRUE(recorder.boxen.isEmpty()) << status << ": " << Unerwartet().toStdString();
     }
-    rec.antworten.push_back(MsgAntwort::Ja);
+    recorder.antworten.push_back(MsgAntwort::Ja);
     Zurück();
     EXPECT_EQ(zustand().Status, 3);
     EXPECT_NE(dynamic_cast<KelvorForm3*>(Aktuell()), nullptr);
-    ASSERT_EQ(rec.boxen.size(), 1);
-    EXPECT_EQ(rec.boxen[0].text, QStringLiteral("Sollen die aktuellen Daten in der Datenbank gespeichert werden ?"));
+    ASSERT_EQ(recorder.boxen.size(), 1);
+    EXPECT_EQ(recorder.boxen[0].text, QStringLiteral("Sollen die aktuellen Daten in der Datenbank gespeichert werden ?"));
     EXPECT_EQ(zustand().g_solardat, nullptr);
     EXPECT_EQ(Feld(QStringLiteral("IstAusgelegt")).toInt(), -1);
     EXPECT_EQ(Feld(QStringLiteral("GefäßArtNr")).toString(), gefäß);
     EXPECT_TRUE(fenster->MAusgabe->menuAction()->isEnabled());
 
     // Entered again: every page offers Weiter with what is stored, and the project stays designed.
-    rec.leeren();
+    recorder.leeren();
     Weiter();
     ASSERT_EQ(zustand().Status, 600);
     EXPECT_FALSE(zustand().NeuAuslegungErforderlich);
@@ -253,5 +187,5 @@ TEST_F(Solarweg, Von603ZurueckZurProjektseite)
     EXPECT_EQ(zustand().Status, 3);
     EXPECT_EQ(Feld(QStringLiteral("IstAusgelegt")).toInt(), -1);
     EXPECT_EQ(Feld(QStringLiteral("GefäßArtNr")).toString(), gefäß);
-    EXPECT_TRUE(rec.boxen.isEmpty()) << Unerwartet().toStdString();
+    EXPECT_TRUE(recorder.boxen.isEmpty()) << Unerwartet().toStdString();
 }

@@ -226,8 +226,6 @@ TEST_F(Wasserweg, TrinkwasserUndDanachDruckerhoehungInEinerSitzung)
 {
     for (const auto& [knopf, nr, gruppe, art] : {std::tuple{3, "TW3", "18", "41801"}, {2, "DR3", "15", "41501"}}) {
         SCOPED_TRACE(nr);
-        if (zustand().Status == 3)
-            Zurück();
         WasserEingabeseite* eingabe = knopf == 3 ? static_cast<WasserEingabeseite*>(ZurSeite<Form300>(knopf, QString::fromLatin1(nr)))
                                                  : static_cast<WasserEingabeseite*>(ZurSeite<Form400>(knopf, QString::fromLatin1(nr)));
         ASSERT_NE(eingabe, nullptr);
