@@ -1,7 +1,9 @@
 # Checks that no source file includes upward (cmake -DQUELLEN=<src folder> -P PruefeEbenen.cmake).
 # Floors from the ground: base <- data <- projects, design/rules <- design/* <- output/*, exchange,
 # info <- shell <- app. Outside forms/ nothing includes a forms/ file; a forms/ file includes only
-# base/forms/ and the forms/ of its own folder; shell and app may include everything.
+# base/forms/ and the forms/ of its own folder, and a design/<type>/forms/ file also the pages of
+# the vessel selection (design/selection/forms/) that the system types build on; shell and app
+# may include everything.
 if(NOT QUELLEN)
   message(FATAL_ERROR "QUELLEN not set")
 endif()
@@ -55,7 +57,8 @@ foreach(datei ${dateien})
     if(ziel MATCHES "/forms/")
       if(NOT ordner MATCHES "/forms$" AND NOT ordner STREQUAL "forms")
         string(APPEND fehler "  ${datei}: ${ziel} (forms/ from outside forms/)\n")
-      elseif(NOT ziel MATCHES "^base/forms/" AND NOT ziel MATCHES "^${subsystem}/forms/[^/]*$")
+      elseif(NOT ziel MATCHES "^base/forms/" AND NOT ziel MATCHES "^${subsystem}/forms/[^/]*$"
+             AND NOT (subsystem MATCHES "^design/" AND ziel MATCHES "^design/selection/forms/[^/]*$"))
         string(APPEND fehler "  ${datei}: ${ziel} (forms/ of another subsystem)\n")
       endif()
     endif()

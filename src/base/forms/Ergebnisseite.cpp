@@ -34,12 +34,12 @@ int Ergebnisseite::px(int twips)
 
 QLabel* Ergebnisseite::neuesLabel(const char* name, int index, int x, int y, int breite, int höhe)
 {
-    auto* l = new QLabel(this);
-    l->setObjectName(QString::fromUtf8(name));
-    if (index >= 0)
-        Steuerelemente::setzeIndex(l, index);
-    l->setGeometry(px(x), px(y), px(breite), px(höhe));
-    return l;
+    return Steuerelemente::neuesLabel(this, name, index, x, y, breite, höhe);
+}
+
+void Ergebnisseite::neueLinie(int x1, int y1, int x2, int y2)
+{
+    m_linien.append(QLine(px(x1), px(y1), px(x2), px(y2)));
 }
 
 void Ergebnisseite::Kopfzeilen(QLabel* nummer, QLabel* bezeichnung)
@@ -61,9 +61,12 @@ void Ergebnisseite::Bilder(QLabel* bild)
 
 void Ergebnisseite::paintEvent(QPaintEvent* e)
 {
-    if (!m_hintergrund.isNull()) {
+    if (!m_hintergrund.isNull() || !m_linien.isEmpty()) {
         QPainter p(this);
-        p.drawImage(0, 0, m_hintergrund);
+        if (!m_hintergrund.isNull())
+            p.drawImage(0, 0, m_hintergrund);
+        p.setPen(palette().color(QPalette::WindowText));
+        p.drawLines(m_linien);
     }
     Seitenform::paintEvent(e);
 }

@@ -1,5 +1,7 @@
 #pragma once
 #include <QImage>
+#include <QLine>
+#include <QList>
 #include <QString>
 
 #include "base/forms/Seitenform.h"
@@ -7,7 +9,8 @@
 class QLabel;
 
 // What the result pages of the design share: geometry in twips, labels placed by twips,
-// the header with the current project, the picture at the side and the background picture.
+// the header with the current project, the picture at the side, the background picture and,
+// where a page has them, decoration lines.
 // The pages belong to the automatic run of host mode unless they clear m_automatiklauf.
 class Ergebnisseite : public Seitenform {
     Q_OBJECT
@@ -19,6 +22,8 @@ public:
 protected:
     // A label of a control array (index < 0: no array) at (x, y), width and height in twips.
     QLabel* neuesLabel(const char* name, int index, int x, int y, int breite, int höhe = 240);
+    // A decoration line from (x1, y1) to (x2, y2) in twips, drawn over the background picture.
+    void neueLinie(int x1, int y1, int x2, int y2);
     // The header lines: text 60, five blanks and the project number; the designation.
     void Kopfzeilen(QLabel* nummer, QLabel* bezeichnung);
     // Picture 1152 into the label, the background picture 50 behind the page.
@@ -27,4 +32,5 @@ protected:
 
 private:
     QImage m_hintergrund;
+    QList<QLine> m_linien;
 };

@@ -49,12 +49,7 @@ Gefäßseitenform::~Gefäßseitenform() = default;
 void Gefäßseitenform::baue()
 {
     auto label = [this](const char* name, int i, int x, int y, int breite) {
-        auto* l = new QLabel(this);
-        l->setObjectName(QString::fromUtf8(name));
-        if (i >= 0)
-            Steuerelemente::setzeIndex(l, i);
-        l->setGeometry(px(x), px(y), px(breite), px(Höhe));
-        return l;
+        return Steuerelemente::neuesLabel(this, name, i, x, y, breite, Höhe);
     };
     auto l1 = [&](int i, int x, int y, int b) { return Label1[static_cast<size_t>(i)] = label("Label1", i, x, y, b); };
     auto l2 = [&](int i, int x, int y, int b) { return Label2[static_cast<size_t>(i)] = label("Label2", i, x, y, b); };
@@ -113,8 +108,12 @@ void Gefäßseitenform::baue()
     Label6[3] = label("Label6", 3, EinheitLinks + 800, 3900, 600);
     l2(7, Links, 4180, 1500);
     Label6[1] = label("Label6", 1, WertLinks - 700, 4180, 3400);
+    // The vessel's short text may take two lines before the group column.
     Label6[2] = label("Label6", 2, Links, 4460, 5300);
-    Label7 = label("Label7", -1, Links, 4850, 5400);
+    Label6[2]->resize(Label6[2]->width(), px(2 * Höhe));
+    Label6[2]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label6[2]->setWordWrap(true);
+    Label7 = label("Label7", -1, Links, 4460 + 2 * Höhe + 120, 5400);
     Label7->resize(Label7->width(), px(1800));
     Label7->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label7->setWordWrap(true);

@@ -4,12 +4,15 @@
 #include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTextEdit>
 #include <QVariant>
 #include <QWidget>
+
+#include "base/Twips.h"
 
 namespace Steuerelemente {
 namespace {
@@ -102,6 +105,16 @@ VbVariant index(const QWidget* w)
 void setzeIndex(QWidget* w, int index)
 {
     w->setProperty("Index", index);
+}
+
+QLabel* neuesLabel(QWidget* form, const char* name, int index, int x, int y, int breite, int höhe)
+{
+    auto* l = new QLabel(form);
+    l->setObjectName(QString::fromUtf8(name));
+    if (index >= 0)
+        setzeIndex(l, index);
+    l->setGeometry(Twips::zuPixel(x), Twips::zuPixel(y), Twips::zuPixel(breite), Twips::zuPixel(höhe));
+    return l;
 }
 
 }  // namespace Steuerelemente

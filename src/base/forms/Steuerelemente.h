@@ -4,6 +4,7 @@
 
 #include "base/VbVariant.h"
 
+class QLabel;
 class QWidget;
 
 // The controls of a form as the focus helpers see them: every widget inside the form that can
@@ -31,5 +32,9 @@ bool fokusSetzen(QWidget* w);
 // Control-array index: Null when the control is in no array.
 VbVariant index(const QWidget* w);
 void setzeIndex(QWidget* w, int index);
+
+// A label of the form placed in twips: object name, array index (< 0: in no array), left, top,
+// width and height.
+QLabel* neuesLabel(QWidget* form, const char* name, int index, int x, int y, int breite, int höhe);
 
 }  // namespace Steuerelemente

@@ -62,11 +62,7 @@ Form102::~Form102() = default;
 void Form102::baue()
 {
     auto label = [this](const char* name, int i, int x, int y, int breite) {
-        auto* l = new QLabel(this);
-        l->setObjectName(QString::fromUtf8(name));
-        Steuerelemente::setzeIndex(l, i);
-        l->setGeometry(px(x), px(y), px(breite), px(Höhe));
-        return l;
+        return Steuerelemente::neuesLabel(this, name, i, x, y, breite, Höhe);
     };
     auto l1 = [&](int i, int x, int y, int b) { return Label1[static_cast<size_t>(i)] = label("Label1", i, x, y, b); };
     auto l2 = [&](int i, int x, int y, int b) { return Label2[static_cast<size_t>(i)] = label("Label2", i, x, y, b); };

@@ -11,12 +11,11 @@
 #include "base/ModResFiles.h"
 #include "base/Programmzustand.h"
 #include "base/Twips.h"
-#include "base/Zahlen.h"
 #include "base/forms/Auswahlgitter.h"
 #include "base/forms/Hauptfenster.h"
 #include "base/forms/Seitenform.h"
 #include "data/Recordset.h"
-#include "data/RecordsetModell.h"
+#include "design/selection/forms/Artikelgitter.h"
 
 namespace {
 
@@ -33,29 +32,23 @@ QString text(int id)
 constexpr int Breite = 11200;
 constexpr int GitterLinks = 240, GitterOben = 785, GitterBreite = 10880, GitterHöhe = 2108;
 
-// Width (twips) and alignment of the known fields; a width of 0 hides the field.
-struct Gitterspalte {
-    QString feld;
-    int breite;
-    Qt::Alignment ausrichtung;
-};
-
-QList<Gitterspalte> Gitterspalten()
+// Width (twips, 0 hidden), alignment and number pattern of the known fields.
+QList<Artikelspalte> Gitterspalten()
 {
     const Qt::Alignment links = Qt::AlignLeft | Qt::AlignVCenter;
     const Qt::Alignment mitte = Qt::AlignCenter;
     return {
-        {QStringLiteral("Art Nr"), 1000, links},
-        {SpalteUmschreibung, 4300, links},
-        {QStringLiteral("Durchmesser in mm"), 1000, mitte},
-        {QStringLiteral("Höhe in mm"), 1000, mitte},
-        {QStringLiteral("arPreis"), 1000, Qt::AlignRight | Qt::AlignVCenter},
-        {QStringLiteral("Max, Betriebsdruck in bar"), 1000, mitte},
-        {QStringLiteral("Inhalt in ltr"), 1000, mitte},
-        {SpalteKurztext1, 0, mitte},
-        {QStringLiteral("diTextzeile"), 0, mitte},
-        {QStringLiteral("etText"), 0, mitte},
-        {QStringLiteral("ltText"), 0, mitte},
+        {QStringLiteral("Art Nr"), 1000, links, {}},
+        {SpalteUmschreibung, 4300, links, {}},
+        {QStringLiteral("Durchmesser in mm"), 1000, mitte, {}},
+        {QStringLiteral("Höhe in mm"), 1000, mitte, {}},
+        {QStringLiteral("arPreis"), 1000, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("#####0.00    ")},
+        {QStringLiteral("Max, Betriebsdruck in bar"), 1000, mitte, {}},
+        {QStringLiteral("Inhalt in ltr"), 1000, mitte, {}},
+        {SpalteKurztext1, 0, mitte, {}},
+        {QStringLiteral("diTextzeile"), 0, mitte, {}},
+        {QStringLiteral("etText"), 0, mitte, {}},
+        {QStringLiteral("ltText"), 0, mitte, {}},
     };
 }
 
@@ -185,41 +178,8 @@ Form102a::~Form102a() = default;
 
 void Form102a::binden()
 {
-    m_modell = new RecordsetModell(this);
-    const std::shared_ptr<Recordset> rs = m_logik.liste();
-    QList<RecordsetModell::Spalte> spalten;
-    QList<int> breiten;
-    const QList<Gitterspalte> arten = Gitterspalten();
-    for (int i = 0; rs && i < rs->FeldAnzahl(); ++i) {
-        const QString feld = rs->FeldName(i);
-        if (feld.compare(QStringLiteral("Art Gr Berechn Prg"), Qt::CaseInsensitive) == 0
-            || feld.compare(QStringLiteral("Vordruck"), Qt::CaseInsensitive) == 0)
-            continue;
-        RecordsetModell::Spalte s;
-        s.feld = feld;
-        int breite = -1;
-        for (const Gitterspalte& a : arten) {
-            if (a.feld.compare(feld, Qt::CaseInsensitive) == 0) {
-                s.ausrichtung = a.ausrichtung;
-                breite = a.breite;
-            }
-        }
-        if (feld.compare(QStringLiteral("arPreis"), Qt::CaseInsensitive) == 0)
-            s.format = [](const VbVariant& v) {
-                return v.isNull() || v.isEmpty() ? QString() : Zahlen::Format(v.toDouble(), QStringLiteral("#####0.00    "));
-            };
-        spalten << s;
-        breiten << breite;
-    }
-    m_modell->setzeSpalten(spalten);
-    m_modell->setzeRecordset(rs);
-    DataGrid1->setModel(m_modell);
-    for (int i = 0; i < breiten.size(); ++i) {
-        if (breiten[i] == 0)
-            DataGrid1->setColumnHidden(i, true);
-        else if (breiten[i] > 0)
-            DataGrid1->setColumnWidth(i, px(breiten[i]));
-    }
+    m_modell = ZeigeArtikelliste(*DataGrid1, m_logik.liste(), Gitterspalten(),
+                                 {QStringLiteral("Art Gr Berechn Prg"), QStringLiteral("Vordruck")});
 }
 
 void Form102a::zeigen()

@@ -1,50 +1,16 @@
 #pragma once
-#include <memory>
+#include "design/selection/forms/Gefaessauswahlseite.h"
 
-#include "base/forms/Gefaessseitenform.h"
-#include "design/selection/Gefaessauswahl.h"
-
-class datenbank;
-class GlobDaten;
-
-// Page 601: vessel choice of a solar project. The widgets show the state of the page's
-// Gefäßauswahl.
-class Form601 : public Gefäßseitenform, public Artikelauswahlrufer, private Gefäßauswahlkern::Seite {
+// Page 601: vessel choice of a solar project.
+class Form601 : public Gefäßauswahlseite {
 public:
     explicit Form601(QWidget* parent = nullptr);
     ~Form601() override;
 
-    // The page's logic (nullptr before loading or without a data object).
-    Gefäßauswahl* logik() const { return m_logik.get(); }
-
-    // --- Public members of the page ---
-    datenbank* GefaesseDB() const;
-    bool automatenauslegung() const { return m_logik && m_logik->automatenauslegung; }
-    int16_t gruppeNr() const override;
-    void ManuelleBehälterauswahl(const QString& ArtNrBehälter, int32_t volumen) override;
-    void Anzeige_Behälter(bool gefunden);
     // Designation of the first group slot with this number (" " when none).
     QString GetBehältergruppenbezeichnung(int16_t gruppe) const;
-    std::shared_ptr<Recordset> Artikelliste() const override;
-    // Shows the logic's state and the data object's values.
-    void zeigen();
 
 protected:
-    void FormLoad() override;
-    void FormActivate() override;
-    void FormUnload() override;
-    void TextGeändert(int index) override;
-    void Automatisch(int slot) override;
-    void Manuell(int slot) override;
-    bool TextÜbernehmen(int index) override;
-
-private:
-    // Gefäßauswahlkern::Seite
-    void Kommando(int exit, int zurück, int weiter) override;
-    void SaveKommandoButtons() override;
-    void LoadKommandoButtons() override;
-    void Aktualisieren() override;
-
-    GlobDaten* m_daten = nullptr;
-    std::unique_ptr<Gefäßauswahl> m_logik;
+    QString Art() const override;
+    GlobDaten* Datenobjekt(const QString& art) override;
 };

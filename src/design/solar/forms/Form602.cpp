@@ -16,8 +16,10 @@ constexpr int Links = 480, AnzahlLinks = 2040, TextLinks = 2520, TextBreite = 45
 
 }  // namespace
 
-Form602::Form602(QWidget* parent) : Solarergebnisseite(parent)
+Form602::Form602(QWidget* parent) : Ergebnisseite(parent)
 {
+    // Solar has no automatic run.
+    m_automatiklauf = false;
     setObjectName(QStringLiteral("Form602"));
     QFont fett = font();
     fett.setBold(true);

@@ -2,7 +2,7 @@
 #include <array>
 #include <memory>
 
-#include "design/solar/forms/Solarergebnisseite.h"
+#include "base/forms/Ergebnisseite.h"
 
 class GlobDatenSolar;
 class QLabel;
@@ -13,7 +13,7 @@ class Zubehörtechnik;
 // designer on the solar data object and shows the safety valve and the cap valves of the
 // vessels with their counts. Without a vessel the page refuses to open (back to the vessel
 // choice). The page takes no input.
-class Form602 : public Solarergebnisseite {
+class Form602 : public Ergebnisseite {
     Q_OBJECT
 public:
     explicit Form602(QWidget* parent = nullptr);

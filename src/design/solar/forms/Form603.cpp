@@ -20,8 +20,10 @@ const QString Leer = QStringLiteral(" ");
 
 }  // namespace
 
-Form603::Form603(QWidget* parent) : Solarergebnisseite(parent)
+Form603::Form603(QWidget* parent) : Ergebnisseite(parent)
 {
+    // Solar has no automatic run.
+    m_automatiklauf = false;
     setObjectName(QStringLiteral("Form603"));
     QFont fett = font();
     fett.setBold(true);

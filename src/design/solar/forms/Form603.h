@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "design/solar/forms/Solarergebnisseite.h"
+#include "base/forms/Ergebnisseite.h"
 
 class GlobDatenSolar;
 class QLabel;
@@ -16,7 +16,7 @@ class QToolButton;
 // intermediate vessel (m_Zub_MitVorlagebehälter 0 or 1), which the page sizes from the acceptance
 // volume when the collector area is large enough, and opens the choice of the air separators.
 // Every unload of a page that came up marks the project as designed.
-class Form603 : public Solarergebnisseite {
+class Form603 : public Ergebnisseite {
     Q_OBJECT
 public:
     explicit Form603(QWidget* parent = nullptr);

@@ -12,15 +12,14 @@
 #include "base/Programmzustand.h"
 #include "base/Tastencodes.h"
 #include "base/Twips.h"
-#include "base/Zahlen.h"
 #include "base/forms/Auswahlgitter.h"
 #include "base/forms/Dialogfenster.h"
 #include "base/forms/Hauptfenster.h"
 #include "base/forms/Tastenvorschau.h"
 #include "data/Recordset.h"
-#include "data/RecordsetModell.h"
 #include "data/datenbank.h"
 #include "design/selection/Artikelauswahl.h"
+#include "design/selection/forms/Artikelgitter.h"
 #include "design/storage_heater/forms/Form502.h"
 
 namespace {
@@ -40,14 +39,7 @@ constexpr int GitterLinks = 240, GitterOben = 784, GitterBreite = 10880, GitterH
 constexpr int LangBreite = 4300, LangHöhe = 1600;
 
 // Width (twips, 0 hidden), alignment and number pattern of the list's fields.
-struct Gitterspalte {
-    QString feld;
-    int breite;
-    Qt::Alignment ausrichtung;
-    QString muster;
-};
-
-QList<Gitterspalte> Gitterspalten()
+QList<Artikelspalte> Gitterspalten()
 {
     const Qt::Alignment links = Qt::AlignLeft | Qt::AlignVCenter;
     const Qt::Alignment rechts = Qt::AlignRight | Qt::AlignVCenter;
@@ -65,13 +57,6 @@ QList<Gitterspalte> Gitterspalten()
         {QStringLiteral("etText"), 0, mitte, {}},
         {QStringLiteral("ltText"), 0, mitte, {}},
     };
-}
-
-// A field of a joined query may carry its table's name ("Speicher_Maße.Nenninhalt").
-bool gleicherFeldname(const QString& feld, const QString& name)
-{
-    const QString kurz = feld.mid(feld.lastIndexOf(QLatin1Char('.')) + 1);
-    return kurz.compare(name, Qt::CaseInsensitive) == 0;
 }
 
 QString ArtNr(const Recordset& rs, int zeile)
@@ -196,40 +181,7 @@ std::shared_ptr<Recordset> Form502a::liste() const
 
 void Form502a::binden()
 {
-    m_modell = new RecordsetModell(this);
-    const std::shared_ptr<Recordset> rs = liste();
-    QList<RecordsetModell::Spalte> spalten;
-    QList<int> breiten;
-    const QList<Gitterspalte> arten = Gitterspalten();
-    for (int i = 0; rs && i < rs->FeldAnzahl(); ++i) {
-        const QString feld = rs->FeldName(i);
-        if (gleicherFeldname(feld, QStringLiteral("Art Gruppe")))
-            continue;
-        RecordsetModell::Spalte s;
-        s.feld = feld;
-        int breite = -1;
-        for (const Gitterspalte& a : arten) {
-            if (!gleicherFeldname(feld, a.feld))
-                continue;
-            s.ausrichtung = a.ausrichtung;
-            breite = a.breite;
-            if (!a.muster.isEmpty())
-                s.format = [muster = a.muster](const VbVariant& v) {
-                    return v.isNull() || v.isEmpty() ? QString() : Zahlen::Format(v.toDouble(), muster);
-                };
-        }
-        spalten << s;
-        breiten << breite;
-    }
-    m_modell->setzeSpalten(spalten);
-    m_modell->setzeRecordset(rs);
-    DataGrid1->setModel(m_modell);
-    for (int i = 0; i < breiten.size(); ++i) {
-        if (breiten[i] == 0)
-            DataGrid1->setColumnHidden(i, true);
-        else if (breiten[i] > 0)
-            DataGrid1->setColumnWidth(i, px(breiten[i]));
-    }
+    m_modell = ZeigeArtikelliste(*DataGrid1, liste(), Gitterspalten(), {QStringLiteral("Art Gruppe")});
 }
 
 void Form502a::markiere(int zeile)

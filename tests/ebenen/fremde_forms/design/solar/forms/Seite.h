@@ -1,0 +1,2 @@
+#pragma once
+#include "design/cooling/forms/Form201.h"

@@ -1,0 +1,2 @@
+#pragma once
+#include "design/selection/forms/Form102.h"
