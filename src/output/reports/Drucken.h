@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "base/VbVariant.h"
 
@@ -203,6 +205,12 @@ private:
     bool AusgabeTechnischeDatenHeizung();
     void AusgabeArtikellisteHeizung();
     void AusgabeLangtexteHeizung();
+    int16_t ErzeugerÜberGrenzleistung() const;
+    // Low-water protection and pressure limiters: article and count.
+    std::vector<std::pair<QString, int16_t>> Begrenzerartikel() const;
+    // The cap valve of the pump automat's control module (trimmed; empty for none).
+    QString KappenventilSteuermodul() const;
+    std::vector<std::pair<QString, int16_t>> NachspeiseArtikel(int gruppe) const;
     // Cooling (Drucken_Kaelte.cpp), drinking water (Drucken_Trinkwasser.cpp), pressure boosting
     // (Drucken_Druckerhoehung.cpp), storage heater (Drucken_Speicher.cpp), solar
     // (Drucken_Solar.cpp); each type defines its three in its own file and adds its line to the
