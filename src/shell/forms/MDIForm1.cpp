@@ -21,6 +21,9 @@
 #include "info/forms/UeberUnsSchau.h"
 #include "info/forms/frmAbout.h"
 #include "design/selection/forms/Form102a.h"
+#include "output/reports/Drucken.h"
+#include "output/reports/forms/DruckausgabeArt.h"
+#include "output/reports/forms/Seitenvorschau.h"
 #include "output/schematic/DXFOrderAufbau.h"
 
 #include <QAction>
@@ -349,7 +352,7 @@ void MDIForm1::BaueMenues()
     MOptionen = obermenue("MOptionen", 142);
     Mkundenanschrift = mit(punkt(MOptionen, "Mkundenanschrift", 143), [this] { ZeigeDialog<NutzerStammdaten>(); });
     MDruckereinstellungen = mit(punkt(MOptionen, "MDruckereinstellungen", 144), [this] {
-        Platzhalter(QStringLiteral("Druckereinstellungen: den Drucker für die Berichte auswählen und einrichten."));
+        ZeigeModal([] { Drucken().Druckereinrichtung(); });
     });
 
     MInformationen = obermenue("MInformationen", 149);
@@ -995,7 +998,29 @@ void MDIForm1::Bericht(int modus)
         "Ausschreibungstexte in die Zwischenablage: die Ausschreibungstexte des aktuellen Projekts.",
         "Ausgabe GAEB 1990: die Ausschreibung des aktuellen Projekts als GAEB-Datei (*.d81).",
     };
-    Platzhalter(QString::fromUtf8(berichte[qBound(1, modus, 5) - 1]));
+    const QString platzhalter = QString::fromUtf8(berichte[qBound(1, modus, 5) - 1]);
+    if (!Drucken::HatBericht(zustand().Projektart)) {
+        Platzhalter(platzhalter);
+        return;
+    }
+    // No second output command while a report runs (the report lets the window react).
+    const bool ausgabeFrei = MAusgabe->isEnabled();
+    MAusgabe->setEnabled(false);
+    Drucken bericht;
+    bericht.Preisauswahl = [this] {
+        int wahl = 0;
+        ZeigeModal([this, &wahl] { wahl = DruckausgabeArt(this).anzeige(); });
+        return wahl;
+    };
+    bericht.Vorschau = [this](Drucken& b, bool mitDruck) {
+        bool ergebnis = false;
+        ZeigeModal([this, &b, mitDruck, &ergebnis] { ergebnis = Seitenvorschau(this).GDIDraw(b, mitDruck); });
+        return ergebnis;
+    };
+    bericht.DruckenModus(modus);
+    MAusgabe->setEnabled(ausgabeFrei);
+    if (modus == 5 && bericht.OhneAusschreibungsschreiber())
+        Platzhalter(platzhalter);
 }
 
 void MDIForm1::Schaltschema(int ziel, const QString& datei)
