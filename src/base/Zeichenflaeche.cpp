@@ -101,6 +101,24 @@ void PainterZeichenflaeche::text(QPointF oben_links, const QString& text, QColor
     m_painter.drawText(QPointF(p.x(), p.y() + fm.ascent()), text);
 }
 
+void Zeichenflaeche::textImRaster(QPointF oben_links, const QString& text, double zeichenbreite, QColor farbe)
+{
+    for (qsizetype i = 0; i < text.size(); ++i)
+        this->text(QPointF(oben_links.x() + i * zeichenbreite, oben_links.y()), text.mid(i, 1), farbe);
+}
+
+void PainterZeichenflaeche::textImRaster(QPointF oben_links, const QString& text, double zeichenbreite, QColor farbe)
+{
+    QFont f = m_painter.font();
+    f.setLetterSpacing(QFont::AbsoluteSpacing, 0);
+    const double vorschub = QFontMetricsF(f, m_painter.device()).horizontalAdvance(QLatin1Char('X'));
+    f.setLetterSpacing(QFont::AbsoluteSpacing, zeichenbreite * maßstabX() - vorschub);
+    m_painter.setFont(f);
+    this->text(oben_links, text, farbe);
+    f.setLetterSpacing(QFont::AbsoluteSpacing, 0);
+    m_painter.setFont(f);
+}
+
 namespace {
 QString zahl(double v)
 {
@@ -158,6 +176,11 @@ double Zeichenrecorder::textBreite(const QString& text)
 double Zeichenrecorder::textHöhe(const QString&)
 {
     return m_höheJePunkt * m_punkte;
+}
+
+void Zeichenrecorder::textImRaster(QPointF oben_links, const QString& text, double, QColor farbe)
+{
+    this->text(oben_links, text, farbe);
 }
 
 void Zeichenrecorder::text(QPointF oben_links, const QString& text, QColor farbe)
