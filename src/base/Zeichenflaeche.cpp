@@ -109,14 +109,20 @@ void Zeichenflaeche::textImRaster(QPointF oben_links, const QString& text, doubl
 
 void PainterZeichenflaeche::textImRaster(QPointF oben_links, const QString& text, double zeichenbreite, QColor farbe)
 {
-    QFont f = m_painter.font();
-    f.setLetterSpacing(QFont::AbsoluteSpacing, 0);
-    const double vorschub = QFontMetricsF(f, m_painter.device()).horizontalAdvance(QLatin1Char('X'));
-    f.setLetterSpacing(QFont::AbsoluteSpacing, zeichenbreite * maßstabX() - vorschub);
-    m_painter.setFont(f);
-    this->text(oben_links, text, farbe);
-    f.setLetterSpacing(QFont::AbsoluteSpacing, 0);
-    m_painter.setFont(f);
+    // The font's advance stretched to the grid (letter spacing is not kept alike by every device).
+    const QFontMetricsF fm(m_painter.font(), m_painter.device());
+    const double vorschub = fm.horizontalAdvance(QLatin1Char('X'));
+    if (vorschub <= 0 || zeichenbreite <= 0) {
+        this->text(oben_links, text, farbe);
+        return;
+    }
+    const QPointF p = m_abbildung.map(oben_links);
+    m_painter.save();
+    m_painter.translate(p.x(), p.y() + fm.ascent());
+    m_painter.scale(zeichenbreite * maßstabX() / vorschub, 1.0);
+    m_painter.setPen(QPen(farbe));
+    m_painter.drawText(QPointF(0, 0), text);
+    m_painter.restore();
 }
 
 namespace {

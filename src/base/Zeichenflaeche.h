@@ -55,7 +55,7 @@ public:
     double textBreite(const QString& text) override;
     double textHöhe(const QString& text) override;
     void text(QPointF oben_links, const QString& text, QColor farbe = Qt::black) override;
-    // One text with the font's letter spacing set to the grid.
+    // One text, its advance stretched to the grid.
     void textImRaster(QPointF oben_links, const QString& text, double zeichenbreite, QColor farbe = Qt::black) override;
     double höhe() const override { return m_höhe; }
 
