@@ -550,6 +550,9 @@ TEST_F(HauptfensterTest, EveryOfferedItemDoesSomething)
         for (QAction* a : m->actions())
             if (!a->isSeparator() && !a->menu() && a->isVisible() && m->menuAction()->isVisible())
                 punkte << a;
+    // The printer set-up goes through the printer seam.
+    PdfDrucker einrichtung(dir.filePath(QStringLiteral("einrichtung.pdf")));
+    setzeDrucker(&einrichtung);
     int geprueft = 0;
     for (QAction* a : punkte) {
         if (a == f.Mbeenden || f.Mberechnungen->actions().contains(a))
@@ -565,12 +568,15 @@ TEST_F(HauptfensterTest, EveryOfferedItemDoesSomething)
         if (seitenpunkt != aufDerSeite.end()) {
             EXPECT_EQ(seite->logik().zustandDerEingaben(), seitenpunkt->second) << a->objectName().toStdString();
             EXPECT_TRUE(recorder.boxen.isEmpty() && schliesser.geöffnet.isEmpty()) << a->objectName().toStdString();
+        } else if (a == f.MDruckereinstellungen) {
+            EXPECT_EQ(einrichtung.einrichtungen, 1);
         } else {
             // A message, or a dialog (which the closer ends).
             EXPECT_EQ(recorder.boxen.size() + schliesser.geöffnet.size(), 1) << a->objectName().toStdString();
         }
         ++geprueft;
     }
+    setzeDrucker(nullptr);
     EXPECT_EQ(geprueft, 23);
 }
 

@@ -23,10 +23,11 @@
 
 namespace {
 
-constexpr int TextNichtAusgelegt = 2206;
-constexpr int TextSeitenwechsel = 1610;
-constexpr int TextDruckNichtBeendet = 2378;
-constexpr int ErsterDokumentname = 2500;
+constexpr int TextNrNichtAusgelegt = 2206;
+constexpr int TextNrSeitenwechsel = 1610;
+constexpr int TextNrDruckNichtBeendet = 2378;
+// Document names: short and long text of each type in turn, from this id.
+constexpr int TextNrErsterDokumentname = 2500;
 constexpr int PreiseJa = 1;
 constexpr int PreiseNein = 2;
 // The report font and its cell height on the printer (twips) and the preview (pixels).
@@ -123,7 +124,7 @@ void Textpuffer::NeueZeile()
 
 void Textpuffer::Seitenwechsel()
 {
-    m_text += QStringLiteral("\r\n\r\n") + LadeText(TextSeitenwechsel) + QStringLiteral("\r\n\r\n\r\n");
+    m_text += QStringLiteral("\r\n\r\n") + LadeText(TextNrSeitenwechsel) + QStringLiteral("\r\n\r\n\r\n");
 }
 
 // --- Object ---
@@ -150,7 +151,7 @@ void Drucken::Druckereinrichtung()
 void Drucken::DruckenModus(int Druck)
 {
     Projektart = zustand().Projektart;
-    if (Typindex(Projektart) < 0)
+    if (Druck < 1 || Druck > 5 || Typindex(Projektart) < 0)
         return;
     if (Projektart == QStringLiteral("He") && zustand().TyvoModus != 0) {
         // Host mode: the main window's heating object as it stands.
@@ -163,7 +164,7 @@ void Drucken::DruckenModus(int Druck)
     if (!Daten)
         return;
     if (!Daten->m_IstAusgelegt.m_Value.toBool()) {
-        Meldung(Meldungsart::Information, LadeText(TextNichtAusgelegt));
+        Meldung(Meldungsart::Information, LadeText(TextNrNichtAusgelegt));
         Daten.reset();
         return;
     }
@@ -182,7 +183,10 @@ void Drucken::DruckenModus(int Druck)
 
     QString dokumentname = QStringLiteral(" ");
     if (Modus == 2 || Modus == 3)
-        dokumentname = LadeText(ErsterDokumentname + 2 * Typindex(Projektart) + (Modus == 3 ? 1 : 0));
+    {
+        const int id = TextNrErsterDokumentname + 2 * Typindex(Projektart) + (Modus == 3 ? 1 : 0);
+        dokumentname = LadeText(id);
+    }
 
     std::unique_ptr<Druckauftrag> auftrag;
     if (Modus == 2 || Modus == 3) {
@@ -224,7 +228,7 @@ void Drucken::DruckenModus(int Druck)
         if (auftrag) {
             GDIAusgabe(0, &auftrag->fläche(), auftrag.get());
             if (!auftrag->beenden())
-                Meldung(Meldungsart::Anwendungsfehler, LadeText(TextDruckNichtBeendet), dokumentname);
+                Meldung(Meldungsart::Anwendungsfehler, LadeText(TextNrDruckNichtBeendet), dokumentname);
         }
         break;
     default:

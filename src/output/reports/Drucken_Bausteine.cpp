@@ -13,32 +13,32 @@
 
 namespace {
 
-constexpr int TextKopfProjekt = 1611;
-constexpr int TextKopfBezeichnung = 1612;
-constexpr int TextKopfLangtext = 1613;
-constexpr int TextKopfKurztext = 1614;
-constexpr int TextDeckBezeichnung = 1620;
-constexpr int TextDeckNummer = 1621;
-constexpr int TextDeckBauherr = 1622;
-constexpr int TextDeckStraße = 1623;
-constexpr int TextDeckOrt = 1624;
-constexpr int TextDeckBemerkung = 1625;
-constexpr int TextDeckBemerkungWeiter = 1626;
-constexpr int TextLieferant = 1630;
-constexpr int TextMwStKopf = 1640;
-constexpr int TextMwStZeile = 1641;
-constexpr int TextEndsumme = 1642;
-constexpr int TextBrutto = 1643;
-constexpr int TextArtikelKurz = 1655;
-constexpr int TextBestellNr = 1656;
-constexpr int TextBestellNrErzeuger = 1657;
-constexpr int TextBlockzeile = 1658;
-constexpr int TextPosition = 1660;
-constexpr int TextPositionZeile2 = 1661;
-constexpr int TextPositionWeiter = 1662;
-constexpr int TextAlternativ = 1663;
-constexpr int TextArtikelFehlt = 2361;
-constexpr int TextHilfe = 3020;
+constexpr int TextNrKopfProjekt = 1611;
+constexpr int TextNrKopfBezeichnung = 1612;
+constexpr int TextNrKopfLangtext = 1613;
+constexpr int TextNrKopfKurztext = 1614;
+constexpr int TextNrDeckBezeichnung = 1620;
+constexpr int TextNrDeckNummer = 1621;
+constexpr int TextNrDeckBauherr = 1622;
+constexpr int TextNrDeckStraße = 1623;
+constexpr int TextNrDeckOrt = 1624;
+constexpr int TextNrDeckBemerkung = 1625;
+constexpr int TextNrDeckBemerkungWeiter = 1626;
+constexpr int TextNrLieferant = 1630;
+constexpr int TextNrMwStKopf = 1640;
+constexpr int TextNrMwStZeile = 1641;
+constexpr int TextNrEndsumme = 1642;
+constexpr int TextNrBrutto = 1643;
+constexpr int TextNrArtikelKurz = 1655;
+constexpr int TextNrBestellNr = 1656;
+constexpr int TextNrBestellNrErzeuger = 1657;
+constexpr int TextNrBlockzeile = 1658;
+constexpr int TextNrPosition = 1660;
+constexpr int TextNrPositionZeile2 = 1661;
+constexpr int TextNrPositionWeiter = 1662;
+constexpr int TextNrAlternativ = 1663;
+constexpr int TextNrArtikelFehlt = 2361;
+constexpr int TextNrHilfe = 3020;
 constexpr int ErsteLieferantenzeile = 3001;
 constexpr int LetzteLieferantenzeile = 3005;
 constexpr int Vollbreite = 80;
@@ -58,19 +58,19 @@ QString Kriterium(const QString& artNr)
 
 void Drucken::AusgabeSeitenkopf()
 {
-    AusgabeNormal(Vorlage(TextKopfProjekt,
+    AusgabeNormal(Vorlage(TextNrKopfProjekt,
                           {Projektfeld(QStringLiteral("Projekt Nr")), Projektfeld(QStringLiteral("Datum")),
                            VbVariant::integer(Seite)}));
     AusgabeLinieMitte(Vollbreite, 0, true);
     switch (Kopfart) {
     case 1:
-        AusgabeNormal(LadeText(TextKopfLangtext));
+        AusgabeNormal(LadeText(TextNrKopfLangtext));
         break;
     case 2:
-        AusgabeNormal(LadeText(TextKopfKurztext));
+        AusgabeNormal(LadeText(TextNrKopfKurztext));
         break;
     default:
-        AusgabeNormal(Vorlage(TextKopfBezeichnung, {Projektfeld(QStringLiteral("Projektbezeichnung"))}));
+        AusgabeNormal(Vorlage(TextNrKopfBezeichnung, {Projektfeld(QStringLiteral("Projektbezeichnung"))}));
         break;
     }
     AusgabeLinieMitte(Vollbreite, 0, true);
@@ -79,23 +79,23 @@ void Drucken::AusgabeSeitenkopf()
 
 void Drucken::AusgabeDeckblatt()
 {
-    AusgabeNormal(Vorlage(TextKopfProjekt,
+    AusgabeNormal(Vorlage(TextNrKopfProjekt,
                           {Projektfeld(QStringLiteral("Projekt Nr")), Projektfeld(QStringLiteral("Datum")),
                            VbVariant::integer(Seite)}));
     AusgabeLinieMitte(Vollbreite, 0, true);
     for (const QString& z : Nutzerzeilen)
         AusgabeNormal(z);
     AusgabeLinieMitte(Vollbreite, 0, true);
-    AusgabeNormal(Vorlage(TextDeckBezeichnung, {Projektfeld(QStringLiteral("Projektbezeichnung"))}));
-    AusgabeNormal(Vorlage(TextDeckNummer, {Projektfeld(QStringLiteral("Projekt Nr"))}));
-    AusgabeNormal(Vorlage(TextDeckBauherr, {Projektfeld(QStringLiteral("Bauherr"))}));
-    AusgabeNormal(Vorlage(TextDeckStraße, {Projektfeld(QStringLiteral("Straße"))}));
-    AusgabeNormal(Vorlage(TextDeckOrt, {Projektfeld(QStringLiteral("PLZ")), Projektfeld(QStringLiteral("Ort"))}));
+    AusgabeNormal(Vorlage(TextNrDeckBezeichnung, {Projektfeld(QStringLiteral("Projektbezeichnung"))}));
+    AusgabeNormal(Vorlage(TextNrDeckNummer, {Projektfeld(QStringLiteral("Projekt Nr"))}));
+    AusgabeNormal(Vorlage(TextNrDeckBauherr, {Projektfeld(QStringLiteral("Bauherr"))}));
+    AusgabeNormal(Vorlage(TextNrDeckStraße, {Projektfeld(QStringLiteral("Straße"))}));
+    AusgabeNormal(Vorlage(TextNrDeckOrt, {Projektfeld(QStringLiteral("PLZ")), Projektfeld(QStringLiteral("Ort"))}));
     ZerlegeInZeilen(NullZuText(Projektfeld(QStringLiteral("Bemerkungen"))));
     const QStringList bemerkung = m_zeilenliste.mid(0, m_zeilenAnzahl);
-    AusgabeNormal(Vorlage(TextDeckBemerkung, {bemerkung.value(0).left(Bemerkungsbreite)}));
+    AusgabeNormal(Vorlage(TextNrDeckBemerkung, {bemerkung.value(0).left(Bemerkungsbreite)}));
     for (qsizetype i = 1; i < bemerkung.size(); ++i)
-        AusgabeNormal(Vorlage(TextDeckBemerkungWeiter, {bemerkung.at(i).left(Bemerkungsbreite)}));
+        AusgabeNormal(Vorlage(TextNrDeckBemerkungWeiter, {bemerkung.at(i).left(Bemerkungsbreite)}));
     AusgabeLinieMitte(Vollbreite, 0, true);
     NeueZeile();
 }
@@ -107,7 +107,7 @@ bool Drucken::FindeArtikel(const QString& artNr)
     // Reported once per article and report.
     if (!m_fehlendeArtikel.contains(artNr)) {
         m_fehlendeArtikel << artNr;
-        Meldung(Meldungsart::Auslegungsfehler, LadeText(TextArtikelFehlt) + LadeText(TextHilfe), artNr);
+        Meldung(Meldungsart::Auslegungsfehler, LadeText(TextNrArtikelFehlt) + LadeText(TextNrHilfe), artNr);
     }
     return false;
 }
@@ -142,12 +142,12 @@ void Drucken::AusgabeArtikelKurz(int16_t anzahl, const QString& artNr, int16_t e
     }
     QString einzel, gesamt;
     Preistexte(anzahl, preis, alternativ, einzel, gesamt);
-    AusgabeNormal(Vorlage(TextArtikelKurz, {VbVariant::integer(anzahl), kurztext, einzel, gesamt}));
-    const QString marke = alternativ ? LadeText(TextAlternativ) : QString();
+    AusgabeNormal(Vorlage(TextNrArtikelKurz, {VbVariant::integer(anzahl), kurztext, einzel, gesamt}));
+    const QString marke = alternativ ? LadeText(TextNrAlternativ) : QString();
     if (erzeuger != 0)
-        AusgabeNormal(Vorlage(TextBestellNrErzeuger, {artNr, VbVariant::integer(erzeuger), marke}));
+        AusgabeNormal(Vorlage(TextNrBestellNrErzeuger, {artNr, VbVariant::integer(erzeuger), marke}));
     else
-        AusgabeNormal(Vorlage(TextBestellNr, {artNr, marke}));
+        AusgabeNormal(Vorlage(TextNrBestellNr, {artNr, marke}));
 }
 
 void Drucken::AusgabeArtikelLang(int16_t anzahl, const QString& artNr, bool alternativ)
@@ -192,12 +192,12 @@ void Drucken::AusgabeArtikelLang(int16_t anzahl, const QString& artNr, bool alte
     const QStringList zeilen = m_zeilenliste.mid(0, m_zeilenAnzahl);
     QString einzel, gesamt;
     Preistexte(anzahl, MitPreisen ? preis : 0.0, alternativ, einzel, gesamt);
-    AusgabeNormal(Vorlage(TextPosition, {Muster(PositionNr, "00"), VbVariant::integer(anzahl), zeilen.value(0),
+    AusgabeNormal(Vorlage(TextNrPosition, {Muster(PositionNr, "00"), VbVariant::integer(anzahl), zeilen.value(0),
                                          einzel, gesamt}));
     if (zeilen.size() > 1)
-        AusgabeNormal(Vorlage(TextPositionZeile2, {zeilen.at(1), alternativ ? LadeText(TextAlternativ) : QString()}));
+        AusgabeNormal(Vorlage(TextNrPositionZeile2, {zeilen.at(1), alternativ ? LadeText(TextNrAlternativ) : QString()}));
     for (qsizetype i = 2; i < zeilen.size(); ++i)
-        AusgabeNormal(Vorlage(TextPositionWeiter, {zeilen.at(i)}));
+        AusgabeNormal(Vorlage(TextNrPositionWeiter, {zeilen.at(i)}));
     ++PositionNr;
     NeueZeile();
     NeueZeile();
@@ -218,7 +218,7 @@ void Drucken::AusgabeTextblock(const QString& text, bool eingerückt)
         return;
     }
     NeueSeiteWennNötig(3);
-    const int vorlage = eingerückt ? TextPositionWeiter : TextBlockzeile;
+    const int vorlage = eingerückt ? TextNrPositionWeiter : TextNrBlockzeile;
     if (zeilen.isEmpty())
         AusgabeNormal(Vorlage(vorlage, {QString()}));
     for (const QString& z : zeilen)
@@ -243,23 +243,23 @@ void Drucken::AusgabeMwStSumme()
     GeheZuZeile(ZeilenProSeite - MwStBlockzeilen);
     NeueZeile();
     NeueZeile();
-    AusgabeNormal(LadeText(TextMwStKopf));
+    AusgabeNormal(LadeText(TextNrMwStKopf));
     AusgabeLinieMitte(Vollbreite, 0, true);
-    AusgabeNormal(Vorlage(TextMwStZeile, {Muster(satz, Geldmuster), Muster(Summe, Geldmuster), Muster(mwst, Geldmuster)}),
+    AusgabeNormal(Vorlage(TextNrMwStZeile, {Muster(satz, Geldmuster), Muster(Summe, Geldmuster), Muster(mwst, Geldmuster)}),
                   0, false);
-    AusgabeFett(Vorlage(TextBrutto, {Muster(brutto, Geldmuster)}), 0, true);
+    AusgabeFett(Vorlage(TextNrBrutto, {Muster(brutto, Geldmuster)}), 0, true);
     NeueZeile();
     AusgabeNormal(QString(), EndsummeSpalte, false);
-    AusgabeFett(Vorlage(TextEndsumme, {währung}), 0, false);
+    AusgabeFett(Vorlage(TextNrEndsumme, {währung}), 0, false);
     AusgabeNormal(QStringLiteral("     "), 0, false);
-    AusgabeFett(Vorlage(TextBrutto, {Muster(brutto, Geldmuster)}), 0, true);
+    AusgabeFett(Vorlage(TextNrBrutto, {Muster(brutto, Geldmuster)}), 0, true);
     AusgabeLinieMitte(Vollbreite, 0, true);
 }
 
 void Drucken::AusgabeLieferantenanschrift()
 {
     NeueSeiteWennNötig(5);
-    AusgabeNormal(LadeText(TextLieferant));
+    AusgabeNormal(LadeText(TextNrLieferant));
     for (int id = ErsteLieferantenzeile; id <= LetzteLieferantenzeile; ++id)
         AusgabeTextblock(LadeText(id + zustand().Länderoffset), false);
 }

@@ -27,51 +27,68 @@ constexpr double GrenzleistungKW = 300.0;
 // Up to this flow temperature (°C) expansion traps get the alternative article.
 constexpr int GrenztemperaturFalle = 100;
 
-constexpr int TextProjektiert = 3050;
-constexpr int TextTechnischeDaten = 1681;
-constexpr int TextLeistungErzeuger = 1690;
-constexpr int TextGesamtleistung = 1691;
-constexpr int TextEinbringbreite = 1692;
-constexpr int TextRaumhöhe = 1693;
-constexpr int TextVerbraucher = 1694;
-constexpr int TextSonstiges = 1700;
-constexpr int TextFernleitungen = 1701;
-constexpr int TextFernleitung = 1702;
-constexpr int TextVolumenVorgegeben = 1715;
-constexpr int TextVolumenErmittelt = 1716;
-constexpr int TextEnthalten = 1717;
-constexpr int TextErzeugerkreis = 1718;
-constexpr int TextPrimär = 1719;
-constexpr int TextVorlauf = 1720;
-constexpr int TextRücklauf = 1751;
-constexpr int TextFrostschutz = 1721;
-constexpr int TextGebäudehöhe = 1722;
-constexpr int TextStatisch = 1723;
-constexpr int TextDynamisch = 1724;
-constexpr int TextAnsprechdruck = 1726;
-constexpr int TextSystemsolldruck = 1764;
-constexpr int TextNichtBerechnet = 1650;
-constexpr int TextNichtAusgelegt = 1651;
-constexpr int TextDampfdruck = 1728;
-constexpr int TextAusdehnungsfaktor = 1729;
-constexpr int TextVordruck = 1731;
-constexpr int TextEnddruck = 1732;
-constexpr int TextAusdehnungsvolumen = 1733;
-constexpr int TextWasservorlage = 1727;
-constexpr int TextAufnahmevolumen = 1734;
-constexpr int TextDruckfaktor = 1735;
-constexpr int TextGesamtvolumen = 1736;
-constexpr int TextFülldrucktabelle = 1737;
-constexpr int TextFüllvolumentabelle = 1744;
-constexpr int TextBehälterAnlage = 1755;
-constexpr int TextBehälterErzeuger = 1756;
-constexpr int TextSicherheitstechnik = 1757;
-constexpr int TextKappenventileBehälter = 1758;
-constexpr int TextKappenventileErzeuger = 1759;
-constexpr int TextKappenventileEinzel = 1760;
-constexpr int TextSammelleitung = 1761;
-constexpr int TextWeiteresZubehör = 1763;
-constexpr int TextInbetriebnahme = 3030;
+constexpr int TextNrProjektiert = 3050;
+constexpr int TextNrTechnischeDaten = 1681;
+constexpr int TextNrLeistungErzeuger = 1690;
+constexpr int TextNrGesamtleistung = 1691;
+constexpr int TextNrEinbringbreite = 1692;
+constexpr int TextNrRaumhöhe = 1693;
+constexpr int TextNrVerbraucher = 1694;
+constexpr int TextNrSonstiges = 1700;
+constexpr int TextNrFernleitungen = 1701;
+constexpr int TextNrFernleitung = 1702;
+constexpr int TextNrVolumenVorgegeben = 1715;
+constexpr int TextNrVolumenErmittelt = 1716;
+constexpr int TextNrEnthalten = 1717;
+constexpr int TextNrErzeugerkreis = 1718;
+constexpr int TextNrPrimär = 1719;
+constexpr int TextNrVorlauf = 1720;
+constexpr int TextNrRücklauf = 1751;
+constexpr int TextNrFrostschutz = 1721;
+constexpr int TextNrGebäudehöhe = 1722;
+constexpr int TextNrStatisch = 1723;
+constexpr int TextNrDynamisch = 1724;
+constexpr int TextNrAnsprechdruck = 1726;
+constexpr int TextNrSystemsolldruck = 1764;
+constexpr int TextNrNichtBerechnet = 1650;
+constexpr int TextNrNichtAusgelegt = 1651;
+constexpr int TextNrDampfdruck = 1728;
+constexpr int TextNrAusdehnungsfaktor = 1729;
+constexpr int TextNrVordruck = 1731;
+constexpr int TextNrEnddruck = 1732;
+constexpr int TextNrAusdehnungsvolumen = 1733;
+constexpr int TextNrWasservorlage = 1727;
+constexpr int TextNrAufnahmevolumen = 1734;
+constexpr int TextNrDruckfaktor = 1735;
+constexpr int TextNrGesamtvolumen = 1736;
+// The two temperature tables: title, three lines of explanation, two column heads, the row.
+struct Temperaturtabelle {
+    int titel;
+    std::array<int, 3> erklärung;
+    std::array<int, 2> kopf;
+    int zeile;
+};
+constexpr int TextNrFülldrucktabelle = 1737;
+constexpr int TextNrFülldruckKopf = 1741;
+constexpr int TextNrFülldruckKopf2 = 1742;
+constexpr int TextNrFülldruckZeile = 1743;
+constexpr int TextNrFüllvolumenKopf = 1748;
+constexpr int TextNrFüllvolumenKopf2 = 1749;
+constexpr int TextNrFüllvolumenZeile = 1750;
+constexpr int TextNrFüllvolumentabelle = 1744;
+constexpr Temperaturtabelle Fülldrucktabelle{TextNrFülldrucktabelle, {1738, 1739, 1740},
+                                             {TextNrFülldruckKopf, TextNrFülldruckKopf2}, TextNrFülldruckZeile};
+constexpr Temperaturtabelle Füllvolumentabelle{TextNrFüllvolumentabelle, {1745, 1746, 1747},
+                                               {TextNrFüllvolumenKopf, TextNrFüllvolumenKopf2}, TextNrFüllvolumenZeile};
+constexpr int TextNrBehälterAnlage = 1755;
+constexpr int TextNrBehälterErzeuger = 1756;
+constexpr int TextNrSicherheitstechnik = 1757;
+constexpr int TextNrKappenventileBehälter = 1758;
+constexpr int TextNrKappenventileErzeuger = 1759;
+constexpr int TextNrKappenventileEinzel = 1760;
+constexpr int TextNrSammelleitung = 1761;
+constexpr int TextNrWeiteresZubehör = 1763;
+constexpr int TextNrInbetriebnahme = 3030;
 constexpr int TabellenSpalte = 15;
 constexpr int TabellenBreite = 45;
 constexpr int TitelSpalte = 10;
@@ -192,11 +209,11 @@ static std::vector<Heizungsartikel> Behälterartikel(const std::function<VbVaria
 
 bool Drucken::AusgabeTechnischeDatenHeizung()
 {
-    AusgabeNormal(LadeText(TextProjektiert + zustand().Länderoffset));
+    AusgabeNormal(LadeText(TextNrProjektiert + zustand().Länderoffset));
     NeueZeile();
     AusgabeLinieMitte(80, 0, true);
     NeueZeile();
-    AusgabeTitelzeile(LadeText(TextTechnischeDaten), TitelSpalte, true);
+    AusgabeTitelzeile(LadeText(TextNrTechnischeDaten), TitelSpalte, true);
     NeueZeile();
 
     for (const auto& [member, text] : Anlagenzeilen)
@@ -206,90 +223,90 @@ bool Drucken::AusgabeTechnischeDatenHeizung()
     if (Rufe("Sum_Waermeleistung").toDouble() > 0)
         for (int i = 1; i <= AnzahlErzeuger; ++i)
             if (Zahl("m_Leist_m_value", i) > 0)
-                AusgabeZeile(TextLeistungErzeuger, {VbVariant::integer(static_cast<int16_t>(i)),
+                AusgabeZeile(TextNrLeistungErzeuger, {VbVariant::integer(static_cast<int16_t>(i)),
                                                     Muster(Zahl("m_Leist_m_value", i), "#0")});
-    AusgabeZeile(TextGesamtleistung, {Muster(Zahl("m_Leist_ges"), "#0")});
+    AusgabeZeile(TextNrGesamtleistung, {Muster(Zahl("m_Leist_ges"), "#0")});
     AusgabeLinieOben(80, 0, true);
     NeueZeile();
 
-    AusgabeZeile(TextEinbringbreite, {Muster(Zahl("m_EinbringBreite"), "#0")});
-    AusgabeZeile(TextRaumhöhe, {Muster(Zahl("m_EinbringHoehe"), "#0")});
+    AusgabeZeile(TextNrEinbringbreite, {Muster(Zahl("m_EinbringBreite"), "#0")});
+    AusgabeZeile(TextNrRaumhöhe, {Muster(Zahl("m_EinbringHoehe"), "#0")});
     NeueZeile();
 
     // Where the water content comes from.
     bool ermittelt = false;
     if (Zahl("m_V_Summe") > 0) {
         ermittelt = true;
-        AusgabeZeile(TextVerbraucher);
+        AusgabeZeile(TextNrVerbraucher);
         for (const Verbraucher& v : Verbraucherarten)
             if (Zahl(v.inhalt) > 0)
                 AusgabeZeile(v.text, {Muster(Zahl(v.leistung), "#0"), Muster(Zahl(v.inhalt), "#0")});
         if (Zahl("m_V_Sonstiges") > 0)
-            AusgabeZeile(TextSonstiges, {Muster(Zahl("m_V_Sonstiges"), "#0")});
+            AusgabeZeile(TextNrSonstiges, {Muster(Zahl("m_V_Sonstiges"), "#0")});
         NeueZeile();
     }
     if (Zahl("m_V_Fernleit") > 0) {
         ermittelt = true;
-        AusgabeZeile(TextFernleitungen);
+        AusgabeZeile(TextNrFernleitungen);
         for (const Rohr& r : Rohrtabelle) {
             const double länge = Zahl(r.länge);
             if (länge > 0)
-                AusgabeZeile(TextFernleitung, {VbVariant::integer(static_cast<int16_t>(r.dn)), Muster(länge, "#0"),
+                AusgabeZeile(TextNrFernleitung, {VbVariant::integer(static_cast<int16_t>(r.dn)), Muster(länge, "#0"),
                                                Muster(länge * r.literJeMeter, "#0")});
         }
         NeueZeile();
     }
-    AusgabeZeile(ermittelt ? TextVolumenErmittelt : TextVolumenVorgegeben, {Muster(Zahl("m_VolAnlage"), "#0")});
+    AusgabeZeile(ermittelt ? TextNrVolumenErmittelt : TextNrVolumenVorgegeben, {Muster(Zahl("m_VolAnlage"), "#0")});
     NeueZeile();
 
     if (Ganz("m_Sicherung") == 1) {
-        AusgabeZeile(TextEnthalten);
+        AusgabeZeile(TextNrEnthalten);
         for (int i = 1; i <= AnzahlErzeuger; ++i)
             if (Zahl("m_KesselVol_m_value", i) > 0)
-                AusgabeZeile(TextErzeugerkreis, {VbVariant::integer(static_cast<int16_t>(i)),
+                AusgabeZeile(TextNrErzeugerkreis, {VbVariant::integer(static_cast<int16_t>(i)),
                                                  Muster(Zahl("m_KesselVol_m_value", i), "#0")});
     }
     NeueZeile();
 
     if (Ganz("m_Beheiz") == 1)
-        AusgabeZeile(TextPrimär, {Muster(Zahl("m_Primärtemp"), "#0")});
-    AusgabeZeile(TextVorlauf, {Muster(Zahl("m_Temp_V"), "#0")});
-    AusgabeZeile(TextRücklauf, {Muster(Zahl("m_Temp_R"), "#0")});
-    AusgabeZeile(TextFrostschutz, {Muster(Zahl("m_FrostZusatz"), "#0")});
+        AusgabeZeile(TextNrPrimär, {Muster(Zahl("m_Primärtemp"), "#0")});
+    AusgabeZeile(TextNrVorlauf, {Muster(Zahl("m_Temp_V"), "#0")});
+    AusgabeZeile(TextNrRücklauf, {Muster(Zahl("m_Temp_R"), "#0")});
+    AusgabeZeile(TextNrFrostschutz, {Muster(Zahl("m_FrostZusatz"), "#0")});
     if (Ganz("m_Anlage") == 1)
-        AusgabeZeile(TextGebäudehöhe, {Muster(Zahl("m_GebäudeHöhe"), "#0.0")});
-    AusgabeZeile(TextStatisch, {Muster(Zahl("m_p_stat"), "#0.0")});
-    AusgabeZeile(TextDynamisch, {Muster(Zahl("m_p_dyn"), "#0.0")});
-    AusgabeZeile(TextAnsprechdruck, {Muster(Zahl("m_p_SV"), "#0.0")});
+        AusgabeZeile(TextNrGebäudehöhe, {Muster(Zahl("m_GebäudeHöhe"), "#0.0")});
+    AusgabeZeile(TextNrStatisch, {Muster(Zahl("m_p_stat"), "#0.0")});
+    AusgabeZeile(TextNrDynamisch, {Muster(Zahl("m_p_dyn"), "#0.0")});
+    AusgabeZeile(TextNrAnsprechdruck, {Muster(Zahl("m_p_SV"), "#0.0")});
     const int druckhaltung = Ganz("m_ArtDruckhaltung");
     if (druckhaltung == 1)
-        AusgabeZeile(TextSystemsolldruck, {Muster(Zahl("m_p_soll"), "#0.0")});
+        AusgabeZeile(TextNrSystemsolldruck, {Muster(Zahl("m_p_soll"), "#0.0")});
     NeueZeile();
 
     if (!Wert("m_IstBerechnet").toBool()) {
         NeueZeile();
         NeueZeile();
-        AusgabeZeile(TextNichtBerechnet);
+        AusgabeZeile(TextNrNichtBerechnet);
         return false;
     }
     if (Zahl("m_r_psatt") > 0)
-        AusgabeZeile(TextDampfdruck, {Muster(Zahl("m_r_psatt"), "#0.0")});
-    AusgabeZeile(TextAusdehnungsfaktor, {Muster(Zahl("m_r_af"), "#0.00")});
-    AusgabeZeile(TextVordruck, {Muster(Zahl("m_r_pVordruck"), "#0.0")});
-    AusgabeZeile(TextEnddruck, {Muster(Zahl("m_r_pend"), "#0.0")});
+        AusgabeZeile(TextNrDampfdruck, {Muster(Zahl("m_r_psatt"), "#0.0")});
+    AusgabeZeile(TextNrAusdehnungsfaktor, {Muster(Zahl("m_r_af"), "#0.00")});
+    AusgabeZeile(TextNrVordruck, {Muster(Zahl("m_r_pVordruck"), "#0.0")});
+    AusgabeZeile(TextNrEnddruck, {Muster(Zahl("m_r_pend"), "#0.0")});
     NeueZeile();
-    AusgabeZeile(TextAusdehnungsvolumen, {Muster(Zahl("m_r_vaus"), "#0")});
-    AusgabeZeile(TextWasservorlage, {Muster(Zahl("m_Wasservorlage"), "#0")});
-    AusgabeZeile(TextAufnahmevolumen, {Muster(Zahl("m_r_vauf"), "#0")});
-    AusgabeZeile(TextDruckfaktor, {Muster(Zahl("m_r_pfak"), "#0.00")});
-    AusgabeZeile(TextGesamtvolumen, {Muster(Zahl("m_r_vges"), "#0")});
+    AusgabeZeile(TextNrAusdehnungsvolumen, {Muster(Zahl("m_r_vaus"), "#0")});
+    AusgabeZeile(TextNrWasservorlage, {Muster(Zahl("m_Wasservorlage"), "#0")});
+    AusgabeZeile(TextNrAufnahmevolumen, {Muster(Zahl("m_r_vauf"), "#0")});
+    AusgabeZeile(TextNrDruckfaktor, {Muster(Zahl("m_r_pfak"), "#0.00")});
+    AusgabeZeile(TextNrGesamtvolumen, {Muster(Zahl("m_r_vges"), "#0")});
     NeueZeile();
     NeueZeile();
 
     if (!Wert("m_IstAusgelegt").toBool()) {
         NeueZeile();
         NeueZeile();
-        AusgabeZeile(TextNichtAusgelegt);
+        AusgabeZeile(TextNrNichtAusgelegt);
         return false;
     }
 
@@ -302,15 +319,15 @@ bool Drucken::AusgabeTechnischeDatenHeizung()
     if (druckhaltung != 0 && druckhaltung != 1)
         return true;
     NeueSeiteWennNötig(zeilen + 10);
-    const int titel = gefäße ? TextFülldrucktabelle : TextFüllvolumentabelle;
-    AusgabeTitelzeile(LadeText(titel), TitelSpalte, true);
+    const Temperaturtabelle& tabelle = gefäße ? Fülldrucktabelle : Füllvolumentabelle;
+    AusgabeTitelzeile(LadeText(tabelle.titel), TitelSpalte, true);
     NeueZeile();
-    for (int id = titel + 1; id <= titel + 3; ++id)
+    for (int id : tabelle.erklärung)
         AusgabeZeile(id);
     NeueZeile();
     NeueZeile();
-    AusgabeNormal(LadeText(titel + 4), TabellenSpalte, true);
-    AusgabeNormal(LadeText(titel + 5), TabellenSpalte, true);
+    for (int id : tabelle.kopf)
+        AusgabeNormal(LadeText(id), TabellenSpalte, true);
     AusgabeLinieMitte(TabellenBreite, TabellenSpalte, true);
     const QString strich = QStringLiteral("-");
     for (int t = 10; t <= tV + 9; t += 10) {
@@ -320,13 +337,13 @@ bool Drucken::AusgabeTechnischeDatenHeizung()
         if (gefäße) {
             const QString druck =
                 gültig ? Muster(Rufe("GetFülldruck", {VbVariant(static_cast<double>(t))}).toDouble(), "#0.0") : strich;
-            AusgabeNormal(Vorlage(titel + 6, {temperatur, druck}), TabellenSpalte, true);
+            AusgabeNormal(Vorlage(tabelle.zeile, {temperatur, druck}), TabellenSpalte, true);
         } else {
             QList<VbVariant> argumente{VbVariant(static_cast<double>(t)), VbVariant::lng(0), VbVariant::lng(0)};
             Daten->Member().rufeMitReferenzen(QStringLiteral("GetFüllvolumen"), argumente);
             const QString vol = gültig ? Muster(argumente.at(1).toDouble(), "#0") : strich;
             const QString pct = gültig ? Muster(argumente.at(2).toDouble(), "#0") : strich;
-            AusgabeNormal(Vorlage(titel + 6, {temperatur, vol, pct}), TabellenSpalte, true);
+            AusgabeNormal(Vorlage(tabelle.zeile, {temperatur, vol, pct}), TabellenSpalte, true);
         }
     }
     return true;
@@ -342,7 +359,7 @@ void Drucken::AusgabeArtikellisteHeizung()
     };
     const auto wert = [this](const char* n) { return Wert(n); };
 
-    Überschrift(TextBehälterAnlage);
+    Überschrift(TextNrBehälterAnlage);
     for (const Heizungsartikel& a : Behälterartikel(wert))
         kurz(a);
     NeueZeile();
@@ -351,7 +368,7 @@ void Drucken::AusgabeArtikellisteHeizung()
     const bool einzeln = Ganz("m_Sicherung") == 1;
     if (einzeln) {
         NeueSeiteWennNötig(4);
-        Überschrift(TextBehälterErzeuger);
+        Überschrift(TextNrBehälterErzeuger);
         for (int i = 1; i <= AnzahlErzeuger; ++i)
             AusgabeArtikelKurz(1, ArtNr("m_Einzel_GefässArtNr_m_value", i), static_cast<int16_t>(i), false);
         NeueZeile();
@@ -359,7 +376,7 @@ void Drucken::AusgabeArtikellisteHeizung()
     }
 
     NeueSeiteWennNötig(4);
-    Überschrift(TextSicherheitstechnik);
+    Überschrift(TextNrSicherheitstechnik);
     for (int i = 1; i <= AnzahlErzeuger; ++i)
         AusgabeArtikelKurz(Ganz("m_Zub_SichVentil_Anz_m_value", i), ArtNr("m_Zub_SichVentil_ArtNr_m_value", i),
                            static_cast<int16_t>(i), false);
@@ -393,7 +410,7 @@ void Drucken::AusgabeArtikellisteHeizung()
     const int16_t kappenBehälter = Ganz("m_Zub_KappV_Beh_Anz");
     if (kappenBehälter > 0) {
         NeueSeiteWennNötig(4);
-        Überschrift(TextKappenventileBehälter);
+        Überschrift(TextNrKappenventileBehälter);
         AusgabeArtikelKurz(kappenBehälter, ArtNr("m_Zub_KappV_Beh_ArtNr"), 0, false);
         if (g == GruppePumpe14) {
             const QString modul = KappenventilSteuermodul();
@@ -405,7 +422,7 @@ void Drucken::AusgabeArtikellisteHeizung()
 
     const VbVariant dn = Wert("m_Zub_Sammelleit_DN");
     if (dn.toDouble() > 0) {
-        AusgabeZeile(TextSammelleitung, {dn});
+        AusgabeZeile(TextNrSammelleitung, {dn});
         NeueZeile();
     }
     NeueZeile();
@@ -415,7 +432,7 @@ void Drucken::AusgabeArtikellisteHeizung()
         kappenErzeuger = kappenErzeuger || !ArtNr("m_Zub_KappV_Erz_ArtNr_m_value", i).trimmed().isEmpty();
     if (kappenErzeuger) {
         NeueSeiteWennNötig(4);
-        Überschrift(einzeln ? TextKappenventileEinzel : TextKappenventileErzeuger);
+        Überschrift(einzeln ? TextNrKappenventileEinzel : TextNrKappenventileErzeuger);
         for (int i = 1; i <= AnzahlErzeuger; ++i)
             AusgabeArtikelKurz(1, ArtNr("m_Zub_KappV_Erz_ArtNr_m_value", i), static_cast<int16_t>(i), false);
         NeueZeile();
@@ -423,7 +440,7 @@ void Drucken::AusgabeArtikellisteHeizung()
     }
 
     NeueSeiteWennNötig(4);
-    Überschrift(TextWeiteresZubehör);
+    Überschrift(TextNrWeiteresZubehör);
     for (const auto& [artNr, anzahl] : NachspeiseArtikel(g))
         AusgabeArtikelKurz(anzahl, artNr, 0, false);
     AusgabeArtikelKurz(1, ArtNr("m_Zub_Vorlagebeh_ArtNr"), 0, false);
@@ -455,7 +472,7 @@ void Drucken::AusgabeArtikellisteHeizung()
     }
     if (Ganz("m_Zub_Nachspeisung") == NachspeiseAutomat || IstAutomatGruppe(g)) {
         NeueZeile();
-        AusgabeTextblock(LadeText(TextInbetriebnahme + zustand().Länderoffset), false);
+        AusgabeTextblock(LadeText(TextNrInbetriebnahme + zustand().Länderoffset), false);
     }
     NeueZeile();
     NeueZeile();
@@ -547,7 +564,7 @@ void Drucken::AusgabeLangtexteHeizung()
     }
 
     if (Ganz("m_Zub_Nachspeisung") == NachspeiseAutomat || IstAutomatGruppe(g))
-        AusgabeTextblock(LadeText(TextInbetriebnahme + zustand().Länderoffset), true);
+        AusgabeTextblock(LadeText(TextNrInbetriebnahme + zustand().Länderoffset), true);
     SchließeLangtextsichten();
 }
 

@@ -146,6 +146,16 @@ TEST_F(HeizungsberichtTest, GefäßeOhnePreiseMitUngültigenFüllzeilen)
     vergleiche(QStringLiteral("gefaesse_ohne_preise.txt"), ablage.text);
 }
 
+TEST_F(HeizungsberichtTest, FüllvolumenOhneGültigenWertZeigtStriche)
+{
+    // The water reserve alone exceeds the vessels' nominal volume: no row has a usable value.
+    ASSERT_NO_FATAL_FAILURE(AnlageAutomat({{"m_Wasservorlage", 900.0}}));
+    Bericht(4, 2);
+    EXPECT_TRUE(ablage.text.contains(QStringLiteral("                        10           |        -  =    - %\r\n")))
+        << ablage.text;
+    EXPECT_TRUE(ablage.text.contains(QStringLiteral("                        90           |        -  =    - %\r\n")));
+}
+
 TEST_F(HeizungsberichtTest, NichtBerechnetEndetMitDemHinweis)
 {
     ASSERT_NO_FATAL_FAILURE(AnlageGefäße({{"m_IstBerechnet", false}}));

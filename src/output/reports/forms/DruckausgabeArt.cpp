@@ -10,12 +10,12 @@
 #include "base/forms/Dialogfenster.h"
 
 namespace {
-constexpr int TextTitel = 190;
-constexpr int TextFrage = 191;
-constexpr int TextHinweis = 192;
-constexpr int TextMitPreisen = 193;
-constexpr int TextOhnePreise = 194;
-constexpr int TextAbbruch = 195;
+constexpr int TextNrTitel = 190;
+constexpr int TextNrFrage = 191;
+constexpr int TextNrHinweis = 192;
+constexpr int TextNrMitPreisen = 193;
+constexpr int TextNrOhnePreise = 194;
+constexpr int TextNrAbbruch = 195;
 }  // namespace
 
 DruckausgabeArt::DruckausgabeArt(QWidget* parent) : QDialog(parent)
@@ -24,16 +24,16 @@ DruckausgabeArt::DruckausgabeArt(QWidget* parent) : QDialog(parent)
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     DialogVorbereiten(*this);
     const int o = zustand().Sprachoffset;
-    setWindowTitle(LadeText(o + TextTitel));
-    Label1 = new QLabel(LadeText(o + TextFrage), this);
+    setWindowTitle(LadeText(o + TextNrTitel));
+    Label1 = new QLabel(LadeText(o + TextNrFrage), this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label2 = new QLabel(LadeText(o + TextHinweis), this);
+    Label2 = new QLabel(LadeText(o + TextNrHinweis), this);
     Label2->setObjectName(QStringLiteral("Label2"));
 
     auto* knöpfe = new QHBoxLayout;
     // In the window's order: with prices, without prices, cancel.
     for (int index : {1, 2, 0}) {
-        const int text = index == 1 ? TextMitPreisen : index == 2 ? TextOhnePreise : TextAbbruch;
+        const int text = index == 1 ? TextNrMitPreisen : index == 2 ? TextNrOhnePreise : TextNrAbbruch;
         auto* b = new QPushButton(LadeText(o + text), this);
         b->setObjectName(QStringLiteral("Preisanzeige_%1").arg(index));
         connect(b, &QPushButton::clicked, this, [this, index] { Wähle(index); });

@@ -14,11 +14,11 @@
 #include "output/reports/Drucken.h"
 
 namespace {
-constexpr int TextVorschau = 1340;
-constexpr int TextAbbrechen = 1341;
-constexpr int TextDrucken = 1342;
-constexpr int TextOK = 1343;
-constexpr int TextErgebnisse = 1344;
+constexpr int TextNrVorschau = 1340;
+constexpr int TextNrAbbrechen = 1341;
+constexpr int TextNrDrucken = 1342;
+constexpr int TextNrOK = 1343;
+constexpr int TextNrErgebnisse = 1344;
 constexpr int MindesthöheTwips = 2500;
 constexpr int MindestbreiteTwips = 3000;
 // The picture's place in the viewport and the height of the button strip, in pixels.
@@ -45,10 +45,10 @@ Seitenvorschau::Seitenvorschau(QWidget* parent) : QDialog(parent)
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint);
     DialogVorbereiten(*this);
     const int o = zustand().Sprachoffset;
-    setWindowTitle(LadeText(o + TextVorschau));
-    Command1 = new QPushButton(LadeText(o + TextAbbrechen), this);
+    setWindowTitle(LadeText(o + TextNrVorschau));
+    Command1 = new QPushButton(LadeText(o + TextNrAbbrechen), this);
     Command1->setObjectName(QStringLiteral("Command1"));
-    Command2 = new QPushButton(LadeText(o + TextDrucken), this);
+    Command2 = new QPushButton(LadeText(o + TextNrDrucken), this);
     Command2->setObjectName(QStringLiteral("Command2"));
     Command2->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &QDialog::reject);
@@ -92,8 +92,8 @@ void Seitenvorschau::Laden(Drucken& obj, bool mitDruck)
     m_bericht = &obj;
     if (!mitDruck) {
         const int o = zustand().Sprachoffset;
-        setWindowTitle(LadeText(o + TextErgebnisse));
-        Command2->setText(LadeText(o + TextOK));
+        setWindowTitle(LadeText(o + TextNrErgebnisse));
+        Command2->setText(LadeText(o + TextNrOK));
         Command1->hide();
     }
     // The window covers the main window.
