@@ -93,10 +93,12 @@ void SchriftersatzEinrichten()
     (void)eingerichtet;
 }
 
+// Keeps the windows painted during a long report; user input waits, so nothing changes the
+// project while the report reads it.
 void NachrichtenVerarbeiten()
 {
     if (QCoreApplication::instance())
-        QCoreApplication::processEvents();
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 } // namespace

@@ -1,8 +1,6 @@
 // The page sequences of the reports and the table of the system types that have one.
 #include "output/reports/Drucken.h"
 
-#include <array>
-
 #include "base/AllgFunktionen.h"
 #include "base/ModResFiles.h"
 #include "base/Programmzustand.h"
@@ -23,17 +21,17 @@ struct Eintrag {
 const Drucken::Berichtsteile* Drucken::Teile(const QString& projektart)
 {
     // One line per system type with a report.
-    static const std::array<Eintrag, 1> typen{{
+    static const Eintrag typen[] = {
         {"He", &Drucken::AusgabeTechnischeDatenHeizung, &Drucken::AusgabeArtikellisteHeizung,
          &Drucken::AusgabeLangtexteHeizung},
-    }};
-    static const auto teile = [] {
-        std::array<Berichtsteile, typen.size()> t{};
-        for (size_t i = 0; i < typen.size(); ++i)
-            t[i] = {typen[i].technischeDaten, typen[i].artikelliste, typen[i].langtexte};
+    };
+    static const QList<Berichtsteile> teile = [] {
+        QList<Berichtsteile> t;
+        for (const Eintrag& e : typen)
+            t.append({e.technischeDaten, e.artikelliste, e.langtexte});
         return t;
     }();
-    for (size_t i = 0; i < typen.size(); ++i)
+    for (qsizetype i = 0; i < teile.size(); ++i)
         if (projektart == QString::fromUtf8(typen[i].projektart))
             return &teile[i];
     return nullptr;
