@@ -546,14 +546,18 @@ void Drucken::AusgabeLangtexteHeizung()
         AddArtikelliste(ArtNr("m_Zub_VorlBehEinz_ArtNr_m_value", i), 1);
     ArtikellisteAlsPositionen();
 
-    InitArtikelliste();
-    if (Ganz("m_Zub_Schlamm_Anordnung") != 0)
+    if (Ganz("m_Zub_Schlamm_Anordnung") != 0) {
+        InitArtikelliste();
         for (int i = 1; i <= AnzahlErzeuger; ++i)
             AddArtikelliste(ArtNr("m_Zub_Schlamm_ArtNr_m_value", i), 1);
-    if (Ganz("m_Zub_SchlammIso") != 0)
+        ArtikellisteAlsPositionen();
+    }
+    if (Ganz("m_Zub_SchlammIso") != 0) {
+        InitArtikelliste();
         for (int i = 1; i <= AnzahlErzeuger; ++i)
             AddArtikelliste(ArtNr("m_Zub_SchlammIso_ArtNr_m_value", i), 1);
-    ArtikellisteAlsPositionen();
+        ArtikellisteAlsPositionen();
+    }
     for (const auto& [artikel, anzahl] : Entlüfterfamilien) {
         for (int i = 1; i <= AnzahlErzeuger; ++i) {
             const QString artNr = ArtNr(artikel, i);

@@ -156,6 +156,55 @@ TEST_F(HeizungsberichtTest, FüllvolumenOhneGültigenWertZeigtStriche)
     EXPECT_TRUE(ablage.text.contains(QStringLiteral("                        90           |        -  =    - %\r\n")));
 }
 
+TEST_F(HeizungsberichtTest, TemperaturtabelleBisZurAufgerundetenVorlauftemperatur)
+{
+    struct Fall {
+        double vorlauf;
+        int zeilen;
+    };
+    for (const Fall& f : {Fall{90, 9}, Fall{95, 10}, Fall{105, 11}, Fall{90.5, 9}, Fall{91.5, 10}}) {
+        ASSERT_NO_FATAL_FAILURE(AnlageAutomat({{"m_Temp_V", f.vorlauf}}));
+        Bericht(4, 2);
+        const qsizetype zeilen = ablage.text.count(QRegularExpression(QStringLiteral("\\n {23,24}\\d+ {11}\\|")));
+        EXPECT_EQ(zeilen, f.zeilen) << f.vorlauf;
+    }
+}
+
+TEST_F(HeizungsberichtTest, BedingteArtikelUndÜberschriften)
+{
+    struct Fall {
+        const char* name;
+        QList<Wert> werte;
+        QStringList enthalten;
+        QStringList fehlt;
+    };
+    const QList<Fall> fälle{
+        {"Falle bei 100 Grad mit Alternative", {{"m_Temp_V", 100.0}}, {"Bestell-Nr: 00000"}, {}},
+        {"Falle bei 101 Grad ohne", {{"m_Temp_V", 101.0}}, {"Bestell-Nr: ET-25"}, {"Bestell-Nr: 00000"}},
+        {"Erzeuger von 300 und 301 kW", {{"m_Leist_m_value", 300, 1}, {"m_Leist_m_value", 301, 2}, {"m_Zub_MaxDruBegr_Anz", 0}},
+         {"  1   Stück  Maximaldruckbegrenzer"}, {}},
+        {"Nachspeisung 1 mit Systemtrenner in Gruppe 11",
+         {{"m_GefaessGruppe", 11}, {"m_Zub_Nachspeisung", 1}, {"m_Zub_Systemtrenner", 1}},
+         {"Bestell-Nr: ENA-1"}, {"Systemtrenner BA"}},
+        {"Einzelabsicherung ohne Kappenventile der Erzeuger",
+         {{"m_Zub_KappV_Erz_ArtNr_m_value", " ", 1}, {"m_Zub_KappV_Erz_ArtNr_m_value", " ", 2}},
+         {}, {"Einzelabsicherung:", "für Wärmeerzeuger:"}},
+        {"Gesamtabsicherung mit Kappenventilen", {{"m_Sicherung", 0}},
+         {"Kappenventile, Anschlußgruppen für Wärmeerzeuger:"}, {"Einzelabsicherung:", "Es sind darin enthalten:"}},
+        {"Ohne Automat und Nachspeiseautomat kein Hinweis",
+         {{"m_GefaessGruppe", 1}, {"m_SteuerbehAnzahl", 0}, {"m_Zub_Nachspeisung", 1}, {"m_ZubehörSteuerung", 0}},
+         {}, {"Inbetriebnahme", "Anschluss-Set"}},
+    };
+    for (const Fall& f : fälle) {
+        ASSERT_NO_FATAL_FAILURE(AnlageAutomat(f.werte));
+        Bericht(4, 1);
+        for (const QString& t : f.enthalten)
+            EXPECT_TRUE(ablage.text.contains(t)) << f.name << ": " << t;
+        for (const QString& t : f.fehlt)
+            EXPECT_FALSE(ablage.text.contains(t)) << f.name << ": " << t;
+    }
+}
+
 TEST_F(HeizungsberichtTest, NichtBerechnetEndetMitDemHinweis)
 {
     ASSERT_NO_FATAL_FAILURE(AnlageGefäße({{"m_IstBerechnet", false}}));
