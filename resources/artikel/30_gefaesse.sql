@@ -149,9 +149,9 @@ INSERT INTO gef (gruppe, inhalt, druck, vordruck) VALUES
   (22, 18, 6, 1.5), (22, 25, 6, 1.5), (22, 35, 6, 1.5), (22, 50, 6, 1.5), (22, 80, 6, 1.5),
   (23, 600, 10, 1.5), (23, 800, 10, 1.5), (23, 1000, 10, 1.5),
   (24, 25, 8, 1.5), (24, 50, 8, 1.5),
-  (25, 35, 10, 1.5), (25, 80, 10, 1.5),
+  (25, 35, 10, 1.5), (25, 80, 10, 1.5), (25, 80, 16, 1.5),
   (26, 100, 6, 1.5), (26, 200, 6, 1.5),
-  (27, 500, 10, 1.5),
+  (27, 500, 10, 1.5), (27, 500, 16, 1.5),
   (30, 200, 6, 0), (30, 300, 6, 0), (30, 400, 6, 0), (30, 500, 6, 0), (30, 500, 10, 0),
   (30, 600, 6, 0), (30, 800, 6, 0), (30, 1000, 6, 0), (30, 1200, 6, 0), (30, 1500, 6, 0),
   (30, 2000, 6, 0), (30, 2800, 6, 0),
@@ -231,6 +231,10 @@ UPDATE [Grunddaten Gefäße] SET [Art Nr Kappenventil] = '24225',
 -- Names a cap valve that is missing from ARTIKEL.
 UPDATE [Grunddaten Gefäße] SET [Art Nr Kappenventil] = '24199'
   WHERE [Art Gr Berechn Prg] = 19 AND [Inhalt in ltr] = 80;
+-- Two 16-bar solar vessels behind the 10-bar ones of the same content (never the automatic
+-- choice): one names no cap valve, one the missing cap valve.
+UPDATE [Grunddaten Gefäße] SET [Art Nr Kappenventil] = '' WHERE [Art Nr] = '42503';
+UPDATE [Grunddaten Gefäße] SET [Art Nr Kappenventil] = '24199' WHERE [Art Nr] = '42702';
 
 -- Articles of the vessels ----------------------------------------------------------
 

@@ -57,6 +57,9 @@ struct Programmzustand {
     TyvoAustauschdaten TyvoDaten;
     int16_t TyvoLetzterWE = 0;
     int16_t TyvoAnzahlWE = 0;
+    // The project page made the host's project in this run (only such a project is deleted
+    // when the design turns out impossible).
+    bool TyvoProjektAngelegt = false;
     int AbbruchCode = 0;
     QString AbbruchText;
     bool BeendenAbfragen = true;

@@ -7,6 +7,9 @@
 #include <QPen>
 #include <QtMath>
 
+#include <algorithm>
+#include <cmath>
+
 PainterZeichenflaeche::PainterZeichenflaeche(QPainter& painter, const QTransform& abbildung, double höhe)
     : m_painter(painter), m_abbildung(abbildung), m_höhe(höhe)
 {
@@ -54,9 +57,16 @@ void PainterZeichenflaeche::bogen(QPointF mitte, double radius, QColor farbe, do
 {
     // Counter-clockwise from start to end as seen on the surface (y down): Qt's positive angles run
     // counter-clockwise on the screen too.
+    if (!std::isfinite(startRad) || !std::isfinite(endRad))
+        return;
     double spanne = endRad - startRad;
-    while (spanne < 0)
-        spanne += 2 * M_PI;
+    if (spanne < 0)
+        spanne += 2 * M_PI * std::ceil(-spanne / (2 * M_PI));
+    if (!std::isfinite(spanne))
+        spanne = 2 * M_PI;
+    // Angles of any size stay within what the painter takes; a turn or more is the full circle.
+    spanne = std::clamp(spanne, 0.0, 2 * M_PI);
+    startRad = std::fmod(startRad, 2 * M_PI);
     const QPointF m = m_abbildung.map(mitte);
     const QRectF rahmen(m.x() - radius * maßstabX(), m.y() - radius * maßstabY(), 2 * radius * maßstabX(),
                         2 * radius * maßstabY());

@@ -1,10 +1,19 @@
 #include "exchange/TYVO_XML_Schnittstelle.h"
 
+#include <algorithm>
+#include <tuple>
+
 #include "base/AllgFunktionen.h"
+#include "base/MemberRegister.h"
 #include "base/MessagePresenter.h"
 #include "base/Programmversion.h"
 #include "base/Programmzustand.h"
 #include "base/Zahlen.h"
+#include "data/GlobDaten.h"
+#include "data/JetDialekt.h"
+#include "data/Kennwort.h"
+#include "data/datenbank.h"
+#include "design/heating/GlobDatenHeizung.h"
 
 namespace {
 
@@ -14,11 +23,31 @@ const QString AllgDatenPfad = QStringLiteral("TYVO_Austauschdaten/Allg_Daten");
 const QString Adresspfad = QStringLiteral("TYVO_Austauschdaten/TyvoProjektAdressdaten");
 const QString VorgabenAllg = QStringLiteral("TYVO_Austauschdaten/MAG_Daten/MAG_Vorgaben/MAG_Vorgaben_Allg_Daten");
 const QString WEPfad = QStringLiteral("TYVO_Austauschdaten/MAG_Daten/MAG_Vorgaben/WE_Daten");
+const QString Korbpfad = QStringLiteral("TYVO_Austauschdaten/Warenkorb");
 constexpr int MaxWE = 6;
 
 QString Positionspfad(const QString& pfad, int i)
 {
     return pfad + QStringLiteral("[position()=") + QString::number(i) + QStringLiteral("]");
+}
+
+// A member of the heating record by name.
+VbVariant Wert(const GlobDaten& h, const char* name)
+{
+    return h.lese(QString::fromUtf8(name));
+}
+
+VbVariant Wert(const GlobDaten& h, const char* name, int index)
+{
+    return h.lese(QString::fromUtf8(name), {VbVariant::integer(static_cast<int16_t>(index))});
+}
+
+// A numeric member; a value that is no number reads 0.
+double Zahl(const VbVariant& v)
+{
+    bool ok = false;
+    const double w = v.isNull() || v.isEmpty() ? 0.0 : v.toDouble(&ok);
+    return ok ? w : 0.0;
 }
 
 }  // namespace
@@ -217,17 +246,16 @@ bool TYVO_XML_Schnittstelle::EntferneAlteRückgabe(int modus, XML_Tools& xml, bo
     if (neuLaden && xml.LoadXMLDocument(zustand().TyvoDatei) != 0) {
         fehler = true;
     } else {
-        if (xml.SetNewKontextNode(MAGDaten, false) != 0) {
+        if (xml.SetNewKontextNode(MAGDaten, false) != 0)
             fehler = true;
-        } else {
-            for (int k = 0; k < 3 && xml.RemoveChildNode(QStringLiteral("MAG_Ergebnisse")); ++k) {
-            }
-        }
-        for (int i = 1; i <= MaxWE; ++i) {
-            if (xml.SetNewKontextNode(Positionspfad(Wurzel + QStringLiteral("/Warenkorb"), i), false) != 0)
-                continue;
-            while (xml.RemoveChildNode(QStringLiteral("Warenkorbzeile"))) {
-            }
+        else
+            EntferneAlleKinder(xml, QStringLiteral("MAG_Ergebnisse"));
+        // Every basket loses its lines; the baskets and their titles stay.
+        const pugi::xpath_node_set* körbe = xml.GetListNodesByXpath(Korbpfad, false);
+        const int anzahl = körbe ? static_cast<int>(körbe->size()) : 0;
+        for (int i = 1; i <= anzahl; ++i) {
+            if (xml.SetNewKontextNode(Positionspfad(Korbpfad, i), false) == 0)
+                EntferneAlleKinder(xml, QStringLiteral("Warenkorbzeile"));
         }
         if (!SchreibeAllgDaten(modus, xml)) {
             fehler = true;
@@ -237,6 +265,12 @@ bool TYVO_XML_Schnittstelle::EntferneAlteRückgabe(int modus, XML_Tools& xml, bo
     if (fehler && !allgGescheitert)
         SpeicherfehlerMelden();
     return !fehler;
+}
+
+void TYVO_XML_Schnittstelle::EntferneAlleKinder(XML_Tools& xml, const QString& name)
+{
+    while (xml.RemoveChildNode(name)) {
+    }
 }
 
 bool TYVO_XML_Schnittstelle::SchreibeAllgDaten(int modus, XML_Tools& xml)
@@ -279,12 +313,6 @@ bool TYVO_XML_Schnittstelle::LesenAlleXMLDatenVonTyvo(int modus, QString& projek
     return gelesen;
 }
 
-void TYVO_XML_Schnittstelle::RückgabeInXML_AuswahlErfolgreich(int)
-{
-    // The success answer with the changed values and the baskets is not written yet; the
-    // exchange file stays as the host wrote it.
-}
-
 void TYVO_XML_Schnittstelle::RückgabeInXML_AuswahlNutzerabbruch(int modus)
 {
     TyvoAustauschdaten& d = zustand().TyvoDaten;
@@ -305,4 +333,252 @@ TyvoProjektadresse TYVO_XML_Schnittstelle::Projektadresse() const
 void TYVO_XML_Schnittstelle::SetzeProjektID(const QString& projektId)
 {
     zustand().TyvoDaten.ProjektID = projektId;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Success
+
+void TYVO_XML_Schnittstelle::RückgabeInXML_AuswahlErfolgreich(int modus)
+{
+    TyvoAustauschdaten& d = zustand().TyvoDaten;
+    d.FehlerCode = 1;
+    d.Ergebnis = 1;
+    d.Hinweis.clear();
+    m_xml = std::make_unique<XML_Tools>();
+    SchreibeRückgabeErfolgreich(modus, zustand().g_heizdat.get());
+    m_xml.reset();
+}
+
+void TYVO_XML_Schnittstelle::RückgabeInXML_AuswahlErfolgreich(int modus, GlobDaten& heizdaten)
+{
+    TyvoAustauschdaten& d = zustand().TyvoDaten;
+    d.FehlerCode = 1;
+    d.Ergebnis = 1;
+    d.Hinweis.clear();
+    m_xml = std::make_unique<XML_Tools>();
+    SchreibeRückgabeErfolgreich(modus, &heizdaten);
+    m_xml.reset();
+}
+
+bool TYVO_XML_Schnittstelle::SchreibeRückgabeErfolgreich(int modus, GlobDaten* heizdaten)
+{
+    XML_Tools& x = *m_xml;
+    bool fehler = false;
+    bool allgGescheitert = false;
+    if (x.LoadXMLDocument(zustand().TyvoDatei) != 0) {
+        fehler = true;
+    } else {
+        // Old results go first.
+        if (x.SetNewKontextNode(MAGDaten, false) != 0)
+            fehler = true;
+        else
+            EntferneAlleKinder(x, QStringLiteral("MAG_Ergebnisse"));
+
+        // The input values the program changed.
+        XmlFragment vorgaben;
+        const bool vorgabenOk = heizdaten && SchreibeMAGVorgabenGeändert(*heizdaten, vorgaben);
+        const auto ergebnisgruppe = [&x](pugi::xml_node magDaten) {
+            pugi::xml_node e = magDaten.child("MAG_Ergebnisse");
+            return e ? e : x.CreateAppendChildElementNode(magDaten, QStringLiteral("MAG_Ergebnisse"));
+        };
+        pugi::xml_node magDaten = x.GetSingleNodeByXpath(MAGDaten, false);
+        if (!magDaten) {
+            fehler = true;
+        } else {
+            if (!vorgabenOk)
+                fehler = true;
+            if (vorgaben.HatKinder()
+                && !x.CreateNodeAndAppendDocumentFragment(ergebnisgruppe(magDaten),
+                                                          QStringLiteral("MAG_Vorgaben_geaendert"), vorgaben))
+                fehler = true;
+        }
+
+        // The results per heat generator.
+        std::array<XmlFragment, 6> we;
+        const bool weOk = SchreibeWEDatenGeändert(we);
+        magDaten = x.GetSingleNodeByXpath(MAGDaten, false);
+        if (!magDaten) {
+            fehler = true;
+        } else {
+            if (!weOk)
+                fehler = true;
+            for (XmlFragment& f : we) {
+                if (f.HatKinder()
+                    && !x.CreateNodeAndAppendDocumentFragment(ergebnisgruppe(magDaten),
+                                                              QStringLiteral("WE_Daten_geaendert"), f))
+                    fehler = true;
+            }
+        }
+
+        // The article baskets replace every old one.
+        if (x.SetNewKontextNode(Wurzel, false) != 0)
+            fehler = true;
+        else
+            EntferneAlleKinder(x, QStringLiteral("Warenkorb"));
+        const bool körbeOk = heizdaten && ErzeugeWarenkorb(*heizdaten);
+        const pugi::xml_node wurzel = x.GetSingleNodeByXpath(Wurzel, false);
+        if (!wurzel) {
+            fehler = true;
+        } else {
+            if (!körbeOk)
+                fehler = true;
+            for (int j = 1; j <= AnzahlKörbe; ++j) {
+                XmlFragment& f = m_körbe[static_cast<size_t>(j - 1)];
+                if (!f.HatKinder())
+                    continue;
+                const pugi::xml_node korb = x.CreateAppendChildElementNode(wurzel, QStringLiteral("Warenkorb"));
+                if (!korb || !x.CreateAppendChildTextElementNode(korb, QStringLiteral("Warenkorb_Bezug"),
+                                                                 TitelWärmeerzeuger(j))
+                    || !x.AppendDocumentFragment(korb, f))
+                    fehler = true;
+            }
+        }
+        m_körbe = {};
+
+        if (!SchreibeAllgDaten(modus, x)) {
+            fehler = true;
+            allgGescheitert = true;
+        }
+    }
+    if (fehler && !allgGescheitert)
+        SpeicherfehlerMelden();
+    return !fehler;
+}
+
+bool TYVO_XML_Schnittstelle::SchreibeMAGVorgabenGeändert(const GlobDaten& h, XmlFragment& fragment)
+{
+    const TyvoAustauschdaten& d = zustand().TyvoDaten;
+    const pugi::xml_node ziel = fragment.Knoten();
+    bool gut = true;
+    const auto element = [&](const char* name, const QString& text) {
+        if (!m_xml->CreateAppendChildTextElementNode(ziel, QString::fromUtf8(name), text))
+            gut = false;
+    };
+    try {
+        const double sicherung = Zahl(Wert(h, "m_Sicherung"));
+        if (sicherung != d.Anlagenabsicherung)
+            element("Anlagenabsicherung", QString::number(Zahlen::CLng(sicherung)));
+        for (auto [name, member, host] : {std::tuple{"T_Prim", "m_Primärtemp", d.T_Prim},
+                                          std::tuple{"TVL", "m_Temp_V", d.TVL}, std::tuple{"TRL", "m_Temp_R", d.TRL}}) {
+            const double w = Zahl(Wert(h, member));
+            if (w != host)
+                element(name, Zahlen::CStr(w));
+        }
+        const double psv = Zahl(Wert(h, "m_p_SV"));
+        if (Zahlen::CSng(psv) != d.Psv)
+            element("Psv", QString::number(Zahlen::CLng(psv * 1000.0)));
+    } catch (const MemberFehler&) {
+        gut = false;
+    }
+    return gut;
+}
+
+bool TYVO_XML_Schnittstelle::SchreibeWEDatenGeändert(std::array<XmlFragment, 6>& fragmente)
+{
+    const Programmzustand& z = zustand();
+    bool gut = true;
+    const int letzter = std::clamp<int>(z.TyvoLetzterWE, 0, 6);
+    for (int i = 1; i <= letzter; ++i) {
+        const TyvoWEErgebnis& e = z.TyvoDaten.WE_Daten_geaendert[static_cast<size_t>(i)];
+        const pugi::xml_node ziel = fragmente[static_cast<size_t>(i - 1)].Knoten();
+        const auto element = [&](const char* name, int16_t wert) {
+            if (!m_xml->CreateAppendChildTextElementNode(ziel, QString::fromUtf8(name), QString::number(wert)))
+                gut = false;
+        };
+        if (e.SiV_Anzahl > 0) {
+            element("SiV_Anzahl", e.SiV_Anzahl);
+            element("SiV_Art", e.SiV_Art);
+            element("SiV_Nennweite", e.SiV_Nennweite);
+        }
+        if (e.EntspannGef_DN_Eingang > 0) {
+            element("EntspannGef_DN_Eingang", e.EntspannGef_DN_Eingang);
+            element("EntspannGef_DN_Ausgang", e.EntspannGef_DN_Ausgang);
+        }
+    }
+    return gut;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Component not possible
+
+void TYVO_XML_Schnittstelle::RückgabeInXML_AuswahlDerKomponenteNichtMöglich(int modus, const QString& grund)
+{
+    LöscheAktuellesProjekt();
+    TyvoAustauschdaten& d = zustand().TyvoDaten;
+    d.FehlerCode = 1;
+    if (!grund.isEmpty()) {
+        d.Ergebnis = -1;
+        d.Hinweis = grund;
+    } else {
+        d.Ergebnis = -2;
+        d.Hinweis.clear();
+    }
+    m_xml = std::make_unique<XML_Tools>();
+    EntferneAlteRückgabe(modus, *m_xml, true);
+    m_xml.reset();
+}
+
+void TYVO_XML_Schnittstelle::LöscheAktuellesProjekt()
+{
+    Programmzustand& z = zustand();
+    // Only a project this run's project page made goes; one stored before stays (in mode 1 a
+    // stored project switches the run to mode 2, and a project page that failed made nothing).
+    if (!z.TyvoProjektAngelegt)
+        return;
+    const QString nummer = z.aktProjektnummer;
+    {
+        datenbank db;
+        const QString sql = QStringLiteral("Select * From ProjekteTabelle WHERE [Projekt Nr] = ")
+            + JetDialekt::Textliteral(nummer);
+        if (db.OpenTab(z.Projekt_Data_Source, sql, 3, Kennwort::Projektdatenbank, true) == 0 && !db.EmptyTab())
+            db.DeleteSatzMitFeld(QStringLiteral("Projekt Nr"), nummer);
+    }
+    if (z.g_heizdat)
+        z.g_heizdat->LoeschenDatensatzBeiTerminate();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Changed host inputs of a stored project
+
+void TYVO_XML_Schnittstelle::MAGVorgabedatenVonTyvoGeändert(GlobDatenHeizung& heizdaten, bool& geändert)
+{
+    geändert = MAGVorgabedatenVonTyvoGeändert(static_cast<const GlobDaten&>(heizdaten));
+}
+
+bool TYVO_XML_Schnittstelle::MAGVorgabedatenVonTyvoGeändert(const GlobDaten& h) const
+{
+    const Programmzustand& z = zustand();
+    const TyvoAustauschdaten& d = z.TyvoDaten;
+    try {
+        if (Zahl(Wert(h, "m_Beheiz")) != d.Beheizungsart || Zahl(Wert(h, "m_Sicherung")) != d.Anlagenabsicherung
+            || Zahl(Wert(h, "m_VolAnlage")) != d.Anlageninhalt)
+            return true;
+        if (d.Beheizungsart == 1 && Zahl(Wert(h, "m_Primärtemp")) != d.T_Prim)
+            return true;
+        if (Zahl(Wert(h, "m_Temp_V")) != d.TVL || Zahl(Wert(h, "m_Temp_R")) != d.TRL)
+            return true;
+        // Pressures to one decimal.
+        if (Zahlen::RundenGerade(Zahl(Wert(h, "m_p_stat")), 1) != Zahlen::RundenGerade(d.Pst, 1)
+            || Zahlen::RundenGerade(Zahl(Wert(h, "m_p_SV")), 1) != Zahlen::RundenGerade(d.Psv, 1))
+            return true;
+        if (Zahl(Wert(h, "m_EinbringBreite")) != d.Max_Durchmesser
+            || Zahl(Wert(h, "m_EinbringHoehe")) != d.Max_Hoehe)
+            return true;
+        int erwarteteSV = 0;
+        const int letzter = std::clamp<int>(z.TyvoLetzterWE, 0, 6);
+        for (int i = 1; i <= letzter; ++i) {
+            const TyvoWEDaten& we = d.WE_Daten[static_cast<size_t>(i)];
+            if (Zahl(Wert(h, "m_Leist_m_value", i)) != we.Leistung
+                || Zahl(Wert(h, "m_KesselVol_m_value", i)) != we.Wasserinhalt)
+                return true;
+            // Internal vessels count only with the protection of the whole system.
+            if (d.Anlagenabsicherung == 0 && Zahl(Wert(h, "m_Einzel_BehGesVol_m_value", i)) != we.Inhalt_internes_MAG)
+                return true;
+            if (we.SiV_Art == 1)
+                erwarteteSV = 1;
+        }
+        return Zahl(Wert(h, "m_AusfuehrSV")) != erwarteteSV;
+    } catch (const MemberFehler&) {
+        return false;
+    }
 }

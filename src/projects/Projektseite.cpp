@@ -449,6 +449,8 @@ void Projektseite::NummerBestätigen()
             projektDB.SetFeld(Textspalten[static_cast<size_t>(i)], TextOderLeerzeichen(Text[i]));
         projektDB.SetFeld(SpalteArtErstellung, VbVariant::byte(static_cast<uint8_t>(z.TyvoModus)));
         ProjektzeileSpeichern();
+        if (z.TyvoModus == 1 || z.TyvoModus == 2)
+            z.TyvoProjektAngelegt = true;
         z.AktProjektArtErstellung = z.TyvoModus;
         // The new project is the main window's current project: Weiter opens the pages of its type.
         z.Projektart = art;

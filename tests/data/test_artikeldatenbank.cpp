@@ -409,6 +409,9 @@ TEST_F(Artikeldatenbank, SpecialRowsAreThere)
         {"group 19 80 l names 24199",
          "SELECT [Art Nr Kappenventil] FROM [Grunddaten Gefäße] WHERE [Art Gr Berechn Prg] = 19 "
          "AND [Inhalt in ltr] = 80", "24199"},
+        {"16-bar solar vessels without and with a missing cap valve",
+         "SELECT group_concat([Art Nr] || '/' || [Art Nr Kappenventil], ' ') FROM (SELECT * FROM [Grunddaten Gefäße] "
+         "WHERE [Max, Betriebsdruck in bar] = 16 AND Solaranlage = -1 ORDER BY [Art Nr])", "42503/ 42702/24199"},
         {"plain-vessel text with CR LF",
          "SELECT instr(ltText, char(13, 10)) > 0 FROM LANGTEXTE JOIN ARTIKEL USING (ltLangtextnr) "
          "WHERE arArtikelnr = '40201'", "1"},

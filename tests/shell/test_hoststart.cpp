@@ -1,12 +1,19 @@
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <memory>
 
 #include "base/Programmzustand.h"
 #include "base/TyvoAnbindung.h"
+#include "data/Kennwort.h"
+#include "data/datenbank.h"
 #include "exchange/TYVO_XML_Schnittstelle.h"
+#include "exchange/XML_Tools.h"
 #include "shell/forms/MDIForm1.h"
 #include "support/MeldungsRecorder.h"
 #include "support/Programmordner.h"
@@ -80,3 +87,120 @@ TEST_F(Hoststart, IncompleteFileEndsWithTheReasonAndIsAnswered)
     EXPECT_FALSE(z.TyvoVorgabenPrüfen);
 }
 }  // namespace
+
+namespace {
+void Ereignisse()
+{
+    for (int i = 0; i < 60; ++i) {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+// Host data the heating pages design without a message: no dirt separation.
+QByteArray Auslegbar()
+{
+    QByteArray t = Vorlage();
+    return t.replace("<Pst>2500</Pst>", "<Pst>1500</Pst>")
+        .replace("<Entschlammung_Anlage>1</Entschlammung_Anlage>", "<Entschlammung_Anlage>0</Entschlammung_Anlage>");
+}
+
+QString Wert(const QString& pfad)
+{
+    XML_Tools x;
+    if (x.LoadXMLDocument(zustand().TyvoDatei) != 0 || x.GetElementText(pfad) != 0)
+        return QStringLiteral("<fehlt>");
+    return x.ElementeText();
+}
+
+QStringList Körbe()
+{
+    XML_Tools x;
+    QStringList titel;
+    if (x.LoadXMLDocument(zustand().TyvoDatei) == 0)
+        for (pugi::xml_node k : x.Kontextknoten().child("TYVO_Austauschdaten").children("Warenkorb"))
+            titel << QStringLiteral("%1 (%2)").arg(QString::fromUtf8(k.child_value("Warenkorb_Bezug")))
+                         .arg(std::distance(k.children("Warenkorbzeile").begin(), k.children("Warenkorbzeile").end()));
+    return titel;
+}
+
+int Projekte()
+{
+    datenbank db;
+    if (db.OpenTab(zustand().Projekt_Data_Source, QStringLiteral("Select * From ProjekteTabelle"), 3,
+                   Kennwort::Projektdatenbank, false)
+        != 0)
+        return -1;
+    int n = 0;
+    for (db.MoveFirst(); !db.EmptyTab() && !db.EofTab(); db.MoveNext())
+        ++n;
+    return n;
+}
+
+void Schemagerecht()
+{
+    QProcess p;
+    p.start(QStringLiteral(KELVOR_XMLLINT),
+            {QStringLiteral("--noout"), QStringLiteral("--nonet"), QStringLiteral("--schema"),
+             QStringLiteral(KELVOR_SOURCE_DIR "/resources/exchange/TyvoAustauschdaten.xsd"), zustand().TyvoDatei});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+}
+
+}  // namespace
+
+TEST_F(Hoststart, RunThroughTheHeatingPagesEndsWithSuccessResultsAndBaskets)
+{
+    Starten(1, Auslegbar());
+    fenster->show();
+    Ereignisse();
+    EXPECT_FALSE(fenster->isVisible());
+    EXPECT_TRUE(meldungen.boxen.isEmpty());
+    EXPECT_EQ(Wert(QStringLiteral("TYVO_Austauschdaten/FehlerCode")), QStringLiteral("1"));
+    EXPECT_EQ(Wert(QStringLiteral("TYVO_Austauschdaten/Allg_Daten/Ergebnis")), QStringLiteral("1"));
+    EXPECT_EQ(Wert(QStringLiteral("TYVO_Austauschdaten/Programm")), QStringLiteral("Kelvor"));
+    // Individual protection: each heat generator has its vessel and safety valve.
+    EXPECT_EQ(Wert(QStringLiteral("TYVO_Austauschdaten/MAG_Daten/MAG_Ergebnisse/WE_Daten_geaendert[2]/SiV_Anzahl")),
+              QStringLiteral("1"));
+    EXPECT_EQ(Körbe(), (QStringList{QStringLiteral("WE 1 (3)"), QStringLiteral("WE 2 (3)"), QStringLiteral("Verteilung (2)")}));
+    Schemagerecht();
+    EXPECT_EQ(Projekte(), 0);  // mode 1 keeps nothing
+}
+
+TEST_F(Hoststart, PageWithoutSolutionAnswersWithItsReasonAndDeletesTheProjectItMade)
+{
+    // Mode 2: the project page makes the host's project, page 101 finds the valve too low.
+    Starten(2, Vorlage());
+    fenster->show();
+    Ereignisse();
+    EXPECT_FALSE(fenster->isVisible());
+    EXPECT_TRUE(meldungen.boxen.isEmpty());
+    EXPECT_TRUE(zustand().TyvoProjektAngelegt);
+    EXPECT_EQ(Wert(QStringLiteral("TYVO_Austauschdaten/Allg_Daten/Ergebnis")), QStringLiteral("-1"));
+    EXPECT_EQ(Wert(QStringLiteral("TYVO_Austauschdaten/Allg_Daten/Hinweis")),
+              QStringLiteral("Der Ansprechdruck des Sicherheitsventils ist zu gering."));
+    EXPECT_EQ(Körbe(), QStringList());
+    Schemagerecht();
+    fenster.reset();
+    EXPECT_EQ(Projekte(), 0);
+}
+
+TEST_F(Hoststart, ClosingBeforeTheEndAnswersWithTheAbort)
+{
+    // Mode 2 stops at the vessel page; the user closes the program there.
+    Starten(2, Auslegbar());
+    fenster->show();
+    Ereignisse();
+    ASSERT_TRUE(fenster->isVisible());
+    EXPECT_EQ(zustand().Status, 102);
+    meldungen.antworten = {MsgAntwort::Ja, MsgAntwort::Ja};
+    fenster->close();
+    Ereignisse();
+    EXPECT_FALSE(fenster->isVisible());
+    EXPECT_EQ(Wert(QStringLiteral("TYVO_Austauschdaten/Allg_Daten/Ergebnis")), QStringLiteral("-1"));
+    EXPECT_TRUE(Wert(QStringLiteral("TYVO_Austauschdaten/Allg_Daten/Hinweis"))
+                    .startsWith(QStringLiteral("Abbruch des Kelvor Programms durch den Nutzer.")));
+    EXPECT_EQ(Körbe(), QStringList());
+    Schemagerecht();
+    fenster.reset();
+    EXPECT_EQ(Projekte(), 1);  // the aborted project stays stored in mode 2
+}

@@ -11,6 +11,9 @@
 #include "support/Programmordner.h"
 #include "support/MeldungsRecorder.h"
 #include "support/ModalSchliesser.h"
+#include "support/FalscherDialog.h"
+#include "base/DruckerSeam.h"
+#include "output/schematic/forms/DXFMaker.h"
 #include "support/TransferProtokoll.h"
 #include "base/DruckerSeam.h"
 #include "output/reports/forms/DruckausgabeArt.h"
@@ -33,6 +36,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include <memory>
@@ -719,19 +723,78 @@ TEST_F(HauptfensterTest, SchematicItemsBuildTheOrderFileFirst)
         GlobDatenHeizung h;
         ASSERT_EQ(h.Init(), 0);
         h.schreibe(QStringLiteral("m_Leist_ges"), 90.0);
+        h.schreibe(QStringLiteral("m_GefaessGruppe"), 1);
+        h.schreibe(QStringLiteral("m_GefaessAnzahl"), 2);
         h.schreibe(QStringLiteral("m_IstBerechnet"), true);
         h.schreibe(QStringLiteral("m_IstAusgelegt"), true);
     }
+    // The schematic window comes up over the main window; a user closes it after the run.
+    QDir().mkpath(dir.filePath(QStringLiteral("DXF")));
+    const QDir symbole(QStringLiteral(KELVOR_SOURCE_DIR "/resources/dxf"));
+    for (const QString& n : symbole.entryList({QStringLiteral("*.dxf")}, QDir::Files))
+        ASSERT_TRUE(QFile::copy(symbole.filePath(n), dir.filePath(QStringLiteral("DXF/") + n)));
+    FalscherDialog speichern;
+    speichern.antwort = dir.filePath(QStringLiteral("Kopie.dxf"));
+    PdfDrucker pdf(dir.filePath(QStringLiteral("druck.pdf")));
+    setzeDrucker(&pdf);
+    QList<DXFMaker*> fenster;
+    QStringList waehrendDesLaufs;
+    ModalSchliesser schliesser([&](QWidget* w) {
+        auto* m = qobject_cast<DXFMaker*>(w);
+        if (!m)
+            return;
+        fenster << m;
+        // Posted twice, so that it comes while the run lets the events through.
+        QTimer::singleShot(0, m, [&, m] {
+            QTimer::singleShot(0, m, [&, m] {
+                QStringList z{m->Beschäftigt() ? "beschäftigt" : "frei"};
+                m->close();
+                z << (m->isVisible() ? "bleibt offen" : "geschlossen");
+                f.Mschaltschemazeigen->trigger();
+                z << QString::number(fenster.size());
+                waehrendDesLaufs << z.join(u' ');
+            });
+        });
+    });
+
     recorder.leeren();
-    f.MinDXF->trigger();
-    ASSERT_EQ(recorder.boxen.size(), 1);  // today's stand-in for the drawing
-    EXPECT_NE(recorder.boxen[0].text, LadeText(2206));
+    f.Mschaltschemazeigen->trigger();
+    EXPECT_TRUE(recorder.boxen.isEmpty()) << recorder.boxen.value(0).text.toStdString();
+    ASSERT_EQ(fenster.size(), 1);
+    EXPECT_EQ(waehrendDesLaufs, QStringList{"beschäftigt bleibt offen 1"});
     QFile datei(order);
     ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
     const QByteArray inhalt = datei.readAll();
     EXPECT_TRUE(inhalt.startsWith("[ORDER]\r\n1=1\r\n2=Schule\r\n3="));
     EXPECT_TRUE(inhalt.contains("\r\n1\tKessel.dxf\t90 kW\t\r\n"));
     EXPECT_TRUE(inhalt.endsWith("[ENDE]\r\n"));
+    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("DXFtemp0.tmp"))));
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("DXFneu.dxf"))));
+    EXPECT_EQ(pdf.aufträge, 0);
+
+    f.Mschaltschemadrucken->trigger();
+    EXPECT_TRUE(recorder.boxen.isEmpty()) << recorder.boxen.value(0).text.toStdString();
+    EXPECT_EQ(pdf.aufträge, 1);
+    QFile gedruckt(dir.filePath(QStringLiteral("druck.pdf")));
+    ASSERT_TRUE(gedruckt.open(QIODevice::ReadOnly));
+    const QByteArray seiten = gedruckt.readAll();
+    EXPECT_EQ(seiten.count("/Type /Page\n"), 1);
+    EXPECT_TRUE(seiten.contains("/MediaBox [0 0 842.000000 595.000000]"));
+    setzeDrucker(nullptr);
+
+    f.MinDXF->trigger();
+    EXPECT_TRUE(recorder.boxen.isEmpty()) << recorder.boxen.value(0).text.toStdString();
+    ASSERT_EQ(speichern.anfragen.size(), 1);
+    EXPECT_EQ(speichern.anfragen[0].dateiname, QStringLiteral("Projekt1"));
+    QFile neu(dir.filePath(QStringLiteral("DXFneu.dxf")));
+    QFile kopie(dir.filePath(QStringLiteral("Kopie.dxf")));
+    ASSERT_TRUE(neu.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(kopie.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kopie.readAll(), neu.readAll());
+
+    EXPECT_EQ(fenster.size(), 3);
+    EXPECT_EQ(waehrendDesLaufs.size(), 3);
+    EXPECT_EQ(waehrendDesLaufs.filter(QStringLiteral("beschäftigt bleibt offen")).size(), 3);
 }
 
 // Answers the report's dialogs as a user would: the price choice with one button, the preview

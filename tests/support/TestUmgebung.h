@@ -5,4 +5,5 @@
 class TestUmgebung : public ::testing::Environment {
 public:
     void SetUp() override;
+    void TearDown() override;
 };

@@ -15,7 +15,6 @@
 namespace {
 
 constexpr int kHotline = 3020;
-const QString kGefäßtabelle = QStringLiteral("[Grunddaten Gefäße]");
 
 // Member names of the data object.
 namespace M {
@@ -80,19 +79,6 @@ void Auslegungsmeldung(int textId, const QList<VbVariant>& werte)
             LadeText(textId + z.Sprachoffset) + LadeText(kHotline + z.Sprachoffset + z.Länderoffset), werte);
 }
 
-// A whole number as a Find criterion ('350').
-QString Kriterium(const QString& feld, const char* op, int64_t wert)
-{
-    return QStringLiteral("[%1] %2 '%3'").arg(feld, QString::fromLatin1(op), QString::number(wert));
-}
-
-QString Textkriterium(const QString& feld, const QString& wert)
-{
-    QString w = wert;
-    w.replace(QLatin1Char('\''), QStringLiteral("''"));
-    return QStringLiteral("[%1] = '%2'").arg(feld, w);
-}
-
 VbVariant Feld(const Recordset& rs, const QString& feld)
 {
     VbVariant v;
@@ -101,59 +87,33 @@ VbVariant Feld(const Recordset& rs, const QString& feld)
     return v;
 }
 
-// Among the rows of equal content and equal maximum pressure from the current one on, the first
-// whose factory pre-pressure reaches vordruck, else the last of them; the list stands on it.
-void Vordruckvariante(Recordset& rs, float vordruck)
-{
-    if (!rs.HatAktuelleZeile())
-        return;
-    const int16_t inhalt = Feld(rs, QStringLiteral("Inhalt in ltr")).toInteger();
-    const double maxDruck = Feld(rs, QStringLiteral("Max, Betriebsdruck in bar")).toDouble();
-    int markiert = -1;
-    while (rs.HatAktuelleZeile()) {
-        if (Feld(rs, QStringLiteral("Max, Betriebsdruck in bar")).toDouble() != maxDruck)
-            break;
-        markiert = rs.Position();
-        if (Feld(rs, QStringLiteral("Vordruck")).toDouble() >= static_cast<double>(vordruck))
-            break;
-        rs.Find(Kriterium(QStringLiteral("Inhalt in ltr"), "=", inhalt), 1);
-    }
-    if (markiert >= 0)
-        rs.GeheZu(markiert);
-}
-
 }  // namespace
 
 Behälterauswahl::Behälterauswahl(MemberRegister& daten, const QString& projektart, Seite& seite)
-    : m_daten(daten), m_projektart(projektart), m_seite(seite)
+    : Gefäßauswahlkern(daten, projektart, seite), m_seite(seite)
 {
 }
 
 Behälterauswahl::~Behälterauswahl() = default;
 
-VbVariant Behälterauswahl::lese(const char* name) const
-{
-    return m_daten.lese(N(name));
-}
-
-void Behälterauswahl::schreibe(const char* name, const VbVariant& wert)
-{
-    m_daten.schreibe(N(name), wert);
-}
-
-double Behälterauswahl::zahl(const char* name) const
-{
-    return lese(name).toDouble();
-}
-
-std::shared_ptr<Recordset> Behälterauswahl::Artikelliste() const
-{
-    return m_liste;
-}
-
-QString Behälterauswahl::KälteBedingung() const
+QString Behälterauswahl::Typbedingung() const
 {
     return m_projektart == QStringLiteral("Kü") ? QStringLiteral(" AND [Kälteanlage] = True") : QString();
+}
+
+bool Behälterauswahl::MitVordruckvariante() const
+{
+    return !IstAutomatengruppe(m_gruppeNr);
+}
+
+void Behälterauswahl::LöscheZusätze(bool mitOptionen)
+{
+    schreibe(M::BeistellArtNr, VbVariant(Blank()));
+    schreibe(M::SteuerbehAnzahl, VbVariant(0.0));
+    schreibe(M::KomprPumpeArtNr, VbVariant(Blank()));
+    schreibe(M::ZusKomprPumpeArtNr, VbVariant(Blank()));
+    if (mitOptionen)
+        SetzeAutomatenoptionenZurück();
 }
 
 // --- Page life ---
@@ -165,19 +125,10 @@ Behälterauswahl::Ladeergebnis Behälterauswahl::Laden()
     QString grund;
     bool datenbankFehler = false;
 
-    m_gruppenDB = std::make_unique<datenbank>();
-    if (m_gruppenDB->OpenTab(z.Artikel_Data_Source, QStringLiteral("Select * From [Gruppen MAG]"), 3,
-                             Kennwort::Artikeldatenbank, true) != 0) {
+    if (ÖffneTabellen() != 0) {
         grund = Abbruchgrund;
         datenbankFehler = true;
     }
-    GefaesseDB = std::make_unique<datenbank>();
-    if (GefaesseDB->OpenTab(z.Artikel_Data_Source, QStringLiteral("Select * From [Grunddaten Gefäße]"), 3,
-                            Kennwort::Artikeldatenbank, true) != 0) {
-        grund = Abbruchgrund;
-        datenbankFehler = true;
-    }
-    m_liste = GefaesseDB->GetADODB_Recordset();
     m_kompPumpe.Init_Tabelle(m_projektart);
     KennlinienKM.Init_Tabelle(m_projektart);
 
@@ -455,12 +406,7 @@ void Behälterauswahl::Command2_Click(int index)
     PositioniereAufArtikel(lese(M::GefaessArtNr).toString(), true, vordruck);
     m_manuellVordruck = vordruck;
 
-    if (Artikelauswahldialog* dialog = artikelauswahlDialog()) {
-        m_seite.SaveKommandoButtons();
-        m_seite.Kommando(0, 0, 0);
-        dialog->Zeige();
-        m_seite.LoadKommandoButtons();
-    }
+    ZeigeArtikeldialog();
     if (lese(M::GefaessArtNr).toString() != vorher)
         schreibe(M::IstAusgelegt, VbVariant(false));
     if (m_projektart == QStringLiteral("He")) {
@@ -541,14 +487,6 @@ void Behälterauswahl::Anzeige_Behälter(bool gefunden)
     ZeigeHinweisAbsicherung();
 }
 
-QString Behälterauswahl::GetBehältergruppenbezeichnung(int16_t gruppenNr) const
-{
-    for (const Gruppe& g : m_gruppen)
-        if (g.nummer != 0 && g.nummer == gruppenNr)
-            return g.bezeichnung;
-    return Blank();
-}
-
 // --- Group list ---
 
 void Behälterauswahl::ErmittleBedarfsvolumen()
@@ -572,7 +510,6 @@ void Behälterauswahl::ErmittleBedarfsvolumen()
 
 bool Behälterauswahl::LadeBehältergruppen()
 {
-    m_gruppen = {};
     int32_t austausch = 0;
     int32_t automat = 0;
     if (lese(M::ArtMembran).toLong() != 0) {
@@ -585,40 +522,8 @@ bool Behälterauswahl::LadeBehältergruppen()
         + QStringLiteral("] = True AND [Austauschmembran] = ") + Zahlen::Str(austausch)
         + QStringLiteral(" AND [Druckhalteautomat] = ") + Zahlen::Str(automat)
         + QStringLiteral(" AND [Max Betriebsdruck] >= ") + Zahlen::Str(zahl(M::p_SV)) + QStringLiteral(" ORDER BY [Gruppe]");
-    if (!m_gruppenDB || m_gruppenDB->NewSQL(sql, false) != 0)
-        return false;
-    size_t k = 0;
-    m_gruppenDB->MoveFirst();
-    while (k < m_gruppen.size() && !m_gruppenDB->EofTab()) {
-        const VbVariant nr = m_gruppenDB->GetFeld(QStringLiteral("Gruppe"));
-        if (!nr.isEmpty()) {
-            const int16_t g = nr.toInteger();
-            const bool nehmen = austausch == -1 && automat == -1 ? g == 9 || g == 11 || g == 14 : true;
-            if (nehmen) {
-                Gruppe& e = m_gruppen[k++];
-                e.nummer = g;
-                e.bezeichnung = m_gruppenDB->GetFeld(SpalteBezeichnung).toString().left(34);
-                e.einzel1 = m_gruppenDB->GetFeld(QStringLiteral("GruppeEinzelabsich1")).toInteger();
-                e.einzel2 = m_gruppenDB->GetFeld(QStringLiteral("GruppeEinzelabsich2")).toInteger();
-            }
-        }
-        m_gruppenDB->MoveNext();
-    }
-    return true;
-}
-
-bool Behälterauswahl::SucheGruppenindex(const VbVariant& gruppe, int& index) const
-{
-    if (!gruppe.isNumeric() || gruppe.toDouble() == 0)
-        return false;
-    const int16_t g = gruppe.toInteger();
-    for (size_t i = 0; i < m_gruppen.size(); ++i) {
-        if (m_gruppen[i].nummer == g) {
-            index = static_cast<int>(i);
-            return true;
-        }
-    }
-    return false;
+    const bool nurAutomaten = austausch == -1 && automat == -1;
+    return LadeGruppenliste(sql, [nurAutomaten](int16_t g) { return !nurAutomaten || g == 9 || g == 11 || g == 14; });
 }
 
 bool Behälterauswahl::IstAutomatengruppe(int16_t gruppe)
@@ -646,23 +551,6 @@ int16_t Behälterauswahl::GetBeistellgruppe(int16_t gruppe)
     }
 }
 
-void Behälterauswahl::LöscheBehälterauswahl(bool mitAnzahl)
-{
-    m_gruppeNr = 0;
-    schreibe(M::GefaessGruppe, VbVariant(0.0));
-    schreibe(M::GefaessInhalt, VbVariant::lng(0));
-    if (mitAnzahl)
-        schreibe(M::GefaessAnzahl, VbVariant(1.0));
-    schreibe(M::GefaessArtNr, VbVariant(Blank()));
-    schreibe(M::BeistellArtNr, VbVariant(Blank()));
-    schreibe(M::SteuerbehAnzahl, VbVariant(0.0));
-    schreibe(M::KomprPumpeArtNr, VbVariant(Blank()));
-    schreibe(M::ZusKomprPumpeArtNr, VbVariant(Blank()));
-    SetzeAutomatenoptionenZurück();
-    schreibe(M::IstAusgelegt, VbVariant(false));
-    m_seite.Kommando(1, 1, 0);
-}
-
 void Behälterauswahl::SetzeOhneBehälter()
 {
     m_gruppeNr = 0;
@@ -679,105 +567,14 @@ void Behälterauswahl::SetzeOhneBehälter()
 
 // --- Vessel lists ---
 
-bool Behälterauswahl::ÖffneListe(const QString& sql, bool sqlInMeldung)
-{
-    m_artikelfehler = 0;
-    if (GefaesseDB && m_liste && m_liste->Öffnen(GefaesseDB->Verbindung(), sql))
-        return true;
-    m_artikelfehler = 12;
-    const QString fehler = m_liste ? m_liste->LetzterFehler() : QStringLiteral("Die Verbindung ist nicht geöffnet.");
-    const Programmzustand& z = zustand();
-    Meldung(Meldungsart::Datenbankfehler, LadeText(2402 + z.Sprachoffset) + LadeText(2414 + z.Sprachoffset),
-            {VbVariant(fehler), VbVariant(sqlInMeldung ? sql : Blank()), VbVariant(kGefäßtabelle), VbVariant::lng(12)});
-    return false;
-}
-
 void Behälterauswahl::LadeBehälterlisteAutomatik(int16_t gruppe, float /*vordruck*/)
 {
-    ÖffneListe(QStringLiteral("SELECT * FROM [Grunddaten Gefäße] WHERE [Art Gr Berechn Prg] = ") + Zahlen::Str(gruppe)
-                   + KälteBedingung() + QStringLiteral(" AND [Max, Betriebsdruck in bar] >= ") + Zahlen::Str(zahl(M::p_SV))
-                   + QStringLiteral(" AND ([Durchmesser in mm] + [MinderBreite in mm]) <= ")
-                   + Zahlen::Str(zahl(M::EinbringBreite))
-                   + QStringLiteral(" AND ([Höhe in mm] + [MinderHöhe in mm]) <= ") + Zahlen::Str(zahl(M::EinbringHoehe))
-                   + QStringLiteral(" ORDER BY [Inhalt in ltr],[Max, Betriebsdruck in bar],[Vordruck]"),
-               false);
+    ÖffneAutomatikliste(gruppe);
 }
 
 void Behälterauswahl::LadeBehälterlisteManuell(int16_t gruppe, float /*vordruck*/, int32_t mindestVolumen)
 {
-    ÖffneListe(
-        QStringLiteral("SELECT [Art Nr],[") + SpalteUmschreibung + QStringLiteral("],[") + SpalteKurztext1
-            + QStringLiteral("],[Durchmesser in mm],[Höhe in mm],[arPreis],[Max, Betriebsdruck in bar],[Inhalt in ltr],"
-                             "[Art Gr Berechn Prg],[Vordruck],DIMENSIONSTEXTE.[diTextzeile],EINFUEGETEXTE.[etText],"
-                             "LANGTEXTE.[ltText] FROM (([Grunddaten Gefäße] LEFT JOIN ARTIKEL ON [Grunddaten Gefäße].[Art Nr] "
-                             "= ARTIKEL.[arArtikelnr]) LEFT JOIN (DIMENSIONSTEXTE LEFT JOIN EINFUEGETEXTE ON "
-                             "DIMENSIONSTEXTE.[ltLangtextnr] = EINFUEGETEXTE.[etEinfuegetextnr]) ON ARTIKEL.[arArtikelnr] = "
-                             "DIMENSIONSTEXTE.[arArtikelnr]) LEFT JOIN LANGTEXTE ON ARTIKEL.[ltLangtextnr] = "
-                             "LANGTEXTE.[ltLangtextnr] WHERE [Art Gr Berechn Prg] = ")
-            + Zahlen::Str(gruppe) + KälteBedingung() + QStringLiteral(" AND [Max, Betriebsdruck in bar] >= ")
-            + Zahlen::Str(zahl(M::p_SV)) + QStringLiteral(" AND ([Durchmesser in mm] + [MinderBreite in mm]) <= ")
-            + Zahlen::Str(zahl(M::EinbringBreite)) + QStringLiteral(" AND ([Höhe in mm] + [MinderHöhe in mm]) <= ")
-            + Zahlen::Str(zahl(M::EinbringHoehe)) + QStringLiteral(" AND [Inhalt in ltr] >= ") + Zahlen::Str(mindestVolumen)
-            + QStringLiteral(" ORDER BY [Inhalt in ltr],[Max, Betriebsdruck in bar],[Vordruck]"),
-        false);
-}
-
-bool Behälterauswahl::SucheBehälter(int32_t volumen, float vordruck)
-{
-    schreibe(M::GefaessArtNr, VbVariant(Blank()));
-    schreibe(M::BeistellArtNr, VbVariant(Blank()));
-    schreibe(M::SteuerbehAnzahl, VbVariant(0.0));
-    schreibe(M::KomprPumpeArtNr, VbVariant(Blank()));
-    schreibe(M::ZusKomprPumpeArtNr, VbVariant(Blank()));
-    m_inhalt = 0;
-    schreibe(M::GefaessInhalt, VbVariant::lng(0));
-    m_maxDruck = 0.0f;
-    if (!m_liste || !m_liste->IstOffen() || m_liste->Leer())
-        return false;
-    m_liste->MoveFirst();
-    if (volumen >= 32767)
-        return false;
-    if (m_liste->Find(Kriterium(QStringLiteral("Inhalt in ltr"), ">=", volumen)) == Recordset::Suche::Gefunden
-        && !IstAutomatengruppe(m_gruppeNr))
-        WähleVordruckvariante(vordruck);
-    if (!m_liste->HatAktuelleZeile())
-        return false;
-    schreibe(M::GefaessArtNr, VbVariant(LeseArtikelfeld(QStringLiteral("Art Nr")).toString()));
-    m_inhalt = LeseArtikelfeld(QStringLiteral("Inhalt in ltr")).toLong();
-    schreibe(M::GefaessInhalt, VbVariant::lng(m_inhalt));
-    m_maxDruck = LeseArtikelfeld(QStringLiteral("Max, Betriebsdruck in bar")).toSingle();
-    return true;
-}
-
-void Behälterauswahl::WähleVordruckvariante(float vordruck)
-{
-    if (m_liste)
-        Vordruckvariante(*m_liste, vordruck);
-}
-
-bool Behälterauswahl::PositioniereAufArtikel(const QString& artNr, bool mitVordruck, float vordruck)
-{
-    if (artNr.isEmpty() || !m_liste || !m_liste->IstOffen() || m_liste->Leer())
-        return false;
-    m_liste->MoveFirst();
-    if (m_liste->Find(Textkriterium(QStringLiteral("Art Nr"), artNr)) == Recordset::Suche::Gefunden && mitVordruck
-        && !IstAutomatengruppe(m_gruppeNr))
-        WähleVordruckvariante(vordruck);
-    return m_liste->HatAktuelleZeile();
-}
-
-VbVariant Behälterauswahl::LeseArtikelfeld(const QString& feldname)
-{
-    m_artikelfehler = 0;
-    VbVariant v;
-    if (m_liste && m_liste->Wert(feldname, v))
-        return v.isNull() ? VbVariant() : v;
-    m_artikelfehler = 5;
-    const QString fehler = m_liste ? m_liste->LetzterFehler() : QString();
-    const Programmzustand& z = zustand();
-    Meldung(Meldungsart::Datenbankfehler, LadeText(2401 + z.Sprachoffset) + LadeText(2407 + z.Sprachoffset),
-            {VbVariant(fehler), VbVariant(feldname), VbVariant(kGefäßtabelle), VbVariant::lng(5)});
-    return VbVariant();
+    ÖffneAuswahlliste(gruppe, mindestVolumen);
 }
 
 // --- Per-generator vessels (heating) ---
@@ -833,7 +630,7 @@ QString Behälterauswahl::SucheEinzelabsicherungsgefäß(int16_t kessel, int16_t
     if (volumen < 32767) {
         rs->MoveFirst();
         if (rs->Find(Kriterium(QStringLiteral("Inhalt in ltr"), ">=", volumen)) == Recordset::Suche::Gefunden)
-            Vordruckvariante(*rs, vordruck);
+            WähleVordruckvariante(*rs, vordruck);
     }
     const QString artikel = Feld(*rs, QStringLiteral("Art Nr")).toString();
     return artikel.isEmpty() ? Blank() : artikel;
@@ -983,7 +780,7 @@ void Behälterauswahl::ErmittleBeistellbehälter(int16_t gruppe)
     if (zahl(M::GefaessAnzahl) <= zahl(M::SteuerbehAnzahl) || beistell <= 0)
         return;
     const QString sql = QStringLiteral("SELECT * FROM [Grunddaten Gefäße] WHERE [Art Gr Berechn Prg] = ")
-        + Zahlen::Str(beistell) + KälteBedingung() + QStringLiteral(" AND [Max, Betriebsdruck in bar] = ")
+        + Zahlen::Str(beistell) + Typbedingung() + QStringLiteral(" AND [Max, Betriebsdruck in bar] = ")
         + Zahlen::Str(m_maxDruck, true) + QStringLiteral(" AND [Inhalt in ltr] = ") + Zahlen::Str(m_inhalt);
     if (!ÖffneListe(sql, true))
         return;

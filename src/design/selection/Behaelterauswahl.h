@@ -9,7 +9,7 @@
 #include "base/VbVariant.h"
 #include "design/rules/TabelleKompPumpe.h"
 #include "design/rules/TabellePumpenKM.h"
-#include "design/selection/Artikelauswahlrufer.h"
+#include "design/selection/Gefaessauswahlkern.h"
 
 class datenbank;
 class MemberRegister;
@@ -19,16 +19,11 @@ class Recordset;
 // fit the options, the automatic and the manual vessel choice, the completion of an automat
 // (unit, control module, add-on vessels) and the vessel block. It works on the data object of
 // the project's type by member name and tells the page what to show through Seite.
-class Behälterauswahl : public Artikelauswahlrufer {
+class Behälterauswahl : public Gefäßauswahlkern {
 public:
     // What the logic needs of the page form.
-    class Seite {
+    class Seite : public Gefäßauswahlkern::Seite {
     public:
-        virtual ~Seite() = default;
-        // The three bottom buttons (1 shows).
-        virtual void Kommando(int exit, int zurück, int weiter) = 0;
-        virtual void SaveKommandoButtons() = 0;
-        virtual void LoadKommandoButtons() = 0;
         // The hint line of the bottom bar.
         virtual void Hinweis(const QString& text) = 0;
         // The options dialog of an automat group (9 and 11, or 14), modal; it writes into the
@@ -36,16 +31,6 @@ public:
         virtual void ZeigeAutomatenoptionen(int16_t gruppe) = 0;
         // The vessel summary, modal.
         virtual void ZeigeÜbersicht() = 0;
-        // The controls show the logic's state and the data object's values again.
-        virtual void Aktualisieren() = 0;
-    };
-
-    // One listed vessel group.
-    struct Gruppe {
-        int16_t nummer = 0;  // 0: free entry
-        QString bezeichnung;
-        int16_t einzel1 = 0;  // groups searched for the per-generator vessels
-        int16_t einzel2 = 0;
     };
     // The vessel block of the page (Label6(0..5)) and the summary button.
     struct Block {
@@ -67,10 +52,8 @@ public:
     ~Behälterauswahl() override;
 
     // --- Public variables of the page ---
-    std::unique_ptr<datenbank> GefaesseDB;
     TabellePumpenKM KennlinienKM;
     bool automatenauslegung = false;
-    int16_t m_gruppeNr = 0;
     bool Betriebsmöglichkeit_UNAR_Einzelbetrieb = false;
     bool Betriebsmöglichkeit_BIAR_Wechselstörbetrieb = false;
     bool Betriebsmöglichkeit_BIAR_lastabhängig = false;
@@ -101,33 +84,21 @@ public:
     void ManuelleBehälterauswahl(const QString& ArtNrBehälter, int32_t volumen) override;
     void Anzeige_Behälter(bool gefunden);
     bool Ermittle_Pumpe_Kompressor_Steuermodul(int16_t gefäßgruppe);
-    QString GetBehältergruppenbezeichnung(int16_t gruppenNr) const;
-
-    // Caller of the article dialog.
-    int16_t gruppeNr() const override { return m_gruppeNr; }
-    std::shared_ptr<Recordset> Artikelliste() const override;
 
     // --- Group list and vessel search ---
     void ErmittleBedarfsvolumen();
     bool LadeBehältergruppen();
-    bool SucheGruppenindex(const VbVariant& gruppe, int& index) const;
     static bool IstAutomatengruppe(int16_t gruppe);
     static int16_t GetMaxBehälteranzahl(int16_t gruppe);
     static int16_t GetBeistellgruppe(int16_t gruppe);
-    void LöscheBehälterauswahl(bool mitAnzahl);
     void SetzeOhneBehälter();
     void LadeBehälterlisteAutomatik(int16_t gruppe, float vordruck);
     void LadeBehälterlisteManuell(int16_t gruppe, float vordruck, int32_t mindestVolumen);
-    bool SucheBehälter(int32_t volumen, float vordruck);
-    void WähleVordruckvariante(float vordruck);
-    bool PositioniereAufArtikel(const QString& artNr, bool mitVordruck, float vordruck);
-    VbVariant LeseArtikelfeld(const QString& feldname);
     void ErmittleEinzelabsicherungsgefäße(int16_t gruppe1, int16_t gruppe2);
     QString SucheEinzelabsicherungsgefäß(int16_t kessel, int16_t gruppe, int32_t& volumen);
     void ErmittleBeistellbehälter(int16_t gruppe);
 
     // --- State the page shows ---
-    const std::array<Gruppe, 8>& gruppen() const { return m_gruppen; }
     const Block& block() const { return m_block; }
     // The result label that governs the required volume: 0 take-up, 2 total volume, -1 none.
     int gerahmt() const { return m_gerahmt; }
@@ -138,13 +109,14 @@ public:
     bool einbringGesperrt() const { return m_einbringGesperrt; }
     int16_t kesselintern() const { return m_kesselintern; }
     int32_t bedarfsvolumen() const { return m_bedarfsvolumen; }
-    const QString& projektart() const { return m_projektart; }
-    MemberRegister& daten() const { return m_daten; }
-    // Code of the last article-table error: 12 query, 5 field read, 0 none.
-    int32_t artikelfehler() const { return m_artikelfehler; }
 
     // Every member of the data object the page and its dialogs use for a type.
     static QStringList Membernamen(const QString& projektart);
+
+protected:
+    QString Typbedingung() const override;
+    bool MitVordruckvariante() const override;
+    void LöscheZusätze(bool mitOptionen) override;
 
 private:
     enum class Weg { Automatisch, Manuell };
@@ -153,28 +125,14 @@ private:
     void OptionenGeändert();
     void SetzeAutomatenoptionenZurück();
     void LöscheZubehörBits();
-    bool ÖffneListe(const QString& sql, bool sqlInMeldung);
-    QString KälteBedingung() const;
 
-    VbVariant lese(const char* name) const;
-    void schreibe(const char* name, const VbVariant& wert);
-    double zahl(const char* name) const;
-
-    MemberRegister& m_daten;
-    QString m_projektart;
     Seite& m_seite;
-    std::unique_ptr<datenbank> m_gruppenDB;
-    std::shared_ptr<Recordset> m_liste;
     TabelleKompPumpe m_kompPumpe;
-    std::array<Gruppe, 8> m_gruppen;
     Block m_block;
     int m_letzterKnopf = 0;
     int32_t m_bedarfsvolumen = 0;
-    int32_t m_inhalt = 0;           // content of the vessel found last, l
-    float m_maxDruck = 0.0f;        // its maximum operating pressure, bar
     float m_manuellVordruck = 0.0f; // pre-pressure kept for the call-back
     int16_t m_kesselintern = 0;
-    int32_t m_artikelfehler = 0;
     int m_gerahmt = -1;
     bool m_automatenzeilen = false;
     bool m_gaspolsterGesperrt = false;

@@ -1,5 +1,7 @@
 #include "output/reports/Ausschreibungsschreiber.h"
 
+#include "output/schematic/Gaeb1990.h"
+
 namespace {
 Ausschreibungsfabrik& fabrik()
 {
@@ -10,7 +12,7 @@ Ausschreibungsfabrik& fabrik()
 
 std::unique_ptr<Ausschreibungsschreiber> NeuerAusschreibungsschreiber()
 {
-    return fabrik() ? fabrik()() : nullptr;
+    return fabrik() ? fabrik()() : NeuerGaeb1990();
 }
 
 void setzeAusschreibungsfabrik(Ausschreibungsfabrik f)

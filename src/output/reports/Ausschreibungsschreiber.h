@@ -24,5 +24,5 @@ using Ausschreibungsfabrik = std::function<std::unique_ptr<Ausschreibungsschreib
 
 // A new tender writer, or nullptr when none can be created (the factory has said why).
 std::unique_ptr<Ausschreibungsschreiber> NeuerAusschreibungsschreiber();
-// Installs the factory; an empty one restores the default (no tender file can be written).
+// Installs the factory; an empty one restores the default, the GAEB DA 1990 writer.
 void setzeAusschreibungsfabrik(Ausschreibungsfabrik fabrik);

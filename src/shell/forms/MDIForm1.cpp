@@ -21,10 +21,13 @@
 #include "info/forms/UeberUnsSchau.h"
 #include "info/forms/frmAbout.h"
 #include "design/selection/forms/Form102a.h"
+#include "design/heating_accessories/Entlueftungsdialog.h"
+#include "design/heating_accessories/forms/Form105b.h"
 #include "output/reports/Drucken.h"
 #include "output/reports/forms/DruckausgabeArt.h"
 #include "output/reports/forms/Seitenvorschau.h"
 #include "output/schematic/DXFOrderAufbau.h"
+#include "output/schematic/forms/DXFMaker.h"
 
 #include <QAction>
 #include <QApplication>
@@ -144,6 +147,8 @@ MDIForm1::MDIForm1(const QString& datenpfad, QWidget* parent)
     setzeHauptfenster(this);
     if (!artikelauswahlDialog())
         setzeArtikelauswahlDialog(&Artikelauswahlfenster());
+    if (!entlüftungsDialog())
+        setzeEntlüftungsDialog(&Entlüftungsfenster());
     BaueFenster();
     BaueMenues();
     zustand().Datenpfad = datenpfad.isEmpty() ? QCoreApplication::applicationDirPath() : datenpfad;
@@ -1025,12 +1030,14 @@ void MDIForm1::Bericht(int modus)
 
 void MDIForm1::Schaltschema(int ziel, const QString& datei)
 {
-    if (!DXFOrderAufbau().AufbauOrderdatei())
+    // One schematic window at a time: a command while one is open is refused.
+    static bool offen = false;
+    if (offen || !DXFOrderAufbau().AufbauOrderdatei())
         return;
-    static const char* const ziele[] = {
-        "Schaltschema zeigen: das hydraulische Schaltschema des aktuellen Projekts am Bildschirm.",
-        "Schaltschema drucken: das hydraulische Schaltschema des aktuellen Projekts auf dem Drucker.",
-        "Schaltschema in DXF-Datei: das hydraulische Schaltschema des aktuellen Projekts als Datei %1.",
-    };
-    Platzhalter(QString::fromUtf8(ziele[qBound(1, ziel, 3) - 1]).replace(QStringLiteral("%1"), datei));
+    offen = true;
+    {
+        DXFMaker fenster(this);
+        fenster.DXFAusgabe(ziel, datei);
+    }
+    offen = false;
 }

@@ -27,15 +27,8 @@
 #include "base/forms/Hauptfenster.h"
 #include "shell/forms/KelvorForm2.h"
 #include "base/forms/Seitenform.h"
-#include "base/forms/Platzhalterseite.h"
 
 namespace {
-
-// Page 203 of cooling stands in until the cooling data object offers the further products.
-class Form203 : public Platzhalterseite {
-public:
-    Form203() : Platzhalterseite(QStringLiteral("Weitere Produkte"), Automatiklauf | Entwurfsseite) {}
-};
 
 template <class T>
 Seitenmanager::Fabrik fabrik()
@@ -61,8 +54,8 @@ Seitenmanager::Seitenmanager(Hauptfenster& hauptfenster, bool& HeizungAbgeschlos
         {1, fabrik<KelvorForm1>()},   {2, fabrik<KelvorForm2>()},   {3, fabrik<KelvorForm3>()},
         {100, fabrik<Form100>()},     {101, fabrik<Form101>()},     {102, fabrik<Form102>()},
         {103, fabrik<Form103>()},     {104, fabrik<Form104>()},     {105, fabrik<Form105>()},
-        {200, fabrik<Form200>()},     {201, fabrik<Form102Platzhalter>()},     {202, fabrik<Form201>()},
-        {203, fabrik<Form203>()},     {300, fabrik<Form300>()},     {301, fabrik<Form301>()},
+        {200, fabrik<Form200>()},     {201, fabrik<Form102>()},     {202, fabrik<Form201>()},
+        {203, fabrik<Form105>()},     {300, fabrik<Form300>()},     {301, fabrik<Form301>()},
         {302, fabrik<Form201>()},     {400, fabrik<Form400>()},     {401, fabrik<Form301>()},
         {402, fabrik<Form201>()},     {500, fabrik<Form500>()},     {501, fabrik<Form501>()},
         {502, fabrik<Form502>()},     {600, fabrik<Form600>()},     {601, fabrik<Form601>()},

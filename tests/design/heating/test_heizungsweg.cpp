@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -15,6 +16,10 @@
 #include "design/heating/forms/Form101b.h"
 #include "design/heating/forms/Form101c.h"
 #include "design/heating/forms/Heizungsformen.h"
+#include "design/heating_accessories/forms/Form103.h"
+#include "design/heating_accessories/forms/Form104.h"
+#include "design/heating_accessories/forms/Form105.h"
+#include "design/selection/forms/Form102.h"
 #include "projects/forms/KelvorForm3.h"
 #include "base/Programmzustand.h"
 #include "base/TyvoAnbindung.h"
@@ -145,6 +150,88 @@ TEST_F(Heizungsweg, NewHeatingProjectThroughPages100And101ToTheVesselPage)
     ASSERT_NE(wieder, nullptr);
     EXPECT_EQ(wieder->Command3->text(), QStringLiteral("V&erändern"));
     EXPECT_TRUE(WeiterSichtbar());
+}
+
+// A heating project through every real page, 100 to 105, to the project page, designed.
+TEST_F(Heizungsweg, NewHeatingProjectThroughEveryPageToTheProjectPageDesigned)
+{
+    fenster = std::make_unique<MDIForm1>(dir.path());
+    db = std::make_unique<Datenobjektdatenbanken>();
+    zustand().Artikel_Data_Source = QDir(dir.path()).filePath(QStringLiteral("Daten/Artikeld.db"));
+    fenster->show();
+    Ereignisse();
+
+    Weiter();
+    auto* wahl = dynamic_cast<KelvorForm2*>(Aktuell());
+    ASSERT_NE(wahl, nullptr);
+    wahl->HauptwahlCommand[0]->click();
+    Ereignisse();
+    auto* projekt = dynamic_cast<KelvorForm3*>(Aktuell());
+    ASSERT_NE(projekt, nullptr);
+    QLineEdit* nummer = projekt->ProjektText[0];
+    if (!nummer->isEnabled())
+        fenster->Manlegen->trigger();
+    nummer->clear();
+    QTest::keyClicks(nummer, QStringLiteral("72"));
+    QTest::keyClick(nummer, Qt::Key_Return);
+    ASSERT_EQ(zustand().aktProjektnummer, QStringLiteral("72"));
+
+    Weiter();
+    ASSERT_NE(dynamic_cast<Form100*>(Aktuell()), nullptr);
+    Weiter();
+    auto* s = dynamic_cast<Form101*>(Aktuell());
+    ASSERT_NE(s, nullptr);
+    Heizungsformen::modalZeigen() = [](QDialog& d) {
+        if (auto* a = dynamic_cast<Form101a*>(&d)) {
+            a->Text1[1]->setText(QStringLiteral("150"));
+            a->PrüfeLeistung(1);
+            a->Text2[1]->setText(QStringLiteral("40"));
+            a->PrüfeInhalt(1);
+            a->Weiter();
+        } else if (auto* b = dynamic_cast<Form101b*>(&d)) {
+            b->Text1[0]->setText(QStringLiteral("150"));
+            b->PrüfeLeistung(0);
+            b->Fernleitungen();
+            b->Weiter();
+        } else if (auto* c = dynamic_cast<Form101c*>(&d)) {
+            c->Text1[4]->setText(QStringLiteral("100"));
+            c->PrüfeZeile(4);
+            c->Weiter();
+        }
+    };
+    s->Command1->click();
+    s->Command2->click();
+    s->Command3->click();
+    Ereignisse();
+    ASSERT_TRUE(WeiterSichtbar());
+
+    Weiter();
+    auto* s102 = dynamic_cast<Form102*>(Aktuell());
+    ASSERT_NE(s102, nullptr);
+    QPushButton* zwei = nullptr;
+    for (QPushButton* b : s102->Command1)
+        if (b->isVisibleTo(s102) && b->text() == QStringLiteral("2"))
+            zwei = b;
+    ASSERT_NE(zwei, nullptr);
+    zwei->click();
+    Ereignisse();
+    const GlobDatenHeizung& h = *zustand().g_heizdat;
+    EXPECT_FALSE(h.m_GefaessArtNr.m_Value.toString().trimmed().isEmpty());
+
+    Weiter();
+    EXPECT_NE(dynamic_cast<Form103*>(Aktuell()), nullptr);
+    Weiter();
+    EXPECT_NE(dynamic_cast<Form104*>(Aktuell()), nullptr);
+    Weiter();
+    EXPECT_NE(dynamic_cast<Form105*>(Aktuell()), nullptr);
+    EXPECT_EQ(zustand().Status, 105);
+    Weiter();
+    EXPECT_EQ(zustand().Status, 3);
+    EXPECT_EQ(zustand().g_heizdat, nullptr);
+    EXPECT_EQ(db->feld(QStringLiteral("Heizungsparameter"), QStringLiteral("IstAusgelegt"), QStringLiteral("72")).toInt(),
+              -1);
+    EXPECT_EQ(fenster->menuBar()->activeAction(), fenster->MAusgabe->menuAction());
+    EXPECT_TRUE(recorder.boxen.isEmpty()) << recorder.boxen.value(0).text.toStdString();
 }
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include "design/rules/Sicherheitstechnik.h"
 #include "design/rules/Zubehoertechnik.h"
+#include "design/selection/Gefaessauswahl.h"
 #include "design/solar/GlobDatenSolar.h"
 #include "support/Datenobjektbindungen.h"
 #include "support/Datenobjektdatenbanken.h"
@@ -168,5 +169,7 @@ TEST_F(SolarDatenobjekt, MembernamenDerAufruferSindBekannt)
         EXPECT_EQ(r.art(m.name), m.art) << m.name.toStdString();
     for (const QString& n : Zubehörtechnik::Membernamen(QStringLiteral("So")))
         EXPECT_TRUE(r.hat(n)) << n.toStdString();
+    for (const QString& n : Gefäßauswahl::Membernamen(QStringLiteral("So")))
+        EXPECT_EQ(r.art(n), A::Wert) << n.toStdString();
     EXPECT_EQ(g->rufe(QStringLiteral("Init")).toLong(), 0);
 }

@@ -7,6 +7,7 @@
 #include "data/datenbank.h"
 #include "design/rules/Sicherheitstechnik.h"
 #include "design/rules/Zubehoertechnik.h"
+#include "design/selection/Gefaessauswahl.h"
 #include "design/water_pressure/GlobDatenDruck.h"
 #include "design/water_pressure/GlobDatenTrinkw.h"
 
@@ -82,6 +83,8 @@ const QList<Aufrufer>& Aufrufe()
         {"Druckerhöhung: Schema", "Dr",
          Namen({"m_MaxVolStrom", "m_GefaessGruppe", "m_GefaessAnzahl", "m_GefaessArtNr"})},
         {"Druckerhöhung: Zubehörtechnik", "Dr", Zubehörtechnik::Membernamen(QStringLiteral("Dr"))},
+        {"Trinkwasser: Gefäßauswahl", "Tr", Gefäßauswahl::Membernamen(QStringLiteral("Tr"))},
+        {"Druckerhöhung: Gefäßauswahl", "Dr", Gefäßauswahl::Membernamen(QStringLiteral("Dr"))},
     };
     return a;
 }

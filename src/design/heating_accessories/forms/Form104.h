@@ -2,7 +2,7 @@
 #include <array>
 #include <memory>
 
-#include "design/heating_accessories/forms/Ergebnisseite.h"
+#include "base/forms/Ergebnisseite.h"
 
 class GlobDatenHeizung;
 class QGroupBox;

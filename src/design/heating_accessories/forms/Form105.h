@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "design/heating_accessories/forms/Ergebnisseite.h"
+#include "base/forms/Ergebnisseite.h"
 
 class GlobDaten;
 class QComboBox;

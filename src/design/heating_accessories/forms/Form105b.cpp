@@ -24,6 +24,7 @@
 #include "data/Recordset.h"
 #include "data/RecordsetModell.h"
 #include "data/datenbank.h"
+#include "design/heating_accessories/Entlueftungsdialog.h"
 #include "design/heating_accessories/Langtext.h"
 #include "design/heating_accessories/forms/Dialoglage.h"
 
@@ -43,7 +44,22 @@ bool NurAlt(const QKeyEvent* e)
     return (e->modifiers() & (Qt::AltModifier | Qt::ShiftModifier | Qt::ControlModifier)) == Qt::AltModifier;
 }
 
+class Fensterdialog : public Entlüftungsdialog {
+public:
+    void Zeige(int16_t familie) override
+    {
+        Form105b dialog(familie);
+        dialog.OpenForm();
+    }
+};
+
 }  // namespace
+
+Entlüftungsdialog& Entlüftungsfenster()
+{
+    static Fensterdialog dialog;
+    return dialog;
+}
 
 Form105b::Form105b(int16_t familie, QWidget* parent)
     : QDialog(parent ? parent : (hauptfenster() ? hauptfenster()->Fensterwidget() : nullptr)), m_familie(familie)

@@ -9,6 +9,7 @@
 #include "base/VbVariant.h"
 
 class Auswahlgitter;
+class Entlüftungsdialog;
 class GlobDaten;
 class QLabel;
 class QLineEdit;
@@ -69,3 +70,6 @@ private:
     int m_aktiv = 1;
     QString m_aktuell = QStringLiteral(" ");
 };
+
+// The installed air-venting dialog of the program (shows Form105b modally).
+Entlüftungsdialog& Entlüftungsfenster();

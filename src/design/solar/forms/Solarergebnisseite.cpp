@@ -1,4 +1,4 @@
-#include "design/heating_accessories/forms/Ergebnisseite.h"
+#include "design/solar/forms/Solarergebnisseite.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -14,9 +14,8 @@ namespace {
 constexpr int SeiteBreite = 11025, SeiteHöhe = 7200;
 }
 
-Ergebnisseite::Ergebnisseite(QWidget* parent) : Seitenform(parent)
+Solarergebnisseite::Solarergebnisseite(QWidget* parent) : Seitenform(parent)
 {
-    m_automatiklauf = true;
     // Own role: the page area's dark role would make the captions light.
     setBackgroundRole(QPalette::Window);
     setAutoFillBackground(true);
@@ -27,12 +26,12 @@ Ergebnisseite::Ergebnisseite(QWidget* parent) : Seitenform(parent)
     resize(px(SeiteBreite), px(SeiteHöhe));
 }
 
-int Ergebnisseite::px(int twips)
+int Solarergebnisseite::px(int twips)
 {
     return Twips::zuPixel(twips);
 }
 
-QLabel* Ergebnisseite::neuesLabel(const char* name, int index, int x, int y, int breite, int höhe)
+QLabel* Solarergebnisseite::neuesLabel(const char* name, int index, int x, int y, int breite, int höhe)
 {
     auto* l = new QLabel(this);
     l->setObjectName(QString::fromUtf8(name));
@@ -42,14 +41,19 @@ QLabel* Ergebnisseite::neuesLabel(const char* name, int index, int x, int y, int
     return l;
 }
 
-void Ergebnisseite::Kopfzeilen(QLabel* nummer, QLabel* bezeichnung)
+void Solarergebnisseite::neueLinie(int x1, int y1, int x2, int y2)
+{
+    m_linien.append(QLine(px(x1), px(y1), px(x2), px(y2)));
+}
+
+void Solarergebnisseite::Kopfzeilen(QLabel* nummer, QLabel* bezeichnung)
 {
     const Programmzustand& z = zustand();
     nummer->setText(LadeText(60 + z.Sprachoffset) + QStringLiteral("     ") + z.aktProjektnummer);
     bezeichnung->setText(z.aktProjektBezeichnung);
 }
 
-void Ergebnisseite::Bilder(QLabel* bild)
+void Solarergebnisseite::Bilder(QLabel* bild)
 {
     const QImage b = LadeBildAusRessource(1152, QStringLiteral("INTERNATIONAL"));
     bild->setScaledContents(false);
@@ -59,11 +63,13 @@ void Ergebnisseite::Bilder(QLabel* bild)
     update();
 }
 
-void Ergebnisseite::paintEvent(QPaintEvent* e)
+void Solarergebnisseite::paintEvent(QPaintEvent* e)
 {
-    if (!m_hintergrund.isNull()) {
-        QPainter p(this);
+    QPainter p(this);
+    if (!m_hintergrund.isNull())
         p.drawImage(0, 0, m_hintergrund);
-    }
+    p.setPen(palette().color(QPalette::WindowText));
+    p.drawLines(m_linien);
+    p.end();
     Seitenform::paintEvent(e);
 }

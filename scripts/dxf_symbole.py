@@ -1,0 +1,645 @@
+#!/usr/bin/env python3
+"""Writes the schematic's symbol library into resources/dxf/: one DXF file per symbol, the frame
+"Rahmen2.dxf" and the drawing template "DXF_GND1.dxf".
+
+Symbols are drawn in drawing units relative to their block's origin. Upper-row blocks (boilers,
+safety items, main circuit) are 620 wide: the return header lies at y 0 (a stub on layer ZELT that
+the renderer stretches to the next block) and the flow line at y 700. Lower-row blocks (vessels,
+automats, make-up) are 350 wide: the expansion header lies at y 250 (ZELT stub); vessels hang
+below it, add-on vessels join their automat through connection circles on layer ZELT at y -250,
+make-up lines end on layer ZELTFL at y 450.
+
+Run: python3 scripts/dxf_symbole.py            (writes the files; the output is committed)
+     python3 scripts/dxf_symbole.py --pruefen   (exit 1 when a committed file differs)
+"""
+import math
+import os
+import sys
+
+ZIEL = os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, "resources", "dxf")
+
+ROT, GELB, GRUEN, CYAN, BLAU, MAGENTA = 1, 2, 3, 4, 5, 6
+OBEN_BREITE, UNTEN_BREITE = 620, 350
+VORLAUF_Y, RUECKLAUF_Y = 700, 0
+SAMMLER_Y, BEISTELL_Y, NACHSPEISE_Y = 250, -350, 450
+
+
+def zahl(v):
+    v = round(float(v), 4)
+    if v == 0:
+        return "0.0"
+    t = ("%.4f" % v).rstrip("0")
+    return t + "0" if t.endswith(".") else t
+
+
+def code(c):
+    return "%3d" % c
+
+
+def ganz(v):
+    return "%6d" % v
+
+
+class Symbol:
+    def __init__(self):
+        self.e = []
+
+    def _kopf(self, art, layer, farbe, linientyp=None):
+        z = ["  0", art, code(8), layer]
+        if linientyp:
+            z += [code(6), linientyp]
+        if farbe is not None:
+            z += [code(62), ganz(farbe)]
+        return z
+
+    def linie(self, x1, y1, x2, y2, layer="0", farbe=None, punkt=False):
+        self.e += self._kopf("LINE", layer, farbe, "PUNKT" if punkt else None)
+        self.e += [code(10), zahl(x1), code(20), zahl(y1), code(30), zahl(0),
+                   code(11), zahl(x2), code(21), zahl(y2), code(31), zahl(0)]
+
+    def kreis(self, x, y, r, layer="0", farbe=None, punkt=False):
+        self.e += self._kopf("CIRCLE", layer, farbe, "PUNKT" if punkt else None)
+        self.e += [code(10), zahl(x), code(20), zahl(y), code(30), zahl(0), code(40), zahl(r)]
+
+    def bogen(self, x, y, r, a1, a2, layer="0", farbe=None):
+        self.e += self._kopf("ARC", layer, farbe)
+        self.e += [code(10), zahl(x), code(20), zahl(y), code(30), zahl(0), code(40), zahl(r),
+                   code(50), zahl(a1), code(51), zahl(a2)]
+
+    def punkt(self, x, y, layer="0", farbe=None):
+        self.e += self._kopf("POINT", layer, farbe)
+        self.e += [code(10), zahl(x), code(20), zahl(y), code(30), zahl(0)]
+
+    def zug(self, punkte, layer="0", farbe=None, geschlossen=False):
+        if geschlossen:
+            punkte = list(punkte) + [punkte[0]]
+        self.e += self._kopf("POLYLINE", layer, farbe)
+        self.e += [code(66), ganz(1), code(10), zahl(0), code(20), zahl(0), code(30), zahl(0), code(70), ganz(0)]
+        for i, (x, y) in enumerate(punkte):
+            self.e += ["  0", "VERTEX", code(8), layer]
+            if farbe is not None and i == 0:
+                self.e += [code(62), ganz(farbe)]
+            self.e += [code(10), zahl(x), code(20), zahl(y), code(30), zahl(0)]
+        self.e += ["  0", "SEQEND"]
+
+    def rechteck(self, x1, y1, x2, y2, layer="0", farbe=None):
+        self.zug([(x1, y1), (x2, y1), (x2, y2), (x1, y2)], layer, farbe, geschlossen=True)
+
+    def text(self, x1, x2, y, wert, hoehe=18, layer="0", farbe=None):
+        """A label fitted between (x1, y) and (x2, y), groups in the order the renderer counts."""
+        self.e += self._kopf("TEXT", layer, farbe)
+        self.e += [code(10), zahl(x1), code(20), zahl(y), code(30), zahl(0), code(40), zahl(hoehe),
+                   code(1), wert, code(41), zahl(1), code(72), ganz(5),
+                   code(11), zahl(x2), code(21), zahl(y), code(31), zahl(0)]
+
+    def zeilen(self):
+        return ["  0", "SECTION", code(2), "ENTITIES"] + self.e + ["  0", "ENDSEC", "  0", "EOF"]
+
+
+def inhalt(zeilen):
+    return ("\r\n".join(zeilen) + "\r\n").encode("cp1252")
+
+
+# --- Parts ------------------------------------------------------------------------------------
+
+def oben_leitungen(s, vorlauf=True):
+    """Return header stub and the flow line of an upper-row block."""
+    s.linie(0, RUECKLAUF_Y, OBEN_BREITE, RUECKLAUF_Y, layer="ZELT", farbe=BLAU)
+    if vorlauf:
+        s.linie(0, VORLAUF_Y, OBEN_BREITE, VORLAUF_Y, farbe=ROT)
+
+
+def unten_sammler(s):
+    s.linie(0, SAMMLER_Y, UNTEN_BREITE, SAMMLER_Y, layer="ZELT", farbe=BLAU)
+
+
+def ventil(s, x, y, senkrecht=True, farbe=None, groesse=14):
+    """A valve: two triangles meeting at (x, y)."""
+    g = groesse
+    if senkrecht:
+        s.zug([(x - g, y + g), (x + g, y + g), (x - g, y - g), (x + g, y - g)], farbe=farbe, geschlossen=True)
+    else:
+        s.zug([(x - g, y - g), (x - g, y + g), (x + g, y - g), (x + g, y + g)], farbe=farbe, geschlossen=True)
+
+
+def kappenventil(s, x, y, senkrecht=True):
+    ventil(s, x, y, senkrecht, farbe=GRUEN)
+    # the cap: a small bar above the valve
+    s.linie(x - 10, y + 22, x + 10, y + 22, farbe=GRUEN)
+    s.linie(x, y + 14, x, y + 22, farbe=GRUEN)
+
+
+def pumpe(s, x, y, r=30, farbe=MAGENTA):
+    s.kreis(x, y, r, farbe=farbe)
+    s.linie(x - r * 0.6, y + r * 0.8, x + r, y, farbe=farbe)
+    s.linie(x - r * 0.6, y - r * 0.8, x + r, y, farbe=farbe)
+
+
+def verdichter(s, x, y, r=30, farbe=MAGENTA):
+    s.kreis(x, y, r, farbe=farbe)
+    s.linie(x - r * 0.7, y - r * 0.7, x + r * 0.7, y + r * 0.7, farbe=farbe)
+    s.linie(x - r * 0.7, y + r * 0.7, x + r * 0.7, y - r * 0.7, farbe=farbe)
+
+
+def behaelter(s, x1, x2, y1, y2, farbe=None, membran=True):
+    """An upright vessel with dished ends between x1..x2 and y1..y2."""
+    r = (x2 - x1) / 2
+    xm = (x1 + x2) / 2
+    s.linie(x1, y1 + r / 2, x1, y2 - r / 2, farbe=farbe)
+    s.linie(x2, y1 + r / 2, x2, y2 - r / 2, farbe=farbe)
+    # dished ends: arcs through the side lines' ends
+    rb = r * 1.25
+    winkel = math.degrees(math.asin(r / rb))
+    h = math.sqrt(rb * rb - r * r)
+    s.bogen(xm, y2 - r / 2 - h, rb, 90 - winkel, 90 + winkel, farbe=farbe)
+    s.bogen(xm, y1 + r / 2 + h, rb, 270 - winkel, 270 + winkel, farbe=farbe)
+    if membran:
+        s.linie(x1, (y1 + y2) / 2, x2, (y1 + y2) / 2, farbe=CYAN, punkt=True)
+
+
+def liegender_behaelter(s, x1, x2, y1, y2, farbe=None):
+    r = (y2 - y1) / 2
+    ym = (y1 + y2) / 2
+    s.linie(x1 + r / 2, y1, x2 - r / 2, y1, farbe=farbe)
+    s.linie(x1 + r / 2, y2, x2 - r / 2, y2, farbe=farbe)
+    rb = r * 1.25
+    winkel = math.degrees(math.asin(r / rb))
+    h = math.sqrt(rb * rb - r * r)
+    s.bogen(x2 - r / 2 - h, ym, rb, -winkel, winkel, farbe=farbe)
+    s.bogen(x1 + r / 2 + h, ym, rb, 180 - winkel, 180 + winkel, farbe=farbe)
+    s.linie((x1 + x2) / 2, y1, (x1 + x2) / 2, y2, farbe=CYAN, punkt=True)
+
+
+def anschlusskreis(s, x, y):
+    s.kreis(x, y, 5, layer="ZELT", farbe=BLAU)
+
+
+# --- Upper row --------------------------------------------------------------------------------
+
+def erzeuger(titel, innen):
+    s = Symbol()
+    oben_leitungen(s)
+    s.rechteck(180, 160, 420, 560)
+    s.linie(240, 560, 240, VORLAUF_Y, farbe=ROT)
+    s.linie(360, 160, 360, RUECKLAUF_Y, farbe=BLAU)
+    ventil(s, 240, 630, farbe=ROT)
+    ventil(s, 360, 80, farbe=BLAU)
+    innen(s)
+    s.text(190, 410, 500, titel)
+    s.text(190, 410, 200, "Leistung1")
+    return s
+
+
+def kessel_innen(s):
+    s.zug([(250, 260), (300, 420), (350, 260)], farbe=ROT, geschlossen=True)
+    s.linie(270, 300, 330, 300, farbe=GELB)
+
+
+def waermetauscher_innen(s):
+    s.zug([(220, 420), (260, 460), (300, 420), (340, 460), (380, 420)], farbe=ROT)
+    s.zug([(220, 300), (260, 340), (300, 300), (340, 340), (380, 300)], farbe=BLAU)
+    s.linie(200, 380, 400, 380, punkt=True)
+
+
+def kaelte_innen(s):
+    for w in (0, 60, 120):
+        a = math.radians(w)
+        s.linie(300 - 70 * math.cos(a), 350 - 70 * math.sin(a), 300 + 70 * math.cos(a), 350 + 70 * math.sin(a),
+                farbe=CYAN)
+    s.kreis(300, 350, 20, farbe=CYAN)
+
+
+def speicher():
+    """Drinking-water tank; its block also holds the vessel (left half), joined at the header."""
+    s = Symbol()
+    oben_leitungen(s)
+    behaelter(s, 420, 580, 320, 660, membran=False)
+    # heating coil
+    s.zug([(435, 380), (565, 410), (435, 440), (565, 470), (435, 500)], farbe=ROT)
+    s.linie(500, 660, 500, VORLAUF_Y, farbe=ROT)
+    # cold water in: from the return header to the tank and to the vessel's header
+    s.linie(380, RUECKLAUF_Y, 380, 340, farbe=BLAU)
+    s.linie(380, 340, 420, 340, farbe=BLAU)
+    s.punkt(380, SAMMLER_Y, farbe=BLAU)
+    s.text(410, 590, 620, "Speicher", hoehe=14)
+    s.text(410, 590, 560, "Volumen1", hoehe=14)
+    s.text(410, 590, 530, "Temperatur2", hoehe=14)
+    return s
+
+
+def druckerhoehung():
+    """Pressure-boosting plant; its block also holds the vessel (left half), joined at the header."""
+    s = Symbol()
+    oben_leitungen(s)
+    s.rechteck(400, 300, 610, 640)
+    pumpe(s, 450, 400, r=24)
+    pumpe(s, 550, 400, r=24)
+    s.linie(450, 424, 450, 480, farbe=MAGENTA)
+    s.linie(550, 424, 550, 480, farbe=MAGENTA)
+    s.linie(450, 480, 550, 480, farbe=MAGENTA)
+    s.linie(500, 480, 500, VORLAUF_Y, farbe=ROT)
+    s.linie(380, RUECKLAUF_Y, 380, 400, farbe=BLAU)
+    s.linie(380, 400, 426, 400, farbe=BLAU)
+    s.punkt(380, SAMMLER_Y, farbe=BLAU)
+    s.text(405, 605, 600, "Druckerhöhung", hoehe=14)
+    s.text(405, 605, 330, "Förderstrom1", hoehe=14)
+    return s
+
+
+def sicherheit_klein(titel, zeichne):
+    s = Symbol()
+    oben_leitungen(s)
+    zeichne(s)
+    return s
+
+
+def entspannungstopf(s):
+    s.rechteck(460, 740, 600, 820, farbe=GRUEN)
+    s.linie(530, VORLAUF_Y, 530, 740, farbe=GRUEN)
+    s.linie(530, 820, 530, 860, farbe=GRUEN, punkt=True)
+    s.text(465, 595, 770, "ET", hoehe=14)
+
+
+def wassermangel(s):
+    s.rechteck(450, 430, 600, 500, farbe=GELB)
+    s.linie(480, 500, 480, VORLAUF_Y, farbe=GELB)
+    s.text(455, 595, 455, "WMS", hoehe=14)
+
+
+def druckbegrenzer(s, x, text):
+    s.kreis(x, 620, 22, farbe=GELB)
+    s.linie(x, 642, x, VORLAUF_Y, farbe=GELB)
+    s.text(x - 20, x + 20, 612, text, hoehe=10)
+
+
+def einzelabsicherung(s):
+    # safety valve on the flow with its blow-off line, and the vessel's cap valve
+    s.linie(440, VORLAUF_Y, 440, 640, farbe=ROT)
+    s.zug([(426, 640), (454, 640), (440, 612)], farbe=ROT, geschlossen=True)
+    s.zug([(440, 612), (412, 598), (412, 626)], farbe=ROT, geschlossen=True)
+    s.linie(412, 612, 370, 612, farbe=ROT, punkt=True)
+    s.rechteck(440, 200, 610, 380, farbe=GRUEN)
+    s.linie(525, 200, 525, RUECKLAUF_Y, farbe=GRUEN)
+    s.text(445, 605, 330, "Absicherung1", hoehe=14)
+    s.text(445, 605, 240, "Gefäß2", hoehe=14)
+
+
+def kappenventile(anzahl):
+    def zeichne(s):
+        for i in range(anzahl):
+            kappenventil(s, 470 + 60 * i, 40, senkrecht=False)
+            s.linie(470 + 60 * i, 62, 470 + 60 * i, 100, farbe=GRUEN)
+    return zeichne
+
+
+def keine_kappe(s):
+    s.linie(450, RUECKLAUF_Y, 450, 60, farbe=GRUEN)
+    s.punkt(450, 60, farbe=GRUEN)
+
+
+def entlueftung(s):
+    s.linie(200, VORLAUF_Y, 200, 760, farbe=ROT)
+    s.rechteck(170, 760, 230, 860, farbe=CYAN)
+    s.linie(200, 860, 200, 900, farbe=CYAN)
+    s.zug([(190, 890), (200, 910), (210, 890)], farbe=CYAN)
+    s.text(150, 250, 800, "LA", hoehe=12)
+
+
+def ohne_entlueftung(s):
+    s.linie(200, VORLAUF_Y, 200, 740, farbe=ROT, punkt=True)
+
+
+def anbindung(s):
+    kappenventil(s, 500, 0, senkrecht=False)
+    s.text(440, 600, 60, "Anbindung", hoehe=12)
+
+
+def schlammabscheider(s):
+    s.rechteck(240, -60, 320, 60, farbe=BLAU)
+    s.linie(250, -40, 310, 40, farbe=BLAU)
+    s.linie(250, 40, 310, -40, farbe=BLAU)
+    s.linie(280, -60, 280, -100, farbe=BLAU)
+    ventil(s, 280, -115, senkrecht=True, farbe=BLAU, groesse=10)
+    s.text(160, 400, 90, "Abscheider1", hoehe=14)
+
+
+def ohne_schlammabscheider(s):
+    s.linie(240, 30, 320, 30, punkt=True)
+
+
+# --- Lower row --------------------------------------------------------------------------------
+
+def gefaess(titel, form="stehend", zusatz=None):
+    s = Symbol()
+    unten_sammler(s)
+    if form == "stehend":
+        behaelter(s, 110, 240, -320, 120)
+        s.linie(175, 120, 175, SAMMLER_Y, farbe=BLAU)
+    elif form == "klein":
+        behaelter(s, 125, 225, -200, 80)
+        s.linie(175, 80, 175, SAMMLER_Y, farbe=BLAU)
+    else:
+        liegender_behaelter(s, 40, 310, -160, 0)
+        s.linie(175, 0, 175, SAMMLER_Y, farbe=BLAU)
+    kappenventil(s, 175, 190)
+    s.text(100, 250, -30, titel)
+    s.text(100, 250, -200, "PN 6", hoehe=12, layer="Textstat")
+    if zusatz:
+        zusatz(s)
+    return s
+
+
+def durchstroemt(s):
+    # drinking-water vessel: flow-through connection
+    s.linie(130, -300, 130, -360, farbe=GRUEN)
+    s.linie(130, -360, 20, -360, farbe=GRUEN)
+
+
+def entgasung(s):
+    s.linie(240, 40, 300, 40, farbe=MAGENTA, punkt=True)
+    s.linie(300, 40, 300, 140, farbe=MAGENTA, punkt=True)
+    s.zug([(290, 130), (300, 150), (310, 130)], farbe=MAGENTA)
+
+
+def entgasung_automat(s):
+    entgasung(s)
+    s.rechteck(260, -300, 330, -220, farbe=MAGENTA)
+    pumpe(s, 295, -260, r=20)
+
+
+def entgasung_elektronik(s):
+    entgasung(s)
+    s.rechteck(260, -300, 330, -220, farbe=MAGENTA)
+    s.text(262, 328, -275, "E", hoehe=12)
+
+
+def automat(titel, maschine, zweite=None, modul=None):
+    s = Symbol()
+    unten_sammler(s)
+    behaelter(s, 150, 270, -320, 80)
+    s.linie(210, 80, 210, SAMMLER_Y, farbe=BLAU)
+    kappenventil(s, 210, 180)
+    s.rechteck(20, -320, 130, -100, farbe=MAGENTA)
+    maschine(s, 75, -170, r=28)
+    if zweite:
+        zweite(s, 75, -260, r=28)
+    s.linie(130, -150, 150, -150, farbe=MAGENTA)
+    # line to the add-on vessels, below the vessel
+    s.linie(210, -320, 210, BEISTELL_Y, farbe=BLAU)
+    s.linie(210, BEISTELL_Y, 310, BEISTELL_Y, farbe=BLAU)
+    anschlusskreis(s, 310, BEISTELL_Y)
+    s.text(20, 270, -400, titel)
+    if modul:
+        s.text(20, 130, -90 + 20, modul, hoehe=10, layer="Textstat")
+    return s
+
+
+def beistell(titel, links):
+    s = Symbol()
+    behaelter(s, 120, 240, -320, 80)
+    x = 40 if links else 310
+    s.linie(180, -320, 180, BEISTELL_Y, farbe=BLAU)
+    s.linie(180, BEISTELL_Y, x, BEISTELL_Y, farbe=BLAU)
+    anschlusskreis(s, x, BEISTELL_Y)
+    s.text(100, 260, -400, titel)
+    return s
+
+
+def zwischengefaess(mit_ena):
+    s = Symbol()
+    unten_sammler(s)
+    behaelter(s, 110, 240, -300, 120, membran=False)
+    s.linie(175, 120, 175, SAMMLER_Y, farbe=BLAU)
+    kappenventil(s, 175, 190)
+    s.text(60, 290, -60, "Vorschaltgefäß")
+    if mit_ena:
+        s.linie(240, -200, 330, -200, farbe=GRUEN)
+        s.linie(330, -200, 330, -260, farbe=GRUEN, punkt=True)
+    return s
+
+
+def nachspeiseautomat(fuer_vb):
+    s = Symbol()
+    unten_sammler(s)
+    s.rechteck(80, -260, 280, 60, farbe=MAGENTA)
+    pumpe(s, 180, -120, r=40)
+    s.linie(180, 60, 180, SAMMLER_Y, farbe=BLAU)
+    kappenventil(s, 180, 170)
+    s.text(80, 280, -300, "Nachspeisung")
+    # make-up water inlet
+    s.linie(40, NACHSPEISE_Y, 300, NACHSPEISE_Y, layer="ZELTFL", farbe=GRUEN)
+    s.linie(60, NACHSPEISE_Y, 60, -40, farbe=GRUEN)
+    s.linie(60, -40, 80, -40, farbe=GRUEN)
+    if fuer_vb:
+        s.linie(80, -200, 0, -200, farbe=GRUEN, punkt=True)
+    return s
+
+
+def nachspeisung(titel, teile):
+    """Make-up set above the header: inlet, devices on the line at y 450, a ZELTFL stub to the right."""
+    s = Symbol()
+    s.linie(20, NACHSPEISE_Y, 330, NACHSPEISE_Y, layer="ZELTFL", farbe=GRUEN)
+    s.linie(20, NACHSPEISE_Y, 20, NACHSPEISE_Y + 60, farbe=GRUEN)
+    s.text(0, 120, NACHSPEISE_Y + 80, "Frischwasser", hoehe=10)
+    x = 70
+    for teil in teile:
+        teil(s, x)
+        x += 60
+    s.text(40, 320, NACHSPEISE_Y - 60, titel, hoehe=12)
+    return s
+
+
+def n_ventil(s, x):
+    ventil(s, x, NACHSPEISE_Y, senkrecht=False, farbe=GRUEN, groesse=10)
+
+
+def n_trenner(s, x):
+    s.rechteck(x - 18, NACHSPEISE_Y - 18, x + 18, NACHSPEISE_Y + 18, farbe=GELB)
+    s.linie(x - 18, NACHSPEISE_Y - 18, x + 18, NACHSPEISE_Y + 18, farbe=GELB)
+
+
+def n_zaehler(s, x):
+    s.kreis(x, NACHSPEISE_Y, 16, farbe=GRUEN)
+    s.punkt(x, NACHSPEISE_Y, farbe=GRUEN)
+
+
+def n_magnet(s, x):
+    ventil(s, x, NACHSPEISE_Y, senkrecht=False, farbe=GRUEN, groesse=10)
+    s.rechteck(x - 8, NACHSPEISE_Y + 12, x + 8, NACHSPEISE_Y + 28, farbe=GRUEN)
+
+
+def n_pumpe(s, x):
+    pumpe(s, x, NACHSPEISE_Y, r=16, farbe=GRUEN)
+
+
+def systemtrenner():
+    s = Symbol()
+    s.linie(20, NACHSPEISE_Y, 330, NACHSPEISE_Y, layer="ZELTFL", farbe=GRUEN)
+    n_trenner(s, 120)
+    n_ventil(s, 200)
+    s.text(40, 320, NACHSPEISE_Y - 60, "Systemtrenner BA", hoehe=12)
+    return s
+
+
+def solaranlage():
+    s = Symbol()
+    # collector field
+    s.zug([(0, 900), (300, 900), (360, 1100), (60, 1100)], farbe=BLAU, geschlossen=True)
+    for i in range(1, 5):
+        s.linie(60 * i, 900, 60 * i + 60, 1100, farbe=BLAU)
+    s.linie(20, 900, 20, 400, farbe=ROT)
+    s.linie(340, 1080, 400, 1080, farbe=BLAU)
+    s.linie(400, 1080, 400, 400, farbe=BLAU)
+    # heat exchanger tank
+    behaelter(s, 150, 320, 0, 420, membran=False)
+    s.zug([(170, 120), (300, 150), (170, 180), (300, 210), (170, 240)], farbe=ROT)
+    s.linie(20, 400, 150, 240, farbe=ROT)
+    s.linie(400, 400, 320, 120, farbe=BLAU)
+    # station with pump and the vessel
+    pumpe(s, 400, 300, r=20)
+    s.linie(400, 200, 520, 200, farbe=BLAU)
+    behaelter(s, 480, 560, -200, 120)
+    s.linie(520, 120, 520, 200, farbe=BLAU)
+    anschlusskreis(s, 520, 200)
+    s.text(100, 380, 1130, "Solaranlage")
+    s.text(440, 600, -240, "MAG")
+    return s
+
+
+def rahmen():
+    s = Symbol()
+    s.rechteck(0, 0, 4500, 3150)
+    s.rechteck(20, 20, 4480, 3130)
+    # title block
+    s.rechteck(3000, 20, 4480, 420)
+    for y in (120, 220, 320):
+        s.linie(3000, y, 4480, y)
+    s.linie(3450, 120, 3450, 420)
+    s.text(3010, 3440, 355, "Projekt-Nr.:", hoehe=20)
+    s.text(3460, 4470, 355, "Projektnummer1", hoehe=20)
+    s.text(3010, 3440, 255, "Datum:", hoehe=20)
+    s.text(3460, 4470, 255, "Datum2", hoehe=20)
+    s.text(3010, 3440, 155, "Projekt:", hoehe=20)
+    s.text(3460, 4470, 155, "Bezeichnung3", hoehe=20)
+    s.text(3010, 3600, 55, "Hydraulisches Schaltschema", hoehe=20)
+    s.text(3650, 4470, 55, "$QZV$", hoehe=14)
+    # article summary along the bottom
+    s.linie(20, 120, 3000, 120)
+    s.text(30, 330, 55, "Artikel:", hoehe=20)
+    s.text(340, 2990, 55, "Artikelliste4", hoehe=20)
+    s.text(3000, 4480, 3080, "Kelvor", hoehe=30, farbe=BLAU)
+    return s
+
+
+def vorlage():
+    z = ["  0", "SECTION", code(2), "HEADER",
+         code(9), "$ACADVER", code(1), "AC1009",
+         code(9), "$DWGCODEPAGE", code(3), "ANSI_1252",
+         code(9), "$INSBASE", code(10), zahl(0), code(20), zahl(0), code(30), zahl(0),
+         code(9), "$EXTMIN", code(10), zahl(0), code(20), zahl(0), code(30), zahl(0),
+         code(9), "$EXTMAX", code(10), zahl(4626), code(20), zahl(3271), code(30), zahl(0),
+         code(9), "$LIMMIN", code(10), zahl(0), code(20), zahl(0),
+         code(9), "$LIMMAX", code(10), zahl(4626), code(20), zahl(3271),
+         "  0", "ENDSEC",
+         "  0", "SECTION", code(2), "TABLES",
+         "  0", "TABLE", code(2), "LTYPE", code(70), ganz(2),
+         "  0", "LTYPE", code(2), "CONTINUOUS", code(70), ganz(0), code(3), "Solid line",
+         code(72), ganz(65), code(73), ganz(0), code(40), zahl(0),
+         "  0", "LTYPE", code(2), "PUNKT", code(70), ganz(0), code(3), ". . . . . . .",
+         code(72), ganz(65), code(73), ganz(2), code(40), zahl(6), code(49), zahl(0), code(49), zahl(-6),
+         "  0", "ENDTAB",
+         "  0", "TABLE", code(2), "LAYER", code(70), ganz(5)]
+    for name, farbe in (("0", 7), ("ZELT", BLAU), ("ZELTR", BLAU), ("ZELTFL", GRUEN), ("Textstat", 7)):
+        z += ["  0", "LAYER", code(2), name, code(70), ganz(0), code(62), ganz(farbe), code(6), "CONTINUOUS"]
+    z += ["  0", "ENDTAB",
+          "  0", "TABLE", code(2), "STYLE", code(70), ganz(1),
+          "  0", "STYLE", code(2), "STANDARD", code(70), ganz(0), code(40), zahl(0), code(41), zahl(1),
+          code(50), zahl(0), code(71), ganz(0), code(42), zahl(2.5), code(3), "txt", code(4), "",
+          "  0", "ENDTAB",
+          "  0", "ENDSEC",
+          "  0", "SECTION", code(2), "ENTITIES",
+          "ENDSEC", "  0", "EOF"]
+    return z
+
+
+def bibliothek():
+    b = {
+        "Kessel.dxf": erzeuger("Kessel", kessel_innen),
+        "Waermeta.dxf": erzeuger("Wärmetauscher", waermetauscher_innen),
+        "Kaeltema.dxf": erzeuger("Kältemaschine", kaelte_innen),
+        "Speicher.dxf": speicher(),
+        "Druckerh.dxf": druckerhoehung(),
+        "Entspato.dxf": sicherheit_klein("ET", entspannungstopf),
+        "Wasmansi.dxf": sicherheit_klein("WMS", wassermangel),
+        "Mindrube.dxf": sicherheit_klein("min", lambda s: druckbegrenzer(s, 585, "min")),
+        "Maxdrube.dxf": sicherheit_klein("max", lambda s: druckbegrenzer(s, 530, "max")),
+        "Kseinabs.dxf": sicherheit_klein("Absicherung", einzelabsicherung),
+        "Kappenv.dxf": sicherheit_klein("KV", kappenventile(1)),
+        "Kappenv2.dxf": sicherheit_klein("KV", kappenventile(2)),
+        "NoKappv.dxf": sicherheit_klein("", keine_kappe),
+        "Entlueft.dxf": sicherheit_klein("LA", entlueftung),
+        "Entlueft_NO.dxf": sicherheit_klein("", ohne_entlueftung),
+        "AnbindOhneENA.dxf": sicherheit_klein("", anbindung),
+        "As.dxf": sicherheit_klein("", schlammabscheider),
+        "As_NO.dxf": sicherheit_klein("", ohne_schlammabscheider),
+        "Pravon.dxf": gefaess("MAG"),
+        "Sirtova.dxf": gefaess("Solar-MAG"),
+        "Mabrine.dxf": gefaess("MAG", form="klein"),
+        "Bgefaess.dxf": gefaess("TW-MAG", zusatz=durchstroemt),
+        "M80.dxf": gefaess("MAG 80 l"),
+        "Mgefaess.dxf": gefaess("MAG"),
+        "Mlieg.dxf": gefaess("MAG", form="liegend"),
+        "Quendod.dxf": gefaess("Entgasung", zusatz=entgasung),
+        "Quendoa.dxf": gefaess("Entgasung", zusatz=entgasung_automat),
+        "Quendode.dxf": gefaess("Entgasung", zusatz=entgasung_elektronik),
+        "Mk.dxf": automat("Kompressor", verdichter),
+        "Mp.dxf": automat("Pumpenautomat", pumpe),
+        "Mp2.dxf": automat("Pumpenautomat", pumpe, zweite=pumpe, modul="Pumpen 2"),
+        "Kelmat.dxf": automat("Kelmat", verdichter),
+        "Kelmat2.dxf": automat("Kelmat", verdichter, modul="Modul 2"),
+        "Pumbrix.dxf": automat("Pumbrix", pumpe),
+        "Mkbeil.dxf": beistell("Beistellgefäß", True),
+        "Mkbeir.dxf": beistell("Beistellgefäß", False),
+        "Mpbeistl.dxf": beistell("Beistellgefäß", True),
+        "Mpbeistr.dxf": beistell("Beistellgefäß", False),
+        "Kelmatbl.dxf": beistell("Beistellgefäß", True),
+        "Kelmatbr.dxf": beistell("Beistellgefäß", False),
+        "PumBei1.dxf": beistell("Beistellgefäß", True),
+        "PumBei2.dxf": beistell("Beistellgefäß", False),
+        "VB_mitENA.dxf": zwischengefaess(True),
+        "VB_ohneENA.dxf": zwischengefaess(False),
+        "ENA_fuerVB.dxf": nachspeiseautomat(True),
+        "ENA_ohneVB.dxf": nachspeiseautomat(False),
+        "Stm.dxf": nachspeisung("Nachspeisung MAG", [n_ventil, n_trenner, n_zaehler, n_magnet]),
+        "Stamp.dxf": nachspeisung("Nachspeisung Automat", [n_ventil, n_trenner, n_zaehler, n_magnet]),
+        "Sta.dxf": nachspeisung("Nachspeisung Automat", [n_ventil, n_trenner, n_magnet]),
+        "Pm.dxf": nachspeisung("Nachspeisepumpe MAG", [n_ventil, n_trenner, n_pumpe]),
+        "Pa.dxf": nachspeisung("Nachspeisepumpe Automat", [n_ventil, n_trenner, n_pumpe, n_zaehler]),
+        "Systemtr.dxf": systemtrenner(),
+        "Solaranlage_DE.dxf": solaranlage(),
+        "Rahmen2.dxf": rahmen(),
+    }
+    return b
+
+
+def main():
+    dateien = {name: inhalt(s.zeilen()) for name, s in bibliothek().items()}
+    dateien["DXF_GND1.dxf"] = inhalt(vorlage())
+    if "--pruefen" in sys.argv[1:]:
+        abweichend = []
+        for name, daten in sorted(dateien.items()):
+            pfad = os.path.join(ZIEL, name)
+            if not os.path.exists(pfad) or open(pfad, "rb").read() != daten:
+                abweichend.append(name)
+        for name in abweichend:
+            print("differs from the generator: resources/dxf/" + name)
+        return 1 if abweichend else 0
+    os.makedirs(ZIEL, exist_ok=True)
+    for name, daten in dateien.items():
+        with open(os.path.join(ZIEL, name), "wb") as f:
+            f.write(daten)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include <memory>
+
+#include "base/Programmzustand.h"
+#include "design/cooling/GlobDatenKaelte.h"
+#include "design/cooling/forms/Form200.h"
+#include "design/cooling/forms/Form201.h"
+#include "design/heating_accessories/forms/Form105.h"
+#include "design/selection/forms/Form102.h"
+#include "projects/forms/KelvorForm3.h"
+#include "shell/forms/KelvorForm2.h"
+#include "shell/forms/MDIForm1.h"
+#include "support/Datenobjektdatenbanken.h"
+#include "support/MeldungsRecorder.h"
+#include "support/Programmordner.h"
+#include "support/QStringAusgabe.h"
+
+namespace {
+
+void Ereignisse()
+{
+    for (int i = 0; i < 40; ++i) {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+class Kälteweg : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NO_FATAL_FAILURE(BereiteProgrammordnerVor(dir));
+        fenster = std::make_unique<MDIForm1>(dir.path());
+        db = std::make_unique<Datenobjektdatenbanken>();
+        // The vessel and accessory pages choose from the demo article database.
+        zustand().Artikel_Data_Source = dir.filePath(QStringLiteral("Daten/Artikeld.db"));
+        fenster->show();
+        Ereignisse();
+    }
+    void TearDown() override
+    {
+        fenster.reset();
+        Ereignisse();
+        if (zustand().g_kühldat)
+            zustand().g_kühldat->m_TerminateMitUpdate = false;
+        zustand().g_kühldat.reset();
+    }
+    Seitenform* Aktuell() const { return fenster->fenster(zustand().Status); }
+    void Weiter()
+    {
+        fenster->WeiterCommand->click();
+        Ereignisse();
+    }
+    bool WeiterSichtbar() const { return fenster->WeiterCommand->isVisibleTo(fenster->LeisteuntenPicture); }
+    static void Eingabe(QLineEdit* box, const QString& text)
+    {
+        box->setFocus(Qt::OtherFocusReason);
+        box->selectAll();
+        QTest::keyClicks(box, text);
+        QTest::keyClick(box, Qt::Key_Return);
+        Ereignisse();
+    }
+    QVariant Feld(const QString& spalte) const
+    {
+        return db->feld(QStringLiteral("Kälteparameter"), spalte, QStringLiteral("KW1"));
+    }
+
+    QTemporaryDir dir;
+    MeldungsRecorder recorder;
+    std::unique_ptr<MDIForm1> fenster;
+    std::unique_ptr<Datenobjektdatenbanken> db;
+};
+
+}  // namespace
+
+// A new cooling project through the real pages 200 to 203 to the project page: calculated,
+// vessel chosen, safety valve and make-up designed, and written back as designed.
+TEST_F(Kälteweg, NeuesProjektVon200Bis203UndZurProjektseite)
+{
+    Weiter();
+    auto* wahl = dynamic_cast<KelvorForm2*>(Aktuell());
+    ASSERT_NE(wahl, nullptr);
+    wahl->HauptwahlCommand[1]->click();
+    Ereignisse();
+    auto* projekte = dynamic_cast<KelvorForm3*>(Aktuell());
+    ASSERT_NE(projekte, nullptr);
+    QLineEdit* nummer = projekte->ProjektText[0];
+    if (!nummer->isEnabled())
+        fenster->Manlegen->trigger();
+    nummer->clear();
+    QTest::keyClicks(nummer, QStringLiteral("KW1"));
+    QTest::keyClick(nummer, Qt::Key_Return);
+    ASSERT_EQ(zustand().aktProjektnummer, QStringLiteral("KW1"));
+
+    // 200: inputs and the calculation.
+    Weiter();
+    auto* s200 = dynamic_cast<Form200*>(Aktuell());
+    ASSERT_NE(s200, nullptr);
+    for (const auto& [box, text] : {std::pair{0, "6"}, {1, "12"}, {2, "20"}, {3, "30"}})
+        Eingabe(s200->Text1[static_cast<size_t>(box)], QString::fromUtf8(text));
+    Eingabe(s200->Analagevolumen, QStringLiteral("1000"));
+    s200->Command3->click();
+    Ereignisse();
+    ASSERT_TRUE(WeiterSichtbar());
+    const GlobDatenKälte& k = *zustand().g_kühldat;
+    EXPECT_TRUE(k.m_IstBerechnet.m_Value.toBool());
+
+    // 201: the vessel page of the shared selection, group 2 chosen automatically.
+    Weiter();
+    ASSERT_EQ(zustand().Status, 201);
+    auto* s201 = dynamic_cast<Form102*>(Aktuell());
+    ASSERT_NE(s201, nullptr);
+    QPushButton* zwei = nullptr;
+    for (QPushButton* b : s201->Command1)
+        if (b->isVisibleTo(s201) && b->text() == QStringLiteral("2"))
+            zwei = b;
+    ASSERT_NE(zwei, nullptr);
+    zwei->click();
+    Ereignisse();
+    const QString gefäß = k.m_GefaessArtNr.m_Value.toString();
+    EXPECT_FALSE(gefäß.trimmed().isEmpty());
+    ASSERT_TRUE(WeiterSichtbar());
+
+    // 202: safety valve, cap valve and the make-up unit.
+    Weiter();
+    ASSERT_EQ(zustand().Status, 202);
+    auto* s202 = dynamic_cast<Form201*>(Aktuell());
+    ASSERT_NE(s202, nullptr);
+    EXPECT_EQ(k.m_Zub_SichVentil_ArtNr.m_Value.toString(), QStringLiteral("29495"));
+    EXPECT_EQ(s202->Label5[0]->text(), QStringLiteral("Sicherheitsventil für Kälteanlagen"));
+    EXPECT_EQ(s202->Label4[1]->text(), QStringLiteral("1"));
+    s202->NachspeiseOpt[1]->click();
+    EXPECT_EQ(k.m_Zub_Nachspeise_ArtNr.m_Value.toString(), QStringLiteral("23760"));
+    EXPECT_FALSE(k.m_IstAusgelegt.m_Value.toBool());
+
+    // 203: the further products; Weiter ends the type on the project page.
+    Weiter();
+    ASSERT_EQ(zustand().Status, 203);
+    EXPECT_NE(dynamic_cast<Form105*>(Aktuell()), nullptr);
+    Weiter();
+    EXPECT_EQ(zustand().Status, 3);
+    EXPECT_NE(dynamic_cast<KelvorForm3*>(Aktuell()), nullptr);
+    EXPECT_EQ(zustand().g_kühldat, nullptr);
+    EXPECT_EQ(Feld(QStringLiteral("IstAusgelegt")).toInt(), -1);
+    EXPECT_EQ(Feld(QStringLiteral("IstBerechnet")).toInt(), -1);
+    EXPECT_EQ(Feld(QStringLiteral("GefäßArtNr")).toString(), gefäß);
+    EXPECT_EQ(fenster->menuBar()->activeAction(), fenster->MAusgabe->menuAction());
+    EXPECT_TRUE(recorder.boxen.isEmpty()) << recorder.boxen.value(0).text.toStdString();
+}
