@@ -105,26 +105,26 @@ void NachrichtenVerarbeiten()
 
 // --- Text buffer ---
 
-void Textpuffer::Text(int spalte, const QString& text, bool neueZeile)
+void Berichtspuffer::Text(int spalte, const QString& text, bool neueZeile)
 {
     m_text += QString(qMax(0, spalte), u' ') + text;
     if (neueZeile)
         NeueZeile();
 }
 
-void Textpuffer::Linie(int länge, int art, int spalte, bool neueZeile)
+void Berichtspuffer::Linie(int länge, int art, int spalte, bool neueZeile)
 {
     m_text += QString(qMax(0, spalte), u' ') + QString(qMax(0, länge), art == 1 ? QChar(0x00AF) : QChar(u'-'));
     if (neueZeile)
         NeueZeile();
 }
 
-void Textpuffer::NeueZeile()
+void Berichtspuffer::NeueZeile()
 {
     m_text += QStringLiteral("\r\n");
 }
 
-void Textpuffer::Seitenwechsel()
+void Berichtspuffer::Seitenwechsel()
 {
     m_text += QStringLiteral("\r\n\r\n") + LadeText(TextNrSeitenwechsel) + QStringLiteral("\r\n\r\n\r\n");
 }

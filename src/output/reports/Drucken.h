@@ -20,7 +20,7 @@ class datenbank;
 
 // The plain-text target of a report: the whole report as one text with CR LF line ends
 // (the tender texts that go to the clipboard). It keeps no line or page counters.
-class Textpuffer {
+class Berichtspuffer {
 public:
     // `spalte` blanks, the text and, with neueZeile, CR LF.
     void Text(int spalte, const QString& text, bool neueZeile);
@@ -275,7 +275,7 @@ private:
     int16_t PositionNr = 1;
     int16_t Kopfart = 0;
     double Summe = 0.0;
-    Textpuffer m_puffer;
+    Berichtspuffer m_puffer;
     QStringList m_zeilenliste{QString()};
     int16_t m_zeilenAnzahl = 0;
     QList<Artikelposten> m_artikelliste{Artikelposten{}};

@@ -69,7 +69,7 @@ TEST(Drucken, ArtikellisteSummiertUndSortiertNachZeichencode)
     EXPECT_EQ(d.ArtikellisteAnzahl(), 0);
 }
 
-TEST(Drucken, TextpufferSchreibtLinienTitelUndSeitenwechsel)
+TEST(Drucken, BerichtspufferSchreibtLinienTitelUndSeitenwechsel)
 {
     EXPECT_EQ(Drucken::Titelrand(QStringLiteral("0123456789"), 0), 33);
     EXPECT_EQ(DruckenTestzugriff::titelzeile(QStringLiteral("0123456789"), 0),
@@ -362,10 +362,32 @@ TEST_F(HeizungsberichtTest, AusschreibungsdateiSchreibtPositionenUndHinweis)
 TEST_F(HeizungsberichtTest, OhneAusschreibungsschreiberEndetDieAusgabeStill)
 {
     ASSERT_NO_FATAL_FAILURE(AnlageAutomat());
+    // The factory could not make a writer (it has told the user why).
+    setzeAusschreibungsfabrik([] { return std::unique_ptr<Ausschreibungsschreiber>(); });
     Drucken b;
     b.DruckenModus(5);
+    setzeAusschreibungsfabrik({});
     EXPECT_TRUE(b.OhneAusschreibungsschreiber());
     EXPECT_TRUE(meldungen.boxen.isEmpty());
+}
+
+TEST_F(HeizungsberichtTest, SchreiberfehlerBeendetDieAusschreibung)
+{
+    // A writer that fails at the third long-text line: nothing more is written, no end, no save.
+    class Fehlschreiber : public Schreiber {
+    public:
+        using Schreiber::Schreiber;
+        bool WriteLangtext(const QString& z) override { return ++zeilen < 3 && Schreiber::WriteLangtext(z); }
+        int zeilen = 0;
+    };
+    ASSERT_NO_FATAL_FAILURE(AnlageAutomat());
+    QStringList p;
+    setzeAusschreibungsfabrik([&p] { return std::make_unique<Fehlschreiber>(p); });
+    Bericht(5, 1);
+    setzeAusschreibungsfabrik({});
+    EXPECT_EQ(p, (QStringList{"Kopf 2026-03-14 Schule am Park, Heizzentrale Bauabschnitt 2|Angebot bis Ende April",
+                              "Pos 1 N 1 Grundbehälter 200 l|", "LT Grundbehälter aus Stahl mit",
+                              "LT auswechselbarer Butylmembran, für"}));
 }
 
 TEST_F(HeizungsberichtTest, HostmodusNimmtDasOffeneDatenobjekt)
