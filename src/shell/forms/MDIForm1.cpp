@@ -1003,9 +1003,8 @@ void MDIForm1::Bericht(int modus)
         "Ausschreibungstexte in die Zwischenablage: die Ausschreibungstexte des aktuellen Projekts.",
         "Ausgabe GAEB 1990: die Ausschreibung des aktuellen Projekts als GAEB-Datei (*.d81).",
     };
-    const QString platzhalter = QString::fromUtf8(berichte[qBound(1, modus, 5) - 1]);
     if (!Drucken::HatBericht(zustand().Projektart)) {
-        Platzhalter(platzhalter);
+        Platzhalter(QString::fromUtf8(berichte[qBound(1, modus, 5) - 1]));
         return;
     }
     // No second output command while a report runs (the report lets the window react).
@@ -1024,8 +1023,6 @@ void MDIForm1::Bericht(int modus)
     };
     bericht.DruckenModus(modus);
     MAusgabe->setEnabled(ausgabeFrei);
-    if (modus == 5 && bericht.OhneAusschreibungsschreiber())
-        Platzhalter(platzhalter);
 }
 
 void MDIForm1::Schaltschema(int ziel, const QString& datei)

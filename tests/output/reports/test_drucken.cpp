@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 
 #include "Berichtsfixture.h"
+#include "base/DateiDialogSeam.h"
 #include "base/Programmzustand.h"
 #include "base/Zeichenflaeche.h"
 #include "design/heating/GlobDatenHeizung.h"
@@ -369,6 +370,39 @@ TEST_F(HeizungsberichtTest, OhneAusschreibungsschreiberEndetDieAusgabeStill)
     setzeAusschreibungsfabrik({});
     EXPECT_TRUE(b.OhneAusschreibungsschreiber());
     EXPECT_TRUE(meldungen.boxen.isEmpty());
+}
+
+// Answers the save dialog with one file name.
+class Speicherziel : public DateiDialogSeam {
+public:
+    explicit Speicherziel(QString datei) : m_datei(std::move(datei)) { setzeDateiDialog(this); }
+    ~Speicherziel() override { setzeDateiDialog(nullptr); }
+    QString zeige(const DateiDialogAnfrage&) override
+    {
+        ++anfragen;
+        return m_datei;
+    }
+    int anfragen = 0;
+
+private:
+    QString m_datei;
+};
+
+TEST_F(HeizungsberichtTest, AusschreibungsdateiMitDemGaebSchreiber)
+{
+    ASSERT_NO_FATAL_FAILURE(AnlageAutomat());
+    QTemporaryDir ziel;
+    const QString datei = ziel.filePath(QStringLiteral("LV.d81"));
+    Speicherziel dialog(datei);
+    Bericht(5, 1);
+    EXPECT_EQ(dialog.anfragen, 1);
+    QFile f(datei);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray inhalt = f.readAll();
+    EXPECT_TRUE(inhalt.contains("Kompressoreinheit K-01")) << inhalt.left(400).toStdString();
+    EXPECT_TRUE(inhalt.contains("260,- EUR Netto als Pauschalpreis."));
+    EXPECT_TRUE(inhalt.contains("Schule am Park, Heizzentrale"));
+    EXPECT_TRUE(meldungen.boxen.isEmpty()) << meldungen.boxen.value(0).text;
 }
 
 TEST_F(HeizungsberichtTest, SchreiberfehlerBeendetDieAusschreibung)
