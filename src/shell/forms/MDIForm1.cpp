@@ -23,6 +23,9 @@
 #include "design/selection/forms/Form102a.h"
 #include "design/heating_accessories/Entlueftungsdialog.h"
 #include "design/heating_accessories/forms/Form105b.h"
+#include "output/reports/Drucken.h"
+#include "output/reports/forms/DruckausgabeArt.h"
+#include "output/reports/forms/Seitenvorschau.h"
 #include "output/schematic/DXFOrderAufbau.h"
 #include "output/schematic/forms/DXFMaker.h"
 
@@ -354,7 +357,7 @@ void MDIForm1::BaueMenues()
     MOptionen = obermenue("MOptionen", 142);
     Mkundenanschrift = mit(punkt(MOptionen, "Mkundenanschrift", 143), [this] { ZeigeDialog<NutzerStammdaten>(); });
     MDruckereinstellungen = mit(punkt(MOptionen, "MDruckereinstellungen", 144), [this] {
-        Platzhalter(QStringLiteral("Druckereinstellungen: den Drucker für die Berichte auswählen und einrichten."));
+        ZeigeModal([] { Drucken().Druckereinrichtung(); });
     });
 
     MInformationen = obermenue("MInformationen", 149);
@@ -1000,7 +1003,26 @@ void MDIForm1::Bericht(int modus)
         "Ausschreibungstexte in die Zwischenablage: die Ausschreibungstexte des aktuellen Projekts.",
         "Ausgabe GAEB 1990: die Ausschreibung des aktuellen Projekts als GAEB-Datei (*.d81).",
     };
-    Platzhalter(QString::fromUtf8(berichte[qBound(1, modus, 5) - 1]));
+    if (!Drucken::HatBericht(zustand().Projektart)) {
+        Platzhalter(QString::fromUtf8(berichte[qBound(1, modus, 5) - 1]));
+        return;
+    }
+    // No second output command while a report runs (the report lets the window react).
+    const bool ausgabeFrei = MAusgabe->isEnabled();
+    MAusgabe->setEnabled(false);
+    Drucken bericht;
+    bericht.Preisauswahl = [this] {
+        int wahl = 0;
+        ZeigeModal([this, &wahl] { wahl = DruckausgabeArt(this).anzeige(); });
+        return wahl;
+    };
+    bericht.Vorschau = [this](Drucken& b, bool mitDruck) {
+        bool ergebnis = false;
+        ZeigeModal([this, &b, mitDruck, &ergebnis] { ergebnis = Seitenvorschau(this).GDIDraw(b, mitDruck); });
+        return ergebnis;
+    };
+    bericht.DruckenModus(modus);
+    MAusgabe->setEnabled(ausgabeFrei);
 }
 
 void MDIForm1::Schaltschema(int ziel, const QString& datei)
