@@ -23,9 +23,15 @@ struct Eintrag {
 const Drucken::Berichtsteile* Drucken::Teile(const QString& projektart)
 {
     // One line per system type with a report.
-    static const std::array<Eintrag, 1> typen{{
+    static const std::array<Eintrag, 4> typen{{
         {"He", &Drucken::AusgabeTechnischeDatenHeizung, &Drucken::AusgabeArtikellisteHeizung,
          &Drucken::AusgabeLangtexteHeizung},
+        {"Kü", &Drucken::AusgabeTechnischeDatenKälte, &Drucken::AusgabeArtikellisteKälte,
+         &Drucken::AusgabeLangtexteKälte},
+        {"Tr", &Drucken::AusgabeTechnischeDatenTrinkwasser, &Drucken::AusgabeArtikellisteTrinkwasser,
+         &Drucken::AusgabeLangtexteTrinkwasser},
+        {"Dr", &Drucken::AusgabeTechnischeDatenDruckerhöhung, &Drucken::AusgabeArtikellisteDruckerhöhung,
+         &Drucken::AusgabeLangtexteDruckerhöhung},
     }};
     static const auto teile = [] {
         std::array<Berichtsteile, typen.size()> t{};
