@@ -4,6 +4,8 @@
 
 #include <QRegularExpression>
 
+#include <functional>
+
 #include "Typberichtsfixture.h"
 #include "base/Programmzustand.h"
 #include "design/cooling/GlobDatenKaelte.h"
@@ -279,6 +281,49 @@ TEST_F(Typbericht, JederNameDerListenGibtEsImEchtenDatenobjekt)
         EXPECT_FALSE(namen->isEmpty());
         for (const QString& n : *namen)
             EXPECT_TRUE(daten->Member().hat(n)) << daten->Member().klasse().toStdString() << ": " << n.toStdString();
+    }
+}
+
+// The program's own data objects, designed and stored, give the report as they are.
+TEST_F(Typbericht, EchteDatenobjekteGebenDenBericht)
+{
+    Drucken::SetzeErzeuger({});
+    struct Fall {
+        QString art;
+        std::function<std::unique_ptr<GlobDaten>()> neu;
+        QList<Feldwert> werte;
+        const char* zeile;
+    };
+    const QList<Fall> fälle{
+        {Kü, [] { return std::make_unique<GlobDatenKälte>(); },
+         {{"m_GefaessGruppe", 3}, {"m_GefaessAnzahl", 2}, {"m_SteuerbehAnzahl", 0}, {"m_GefaessArtNr", "MAG-140"},
+          {"m_Zub_Schlamm_Anordnung", 1}, {"m_Zub_Schlamm_ArtNr_m_value", "SA-80", 2}, {"m_Zub_SchlammIso", 0}},
+         "  1   Stück  Schlammabscheider DN 80"},
+        {Tr, [] { return std::make_unique<GlobDatenTrinkw>(); },
+         {{"m_GefaessArtNr", "TW-25"}, {"m_GefaessAnzahl", 1}, {"m_Zub_SichVentil_ArtNr", "SVT-10"}},
+         "  1   Stück  Trinkwasser-Sicherheitsventil 10 bar"},
+        {Dr, [] { return std::make_unique<GlobDatenDruck>(); },
+         {{"m_GefaessArtNr", "DE-300"}, {"m_GefaessAnzahl", 2}, {"m_p_SV", 5.5}},
+         "Ausschaltdruck (bar):                                                        5,5"}};
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(f.art.toStdString());
+        zustand().Projektart = f.art;
+        {
+            const std::unique_ptr<GlobDaten> d = f.neu();
+            ASSERT_EQ(d->Init(), 0);
+            for (const Feldwert& w : f.werte + QList<Feldwert>{{"m_IstBerechnet", true}, {"m_IstAusgelegt", true}}) {
+                if (w.index > 0)
+                    d->schreibe(QString::fromUtf8(w.name), {VbVariant::integer(static_cast<int16_t>(w.index))}, w.wert);
+                else
+                    d->schreibe(QString::fromUtf8(w.name), w.wert);
+            }
+        }
+        ablage = {};
+        meldungen.leeren();
+        Bericht(4, 2);
+        EXPECT_TRUE(meldungen.boxen.isEmpty()) << meldungen.boxen.value(0).text.toStdString();
+        EXPECT_TRUE(ablage.text.contains(QString::fromUtf8(f.zeile))) << ablage.text.toStdString();
+        EXPECT_TRUE(ablage.text.contains(QStringLiteral("Behälter zur Absicherung der Anlage:")));
     }
 }
 
