@@ -118,6 +118,8 @@ public:
     static int Titelrand(const QString& text, int spalte);
 
 private:
+    friend struct DruckenTestzugriff;
+
     // The three procedures of a system type.
     struct Berichtsteile {
         bool (Drucken::*TechnischeDaten)();
