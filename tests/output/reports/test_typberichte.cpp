@@ -235,6 +235,21 @@ TEST_F(Typbericht, KälteMembranbruchsensorNachGruppeUndModul)
     }
 }
 
+TEST_F(Typbericht, FehlenderArtikelMitApostrophEinmalGemeldet)
+{
+    for (const QString& art : {Kü, Tr, Dr}) {
+        SCOPED_TRACE(art.toStdString());
+        Typ(art, Basis(art), {{"m_Zub_KappV_Beh_ArtNr", "K'FEHLT"}});
+        meldungen.leeren();
+        Bericht(4, 1);
+        // Listed in the short list and in the long texts, reported once.
+        ASSERT_EQ(meldungen.boxen.size(), 1);
+        EXPECT_EQ(meldungen.boxen[0].textIds, (QList<int>{2361, 3020}));
+        EXPECT_EQ(meldungen.boxen[0].werte, QStringList{"K'FEHLT"});
+        EXPECT_TRUE(ablage.text.contains(QStringLiteral("Bestell-Nr: K'FEHLT"))) << ablage.text.toStdString();
+    }
+}
+
 // --- Data sheet outcomes for every type ---
 
 TEST_F(Typbericht, NichtBerechnetEndetDasDatenblattOhneArtikelliste)
@@ -279,8 +294,15 @@ TEST_F(Typbericht, JederNameDerListenGibtEsImEchtenDatenobjekt)
          {&druck, &Berichtsnamen::Druckerhöhung()}}};
     for (const auto& [daten, namen] : paare) {
         EXPECT_FALSE(namen->isEmpty());
-        for (const QString& n : *namen)
-            EXPECT_TRUE(daten->Member().hat(n)) << daten->Member().klasse().toStdString() << ": " << n.toStdString();
+        for (const QString& n : *namen) {
+            ASSERT_TRUE(daten->Member().hat(n)) << daten->Member().klasse().toStdString() << ": " << n.toStdString();
+            // Read the way the report reads it.
+            const MemberRegister::Art art = n.endsWith(QStringLiteral("_m_value")) ? MemberRegister::Art::Indiziert
+                : n.startsWith(QStringLiteral("Sum_"))                             ? MemberRegister::Art::Methode
+                : n == QStringLiteral("DBTabArtikel")                              ? MemberRegister::Art::Objekt
+                                                                                   : MemberRegister::Art::Wert;
+            EXPECT_EQ(daten->Member().art(n), art) << n.toStdString();
+        }
     }
 }
 
