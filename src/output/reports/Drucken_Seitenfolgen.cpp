@@ -24,6 +24,12 @@ const Drucken::Berichtsteile* Drucken::Teile(const QString& projektart)
     static const Eintrag typen[] = {
         {"He", &Drucken::AusgabeTechnischeDatenHeizung, &Drucken::AusgabeArtikellisteHeizung,
          &Drucken::AusgabeLangtexteHeizung},
+        {"Kü", &Drucken::AusgabeTechnischeDatenKälte, &Drucken::AusgabeArtikellisteKälte,
+         &Drucken::AusgabeLangtexteKälte},
+        {"Tr", &Drucken::AusgabeTechnischeDatenTrinkwasser, &Drucken::AusgabeArtikellisteTrinkwasser,
+         &Drucken::AusgabeLangtexteTrinkwasser},
+        {"Dr", &Drucken::AusgabeTechnischeDatenDruckerhöhung, &Drucken::AusgabeArtikellisteDruckerhöhung,
+         &Drucken::AusgabeLangtexteDruckerhöhung},
     };
     static const QList<Berichtsteile> teile = [] {
         QList<Berichtsteile> t;
