@@ -212,6 +212,8 @@ void Drucken::DruckenModus(int Druck)
         break;
     case 4:
         GDIAusgabe(2, nullptr);
+        if (m_puffer.text().isEmpty())
+            break;
         zwischenablage().leeren();
         zwischenablage().setzeText(m_puffer.text());
         break;
@@ -336,7 +338,7 @@ int32_t Drucken::GDIAusgabe(int ID, Zeichenflaeche* dc, Druckauftrag* auftrag)
     if (!t)
         return 0;
     // A data class without a member the report reads: the message, and the report ends there.
-    return MitMemberFehlerMeldung(int32_t{0}, [&]() -> int32_t {
+    const int32_t ergebnis = MitMemberFehlerMeldung(int32_t{-1}, [&]() -> int32_t {
         switch (Modus) {
         case 1:
             return SeitenfolgeErgebnisse(*t);
@@ -349,6 +351,11 @@ int32_t Drucken::GDIAusgabe(int ID, Zeichenflaeche* dc, Druckauftrag* auftrag)
             return 0;
         }
     });
+    if (ergebnis >= 0)
+        return ergebnis;
+    // Cut short: no half report is left for the clipboard.
+    m_puffer = Textpuffer();
+    return 0;
 }
 
 // --- Primitives ---

@@ -23,9 +23,13 @@ struct Eintrag {
 const Drucken::Berichtsteile* Drucken::Teile(const QString& projektart)
 {
     // One line per system type with a report.
-    static const std::array<Eintrag, 1> typen{{
+    static const std::array<Eintrag, 3> typen{{
         {"He", &Drucken::AusgabeTechnischeDatenHeizung, &Drucken::AusgabeArtikellisteHeizung,
          &Drucken::AusgabeLangtexteHeizung},
+        {"Sp", &Drucken::AusgabeTechnischeDatenSpeicher, &Drucken::AusgabeArtikellisteSpeicher,
+         &Drucken::AusgabeLangtexteSpeicher},
+        {"So", &Drucken::AusgabeTechnischeDatenSolar, &Drucken::AusgabeArtikellisteSolar,
+         &Drucken::AusgabeLangtexteSolar},
     }};
     static const auto teile = [] {
         std::array<Berichtsteile, typen.size()> t{};
