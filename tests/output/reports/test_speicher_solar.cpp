@@ -358,6 +358,9 @@ TEST_F(SpeicherSolarFixture, DieDatenklassenSelbstGebenIhreBerichte)
     EXPECT_TRUE(ablage.text.contains(QStringLiteral("Dampfvolumen (ltr.)") + QString(51, u' ') + QStringLiteral("       7,5")))
         << ablage.text;
     EXPECT_TRUE(ablage.text.contains(QStringLiteral("  4   Stück  Schnellentlüfter solar 3/8"))) << ablage.text;
+    EXPECT_TRUE(ablage.text.contains(QStringLiteral("Ausdehnungsgefäß  : Druckseitig der Pumpe installiert")))
+        << ablage.text;
+    EXPECT_TRUE(ablage.text.contains(QStringLiteral("  2   Stück  Kappenventil Rp 3/4 solar"))) << ablage.text;
     EXPECT_TRUE(meldungen.boxen.isEmpty()) << nachricht(meldungen.boxen);
 }
 
