@@ -101,6 +101,30 @@ void PainterZeichenflaeche::text(QPointF oben_links, const QString& text, QColor
     m_painter.drawText(QPointF(p.x(), p.y() + fm.ascent()), text);
 }
 
+void Zeichenflaeche::textImRaster(QPointF oben_links, const QString& text, double zeichenbreite, QColor farbe)
+{
+    for (qsizetype i = 0; i < text.size(); ++i)
+        this->text(QPointF(oben_links.x() + i * zeichenbreite, oben_links.y()), text.mid(i, 1), farbe);
+}
+
+void PainterZeichenflaeche::textImRaster(QPointF oben_links, const QString& text, double zeichenbreite, QColor farbe)
+{
+    // The font's advance stretched to the grid (letter spacing is not kept alike by every device).
+    const QFontMetricsF fm(m_painter.font(), m_painter.device());
+    const double vorschub = fm.horizontalAdvance(QLatin1Char('X'));
+    if (vorschub <= 0 || zeichenbreite <= 0) {
+        this->text(oben_links, text, farbe);
+        return;
+    }
+    const QPointF p = m_abbildung.map(oben_links);
+    m_painter.save();
+    m_painter.translate(p.x(), p.y() + fm.ascent());
+    m_painter.scale(zeichenbreite * maßstabX() / vorschub, 1.0);
+    m_painter.setPen(QPen(farbe));
+    m_painter.drawText(QPointF(0, 0), text);
+    m_painter.restore();
+}
+
 namespace {
 QString zahl(double v)
 {
@@ -158,6 +182,11 @@ double Zeichenrecorder::textBreite(const QString& text)
 double Zeichenrecorder::textHöhe(const QString&)
 {
     return m_höheJePunkt * m_punkte;
+}
+
+void Zeichenrecorder::textImRaster(QPointF oben_links, const QString& text, double, QColor farbe)
+{
+    this->text(oben_links, text, farbe);
 }
 
 void Zeichenrecorder::text(QPointF oben_links, const QString& text, QColor farbe)

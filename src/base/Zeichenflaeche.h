@@ -30,6 +30,11 @@ public:
     virtual double textHöhe(const QString& text) = 0;
     // A text whose cell's top left corner lies at `oben_links`.
     virtual void text(QPointF oben_links, const QString& text, QColor farbe = Qt::black) = 0;
+    // A text on a column grid: character i starts at oben_links.x + i × zeichenbreite, whatever
+    // the font's own advance (reports place their columns by character). By default one text
+    // per character.
+    virtual void textImRaster(QPointF oben_links, const QString& text, double zeichenbreite,
+                              QColor farbe = Qt::black);
 
     // Height of the visible surface in its units.
     virtual double höhe() const = 0;
@@ -50,6 +55,8 @@ public:
     double textBreite(const QString& text) override;
     double textHöhe(const QString& text) override;
     void text(QPointF oben_links, const QString& text, QColor farbe = Qt::black) override;
+    // One text, its advance stretched to the grid.
+    void textImRaster(QPointF oben_links, const QString& text, double zeichenbreite, QColor farbe = Qt::black) override;
     double höhe() const override { return m_höhe; }
 
 private:
@@ -81,6 +88,8 @@ public:
     double textBreite(const QString& text) override;
     double textHöhe(const QString& text) override;
     void text(QPointF oben_links, const QString& text, QColor farbe = Qt::black) override;
+    // Noted as one text (its font is fixed-pitch already).
+    void textImRaster(QPointF oben_links, const QString& text, double zeichenbreite, QColor farbe = Qt::black) override;
     double höhe() const override { return m_höhe; }
 
     // "linie 90 1800 710 1800 #000000 0 art=0", "text 10 20 Hallo #000000", ...

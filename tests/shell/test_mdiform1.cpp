@@ -12,6 +12,10 @@
 #include "support/MeldungsRecorder.h"
 #include "support/ModalSchliesser.h"
 #include "support/TransferProtokoll.h"
+#include "base/DruckerSeam.h"
+#include "output/reports/forms/DruckausgabeArt.h"
+#include "output/reports/forms/Seitenvorschau.h"
+#include <QTimer>
 
 #include <QAction>
 #include <QApplication>
@@ -722,4 +726,113 @@ TEST_F(HauptfensterTest, SchematicItemsBuildTheOrderFileFirst)
     EXPECT_TRUE(inhalt.startsWith("[ORDER]\r\n1=1\r\n2=Schule\r\n3="));
     EXPECT_TRUE(inhalt.contains("\r\n1\tKessel.dxf\t90 kW\t\r\n"));
     EXPECT_TRUE(inhalt.endsWith("[ENDE]\r\n"));
+}
+
+// Answers the report's dialogs as a user would: the price choice with one button, the preview
+// with its right button.
+class Berichtsdialoge : public QObject {
+public:
+    explicit Berichtsdialoge(int preisknopf) : m_knopf(preisknopf) { qApp->installEventFilter(this); }
+    ~Berichtsdialoge() override { qApp->removeEventFilter(this); }
+    QStringList geöffnet;
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() != QEvent::Show)
+            return false;
+        if (auto* d = qobject_cast<DruckausgabeArt*>(o)) {
+            geöffnet << d->objectName();
+            QTimer::singleShot(0, d, [d, k = m_knopf] { d->Preisanzeige[static_cast<size_t>(k)]->click(); });
+        } else if (auto* v = qobject_cast<Seitenvorschau*>(o)) {
+            geöffnet << v->objectName() + QLatin1Char(':') + v->Command2->text();
+            QTimer::singleShot(0, v, [v] { v->Command2->click(); });
+        }
+        return false;
+    }
+
+private:
+    int m_knopf;
+};
+
+class Ablage : public Zwischenablage {
+public:
+    void leeren() override { text.clear(); }
+    void setzeText(const QString& t) override { text = t; ++gesetzt; }
+    QString text;
+    int gesetzt = 0;
+};
+
+TEST_F(HauptfensterTest, ReportItemsRunTheHeatingReport)
+{
+    MDIForm1& f = Bereit();
+    EinProjekt();
+    f.Mheizungsanlagen->trigger();
+    ASSERT_EQ(zustand().Projektart, QStringLiteral("He"));
+    Ablage ablage;
+    setzeZwischenablage(&ablage);
+    QTemporaryDir pdfOrdner;
+    PdfDrucker pdf(pdfOrdner.filePath(QStringLiteral("bericht.pdf")));
+
+    {
+        // Not designed: 2206 before any question.
+        Berichtsdialoge dialoge(1);
+        recorder.leeren();
+        f.MausschreibungstexteinZwischenablage->trigger();
+        ASSERT_EQ(recorder.boxen.size(), 1);
+        EXPECT_EQ(recorder.boxen[0].text, LadeText(2206));
+        EXPECT_TRUE(dialoge.geöffnet.isEmpty());
+        EXPECT_EQ(ablage.gesetzt, 0);
+    }
+    {
+        GlobDatenHeizung h;
+        ASSERT_EQ(h.Init(), 0);
+        h.schreibe(QStringLiteral("m_Leist_ges"), 90.0);
+        h.schreibe(QStringLiteral("m_Temp_V"), 70.0);
+        h.schreibe(QStringLiteral("m_GefaessAnzahl"), 1);
+        h.schreibe(QStringLiteral("m_GefaessArtNr"), QStringLiteral("40102"));
+        h.schreibe(QStringLiteral("m_IstBerechnet"), true);
+        h.schreibe(QStringLiteral("m_IstAusgelegt"), true);
+    }
+    recorder.leeren();
+    {
+        Berichtsdialoge dialoge(2);
+        f.MausschreibungstexteinZwischenablage->trigger();
+        EXPECT_EQ(dialoge.geöffnet, QStringList{"DruckausgabeArt"});
+        EXPECT_EQ(ablage.gesetzt, 1);
+        EXPECT_TRUE(ablage.text.startsWith(QStringLiteral("Projektnummer:      1  "))) << ablage.text.left(200).toStdString();
+        EXPECT_TRUE(ablage.text.contains(QStringLiteral("Projektbezeichnung: Schule"))) << ablage.text.toStdString();
+        EXPECT_TRUE(ablage.text.contains(QStringLiteral("  1   Stück  Druckausdehnungsgefäß 12 l"))) << ablage.text.toStdString();
+        EXPECT_TRUE(ablage.text.contains(QStringLiteral(".........")));
+    }
+    {
+        Berichtsdialoge dialoge(1);
+        f.Mergebnissezeigen->trigger();
+        EXPECT_EQ(dialoge.geöffnet, (QStringList{"DruckausgabeArt", "Seitenvorschau:OK"}));
+    }
+    {
+        // The price question cancelled: nothing.
+        Berichtsdialoge dialoge(0);
+        f.MausschreibungstexteinZwischenablage->trigger();
+        EXPECT_EQ(ablage.gesetzt, 1);
+    }
+    {
+        // No printer chosen (the print dialog cancelled): nothing printed, nothing said.
+        Berichtsdialoge dialoge(1);
+        f.Mkurztextdrucken->trigger();
+        EXPECT_EQ(pdf.aufträge, 0);
+        setzeDrucker(&pdf);
+        f.Mkurztextdrucken->trigger();
+        f.Mlangtextdrucken->trigger();
+        setzeDrucker(nullptr);
+        EXPECT_EQ(pdf.aufträge, 2);
+        EXPECT_GT(QFileInfo(pdfOrdner.filePath(QStringLiteral("bericht.pdf"))).size(), 1000);
+        // The tender file waits for its writer: the item says so.
+        recorder.leeren();
+        f.MAusgabeGEAEB1990->trigger();
+        EXPECT_EQ(recorder.boxen.size(), 1);
+    }
+    EXPECT_TRUE(recorder.boxen.size() <= 1);
+    EXPECT_TRUE(f.MAusgabe->isEnabled());
+    setzeZwischenablage(nullptr);
 }

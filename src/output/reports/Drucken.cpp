@@ -272,27 +272,31 @@ void Drucken::Ränder()
                                               : 0);
 }
 
-void Drucken::WähleSchrift(Zeichenflaeche& f, double höhe, bool fett)
+double Drucken::Schriftpunkte(Zeichenflaeche& f, double höhe)
 {
     SchriftersatzEinrichten();
-    // The surface takes points; scale so that the cell is `höhe` of its units high.
+    const QString name = QString::fromLatin1(Berichtsschrift);
+    const QString probe(Berichtsbreite, u'X');
+    // The surface takes points: scale so that the cell is `höhe` of its units high.
     constexpr double Probe = 10;
-    f.setzeSchrift(QString::fromLatin1(Berichtsschrift), Probe, fett);
-    const double h = f.textHöhe(QStringLiteral("X"));
-    if (h > 0)
-        f.setzeSchrift(QString::fromLatin1(Berichtsschrift), Probe * höhe / h, fett);
+    f.setzeSchrift(name, Probe, false);
+    const double h = f.textHöhe(probe);
+    return h > 0 ? Probe * höhe / h : Probe;
+}
+
+void Drucken::WähleSchrift(bool fett)
+{
+    if (AusgabeDC)
+        AusgabeDC->setzeSchrift(QString::fromLatin1(Berichtsschrift), m_schriftpunkte, fett);
 }
 
 void Drucken::MesseSchrift(Zeichenflaeche& f, double höhe, int32_t& breite, int32_t& zeilenhöhe)
 {
-    WähleSchrift(f, höhe, false);
+    const double punkte = Schriftpunkte(f, höhe);
+    f.setzeSchrift(QString::fromLatin1(Berichtsschrift), punkte, false);
     const QString probe(Berichtsbreite, u'X');
-    breite = Zahlen::CLng(f.textBreite(probe) / Berichtsbreite);
-    zeilenhöhe = Zahlen::CLng(f.textHöhe(probe));
-    if (breite < 1)
-        breite = 1;
-    if (zeilenhöhe < 1)
-        zeilenhöhe = 1;
+    breite = qMax(1, Zahlen::CLng(f.textBreite(probe) / Berichtsbreite));
+    zeilenhöhe = qMax(1, Zahlen::CLng(f.textHöhe(probe)));
 }
 
 void Drucken::BlattGrößeSeitenvorschau(Zeichenflaeche& dc_mon, int32_t& breite, int32_t& höhe)
@@ -317,6 +321,8 @@ int32_t Drucken::GDIAusgabe(int ID, Zeichenflaeche* dc, Druckauftrag* auftrag)
     m_auftrag = auftrag;
     if (Ziel != 2 && !AusgabeDC)
         return 0;
+    if (AusgabeDC)
+        m_schriftpunkte = Schriftpunkte(*AusgabeDC, ID == 0 ? SchrifthöheDrucker : SchrifthöheVorschau);
     if (ID == 0) {
         Zeichenbreite = ZeichenbreiteDrucker;
         Zeilenhöhe = ZeilenhöheDrucker;
@@ -368,11 +374,11 @@ void Drucken::AusgabeText(const QString& text, int fett, int spalte, bool neueZe
     if (Ziel == 2) {
         m_puffer.Text(spalte, text, neueZeile);
     } else if (AusgabeDC) {
-        WähleSchrift(*AusgabeDC, Ziel == 0 ? SchrifthöheDrucker : SchrifthöheVorschau, fett != 0);
+        WähleSchrift(fett != 0);
         const double x = RandLinksAkt + (Spalte + spalte) * Zeichenbreite;
         // The printer's twips mapping counts y upwards (YRichtung -1); the surface counts down.
         const double y = (Seite - 1) * Seitenabstand + RandObenAkt + Zeile * Zeilenhöhe;
-        AusgabeDC->text(QPointF(x, y), text);
+        AusgabeDC->textImRaster(QPointF(x, y), text, Zeichenbreite);
         if (neueZeile) {
             Spalte = 0;
             ++Zeile;

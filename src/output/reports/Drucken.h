@@ -132,8 +132,10 @@ private:
     void Standardgeometrie();
     void Druckergeometrie(Druckauftrag& auftrag);
     void Ränder();
-    // Selects the report font on a surface: cell height `höhe` in its units.
-    static void WähleSchrift(Zeichenflaeche& f, double höhe, bool fett);
+    // The point size of the report font on a surface: a cell `höhe` of its units high.
+    static double Schriftpunkte(Zeichenflaeche& f, double höhe);
+    // Selects the report font of the current target.
+    void WähleSchrift(bool fett);
     static void MesseSchrift(Zeichenflaeche& f, double höhe, int32_t& breite, int32_t& zeilenhöhe);
 
     // --- Primitives ---
@@ -267,6 +269,7 @@ private:
     Druckauftrag* m_auftrag = nullptr;
     int32_t Zeichenbreite = 0, Zeilenhöhe = 0, RandLinksAkt = 0, RandObenAkt = 0, Seitenabstand = 0;
     int16_t YRichtung = 1;
+    double m_schriftpunkte = 10;
     int32_t Stiftbreite = 1;
     int16_t Seite = 1, Zeile = 0, Spalte = 0;
     int16_t PositionNr = 1;

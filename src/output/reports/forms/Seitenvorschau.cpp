@@ -142,9 +142,17 @@ void Seitenvorschau::showEvent(QShowEvent* e)
     QDialog::showEvent(e);
     if (m_ladenAktiv || !m_bericht)
         return;
-    VScroll1->hide();
-    Zeichnen();
-    Anordnen();
+    // Drawn again once the window is up (the report lets events through while it draws).
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (!isVisible())
+                return;
+            VScroll1->hide();
+            Zeichnen();
+            Anordnen();
+        },
+        Qt::QueuedConnection);
 }
 
 void Seitenvorschau::resizeEvent(QResizeEvent* e)

@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+
+#include "Berichtsfixture.h"
+#include "output/reports/Drucken.h"
+#include "output/reports/forms/DruckausgabeArt.h"
+#include "output/reports/forms/Seitenvorschau.h"
+#include "support/ModalSchliesser.h"
+#include "support/QStringAusgabe.h"
+
+namespace {
+
+// Saves a window as a picture below /tmp when KELVOR_BILDER is set (to look at it).
+void Bild(QWidget& w, const char* name)
+{
+    if (qEnvironmentVariableIsSet("KELVOR_BILDER"))
+        w.grab().save(QStringLiteral("/tmp/%1.png").arg(QString::fromLatin1(name)));
+}
+
+TEST(DruckausgabeArt, KnöpfeUndSchließen)
+{
+    DruckausgabeArt d;
+    EXPECT_EQ(d.windowTitle(), QStringLiteral("Ausgabeauswahl"));
+    EXPECT_EQ(d.Label1->text(), QStringLiteral("Wählen Sie bitte Ausgabe mit oder ohne Preise:"));
+    EXPECT_EQ(d.Preisanzeige[1]->text(), QStringLiteral("&Preise"));
+    EXPECT_EQ(d.Preisanzeige[2]->text(), QStringLiteral("&Ohne Preise"));
+    EXPECT_EQ(d.Preisanzeige[0]->text(), QStringLiteral("&Abbruch"));
+    d.show();
+    Bild(d, "druckausgabeart");
+    d.hide();
+    for (int i : {1, 2, 0}) {
+        DruckausgabeArt w;
+        ModalSchliesser s([&w, i](QWidget*) {
+            QTimer::singleShot(0, &w, [&w, i] { w.Preisanzeige[static_cast<size_t>(i)]->click(); });
+        });
+        EXPECT_EQ(w.anzeige(), i);
+    }
+    // The close box is a cancel.
+    DruckausgabeArt w;
+    ModalSchliesser s;
+    EXPECT_EQ(w.anzeige(), 0);
+}
+
+class SeitenvorschauTest : public Berichtsfixture {};
+
+TEST_F(SeitenvorschauTest, ErgebnisseMitOkUndWachsendemBild)
+{
+    ASSERT_NO_FATAL_FAILURE(AnlageAutomat());
+    Drucken b;
+    b.Preisauswahl = [] { return 1; };
+    int gezeigt = 0;
+    b.Vorschau = [&gezeigt](Drucken& bericht, bool mitDruck) {
+        ++gezeigt;
+        Seitenvorschau v;
+        v.resize(900, 700);
+        v.Laden(bericht, mitDruck);
+        EXPECT_EQ(v.windowTitle(), QStringLiteral("Berechnungsergebnisse"));
+        EXPECT_EQ(v.Command2->text(), QStringLiteral("OK"));
+        EXPECT_TRUE(v.Command1->isHidden());
+        // Two pages of results: the picture holds both with their gaps.
+        const int seite = v.Picture2->height() / 2;
+        EXPECT_GT(seite, 500);
+        EXPECT_EQ(v.Picture2->height() % 2, 0);
+        EXPECT_EQ(v.Picture2->height(), bericht.Seitenzahl() * seite);
+        v.show();
+        EXPECT_FALSE(v.VScroll1->isHidden());
+        EXPECT_EQ(v.VScroll1->maximum(), v.Picture2->height() - v.Picture1->height() + 40 +
+                                             (v.HScroll1->isHidden() ? 0 : v.HScroll1->height()));
+        EXPECT_EQ(v.VScroll1->singleStep(), bericht.GetCharWidthMon_Y());
+        v.VScroll1->setValue(100);
+        EXPECT_EQ(v.Picture2->y(), 20 - 100);
+        Bild(v, "seitenvorschau");
+        v.VScroll1->setValue(0);
+        // Never below its minimum size.
+        v.resize(10, 10);
+        EXPECT_GE(v.width(), 200);
+        EXPECT_GE(v.height(), 166);
+        return false;
+    };
+    b.DruckenModus(1);
+    EXPECT_EQ(gezeigt, 1);
+    EXPECT_EQ(b.Seitenzahl(), 2);
+}
+
+TEST_F(SeitenvorschauTest, GDIDrawGibtDasErgebnisDesRechtenKnopfs)
+{
+    ASSERT_NO_FATAL_FAILURE(AnlageGefäße());
+    for (bool drücken : {true, false}) {
+        Drucken b;
+        b.Preisauswahl = [] { return 2; };
+        bool ergebnis = !drücken;
+        b.Vorschau = [&](Drucken& bericht, bool mitDruck) {
+            Seitenvorschau v;
+            ModalSchliesser s([&v, drücken](QWidget*) {
+                if (drücken)
+                    QTimer::singleShot(0, &v, [&v] { v.Command2->click(); });
+            });
+            ergebnis = v.GDIDraw(bericht, mitDruck);
+            return ergebnis;
+        };
+        b.DruckenModus(1);
+        EXPECT_EQ(ergebnis, drücken);
+    }
+}
+
+}  // namespace
