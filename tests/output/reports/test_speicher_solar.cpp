@@ -294,8 +294,25 @@ TEST_F(SpeicherSolarFixture, ÜberschriftenMitÜberstrichBleibenBeiIhrenArtikeln
     }
     // Some page sizes did push a heading to the next page.
     EXPECT_GT(umbrüche, 0);
-    EXPECT_TRUE(meldungen.boxen.isEmpty()) << nachricht(meldungen.boxen);
     EXPECT_EQ(drucker.dokumente.value(0), QStringLiteral("Langtext Solaranlage"));
+
+    // The tank list: its heading opens the article page with an overline of its length.
+    ASSERT_NO_FATAL_FAILURE(Anlage(QStringLiteral("Sp"), Speicher()));
+    drucker.aufrufe.clear();
+    drucker.seitenhöhe = 15840;
+    Bericht(2, 1);
+    const QList<Eintrag> e = einträge(drucker.aufrufe);
+    const auto kopf = std::find_if(e.begin(), e.end(), [](const Eintrag& x) {
+        return x.text && x.inhalt == QStringLiteral("Ausgelegter Warmwasserspeicher:");
+    });
+    ASSERT_NE(kopf, e.end());
+    EXPECT_EQ(kopf->seite, 2);
+    EXPECT_EQ(kopf->zeile, 5);
+    ASSERT_NE(kopf + 1, e.end());
+    EXPECT_FALSE((kopf + 1)->text);
+    EXPECT_EQ((kopf + 1)->zeile, 6);
+    EXPECT_EQ((kopf + 1)->inhalt, QStringLiteral("31"));
+    EXPECT_TRUE(meldungen.boxen.isEmpty()) << nachricht(meldungen.boxen);
 }
 
 TEST_F(SpeicherSolarFixture, ErgebnisvorschauZeigtNurDieArtikelliste)
