@@ -30,6 +30,10 @@ const Drucken::Berichtsteile* Drucken::Teile(const QString& projektart)
          &Drucken::AusgabeLangtexteTrinkwasser},
         {"Dr", &Drucken::AusgabeTechnischeDatenDruckerhöhung, &Drucken::AusgabeArtikellisteDruckerhöhung,
          &Drucken::AusgabeLangtexteDruckerhöhung},
+        {"Sp", &Drucken::AusgabeTechnischeDatenSpeicher, &Drucken::AusgabeArtikellisteSpeicher,
+         &Drucken::AusgabeLangtexteSpeicher},
+        {"So", &Drucken::AusgabeTechnischeDatenSolar, &Drucken::AusgabeArtikellisteSolar,
+         &Drucken::AusgabeLangtexteSolar},
     };
     static const QList<Berichtsteile> teile = [] {
         QList<Berichtsteile> t;
