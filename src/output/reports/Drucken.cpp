@@ -366,7 +366,7 @@ int32_t Drucken::GDIAusgabe(int ID, Zeichenflaeche* dc, Druckauftrag* auftrag)
     if (ergebnis >= 0)
         return ergebnis;
     // Cut short: no half report is left for the clipboard.
-    m_puffer = Textpuffer();
+    m_puffer = Berichtspuffer();
     return 0;
 }
 
