@@ -11,6 +11,8 @@ namespace Berichtsnamen {
 const QStringList& Kälte();
 const QStringList& Trinkwasser();
 const QStringList& Druckerhöhung();
+const QStringList& Speicher();
+const QStringList& Solar();
 
 // Throws MemberFehler for the first name the data object does not offer, so that the report
 // stops before a block is half written.

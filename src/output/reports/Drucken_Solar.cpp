@@ -7,7 +7,7 @@
 #include "base/Zahlen.h"
 #include "data/GlobDaten.h"
 #include "data/datenbank.h"
-#include "output/reports/Drucknamen.h"
+#include "output/reports/Berichtsnamen.h"
 
 namespace {
 
@@ -51,7 +51,7 @@ constexpr int Zusammenhalt = 4;
 
 }  // namespace
 
-const QStringList& Drucknamen::Solar()
+const QStringList& Berichtsnamen::Solar()
 {
     static const QStringList namen{
         // data sheet
@@ -68,7 +68,7 @@ const QStringList& Drucknamen::Solar()
 
 bool Drucken::AusgabeTechnischeDatenSolar()
 {
-    Drucknamen::Prüfe(*Daten, Drucknamen::Solar());
+    Berichtsnamen::Prüfe(*Daten, Berichtsnamen::Solar());
     AusgabeNormal(LadeText(TextProjektiert));
     NeueZeile();
     AusgabeLinieMitte(Vollbreite, 0, true);
@@ -139,7 +139,7 @@ bool Drucken::AusgabeTechnischeDatenSolar()
 
 void Drucken::AusgabeArtikellisteSolar()
 {
-    Drucknamen::Prüfe(*Daten, Drucknamen::Solar());
+    Berichtsnamen::Prüfe(*Daten, Berichtsnamen::Solar());
     ArtikelDB = Daten->Member().objekt<datenbank>(QStringLiteral("DBTabArtikel"));
     Summe = 0;
 
@@ -185,7 +185,7 @@ void Drucken::AusgabeArtikellisteSolar()
 
 void Drucken::AusgabeLangtexteSolar()
 {
-    Drucknamen::Prüfe(*Daten, Drucknamen::Solar());
+    Berichtsnamen::Prüfe(*Daten, Berichtsnamen::Solar());
     if (!ÖffneLangtextsichten())
         return;
     Summe = 0;

@@ -6,7 +6,7 @@
 #include "base/MemberRegister.h"
 #include "data/GlobDaten.h"
 #include "data/datenbank.h"
-#include "output/reports/Drucknamen.h"
+#include "output/reports/Berichtsnamen.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ constexpr int Vollbreite = 80;
 
 }  // namespace
 
-const QStringList& Drucknamen::Speicher()
+const QStringList& Berichtsnamen::Speicher()
 {
     static const QStringList namen{
         // data sheet
@@ -42,7 +42,7 @@ const QStringList& Drucknamen::Speicher()
 
 bool Drucken::AusgabeTechnischeDatenSpeicher()
 {
-    Drucknamen::Prüfe(*Daten, Drucknamen::Speicher());
+    Berichtsnamen::Prüfe(*Daten, Berichtsnamen::Speicher());
     AusgabeNormal(LadeText(TextProjektiert));
     NeueZeile();
     AusgabeLinieMitte(Vollbreite, 0, true);
@@ -84,7 +84,7 @@ bool Drucken::AusgabeTechnischeDatenSpeicher()
 
 void Drucken::AusgabeArtikellisteSpeicher()
 {
-    Drucknamen::Prüfe(*Daten, Drucknamen::Speicher());
+    Berichtsnamen::Prüfe(*Daten, Berichtsnamen::Speicher());
     ArtikelDB = Daten->Member().objekt<datenbank>(QStringLiteral("DBTabArtikel"));
     Summe = 0;
     Überschrift(TextSpeicher);
@@ -97,7 +97,7 @@ void Drucken::AusgabeArtikellisteSpeicher()
 
 void Drucken::AusgabeLangtexteSpeicher()
 {
-    Drucknamen::Prüfe(*Daten, Drucknamen::Speicher());
+    Berichtsnamen::Prüfe(*Daten, Berichtsnamen::Speicher());
     if (!ÖffneLangtextsichten())
         return;
     Summe = 0;

@@ -4,7 +4,7 @@
 
 #include "base/Programmzustand.h"
 #include "output/reports/Drucken.h"
-#include "output/reports/Drucknamen.h"
+#include "output/reports/Berichtsnamen.h"
 
 // --- Data object ---
 
@@ -185,7 +185,7 @@ void SpeicherSolarFixture::Anlage(const QString& projektart, const QList<Memberw
                                   bool ausgelegt)
 {
     Anlage(projektart,
-           projektart == QStringLiteral("Sp") ? Drucknamen::Speicher() : Drucknamen::Solar(), w, berechnet,
+           projektart == QStringLiteral("Sp") ? Berichtsnamen::Speicher() : Berichtsnamen::Solar(), w, berechnet,
            ausgelegt);
 }
 

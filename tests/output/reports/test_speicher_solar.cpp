@@ -9,7 +9,7 @@
 #include "design/solar/GlobDatenSolar.h"
 #include "design/storage_heater/GlobDatenSpeicher.h"
 #include "output/reports/Drucken.h"
-#include "output/reports/Drucknamen.h"
+#include "output/reports/Berichtsnamen.h"
 #include "support/QStringAusgabe.h"
 
 // Texts in failure messages.
@@ -44,12 +44,12 @@ TEST_F(SpeicherSolarFixture, JederGeleseneNameGibtEsAufDenDatenklassen)
         return n.endsWith(QStringLiteral("_m_value")) ? A::Indiziert : A::Wert;
     };
     GlobDatenSpeicher speicher;
-    for (const QString& n : Drucknamen::Speicher()) {
+    for (const QString& n : Berichtsnamen::Speicher()) {
         ASSERT_TRUE(speicher.Member().hat(n)) << n;
         EXPECT_EQ(speicher.Member().art(n), art(n)) << n;
     }
     GlobDatenSolar solar;
-    for (const QString& n : Drucknamen::Solar()) {
+    for (const QString& n : Berichtsnamen::Solar()) {
         ASSERT_TRUE(solar.Member().hat(n)) << n;
         EXPECT_EQ(solar.Member().art(n), art(n)) << n;
     }
@@ -168,7 +168,7 @@ TEST_F(SpeicherSolarFixture, FehlenderNameMeldetUndLässtKeinenHalbenBericht)
     for (const Fall f : {Fall{"Sp", "m_HeizVolStrom"}, Fall{"Sp", "m_GefaessArtNr"}, Fall{"So", "m_r_vauf"},
                          Fall{"So", "m_Zub_Entlüfter_Anz_m_value"}}) {
         const QString art = QString::fromUtf8(f.art), fehlt = QString::fromUtf8(f.fehlt);
-        QStringList n = art == QStringLiteral("Sp") ? Drucknamen::Speicher() : Drucknamen::Solar();
+        QStringList n = art == QStringLiteral("Sp") ? Berichtsnamen::Speicher() : Berichtsnamen::Solar();
         n.removeAll(fehlt);
         ASSERT_NO_FATAL_FAILURE(Anlage(art, n, art == QStringLiteral("Sp") ? Speicher() : Solar()));
         for (int modus = 1; modus <= 5; ++modus) {
