@@ -77,17 +77,8 @@ bool LeseZeilen(const QString& pfad, QStringList& zeilen)
     const QByteArray inhalt = datei.readAll();
     if (datei.error() != QFileDevice::NoError)
         return false;
-    qsizetype anfang = 0;
-    while (anfang < inhalt.size()) {
-        qsizetype ende = inhalt.indexOf('\n', anfang);
-        if (ende < 0)
-            ende = inhalt.size();
-        QByteArray z = inhalt.mid(anfang, ende - anfang);
-        if (z.endsWith('\r'))
-            z.chop(1);
+    for (const QByteArray& z : Orderdatei::Zeilen(inhalt))
         zeilen << Orderdatei::Dekodiere(z);
-        anfang = ende + 1;
-    }
     return true;
 }
 

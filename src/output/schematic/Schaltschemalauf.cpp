@@ -10,6 +10,7 @@
 #include "base/DateiDialogSeam.h"
 #include "base/MessagePresenter.h"
 #include "base/Zahlen.h"
+#include "output/schematic/Orderdatei.h"
 
 namespace {
 
@@ -338,21 +339,6 @@ void Schaltschemalauf::Abschluss(const std::array<QString, Orderdatei::Leser::An
 QByteArray Schaltschemalauf::Zusammensetzen(const QByteArray& vorlage, const QByteArray& entities,
                                             const std::function<void()>& nachZeile)
 {
-    const auto zeilen = [](const QByteArray& inhalt) {
-        QList<QByteArray> r;
-        qsizetype anfang = 0;
-        while (anfang < inhalt.size()) {
-            qsizetype ende = inhalt.indexOf('\n', anfang);
-            if (ende < 0)
-                ende = inhalt.size();
-            QByteArray z = inhalt.mid(anfang, ende - anfang);
-            if (z.endsWith('\r'))
-                z.chop(1);
-            r << z;
-            anfang = ende + 1;
-        }
-        return r;
-    };
     QByteArray aus;
     aus.reserve(vorlage.size() + entities.size() + 8);
     const auto schreibe = [&](const QByteArray& z) {
@@ -361,7 +347,7 @@ QByteArray Schaltschemalauf::Zusammensetzen(const QByteArray& vorlage, const QBy
         if (nachZeile)
             nachZeile();
     };
-    const QList<QByteArray> v = zeilen(vorlage);
+    const QList<QByteArray> v = Orderdatei::Zeilen(vorlage);
     qsizetype k = 0;
     while (k < v.size()) {
         schreibe(v[k]);
@@ -369,7 +355,7 @@ QByteArray Schaltschemalauf::Zusammensetzen(const QByteArray& vorlage, const QBy
             break;
     }
     schreibe("  0");
-    for (const QByteArray& z : zeilen(entities))
+    for (const QByteArray& z : Orderdatei::Zeilen(entities))
         schreibe(z);
     for (; k < v.size(); ++k)
         schreibe(v[k]);
