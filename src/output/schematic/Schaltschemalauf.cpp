@@ -78,6 +78,16 @@ void Fehler(int textId, const QString& datei, const QString& grund)
     Meldung(Meldungsart::Anwendungsfehler, LadeText(textId), datei, grund);
 }
 
+// Reads a file the run needs; a file that cannot be read is reported.
+bool LeseOderMelde(const QString& pfad, QByteArray& inhalt)
+{
+    QString fehler;
+    if (LeseDatei(pfad, inhalt, fehler))
+        return true;
+    Fehler(TextNichtGelesen, pfad, fehler);
+    return false;
+}
+
 }  // namespace
 
 bool Rohrsegment::Leer() const
@@ -160,15 +170,10 @@ bool Schaltschemalauf::DXF_ausgabe(const QString& orderdatei, float massstab, in
 
     // Everything the run reads is read before a file is written.
     QByteArray order, vorlage;
-    QString fehler;
-    if (!LeseDatei(orderdatei, order, fehler)) {
-        Fehler(TextNichtGelesen, orderdatei, fehler);
+    if (!LeseOderMelde(orderdatei, order))
         return false;
-    }
-    if (Ziel == ZielDatei && !LeseDatei(Vorlagedateiname, vorlage, fehler)) {
-        Fehler(TextNichtGelesen, Vorlagedateiname, fehler);
+    if (Ziel == ZielDatei && !LeseOderMelde(Vorlagedateiname, vorlage))
         return false;
-    }
 
     QFile temp(Tempdateiname);
     if (!temp.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
@@ -186,15 +191,17 @@ bool Schaltschemalauf::DXF_ausgabe(const QString& orderdatei, float massstab, in
         if (AnzeigeSetzen)
             AnzeigeSetzen(QString());
     };
-    leser.abschluss = [&] {
+    const auto merkeOrderwerte = [&] {
         for (int k = 0; k < Orderdatei::Leser::AnzahlSchlüssel; ++k)
             m_orderwerte[static_cast<size_t>(k)] = leser.Schlüssel(k);
+    };
+    leser.abschluss = [&] {
+        merkeOrderwerte();
         Abschluss(leser.Felder(), massstab, Ziel, strom);
     };
     leser.nachZeile = Ereignisse;
     leser.Lese(order);
-    for (int k = 0; k < Orderdatei::Leser::AnzahlSchlüssel; ++k)
-        m_orderwerte[static_cast<size_t>(k)] = leser.Schlüssel(k);
+    merkeOrderwerte();
 
     const bool geschrieben = strom.Fehlerfrei() && temp.flush();
     const QString tempFehler = strom.Fehlerfrei() ? temp.errorString() : strom.Fehler();
@@ -207,10 +214,9 @@ bool Schaltschemalauf::DXF_ausgabe(const QString& orderdatei, float massstab, in
     if (Ziel != ZielDatei)
         return true;
     QByteArray entities;
-    if (!LeseDatei(Tempdateiname, entities, fehler)) {
-        Fehler(TextNichtGelesen, Tempdateiname, fehler);
+    if (!LeseOderMelde(Tempdateiname, entities))
         return false;
-    }
+    QString fehler;
     if (!SchreibeDatei(Indateiname, Zusammensetzen(vorlage, entities, Ereignisse), fehler)) {
         Fehler(TextNichtGeschrieben, Indateiname, fehler);
         return false;
