@@ -1,5 +1,6 @@
 #pragma once
 #include <QList>
+#include <QStringList>
 
 #include <deque>
 
@@ -15,6 +16,14 @@ public:
     QList<MeldungsBox> boxen;
     std::deque<int> antworten;  // answers in order (MsgAntwort)
     void leeren() { boxen.clear(); antworten.clear(); }
+    // The texts of the boxes shown, in order.
+    QStringList texte() const
+    {
+        QStringList r;
+        for (const MeldungsBox& b : boxen)
+            r << b.text;
+        return r;
+    }
 
 private:
     MessagePresenter* m_vorher = nullptr;

@@ -24,8 +24,8 @@ private:
     // Reading: the next line as it stands; false (end Defekt) when the file has ended.
     bool Lies(QString& zeile);
     bool AmEnde() const { return m_pos >= m_zeilen.size(); }
-    // Reads a value line and writes it unchanged.
-    bool WertKopieren(QString& wert);
+    // Reads a line and writes it unchanged.
+    bool Kopiere(QString& wert);
     // Reads a value line, moves it by `ursprung` and writes it formatted; false on the end of the
     // file or a value outside the range.
     bool Koordinate(Festkomma ursprung, Festkomma& ziel);
@@ -35,6 +35,24 @@ private:
     bool Linientyp();
     bool Layer(QString& layerGross);
     bool Farbe();
+    // The colour of a group 62 value: the number read and written back as decimal text, so " 5"
+    // and "5.0" give the same colour.
+    static int32_t Farbnummer(const QString& wert);
+
+    // What an entity kind takes from its layer name and whether it reads a line type.
+    enum Gruppen : unsigned {
+        KeineGruppen = 0,
+        MitLinientyp = 1,
+        SetztZelt = 2,    // layer ZELT: a pipe stub or connection circle
+        SetztZeltr = 4,   // layer ZELTR: a back stub
+        SetztZeltfl = 8,  // layer ZELTFL: a flow stub
+    };
+    // Starts an entity: writes its name and clears the line type and the group count.
+    void Beginne(const QString& art);
+    // The groups all kinds read alike: line type (with MitLinientyp), layer, colour and the point
+    // 10/20/30, each counted. True when `zeile` was one of them; `ok` then says whether reading
+    // its value went well.
+    bool Grundgruppe(const QString& zeile, unsigned gruppen, Festkomma& x, Festkomma& y, Festkomma& z, bool& ok);
 
     bool Linie();
     bool Kreis();

@@ -77,17 +77,8 @@ bool LeseZeilen(const QString& pfad, QStringList& zeilen)
     const QByteArray inhalt = datei.readAll();
     if (datei.error() != QFileDevice::NoError)
         return false;
-    qsizetype anfang = 0;
-    while (anfang < inhalt.size()) {
-        qsizetype ende = inhalt.indexOf('\n', anfang);
-        if (ende < 0)
-            ende = inhalt.size();
-        QByteArray z = inhalt.mid(anfang, ende - anfang);
-        if (z.endsWith('\r'))
-            z.chop(1);
+    for (const QByteArray& z : Orderdatei::Zeilen(inhalt))
         zeilen << Orderdatei::Dekodiere(z);
-        anfang = ende + 1;
-    }
     return true;
 }
 
@@ -203,7 +194,7 @@ bool DXFSymbollauf::Lies(QString& zeile)
     return true;
 }
 
-bool DXFSymbollauf::WertKopieren(QString& wert)
+bool DXFSymbollauf::Kopiere(QString& wert)
 {
     if (!Lies(wert))
         return false;
@@ -226,7 +217,7 @@ bool DXFSymbollauf::Koordinate(Festkomma ursprung, Festkomma& ziel)
 bool DXFSymbollauf::Linientyp()
 {
     QString wert;
-    if (!WertKopieren(wert))
+    if (!Kopiere(wert))
         return false;
     if (wert.trimmed() == u"PUNKT")
         m_strichart = 2;
@@ -236,7 +227,7 @@ bool DXFSymbollauf::Linientyp()
 bool DXFSymbollauf::Layer(QString& layerGross)
 {
     QString wert;
-    if (!WertKopieren(wert))
+    if (!Kopiere(wert))
         return false;
     m_layer = wert.trimmed();
     layerGross = m_layer.toUpper();
@@ -246,12 +237,56 @@ bool DXFSymbollauf::Layer(QString& layerGross)
 bool DXFSymbollauf::Farbe()
 {
     QString wert;
-    if (!WertKopieren(wert))
+    if (!Kopiere(wert))
         return false;
-    // The number read and written back as decimal text, so " 5" and "5.0" give "5".
+    m_farbe = Farbnummer(wert);
+    return true;
+}
+
+int32_t DXFSymbollauf::Farbnummer(const QString& wert)
+{
     const double n = DXFZahl::LeseDouble(wert);
     const bool ganz = std::isfinite(n) && n == std::floor(n) && std::fabs(n) < 1e9;
-    m_farbe = dxf_farbe(ganz ? QString::number(static_cast<long long>(n)) : QString::number(n));
+    return dxf_farbe(ganz ? QString::number(static_cast<long long>(n)) : QString::number(n));
+}
+
+void DXFSymbollauf::Beginne(const QString& art)
+{
+    Schreibe(art);
+    m_strichart = 0;
+    if (m_z.PictureDXF)
+        m_z.PictureDXF->setzeStrichart(0);
+    m_anzahl = 0;
+}
+
+bool DXFSymbollauf::Grundgruppe(const QString& zeile, unsigned gruppen, Festkomma& x, Festkomma& y, Festkomma& z,
+                                bool& ok)
+{
+    if (zeile == u"  6" && (gruppen & MitLinientyp)) {
+        ok = Linientyp();
+    } else if (zeile == u"  8") {
+        QString l;
+        ok = Layer(l);
+        if (gruppen & SetztZelt)
+            m_zelt = l == u"ZELT";
+        if (gruppen & SetztZeltr)
+            m_zeltr = l == u"ZELTR";
+        if (gruppen & SetztZeltfl)
+            m_zeltfl = l == u"ZELTFL";
+    } else if (zeile == u" 62") {
+        ok = Farbe();
+    } else if (zeile == u" 10") {
+        ok = Koordinate(m_ox, x);
+        ++m_anzahl;
+    } else if (zeile == u" 20") {
+        ok = Koordinate(m_oy, y);
+        ++m_anzahl;
+    } else if (zeile == u" 30") {
+        ok = Koordinate(Festkomma(), z);
+        ++m_anzahl;
+    } else {
+        return false;
+    }
     return true;
 }
 
@@ -334,38 +369,22 @@ DXFSymbollauf::Ende DXFSymbollauf::Lauf()
 
 bool DXFSymbollauf::Linie()
 {
-    Schreibe(QStringLiteral("LINE"));
-    m_strichart = 0;
-    if (m_z.PictureDXF)
-        m_z.PictureDXF->setzeStrichart(0);
-    m_anzahl = 0;
+    Beginne(QStringLiteral("LINE"));
     Festkomma x1, y1, x2, y2, z;
     const bool obereReihe = m_block >= 1 && m_block <= 99;
     for (;;) {
         QString zeile;
-        if (!Lies(zeile))
+        if (!Kopiere(zeile))
             return false;
-        Schreibe(zeile);
         bool ok = true;
-        if (zeile == u"  6") {
-            ok = Linientyp();
-        } else if (zeile == u"  8") {
-            QString l;
-            ok = Layer(l);
-            m_zelt = l == u"ZELT";
-            m_zeltr = l == u"ZELTR";
-            m_zeltfl = l == u"ZELTFL";
-        } else if (zeile == u" 62") {
-            ok = Farbe();
-        } else if (zeile == u" 10") {
+        if (zeile == u" 10") {
+            // The first point starts the count anew.
             ok = Koordinate(m_ox, x1);
             m_anzahl = 1;
-        } else if (zeile == u" 20") {
-            ok = Koordinate(m_oy, y1);
-            ++m_anzahl;
-        } else if (zeile == u" 30" || zeile == u" 31") {
+        } else if (zeile == u" 31") {
             ok = Koordinate(Festkomma(), z);
             ++m_anzahl;
+        } else if (Grundgruppe(zeile, MitLinientyp | SetztZelt | SetztZeltr | SetztZeltfl, x1, y1, z, ok)) {
         } else if (zeile == u" 11") {
             QString wert;
             if (!Lies(wert))
@@ -413,39 +432,19 @@ bool DXFSymbollauf::Linie()
 
 bool DXFSymbollauf::Kreis()
 {
-    Schreibe(QStringLiteral("CIRCLE"));
-    m_strichart = 0;
-    if (m_z.PictureDXF)
-        m_z.PictureDXF->setzeStrichart(0);
-    m_anzahl = 0;
+    Beginne(QStringLiteral("CIRCLE"));
     Festkomma x, y, z, r;
     for (;;) {
         QString zeile;
-        if (!Lies(zeile))
+        if (!Kopiere(zeile))
             return false;
-        Schreibe(zeile);
         bool ok = true;
-        if (zeile == u"  6") {
-            ok = Linientyp();
-        } else if (zeile == u"  8") {
-            QString l;
-            ok = Layer(l);
-            m_zelt = l == u"ZELT";
-        } else if (zeile == u" 62") {
-            ok = Farbe();
-        } else if (zeile == u" 10") {
-            ok = Koordinate(m_ox, x);
-            ++m_anzahl;
-            if (ok && m_zelt)
+        if (Grundgruppe(zeile, MitLinientyp | SetztZelt, x, y, z, ok)) {
+            // The centre of a connection circle is the block's connection point.
+            if (ok && m_zelt && zeile == u" 10")
                 m_z.Anschluss[m_block][0] = x;
-        } else if (zeile == u" 20") {
-            ok = Koordinate(m_oy, y);
-            ++m_anzahl;
-            if (ok && m_zelt)
+            if (ok && m_zelt && zeile == u" 20")
                 m_z.Anschluss[m_block][1] = y;
-        } else if (zeile == u" 30") {
-            ok = Koordinate(Festkomma(), z);
-            ++m_anzahl;
         } else if (zeile == u" 40" && m_anzahl == 3) {
             QString wert;
             if (!Lies(wert))
@@ -471,45 +470,24 @@ bool DXFSymbollauf::Kreis()
 
 bool DXFSymbollauf::Bogen()
 {
-    Schreibe(QStringLiteral("ARC"));
-    m_strichart = 0;
-    if (m_z.PictureDXF)
-        m_z.PictureDXF->setzeStrichart(0);
-    m_anzahl = 0;
+    Beginne(QStringLiteral("ARC"));
     Festkomma x, y, z, r;
     double start = 0, ende = 0;
     for (;;) {
         QString zeile;
-        if (!Lies(zeile))
+        if (!Kopiere(zeile))
             return false;
-        Schreibe(zeile);
         bool ok = true;
-        if (zeile == u"  6") {
-            ok = Linientyp();
-        } else if (zeile == u"  8") {
-            QString l;
-            ok = Layer(l);
-            m_zeltr = l == u"ZELTR";
-        } else if (zeile == u" 62") {
-            ok = Farbe();
-        } else if (zeile == u" 10") {
-            ok = Koordinate(m_ox, x);
-            ++m_anzahl;
-        } else if (zeile == u" 20") {
-            ok = Koordinate(m_oy, y);
-            ++m_anzahl;
-        } else if (zeile == u" 30") {
-            ok = Koordinate(Festkomma(), z);
-            ++m_anzahl;
+        if (Grundgruppe(zeile, MitLinientyp | SetztZeltr, x, y, z, ok)) {
         } else if (zeile == u" 40" && m_anzahl == 3) {
             QString wert;
-            ok = WertKopieren(wert) && DXFZahl::Lese(wert, r);
+            ok = Kopiere(wert) && DXFZahl::Lese(wert, r);
             if (!ok && m_ende == Ende::Gut)
                 Fehlschlag(Ende::Fehler);
             m_anzahl = 4;
         } else if (zeile == u" 50" || zeile == u" 51") {
             QString wert;
-            ok = WertKopieren(wert);
+            ok = Kopiere(wert);
             const double winkel = DXFZahl::LeseDouble(wert) / 180 * Pi;
             if (ok && !std::isfinite(winkel))
                 return Fehlschlag(Ende::Fehler);
@@ -529,32 +507,15 @@ bool DXFSymbollauf::Bogen()
 
 bool DXFSymbollauf::Punkt()
 {
-    Schreibe(QStringLiteral("POINT"));
-    m_strichart = 0;
-    if (m_z.PictureDXF)
-        m_z.PictureDXF->setzeStrichart(0);
-    m_anzahl = 0;
+    Beginne(QStringLiteral("POINT"));
     Festkomma x, y, z;
     for (;;) {
         QString zeile;
-        if (!Lies(zeile))
+        if (!Kopiere(zeile))
             return false;
-        Schreibe(zeile);
         bool ok = true;
-        if (zeile == u"  8") {
-            QString l;
-            ok = Layer(l);
-        } else if (zeile == u" 62") {
-            ok = Farbe();
-        } else if (zeile == u" 10") {
-            ok = Koordinate(m_ox, x);
-            ++m_anzahl;
-        } else if (zeile == u" 20") {
-            ok = Koordinate(m_oy, y);
-            ++m_anzahl;
-        } else if (zeile == u" 30") {
-            ok = Koordinate(Festkomma(), z);
-            ++m_anzahl;
+        // A point has no line type: a group 6 is copied as it stands.
+        if (Grundgruppe(zeile, KeineGruppen, x, y, z, ok)) {
         } else if (zeile == Null && m_anzahl == 3) {
             const QPointF p = Abbild(x, y);
             const QColor farbe = Bildschirmfarbe(m_farbe);
@@ -568,17 +529,12 @@ bool DXFSymbollauf::Punkt()
 
 bool DXFSymbollauf::Polylinie()
 {
-    Schreibe(QStringLiteral("POLYLINE"));
-    m_strichart = 0;
-    if (m_z.PictureDXF)
-        m_z.PictureDXF->setzeStrichart(0);
-    m_anzahl = 0;
+    Beginne(QStringLiteral("POLYLINE"));
     Festkomma xa, ya, xe, ye, z;
     for (;;) {
         QString zeile;
-        if (!Lies(zeile))
+        if (!Kopiere(zeile))
             return false;
-        Schreibe(zeile);
         if (zeile == u"SEQEND") {
             // The "  0" after SEQEND in the file is passed over by the scan.
             Schreibe(Null);
@@ -590,20 +546,8 @@ bool DXFSymbollauf::Polylinie()
             m_anzahl = ersterPunkt ? 1 : m_anzahl + 1;
         } else if (m_anzahl == 0) {
             // The polyline's own groups are copied as they stand.
-        } else if (zeile == u"  8") {
-            QString l;
-            ok = Layer(l);
-        } else if (zeile == u" 62") {
-            ok = Farbe();
-        } else if (zeile == u" 10") {
-            ok = Koordinate(m_ox, ersterPunkt ? xa : xe);
-            ++m_anzahl;
-        } else if (zeile == u" 20") {
-            ok = Koordinate(m_oy, ersterPunkt ? ya : ye);
-            ++m_anzahl;
-        } else if (zeile == u" 30") {
-            ok = Koordinate(Festkomma(), z);
-            ++m_anzahl;
+        } else if (Grundgruppe(zeile, KeineGruppen, ersterPunkt ? xa : xe, ersterPunkt ? ya : ye, z, ok)) {
+            // A vertex has no line type: a group 6 is copied as it stands.
         } else if (zeile == Null && ersterPunkt && m_anzahl == 4) {
             m_anzahl = 5;
         } else if (zeile == Null && m_anzahl == 9) {

@@ -159,8 +159,9 @@ void Leser::Symbolzeile(const QString& zeile)
         zeichne(m_felder);
 }
 
-void Leser::Lese(const QByteArray& inhalt)
+QList<QByteArray> Zeilen(const QByteArray& inhalt)
 {
+    QList<QByteArray> zeilen;
     qsizetype anfang = 0;
     while (anfang < inhalt.size()) {
         qsizetype ende = inhalt.indexOf('\n', anfang);
@@ -169,10 +170,18 @@ void Leser::Lese(const QByteArray& inhalt)
         QByteArray z = inhalt.mid(anfang, ende - anfang);
         if (z.endsWith('\r'))
             z.chop(1);
+        zeilen << z;
+        anfang = ende + 1;
+    }
+    return zeilen;
+}
+
+void Leser::Lese(const QByteArray& inhalt)
+{
+    for (const QByteArray& z : Zeilen(inhalt)) {
         Zeile(Dekodiere(z));
         if (nachZeile)
             nachZeile();
-        anfang = ende + 1;
     }
 }
 

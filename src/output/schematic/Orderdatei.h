@@ -1,5 +1,6 @@
 #pragma once
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -34,6 +35,9 @@ QString Einzeilig(const QString& wert);
 // become "?".
 QByteArray Kodiere(const QStringList& zeilen);
 QString Dekodiere(const QByteArray& zeile);
+// The lines of a file's content, each without its LF or CR LF; a closing line end starts no
+// further line.
+QList<QByteArray> Zeilen(const QByteArray& inhalt);
 
 // Writes the file atomically: on any failure the earlier file stays, fehler names the cause and
 // the result is false.

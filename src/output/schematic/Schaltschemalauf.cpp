@@ -10,6 +10,7 @@
 #include "base/DateiDialogSeam.h"
 #include "base/MessagePresenter.h"
 #include "base/Zahlen.h"
+#include "output/schematic/Orderdatei.h"
 
 namespace {
 
@@ -75,6 +76,16 @@ bool SchreibeDatei(const QString& pfad, const QByteArray& inhalt, QString& fehle
 void Fehler(int textId, const QString& datei, const QString& grund)
 {
     Meldung(Meldungsart::Anwendungsfehler, LadeText(textId), datei, grund);
+}
+
+// Reads a file the run needs; a file that cannot be read is reported.
+bool LeseOderMelde(const QString& pfad, QByteArray& inhalt)
+{
+    QString fehler;
+    if (LeseDatei(pfad, inhalt, fehler))
+        return true;
+    Fehler(TextNichtGelesen, pfad, fehler);
+    return false;
 }
 
 }  // namespace
@@ -159,15 +170,10 @@ bool Schaltschemalauf::DXF_ausgabe(const QString& orderdatei, float massstab, in
 
     // Everything the run reads is read before a file is written.
     QByteArray order, vorlage;
-    QString fehler;
-    if (!LeseDatei(orderdatei, order, fehler)) {
-        Fehler(TextNichtGelesen, orderdatei, fehler);
+    if (!LeseOderMelde(orderdatei, order))
         return false;
-    }
-    if (Ziel == ZielDatei && !LeseDatei(Vorlagedateiname, vorlage, fehler)) {
-        Fehler(TextNichtGelesen, Vorlagedateiname, fehler);
+    if (Ziel == ZielDatei && !LeseOderMelde(Vorlagedateiname, vorlage))
         return false;
-    }
 
     QFile temp(Tempdateiname);
     if (!temp.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
@@ -185,15 +191,17 @@ bool Schaltschemalauf::DXF_ausgabe(const QString& orderdatei, float massstab, in
         if (AnzeigeSetzen)
             AnzeigeSetzen(QString());
     };
-    leser.abschluss = [&] {
+    const auto merkeOrderwerte = [&] {
         for (int k = 0; k < Orderdatei::Leser::AnzahlSchlüssel; ++k)
             m_orderwerte[static_cast<size_t>(k)] = leser.Schlüssel(k);
+    };
+    leser.abschluss = [&] {
+        merkeOrderwerte();
         Abschluss(leser.Felder(), massstab, Ziel, strom);
     };
     leser.nachZeile = Ereignisse;
     leser.Lese(order);
-    for (int k = 0; k < Orderdatei::Leser::AnzahlSchlüssel; ++k)
-        m_orderwerte[static_cast<size_t>(k)] = leser.Schlüssel(k);
+    merkeOrderwerte();
 
     const bool geschrieben = strom.Fehlerfrei() && temp.flush();
     const QString tempFehler = strom.Fehlerfrei() ? temp.errorString() : strom.Fehler();
@@ -206,10 +214,9 @@ bool Schaltschemalauf::DXF_ausgabe(const QString& orderdatei, float massstab, in
     if (Ziel != ZielDatei)
         return true;
     QByteArray entities;
-    if (!LeseDatei(Tempdateiname, entities, fehler)) {
-        Fehler(TextNichtGelesen, Tempdateiname, fehler);
+    if (!LeseOderMelde(Tempdateiname, entities))
         return false;
-    }
+    QString fehler;
     if (!SchreibeDatei(Indateiname, Zusammensetzen(vorlage, entities, Ereignisse), fehler)) {
         Fehler(TextNichtGeschrieben, Indateiname, fehler);
         return false;
@@ -338,21 +345,6 @@ void Schaltschemalauf::Abschluss(const std::array<QString, Orderdatei::Leser::An
 QByteArray Schaltschemalauf::Zusammensetzen(const QByteArray& vorlage, const QByteArray& entities,
                                             const std::function<void()>& nachZeile)
 {
-    const auto zeilen = [](const QByteArray& inhalt) {
-        QList<QByteArray> r;
-        qsizetype anfang = 0;
-        while (anfang < inhalt.size()) {
-            qsizetype ende = inhalt.indexOf('\n', anfang);
-            if (ende < 0)
-                ende = inhalt.size();
-            QByteArray z = inhalt.mid(anfang, ende - anfang);
-            if (z.endsWith('\r'))
-                z.chop(1);
-            r << z;
-            anfang = ende + 1;
-        }
-        return r;
-    };
     QByteArray aus;
     aus.reserve(vorlage.size() + entities.size() + 8);
     const auto schreibe = [&](const QByteArray& z) {
@@ -361,7 +353,7 @@ QByteArray Schaltschemalauf::Zusammensetzen(const QByteArray& vorlage, const QBy
         if (nachZeile)
             nachZeile();
     };
-    const QList<QByteArray> v = zeilen(vorlage);
+    const QList<QByteArray> v = Orderdatei::Zeilen(vorlage);
     qsizetype k = 0;
     while (k < v.size()) {
         schreibe(v[k]);
@@ -369,7 +361,7 @@ QByteArray Schaltschemalauf::Zusammensetzen(const QByteArray& vorlage, const QBy
             break;
     }
     schreibe("  0");
-    for (const QByteArray& z : zeilen(entities))
+    for (const QByteArray& z : Orderdatei::Zeilen(entities))
         schreibe(z);
     for (; k < v.size(); ++k)
         schreibe(v[k]);

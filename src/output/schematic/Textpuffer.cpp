@@ -1,7 +1,5 @@
 #include "output/schematic/Textpuffer.h"
 
-#include <cmath>
-
 #include "base/Zahlen.h"
 #include "output/schematic/DXFSymbollauf.h"
 
@@ -71,11 +69,7 @@ Einpassung Einpassen(Zeichenflaeche& flaeche, const QString& messtext, double W,
 
 bool DXFSymbollauf::Text()
 {
-    Schreibe(QStringLiteral("TEXT"));
-    m_strichart = 0;
-    if (m_z.PictureDXF)
-        m_z.PictureDXF->setzeStrichart(0);
-    m_anzahl = 0;
+    Beginne(QStringLiteral("TEXT"));
     Textpuffer puffer;
     Festkomma x1, y1, x2, y2, w;
     Festkomma breitenfaktor;
@@ -114,9 +108,7 @@ bool DXFSymbollauf::Text()
         } else if (zeile == u" 62") {
             QString wert;
             ok = neu(wert);
-            const double n = DXFZahl::LeseDouble(wert);
-            const bool ganz = std::isfinite(n) && n == std::floor(n) && std::fabs(n) < 1e9;
-            m_farbe = dxf_farbe(ganz ? QString::number(static_cast<long long>(n)) : QString::number(n));
+            m_farbe = Farbnummer(wert);
         } else if (zeile == u" 10") {
             ok = koordinate(m_ox, x1);
             puffer.Stelle10 = puffer.Letzte();

@@ -52,13 +52,7 @@ struct Schemaordner {
         if (f.open(QIODevice::WriteOnly))
             f.write(inhalt);
     }
-    QStringList meldungstexte() const
-    {
-        QStringList r;
-        for (const MeldungsBox& b : meldungen.boxen)
-            r << b.text;
-        return r;
-    }
+    QStringList meldungstexte() const { return meldungen.texte(); }
 };
 
 // Symbol lines of designed plants of each type ("|" for TAB), as the order file builder writes

@@ -59,13 +59,7 @@ struct Symbollauf {
         zeichne(block, texte, mass_stab);
     }
 
-    QStringList meldungstexte() const
-    {
-        QStringList r;
-        for (const MeldungsBox& b : meldungen.boxen)
-            r << b.text;
-        return r;
-    }
+    QStringList meldungstexte() const { return meldungen.texte(); }
     // Recorder calls of one kind ("linie", "kreis", "text" ...).
     QStringList aufrufe(const QString& art) const
     {

@@ -10,6 +10,7 @@
 
 #include "output/schematic/DXFzeichnen.h"
 #include "support/QStringAusgabe.h"
+#include "Festkommawert.h"
 #include "Symbollauf.h"
 
 namespace {
@@ -100,13 +101,6 @@ Reihe ReiheVon(const QString& datei)
     if (datei == u"Rahmen2.dxf")
         return Reihe::Rahmen;
     return Reihe::Sammler;
-}
-
-Festkomma F(double w)
-{
-    Festkomma f;
-    Festkomma::AusDouble(w, f);
-    return f;
 }
 
 void Zeichne(Schemazeichner& z, const QString& block, const QString& datei, DXFZeilenstrom& strom,

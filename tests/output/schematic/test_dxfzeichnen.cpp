@@ -6,16 +6,10 @@
 #include "output/schematic/DXFZahlen.h"
 #include "output/schematic/DXFzeichnen.h"
 #include "support/QStringAusgabe.h"
+#include "Festkommawert.h"
 #include "Symbollauf.h"
 
 namespace {
-
-Festkomma F(double w)
-{
-    Festkomma f;
-    Festkomma::AusDouble(w, f);
-    return f;
-}
 
 const QString NichtGefunden = QStringLiteral("Symboldatei für DXF-File nicht gefunden ! ");
 const QString Defekt = QStringLiteral("Symboldatei defekt ! ");

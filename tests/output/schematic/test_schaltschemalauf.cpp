@@ -10,16 +10,10 @@
 #include "base/DruckerSeam.h"
 #include "output/schematic/Schaltschemalauf.h"
 #include "support/QStringAusgabe.h"
+#include "Festkommawert.h"
 #include "Schemaordner.h"
 
 namespace {
-
-Festkomma F(double w)
-{
-    Festkomma f;
-    Festkomma::AusDouble(w, f);
-    return f;
-}
 
 Rohrsegment S(double x1, double y1, double x2, double y2)
 {
