@@ -195,7 +195,7 @@ public:
         s->Command3->click();
         Ereignisse();
         Weiter();
-        ASSERT_NO_FATAL_FAILURE(Gruppe(dynamic_cast<Form301*>(Aktuell()), QStringLiteral("16")));
+        ASSERT_NO_FATAL_FAILURE(Gruppe(dynamic_cast<Form301*>(Aktuell()), QStringLiteral("15")));
     }
     void Speicher()
     {
