@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTest>
 #include <QTimer>
 
 #include "Berichtsfixture.h"
@@ -43,6 +44,18 @@ TEST(DruckausgabeArt, KnöpfeUndSchließen)
     DruckausgabeArt w;
     ModalSchliesser s;
     EXPECT_EQ(w.anzeige(), 0);
+}
+
+// Enter takes the prices (the default button), Esc cancels; a key that does nothing leaves the
+// dialog to the fallback, which answers differently.
+TEST(DruckausgabeArt, EnterPreiseEscAbbruch)
+{
+    for (auto [taste, ergebnis, ersatz] : {std::tuple{Qt::Key_Return, 1, 0}, {Qt::Key_Escape, 0, 2}}) {
+        DruckausgabeArt w;
+        QTimer::singleShot(0, &w, [&w, taste] { QTest::keyClick(&w, taste); });
+        QTimer::singleShot(3000, &w, [&w, ersatz] { w.Wähle(ersatz); });
+        EXPECT_EQ(w.anzeige(), ergebnis) << taste;
+    }
 }
 
 class SeitenvorschauTest : public Berichtsfixture {};
