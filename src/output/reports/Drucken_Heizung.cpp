@@ -109,27 +109,6 @@ constexpr std::array<Verbraucher, 5> Verbraucherarten{{{1695, "m_P_Radiatoren", 
                                                       {1698, "m_P_Konvektoren", "m_V_Konvektoren"},
                                                       {1699, "m_P_FBHeiz", "m_V_FBHeiz"}}};
 
-// Pipe sizes: DN, length member, litres per metre.
-struct Rohr {
-    int dn;
-    const char* länge;
-    double literJeMeter;
-};
-constexpr std::array<Rohr, 15> Rohrtabelle{{{20, "m_LaengeDN20", 0.39},    {25, "m_LaengeDN25", 0.64},
-                                           {32, "m_LaengeDN32", 1.09},    {40, "m_LaengeDN40", 1.46},
-                                           {50, "m_LaengeDN50", 2.33},    {65, "m_LaengeDN65", 3.88},
-                                           {80, "m_LaengeDN80", 5.35},    {100, "m_LaengeDN100", 9.01},
-                                           {125, "m_LaengeDN125", 13.62}, {150, "m_LaengeDN150", 19.14},
-                                           {200, "m_LaengeDN200", 33.75}, {250, "m_LaengeDN250", 50.83},
-                                           {300, "m_LaengeDN300", 71.5},  {350, "m_LaengeDN350", 97.5},
-                                           {400, "m_LaengeDN400", 118}}};
-
-// Air-venting families: article and count members.
-constexpr std::array<std::pair<const char*, const char*>, 3> Entlüfterfamilien{{
-    {"m_Zub_AbsAbsch_ArtNr_m_value", "m_Zub_AbsAbsch_Anz_m_value"},
-    {"m_Zub_ZentrAbsch_ArtNr_m_value", "m_Zub_ZentrAbsch_Anz_m_value"},
-    {"m_Zub_Lufttopf_ArtNr_m_value", "m_Zub_Lufttopf_Anz_m_value"}}};
-
 // Accessory bits of an automat with their fixed articles, in print order.
 namespace Bit {
 constexpr int Membranbruch = 1, Wasserzähler = 2, Zeitschaltuhr = 4, Analogausgang = 8, Dämmung = 16,
@@ -209,12 +188,7 @@ static std::vector<Heizungsartikel> Behälterartikel(const std::function<VbVaria
 
 bool Drucken::AusgabeTechnischeDatenHeizung()
 {
-    AusgabeNormal(LadeText(TextNrProjektiert + zustand().Länderoffset));
-    NeueZeile();
-    AusgabeLinieMitte(80, 0, true);
-    NeueZeile();
-    AusgabeTitelzeile(LadeText(TextNrTechnischeDaten), TitelSpalte, true);
-    NeueZeile();
+    AusgabeDatenblattkopf(TextNrProjektiert + zustand().Länderoffset, TextNrTechnischeDaten);
 
     for (const auto& [member, text] : Anlagenzeilen)
         AusgabeZeile(Ganz(member) == 1 ? text + 1 : text);
@@ -248,12 +222,7 @@ bool Drucken::AusgabeTechnischeDatenHeizung()
     if (Zahl("m_V_Fernleit") > 0) {
         ermittelt = true;
         AusgabeZeile(TextNrFernleitungen);
-        for (const Rohr& r : Rohrtabelle) {
-            const double länge = Zahl(r.länge);
-            if (länge > 0)
-                AusgabeZeile(TextNrFernleitung, {VbVariant::integer(static_cast<int16_t>(r.dn)), Muster(länge, "#0"),
-                                               Muster(länge * r.literJeMeter, "#0")});
-        }
+        AusgabeRohrnetz(TextNrFernleitung);
         NeueZeile();
     }
     AusgabeZeile(ermittelt ? TextNrVolumenErmittelt : TextNrVolumenVorgegeben, {Muster(Zahl("m_VolAnlage"), "#0")});
@@ -283,12 +252,8 @@ bool Drucken::AusgabeTechnischeDatenHeizung()
         AusgabeZeile(TextNrSystemsolldruck, {Muster(Zahl("m_p_soll"), "#0.0")});
     NeueZeile();
 
-    if (!Wert("m_IstBerechnet").toBool()) {
-        NeueZeile();
-        NeueZeile();
-        AusgabeZeile(TextNrNichtBerechnet);
+    if (!StandErreicht("m_IstBerechnet", TextNrNichtBerechnet))
         return false;
-    }
     if (Zahl("m_r_psatt") > 0)
         AusgabeZeile(TextNrDampfdruck, {Muster(Zahl("m_r_psatt"), "#0.0")});
     AusgabeZeile(TextNrAusdehnungsfaktor, {Muster(Zahl("m_r_af"), "#0.00")});
@@ -303,12 +268,8 @@ bool Drucken::AusgabeTechnischeDatenHeizung()
     NeueZeile();
     NeueZeile();
 
-    if (!Wert("m_IstAusgelegt").toBool()) {
-        NeueZeile();
-        NeueZeile();
-        AusgabeZeile(TextNrNichtAusgelegt);
+    if (!StandErreicht("m_IstAusgelegt", TextNrNichtAusgelegt))
         return false;
-    }
 
     // Operating temperatures 10, 20, ... up to the flow temperature rounded up to tens.
     const int tV = Zahlen::CInt(Zahl("m_Temp_V"));
@@ -367,16 +328,14 @@ void Drucken::AusgabeArtikellisteHeizung()
 
     const bool einzeln = Ganz("m_Sicherung") == 1;
     if (einzeln) {
-        NeueSeiteWennNötig(4);
-        Überschrift(TextNrBehälterErzeuger);
+        ÜberschriftZusammen(TextNrBehälterErzeuger);
         for (int i = 1; i <= AnzahlErzeuger; ++i)
             AusgabeArtikelKurz(1, ArtNr("m_Einzel_GefässArtNr_m_value", i), static_cast<int16_t>(i), false);
         NeueZeile();
         NeueZeile();
     }
 
-    NeueSeiteWennNötig(4);
-    Überschrift(TextNrSicherheitstechnik);
+    ÜberschriftZusammen(TextNrSicherheitstechnik);
     for (int i = 1; i <= AnzahlErzeuger; ++i)
         AusgabeArtikelKurz(Ganz("m_Zub_SichVentil_Anz_m_value", i), ArtNr("m_Zub_SichVentil_ArtNr_m_value", i),
                            static_cast<int16_t>(i), false);
@@ -409,8 +368,7 @@ void Drucken::AusgabeArtikellisteHeizung()
 
     const int16_t kappenBehälter = Ganz("m_Zub_KappV_Beh_Anz");
     if (kappenBehälter > 0) {
-        NeueSeiteWennNötig(4);
-        Überschrift(TextNrKappenventileBehälter);
+        ÜberschriftZusammen(TextNrKappenventileBehälter);
         AusgabeArtikelKurz(kappenBehälter, ArtNr("m_Zub_KappV_Beh_ArtNr"), 0, false);
         if (g == GruppePumpe14) {
             const QString modul = KappenventilSteuermodul();
@@ -431,61 +389,34 @@ void Drucken::AusgabeArtikellisteHeizung()
     for (int i = 1; i <= AnzahlErzeuger; ++i)
         kappenErzeuger = kappenErzeuger || !ArtNr("m_Zub_KappV_Erz_ArtNr_m_value", i).trimmed().isEmpty();
     if (kappenErzeuger) {
-        NeueSeiteWennNötig(4);
-        Überschrift(einzeln ? TextNrKappenventileEinzel : TextNrKappenventileErzeuger);
+        ÜberschriftZusammen(einzeln ? TextNrKappenventileEinzel : TextNrKappenventileErzeuger);
         for (int i = 1; i <= AnzahlErzeuger; ++i)
             AusgabeArtikelKurz(1, ArtNr("m_Zub_KappV_Erz_ArtNr_m_value", i), static_cast<int16_t>(i), false);
         NeueZeile();
         NeueZeile();
     }
 
-    NeueSeiteWennNötig(4);
-    Überschrift(TextNrWeiteresZubehör);
+    ÜberschriftZusammen(TextNrWeiteresZubehör);
     for (const auto& [artNr, anzahl] : NachspeiseArtikel(g))
         AusgabeArtikelKurz(anzahl, artNr, 0, false);
     AusgabeArtikelKurz(1, ArtNr("m_Zub_Vorlagebeh_ArtNr"), 0, false);
     for (int i = 1; i <= AnzahlErzeuger; ++i)
         AusgabeArtikelKurz(1, ArtNr("m_Zub_VorlBehEinz_ArtNr_m_value", i), 0, false);
-    if (Ganz("m_Zub_Schlamm_Anordnung") != 0) {
-        NeueZeile();
-        NeueSeiteWennNötig(4);
-        for (int i = 1; i <= AnzahlErzeuger; ++i)
-            AusgabeArtikelKurz(1, ArtNr("m_Zub_Schlamm_ArtNr_m_value", i), static_cast<int16_t>(i), false);
-    }
-    if (Ganz("m_Zub_SchlammIso") != 0) {
-        for (int i = 1; i <= AnzahlErzeuger; ++i)
-            AusgabeArtikelKurz(1, ArtNr("m_Zub_SchlammIso_ArtNr_m_value", i), static_cast<int16_t>(i), false);
-        NeueZeile();
-    }
-    for (const auto& [artikel, anzahl] : Entlüfterfamilien) {
-        bool geschrieben = false;
-        for (int i = 1; i <= AnzahlErzeuger; ++i) {
-            const QString artNr = ArtNr(artikel, i);
-            const int16_t n = Ganz(anzahl, i);
-            if (Leer(artNr) || n <= 0)
-                continue;
-            AusgabeArtikelKurz(n, artNr, 0, false);
-            geschrieben = true;
-        }
-        if (geschrieben)
-            NeueZeile();
-    }
+    AusgabeSchlammabscheiderKurz(AnzahlErzeuger);
+    AusgabeEntlüfterKurz(AnzahlErzeuger);
     if (Ganz("m_Zub_Nachspeisung") == NachspeiseAutomat || IstAutomatGruppe(g)) {
         NeueZeile();
         AusgabeTextblock(LadeText(TextNrInbetriebnahme + zustand().Länderoffset), false);
     }
     NeueZeile();
     NeueZeile();
-    AusgabeLieferantenanschrift();
-    ArtikelDB = nullptr;
+    BeendeArtikelliste();
 }
 
 void Drucken::AusgabeLangtexteHeizung()
 {
-    if (!ÖffneLangtextsichten())
+    if (!BeginneLangtexte())
         return;
-    Summe = 0;
-    PositionNr = 1;
     const int g = Ganz("m_GefaessGruppe");
     const auto wert = [this](const char* n) { return Wert(n); };
 
@@ -546,26 +477,8 @@ void Drucken::AusgabeLangtexteHeizung()
         AddArtikelliste(ArtNr("m_Zub_VorlBehEinz_ArtNr_m_value", i), 1);
     ArtikellisteAlsPositionen();
 
-    if (Ganz("m_Zub_Schlamm_Anordnung") != 0) {
-        InitArtikelliste();
-        for (int i = 1; i <= AnzahlErzeuger; ++i)
-            AddArtikelliste(ArtNr("m_Zub_Schlamm_ArtNr_m_value", i), 1);
-        ArtikellisteAlsPositionen();
-    }
-    if (Ganz("m_Zub_SchlammIso") != 0) {
-        InitArtikelliste();
-        for (int i = 1; i <= AnzahlErzeuger; ++i)
-            AddArtikelliste(ArtNr("m_Zub_SchlammIso_ArtNr_m_value", i), 1);
-        ArtikellisteAlsPositionen();
-    }
-    for (const auto& [artikel, anzahl] : Entlüfterfamilien) {
-        for (int i = 1; i <= AnzahlErzeuger; ++i) {
-            const QString artNr = ArtNr(artikel, i);
-            const int16_t n = Ganz(anzahl, i);
-            if (!Leer(artNr) && n > 0)
-                AusgabeArtikelLang(n, artNr, false);
-        }
-    }
+    AusgabeSchlammabscheiderLang(AnzahlErzeuger);
+    AusgabeEntlüfterLang(AnzahlErzeuger);
 
     if (Ganz("m_Zub_Nachspeisung") == NachspeiseAutomat || IstAutomatGruppe(g))
         AusgabeTextblock(LadeText(TextNrInbetriebnahme + zustand().Länderoffset), true);
