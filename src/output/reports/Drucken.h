@@ -226,6 +226,11 @@ private:
     // Dirt separators and their insulation at each of n generators.
     void AusgabeSchlammabscheiderKurz(int n);
     void AusgabeSchlammabscheiderLang(int n);
+    // The vessels, or the automat with its add-on vessels and accessory articles, in print order;
+    // mitDämmung adds the insulation the accessory bits ask for (heating plants).
+    std::vector<std::pair<QString, int16_t>> Behälterartikel(bool mitDämmung) const;
+    // The commissioning notice of an automat or automatic make-up (long: as an indented block).
+    void AusgabeInbetriebnahme(bool lang);
     // Lines of the pipe network with a length; the template takes DN, length and litres.
     void AusgabeRohrnetz(int vorlage);
     // Opens the long-text views and starts the positions at 1; false when a view fails.

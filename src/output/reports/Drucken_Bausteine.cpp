@@ -11,6 +11,7 @@
 #include "base/Zeichenflaeche.h"
 #include "data/JetDialekt.h"
 #include "data/datenbank.h"
+#include "design/rules/WaermedaemmKelvormat.h"
 #include "output/reports/Ausschreibungsschreiber.h"
 #include "output/reports/Berichtsnamen.h"
 
@@ -52,6 +53,23 @@ constexpr int EndsummeSpalte = 41;
 constexpr const char* Geldmuster = "#0.00";
 const QString OhnePreis = QStringLiteral(".........");
 constexpr int TitelSpalte = 10;
+constexpr int TextNrInbetriebnahme = 3030;
+constexpr int GruppeKompressor = 9;
+constexpr int GruppePumpe11 = 11;
+constexpr int GruppePumpe14 = 14;
+constexpr int NachspeiseAutomat = 3;
+
+// Accessory bits of an automat.
+namespace Bit {
+constexpr int Membranbruch = 1, Dämmung = 16;
+}
+// The further accessory bits with their fixed articles, one per control vessel, in print order.
+constexpr std::array<std::pair<int, const char*>, 6> Zubehörartikel{
+    {{2, "17739"}, {4, "17790"}, {8, "17792"}, {32, "17797"}, {64, "17795"}, {128, "17798"}}};
+// The connection set of each add-on vessel of a compressor automat.
+constexpr const char* AnschlussBeistellbehälter = "22380";
+constexpr const char* MembranbruchKompressor = "17791";
+constexpr const char* Membranbruch = "22386";
 // Lines a heading keeps with what follows it.
 constexpr int Zusammenhalt = 4;
 
@@ -435,6 +453,56 @@ void Drucken::AusgabeSchlammabscheiderLang(int n)
             AddArtikelliste(ArtNr(artikel, i), 1);
         ArtikellisteAlsPositionen();
     }
+}
+
+std::vector<std::pair<QString, int16_t>> Drucken::Behälterartikel(bool mitDämmung) const
+{
+    std::vector<std::pair<QString, int16_t>> a;
+    const int g = Ganz("m_GefaessGruppe");
+    const int16_t steuer = Ganz("m_SteuerbehAnzahl");
+    const int16_t alle = Ganz("m_GefaessAnzahl");
+    if (steuer > 0) {
+        a.emplace_back(ArtNr("m_GefaessArtNr"), steuer);
+        a.emplace_back(ArtNr("m_KomprPumpeArtNr"), steuer);
+        const auto beistell = static_cast<int16_t>(alle - steuer);
+        if (beistell > 0) {
+            a.emplace_back(ArtNr("m_BeistellArtNr"), beistell);
+            if (g == GruppeKompressor)
+                a.emplace_back(QString::fromLatin1(AnschlussBeistellbehälter), beistell);
+        }
+    } else {
+        a.emplace_back(ArtNr("m_GefaessArtNr"), alle);
+    }
+    if (g == GruppeKompressor) {
+        const QString zusatz = ArtNr("m_ZusKomprPumpeArtNr");
+        if (!Leer(zusatz))
+            a.emplace_back(zusatz, 1);
+    }
+    const int32_t bits = Zahlen::CLng(Zahl("m_ZubehörSteuerung"));
+    if (bits & Bit::Membranbruch) {
+        const bool kompressor = g == GruppeKompressor && Ganz("m_SteuerModulKomp") == 0;
+        a.emplace_back(QString::fromLatin1(kompressor ? MembranbruchKompressor : Membranbruch), alle);
+    }
+    for (const auto& [bit, artikel] : Zubehörartikel)
+        if (bits & bit)
+            a.emplace_back(QString::fromLatin1(artikel), steuer);
+    if (mitDämmung && (bits & Bit::Dämmung)) {
+        const QString dämmung = WärmedämmKelvormat().GetArtNrWärmedämmung(Ganz("m_GefaessInhalt"));
+        if (!dämmung.isEmpty())
+            a.emplace_back(dämmung, alle);
+    }
+    return a;
+}
+
+void Drucken::AusgabeInbetriebnahme(bool lang)
+{
+    const int g = Ganz("m_GefaessGruppe");
+    const bool automat = g == GruppeKompressor || g == GruppePumpe11 || g == GruppePumpe14;
+    if (Ganz("m_Zub_Nachspeisung") != NachspeiseAutomat && !automat)
+        return;
+    if (!lang)
+        NeueZeile();
+    AusgabeTextblock(LadeText(TextNrInbetriebnahme + zustand().Länderoffset), lang);
 }
 
 void Drucken::AusgabeRohrnetz(int vorlage)

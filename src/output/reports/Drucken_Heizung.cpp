@@ -13,13 +13,10 @@
 #include "data/GlobDaten.h"
 #include "data/datenbank.h"
 #include "design/rules/TabellePumpenKM.h"
-#include "design/rules/WaermedaemmKelvormat.h"
 
 namespace {
 
 constexpr int AnzahlErzeuger = 6;
-constexpr int GruppeKompressor = 9;
-constexpr int GruppePumpe11 = 11;
 constexpr int GruppePumpe14 = 14;
 constexpr int NachspeiseAutomat = 3;
 // Above this output (kW) a heat generator gets a maximum pressure limiter as alternative.
@@ -88,7 +85,6 @@ constexpr int TextNrKappenventileErzeuger = 1759;
 constexpr int TextNrKappenventileEinzel = 1760;
 constexpr int TextNrSammelleitung = 1761;
 constexpr int TextNrWeiteresZubehör = 1763;
-constexpr int TextNrInbetriebnahme = 3030;
 constexpr int TabellenSpalte = 15;
 constexpr int TabellenBreite = 45;
 constexpr int TitelSpalte = 10;
@@ -109,82 +105,7 @@ constexpr std::array<Verbraucher, 5> Verbraucherarten{{{1695, "m_P_Radiatoren", 
                                                       {1698, "m_P_Konvektoren", "m_V_Konvektoren"},
                                                       {1699, "m_P_FBHeiz", "m_V_FBHeiz"}}};
 
-// Accessory bits of an automat with their fixed articles, in print order.
-namespace Bit {
-constexpr int Membranbruch = 1, Wasserzähler = 2, Zeitschaltuhr = 4, Analogausgang = 8, Dämmung = 16,
-              Fernanzeige = 32, LonWorks = 64, Modem = 128;
-}
-
 } // namespace
-
-// The article, count and generator of one line of the heating lists.
-struct Heizungsartikel {
-    QString artNr;
-    int16_t anzahl;
-    int16_t erzeuger = 0;
-    bool alternativ = false;
-};
-
-namespace {
-
-bool IstAutomatGruppe(int g)
-{
-    return g == GruppeKompressor || g == GruppePumpe11 || g == GruppePumpe14;
-}
-
-} // namespace
-
-// The vessels, the automat and its accessories (step 2 of the article list, step 3 of the long
-// texts).
-static std::vector<Heizungsartikel> Behälterartikel(const std::function<VbVariant(const char*)>& wert)
-{
-    auto ganz = [&](const char* n) { return Zahlen::CInt(wert(n).toDouble()); };
-    auto text = [&](const char* n) { return wert(n).toString(); };
-    std::vector<Heizungsartikel> a;
-    const int g = ganz("m_GefaessGruppe");
-    const int16_t d = ganz("m_SteuerbehAnzahl");
-    const int16_t alle = ganz("m_GefaessAnzahl");
-    if (d > 0) {
-        a.push_back({text("m_GefaessArtNr"), d});
-        a.push_back({text("m_KomprPumpeArtNr"), d});
-        const auto e = static_cast<int16_t>(alle - d);
-        if (e > 0) {
-            a.push_back({text("m_BeistellArtNr"), e});
-            if (g == GruppeKompressor)
-                a.push_back({QStringLiteral("22380"), e});
-        }
-    } else {
-        a.push_back({text("m_GefaessArtNr"), alle});
-    }
-    if (g == GruppeKompressor) {
-        const QString zus = text("m_ZusKomprPumpeArtNr");
-        if (!zus.isEmpty() && zus != QStringLiteral(" "))
-            a.push_back({zus, 1});
-    }
-    const int bits = Zahlen::CLng(wert("m_ZubehörSteuerung").toDouble());
-    const int16_t modul = ganz("m_SteuerModulKomp");
-    const std::array<std::pair<int, const char*>, 7> feste{{{Bit::Membranbruch, nullptr},
-                                                            {Bit::Wasserzähler, "17739"},
-                                                            {Bit::Zeitschaltuhr, "17790"},
-                                                            {Bit::Analogausgang, "17792"},
-                                                            {Bit::Fernanzeige, "17797"},
-                                                            {Bit::LonWorks, "17795"},
-                                                            {Bit::Modem, "17798"}}};
-    for (const auto& [bit, artikel] : feste) {
-        if (!(bits & bit))
-            continue;
-        if (bit == Bit::Membranbruch)
-            a.push_back({(g == GruppeKompressor && modul == 0) ? QStringLiteral("17791") : QStringLiteral("22386"), alle});
-        else
-            a.push_back({QString::fromLatin1(artikel), d});
-    }
-    if (bits & Bit::Dämmung) {
-        const QString dämmung = WärmedämmKelvormat().GetArtNrWärmedämmung(ganz("m_GefaessInhalt"));
-        if (!dämmung.isEmpty())
-            a.push_back({dämmung, alle});
-    }
-    return a;
-}
 
 bool Drucken::AusgabeTechnischeDatenHeizung()
 {
@@ -315,14 +236,10 @@ void Drucken::AusgabeArtikellisteHeizung()
     ArtikelDB = Daten->DBTabArtikel.get();
     Summe = 0;
     const int g = Ganz("m_GefaessGruppe");
-    const auto kurz = [this](const Heizungsartikel& a) {
-        AusgabeArtikelKurz(a.anzahl, a.artNr, a.erzeuger, a.alternativ);
-    };
-    const auto wert = [this](const char* n) { return Wert(n); };
 
     Überschrift(TextNrBehälterAnlage);
-    for (const Heizungsartikel& a : Behälterartikel(wert))
-        kurz(a);
+    for (const auto& [artNr, n] : Behälterartikel(true))
+        AusgabeArtikelKurz(n, artNr, 0, false);
     NeueZeile();
     NeueZeile();
 
@@ -404,10 +321,7 @@ void Drucken::AusgabeArtikellisteHeizung()
         AusgabeArtikelKurz(1, ArtNr("m_Zub_VorlBehEinz_ArtNr_m_value", i), 0, false);
     AusgabeSchlammabscheiderKurz(AnzahlErzeuger);
     AusgabeEntlüfterKurz(AnzahlErzeuger);
-    if (Ganz("m_Zub_Nachspeisung") == NachspeiseAutomat || IstAutomatGruppe(g)) {
-        NeueZeile();
-        AusgabeTextblock(LadeText(TextNrInbetriebnahme + zustand().Länderoffset), false);
-    }
+    AusgabeInbetriebnahme(false);
     NeueZeile();
     NeueZeile();
     BeendeArtikelliste();
@@ -418,10 +332,9 @@ void Drucken::AusgabeLangtexteHeizung()
     if (!BeginneLangtexte())
         return;
     const int g = Ganz("m_GefaessGruppe");
-    const auto wert = [this](const char* n) { return Wert(n); };
 
-    for (const Heizungsartikel& a : Behälterartikel(wert))
-        AusgabeArtikelLang(a.anzahl, a.artNr, false);
+    for (const auto& [artNr, n] : Behälterartikel(true))
+        AusgabeArtikelLang(n, artNr, false);
 
     if (Ganz("m_Sicherung") == 1) {
         InitArtikelliste();
@@ -480,8 +393,7 @@ void Drucken::AusgabeLangtexteHeizung()
     AusgabeSchlammabscheiderLang(AnzahlErzeuger);
     AusgabeEntlüfterLang(AnzahlErzeuger);
 
-    if (Ganz("m_Zub_Nachspeisung") == NachspeiseAutomat || IstAutomatGruppe(g))
-        AusgabeTextblock(LadeText(TextNrInbetriebnahme + zustand().Länderoffset), true);
+    AusgabeInbetriebnahme(true);
     SchließeLangtextsichten();
 }
 

@@ -2,24 +2,14 @@
 // object is read by member name only.
 #include "output/reports/Drucken.h"
 
-#include <array>
-#include <functional>
-#include <utility>
-#include <vector>
-
 #include "base/AllgFunktionen.h"
-#include "base/Programmzustand.h"
-#include "base/Zahlen.h"
 #include "data/GlobDaten.h"
 #include "output/reports/Berichtsnamen.h"
 
 namespace {
 
 constexpr int AnzahlKälteerzeuger = 6;
-constexpr int GruppeKompressor = 9;
-constexpr int GruppePumpe11 = 11;
 constexpr int GruppePumpe14 = 14;
-constexpr int NachspeiseAutomat = 3;
 
 constexpr int TextProjektiert = 1790;
 constexpr int TextTechnischeDaten = 1791;
@@ -56,29 +46,6 @@ constexpr int TextBehälter = 1832;
 constexpr int TextSicherheitstechnik = 1833;
 constexpr int TextKappenventile = 1834;
 constexpr int TextWeiteresZubehör = 1835;
-constexpr int TextInbetriebnahme = 3030;
-
-// Accessory bits of an automat; insulation (16) adds nothing to a cooling plant.
-namespace Bit {
-constexpr int Membranbruch = 1;
-}
-// The further accessory bits with their fixed articles, one per control vessel, in print order.
-constexpr std::array<std::pair<int, const char*>, 6> Zubehörartikel{
-    {{2, "17739"}, {4, "17790"}, {8, "17792"}, {32, "17797"}, {64, "17795"}, {128, "17798"}}};
-// The connection set of each add-on vessel of a compressor automat.
-constexpr const char* AnschlussBeistellbehälter = "22380";
-constexpr const char* MembranbruchKompressor = "17791";
-constexpr const char* Membranbruch = "22386";
-
-bool IstAutomatGruppe(int g)
-{
-    return g == GruppeKompressor || g == GruppePumpe11 || g == GruppePumpe14;
-}
-
-struct Artikel {
-    QString artNr;
-    int16_t anzahl;
-};
 
 } // namespace
 
@@ -140,43 +107,6 @@ const QStringList& Berichtsnamen::Kälte()
         return n;
     }();
     return namen;
-}
-
-// The vessels or the automat with its add-on vessels and accessories, in print order.
-static std::vector<Artikel> Behälterartikel(const std::function<VbVariant(const char*)>& wert)
-{
-    const auto ganz = [&](const char* n) { return Zahlen::CInt(wert(n).toDouble()); };
-    const auto text = [&](const char* n) { return wert(n).toString(); };
-    std::vector<Artikel> a;
-    const int g = ganz("m_GefaessGruppe");
-    const int16_t steuer = ganz("m_SteuerbehAnzahl");
-    const int16_t alle = ganz("m_GefaessAnzahl");
-    if (steuer > 0) {
-        a.push_back({text("m_GefaessArtNr"), steuer});
-        a.push_back({text("m_KomprPumpeArtNr"), steuer});
-        const auto beistell = static_cast<int16_t>(alle - steuer);
-        if (beistell > 0) {
-            a.push_back({text("m_BeistellArtNr"), beistell});
-            if (g == GruppeKompressor)
-                a.push_back({QString::fromLatin1(AnschlussBeistellbehälter), beistell});
-        }
-    } else {
-        a.push_back({text("m_GefaessArtNr"), alle});
-    }
-    if (g == GruppeKompressor) {
-        const QString zusatz = text("m_ZusKomprPumpeArtNr");
-        if (!zusatz.isEmpty() && zusatz != QStringLiteral(" "))
-            a.push_back({zusatz, 1});
-    }
-    const int32_t bits = Zahlen::CLng(wert("m_ZubehörSteuerung").toDouble());
-    if (bits & Bit::Membranbruch) {
-        const bool kompressor = g == GruppeKompressor && ganz("m_SteuerModulKomp") == 0;
-        a.push_back({QString::fromLatin1(kompressor ? MembranbruchKompressor : Membranbruch), alle});
-    }
-    for (const auto& [bit, artikel] : Zubehörartikel)
-        if (bits & bit)
-            a.push_back({QString::fromLatin1(artikel), steuer});
-    return a;
 }
 
 bool Drucken::AusgabeTechnischeDatenKälte()
@@ -253,8 +183,8 @@ void Drucken::AusgabeArtikellisteKälte()
     const int g = Ganz("m_GefaessGruppe");
 
     Überschrift(TextBehälter);
-    for (const Artikel& a : Behälterartikel([this](const char* n) { return Wert(n); }))
-        AusgabeArtikelKurz(a.anzahl, a.artNr, 0, false);
+    for (const auto& [artNr, n] : Behälterartikel(false))
+        AusgabeArtikelKurz(n, artNr, 0, false);
 
     NeueZeile();
     NeueZeile();
@@ -282,10 +212,7 @@ void Drucken::AusgabeArtikellisteKälte()
     AusgabeSchlammabscheiderKurz(AnzahlKälteerzeuger);
     AusgabeEntlüfterKurz(AnzahlKälteerzeuger);
 
-    if (Ganz("m_Zub_Nachspeisung") == NachspeiseAutomat || IstAutomatGruppe(g)) {
-        NeueZeile();
-        AusgabeTextblock(LadeText(TextInbetriebnahme + zustand().Länderoffset), false);
-    }
+    AusgabeInbetriebnahme(false);
     NeueZeile();
     NeueZeile();
     BeendeArtikelliste();
@@ -298,8 +225,8 @@ void Drucken::AusgabeLangtexteKälte()
         return;
     const int g = Ganz("m_GefaessGruppe");
 
-    for (const Artikel& a : Behälterartikel([this](const char* n) { return Wert(n); }))
-        AusgabeArtikelLang(a.anzahl, a.artNr, false);
+    for (const auto& [artNr, n] : Behälterartikel(false))
+        AusgabeArtikelLang(n, artNr, false);
 
     AusgabeArtikelLang(Ganz("m_Zub_SichVentil_Anz"), ArtNr("m_Zub_SichVentil_ArtNr"), false);
 
@@ -319,7 +246,6 @@ void Drucken::AusgabeLangtexteKälte()
     AusgabeSchlammabscheiderLang(AnzahlKälteerzeuger);
     AusgabeEntlüfterLang(AnzahlKälteerzeuger);
 
-    if (Ganz("m_Zub_Nachspeisung") == NachspeiseAutomat || IstAutomatGruppe(g))
-        AusgabeTextblock(LadeText(TextInbetriebnahme + zustand().Länderoffset), true);
+    AusgabeInbetriebnahme(true);
     SchließeLangtextsichten();
 }
