@@ -355,10 +355,10 @@ int32_t Drucken::GDIAusgabe(int ID, Zeichenflaeche* dc, Druckauftrag* auftrag)
         case 1:
             return SeitenfolgeErgebnisse(*t);
         case 2:
-            return SeitenfolgeKurztext(*t);
+            return SeitenfolgeText(*t, false);
         case 3:
         case 4:
-            return SeitenfolgeLangtext(*t);
+            return SeitenfolgeText(*t, true);
         default:
             return 0;
         }

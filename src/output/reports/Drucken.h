@@ -171,9 +171,13 @@ private:
     void ZeichneSeitentrenner();
 
     // --- Page sequences (by the type's procedures) ---
+    // Results: page header and article list. Text: cover, data sheet and, when the data sheet is
+    // complete, the article list and (mitLangtexten) the long texts. Each ends with the VAT totals.
     int32_t SeitenfolgeErgebnisse(const Berichtsteile& t);
-    int32_t SeitenfolgeKurztext(const Berichtsteile& t);
-    int32_t SeitenfolgeLangtext(const Berichtsteile& t);
+    int32_t SeitenfolgeText(const Berichtsteile& t, bool mitLangtexten);
+    // Page 1, line 0 and the preview's page separators; the VAT totals and the height written.
+    void BeginneSeitenfolge(int16_t kopfart);
+    int32_t BeendeSeitenfolge();
 
     // --- Helpers of the type procedures ---
     // A field of the current project's row.
