@@ -13,6 +13,9 @@ const QStringList& Trinkwasser();
 const QStringList& Druckerhöhung();
 const QStringList& Speicher();
 const QStringList& Solar();
+// The pipe-length and air-venting members of the shared blocks.
+const QStringList& Rohrnetz();
+const QStringList& Entlüfter();
 
 // Throws MemberFehler for the first name the data object does not offer, so that the report
 // stops before a block is half written.

@@ -11,12 +11,8 @@
 #include "base/Zeichenflaeche.h"
 #include "data/GlobDaten.h"
 #include "data/datenbank.h"
-#include "design/cooling/GlobDatenKaelte.h"
 #include "design/heating/GlobDatenHeizung.h"
-#include "design/solar/GlobDatenSolar.h"
-#include "design/storage_heater/GlobDatenSpeicher.h"
-#include "design/water_pressure/GlobDatenDruck.h"
-#include "design/water_pressure/GlobDatenTrinkw.h"
+#include "output/Datenobjekte.h"
 #include "output/reports/Ausschreibungsschreiber.h"
 #include "projects/NutzerInfo.h"
 #include "projects/Projektseite.h"
@@ -55,21 +51,7 @@ Drucken::Projektfeldquelle& projektfeldquelle()
 
 std::shared_ptr<GlobDaten> Erzeuge(const QString& art)
 {
-    if (erzeuger())
-        return erzeuger()(art);
-    if (art == QStringLiteral("He"))
-        return std::make_shared<GlobDatenHeizung>();
-    if (art == QStringLiteral("Kü"))
-        return std::make_shared<GlobDatenKälte>();
-    if (art == QStringLiteral("Tr"))
-        return std::make_shared<GlobDatenTrinkw>();
-    if (art == QStringLiteral("Dr"))
-        return std::make_shared<GlobDatenDruck>();
-    if (art == QStringLiteral("Sp"))
-        return std::make_shared<GlobDatenSpeicher>();
-    if (art == QStringLiteral("So"))
-        return std::make_shared<GlobDatenSolar>();
-    return nullptr;
+    return erzeuger() ? erzeuger()(art) : NeuesDatenobjekt(art);
 }
 
 // Index of a type in the document-name table (texts 2500..2511 in pairs).
@@ -355,10 +337,10 @@ int32_t Drucken::GDIAusgabe(int ID, Zeichenflaeche* dc, Druckauftrag* auftrag)
         case 1:
             return SeitenfolgeErgebnisse(*t);
         case 2:
-            return SeitenfolgeKurztext(*t);
+            return SeitenfolgeText(*t, false);
         case 3:
         case 4:
-            return SeitenfolgeLangtext(*t);
+            return SeitenfolgeText(*t, true);
         default:
             return 0;
         }

@@ -171,9 +171,13 @@ private:
     void ZeichneSeitentrenner();
 
     // --- Page sequences (by the type's procedures) ---
+    // Results: page header and article list. Text: cover, data sheet and, when the data sheet is
+    // complete, the article list and (mitLangtexten) the long texts. Each ends with the VAT totals.
     int32_t SeitenfolgeErgebnisse(const Berichtsteile& t);
-    int32_t SeitenfolgeKurztext(const Berichtsteile& t);
-    int32_t SeitenfolgeLangtext(const Berichtsteile& t);
+    int32_t SeitenfolgeText(const Berichtsteile& t, bool mitLangtexten);
+    // Page 1, line 0 and the preview's page separators; the VAT totals and the height written.
+    void BeginneSeitenfolge(int16_t kopfart);
+    int32_t BeendeSeitenfolge();
 
     // --- Helpers of the type procedures ---
     // A field of the current project's row.
@@ -204,6 +208,39 @@ private:
     void SchließeLangtextsichten();
     // Every entry of the quantity list as a long-text position.
     void ArtikellisteAlsPositionen();
+
+    // --- Blocks the type procedures share (Drucken_Bausteine.cpp) ---
+    // The data sheet's head: "projected" line, a rule and the centred title.
+    void AusgabeDatenblattkopf(int projektiert, int titel);
+    // With the member false: two blank lines and the notice (not computed / not designed).
+    // Returns the member.
+    bool StandErreicht(const char* member, int hinweis);
+    // A heading kept together with the next lines.
+    void ÜberschriftZusammen(int id);
+    // Heading, one article line and two blank lines; zusammen keeps the heading with its lines.
+    void AusgabeArtikelabschnitt(int überschrift, int16_t anzahl, const QString& artNr, bool zusammen = true);
+    // The vessel's cap valves under their heading; nothing without any.
+    void AusgabeKappenventileKurz(int überschrift);
+    void AusgabeKappenventileLang();
+    // The indexed article/count members 1..n whose article is chosen and count positive.
+    std::vector<std::pair<QString, int16_t>> GewählteArtikel(const char* artikel, const char* anzahl, int n) const;
+    // Air venting: each family of the n generators; a family with lines ends with a blank line.
+    void AusgabeEntlüfterKurz(int n);
+    void AusgabeEntlüfterLang(int n);
+    // Dirt separators and their insulation at each of n generators.
+    void AusgabeSchlammabscheiderKurz(int n);
+    void AusgabeSchlammabscheiderLang(int n);
+    // The vessels, or the automat with its add-on vessels and accessory articles, in print order;
+    // mitDämmung adds the insulation the accessory bits ask for (heating plants).
+    std::vector<std::pair<QString, int16_t>> Behälterartikel(bool mitDämmung) const;
+    // The commissioning notice of an automat or automatic make-up (long: as an indented block).
+    void AusgabeInbetriebnahme(bool lang);
+    // Lines of the pipe network with a length; the template takes DN, length and litres.
+    void AusgabeRohrnetz(int vorlage);
+    // Opens the long-text views and starts the positions at 1; false when a view fails.
+    bool BeginneLangtexte();
+    // The supplier footer; releases the article table.
+    void BeendeArtikelliste();
 
     // --- Heating (Drucken_Heizung.cpp) ---
     bool AusgabeTechnischeDatenHeizung();

@@ -2,6 +2,8 @@
 // totals, supplier footer and the preview's page separators.
 #include "output/reports/Drucken.h"
 
+#include <array>
+
 #include "base/AllgFunktionen.h"
 #include "base/ModResFiles.h"
 #include "base/Programmzustand.h"
@@ -9,7 +11,9 @@
 #include "base/Zeichenflaeche.h"
 #include "data/JetDialekt.h"
 #include "data/datenbank.h"
+#include "design/rules/WaermedaemmKelvormat.h"
 #include "output/reports/Ausschreibungsschreiber.h"
+#include "output/reports/Berichtsnamen.h"
 
 namespace {
 
@@ -48,6 +52,47 @@ constexpr int MwStBlockzeilen = 8;
 constexpr int EndsummeSpalte = 41;
 constexpr const char* Geldmuster = "#0.00";
 const QString OhnePreis = QStringLiteral(".........");
+constexpr int TitelSpalte = 10;
+constexpr int TextNrInbetriebnahme = 3030;
+constexpr int GruppeKompressor = 9;
+constexpr int GruppePumpe11 = 11;
+constexpr int GruppePumpe14 = 14;
+constexpr int NachspeiseAutomat = 3;
+
+// Accessory bits of an automat.
+namespace Bit {
+constexpr int Membranbruch = 1, Dämmung = 16;
+}
+// The further accessory bits with their fixed articles, one per control vessel, in print order.
+constexpr std::array<std::pair<int, const char*>, 6> Zubehörartikel{
+    {{2, "17739"}, {4, "17790"}, {8, "17792"}, {32, "17797"}, {64, "17795"}, {128, "17798"}}};
+// The connection set of each add-on vessel of a compressor automat.
+constexpr const char* AnschlussBeistellbehälter = "22380";
+constexpr const char* MembranbruchKompressor = "17791";
+constexpr const char* Membranbruch = "22386";
+// Lines a heading keeps with what follows it.
+constexpr int Zusammenhalt = 4;
+
+// Pipe sizes: DN, length member, litres per metre.
+struct Rohr {
+    int dn;
+    const char* länge;
+    double literJeMeter;
+};
+constexpr std::array<Rohr, 15> Rohrtabelle{{{20, "m_LaengeDN20", 0.39},    {25, "m_LaengeDN25", 0.64},
+                                           {32, "m_LaengeDN32", 1.09},    {40, "m_LaengeDN40", 1.46},
+                                           {50, "m_LaengeDN50", 2.33},    {65, "m_LaengeDN65", 3.88},
+                                           {80, "m_LaengeDN80", 5.35},    {100, "m_LaengeDN100", 9.01},
+                                           {125, "m_LaengeDN125", 13.62}, {150, "m_LaengeDN150", 19.14},
+                                           {200, "m_LaengeDN200", 33.75}, {250, "m_LaengeDN250", 50.83},
+                                           {300, "m_LaengeDN300", 71.5},  {350, "m_LaengeDN350", 97.5},
+                                           {400, "m_LaengeDN400", 118}}};
+
+// Air-venting families in print order: article and count members.
+constexpr std::array<std::pair<const char*, const char*>, 3> Entlüfterfamilien{{
+    {"m_Zub_AbsAbsch_ArtNr_m_value", "m_Zub_AbsAbsch_Anz_m_value"},
+    {"m_Zub_ZentrAbsch_ArtNr_m_value", "m_Zub_ZentrAbsch_Anz_m_value"},
+    {"m_Zub_Lufttopf_ArtNr_m_value", "m_Zub_Lufttopf_Anz_m_value"}}};
 
 QString Kriterium(const QString& artNr)
 {
@@ -274,4 +319,213 @@ void Drucken::ZeichneSeitentrenner()
         const double y = i * Seitenabstand + SeitenhöheMon + 5;
         AusgabeDC->linie(QPointF(0, y), QPointF(SeitenbreiteMon, y), grau, 10);
     }
+}
+
+// --- Blocks the type procedures share ---
+
+const QStringList& Berichtsnamen::Rohrnetz()
+{
+    static const QStringList namen = [] {
+        QStringList n;
+        for (const Rohr& r : Rohrtabelle)
+            n << QString::fromUtf8(r.länge);
+        return n;
+    }();
+    return namen;
+}
+
+const QStringList& Berichtsnamen::Entlüfter()
+{
+    static const QStringList namen = [] {
+        QStringList n;
+        for (const auto& [artikel, anzahl] : Entlüfterfamilien)
+            n << QString::fromUtf8(artikel) << QString::fromUtf8(anzahl);
+        return n;
+    }();
+    return namen;
+}
+
+void Drucken::AusgabeDatenblattkopf(int projektiert, int titel)
+{
+    AusgabeNormal(LadeText(projektiert));
+    NeueZeile();
+    AusgabeLinieMitte(Vollbreite, 0, true);
+    NeueZeile();
+    AusgabeTitelzeile(LadeText(titel), TitelSpalte, true);
+    NeueZeile();
+}
+
+bool Drucken::StandErreicht(const char* member, int hinweis)
+{
+    if (Wert(member).toBool())
+        return true;
+    NeueZeile();
+    NeueZeile();
+    AusgabeZeile(hinweis);
+    return false;
+}
+
+void Drucken::ÜberschriftZusammen(int id)
+{
+    NeueSeiteWennNötig(Zusammenhalt);
+    Überschrift(id);
+}
+
+void Drucken::AusgabeArtikelabschnitt(int überschrift, int16_t anzahl, const QString& artNr, bool zusammen)
+{
+    if (zusammen)
+        ÜberschriftZusammen(überschrift);
+    else
+        Überschrift(überschrift);
+    AusgabeArtikelKurz(anzahl, artNr, 0, false);
+    NeueZeile();
+    NeueZeile();
+}
+
+void Drucken::AusgabeKappenventileKurz(int überschrift)
+{
+    const int16_t kappen = Ganz("m_Zub_KappV_Beh_Anz");
+    if (kappen > 0)
+        AusgabeArtikelabschnitt(überschrift, kappen, ArtNr("m_Zub_KappV_Beh_ArtNr"));
+}
+
+void Drucken::AusgabeKappenventileLang()
+{
+    const int16_t kappen = Ganz("m_Zub_KappV_Beh_Anz");
+    if (kappen > 0)
+        AusgabeArtikelLang(kappen, ArtNr("m_Zub_KappV_Beh_ArtNr"), false);
+}
+
+std::vector<std::pair<QString, int16_t>> Drucken::GewählteArtikel(const char* artikel, const char* anzahl, int n) const
+{
+    std::vector<std::pair<QString, int16_t>> a;
+    for (int i = 1; i <= n; ++i) {
+        const QString artNr = ArtNr(artikel, i);
+        const int16_t k = Ganz(anzahl, i);
+        if (!Leer(artNr) && k > 0)
+            a.emplace_back(artNr, k);
+    }
+    return a;
+}
+
+void Drucken::AusgabeEntlüfterKurz(int n)
+{
+    for (const auto& [artikel, anzahl] : Entlüfterfamilien) {
+        const auto gewählt = GewählteArtikel(artikel, anzahl, n);
+        for (const auto& [artNr, k] : gewählt)
+            AusgabeArtikelKurz(k, artNr, 0, false);
+        if (!gewählt.empty())
+            NeueZeile();
+    }
+}
+
+void Drucken::AusgabeEntlüfterLang(int n)
+{
+    for (const auto& [artikel, anzahl] : Entlüfterfamilien)
+        for (const auto& [artNr, k] : GewählteArtikel(artikel, anzahl, n))
+            AusgabeArtikelLang(k, artNr, false);
+}
+
+void Drucken::AusgabeSchlammabscheiderKurz(int n)
+{
+    if (Ganz("m_Zub_Schlamm_Anordnung") != 0) {
+        NeueZeile();
+        NeueSeiteWennNötig(Zusammenhalt);
+        for (int i = 1; i <= n; ++i)
+            AusgabeArtikelKurz(1, ArtNr("m_Zub_Schlamm_ArtNr_m_value", i), static_cast<int16_t>(i), false);
+    }
+    if (Ganz("m_Zub_SchlammIso") != 0) {
+        for (int i = 1; i <= n; ++i)
+            AusgabeArtikelKurz(1, ArtNr("m_Zub_SchlammIso_ArtNr_m_value", i), static_cast<int16_t>(i), false);
+        NeueZeile();
+    }
+}
+
+void Drucken::AusgabeSchlammabscheiderLang(int n)
+{
+    // Equal separators (and insulations) of several generators become one position.
+    for (const auto& [schalter, artikel] : {std::pair{"m_Zub_Schlamm_Anordnung", "m_Zub_Schlamm_ArtNr_m_value"},
+                                            std::pair{"m_Zub_SchlammIso", "m_Zub_SchlammIso_ArtNr_m_value"}}) {
+        if (Ganz(schalter) == 0)
+            continue;
+        InitArtikelliste();
+        for (int i = 1; i <= n; ++i)
+            AddArtikelliste(ArtNr(artikel, i), 1);
+        ArtikellisteAlsPositionen();
+    }
+}
+
+std::vector<std::pair<QString, int16_t>> Drucken::Behälterartikel(bool mitDämmung) const
+{
+    std::vector<std::pair<QString, int16_t>> a;
+    const int g = Ganz("m_GefaessGruppe");
+    const int16_t steuer = Ganz("m_SteuerbehAnzahl");
+    const int16_t alle = Ganz("m_GefaessAnzahl");
+    if (steuer > 0) {
+        a.emplace_back(ArtNr("m_GefaessArtNr"), steuer);
+        a.emplace_back(ArtNr("m_KomprPumpeArtNr"), steuer);
+        const auto beistell = static_cast<int16_t>(alle - steuer);
+        if (beistell > 0) {
+            a.emplace_back(ArtNr("m_BeistellArtNr"), beistell);
+            if (g == GruppeKompressor)
+                a.emplace_back(QString::fromLatin1(AnschlussBeistellbehälter), beistell);
+        }
+    } else {
+        a.emplace_back(ArtNr("m_GefaessArtNr"), alle);
+    }
+    if (g == GruppeKompressor) {
+        const QString zusatz = ArtNr("m_ZusKomprPumpeArtNr");
+        if (!Leer(zusatz))
+            a.emplace_back(zusatz, 1);
+    }
+    const int32_t bits = Zahlen::CLng(Zahl("m_ZubehörSteuerung"));
+    if (bits & Bit::Membranbruch) {
+        const bool kompressor = g == GruppeKompressor && Ganz("m_SteuerModulKomp") == 0;
+        a.emplace_back(QString::fromLatin1(kompressor ? MembranbruchKompressor : Membranbruch), alle);
+    }
+    for (const auto& [bit, artikel] : Zubehörartikel)
+        if (bits & bit)
+            a.emplace_back(QString::fromLatin1(artikel), steuer);
+    if (mitDämmung && (bits & Bit::Dämmung)) {
+        const QString dämmung = WärmedämmKelvormat().GetArtNrWärmedämmung(Ganz("m_GefaessInhalt"));
+        if (!dämmung.isEmpty())
+            a.emplace_back(dämmung, alle);
+    }
+    return a;
+}
+
+void Drucken::AusgabeInbetriebnahme(bool lang)
+{
+    const int g = Ganz("m_GefaessGruppe");
+    const bool automat = g == GruppeKompressor || g == GruppePumpe11 || g == GruppePumpe14;
+    if (Ganz("m_Zub_Nachspeisung") != NachspeiseAutomat && !automat)
+        return;
+    if (!lang)
+        NeueZeile();
+    AusgabeTextblock(LadeText(TextNrInbetriebnahme + zustand().Länderoffset), lang);
+}
+
+void Drucken::AusgabeRohrnetz(int vorlage)
+{
+    for (const Rohr& r : Rohrtabelle) {
+        const double länge = Zahl(r.länge);
+        if (länge > 0)
+            AusgabeZeile(vorlage, {VbVariant::integer(static_cast<int16_t>(r.dn)), Muster(länge, "#0"),
+                                   Muster(länge * r.literJeMeter, "#0")});
+    }
+}
+
+bool Drucken::BeginneLangtexte()
+{
+    if (!ÖffneLangtextsichten())
+        return false;
+    Summe = 0;
+    PositionNr = 1;
+    return true;
+}
+
+void Drucken::BeendeArtikelliste()
+{
+    AusgabeLieferantenanschrift();
+    ArtikelDB = nullptr;
 }

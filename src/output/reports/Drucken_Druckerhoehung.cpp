@@ -24,7 +24,6 @@ constexpr int TextBehälter = 1912;
 constexpr int TextKappenventile = 1913;
 constexpr int TextNichtBerechnet = 1650;
 constexpr int TextNichtAusgelegt = 1651;
-constexpr int TitelSpalte = 10;
 
 } // namespace
 
@@ -46,12 +45,7 @@ const QStringList& Berichtsnamen::Druckerhöhung()
 bool Drucken::AusgabeTechnischeDatenDruckerhöhung()
 {
     Berichtsnamen::Prüfe(*Daten, Berichtsnamen::Druckerhöhung());
-    AusgabeZeile(TextProjektiert);
-    NeueZeile();
-    AusgabeLinieMitte(80, 0, true);
-    NeueZeile();
-    AusgabeTitelzeile(LadeText(TextTechnischeDaten), TitelSpalte, true);
-    NeueZeile();
+    AusgabeDatenblattkopf(TextProjektiert, TextTechnischeDaten);
 
     AusgabeZeile(TextFörderleistung, {Muster(Zahl("m_MaxVolStrom"), "##0.0")});
     AusgabeZeile(TextSchalthäufigkeit, {Muster(Zahl("m_Schalthäufigkeit"), "#0")});
@@ -60,12 +54,8 @@ bool Drucken::AusgabeTechnischeDatenDruckerhöhung()
     AusgabeZeile(TextAusschaltdruck, {Muster(Zahl("m_p_SV"), "#0.0")});
     NeueZeile();
 
-    if (!Wert("m_IstBerechnet").toBool()) {
-        NeueZeile();
-        NeueZeile();
-        AusgabeZeile(TextNichtBerechnet);
+    if (!StandErreicht("m_IstBerechnet", TextNichtBerechnet))
         return false;
-    }
     AusgabeZeile(TextDruckfaktor, {Muster(Zahl("m_r_pfak"), "#0.00")});
     AusgabeZeile(TextVordruck, {Muster(Zahl("m_r_p_vor"), "#0.0")});
     AusgabeZeile(TextNutzvolumen, {Muster(Zahl("m_r_VolNutz"), "#0")});
@@ -76,13 +66,7 @@ bool Drucken::AusgabeTechnischeDatenDruckerhöhung()
     NeueZeile();
     NeueZeile();
 
-    if (!Wert("m_IstAusgelegt").toBool()) {
-        NeueZeile();
-        NeueZeile();
-        AusgabeZeile(TextNichtAusgelegt);
-        return false;
-    }
-    return true;
+    return StandErreicht("m_IstAusgelegt", TextNichtAusgelegt);
 }
 
 void Drucken::AusgabeArtikellisteDruckerhöhung()
@@ -91,34 +75,19 @@ void Drucken::AusgabeArtikellisteDruckerhöhung()
     ArtikelDB = Daten->DBTabArtikel.get();
     Summe = 0;
 
-    Überschrift(TextBehälter);
-    AusgabeArtikelKurz(Ganz("m_GefaessAnzahl"), ArtNr("m_GefaessArtNr"), 0, false);
-    NeueZeile();
-    NeueZeile();
+    AusgabeArtikelabschnitt(TextBehälter, Ganz("m_GefaessAnzahl"), ArtNr("m_GefaessArtNr"), false);
 
-    const int16_t kappen = Ganz("m_Zub_KappV_Beh_Anz");
-    if (kappen >= 1) {
-        NeueSeiteWennNötig(4);
-        Überschrift(TextKappenventile);
-        AusgabeArtikelKurz(kappen, ArtNr("m_Zub_KappV_Beh_ArtNr"), 0, false);
-        NeueZeile();
-        NeueZeile();
-    }
+    AusgabeKappenventileKurz(TextKappenventile);
 
-    AusgabeLieferantenanschrift();
-    ArtikelDB = nullptr;
+    BeendeArtikelliste();
 }
 
 void Drucken::AusgabeLangtexteDruckerhöhung()
 {
     Berichtsnamen::Prüfe(*Daten, Berichtsnamen::Druckerhöhung());
-    if (!ÖffneLangtextsichten())
+    if (!BeginneLangtexte())
         return;
-    Summe = 0;
-    PositionNr = 1;
     AusgabeArtikelLang(Ganz("m_GefaessAnzahl"), ArtNr("m_GefaessArtNr"), false);
-    const int16_t kappen = Ganz("m_Zub_KappV_Beh_Anz");
-    if (kappen > 0)
-        AusgabeArtikelLang(kappen, ArtNr("m_Zub_KappV_Beh_ArtNr"), false);
+    AusgabeKappenventileLang();
     SchließeLangtextsichten();
 }

@@ -13,13 +13,10 @@
 #include "data/GlobDaten.h"
 #include "data/datenbank.h"
 #include "design/rules/TabellePumpenKM.h"
-#include "design/rules/WaermedaemmKelvormat.h"
 
 namespace {
 
 constexpr int AnzahlErzeuger = 6;
-constexpr int GruppeKompressor = 9;
-constexpr int GruppePumpe11 = 11;
 constexpr int GruppePumpe14 = 14;
 constexpr int NachspeiseAutomat = 3;
 // Above this output (kW) a heat generator gets a maximum pressure limiter as alternative.
@@ -88,7 +85,6 @@ constexpr int TextNrKappenventileErzeuger = 1759;
 constexpr int TextNrKappenventileEinzel = 1760;
 constexpr int TextNrSammelleitung = 1761;
 constexpr int TextNrWeiteresZubehör = 1763;
-constexpr int TextNrInbetriebnahme = 3030;
 constexpr int TabellenSpalte = 15;
 constexpr int TabellenBreite = 45;
 constexpr int TitelSpalte = 10;
@@ -109,112 +105,11 @@ constexpr std::array<Verbraucher, 5> Verbraucherarten{{{1695, "m_P_Radiatoren", 
                                                       {1698, "m_P_Konvektoren", "m_V_Konvektoren"},
                                                       {1699, "m_P_FBHeiz", "m_V_FBHeiz"}}};
 
-// Pipe sizes: DN, length member, litres per metre.
-struct Rohr {
-    int dn;
-    const char* länge;
-    double literJeMeter;
-};
-constexpr std::array<Rohr, 15> Rohrtabelle{{{20, "m_LaengeDN20", 0.39},    {25, "m_LaengeDN25", 0.64},
-                                           {32, "m_LaengeDN32", 1.09},    {40, "m_LaengeDN40", 1.46},
-                                           {50, "m_LaengeDN50", 2.33},    {65, "m_LaengeDN65", 3.88},
-                                           {80, "m_LaengeDN80", 5.35},    {100, "m_LaengeDN100", 9.01},
-                                           {125, "m_LaengeDN125", 13.62}, {150, "m_LaengeDN150", 19.14},
-                                           {200, "m_LaengeDN200", 33.75}, {250, "m_LaengeDN250", 50.83},
-                                           {300, "m_LaengeDN300", 71.5},  {350, "m_LaengeDN350", 97.5},
-                                           {400, "m_LaengeDN400", 118}}};
-
-// Air-venting families: article and count members.
-constexpr std::array<std::pair<const char*, const char*>, 3> Entlüfterfamilien{{
-    {"m_Zub_AbsAbsch_ArtNr_m_value", "m_Zub_AbsAbsch_Anz_m_value"},
-    {"m_Zub_ZentrAbsch_ArtNr_m_value", "m_Zub_ZentrAbsch_Anz_m_value"},
-    {"m_Zub_Lufttopf_ArtNr_m_value", "m_Zub_Lufttopf_Anz_m_value"}}};
-
-// Accessory bits of an automat with their fixed articles, in print order.
-namespace Bit {
-constexpr int Membranbruch = 1, Wasserzähler = 2, Zeitschaltuhr = 4, Analogausgang = 8, Dämmung = 16,
-              Fernanzeige = 32, LonWorks = 64, Modem = 128;
-}
-
 } // namespace
-
-// The article, count and generator of one line of the heating lists.
-struct Heizungsartikel {
-    QString artNr;
-    int16_t anzahl;
-    int16_t erzeuger = 0;
-    bool alternativ = false;
-};
-
-namespace {
-
-bool IstAutomatGruppe(int g)
-{
-    return g == GruppeKompressor || g == GruppePumpe11 || g == GruppePumpe14;
-}
-
-} // namespace
-
-// The vessels, the automat and its accessories (step 2 of the article list, step 3 of the long
-// texts).
-static std::vector<Heizungsartikel> Behälterartikel(const std::function<VbVariant(const char*)>& wert)
-{
-    auto ganz = [&](const char* n) { return Zahlen::CInt(wert(n).toDouble()); };
-    auto text = [&](const char* n) { return wert(n).toString(); };
-    std::vector<Heizungsartikel> a;
-    const int g = ganz("m_GefaessGruppe");
-    const int16_t d = ganz("m_SteuerbehAnzahl");
-    const int16_t alle = ganz("m_GefaessAnzahl");
-    if (d > 0) {
-        a.push_back({text("m_GefaessArtNr"), d});
-        a.push_back({text("m_KomprPumpeArtNr"), d});
-        const auto e = static_cast<int16_t>(alle - d);
-        if (e > 0) {
-            a.push_back({text("m_BeistellArtNr"), e});
-            if (g == GruppeKompressor)
-                a.push_back({QStringLiteral("22380"), e});
-        }
-    } else {
-        a.push_back({text("m_GefaessArtNr"), alle});
-    }
-    if (g == GruppeKompressor) {
-        const QString zus = text("m_ZusKomprPumpeArtNr");
-        if (!zus.isEmpty() && zus != QStringLiteral(" "))
-            a.push_back({zus, 1});
-    }
-    const int bits = Zahlen::CLng(wert("m_ZubehörSteuerung").toDouble());
-    const int16_t modul = ganz("m_SteuerModulKomp");
-    const std::array<std::pair<int, const char*>, 7> feste{{{Bit::Membranbruch, nullptr},
-                                                            {Bit::Wasserzähler, "17739"},
-                                                            {Bit::Zeitschaltuhr, "17790"},
-                                                            {Bit::Analogausgang, "17792"},
-                                                            {Bit::Fernanzeige, "17797"},
-                                                            {Bit::LonWorks, "17795"},
-                                                            {Bit::Modem, "17798"}}};
-    for (const auto& [bit, artikel] : feste) {
-        if (!(bits & bit))
-            continue;
-        if (bit == Bit::Membranbruch)
-            a.push_back({(g == GruppeKompressor && modul == 0) ? QStringLiteral("17791") : QStringLiteral("22386"), alle});
-        else
-            a.push_back({QString::fromLatin1(artikel), d});
-    }
-    if (bits & Bit::Dämmung) {
-        const QString dämmung = WärmedämmKelvormat().GetArtNrWärmedämmung(ganz("m_GefaessInhalt"));
-        if (!dämmung.isEmpty())
-            a.push_back({dämmung, alle});
-    }
-    return a;
-}
 
 bool Drucken::AusgabeTechnischeDatenHeizung()
 {
-    AusgabeNormal(LadeText(TextNrProjektiert + zustand().Länderoffset));
-    NeueZeile();
-    AusgabeLinieMitte(80, 0, true);
-    NeueZeile();
-    AusgabeTitelzeile(LadeText(TextNrTechnischeDaten), TitelSpalte, true);
-    NeueZeile();
+    AusgabeDatenblattkopf(TextNrProjektiert + zustand().Länderoffset, TextNrTechnischeDaten);
 
     for (const auto& [member, text] : Anlagenzeilen)
         AusgabeZeile(Ganz(member) == 1 ? text + 1 : text);
@@ -248,12 +143,7 @@ bool Drucken::AusgabeTechnischeDatenHeizung()
     if (Zahl("m_V_Fernleit") > 0) {
         ermittelt = true;
         AusgabeZeile(TextNrFernleitungen);
-        for (const Rohr& r : Rohrtabelle) {
-            const double länge = Zahl(r.länge);
-            if (länge > 0)
-                AusgabeZeile(TextNrFernleitung, {VbVariant::integer(static_cast<int16_t>(r.dn)), Muster(länge, "#0"),
-                                               Muster(länge * r.literJeMeter, "#0")});
-        }
+        AusgabeRohrnetz(TextNrFernleitung);
         NeueZeile();
     }
     AusgabeZeile(ermittelt ? TextNrVolumenErmittelt : TextNrVolumenVorgegeben, {Muster(Zahl("m_VolAnlage"), "#0")});
@@ -283,12 +173,8 @@ bool Drucken::AusgabeTechnischeDatenHeizung()
         AusgabeZeile(TextNrSystemsolldruck, {Muster(Zahl("m_p_soll"), "#0.0")});
     NeueZeile();
 
-    if (!Wert("m_IstBerechnet").toBool()) {
-        NeueZeile();
-        NeueZeile();
-        AusgabeZeile(TextNrNichtBerechnet);
+    if (!StandErreicht("m_IstBerechnet", TextNrNichtBerechnet))
         return false;
-    }
     if (Zahl("m_r_psatt") > 0)
         AusgabeZeile(TextNrDampfdruck, {Muster(Zahl("m_r_psatt"), "#0.0")});
     AusgabeZeile(TextNrAusdehnungsfaktor, {Muster(Zahl("m_r_af"), "#0.00")});
@@ -303,12 +189,8 @@ bool Drucken::AusgabeTechnischeDatenHeizung()
     NeueZeile();
     NeueZeile();
 
-    if (!Wert("m_IstAusgelegt").toBool()) {
-        NeueZeile();
-        NeueZeile();
-        AusgabeZeile(TextNrNichtAusgelegt);
+    if (!StandErreicht("m_IstAusgelegt", TextNrNichtAusgelegt))
         return false;
-    }
 
     // Operating temperatures 10, 20, ... up to the flow temperature rounded up to tens.
     const int tV = Zahlen::CInt(Zahl("m_Temp_V"));
@@ -354,29 +236,23 @@ void Drucken::AusgabeArtikellisteHeizung()
     ArtikelDB = Daten->DBTabArtikel.get();
     Summe = 0;
     const int g = Ganz("m_GefaessGruppe");
-    const auto kurz = [this](const Heizungsartikel& a) {
-        AusgabeArtikelKurz(a.anzahl, a.artNr, a.erzeuger, a.alternativ);
-    };
-    const auto wert = [this](const char* n) { return Wert(n); };
 
     Überschrift(TextNrBehälterAnlage);
-    for (const Heizungsartikel& a : Behälterartikel(wert))
-        kurz(a);
+    for (const auto& [artNr, n] : Behälterartikel(true))
+        AusgabeArtikelKurz(n, artNr, 0, false);
     NeueZeile();
     NeueZeile();
 
     const bool einzeln = Ganz("m_Sicherung") == 1;
     if (einzeln) {
-        NeueSeiteWennNötig(4);
-        Überschrift(TextNrBehälterErzeuger);
+        ÜberschriftZusammen(TextNrBehälterErzeuger);
         for (int i = 1; i <= AnzahlErzeuger; ++i)
             AusgabeArtikelKurz(1, ArtNr("m_Einzel_GefässArtNr_m_value", i), static_cast<int16_t>(i), false);
         NeueZeile();
         NeueZeile();
     }
 
-    NeueSeiteWennNötig(4);
-    Überschrift(TextNrSicherheitstechnik);
+    ÜberschriftZusammen(TextNrSicherheitstechnik);
     for (int i = 1; i <= AnzahlErzeuger; ++i)
         AusgabeArtikelKurz(Ganz("m_Zub_SichVentil_Anz_m_value", i), ArtNr("m_Zub_SichVentil_ArtNr_m_value", i),
                            static_cast<int16_t>(i), false);
@@ -409,8 +285,7 @@ void Drucken::AusgabeArtikellisteHeizung()
 
     const int16_t kappenBehälter = Ganz("m_Zub_KappV_Beh_Anz");
     if (kappenBehälter > 0) {
-        NeueSeiteWennNötig(4);
-        Überschrift(TextNrKappenventileBehälter);
+        ÜberschriftZusammen(TextNrKappenventileBehälter);
         AusgabeArtikelKurz(kappenBehälter, ArtNr("m_Zub_KappV_Beh_ArtNr"), 0, false);
         if (g == GruppePumpe14) {
             const QString modul = KappenventilSteuermodul();
@@ -431,66 +306,35 @@ void Drucken::AusgabeArtikellisteHeizung()
     for (int i = 1; i <= AnzahlErzeuger; ++i)
         kappenErzeuger = kappenErzeuger || !ArtNr("m_Zub_KappV_Erz_ArtNr_m_value", i).trimmed().isEmpty();
     if (kappenErzeuger) {
-        NeueSeiteWennNötig(4);
-        Überschrift(einzeln ? TextNrKappenventileEinzel : TextNrKappenventileErzeuger);
+        ÜberschriftZusammen(einzeln ? TextNrKappenventileEinzel : TextNrKappenventileErzeuger);
         for (int i = 1; i <= AnzahlErzeuger; ++i)
             AusgabeArtikelKurz(1, ArtNr("m_Zub_KappV_Erz_ArtNr_m_value", i), static_cast<int16_t>(i), false);
         NeueZeile();
         NeueZeile();
     }
 
-    NeueSeiteWennNötig(4);
-    Überschrift(TextNrWeiteresZubehör);
+    ÜberschriftZusammen(TextNrWeiteresZubehör);
     for (const auto& [artNr, anzahl] : NachspeiseArtikel(g))
         AusgabeArtikelKurz(anzahl, artNr, 0, false);
     AusgabeArtikelKurz(1, ArtNr("m_Zub_Vorlagebeh_ArtNr"), 0, false);
     for (int i = 1; i <= AnzahlErzeuger; ++i)
         AusgabeArtikelKurz(1, ArtNr("m_Zub_VorlBehEinz_ArtNr_m_value", i), 0, false);
-    if (Ganz("m_Zub_Schlamm_Anordnung") != 0) {
-        NeueZeile();
-        NeueSeiteWennNötig(4);
-        for (int i = 1; i <= AnzahlErzeuger; ++i)
-            AusgabeArtikelKurz(1, ArtNr("m_Zub_Schlamm_ArtNr_m_value", i), static_cast<int16_t>(i), false);
-    }
-    if (Ganz("m_Zub_SchlammIso") != 0) {
-        for (int i = 1; i <= AnzahlErzeuger; ++i)
-            AusgabeArtikelKurz(1, ArtNr("m_Zub_SchlammIso_ArtNr_m_value", i), static_cast<int16_t>(i), false);
-        NeueZeile();
-    }
-    for (const auto& [artikel, anzahl] : Entlüfterfamilien) {
-        bool geschrieben = false;
-        for (int i = 1; i <= AnzahlErzeuger; ++i) {
-            const QString artNr = ArtNr(artikel, i);
-            const int16_t n = Ganz(anzahl, i);
-            if (Leer(artNr) || n <= 0)
-                continue;
-            AusgabeArtikelKurz(n, artNr, 0, false);
-            geschrieben = true;
-        }
-        if (geschrieben)
-            NeueZeile();
-    }
-    if (Ganz("m_Zub_Nachspeisung") == NachspeiseAutomat || IstAutomatGruppe(g)) {
-        NeueZeile();
-        AusgabeTextblock(LadeText(TextNrInbetriebnahme + zustand().Länderoffset), false);
-    }
+    AusgabeSchlammabscheiderKurz(AnzahlErzeuger);
+    AusgabeEntlüfterKurz(AnzahlErzeuger);
+    AusgabeInbetriebnahme(false);
     NeueZeile();
     NeueZeile();
-    AusgabeLieferantenanschrift();
-    ArtikelDB = nullptr;
+    BeendeArtikelliste();
 }
 
 void Drucken::AusgabeLangtexteHeizung()
 {
-    if (!ÖffneLangtextsichten())
+    if (!BeginneLangtexte())
         return;
-    Summe = 0;
-    PositionNr = 1;
     const int g = Ganz("m_GefaessGruppe");
-    const auto wert = [this](const char* n) { return Wert(n); };
 
-    for (const Heizungsartikel& a : Behälterartikel(wert))
-        AusgabeArtikelLang(a.anzahl, a.artNr, false);
+    for (const auto& [artNr, n] : Behälterartikel(true))
+        AusgabeArtikelLang(n, artNr, false);
 
     if (Ganz("m_Sicherung") == 1) {
         InitArtikelliste();
@@ -546,29 +390,10 @@ void Drucken::AusgabeLangtexteHeizung()
         AddArtikelliste(ArtNr("m_Zub_VorlBehEinz_ArtNr_m_value", i), 1);
     ArtikellisteAlsPositionen();
 
-    if (Ganz("m_Zub_Schlamm_Anordnung") != 0) {
-        InitArtikelliste();
-        for (int i = 1; i <= AnzahlErzeuger; ++i)
-            AddArtikelliste(ArtNr("m_Zub_Schlamm_ArtNr_m_value", i), 1);
-        ArtikellisteAlsPositionen();
-    }
-    if (Ganz("m_Zub_SchlammIso") != 0) {
-        InitArtikelliste();
-        for (int i = 1; i <= AnzahlErzeuger; ++i)
-            AddArtikelliste(ArtNr("m_Zub_SchlammIso_ArtNr_m_value", i), 1);
-        ArtikellisteAlsPositionen();
-    }
-    for (const auto& [artikel, anzahl] : Entlüfterfamilien) {
-        for (int i = 1; i <= AnzahlErzeuger; ++i) {
-            const QString artNr = ArtNr(artikel, i);
-            const int16_t n = Ganz(anzahl, i);
-            if (!Leer(artNr) && n > 0)
-                AusgabeArtikelLang(n, artNr, false);
-        }
-    }
+    AusgabeSchlammabscheiderLang(AnzahlErzeuger);
+    AusgabeEntlüfterLang(AnzahlErzeuger);
 
-    if (Ganz("m_Zub_Nachspeisung") == NachspeiseAutomat || IstAutomatGruppe(g))
-        AusgabeTextblock(LadeText(TextNrInbetriebnahme + zustand().Länderoffset), true);
+    AusgabeInbetriebnahme(true);
     SchließeLangtextsichten();
 }
 

@@ -2,25 +2,14 @@
 // object is read by member name only.
 #include "output/reports/Drucken.h"
 
-#include <array>
-#include <functional>
-#include <utility>
-#include <vector>
-
 #include "base/AllgFunktionen.h"
-#include "base/Programmzustand.h"
-#include "base/Zahlen.h"
 #include "data/GlobDaten.h"
 #include "output/reports/Berichtsnamen.h"
 
 namespace {
 
 constexpr int AnzahlKälteerzeuger = 6;
-constexpr int GruppeKompressor = 9;
-constexpr int GruppePumpe11 = 11;
 constexpr int GruppePumpe14 = 14;
-constexpr int NachspeiseAutomat = 3;
-constexpr int TitelSpalte = 10;
 
 constexpr int TextProjektiert = 1790;
 constexpr int TextTechnischeDaten = 1791;
@@ -57,50 +46,6 @@ constexpr int TextBehälter = 1832;
 constexpr int TextSicherheitstechnik = 1833;
 constexpr int TextKappenventile = 1834;
 constexpr int TextWeiteresZubehör = 1835;
-constexpr int TextInbetriebnahme = 3030;
-
-// Pipe sizes: DN, length member, litres per metre.
-struct Rohr {
-    int dn;
-    const char* länge;
-    double literJeMeter;
-};
-constexpr std::array<Rohr, 15> Rohrtabelle{{{20, "m_LaengeDN20", 0.39},    {25, "m_LaengeDN25", 0.64},
-                                           {32, "m_LaengeDN32", 1.09},    {40, "m_LaengeDN40", 1.46},
-                                           {50, "m_LaengeDN50", 2.33},    {65, "m_LaengeDN65", 3.88},
-                                           {80, "m_LaengeDN80", 5.35},    {100, "m_LaengeDN100", 9.01},
-                                           {125, "m_LaengeDN125", 13.62}, {150, "m_LaengeDN150", 19.14},
-                                           {200, "m_LaengeDN200", 33.75}, {250, "m_LaengeDN250", 50.83},
-                                           {300, "m_LaengeDN300", 71.5},  {350, "m_LaengeDN350", 97.5},
-                                           {400, "m_LaengeDN400", 118}}};
-
-// Air-venting families in print order: article and count members.
-constexpr std::array<std::pair<const char*, const char*>, 3> Entlüfterfamilien{{
-    {"m_Zub_AbsAbsch_ArtNr_m_value", "m_Zub_AbsAbsch_Anz_m_value"},
-    {"m_Zub_ZentrAbsch_ArtNr_m_value", "m_Zub_ZentrAbsch_Anz_m_value"},
-    {"m_Zub_Lufttopf_ArtNr_m_value", "m_Zub_Lufttopf_Anz_m_value"}}};
-
-// Accessory bits of an automat; insulation (16) adds nothing to a cooling plant.
-namespace Bit {
-constexpr int Membranbruch = 1;
-}
-// The further accessory bits with their fixed articles, one per control vessel, in print order.
-constexpr std::array<std::pair<int, const char*>, 6> Zubehörartikel{
-    {{2, "17739"}, {4, "17790"}, {8, "17792"}, {32, "17797"}, {64, "17795"}, {128, "17798"}}};
-// The connection set of each add-on vessel of a compressor automat.
-constexpr const char* AnschlussBeistellbehälter = "22380";
-constexpr const char* MembranbruchKompressor = "17791";
-constexpr const char* Membranbruch = "22386";
-
-bool IstAutomatGruppe(int g)
-{
-    return g == GruppeKompressor || g == GruppePumpe11 || g == GruppePumpe14;
-}
-
-struct Artikel {
-    QString artNr;
-    int16_t anzahl;
-};
 
 } // namespace
 
@@ -158,61 +103,16 @@ const QStringList& Berichtsnamen::Kälte()
                       QStringLiteral("m_Zub_Schlamm_ArtNr_m_value"),
                       QStringLiteral("m_Zub_SchlammIso"),
                       QStringLiteral("m_Zub_SchlammIso_ArtNr_m_value")};
-        for (const Rohr& r : Rohrtabelle)
-            n << QString::fromUtf8(r.länge);
-        for (const auto& [artikel, anzahl] : Entlüfterfamilien)
-            n << QString::fromUtf8(artikel) << QString::fromUtf8(anzahl);
+        n << Berichtsnamen::Rohrnetz() << Berichtsnamen::Entlüfter();
         return n;
     }();
     return namen;
 }
 
-// The vessels or the automat with its add-on vessels and accessories, in print order.
-static std::vector<Artikel> Behälterartikel(const std::function<VbVariant(const char*)>& wert)
-{
-    const auto ganz = [&](const char* n) { return Zahlen::CInt(wert(n).toDouble()); };
-    const auto text = [&](const char* n) { return wert(n).toString(); };
-    std::vector<Artikel> a;
-    const int g = ganz("m_GefaessGruppe");
-    const int16_t steuer = ganz("m_SteuerbehAnzahl");
-    const int16_t alle = ganz("m_GefaessAnzahl");
-    if (steuer > 0) {
-        a.push_back({text("m_GefaessArtNr"), steuer});
-        a.push_back({text("m_KomprPumpeArtNr"), steuer});
-        const auto beistell = static_cast<int16_t>(alle - steuer);
-        if (beistell > 0) {
-            a.push_back({text("m_BeistellArtNr"), beistell});
-            if (g == GruppeKompressor)
-                a.push_back({QString::fromLatin1(AnschlussBeistellbehälter), beistell});
-        }
-    } else {
-        a.push_back({text("m_GefaessArtNr"), alle});
-    }
-    if (g == GruppeKompressor) {
-        const QString zusatz = text("m_ZusKomprPumpeArtNr");
-        if (!zusatz.isEmpty() && zusatz != QStringLiteral(" "))
-            a.push_back({zusatz, 1});
-    }
-    const int32_t bits = Zahlen::CLng(wert("m_ZubehörSteuerung").toDouble());
-    if (bits & Bit::Membranbruch) {
-        const bool kompressor = g == GruppeKompressor && ganz("m_SteuerModulKomp") == 0;
-        a.push_back({QString::fromLatin1(kompressor ? MembranbruchKompressor : Membranbruch), alle});
-    }
-    for (const auto& [bit, artikel] : Zubehörartikel)
-        if (bits & bit)
-            a.push_back({QString::fromLatin1(artikel), steuer});
-    return a;
-}
-
 bool Drucken::AusgabeTechnischeDatenKälte()
 {
     Berichtsnamen::Prüfe(*Daten, Berichtsnamen::Kälte());
-    AusgabeZeile(TextProjektiert);
-    NeueZeile();
-    AusgabeLinieMitte(80, 0, true);
-    NeueZeile();
-    AusgabeTitelzeile(LadeText(TextTechnischeDaten), TitelSpalte, true);
-    NeueZeile();
+    AusgabeDatenblattkopf(TextProjektiert, TextTechnischeDaten);
 
     const int anordnung = Ganz("m_AnordnungMAG");
     if (anordnung == 0)
@@ -238,12 +138,7 @@ bool Drucken::AusgabeTechnischeDatenKälte()
     const bool ermittelt = Rufe("Sum_V_Anlage").toDouble() > 0;
     if (ermittelt) {
         AusgabeZeile(TextWasserinhalt);
-        for (const Rohr& r : Rohrtabelle) {
-            const double länge = Zahl(r.länge);
-            if (länge > 0)
-                AusgabeZeile(TextFernleitung, {VbVariant::integer(static_cast<int16_t>(r.dn)), Muster(länge, "#0"),
-                                               Muster(länge * r.literJeMeter, "#0")});
-        }
+        AusgabeRohrnetz(TextFernleitung);
         if (Zahl("m_V_Sonstiges") > 0)
             AusgabeZeile(TextSonstiges, {Muster(Zahl("m_V_Sonstiges"), "#0")});
         NeueZeile();
@@ -263,12 +158,8 @@ bool Drucken::AusgabeTechnischeDatenKälte()
         AusgabeZeile(TextSystemsolldruck, {Muster(Zahl("m_p_soll"), "#0.0")});
     NeueZeile();
 
-    if (!Wert("m_IstBerechnet").toBool()) {
-        NeueZeile();
-        NeueZeile();
-        AusgabeZeile(TextNichtBerechnet);
+    if (!StandErreicht("m_IstBerechnet", TextNichtBerechnet))
         return false;
-    }
     AusgabeZeile(TextAusdehnungsfaktor, {Muster(Zahl("m_r_af"), "#0.00")});
     AusgabeZeile(TextVordruck, {Muster(Zahl("m_r_pVordruck"), "#0.0")});
     AusgabeZeile(TextEnddruck, {Muster(Zahl("m_r_pend"), "#0.0")});
@@ -281,13 +172,7 @@ bool Drucken::AusgabeTechnischeDatenKälte()
     NeueZeile();
     NeueZeile();
 
-    if (!Wert("m_IstAusgelegt").toBool()) {
-        NeueZeile();
-        NeueZeile();
-        AusgabeZeile(TextNichtAusgelegt);
-        return false;
-    }
-    return true;
+    return StandErreicht("m_IstAusgelegt", TextNichtAusgelegt);
 }
 
 void Drucken::AusgabeArtikellisteKälte()
@@ -298,24 +183,17 @@ void Drucken::AusgabeArtikellisteKälte()
     const int g = Ganz("m_GefaessGruppe");
 
     Überschrift(TextBehälter);
-    for (const Artikel& a : Behälterartikel([this](const char* n) { return Wert(n); }))
-        AusgabeArtikelKurz(a.anzahl, a.artNr, 0, false);
+    for (const auto& [artNr, n] : Behälterartikel(false))
+        AusgabeArtikelKurz(n, artNr, 0, false);
 
     NeueZeile();
     NeueZeile();
-    NeueSeiteWennNötig(4);
-    Überschrift(TextSicherheitstechnik);
-    const QString ventil = ArtNr("m_Zub_SichVentil_ArtNr");
-    if (!Leer(ventil))
-        AusgabeArtikelKurz(Ganz("m_Zub_SichVentil_Anz"), ventil, 0, false);
-    NeueZeile();
-    NeueZeile();
+    AusgabeArtikelabschnitt(TextSicherheitstechnik, Ganz("m_Zub_SichVentil_Anz"), ArtNr("m_Zub_SichVentil_ArtNr"));
 
     // Without cap valves the section is left out, heading included.
     const int16_t kappen = Ganz("m_Zub_KappV_Beh_Anz");
     if (kappen > 0) {
-        NeueSeiteWennNötig(4);
-        Überschrift(TextKappenventile);
+        ÜberschriftZusammen(TextKappenventile);
         AusgabeArtikelKurz(kappen, ArtNr("m_Zub_KappV_Beh_ArtNr"), 0, false);
         if (g == GruppePumpe14) {
             const QString modul = KappenventilSteuermodul();
@@ -326,59 +204,29 @@ void Drucken::AusgabeArtikellisteKälte()
         NeueZeile();
     }
 
-    NeueSeiteWennNötig(4);
-    Überschrift(TextWeiteresZubehör);
+    ÜberschriftZusammen(TextWeiteresZubehör);
     for (const auto& [artNr, anzahl] : NachspeiseArtikel(g))
         AusgabeArtikelKurz(anzahl, artNr, 0, false);
 
     // Dirt separators and their insulation, each at its chiller.
-    if (Ganz("m_Zub_Schlamm_Anordnung") != 0) {
-        NeueZeile();
-        NeueSeiteWennNötig(4);
-        for (int i = 1; i <= AnzahlKälteerzeuger; ++i)
-            AusgabeArtikelKurz(1, ArtNr("m_Zub_Schlamm_ArtNr_m_value", i), static_cast<int16_t>(i), false);
-    }
-    if (Ganz("m_Zub_SchlammIso") != 0) {
-        for (int i = 1; i <= AnzahlKälteerzeuger; ++i)
-            AusgabeArtikelKurz(1, ArtNr("m_Zub_SchlammIso_ArtNr_m_value", i), static_cast<int16_t>(i), false);
-        NeueZeile();
-    }
+    AusgabeSchlammabscheiderKurz(AnzahlKälteerzeuger);
+    AusgabeEntlüfterKurz(AnzahlKälteerzeuger);
 
-    for (const auto& [artikel, anzahl] : Entlüfterfamilien) {
-        bool geschrieben = false;
-        for (int i = 1; i <= AnzahlKälteerzeuger; ++i) {
-            const QString artNr = ArtNr(artikel, i);
-            const int16_t n = Ganz(anzahl, i);
-            if (Leer(artNr) || n <= 0)
-                continue;
-            AusgabeArtikelKurz(n, artNr, 0, false);
-            geschrieben = true;
-        }
-        if (geschrieben)
-            NeueZeile();
-    }
-
-    if (Ganz("m_Zub_Nachspeisung") == NachspeiseAutomat || IstAutomatGruppe(g)) {
-        NeueZeile();
-        AusgabeTextblock(LadeText(TextInbetriebnahme + zustand().Länderoffset), false);
-    }
+    AusgabeInbetriebnahme(false);
     NeueZeile();
     NeueZeile();
-    AusgabeLieferantenanschrift();
-    ArtikelDB = nullptr;
+    BeendeArtikelliste();
 }
 
 void Drucken::AusgabeLangtexteKälte()
 {
     Berichtsnamen::Prüfe(*Daten, Berichtsnamen::Kälte());
-    if (!ÖffneLangtextsichten())
+    if (!BeginneLangtexte())
         return;
-    Summe = 0;
-    PositionNr = 1;
     const int g = Ganz("m_GefaessGruppe");
 
-    for (const Artikel& a : Behälterartikel([this](const char* n) { return Wert(n); }))
-        AusgabeArtikelLang(a.anzahl, a.artNr, false);
+    for (const auto& [artNr, n] : Behälterartikel(false))
+        AusgabeArtikelLang(n, artNr, false);
 
     AusgabeArtikelLang(Ganz("m_Zub_SichVentil_Anz"), ArtNr("m_Zub_SichVentil_ArtNr"), false);
 
@@ -395,30 +243,9 @@ void Drucken::AusgabeLangtexteKälte()
     for (const auto& [artNr, anzahl] : NachspeiseArtikel(g))
         AusgabeArtikelLang(anzahl, artNr, false);
 
-    // Equal separators (and insulations) of several chillers become one position.
-    if (Ganz("m_Zub_Schlamm_Anordnung") != 0) {
-        InitArtikelliste();
-        for (int i = 1; i <= AnzahlKälteerzeuger; ++i)
-            AddArtikelliste(ArtNr("m_Zub_Schlamm_ArtNr_m_value", i), 1);
-        ArtikellisteAlsPositionen();
-    }
-    if (Ganz("m_Zub_SchlammIso") != 0) {
-        InitArtikelliste();
-        for (int i = 1; i <= AnzahlKälteerzeuger; ++i)
-            AddArtikelliste(ArtNr("m_Zub_SchlammIso_ArtNr_m_value", i), 1);
-        ArtikellisteAlsPositionen();
-    }
+    AusgabeSchlammabscheiderLang(AnzahlKälteerzeuger);
+    AusgabeEntlüfterLang(AnzahlKälteerzeuger);
 
-    for (const auto& [artikel, anzahl] : Entlüfterfamilien) {
-        for (int i = 1; i <= AnzahlKälteerzeuger; ++i) {
-            const QString artNr = ArtNr(artikel, i);
-            const int16_t n = Ganz(anzahl, i);
-            if (!Leer(artNr) && n > 0)
-                AusgabeArtikelLang(n, artNr, false);
-        }
-    }
-
-    if (Ganz("m_Zub_Nachspeisung") == NachspeiseAutomat || IstAutomatGruppe(g))
-        AusgabeTextblock(LadeText(TextInbetriebnahme + zustand().Länderoffset), true);
+    AusgabeInbetriebnahme(true);
     SchließeLangtextsichten();
 }

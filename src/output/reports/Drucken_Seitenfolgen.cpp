@@ -52,55 +52,45 @@ bool Drucken::HatBericht(const QString& projektart)
     return Teile(projektart) != nullptr;
 }
 
+void Drucken::BeginneSeitenfolge(int16_t kopfart)
+{
+    Seite = 1;
+    Zeile = 0;
+    Spalte = 0;
+    Kopfart = kopfart;
+    ZeichneSeitentrenner();
+}
+
+int32_t Drucken::BeendeSeitenfolge()
+{
+    AusgabeMwStSumme();
+    return Zeilenhöhe * Zeile;
+}
+
 int32_t Drucken::SeitenfolgeErgebnisse(const Berichtsteile& t)
 {
-    Seite = 1;
-    Zeile = 0;
-    Spalte = 0;
-    Kopfart = 2;
-    ZeichneSeitentrenner();
+    BeginneSeitenfolge(2);
     AusgabeSeitenkopf();
     (this->*t.Artikelliste)();
-    AusgabeMwStSumme();
-    return Zeilenhöhe * Zeile;
+    return BeendeSeitenfolge();
 }
 
-int32_t Drucken::SeitenfolgeKurztext(const Berichtsteile& t)
+int32_t Drucken::SeitenfolgeText(const Berichtsteile& t, bool mitLangtexten)
 {
-    Seite = 1;
-    Zeile = 0;
-    Spalte = 0;
-    Kopfart = 0;
-    ZeichneSeitentrenner();
+    BeginneSeitenfolge(0);
     AusgabeDeckblatt();
     if ((this->*t.TechnischeDaten)()) {
         Kopfart = 2;
         NeueSeite();
         (this->*t.Artikelliste)();
+        if (mitLangtexten) {
+            AusgabeMwStSumme();
+            Kopfart = 1;
+            NeueSeite();
+            (this->*t.Langtexte)();
+        }
     }
-    AusgabeMwStSumme();
-    return Zeilenhöhe * Zeile;
-}
-
-int32_t Drucken::SeitenfolgeLangtext(const Berichtsteile& t)
-{
-    Seite = 1;
-    Zeile = 0;
-    Spalte = 0;
-    Kopfart = 0;
-    ZeichneSeitentrenner();
-    AusgabeDeckblatt();
-    if ((this->*t.TechnischeDaten)()) {
-        Kopfart = 2;
-        NeueSeite();
-        (this->*t.Artikelliste)();
-        AusgabeMwStSumme();
-        Kopfart = 1;
-        NeueSeite();
-        (this->*t.Langtexte)();
-    }
-    AusgabeMwStSumme();
-    return Zeilenhöhe * Zeile;
+    return BeendeSeitenfolge();
 }
 
 bool Drucken::ÖffneLangtextsichten()

@@ -43,11 +43,8 @@ constexpr int TextKappenventile = 1988;
 constexpr int TextWeiteresZubehör = 1989;
 constexpr int TextNichtBerechnet = 1650;
 constexpr int TextNichtAusgelegt = 1651;
-constexpr int TitelSpalte = 10;
 constexpr int Vollbreite = 80;
 constexpr int Entlüfterzeilen = 6;
-// Lines a heading keeps with what follows it.
-constexpr int Zusammenhalt = 4;
 
 }  // namespace
 
@@ -69,12 +66,7 @@ const QStringList& Berichtsnamen::Solar()
 bool Drucken::AusgabeTechnischeDatenSolar()
 {
     Berichtsnamen::Prüfe(*Daten, Berichtsnamen::Solar());
-    AusgabeNormal(LadeText(TextProjektiert));
-    NeueZeile();
-    AusgabeLinieMitte(Vollbreite, 0, true);
-    NeueZeile();
-    AusgabeTitelzeile(LadeText(TextTechnischeDaten), TitelSpalte, true);
-    NeueZeile();
+    AusgabeDatenblattkopf(TextProjektiert, TextTechnischeDaten);
 
     AusgabeZeile(Ganz("m_AnordnungMAG") == 1 ? TextDruckseitig : TextZulaufseitig);
     NeueZeile();
@@ -105,12 +97,8 @@ bool Drucken::AusgabeTechnischeDatenSolar()
     AusgabeZeile(TextAnsprechdruck, {Muster(Zahl("m_p_SV"), "#0.0")});
     NeueZeile();
 
-    if (!Wert("m_IstBerechnet").toBool()) {
-        NeueZeile();
-        NeueZeile();
-        AusgabeZeile(TextNichtBerechnet);
+    if (!StandErreicht("m_IstBerechnet", TextNichtBerechnet))
         return false;
-    }
     AusgabeZeile(TextAusdehnungsfaktor, {Muster(Zahl("m_r_af"), "#0.00")});
     AusgabeZeile(TextVordruck, {Muster(Zahl("m_r_pVordruck"), "#0.0")});
     AusgabeZeile(TextEnddruck, {Muster(Zahl("m_r_pend"), "#0.0")});
@@ -128,13 +116,7 @@ bool Drucken::AusgabeTechnischeDatenSolar()
     NeueZeile();
     NeueZeile();
 
-    if (!Wert("m_IstAusgelegt").toBool()) {
-        NeueZeile();
-        NeueZeile();
-        AusgabeZeile(TextNichtAusgelegt);
-        return false;
-    }
-    return true;
+    return StandErreicht("m_IstAusgelegt", TextNichtAusgelegt);
 }
 
 void Drucken::AusgabeArtikellisteSolar()
@@ -143,64 +125,38 @@ void Drucken::AusgabeArtikellisteSolar()
     ArtikelDB = Daten->Member().objekt<datenbank>(QStringLiteral("DBTabArtikel"));
     Summe = 0;
 
-    Überschrift(TextBehälter);
-    AusgabeArtikelKurz(Ganz("m_GefaessAnzahl"), ArtNr("m_GefaessArtNr"), 0, false);
-    NeueZeile();
-    NeueZeile();
+    AusgabeArtikelabschnitt(TextBehälter, Ganz("m_GefaessAnzahl"), ArtNr("m_GefaessArtNr"), false);
 
     // One safety valve and one intermediate vessel, whatever else is chosen.
-    NeueSeiteWennNötig(Zusammenhalt);
-    Überschrift(TextSicherheitstechnik);
-    AusgabeArtikelKurz(1, ArtNr("m_Zub_SichVentil_ArtNr"), 0, false);
-    NeueZeile();
-    NeueZeile();
+    AusgabeArtikelabschnitt(TextSicherheitstechnik, 1, ArtNr("m_Zub_SichVentil_ArtNr"));
 
-    const int16_t kappen = Ganz("m_Zub_KappV_Beh_Anz");
-    if (kappen > 0) {
-        NeueSeiteWennNötig(Zusammenhalt);
-        Überschrift(TextKappenventile);
-        AusgabeArtikelKurz(kappen, ArtNr("m_Zub_KappV_Beh_ArtNr"), 0, false);
-        NeueZeile();
-        NeueZeile();
-    }
+    AusgabeKappenventileKurz(TextKappenventile);
 
-    NeueSeiteWennNötig(Zusammenhalt);
-    Überschrift(TextWeiteresZubehör);
+    ÜberschriftZusammen(TextWeiteresZubehör);
     const QString vorlage = ArtNr("m_Zub_Vorlagebeh_ArtNr");
     if (!Leer(vorlage)) {
         AusgabeArtikelKurz(1, vorlage, 0, false);
         NeueZeile();
     }
-    for (int i = 1; i <= Entlüfterzeilen; ++i) {
-        const QString artNr = ArtNr("m_Zub_Entlüfter_ArtNr_m_value", i);
-        const int16_t n = Ganz("m_Zub_Entlüfter_Anz_m_value", i);
-        if (!Leer(artNr) && n > 0)
-            AusgabeArtikelKurz(n, artNr, 0, false);
-    }
+    for (const auto& [artNr, n] : GewählteArtikel("m_Zub_Entlüfter_ArtNr_m_value", "m_Zub_Entlüfter_Anz_m_value",
+                                                  Entlüfterzeilen))
+        AusgabeArtikelKurz(n, artNr, 0, false);
     NeueZeile();
     NeueZeile();
-    AusgabeLieferantenanschrift();
-    ArtikelDB = nullptr;
+    BeendeArtikelliste();
 }
 
 void Drucken::AusgabeLangtexteSolar()
 {
     Berichtsnamen::Prüfe(*Daten, Berichtsnamen::Solar());
-    if (!ÖffneLangtextsichten())
+    if (!BeginneLangtexte())
         return;
-    Summe = 0;
-    PositionNr = 1;
     AusgabeArtikelLang(Ganz("m_GefaessAnzahl"), ArtNr("m_GefaessArtNr"), false);
     AusgabeArtikelLang(1, ArtNr("m_Zub_SichVentil_ArtNr"), false);
-    const int16_t kappen = Ganz("m_Zub_KappV_Beh_Anz");
-    if (kappen > 0)
-        AusgabeArtikelLang(kappen, ArtNr("m_Zub_KappV_Beh_ArtNr"), false);
+    AusgabeKappenventileLang();
     AusgabeArtikelLang(1, ArtNr("m_Zub_Vorlagebeh_ArtNr"), false);
-    for (int i = 1; i <= Entlüfterzeilen; ++i) {
-        const QString artNr = ArtNr("m_Zub_Entlüfter_ArtNr_m_value", i);
-        const int16_t n = Ganz("m_Zub_Entlüfter_Anz_m_value", i);
-        if (!Leer(artNr) && n > 0)
-            AusgabeArtikelLang(n, artNr, false);
-    }
+    for (const auto& [artNr, n] : GewählteArtikel("m_Zub_Entlüfter_ArtNr_m_value", "m_Zub_Entlüfter_Anz_m_value",
+                                                  Entlüfterzeilen))
+        AusgabeArtikelLang(n, artNr, false);
     SchließeLangtextsichten();
 }

@@ -24,8 +24,6 @@ constexpr int TextHeizvolumenstrom = 1950;
 constexpr int TextSpeicher = 1951;
 constexpr int TextNichtBerechnet = 1650;
 constexpr int TextNichtAusgelegt = 1651;
-constexpr int TitelSpalte = 10;
-constexpr int Vollbreite = 80;
 
 }  // namespace
 
@@ -43,20 +41,11 @@ const QStringList& Berichtsnamen::Speicher()
 bool Drucken::AusgabeTechnischeDatenSpeicher()
 {
     Berichtsnamen::Prüfe(*Daten, Berichtsnamen::Speicher());
-    AusgabeNormal(LadeText(TextProjektiert));
-    NeueZeile();
-    AusgabeLinieMitte(Vollbreite, 0, true);
-    NeueZeile();
-    AusgabeTitelzeile(LadeText(TextTechnischeDaten), TitelSpalte, true);
-    NeueZeile();
+    AusgabeDatenblattkopf(TextProjektiert, TextTechnischeDaten);
 
     // Without N no input value is shown.
-    if (!Wert("m_IstBerechnet").toBool()) {
-        NeueZeile();
-        NeueZeile();
-        AusgabeZeile(TextNichtBerechnet);
+    if (!StandErreicht("m_IstBerechnet", TextNichtBerechnet))
         return false;
-    }
     AusgabeZeile(TextBedarfskennzahl, {Muster(Zahl("m_BedarfsKennz"), "#0.0")});
     AusgabeZeile(TextSpeichertemperatur, {Muster(Zahl("m_SpeicherTemp"), "#0")});
     AusgabeZeile(TextVorlauftemperatur, {Muster(Zahl("m_VorlaufTemp"), "#0")});
@@ -73,13 +62,7 @@ bool Drucken::AusgabeTechnischeDatenSpeicher()
     NeueZeile();
     NeueZeile();
 
-    if (!Wert("m_IstAusgelegt").toBool()) {
-        NeueZeile();
-        NeueZeile();
-        AusgabeZeile(TextNichtAusgelegt);
-        return false;
-    }
-    return true;
+    return StandErreicht("m_IstAusgelegt", TextNichtAusgelegt);
 }
 
 void Drucken::AusgabeArtikellisteSpeicher()
@@ -87,21 +70,15 @@ void Drucken::AusgabeArtikellisteSpeicher()
     Berichtsnamen::Prüfe(*Daten, Berichtsnamen::Speicher());
     ArtikelDB = Daten->Member().objekt<datenbank>(QStringLiteral("DBTabArtikel"));
     Summe = 0;
-    Überschrift(TextSpeicher);
-    AusgabeArtikelKurz(Ganz("m_GefaessAnzahl"), ArtNr("m_GefaessArtNr"), 0, false);
-    NeueZeile();
-    NeueZeile();
-    AusgabeLieferantenanschrift();
-    ArtikelDB = nullptr;
+    AusgabeArtikelabschnitt(TextSpeicher, Ganz("m_GefaessAnzahl"), ArtNr("m_GefaessArtNr"), false);
+    BeendeArtikelliste();
 }
 
 void Drucken::AusgabeLangtexteSpeicher()
 {
     Berichtsnamen::Prüfe(*Daten, Berichtsnamen::Speicher());
-    if (!ÖffneLangtextsichten())
+    if (!BeginneLangtexte())
         return;
-    Summe = 0;
-    PositionNr = 1;
     AusgabeArtikelLang(Ganz("m_GefaessAnzahl"), ArtNr("m_GefaessArtNr"), false);
     SchließeLangtextsichten();
 }

@@ -27,7 +27,6 @@ constexpr int TextSicherheitsventil = 1876;
 constexpr int TextKappenventile = 1877;
 constexpr int TextNichtBerechnet = 1650;
 constexpr int TextNichtAusgelegt = 1651;
-constexpr int TitelSpalte = 10;
 
 } // namespace
 
@@ -50,12 +49,7 @@ const QStringList& Berichtsnamen::Trinkwasser()
 bool Drucken::AusgabeTechnischeDatenTrinkwasser()
 {
     Berichtsnamen::Prüfe(*Daten, Berichtsnamen::Trinkwasser());
-    AusgabeZeile(TextProjektiert);
-    NeueZeile();
-    AusgabeLinieMitte(80, 0, true);
-    NeueZeile();
-    AusgabeTitelzeile(LadeText(TextTechnischeDaten), TitelSpalte, true);
-    NeueZeile();
+    AusgabeDatenblattkopf(TextProjektiert, TextTechnischeDaten);
 
     AusgabeZeile(TextAnlagenvolumen, {Muster(Zahl("m_VolAnlage"), "#0")});
     AusgabeZeile(TextBetriebstemperatur, {Muster(Zahl("m_Temp_Betr"), "#0")});
@@ -63,12 +57,8 @@ bool Drucken::AusgabeTechnischeDatenTrinkwasser()
     AusgabeZeile(TextAnfangsdruck, {Muster(Zahl("m_p_anf"), "#0.0")});
     NeueZeile();
 
-    if (!Wert("m_IstBerechnet").toBool()) {
-        NeueZeile();
-        NeueZeile();
-        AusgabeZeile(TextNichtBerechnet);
+    if (!StandErreicht("m_IstBerechnet", TextNichtBerechnet))
         return false;
-    }
     AusgabeZeile(TextAusdehnungsfaktor, {Muster(Zahl("m_r_af"), "#0.00")});
     AusgabeZeile(TextVordruck, {Muster(Zahl("m_r_p_vor"), "#0.0")});
     NeueZeile();
@@ -82,13 +72,7 @@ bool Drucken::AusgabeTechnischeDatenTrinkwasser()
     NeueZeile();
     NeueZeile();
 
-    if (!Wert("m_IstAusgelegt").toBool()) {
-        NeueZeile();
-        NeueZeile();
-        AusgabeZeile(TextNichtAusgelegt);
-        return false;
-    }
-    return true;
+    return StandErreicht("m_IstAusgelegt", TextNichtAusgelegt);
 }
 
 void Drucken::AusgabeArtikellisteTrinkwasser()
@@ -97,46 +81,25 @@ void Drucken::AusgabeArtikellisteTrinkwasser()
     ArtikelDB = Daten->DBTabArtikel.get();
     Summe = 0;
 
-    Überschrift(TextBehälter);
-    AusgabeArtikelKurz(Ganz("m_GefaessAnzahl"), ArtNr("m_GefaessArtNr"), 0, false);
-    NeueZeile();
-    NeueZeile();
+    AusgabeArtikelabschnitt(TextBehälter, Ganz("m_GefaessAnzahl"), ArtNr("m_GefaessArtNr"), false);
 
     // The valve's heading stands also when no valve is chosen.
-    NeueSeiteWennNötig(4);
-    Überschrift(TextSicherheitsventil);
-    const QString ventil = ArtNr("m_Zub_SichVentil_ArtNr");
-    if (!Leer(ventil))
-        AusgabeArtikelKurz(1, ventil, 0, false);
-    NeueZeile();
-    NeueZeile();
+    AusgabeArtikelabschnitt(TextSicherheitsventil, 1, ArtNr("m_Zub_SichVentil_ArtNr"));
 
-    const int16_t kappen = Ganz("m_Zub_KappV_Beh_Anz");
-    if (kappen >= 1) {
-        NeueSeiteWennNötig(4);
-        Überschrift(TextKappenventile);
-        AusgabeArtikelKurz(kappen, ArtNr("m_Zub_KappV_Beh_ArtNr"), 0, false);
-        NeueZeile();
-        NeueZeile();
-    }
+    AusgabeKappenventileKurz(TextKappenventile);
 
-    AusgabeLieferantenanschrift();
-    ArtikelDB = nullptr;
+    BeendeArtikelliste();
 }
 
 void Drucken::AusgabeLangtexteTrinkwasser()
 {
     Berichtsnamen::Prüfe(*Daten, Berichtsnamen::Trinkwasser());
-    if (!ÖffneLangtextsichten())
+    if (!BeginneLangtexte())
         return;
-    Summe = 0;
-    PositionNr = 1;
     AusgabeArtikelLang(Ganz("m_GefaessAnzahl"), ArtNr("m_GefaessArtNr"), false);
     const QString ventil = ArtNr("m_Zub_SichVentil_ArtNr");
     if (!Leer(ventil))
         AusgabeArtikelLang(1, ventil, false);
-    const int16_t kappen = Ganz("m_Zub_KappV_Beh_Anz");
-    if (kappen > 0)
-        AusgabeArtikelLang(kappen, ArtNr("m_Zub_KappV_Beh_ArtNr"), false);
+    AusgabeKappenventileLang();
     SchließeLangtextsichten();
 }

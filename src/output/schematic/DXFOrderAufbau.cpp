@@ -8,11 +8,8 @@
 #include "base/Zahlen.h"
 #include "data/GlobDaten.h"
 #include "data/datenbank.h"
-#include "design/cooling/GlobDatenKaelte.h"
 #include "design/heating/GlobDatenHeizung.h"
-#include "design/solar/GlobDatenSolar.h"
-#include "design/water_pressure/GlobDatenDruck.h"
-#include "design/water_pressure/GlobDatenTrinkw.h"
+#include "output/Datenobjekte.h"
 #include "output/schematic/Orderdatei.h"
 #include "projects/Projektseite.h"
 
@@ -39,19 +36,7 @@ DXFOrderAufbau::Erzeuger& erzeuger()
 
 std::shared_ptr<GlobDaten> Erzeuge(const QString& art)
 {
-    if (erzeuger())
-        return erzeuger()(art);
-    if (art == QStringLiteral("He"))
-        return std::make_shared<GlobDatenHeizung>();
-    if (art == QStringLiteral("Kü"))
-        return std::make_shared<GlobDatenKälte>();
-    if (art == QStringLiteral("Tr"))
-        return std::make_shared<GlobDatenTrinkw>();
-    if (art == QStringLiteral("Dr"))
-        return std::make_shared<GlobDatenDruck>();
-    if (art == QStringLiteral("So"))
-        return std::make_shared<GlobDatenSolar>();
-    return nullptr;
+    return erzeuger() ? erzeuger()(art) : NeuesDatenobjekt(art);
 }
 
 bool Gewählt(const QString& artNr) { return !artNr.isEmpty() && artNr != QStringLiteral(" "); }

@@ -1,108 +1,7 @@
 #include "Typberichtsfixture.h"
 
-#include <QFile>
-
 #include "base/Programmzustand.h"
 #include "output/reports/Drucken.h"
-
-// --- Data object ---
-
-Namensdatenobjekt::Namensdatenobjekt(const QStringList& namen, const QList<Feldwert>& werte)
-    : GlobDaten(QStringLiteral("Namensdatenobjekt"), QStringLiteral("Testparameter"))
-{
-    m_TerminateMitUpdate = false;
-    for (const Feldwert& w : werte) {
-        const QString name = QString::fromUtf8(w.name);
-        m_werte.insert(w.index > 0 ? name + QStringLiteral("#%1").arg(w.index) : name, w.wert);
-    }
-    for (const QString& n : namen) {
-        if (m_member.hat(n))
-            continue;  // the base class's own
-        if (n.endsWith(QStringLiteral("_m_value")))
-            m_member.indiziert(n, 1, [this, n](const QList<VbVariant>& i) {
-                return m_werte.value(n + QStringLiteral("#%1").arg(i.at(0).toInteger()));
-            });
-        else if (n.startsWith(QStringLiteral("Sum_")))
-            m_member.methode(n, 0, 0, [this, n](const QList<VbVariant>&) { return m_werte.value(n); });
-        else
-            m_member.wert(n, [this, n] { return m_werte.value(n); });
-    }
-}
-
-Namensdatenobjekt::~Namensdatenobjekt()
-{
-    Freigeben();
-}
-
-// --- Seams ---
-
-namespace {
-
-class Recorderauftrag : public Druckauftrag {
-public:
-    Recorderauftrag(QStringList& ziel, double höhe) : m_ziel(ziel), m_fläche(höhe), m_höhe(höhe) {}
-    ~Recorderauftrag() override { m_ziel << m_fläche.aufrufe; }
-    Zeichenflaeche& fläche() override { return m_fläche; }
-    QSizeF seitengröße() const override { return {12240, m_höhe}; }
-    QSizeF druckerOffset() const override { return {360, 360}; }
-    bool neueSeite() override
-    {
-        m_fläche.aufrufe << QStringLiteral("seite");
-        return true;
-    }
-    bool beenden() override { return true; }
-    void abbrechen() override {}
-
-private:
-    QStringList& m_ziel;
-    Zeichenrecorder m_fläche;
-    double m_höhe;
-};
-
-} // namespace
-
-std::unique_ptr<Druckauftrag> Druckerrecorder::drucken(const Druckanfrage& anfrage)
-{
-    dokumente << anfrage.dokumentname;
-    return std::make_unique<Recorderauftrag>(aufrufe, seitenhöhe);
-}
-
-bool Ausschreibungsrecorder::WriteKopf(const QDate&, const QString& bezeichnung, const QString&)
-{
-    m_zeilen << QStringLiteral("kopf ") + bezeichnung;
-    return true;
-}
-
-bool Ausschreibungsrecorder::WritePosAndKurztext(int posNr, bool bedarfsPos, double menge, const QString& k1,
-                                                 const QString&)
-{
-    m_zeilen << QStringLiteral("pos %1 %2 %3 %4").arg(posNr).arg(bedarfsPos ? 1 : 0).arg(menge).arg(k1);
-    return true;
-}
-
-bool Ausschreibungsrecorder::WriteLangtext(const QString& zeile)
-{
-    m_zeilen << QStringLiteral("lang ") + zeile;
-    return true;
-}
-
-bool Ausschreibungsrecorder::WriteEinleitungHinweistext()
-{
-    m_zeilen << QStringLiteral("hinweis");
-    return true;
-}
-
-bool Ausschreibungsrecorder::WriteEnde()
-{
-    m_zeilen << QStringLiteral("ende");
-    return true;
-}
-
-bool Ausschreibungsrecorder::SaveAndClose()
-{
-    m_zeilen << QStringLiteral("gespeichert");
-    return true;
-}
 
 // --- Fixture ---
 
@@ -165,46 +64,19 @@ INSERT INTO DIMENSIONSTEXTE VALUES ('TW-25', 1, '280$490$');
 
 void Typberichtsfixture::SetUp()
 {
-    zustandZuruecksetzen();
-    dbs = std::make_unique<Datenobjektdatenbanken>(QStringList{
-        QStringLiteral("CREATE TABLE DatenbankInfo (Nutzerinfo_1 TEXT(80), Nutzerinfo_2 TEXT(80), "
-                       "Nutzerinfo_3 TEXT(80), Nutzerinfo_4 TEXT(80))"),
-        QStringLiteral("INSERT INTO DatenbankInfo VALUES ('Ingenieurbüro Kälte & Wasser', 'Am Kühlturm 7', "
-                       "'54321 Beispielstadt', 'Tel. 0987 6543')"),
-        QStringLiteral("CREATE TABLE Testparameter ([Projekt Nr] TEXT(20), IstBerechnet BIT, IstAusgelegt BIT)"),
-        QStringLiteral("INSERT INTO Testparameter VALUES ('T-1', 1, 1)")});
-    artikel = std::make_unique<ArtikelFixture>(QString::fromUtf8(ArtikelSql));
-    ASSERT_TRUE(artikel->ok());
-    Programmzustand& z = zustand();
-    z.aktProjektnummer = QStringLiteral("T-1");
-    z.Mehrwertsteuersatz = 19;
-    z.Währungskürzel = QStringLiteral("EUR");
-    projekt = {{QStringLiteral("Projekt Nr"), VbVariant(QStringLiteral("T-1"))},
-               {QStringLiteral("Datum"), VbVariant::datum(QDateTime(QDate(2026, 5, 20), QTime(0, 0)))},
-               {QStringLiteral("Projektbezeichnung"), VbVariant(QStringLiteral("Rechenzentrum Nord"))},
-               {QStringLiteral("Bauherr"), VbVariant(QStringLiteral("Datenhafen GmbH"))},
-               {QStringLiteral("Straße"), VbVariant(QStringLiteral("Kabelweg 4"))},
-               {QStringLiteral("PLZ"), VbVariant(QStringLiteral("54321"))},
-               {QStringLiteral("Ort"), VbVariant(QStringLiteral("Beispielstadt"))},
-               {QStringLiteral("Bemerkungen"), VbVariant(QStringLiteral("Kältezentrale Bauteil B"))}};
-    Drucken::SetzeProjektfeldquelle([this](const QString& feld) { return projekt.value(feld); });
-    Drucken::SetzeErzeuger([this](const QString&) -> std::shared_ptr<GlobDaten> {
-        return std::make_shared<Namensdatenobjekt>(namen, werte);
-    });
-    setzeZwischenablage(&ablage);
-    setzeDrucker(&drucker);
-    setzeAusschreibungsfabrik([this] { return std::make_unique<Ausschreibungsrecorder>(gaeb); });
-}
-
-void Typberichtsfixture::TearDown()
-{
-    Drucken::SetzeProjektfeldquelle({});
-    Drucken::SetzeErzeuger({});
-    setzeZwischenablage(nullptr);
-    setzeDrucker(nullptr);
-    setzeAusschreibungsfabrik({});
-    artikel.reset();
-    dbs.reset();
+    Einrichten({QStringLiteral("Ingenieurbüro Kälte & Wasser"), QStringLiteral("Am Kühlturm 7"),
+                QStringLiteral("54321 Beispielstadt"), QStringLiteral("Tel. 0987 6543")},
+               {QStringLiteral("CREATE TABLE Testparameter ([Projekt Nr] TEXT(20), IstBerechnet BIT, IstAusgelegt BIT)"),
+                QStringLiteral("INSERT INTO Testparameter VALUES ('T-1', 1, 1)")},
+               ArtikelSql,
+               {{QStringLiteral("Projekt Nr"), VbVariant(QStringLiteral("T-1"))},
+                {QStringLiteral("Datum"), VbVariant::datum(QDateTime(QDate(2026, 5, 20), QTime(0, 0)))},
+                {QStringLiteral("Projektbezeichnung"), VbVariant(QStringLiteral("Rechenzentrum Nord"))},
+                {QStringLiteral("Bauherr"), VbVariant(QStringLiteral("Datenhafen GmbH"))},
+                {QStringLiteral("Straße"), VbVariant(QStringLiteral("Kabelweg 4"))},
+                {QStringLiteral("PLZ"), VbVariant(QStringLiteral("54321"))},
+                {QStringLiteral("Ort"), VbVariant(QStringLiteral("Beispielstadt"))},
+                {QStringLiteral("Bemerkungen"), VbVariant(QStringLiteral("Kältezentrale Bauteil B"))}});
 }
 
 void Typberichtsfixture::Anlage(const QString& projektart, const QStringList& n, const QList<Feldwert>& w)
@@ -249,30 +121,4 @@ QStringList Typberichtsfixture::Vorschau(int preise)
     };
     b.DruckenModus(1);
     return aufrufe;
-}
-
-QString Typberichtsfixture::golden(const QString& name)
-{
-    QFile f(QStringLiteral(KELVOR_SOURCE_DIR "/tests/output/reports/daten/") + name);
-    if (!f.open(QIODevice::ReadOnly))
-        return QStringLiteral("<fehlt: %1>").arg(name);
-    return QString::fromUtf8(f.readAll());
-}
-
-void Typberichtsfixture::vergleiche(const QString& name, const QString& text)
-{
-    const QString pfad = QStringLiteral(KELVOR_SOURCE_DIR "/tests/output/reports/daten/") + name;
-    if (qEnvironmentVariableIsSet("KELVOR_GOLDEN_SCHREIBEN")) {
-        QFile f(pfad);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(text.toUtf8());
-        return;
-    }
-    const QString crlf = QStringLiteral("\r\n");
-    const QStringList soll = golden(name).split(crlf);
-    const QStringList ist = text.split(crlf);
-    for (qsizetype i = 0; i < qMin(soll.size(), ist.size()); ++i)
-        ASSERT_EQ(ist.at(i).toStdString(), soll.at(i).toStdString()) << name.toStdString() << " line " << i;
-    EXPECT_EQ(ist.size(), soll.size()) << name.toStdString();
-    EXPECT_EQ(text.toUtf8(), golden(name).toUtf8()) << name.toStdString();
 }

@@ -1,84 +1,17 @@
 #pragma once
-#include <gtest/gtest.h>
-
-#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
-#include <memory>
-
-#include "base/DruckerSeam.h"
-#include "base/VbVariant.h"
-#include "data/GlobDaten.h"
-#include "output/reports/Ausschreibungsschreiber.h"
-#include "support/ArtikelFixture.h"
-#include "support/Datenobjektdatenbanken.h"
-#include "support/MeldungsRecorder.h"
-
-// A value of a test data object (index 1..6 for indexed members).
-struct Feldwert {
-    const char* name;
-    VbVariant wert;
-    int index = 0;
-};
-
-// A data object that offers exactly the given member names, with the given values (Empty where
-// none is given): indexed where the name ends in "_m_value", a method for "Sum_...", else a
-// value. Its row of "Testparameter" holds m_IstBerechnet and m_IstAusgelegt; nothing is
-// written back.
-class Namensdatenobjekt : public GlobDaten {
-public:
-    Namensdatenobjekt(const QStringList& namen, const QList<Feldwert>& werte);
-    ~Namensdatenobjekt() override;
-
-private:
-    QHash<QString, VbVariant> m_werte;
-};
-
-// The clipboard of a test.
-class Ablagerecorder : public Zwischenablage {
-public:
-    void leeren() override { ++geleert; }
-    void setzeText(const QString& t) override { text = t; ++gesetzt; }
-    QString text;
-    int geleert = 0;
-    int gesetzt = 0;
-};
-
-// A printer whose jobs draw on a recorder; each page break adds the line "seite".
-class Druckerrecorder : public DruckerSeam {
-public:
-    std::unique_ptr<Druckauftrag> drucken(const Druckanfrage& anfrage) override;
-    void einrichten() override {}
-    // Page height in twips (the width is 12240, the offsets 360).
-    double seitenhöhe = 15840;
-    QStringList aufrufe;
-    QStringList dokumente;
-};
-
-// A tender writer that keeps its calls as lines.
-class Ausschreibungsrecorder : public Ausschreibungsschreiber {
-public:
-    explicit Ausschreibungsrecorder(QStringList& zeilen) : m_zeilen(zeilen) {}
-    bool WriteKopf(const QDate&, const QString& bezeichnung, const QString&) override;
-    bool WritePosAndKurztext(int posNr, bool bedarfsPos, double menge, const QString& k1, const QString&) override;
-    bool WriteLangtext(const QString& zeile) override;
-    bool WriteEinleitungHinweistext() override;
-    bool WriteEnde() override;
-    bool SaveAndClose() override;
-
-private:
-    QStringList& m_zeilen;
-};
+#include "Berichtstestbasis.h"
 
 // A project "T-1" of one of the types cooling, drinking water or pressure boosting, with a
 // data object that offers the report's member names, our own articles, the project row's fields,
 // a test clipboard, printer and tender writer.
-class Typberichtsfixture : public ::testing::Test {
+class Typberichtsfixture : public Berichtstestbasis {
 protected:
     void SetUp() override;
-    void TearDown() override;
+    QString Parametertabelle(const QString&) const override { return QStringLiteral("Testparameter"); }
 
     // The type and the values of the next reports; namen: the members the data object offers.
     void Anlage(const QString& projektart, const QStringList& namen, const QList<Feldwert>& werte);
@@ -88,20 +21,4 @@ protected:
     void Bericht(int modus, int preise);
     // Mode 1 with the preview drawing on a recorder: its calls.
     QStringList Vorschau(int preise);
-
-    // The text of a golden file below tests/output/reports/daten.
-    static QString golden(const QString& name);
-    // Byte-for-byte comparison; KELVOR_GOLDEN_SCHREIBEN=1 writes the file instead.
-    static void vergleiche(const QString& name, const QString& text);
-
-    std::unique_ptr<Datenobjektdatenbanken> dbs;
-    std::unique_ptr<ArtikelFixture> artikel;
-    MeldungsRecorder meldungen;
-    Ablagerecorder ablage;
-    Druckerrecorder drucker;
-    QStringList gaeb;
-    QHash<QString, VbVariant> projekt;
-    QStringList namen;
-    QList<Feldwert> werte;
-    int vorschauen = 0;
 };
