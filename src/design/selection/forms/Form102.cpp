@@ -78,7 +78,7 @@ void Form102::baue()
     const int zeilenY[4] = {1200, 1950, 1450, 1700};
     for (int i = 0; i < 4; ++i) {
         const int y = zeilenY[i];
-        Label5[static_cast<size_t>(i)] = label("Label5", i, Links, y, 2200);
+        Label5[static_cast<size_t>(i)] = label("Label5", i, Links, y, WertLinks - Links);
         QLabel* wert = Label4[static_cast<size_t>(i)] = label("Label4", i, WertLinks, y, 1000);
         wert->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         Label7[static_cast<size_t>(i)] = label("Label7", i, EinheitLinks, y, 600);
