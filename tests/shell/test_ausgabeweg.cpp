@@ -16,7 +16,6 @@
 #include "base/DruckerSeam.h"
 #include "base/Programmzustand.h"
 #include "design/cooling/forms/Form200.h"
-#include "design/heating/forms/Form101.h"
 #include "design/heating/forms/Heizungsformen.h"
 #include "design/selection/forms/Form102.h"
 #include "design/solar/forms/Form600.h"
@@ -122,14 +121,7 @@ public:
     // The design of each type, from its first page.
     void Heizung()
     {
-        Weiter();
-        auto* s = dynamic_cast<Form101*>(Aktuell());
-        ASSERT_NE(s, nullptr);
-        HeizungsdialogeFüllen();
-        s->Command1->click();
-        s->Command2->click();
-        s->Command3->click();
-        Ereignisse();
+        ASSERT_NO_FATAL_FAILURE(HeizungBerechnen());
         Weiter();
         ASSERT_NO_FATAL_FAILURE(Gruppe(dynamic_cast<Form102*>(Aktuell()), QStringLiteral("2")));
     }

@@ -6,6 +6,7 @@
 #include <QToolButton>
 
 #include "base/Programmzustand.h"
+#include "design/heating/forms/Form101.h"
 #include "design/heating/forms/Form101a.h"
 #include "design/heating/forms/Form101b.h"
 #include "design/heating/forms/Form101c.h"
@@ -135,6 +136,18 @@ void Hauptfensterweg::HeizungsdialogeFüllen(QStringList* geöffnet)
             c->Weiter();
         }
     };
+}
+
+void Hauptfensterweg::HeizungBerechnen()
+{
+    Weiter();
+    auto* s = dynamic_cast<Form101*>(Aktuell());
+    ASSERT_NE(s, nullptr);
+    HeizungsdialogeFüllen();
+    s->Command1->click();
+    s->Command2->click();
+    s->Command3->click();
+    Ereignisse();
 }
 
 void Hauptfensterweg::SolarinhaltFüllen()

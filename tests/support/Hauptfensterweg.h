@@ -40,6 +40,8 @@ protected:
     // with 40 l, consumers of 150 kW with the distribution pipes, 100 m of pipe in row 4.
     // geöffnet, when given, collects the dialogs' object names.
     static void HeizungsdialogeFüllen(QStringList* geöffnet = nullptr);
+    // From page 100 to page 101, its three dialogs answered as above and the plant calculated.
+    void HeizungBerechnen();
     // The content dialog of page 600 answers 120 l of pipes and 20 l of exchangers.
     static void SolarinhaltFüllen();
     // Clicks the visible group button nr on a vessel page.

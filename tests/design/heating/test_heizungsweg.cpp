@@ -86,14 +86,7 @@ TEST_F(Heizungsweg, NewHeatingProjectThroughEveryPageToTheProjectPageDesigned)
 {
     ASSERT_TRUE(NeuesProjekt(0, QStringLiteral("72")));
     ASSERT_NE(dynamic_cast<Form100*>(Aktuell()), nullptr);
-    Weiter();
-    auto* s = dynamic_cast<Form101*>(Aktuell());
-    ASSERT_NE(s, nullptr);
-    HeizungsdialogeFüllen();
-    s->Command1->click();
-    s->Command2->click();
-    s->Command3->click();
-    Ereignisse();
+    ASSERT_NO_FATAL_FAILURE(HeizungBerechnen());
     ASSERT_TRUE(WeiterSichtbar());
 
     Weiter();
