@@ -14,6 +14,11 @@
 
 namespace {
 constexpr int SeiteBreite = 11025, SeiteHöhe = 7200;
+constexpr int OptionLinks = 240, OptionHöhe = 300;
+// Make-up options from the top: 0, 4 (compact), 1, 2, 3; with an automat 0..3 (4 hidden).
+constexpr int ObenMitGefäß[5] = {300, 900, 1200, 1500, 600};
+constexpr int ObenMitAutomat[4] = {360, 720, 1080, 1440};
+constexpr int Kompakt = 4;
 }
 
 Ergebnisseite::Ergebnisseite(QWidget* parent) : Seitenform(parent)
@@ -59,6 +64,28 @@ QRadioButton* Ergebnisseite::neueOption(QWidget* eltern, const char* name, int i
     // clicked, not toggled: options set from code run nothing.
     connect(o, &QRadioButton::clicked, this, [klick = std::move(klick), index] { klick(index); });
     return o;
+}
+
+std::array<QRadioButton*, 5> Ergebnisseite::neueNachspeiseoptionen(QGroupBox* rahmen, int breite,
+                                                                   std::function<void(int)> klick)
+{
+    std::array<QRadioButton*, 5> optionen{};
+    for (int i = 0; i < 5; ++i)
+        optionen[static_cast<size_t>(i)] =
+            neueOption(rahmen, "NachspeiseOpt", i, OptionLinks, ObenMitGefäß[i], breite, OptionHöhe, klick);
+    return optionen;
+}
+
+void Ergebnisseite::NachspeiseoptionenAnordnen(const std::array<QRadioButton*, 5>& optionen, bool automat)
+{
+    if (automat) {
+        optionen[Kompakt]->setVisible(false);
+        for (int i = 0; i < 4; ++i)
+            optionen[static_cast<size_t>(i)]->move(px(OptionLinks), px(ObenMitAutomat[i]));
+    } else {
+        optionen[Kompakt]->setText(LadeText(zustand().Sprachoffset + 602));
+        optionen[Kompakt]->setVisible(true);
+    }
 }
 
 QFont Ergebnisseite::fett(int punkte) const

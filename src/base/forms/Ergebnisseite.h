@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <functional>
 
 #include <QFont>
@@ -33,6 +34,12 @@ protected:
     // a change from code) calls klick with the index.
     QRadioButton* neueOption(QWidget* eltern, const char* name, int index, int x, int y, int breite,
                              int höhe, std::function<void(int)> klick);
+    // The five make-up options of an accessory page in the frame, object name NachspeiseOpt, index
+    // the stored make-up code (0 none, 1 with separator, 2 pump, 3 automat, 4 compact unit).
+    std::array<QRadioButton*, 5> neueNachspeiseoptionen(QGroupBox* rahmen, int breite, std::function<void(int)> klick);
+    // With an automat the compact unit (4) is hidden and 0..3 close up; without, 4 shows with its
+    // text between 0 and 1.
+    void NachspeiseoptionenAnordnen(const std::array<QRadioButton*, 5>& optionen, bool automat);
     // The page font in bold, at punkte points (0: the page's size).
     QFont fett(int punkte = 0) const;
     // The project number and designation labels at the top right, in bold.

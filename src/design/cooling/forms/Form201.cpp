@@ -26,9 +26,6 @@ const QString TrennerArtNr = QStringLiteral("m_Zub_Systemtrenner_ArtNr");
 
 // Wide enough for the longest caption in the page font.
 constexpr int OptionLinks = 240, OptionBreite = 3600, OptionHöhe = 300;
-// Make-up options from the top: 0, 4 (compact), 1, 2, 3; with an automat 0..3 (4 hidden).
-constexpr int ObenMitGefäß[5] = {300, 900, 1200, 1500, 600};
-constexpr int ObenMitAutomat[4] = {360, 720, 1080, 1440};
 
 enum Nachspeiseart { Keine = 0, MitTrenner = 1, Pumpe = 2, ENA = 3, Kompakt = 4 };
 
@@ -67,10 +64,7 @@ Form201::Form201(QWidget* parent) : Ergebnisseite(parent)
         Label2[static_cast<size_t>(i)]->setFont(fett());
 
     Frame1[2] = neuerRahmen("Frame1", 2, 480, 3480, 4000, 1935);
-    for (int i = 0; i < 5; ++i)
-        NachspeiseOpt[static_cast<size_t>(i)] =
-            neueOption(Frame1[2], "NachspeiseOpt", i, OptionLinks, ObenMitGefäß[i], OptionBreite, OptionHöhe,
-                       [this](int k) { NachspeiseOpt_Click(k); });
+    NachspeiseOpt = neueNachspeiseoptionen(Frame1[2], OptionBreite, [this](int k) { NachspeiseOpt_Click(k); });
 
     // The text brings its own line break.
     Label3 = neuesLabel("Label3", -1, 4800, 3480, 5400, 480);
@@ -262,14 +256,7 @@ void Form201::AufbauNachspeiseOptionen()
         return;
     }
     const bool automat = leseZahl(QStringLiteral("m_ArtDruckhaltung")) != 0;
-    if (automat) {
-        NachspeiseOpt[Kompakt]->setVisible(false);
-        for (int i = 0; i < 4; ++i)
-            NachspeiseOpt[static_cast<size_t>(i)]->move(px(OptionLinks), px(ObenMitAutomat[i]));
-    } else {
-        NachspeiseOpt[Kompakt]->setText(LadeText(o + 602));
-        NachspeiseOpt[Kompakt]->setVisible(true);
-    }
+    NachspeiseoptionenAnordnen(NachspeiseOpt, automat);
     Frame1[2]->setVisible(true);
     NachspeiseOpt[Keine]->setText(LadeText(o + 831));
     if (automat) {

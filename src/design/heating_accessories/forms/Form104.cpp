@@ -17,9 +17,6 @@ namespace {
 const QString Leer = QStringLiteral(" ");
 constexpr int ZeileOben = 2280, Zeilenhöhe = 240;
 constexpr int OptionLinks = 240, OptionBreite = 3420, OptionHöhe = 300;
-// Make-up options from the top: 0, 4 (compact), 1, 2, 3; with an automat 0..3 (4 hidden).
-constexpr int ObenMitGefäß[5] = {300, 900, 1200, 1500, 600};
-constexpr int ObenMitAutomat[4] = {360, 720, 1080, 1440};
 
 enum Nachspeiseart { Keine = 0, MitTrenner = 1, Pumpe = 2, ENA = 3, Kompakt = 4 };
 
@@ -48,9 +45,7 @@ Form104::Form104(QWidget* parent) : Ergebnisseite(parent)
     Label1[7] = neuesLabel("Label1", 7, 3120, 4200, 3000);
 
     Frame1[2] = neuerRahmen("Frame1", 2, 2880, 4680, 3660, 1935);
-    for (int i = 0; i < 5; ++i)
-        NachspeiseOpt[i] = neueOption(Frame1[2], "NachspeiseOpt", i, OptionLinks, ObenMitGefäß[i], OptionBreite,
-                                      OptionHöhe, [this](int k) { NachspeiseOpt_Click(k); });
+    NachspeiseOpt = neueNachspeiseoptionen(Frame1[2], OptionBreite, [this](int k) { NachspeiseOpt_Click(k); });
 
     // The text brings its own line break.
     Label3 = neuesLabel("Label3", -1, 6600, 4680, 4400, 735);
@@ -193,14 +188,7 @@ void Form104::NachspeiseoptionenZeigen()
         return;
     }
     const bool automat = d.m_ArtDruckhaltung.m_Value != 0;
-    if (automat) {
-        NachspeiseOpt[Kompakt]->setVisible(false);
-        for (int i = 0; i < 4; ++i)
-            NachspeiseOpt[static_cast<size_t>(i)]->move(px(OptionLinks), px(ObenMitAutomat[i]));
-    } else {
-        NachspeiseOpt[Kompakt]->setText(LadeText(o + 602));
-        NachspeiseOpt[Kompakt]->setVisible(true);
-    }
+    NachspeiseoptionenAnordnen(NachspeiseOpt, automat);
     Frame1[2]->setVisible(true);
     if (automat) {
         const bool kdx = Gruppe({9}) && d.m_SteuerModulKomp.m_Value == VbVariant(0);
