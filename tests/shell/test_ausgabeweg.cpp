@@ -16,14 +16,9 @@
 #include "base/DruckerSeam.h"
 #include "base/Programmzustand.h"
 #include "design/cooling/forms/Form200.h"
-#include "design/heating/forms/Form101.h"
-#include "design/heating/forms/Form101a.h"
-#include "design/heating/forms/Form101b.h"
-#include "design/heating/forms/Form101c.h"
 #include "design/heating/forms/Heizungsformen.h"
 #include "design/selection/forms/Form102.h"
 #include "design/solar/forms/Form600.h"
-#include "design/solar/forms/Form600a.h"
 #include "design/solar/forms/Form601.h"
 #include "design/storage_heater/forms/Form500.h"
 #include "design/storage_heater/forms/Form501.h"
@@ -113,19 +108,6 @@ protected:
             l << b.text;
         return l.join(QStringLiteral(" | "));
     }
-    // Clicks the visible group button nr on a vessel page.
-    template <class Seite>
-    void Gruppe(Seite* s, const QString& nr)
-    {
-        ASSERT_NE(s, nullptr);
-        QPushButton* knopf = nullptr;
-        for (QPushButton* b : s->Command1)
-            if (b->isVisibleTo(s) && b->text() == nr)
-                knopf = b;
-        ASSERT_NE(knopf, nullptr) << nr.toStdString();
-        knopf->click();
-        Ereignisse();
-    }
     // Weiter until the project page (at most a few pages).
     void BisZurProjektseite()
     {
@@ -139,31 +121,7 @@ public:
     // The design of each type, from its first page.
     void Heizung()
     {
-        Weiter();
-        auto* s = dynamic_cast<Form101*>(Aktuell());
-        ASSERT_NE(s, nullptr);
-        Heizungsformen::modalZeigen() = [](QDialog& d) {
-            if (auto* a = dynamic_cast<Form101a*>(&d)) {
-                a->Text1[1]->setText(QStringLiteral("150"));
-                a->PrüfeLeistung(1);
-                a->Text2[1]->setText(QStringLiteral("40"));
-                a->PrüfeInhalt(1);
-                a->Weiter();
-            } else if (auto* b = dynamic_cast<Form101b*>(&d)) {
-                b->Text1[0]->setText(QStringLiteral("150"));
-                b->PrüfeLeistung(0);
-                b->Fernleitungen();
-                b->Weiter();
-            } else if (auto* c = dynamic_cast<Form101c*>(&d)) {
-                c->Text1[4]->setText(QStringLiteral("100"));
-                c->PrüfeZeile(4);
-                c->Weiter();
-            }
-        };
-        s->Command1->click();
-        s->Command2->click();
-        s->Command3->click();
-        Ereignisse();
+        ASSERT_NO_FATAL_FAILURE(HeizungBerechnen());
         Weiter();
         ASSERT_NO_FATAL_FAILURE(Gruppe(dynamic_cast<Form102*>(Aktuell()), QStringLiteral("2")));
     }
@@ -218,17 +176,7 @@ public:
         auto* s = dynamic_cast<Form600*>(Aktuell());
         ASSERT_NE(s, nullptr);
         Eingeben(s->Absorberfläche, QStringLiteral("10"));
-        Form600::SetzeDialogÖffner([](QDialog& dialog) {
-            auto* a = dynamic_cast<Form600a*>(&dialog);
-            if (!a)
-                return;
-            for (auto [box, wert] : {std::pair{a->Rohrleitungsinhalt, "120"}, {a->InhaltSolarwärmetauscher, "20"}}) {
-                box->setText(QString::fromLatin1(wert));
-                bool Cancel = false;
-                a->FormValidateControlElement(box->objectName(), VbVariant::null(), Cancel);
-            }
-            a->Weiter();
-        });
+        SolarinhaltFüllen();
         s->Command2->click();
         Ereignisse();
         s->Command3->click();

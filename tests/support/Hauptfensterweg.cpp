@@ -6,6 +6,13 @@
 #include <QToolButton>
 
 #include "base/Programmzustand.h"
+#include "design/heating/forms/Form101.h"
+#include "design/heating/forms/Form101a.h"
+#include "design/heating/forms/Form101b.h"
+#include "design/heating/forms/Form101c.h"
+#include "design/heating/forms/Heizungsformen.h"
+#include "design/solar/forms/Form600.h"
+#include "design/solar/forms/Form600a.h"
 #include "projects/forms/KelvorForm3.h"
 #include "shell/forms/KelvorForm2.h"
 #include "shell/forms/MDIForm1.h"
@@ -65,6 +72,11 @@ QString Hauptfensterweg::Buttons() const
     return QString() + an(f.ExitCommand) + an(f.ZurückCommand) + an(f.WeiterCommand);
 }
 
+bool Hauptfensterweg::WeiterSichtbar() const
+{
+    return fenster->WeiterCommand->isVisibleTo(fenster->LeisteuntenPicture);
+}
+
 void Hauptfensterweg::Eingeben(QLineEdit* box, const QString& text)
 {
     box->setFocus();
@@ -100,4 +112,56 @@ bool Hauptfensterweg::NeuesProjekt(int knopf, const QString& nr)
     recorder.leeren();
     Weiter();
     return true;
+}
+
+void Hauptfensterweg::HeizungsdialogeFüllen(QStringList* geöffnet)
+{
+    Heizungsformen::modalZeigen() = [geöffnet](QDialog& d) {
+        if (geöffnet)
+            *geöffnet << d.objectName();
+        if (auto* a = dynamic_cast<Form101a*>(&d)) {
+            a->Text1[1]->setText(QStringLiteral("150"));
+            a->PrüfeLeistung(1);
+            a->Text2[1]->setText(QStringLiteral("40"));
+            a->PrüfeInhalt(1);
+            a->Weiter();
+        } else if (auto* b = dynamic_cast<Form101b*>(&d)) {
+            b->Text1[0]->setText(QStringLiteral("150"));
+            b->PrüfeLeistung(0);
+            b->Fernleitungen();
+            b->Weiter();
+        } else if (auto* c = dynamic_cast<Form101c*>(&d)) {
+            c->Text1[4]->setText(QStringLiteral("100"));
+            c->PrüfeZeile(4);
+            c->Weiter();
+        }
+    };
+}
+
+void Hauptfensterweg::HeizungBerechnen()
+{
+    Weiter();
+    auto* s = dynamic_cast<Form101*>(Aktuell());
+    ASSERT_NE(s, nullptr);
+    HeizungsdialogeFüllen();
+    s->Command1->click();
+    s->Command2->click();
+    s->Command3->click();
+    Ereignisse();
+}
+
+void Hauptfensterweg::SolarinhaltFüllen()
+{
+    Form600::SetzeDialogÖffner([](QDialog& dialog) {
+        auto* a = dynamic_cast<Form600a*>(&dialog);
+        if (!a)
+            return;
+        for (auto [box, wert] : {std::pair{a->Rohrleitungsinhalt, "120"}, {a->InhaltSolarwärmetauscher, "20"}}) {
+            box->setText(QString::fromLatin1(wert));
+            bool Cancel = false;
+            a->FormValidateControlElement(box->objectName(), VbVariant::null(), Cancel);
+            EXPECT_FALSE(Cancel);
+        }
+        a->Weiter();
+    });
 }

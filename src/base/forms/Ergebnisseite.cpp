@@ -1,8 +1,10 @@
 #include "base/forms/Ergebnisseite.h"
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
+#include <QRadioButton>
 
 #include "base/AllgFunktionen.h"
 #include "base/ModResFiles.h"
@@ -12,6 +14,11 @@
 
 namespace {
 constexpr int SeiteBreite = 11025, SeiteHöhe = 7200;
+constexpr int OptionLinks = 240, OptionHöhe = 300;
+// Make-up options from the top: 0, 4 (compact), 1, 2, 3; with an automat 0..3 (4 hidden).
+constexpr int ObenMitGefäß[5] = {300, 900, 1200, 1500, 600};
+constexpr int ObenMitAutomat[4] = {360, 720, 1080, 1440};
+constexpr int Kompakt = 4;
 }
 
 Ergebnisseite::Ergebnisseite(QWidget* parent) : Seitenform(parent)
@@ -35,6 +42,74 @@ int Ergebnisseite::px(int twips)
 QLabel* Ergebnisseite::neuesLabel(const char* name, int index, int x, int y, int breite, int höhe)
 {
     return Steuerelemente::neuesLabel(this, name, index, x, y, breite, höhe);
+}
+
+QGroupBox* Ergebnisseite::neuerRahmen(const char* name, int index, int x, int y, int breite, int höhe)
+{
+    auto* r = new QGroupBox(this);
+    r->setObjectName(QString::fromUtf8(name));
+    if (index >= 0)
+        Steuerelemente::setzeIndex(r, index);
+    r->setGeometry(px(x), px(y), px(breite), px(höhe));
+    return r;
+}
+
+QRadioButton* Ergebnisseite::neueOption(QWidget* eltern, const char* name, int index, int x, int y,
+                                        int breite, int höhe, std::function<void(int)> klick)
+{
+    auto* o = new QRadioButton(eltern);
+    o->setObjectName(QString::fromUtf8(name));
+    Steuerelemente::setzeIndex(o, index);
+    o->setGeometry(px(x), px(y), px(breite), px(höhe));
+    // clicked, not toggled: options set from code run nothing.
+    connect(o, &QRadioButton::clicked, this, [klick = std::move(klick), index] { klick(index); });
+    return o;
+}
+
+std::array<QRadioButton*, 5> Ergebnisseite::neueNachspeiseoptionen(QGroupBox* rahmen, int breite,
+                                                                   std::function<void(int)> klick)
+{
+    std::array<QRadioButton*, 5> optionen{};
+    for (int i = 0; i < 5; ++i)
+        optionen[static_cast<size_t>(i)] =
+            neueOption(rahmen, "NachspeiseOpt", i, OptionLinks, ObenMitGefäß[i], breite, OptionHöhe, klick);
+    return optionen;
+}
+
+void Ergebnisseite::NachspeiseoptionenAnordnen(const std::array<QRadioButton*, 5>& optionen, bool automat)
+{
+    if (automat) {
+        optionen[Kompakt]->setVisible(false);
+        for (int i = 0; i < 4; ++i)
+            optionen[static_cast<size_t>(i)]->move(px(OptionLinks), px(ObenMitAutomat[i]));
+    } else {
+        optionen[Kompakt]->setText(LadeText(zustand().Sprachoffset + 602));
+        optionen[Kompakt]->setVisible(true);
+    }
+}
+
+QFont Ergebnisseite::fett(int punkte) const
+{
+    QFont f = font();
+    f.setBold(true);
+    if (punkte > 0)
+        f.setPointSize(punkte);
+    return f;
+}
+
+void Ergebnisseite::neueKopflabels(QLabel*& nummer, QLabel*& bezeichnung)
+{
+    nummer = neuesLabel("Label1", 0, 6720, 360, 4200);
+    bezeichnung = neuesLabel("Label1", 2, 6720, 600, 4200);
+    nummer->setFont(fett());
+    bezeichnung->setFont(fett());
+}
+
+QLabel* Ergebnisseite::neuerTitel(int index, int x)
+{
+    QLabel* l = neuesLabel("Label1", index, x, 480, 3400, 330);
+    l->setFont(fett(12));
+    return l;
 }
 
 void Ergebnisseite::neueLinie(int x1, int y1, int x2, int y2)

@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QToolButton>
 
 #include <memory>
@@ -19,20 +17,12 @@
 #include "design/water_pressure/GlobDatenTrinkw.h"
 #include "shell/Datenobjekte.h"
 #include "shell/MDIForm1Testzugriff.h"
-#include "support/Datenobjektdatenbanken.h"
+#include "support/Hauptfensterweg.h"
 #include "support/MeldungsRecorder.h"
 #include "support/Programmordner.h"
 #include "support/QStringAusgabe.h"
 
 namespace {
-
-void Ereignisse()
-{
-    for (int i = 0; i < 30; ++i) {
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-}
 
 QString T(int id)
 {
@@ -41,21 +31,11 @@ QString T(int id)
 
 // The main window on fixture databases with the demo article database; a data object of the
 // type with its vessel set directly, and page 202, 302 or 402 on it.
-class Sicherheitsseite : public ::testing::Test {
+class Sicherheitsseite : public Hauptfensterweg {
 protected:
-    void SetUp() override
-    {
-        ASSERT_NO_FATAL_FAILURE(BereiteProgrammordnerVor(dir));
-        fenster = std::make_unique<MDIForm1>(dir.path());
-        db = std::make_unique<Datenobjektdatenbanken>();
-        zustand().Artikel_Data_Source = dir.filePath(QStringLiteral("Daten/Artikeld.db"));
-        fenster->show();
-        Ereignisse();
-    }
     void TearDown() override
     {
-        fenster.reset();
-        Ereignisse();
+        Hauptfensterweg::TearDown();
         for (const std::shared_ptr<GlobDaten>& d : {Datenobjekt(QStringLiteral("Kü")), Datenobjekt(QStringLiteral("Tr")),
                                                    Datenobjekt(QStringLiteral("Dr"))})
             if (d)
@@ -122,11 +102,6 @@ protected:
         Seiten().Seitenwechsel(1, status);
         Ereignisse();
     }
-    void Weiter()
-    {
-        fenster->WeiterCommand->click();
-        Ereignisse();
-    }
     QString lese(const QString& name) const
     {
         return Datenobjekt(zustand().Projektart)->lese(name).toString();
@@ -140,11 +115,6 @@ protected:
         return l;
     }
     static bool sichtbar(const QWidget* w) { return w->isVisibleTo(w->window()); }
-
-    QTemporaryDir dir;
-    MeldungsRecorder recorder;
-    std::unique_ptr<MDIForm1> fenster;
-    std::unique_ptr<Datenobjektdatenbanken> db;
 };
 
 }  // namespace

@@ -1,14 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QToolButton>
 
 #include <memory>
@@ -20,67 +16,27 @@
 #include "design/heating_accessories/forms/Form105.h"
 #include "design/selection/forms/Form102.h"
 #include "projects/forms/KelvorForm3.h"
-#include "shell/forms/KelvorForm2.h"
 #include "shell/forms/MDIForm1.h"
-#include "support/Datenobjektdatenbanken.h"
+#include "support/Hauptfensterweg.h"
 #include "support/MeldungsRecorder.h"
 #include "support/Programmordner.h"
 #include "support/QStringAusgabe.h"
 
 namespace {
 
-void Ereignisse()
-{
-    for (int i = 0; i < 40; ++i) {
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-}
-
-class Kälteweg : public ::testing::Test {
+class Kälteweg : public Hauptfensterweg {
 protected:
-    void SetUp() override
-    {
-        ASSERT_NO_FATAL_FAILURE(BereiteProgrammordnerVor(dir));
-        fenster = std::make_unique<MDIForm1>(dir.path());
-        db = std::make_unique<Datenobjektdatenbanken>();
-        // The vessel and accessory pages choose from the demo article database.
-        zustand().Artikel_Data_Source = dir.filePath(QStringLiteral("Daten/Artikeld.db"));
-        fenster->show();
-        Ereignisse();
-    }
     void TearDown() override
     {
-        fenster.reset();
-        Ereignisse();
+        Hauptfensterweg::TearDown();
         if (zustand().g_kühldat)
             zustand().g_kühldat->m_TerminateMitUpdate = false;
         zustand().g_kühldat.reset();
-    }
-    Seitenform* Aktuell() const { return fenster->fenster(zustand().Status); }
-    void Weiter()
-    {
-        fenster->WeiterCommand->click();
-        Ereignisse();
-    }
-    bool WeiterSichtbar() const { return fenster->WeiterCommand->isVisibleTo(fenster->LeisteuntenPicture); }
-    static void Eingabe(QLineEdit* box, const QString& text)
-    {
-        box->setFocus(Qt::OtherFocusReason);
-        box->selectAll();
-        QTest::keyClicks(box, text);
-        QTest::keyClick(box, Qt::Key_Return);
-        Ereignisse();
     }
     QVariant Feld(const QString& spalte) const
     {
         return db->feld(QStringLiteral("Kälteparameter"), spalte, QStringLiteral("KW1"));
     }
-
-    QTemporaryDir dir;
-    MeldungsRecorder recorder;
-    std::unique_ptr<MDIForm1> fenster;
-    std::unique_ptr<Datenobjektdatenbanken> db;
 };
 
 }  // namespace
@@ -89,28 +45,14 @@ protected:
 // vessel chosen, safety valve and make-up designed, and written back as designed.
 TEST_F(Kälteweg, NeuesProjektVon200Bis203UndZurProjektseite)
 {
-    Weiter();
-    auto* wahl = dynamic_cast<KelvorForm2*>(Aktuell());
-    ASSERT_NE(wahl, nullptr);
-    wahl->HauptwahlCommand[1]->click();
-    Ereignisse();
-    auto* projekte = dynamic_cast<KelvorForm3*>(Aktuell());
-    ASSERT_NE(projekte, nullptr);
-    QLineEdit* nummer = projekte->ProjektText[0];
-    if (!nummer->isEnabled())
-        fenster->Manlegen->trigger();
-    nummer->clear();
-    QTest::keyClicks(nummer, QStringLiteral("KW1"));
-    QTest::keyClick(nummer, Qt::Key_Return);
-    ASSERT_EQ(zustand().aktProjektnummer, QStringLiteral("KW1"));
+    ASSERT_TRUE(NeuesProjekt(1, QStringLiteral("KW1")));
 
     // 200: inputs and the calculation.
-    Weiter();
     auto* s200 = dynamic_cast<Form200*>(Aktuell());
     ASSERT_NE(s200, nullptr);
     for (const auto& [box, text] : {std::pair{0, "6"}, {1, "12"}, {2, "20"}, {3, "30"}})
-        Eingabe(s200->Text1[static_cast<size_t>(box)], QString::fromUtf8(text));
-    Eingabe(s200->Analagevolumen, QStringLiteral("1000"));
+        Eingeben(s200->Text1[static_cast<size_t>(box)], QString::fromUtf8(text));
+    Eingeben(s200->Analagevolumen, QStringLiteral("1000"));
     s200->Command3->click();
     Ereignisse();
     ASSERT_TRUE(WeiterSichtbar());
@@ -122,13 +64,7 @@ TEST_F(Kälteweg, NeuesProjektVon200Bis203UndZurProjektseite)
     ASSERT_EQ(zustand().Status, 201);
     auto* s201 = dynamic_cast<Form102*>(Aktuell());
     ASSERT_NE(s201, nullptr);
-    QPushButton* zwei = nullptr;
-    for (QPushButton* b : s201->Command1)
-        if (b->isVisibleTo(s201) && b->text() == QStringLiteral("2"))
-            zwei = b;
-    ASSERT_NE(zwei, nullptr);
-    zwei->click();
-    Ereignisse();
+    ASSERT_NO_FATAL_FAILURE(Gruppe(s201, QStringLiteral("2")));
     const QString gefäß = k.m_GefaessArtNr.m_Value.toString();
     EXPECT_FALSE(gefäß.trimmed().isEmpty());
     ASSERT_TRUE(WeiterSichtbar());

@@ -1,12 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QLineEdit>
+#include <QDialog>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QToolButton>
 
 #include "design/heating/GlobDatenHeizung.h"
@@ -20,78 +17,28 @@
 #include "design/heating_accessories/forms/Form104.h"
 #include "design/heating_accessories/forms/Form105.h"
 #include "design/selection/forms/Form102.h"
-#include "projects/forms/KelvorForm3.h"
 #include "base/Programmzustand.h"
 #include "base/TyvoAnbindung.h"
-#include "shell/forms/KelvorForm2.h"
 #include "shell/forms/MDIForm1.h"
-#include "support/Datenobjektdatenbanken.h"
-#include "support/MeldungsRecorder.h"
+#include "support/Hauptfensterweg.h"
 #include "support/Programmordner.h"
 
 namespace {
 
-void Ereignisse()
-{
-    for (int i = 0; i < 40; ++i) {
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-}
-
-class Heizungsweg : public ::testing::Test {
+class Heizungsweg : public Hauptfensterweg {
 protected:
-    void SetUp() override { ASSERT_NO_FATAL_FAILURE(BereiteProgrammordnerVor(dir)); }
     void TearDown() override
     {
         Heizungsformen::modalZeigen() = [](QDialog& d) { d.exec(); };
-        fenster.reset();
-        Ereignisse();
-        setzeTyvoAnbindung(nullptr);
+        Hauptfensterweg::TearDown();
     }
-    Seitenform* Aktuell() const { return fenster->fenster(zustand().Status); }
-    void Weiter()
-    {
-        fenster->WeiterCommand->click();
-        Ereignisse();
-    }
-    bool WeiterSichtbar() const { return fenster->WeiterCommand->isVisibleTo(fenster->LeisteuntenPicture); }
-
-    QTemporaryDir dir;
-    MeldungsRecorder recorder;
-    std::unique_ptr<MDIForm1> fenster;
-    std::unique_ptr<Datenobjektdatenbanken> db;
 };
 
 }  // namespace
 
 TEST_F(Heizungsweg, NewHeatingProjectThroughPages100And101ToTheVesselPage)
 {
-    fenster = std::make_unique<MDIForm1>(dir.path());
-    db = std::make_unique<Datenobjektdatenbanken>();
-    // The vessel page chooses from the demo article database of the program folder.
-    zustand().Artikel_Data_Source = QDir(dir.path()).filePath(QStringLiteral("Daten/Artikeld.db"));
-    fenster->show();
-    Ereignisse();
-    fenster->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(fenster.get()));
-
-    Weiter();
-    auto* wahl = dynamic_cast<KelvorForm2*>(Aktuell());
-    ASSERT_NE(wahl, nullptr);
-    wahl->HauptwahlCommand[0]->click();
-    Ereignisse();
-    auto* projekt = dynamic_cast<KelvorForm3*>(Aktuell());
-    ASSERT_NE(projekt, nullptr);
-    QLineEdit* nummer = projekt->ProjektText[0];
-    if (!nummer->isEnabled())
-        fenster->Manlegen->trigger();
-    nummer->clear();
-    QTest::keyClicks(nummer, QStringLiteral("71"));
-    QTest::keyClick(nummer, Qt::Key_Return);
-    ASSERT_EQ(zustand().aktProjektnummer, QStringLiteral("71"));
-
-    Weiter();
+    ASSERT_TRUE(NeuesProjekt(0, QStringLiteral("71")));
     auto* s100 = dynamic_cast<Form100*>(Aktuell());
     ASSERT_NE(s100, nullptr);
     ASSERT_NE(zustand().g_heizdat, nullptr);
@@ -107,25 +54,7 @@ TEST_F(Heizungsweg, NewHeatingProjectThroughPages100And101ToTheVesselPage)
 
     // Heat generators, consumers and pipes through the three dialogs.
     QStringList geöffnet;
-    Heizungsformen::modalZeigen() = [&geöffnet](QDialog& d) {
-        geöffnet << d.objectName();
-        if (auto* a = dynamic_cast<Form101a*>(&d)) {
-            a->Text1[1]->setText(QStringLiteral("150"));
-            a->PrüfeLeistung(1);
-            a->Text2[1]->setText(QStringLiteral("40"));
-            a->PrüfeInhalt(1);
-            a->Weiter();
-        } else if (auto* b = dynamic_cast<Form101b*>(&d)) {
-            b->Text1[0]->setText(QStringLiteral("150"));
-            b->PrüfeLeistung(0);
-            b->Fernleitungen();
-            b->Weiter();
-        } else if (auto* c = dynamic_cast<Form101c*>(&d)) {
-            c->Text1[4]->setText(QStringLiteral("100"));
-            c->PrüfeZeile(4);
-            c->Weiter();
-        }
-    };
+    HeizungsdialogeFüllen(&geöffnet);
     s->Command1->click();
     s->Command2->click();
     EXPECT_EQ(geöffnet, (QStringList{QStringLiteral("Form101a"), QStringLiteral("Form101b"), QStringLiteral("Form101c")}));
@@ -155,66 +84,13 @@ TEST_F(Heizungsweg, NewHeatingProjectThroughPages100And101ToTheVesselPage)
 // A heating project through every real page, 100 to 105, to the project page, designed.
 TEST_F(Heizungsweg, NewHeatingProjectThroughEveryPageToTheProjectPageDesigned)
 {
-    fenster = std::make_unique<MDIForm1>(dir.path());
-    db = std::make_unique<Datenobjektdatenbanken>();
-    zustand().Artikel_Data_Source = QDir(dir.path()).filePath(QStringLiteral("Daten/Artikeld.db"));
-    fenster->show();
-    Ereignisse();
-
-    Weiter();
-    auto* wahl = dynamic_cast<KelvorForm2*>(Aktuell());
-    ASSERT_NE(wahl, nullptr);
-    wahl->HauptwahlCommand[0]->click();
-    Ereignisse();
-    auto* projekt = dynamic_cast<KelvorForm3*>(Aktuell());
-    ASSERT_NE(projekt, nullptr);
-    QLineEdit* nummer = projekt->ProjektText[0];
-    if (!nummer->isEnabled())
-        fenster->Manlegen->trigger();
-    nummer->clear();
-    QTest::keyClicks(nummer, QStringLiteral("72"));
-    QTest::keyClick(nummer, Qt::Key_Return);
-    ASSERT_EQ(zustand().aktProjektnummer, QStringLiteral("72"));
-
-    Weiter();
+    ASSERT_TRUE(NeuesProjekt(0, QStringLiteral("72")));
     ASSERT_NE(dynamic_cast<Form100*>(Aktuell()), nullptr);
-    Weiter();
-    auto* s = dynamic_cast<Form101*>(Aktuell());
-    ASSERT_NE(s, nullptr);
-    Heizungsformen::modalZeigen() = [](QDialog& d) {
-        if (auto* a = dynamic_cast<Form101a*>(&d)) {
-            a->Text1[1]->setText(QStringLiteral("150"));
-            a->PrüfeLeistung(1);
-            a->Text2[1]->setText(QStringLiteral("40"));
-            a->PrüfeInhalt(1);
-            a->Weiter();
-        } else if (auto* b = dynamic_cast<Form101b*>(&d)) {
-            b->Text1[0]->setText(QStringLiteral("150"));
-            b->PrüfeLeistung(0);
-            b->Fernleitungen();
-            b->Weiter();
-        } else if (auto* c = dynamic_cast<Form101c*>(&d)) {
-            c->Text1[4]->setText(QStringLiteral("100"));
-            c->PrüfeZeile(4);
-            c->Weiter();
-        }
-    };
-    s->Command1->click();
-    s->Command2->click();
-    s->Command3->click();
-    Ereignisse();
+    ASSERT_NO_FATAL_FAILURE(HeizungBerechnen());
     ASSERT_TRUE(WeiterSichtbar());
 
     Weiter();
-    auto* s102 = dynamic_cast<Form102*>(Aktuell());
-    ASSERT_NE(s102, nullptr);
-    QPushButton* zwei = nullptr;
-    for (QPushButton* b : s102->Command1)
-        if (b->isVisibleTo(s102) && b->text() == QStringLiteral("2"))
-            zwei = b;
-    ASSERT_NE(zwei, nullptr);
-    zwei->click();
-    Ereignisse();
+    ASSERT_NO_FATAL_FAILURE(Gruppe(dynamic_cast<Form102*>(Aktuell()), QStringLiteral("2")));
     const GlobDatenHeizung& h = *zustand().g_heizdat;
     EXPECT_FALSE(h.m_GefaessArtNr.m_Value.toString().trimmed().isEmpty());
 
@@ -264,9 +140,20 @@ public:
     QStringList antworten;
 };
 
+// Host mode checks the data before the window shows: the window is built in the test.
+class Heizungshost : public Hauptfensterweg {
+protected:
+    void SetUp() override { ASSERT_NO_FATAL_FAILURE(BereiteProgrammordnerVor(dir)); }
+    void TearDown() override
+    {
+        Hauptfensterweg::TearDown();
+        setzeTyvoAnbindung(nullptr);
+    }
+};
+
 }  // namespace
 
-TEST_F(Heizungsweg, ImplausibleHostDataEndTheProgramWithOneAnswer)
+TEST_F(Heizungshost, ImplausibleHostDataEndTheProgramWithOneAnswer)
 {
     Hostdaten host;
     setzeTyvoAnbindung(&host);

@@ -19,7 +19,6 @@
 #include "base/Twips.h"
 #include "design/solar/GlobDatenSolar.h"
 #include "design/solar/forms/Form600.h"
-#include "design/solar/forms/Form600a.h"
 #include "design/solar/forms/Form601.h"
 #include "design/solar/forms/Form602.h"
 #include "design/solar/forms/Form603.h"
@@ -70,18 +69,7 @@ protected:
         auto* s600 = dynamic_cast<Form600*>(Aktuell());
         ASSERT_NE(s600, nullptr);
         Eingeben(s600->Absorberfläche, QStringLiteral("10"));
-        Form600::SetzeDialogÖffner([](QDialog& dialog) {
-            auto* a = dynamic_cast<Form600a*>(&dialog);
-            if (!a)
-                return;
-            for (auto [box, wert] : {std::pair{a->Rohrleitungsinhalt, "120"}, {a->InhaltSolarwärmetauscher, "20"}}) {
-                box->setText(QString::fromLatin1(wert));
-                bool Cancel = false;
-                a->FormValidateControlElement(box->objectName(), VbVariant::null(), Cancel);
-                EXPECT_FALSE(Cancel);
-            }
-            a->Weiter();
-        });
+        SolarinhaltFüllen();
         s600->Command2->click();
         Ereignisse();
         const GlobDatenSolar& d = *zustand().g_solardat;

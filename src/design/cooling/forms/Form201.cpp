@@ -10,7 +10,6 @@
 #include "base/Programmzustand.h"
 #include "base/Zahlen.h"
 #include "base/forms/Hauptfenster.h"
-#include "base/forms/Steuerelemente.h"
 #include "data/GlobDaten.h"
 #include "design/heating_accessories/Artikelzeile.h"
 #include "design/rules/Sicherheitstechnik.h"
@@ -27,9 +26,6 @@ const QString TrennerArtNr = QStringLiteral("m_Zub_Systemtrenner_ArtNr");
 
 // Wide enough for the longest caption in the page font.
 constexpr int OptionLinks = 240, OptionBreite = 3600, OptionHöhe = 300;
-// Make-up options from the top: 0, 4 (compact), 1, 2, 3; with an automat 0..3 (4 hidden).
-constexpr int ObenMitGefäß[5] = {300, 900, 1200, 1500, 600};
-constexpr int ObenMitAutomat[4] = {360, 720, 1080, 1440};
 
 enum Nachspeiseart { Keine = 0, MitTrenner = 1, Pumpe = 2, ENA = 3, Kompakt = 4 };
 
@@ -45,20 +41,13 @@ Form201::Form201(QWidget* parent) : Ergebnisseite(parent)
     setObjectName(QStringLiteral("Form201"));
     // Not a page of the host's automatic run.
     m_automatiklauf = false;
-    QFont fett = font();
-    fett.setBold(true);
-    Label1[0] = neuesLabel("Label1", 0, 6720, 360, 4200);
-    Label1[2] = neuesLabel("Label1", 2, 6720, 600, 4200);
+    neueKopflabels(Label1[0], Label1[2]);
     // The titles between the picture and the header; the long drinking-water title wraps.
     Label1[10] = neuesLabel("Label1", 10, 2940, 360, 3720, 300);
     Label1[11] = neuesLabel("Label1", 11, 2940, 660, 3720, 600);
-    for (int i : {0, 2})
-        Label1[static_cast<size_t>(i)]->setFont(fett);
-    QFont titel = fett;
-    titel.setPointSize(10);
     for (int i : {10, 11}) {
         QLabel* l = Label1[static_cast<size_t>(i)];
-        l->setFont(titel);
+        l->setFont(fett(10));
         l->setWordWrap(true);
         l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
@@ -72,37 +61,19 @@ Form201::Form201(QWidget* parent) : Ergebnisseite(parent)
     Label4[1] = neuesLabel("Label4", 1, 2400, 2880, 600);
     Label5[1] = neuesLabel("Label5", 1, 3120, 2880, 6000);
     for (int i : {0, 1})
-        Label2[static_cast<size_t>(i)]->setFont(fett);
+        Label2[static_cast<size_t>(i)]->setFont(fett());
 
-    Frame1[2] = new QGroupBox(this);
-    Frame1[2]->setObjectName(QStringLiteral("Frame1"));
-    Steuerelemente::setzeIndex(Frame1[2], 2);
-    Frame1[2]->setGeometry(px(480), px(3480), px(4000), px(1935));
-    for (int i = 0; i < 5; ++i) {
-        auto* o = new QRadioButton(Frame1[2]);
-        o->setObjectName(QStringLiteral("NachspeiseOpt"));
-        Steuerelemente::setzeIndex(o, i);
-        o->setGeometry(px(OptionLinks), px(ObenMitGefäß[i]), px(OptionBreite), px(OptionHöhe));
-        // clicked, not toggled: options set by the page run no design.
-        connect(o, &QRadioButton::clicked, this, [this, i] { NachspeiseOpt_Click(i); });
-        NachspeiseOpt[static_cast<size_t>(i)] = o;
-    }
+    Frame1[2] = neuerRahmen("Frame1", 2, 480, 3480, 4000, 1935);
+    NachspeiseOpt = neueNachspeiseoptionen(Frame1[2], OptionBreite, [this](int k) { NachspeiseOpt_Click(k); });
 
     // The text brings its own line break.
     Label3 = neuesLabel("Label3", -1, 4800, 3480, 5400, 480);
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Frame1[1] = new QGroupBox(this);
-    Frame1[1]->setObjectName(QStringLiteral("Frame1"));
-    Steuerelemente::setzeIndex(Frame1[1], 1);
-    Frame1[1]->setGeometry(px(4800), px(4200), px(3135), px(1215));
-    for (int i = 0; i < 2; ++i) {
-        auto* o = new QRadioButton(Frame1[1]);
-        o->setObjectName(QStringLiteral("Systemtrenner"));
-        Steuerelemente::setzeIndex(o, i);
-        o->setGeometry(px(OptionLinks), px(i == 1 ? 360 : 720), px(2775), px(OptionHöhe));
-        connect(o, &QRadioButton::clicked, this, [this, i] { Systemtrenner_Click(i); });
-        Systemtrenner[static_cast<size_t>(i)] = o;
-    }
+    Frame1[1] = neuerRahmen("Frame1", 1, 4800, 4200, 3135, 1215);
+    for (int i = 0; i < 2; ++i)
+        Systemtrenner[static_cast<size_t>(i)] =
+            neueOption(Frame1[1], "Systemtrenner", i, OptionLinks, i == 1 ? 360 : 720, 2775, OptionHöhe,
+                       [this](int k) { Systemtrenner_Click(k); });
     // Hidden, without a role on this page.
     Label6 = neuesLabel("Label6", -1, 480, 6700, 3000);
     Label6->setVisible(false);
@@ -285,14 +256,7 @@ void Form201::AufbauNachspeiseOptionen()
         return;
     }
     const bool automat = leseZahl(QStringLiteral("m_ArtDruckhaltung")) != 0;
-    if (automat) {
-        NachspeiseOpt[Kompakt]->setVisible(false);
-        for (int i = 0; i < 4; ++i)
-            NachspeiseOpt[static_cast<size_t>(i)]->move(px(OptionLinks), px(ObenMitAutomat[i]));
-    } else {
-        NachspeiseOpt[Kompakt]->setText(LadeText(o + 602));
-        NachspeiseOpt[Kompakt]->setVisible(true);
-    }
+    NachspeiseoptionenAnordnen(NachspeiseOpt, automat);
     Frame1[2]->setVisible(true);
     NachspeiseOpt[Keine]->setText(LadeText(o + 831));
     if (automat) {

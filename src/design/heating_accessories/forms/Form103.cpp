@@ -9,7 +9,6 @@
 #include "base/Programmzustand.h"
 #include "base/TyvoAnbindung.h"
 #include "base/forms/Hauptfenster.h"
-#include "base/forms/Steuerelemente.h"
 #include "design/heating/GlobDatenHeizung.h"
 #include "design/heating_accessories/Artikelzeile.h"
 #include "design/rules/Sicherheitstechnik.h"
@@ -30,19 +29,12 @@ constexpr int ZeileOben = 2280, Zeilenhöhe = 240;
 Form103::Form103(QWidget* parent) : Ergebnisseite(parent)
 {
     setObjectName(QStringLiteral("Form103"));
-    QFont fett = font();
-    fett.setBold(true);
-    Label1[0] = neuesLabel("Label1", 0, 6720, 360, 4200);
-    Label1[2] = neuesLabel("Label1", 2, 6720, 600, 4200);
-    Label1[3] = neuesLabel("Label1", 3, 3225, 480, 3400, 330);
+    neueKopflabels(Label1[0], Label1[2]);
+    Label1[3] = neuerTitel(3, 3225);
     Label1[4] = neuesLabel("Label1", 4, 480, 1560, 6000);
     Label1[5] = neuesLabel("Label1", 5, 2520, 1920, 3825);
     Label1[6] = neuesLabel("Label1", 6, 6600, 1920, 3825);
-    for (int i : {0, 2, 4})
-        Label1[i]->setFont(fett);
-    QFont titel = fett;
-    titel.setPointSize(12);
-    Label1[3]->setFont(titel);
+    Label1[4]->setFont(fett());
     for (int i = 1; i <= 6; ++i) {
         const int y = ZeileOben + Zeilenhöhe * (i - 1);
         Label2[i] = neuesLabel("Label2", i, 480, y, 1560);
@@ -56,19 +48,10 @@ Form103::Form103(QWidget* parent) : Ergebnisseite(parent)
         Label8[i] = neuesLabel("Label8", i, 2520, 4200 + 240 * i, 3825);
     }
 
-    Frame1 = new QGroupBox(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(px(2520), px(4920), px(3900), px(1935));
-    for (int i = 0; i < 4; ++i) {
-        auto* o = new QRadioButton(Frame1);
-        o->setObjectName(QStringLiteral("WassermangelOpt"));
-        Steuerelemente::setzeIndex(o, i);
-        const int oben = i == 0 ? 1440 : 360 * i;
-        o->setGeometry(px(240), px(oben), px(3540), px(300));
-        // clicked, not toggled: setting the option from code runs no design.
-        connect(o, &QRadioButton::clicked, this, [this, i] { WassermangelOpt_Click(i); });
-        WassermangelOpt[i] = o;
-    }
+    Frame1 = neuerRahmen("Frame1", -1, 2520, 4920, 3900, 1935);
+    for (int i = 0; i < 4; ++i)
+        WassermangelOpt[i] = neueOption(Frame1, "WassermangelOpt", i, 240, i == 0 ? 1440 : 360 * i, 3540, 300,
+                                        [this](int k) { WassermangelOpt_Click(k); });
     Image1 = neuesLabel("Image1", -1, 480, 360, 1000, 1000);
 }
 

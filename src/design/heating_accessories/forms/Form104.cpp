@@ -8,7 +8,6 @@
 #include "base/AllgFunktionen.h"
 #include "base/Programmzustand.h"
 #include "base/forms/Hauptfenster.h"
-#include "base/forms/Steuerelemente.h"
 #include "design/heating/GlobDatenHeizung.h"
 #include "design/heating_accessories/Artikelzeile.h"
 #include "design/rules/Zubehoertechnik.h"
@@ -18,9 +17,6 @@ namespace {
 const QString Leer = QStringLiteral(" ");
 constexpr int ZeileOben = 2280, Zeilenhöhe = 240;
 constexpr int OptionLinks = 240, OptionBreite = 3420, OptionHöhe = 300;
-// Make-up options from the top: 0, 4 (compact), 1, 2, 3; with an automat 0..3 (4 hidden).
-constexpr int ObenMitGefäß[5] = {300, 900, 1200, 1500, 600};
-constexpr int ObenMitAutomat[4] = {360, 720, 1080, 1440};
 
 enum Nachspeiseart { Keine = 0, MitTrenner = 1, Pumpe = 2, ENA = 3, Kompakt = 4 };
 
@@ -34,18 +30,11 @@ VbVariant Ganzzahl(int wert)
 Form104::Form104(QWidget* parent) : Ergebnisseite(parent)
 {
     setObjectName(QStringLiteral("Form104"));
-    QFont fett = font();
-    fett.setBold(true);
-    Label1[0] = neuesLabel("Label1", 0, 6720, 360, 4200);
-    Label1[2] = neuesLabel("Label1", 2, 6720, 600, 4200);
-    Label1[3] = neuesLabel("Label1", 3, 3240, 480, 3400, 330);
+    neueKopflabels(Label1[0], Label1[2]);
+    Label1[3] = neuerTitel(3, 3240);
     Label1[4] = neuesLabel("Label1", 4, 480, 1560, 6000);
     Label1[5] = neuesLabel("Label1", 5, 480, 1920, 3000);
-    for (int i : {0, 2, 4})
-        Label1[i]->setFont(fett);
-    QFont titel = fett;
-    titel.setPointSize(12);
-    Label1[3]->setFont(titel);
+    Label1[4]->setFont(fett());
     for (int i = 0; i <= 6; ++i) {
         const int y = ZeileOben + Zeilenhöhe * i;
         Label2[i] = neuesLabel("Label2", i, 480, y, 1800);
@@ -55,35 +44,16 @@ Form104::Form104(QWidget* parent) : Ergebnisseite(parent)
     Label1[6] = neuesLabel("Label1", 6, 480, 4200, 2500);
     Label1[7] = neuesLabel("Label1", 7, 3120, 4200, 3000);
 
-    Frame1[2] = new QGroupBox(this);
-    Frame1[2]->setObjectName(QStringLiteral("Frame1"));
-    Steuerelemente::setzeIndex(Frame1[2], 2);
-    Frame1[2]->setGeometry(px(2880), px(4680), px(3660), px(1935));
-    for (int i = 0; i < 5; ++i) {
-        auto* o = new QRadioButton(Frame1[2]);
-        o->setObjectName(QStringLiteral("NachspeiseOpt"));
-        Steuerelemente::setzeIndex(o, i);
-        o->setGeometry(px(OptionLinks), px(ObenMitGefäß[i]), px(OptionBreite), px(OptionHöhe));
-        // clicked, not toggled: options set from code run no design.
-        connect(o, &QRadioButton::clicked, this, [this, i] { NachspeiseOpt_Click(i); });
-        NachspeiseOpt[i] = o;
-    }
+    Frame1[2] = neuerRahmen("Frame1", 2, 2880, 4680, 3660, 1935);
+    NachspeiseOpt = neueNachspeiseoptionen(Frame1[2], OptionBreite, [this](int k) { NachspeiseOpt_Click(k); });
 
     // The text brings its own line break.
     Label3 = neuesLabel("Label3", -1, 6600, 4680, 4400, 735);
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Frame1[1] = new QGroupBox(this);
-    Frame1[1]->setObjectName(QStringLiteral("Frame1"));
-    Steuerelemente::setzeIndex(Frame1[1], 1);
-    Frame1[1]->setGeometry(px(6600), px(5400), px(3135), px(1215));
-    for (int i = 0; i < 2; ++i) {
-        auto* o = new QRadioButton(Frame1[1]);
-        o->setObjectName(QStringLiteral("Systemtrenner"));
-        Steuerelemente::setzeIndex(o, i);
-        o->setGeometry(px(OptionLinks), px(i == 1 ? 360 : 720), px(OptionBreite), px(OptionHöhe));
-        connect(o, &QRadioButton::clicked, this, [this, i] { Systemtrenner_Click(i); });
-        Systemtrenner[i] = o;
-    }
+    Frame1[1] = neuerRahmen("Frame1", 1, 6600, 5400, 3135, 1215);
+    for (int i = 0; i < 2; ++i)
+        Systemtrenner[i] = neueOption(Frame1[1], "Systemtrenner", i, OptionLinks, i == 1 ? 360 : 720, OptionBreite,
+                                      OptionHöhe, [this](int k) { Systemtrenner_Click(k); });
     Label6 = neuesLabel("Label6", -1, 480, 6700, 3000);
     Image1 = neuesLabel("Image1", 2, 480, 360, 1000, 1000);
 }
@@ -218,14 +188,7 @@ void Form104::NachspeiseoptionenZeigen()
         return;
     }
     const bool automat = d.m_ArtDruckhaltung.m_Value != 0;
-    if (automat) {
-        NachspeiseOpt[Kompakt]->setVisible(false);
-        for (int i = 0; i < 4; ++i)
-            NachspeiseOpt[static_cast<size_t>(i)]->move(px(OptionLinks), px(ObenMitAutomat[i]));
-    } else {
-        NachspeiseOpt[Kompakt]->setText(LadeText(o + 602));
-        NachspeiseOpt[Kompakt]->setVisible(true);
-    }
+    NachspeiseoptionenAnordnen(NachspeiseOpt, automat);
     Frame1[2]->setVisible(true);
     if (automat) {
         const bool kdx = Gruppe({9}) && d.m_SteuerModulKomp.m_Value == VbVariant(0);

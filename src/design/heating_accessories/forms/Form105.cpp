@@ -48,29 +48,17 @@ void Form105::Dialoge::Entlüftung(int16_t familie)
 Form105::Form105(QWidget* parent) : Ergebnisseite(parent), m_dialoge(std::make_unique<Dialoge>())
 {
     setObjectName(QStringLiteral("Form105"));
-    QFont fett = font();
-    fett.setBold(true);
-    Label1[0] = neuesLabel("Label1", 0, 6720, 360, 4200);
-    Label1[2] = neuesLabel("Label1", 2, 6720, 600, 4200);
-    Label1[3] = neuesLabel("Label1", 3, 3240, 480, 3400, 330);
+    neueKopflabels(Label1[0], Label1[2]);
+    Label1[3] = neuerTitel(3, 3240);
     Label1[4] = neuesLabel("Label1", 4, 600, 1560, 6000);
-    for (int i : {0, 2, 4})
-        Label1[static_cast<size_t>(i)]->setFont(fett);
-    QFont titel = fett;
-    titel.setPointSize(12);
-    Label1[3]->setFont(titel);
+    Label1[4]->setFont(fett());
 
     Label2[0] = neuesLabel("Label2", 0, 2760, 2160, 2900);
     Label5 = neuesLabel("Label5", 0, 5760, 2160, 4545);
     Label2[7] = neuesLabel("Label2", 7, 600, 2760, 3000);
-    for (int i = 0; i < 3; ++i) {
-        auto* o = new QRadioButton(this);
-        o->setObjectName(QStringLiteral("Option1"));
-        Steuerelemente::setzeIndex(o, i);
-        o->setGeometry(px(3800 + 2040 * i), px(2760), px(2000), px(255));
-        connect(o, &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
-        Option1[static_cast<size_t>(i)] = o;
-    }
+    for (int i = 0; i < 3; ++i)
+        Option1[static_cast<size_t>(i)] = neueOption(this, "Option1", i, 3800 + 2040 * i, 2760, 2000, 255,
+                                                     [this](int k) { Option1_Click(k); });
     auto knopf = [this](const char* name, int index, int x, int y) {
         auto* k = new QToolButton(this);
         k->setObjectName(QString::fromUtf8(name));

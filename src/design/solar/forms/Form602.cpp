@@ -21,16 +21,8 @@ Form602::Form602(QWidget* parent) : Ergebnisseite(parent)
     // Solar has no automatic run.
     m_automatiklauf = false;
     setObjectName(QStringLiteral("Form602"));
-    QFont fett = font();
-    fett.setBold(true);
-    Label1[0] = neuesLabel("Label1", 0, 6720, 360, 4200);
-    Label1[2] = neuesLabel("Label1", 2, 6720, 600, 4200);
-    Label1[10] = neuesLabel("Label1", 10, 3225, 480, 3400, 330);
-    QFont titel = fett;
-    titel.setPointSize(12);
-    Label1[10]->setFont(titel);
-    Label1[0]->setFont(fett);
-    Label1[2]->setFont(fett);
+    neueKopflabels(Label1[0], Label1[2]);
+    Label1[10] = neuerTitel(10, 3225);
 
     Label2[0] = neuesLabel("Label2", 0, Links, 1680, 6000);
     Label2[2] = neuesLabel("Label2", 2, Links, 2160, 1560);
@@ -40,8 +32,8 @@ Form602::Form602(QWidget* parent) : Ergebnisseite(parent)
     Label2[3] = neuesLabel("Label2", 3, Links, 3600, 1560);
     Label4[1] = neuesLabel("Label4", 1, AnzahlLinks, 3600, 420);
     Label5[1] = neuesLabel("Label5", 1, TextLinks, 3600, TextBreite);
-    Label2[0]->setFont(fett);
-    Label2[1]->setFont(fett);
+    Label2[0]->setFont(fett());
+    Label2[1]->setFont(fett());
     for (QLabel* l : Label4)
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Image1 = neuesLabel("Image1", 2, 480, 360, 1000, 1000);

@@ -8,7 +8,6 @@
 #include "base/AllgFunktionen.h"
 #include "base/Programmzustand.h"
 #include "base/forms/Hauptfenster.h"
-#include "base/forms/Steuerelemente.h"
 #include "design/heating_accessories/Artikelzeile.h"
 #include "design/heating_accessories/Entlueftungsdialog.h"
 #include "design/solar/GlobDatenSolar.h"
@@ -25,32 +24,19 @@ Form603::Form603(QWidget* parent) : Ergebnisseite(parent)
     // Solar has no automatic run.
     m_automatiklauf = false;
     setObjectName(QStringLiteral("Form603"));
-    QFont fett = font();
-    fett.setBold(true);
-    Label1[0] = neuesLabel("Label1", 0, 6720, 360, 4200);
-    Label1[2] = neuesLabel("Label1", 2, 6720, 600, 4200);
-    Label1[3] = neuesLabel("Label1", 3, 3240, 480, 3400, 330);
+    neueKopflabels(Label1[0], Label1[2]);
+    Label1[3] = neuerTitel(3, 3240);
     Label1[4] = neuesLabel("Label1", 4, 600, 1680, 6000);
-    for (int i : {0, 2, 4})
-        Label1[static_cast<size_t>(i)]->setFont(fett);
-    QFont titel = fett;
-    titel.setPointSize(12);
-    Label1[3]->setFont(titel);
+    Label1[4]->setFont(fett());
 
     Label2[7] = neuesLabel("Label2", 7, 600, 2280, 3100, 255);
-    for (int i = 0; i < 2; ++i) {
-        auto* o = new QRadioButton(this);
-        o->setObjectName(QStringLiteral("Option1"));
-        Steuerelemente::setzeIndex(o, i);
-        o->setGeometry(px(3840 + 2640 * i), px(2280), px(2520), px(255));
-        // clicked, not toggled: setting the option from code runs nothing.
-        connect(o, &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
-        Option1[static_cast<size_t>(i)] = o;
-    }
+    for (int i = 0; i < 2; ++i)
+        Option1[static_cast<size_t>(i)] = neueOption(this, "Option1", i, 3840 + 2640 * i, 2280, 2520, 255,
+                                                     [this](int k) { Option1_Click(k); });
     Label2[0] = neuesLabel("Label2", 0, 600, 2760, 3100);
     Label5 = neuesLabel("Label5", 0, 3840, 2760, 4545);
     Label2[3] = neuesLabel("Label2", 3, 600, 3600, 6000);
-    Label2[3]->setFont(fett);
+    Label2[3]->setFont(fett());
     Label2[4] = neuesLabel("Label2", 4, 720, 4200, 4100);
     Command2 = new QToolButton(this);
     Command2->setObjectName(QStringLiteral("Command2"));
