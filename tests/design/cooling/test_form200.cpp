@@ -48,6 +48,7 @@ protected:
         fenster = std::make_unique<MDIForm1>(dir.path());
         db = std::make_unique<Datenobjektdatenbanken>();
         fenster->show();
+        fenster->activateWindow();
         Ereignisse();
     }
     void TearDown() override
