@@ -12,18 +12,9 @@
 #include "exchange/XML_Tools.h"
 #include "support/MeldungsRecorder.h"
 #include "support/QStringAusgabe.h"
+#include "Austauschdatei.h"
 
 namespace {
-
-const QString Speicherfehler =
-    QStringLiteral("Beim Speichern der Rückgabeinformation in die XML-Datei ist ein Fehler aufgetreten.");
-
-QByteArray Vorlage(const char* name)
-{
-    QFile f(QStringLiteral(KELVOR_SOURCE_DIR "/tests/exchange/daten/") + QString::fromLatin1(name));
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-    return f.readAll();
-}
 
 // Replaces the first occurrence of alt (which must be there) in the file text; a tag name
 // without its "<" ("Allg_Daten>") is renamed in its opening and closing tags.
@@ -38,11 +29,8 @@ QByteArray Ersetzt(QByteArray text, const QByteArray& alt, const QByteArray& neu
     return text;
 }
 
-class TyvoLesen : public ::testing::Test {
+class TyvoLesen : public Austauschdateitest {
 protected:
-    QTemporaryDir dir;
-    MeldungsRecorder meldungen;
-
     void SetUp() override
     {
         zustandZuruecksetzen();
@@ -50,33 +38,6 @@ protected:
     }
     void TearDown() override { zustandZuruecksetzen(); }
 
-    void Schreiben(const QByteArray& inhalt)
-    {
-        QFile f(zustand().TyvoDatei);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(inhalt);
-    }
-    QByteArray Datei() const
-    {
-        QFile f(zustand().TyvoDatei);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-    // Text of an element of the answered file (absolute path), or "<fehlt>".
-    QString Wert(const QString& pfad) const
-    {
-        XML_Tools x;
-        if (x.LoadXMLDocument(zustand().TyvoDatei) != 0)
-            return QStringLiteral("<fehlt>");
-        return x.GetElementText(pfad) == 0 ? x.ElementeText() : QStringLiteral("<fehlt>");
-    }
-    int Anzahl(const QString& pfad) const
-    {
-        XML_Tools x;
-        if (x.LoadXMLDocument(zustand().TyvoDatei) != 0)
-            return -1;
-        const pugi::xpath_node_set* l = x.GetListNodesByXpath(pfad, false);
-        return l ? static_cast<int>(l->size()) : 0;
-    }
     bool Lesen(int modus, QString* fehler = nullptr)
     {
         TYVO_XML_Schnittstelle s;

@@ -17,25 +17,13 @@
 #include "support/Datenobjektdatenbanken.h"
 #include "support/MeldungsRecorder.h"
 #include "support/QStringAusgabe.h"
+#include "Austauschdatei.h"
 
 namespace {
 
-const QString Speicherfehler =
-    QStringLiteral("Beim Speichern der Rückgabeinformation in die XML-Datei ist ein Fehler aufgetreten.");
-const QString Daten = QStringLiteral(KELVOR_SOURCE_DIR "/tests/exchange/daten/");
-
-QByteArray Vorlage(const QString& name)
-{
-    QFile f(Daten + name);
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << name.toStdString();
-    return f.readAll();
-}
-
 // The answers of one host run against a heating record bound to a project of its own.
-class TyvoRueckgabe : public ::testing::Test {
+class TyvoRueckgabe : public Austauschdateitest {
 protected:
-    QTemporaryDir dir;
-    MeldungsRecorder meldungen;
     std::unique_ptr<Datenobjektdatenbanken> datenbanken;
     std::unique_ptr<GlobDatenHeizung> heiz;
 
@@ -58,17 +46,6 @@ protected:
         zustandZuruecksetzen();
     }
 
-    void Schreiben(const QByteArray& inhalt)
-    {
-        QFile f(zustand().TyvoDatei);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(inhalt);
-    }
-    QByteArray Datei() const
-    {
-        QFile f(zustand().TyvoDatei);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
     // Reads the host file as the start does; the record then takes the host's values unchanged
     // and holds no article.
     void Lesen(int modus, const QByteArray& inhalt = Vorlage(QStringLiteral("gueltig.xml")))
@@ -134,21 +111,6 @@ protected:
     {
         TYVO_XML_Schnittstelle s;
         s.RückgabeInXML_AuswahlErfolgreich(zustand().TyvoModus, *heiz);
-    }
-    QString Wert(const QString& pfad) const
-    {
-        XML_Tools x;
-        if (x.LoadXMLDocument(zustand().TyvoDatei) != 0)
-            return QStringLiteral("<fehlt>");
-        return x.GetElementText(pfad) == 0 ? x.ElementeText() : QStringLiteral("<fehlt>");
-    }
-    int Anzahl(const QString& pfad) const
-    {
-        XML_Tools x;
-        if (x.LoadXMLDocument(zustand().TyvoDatei) != 0)
-            return -1;
-        const pugi::xpath_node_set* l = x.GetListNodesByXpath(pfad, false);
-        return l ? static_cast<int>(l->size()) : 0;
     }
     // Every basket line as "title: count x article kind T title group P price".
     QStringList Körbe() const

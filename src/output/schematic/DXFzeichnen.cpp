@@ -1,7 +1,6 @@
 #include "output/schematic/DXFzeichnen.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include <cmath>
@@ -71,11 +70,8 @@ QString FindeOhneGroßKlein(const QString& pfad)
 // The lines of a symbol file (code page 1252; CR LF or LF); false when it cannot be read.
 bool LeseZeilen(const QString& pfad, QStringList& zeilen)
 {
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray inhalt = datei.readAll();
-    if (datei.error() != QFileDevice::NoError)
+    QByteArray inhalt;
+    if (!Orderdatei::LeseBytes(pfad, inhalt))
         return false;
     for (const QByteArray& z : Orderdatei::Zeilen(inhalt))
         zeilen << Orderdatei::Dekodiere(z);
@@ -131,6 +127,14 @@ bool Schemazeichner::Blockursprung(int n, Festkomma& x, Festkomma& y)
     return true;
 }
 
+void Schemazeichner::SymboleBehalten(bool behalten)
+{
+    if (behalten)
+        m_symbole.emplace();
+    else
+        m_symbole.reset();
+}
+
 bool Schemazeichner::Blockbreite(int n, Festkomma& breite)
 {
     Festkomma x, y, xNächster, yNächster;
@@ -152,12 +156,17 @@ void Schemazeichner::DXFzeichnen(const DXFFelder& feld, float mass_stab, int Zie
         return;
     }
 
-    QStringList zeilen;
-    const QString gefunden = FindeOhneGroßKlein(pfad);
-    if (gefunden.isEmpty() || !LeseZeilen(gefunden, zeilen)) {
-        m_letzterFehler = LadeText(TextNrSymbolNichtGefunden) + QStringLiteral("\r\n") + pfad;
-        Melde(m_letzterFehler);
-        return;
+    // The lines are shared, so a kept file costs no copy.
+    QStringList zeilen = m_symbole ? m_symbole->value(pfad) : QStringList();
+    if (zeilen.isEmpty()) {
+        const QString gefunden = FindeOhneGroßKlein(pfad);
+        if (gefunden.isEmpty() || !LeseZeilen(gefunden, zeilen)) {
+            m_letzterFehler = LadeText(TextNrSymbolNichtGefunden) + QStringLiteral("\r\n") + pfad;
+            Melde(m_letzterFehler);
+            return;
+        }
+        if (m_symbole)
+            m_symbole->insert(pfad, zeilen);
     }
 
     DXFSymbollauf lauf(*this, feld, mass_stab, DXFtempstream, zeilen, block);

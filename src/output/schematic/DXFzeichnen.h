@@ -1,11 +1,13 @@
 #pragma once
 #include <QDateTime>
+#include <QHash>
 #include <QIODevice>
 #include <QString>
 #include <QStringList>
 
 #include <array>
 #include <functional>
+#include <optional>
 
 #include "base/Zeichenflaeche.h"
 #include "output/schematic/DXFZahlen.h"
@@ -87,10 +89,16 @@ public:
     // The text of the last failure of DXFzeichnen (empty after a call without one).
     const QString& LetzterFehler() const { return m_letzterFehler; }
 
+    // true: from now on each symbol file is read once and its lines kept (a drawing run);
+    // false: the kept lines go and every call reads its file again.
+    void SymboleBehalten(bool behalten);
+
     // The font that labels are measured and drawn in.
     static constexpr const char* Schriftname = "Arial";
 
 private:
     friend class DXFSymbollauf;
     QString m_letzterFehler;
+    // The kept symbol files' lines by the path of the symbol line.
+    std::optional<QHash<QString, QStringList>> m_symbole;
 };

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "base/Zahlen.h"
+#include "data/Sicherungsdatei.h"
 
 QString Symbolzeile::Zeile() const
 {
@@ -69,27 +70,35 @@ QByteArray Kodiere(const QStringList& zeilen)
 
 QString Dekodiere(const QByteArray& zeile)
 {
-    QString r;
-    r.reserve(zeile.size());
-    for (char b : zeile) {
-        const auto u = static_cast<unsigned char>(b);
-        if (u >= 0x80 && u < 0xA0 && Cp1252Oben[u - 0x80] != 0)
-            r += QChar(Cp1252Oben[u - 0x80]);
-        else
-            r += QChar(static_cast<char16_t>(u));
-    }
-    return r;
+    return Sicherungsdatei::AusCp1252(zeile);
 }
 
-bool Schreibe(const QString& pfad, const QStringList& zeilen, QString* fehler)
+bool SchreibeBytes(const QString& pfad, const QByteArray& inhalt, QString* fehler)
 {
     QSaveFile datei(pfad);
-    const QByteArray inhalt = Kodiere(zeilen);
     bool ok = datei.open(QIODevice::WriteOnly) && datei.write(inhalt) == inhalt.size();
     if (ok)
         ok = datei.commit();
     else
         datei.cancelWriting();
+    if (!ok && fehler)
+        *fehler = datei.errorString();
+    return ok;
+}
+
+bool Schreibe(const QString& pfad, const QStringList& zeilen, QString* fehler)
+{
+    return SchreibeBytes(pfad, Kodiere(zeilen), fehler);
+}
+
+bool LeseBytes(const QString& pfad, QByteArray& inhalt, QString* fehler)
+{
+    QFile datei(pfad);
+    bool ok = datei.open(QIODevice::ReadOnly);
+    if (ok) {
+        inhalt = datei.readAll();
+        ok = datei.error() == QFileDevice::NoError;
+    }
     if (!ok && fehler)
         *fehler = datei.errorString();
     return ok;
@@ -187,10 +196,10 @@ void Leser::Lese(const QByteArray& inhalt)
 
 bool Leser::LeseDatei(const QString& pfad)
 {
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly))
+    QByteArray inhalt;
+    if (!LeseBytes(pfad, inhalt))
         return false;
-    Lese(datei.readAll());
+    Lese(inhalt);
     return true;
 }
 

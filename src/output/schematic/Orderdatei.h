@@ -42,6 +42,10 @@ QList<QByteArray> Zeilen(const QByteArray& inhalt);
 // Writes the file atomically: on any failure the earlier file stays, fehler names the cause and
 // the result is false.
 bool Schreibe(const QString& pfad, const QStringList& zeilen, QString* fehler = nullptr);
+// The same for bytes as they stand.
+bool SchreibeBytes(const QString& pfad, const QByteArray& inhalt, QString* fehler = nullptr);
+// The whole file; false (fehler names the cause) when it cannot be opened or read.
+bool LeseBytes(const QString& pfad, QByteArray& inhalt, QString* fehler = nullptr);
 
 // Reads an order file line by line.
 class Leser {

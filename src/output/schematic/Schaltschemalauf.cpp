@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cmath>
 
@@ -48,31 +47,6 @@ bool Gesetzt(const std::array<Festkomma, 2>& p)
     return Zahlen::RundenGerade(p[0].AlsDouble()) != 0 || Zahlen::RundenGerade(p[1].AlsDouble()) != 0;
 }
 
-bool LeseDatei(const QString& pfad, QByteArray& inhalt, QString& fehler)
-{
-    QFile f(pfad);
-    if (!f.open(QIODevice::ReadOnly)) {
-        fehler = f.errorString();
-        return false;
-    }
-    inhalt = f.readAll();
-    if (f.error() != QFileDevice::NoError) {
-        fehler = f.errorString();
-        return false;
-    }
-    return true;
-}
-
-bool SchreibeDatei(const QString& pfad, const QByteArray& inhalt, QString& fehler)
-{
-    QSaveFile f(pfad);
-    bool ok = f.open(QIODevice::WriteOnly) && f.write(inhalt) == inhalt.size();
-    ok = ok ? f.commit() : (f.cancelWriting(), false);
-    if (!ok)
-        fehler = f.errorString();
-    return ok;
-}
-
 void Fehler(int textId, const QString& datei, const QString& grund)
 {
     Meldung(Meldungsart::Anwendungsfehler, LadeText(textId), datei, grund);
@@ -82,7 +56,7 @@ void Fehler(int textId, const QString& datei, const QString& grund)
 bool LeseOderMelde(const QString& pfad, QByteArray& inhalt)
 {
     QString fehler;
-    if (LeseDatei(pfad, inhalt, fehler))
+    if (Orderdatei::LeseBytes(pfad, inhalt, &fehler))
         return true;
     Fehler(TextNichtGelesen, pfad, fehler);
     return false;
@@ -168,6 +142,13 @@ bool Schaltschemalauf::DXF_ausgabe(const QString& orderdatei, float massstab, in
     if (BildLeeren)
         BildLeeren();
 
+    // Symbols that recur in the order are read once per run.
+    struct Symbolvorrat {
+        Schemazeichner& z;
+        explicit Symbolvorrat(Schemazeichner& zeichner) : z(zeichner) { z.SymboleBehalten(true); }
+        ~Symbolvorrat() { z.SymboleBehalten(false); }
+    } vorrat(*this);
+
     // Everything the run reads is read before a file is written.
     QByteArray order, vorlage;
     if (!LeseOderMelde(orderdatei, order))
@@ -217,7 +198,7 @@ bool Schaltschemalauf::DXF_ausgabe(const QString& orderdatei, float massstab, in
     if (!LeseOderMelde(Tempdateiname, entities))
         return false;
     QString fehler;
-    if (!SchreibeDatei(Indateiname, Zusammensetzen(vorlage, entities, Ereignisse), fehler)) {
+    if (!Orderdatei::SchreibeBytes(Indateiname, Zusammensetzen(vorlage, entities, Ereignisse), &fehler)) {
         Fehler(TextNichtGeschrieben, Indateiname, fehler);
         return false;
     }
@@ -392,7 +373,7 @@ void Schaltschemalauf::KopieAnbieten(const QString& projektnummer)
         QString fehler;
         if (QFileInfo(ziel).absoluteFilePath() == QFileInfo(Ausgabedateiname).absoluteFilePath())
             return;  // the file is already there
-        if (LeseDatei(Ausgabedateiname, inhalt, fehler) && SchreibeDatei(ziel, inhalt, fehler))
+        if (Orderdatei::LeseBytes(Ausgabedateiname, inhalt, &fehler) && Orderdatei::SchreibeBytes(ziel, inhalt, &fehler))
             return;
         Meldung(Meldungsart::Anwendungsfehler, LadeText(TextNichtKopiert), Ausgabedateiname, ziel, fehler);
         // The dialog comes again, at the place that failed.
