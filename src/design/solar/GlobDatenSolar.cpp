@@ -4,23 +4,20 @@
 
 #include "design/rules/TabelleMembranSVSolar.h"
 
-namespace {
-
-QString u8(const char* text)
-{
-    return QString::fromUtf8(text);
-}
-
-}  // namespace
-
 // The bindings of the members to the fields of Solarparameter, with the defaults of a new row.
 struct SolarFelder : Feldtabelle<GlobDatenSolar> {
+    static const Option optionen[];
     static const Zahl zahlen[];
     static const Wert werte[];
+    static const Liste listen[];
 };
 
 using G = GlobDatenSolar;
 using Vorgabe = SolarFelder::Vorgabe;
+
+const SolarFelder::Option SolarFelder::optionen[] = {
+    {&G::m_AnordnungMAG, "m_AnordnungMAG", "AnordnungMAG Zulaufseitig Pumpe", "AnordnungMAG Druckseitig Pumpe"},
+};
 
 const SolarFelder::Zahl SolarFelder::zahlen[] = {
     {&G::m_Absorberflaeche, "m_Absorberflaeche", "Absorberflaeche", 0, -1},
@@ -80,6 +77,11 @@ const SolarFelder::Wert SolarFelder::werte[] = {
     {&G::m_Zub_Vorlagebeh_ArtNr, "m_Zub_Vorlagebeh_ArtNr", "VorlagebehArtNr", Vorgabe::Leer, 0},
 };
 
+const SolarFelder::Liste SolarFelder::listen[] = {
+    {&G::m_EntlüfterArtNr, "m_Zub_Entlüfter_ArtNr_m_value", "EntlüfterArtNr%1", true},
+    {&G::m_EntlüfterAnz, "m_Zub_Entlüfter_Anz_m_value", "EntlüfterAnz%1", false},
+};
+
 namespace {
 
 const QString entlüfterArtNr = QStringLiteral("m_Zub_Entlüfter_ArtNr_m_value");
@@ -93,11 +95,7 @@ GlobDatenSolar::GlobDatenSolar() : GlobDaten(QStringLiteral("GlobDatenSolar"), Q
         m_Int_Tab = std::make_unique<TabellenConst>();
         m_TabMembranSVSolar = std::make_unique<TabelleMembranSVSolar>();
     }
-    option("m_AnordnungMAG", m_AnordnungMAG,
-           {u8("AnordnungMAG Zulaufseitig Pumpe"), u8("AnordnungMAG Druckseitig Pumpe")});
     bindeTabelle<SolarFelder>(*this);
-    items("m_Zub_Entlüfter_ArtNr_m_value", m_EntlüfterArtNr, "EntlüfterArtNr%1", VbVariant(QStringLiteral(" ")));
-    items("m_Zub_Entlüfter_Anz_m_value", m_EntlüfterAnz, "EntlüfterAnz%1", VbVariant::integer(0));
     registriereMember();
 }
 

@@ -1,6 +1,5 @@
 #include "design/cooling/forms/Form201.h"
 
-#include <QFont>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>

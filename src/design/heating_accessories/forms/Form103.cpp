@@ -1,6 +1,5 @@
 #include "design/heating_accessories/forms/Form103.h"
 
-#include <QFont>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>

@@ -1,6 +1,5 @@
 #include "design/heating_accessories/forms/Form104.h"
 
-#include <QFont>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>

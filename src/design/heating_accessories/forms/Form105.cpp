@@ -3,7 +3,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QFont>
 #include <QIcon>
 #include <QLabel>
 #include <QRadioButton>
@@ -16,6 +15,7 @@
 #include "base/forms/Steuerelemente.h"
 #include "data/GlobDaten.h"
 #include "design/heating_accessories/Artikelzeile.h"
+#include "design/heating_accessories/Entlueftungsdialog.h"
 #include "design/heating_accessories/Schlammabscheider.h"
 #include "design/heating_accessories/forms/Form105a.h"
 #include "design/heating_accessories/forms/Form105b.h"
@@ -41,8 +41,7 @@ void Form105::Dialoge::SchlammabscheiderJeErzeuger()
 
 void Form105::Dialoge::Entlüftung(int16_t familie)
 {
-    Form105b dialog(familie);
-    dialog.OpenForm();
+    Entlüftungsfenster().Zeige(familie);
 }
 
 Form105::Form105(QWidget* parent) : Ergebnisseite(parent), m_dialoge(std::make_unique<Dialoge>())

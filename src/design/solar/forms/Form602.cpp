@@ -1,6 +1,5 @@
 #include "design/solar/forms/Form602.h"
 
-#include <QFont>
 #include <QLabel>
 
 #include "base/AllgFunktionen.h"

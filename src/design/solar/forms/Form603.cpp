@@ -1,6 +1,5 @@
 #include "design/solar/forms/Form603.h"
 
-#include <QFont>
 #include <QLabel>
 #include <QRadioButton>
 #include <QToolButton>
