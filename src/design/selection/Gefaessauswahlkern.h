@@ -1,4 +1,5 @@
 #pragma once
+#include <QList>
 #include <QString>
 
 #include <array>
@@ -102,6 +103,10 @@ protected:
     // clearing only.
     virtual void LöscheZusätze(bool /*mitOptionen*/) {}
     bool ÖffneListe(const QString& sql, bool sqlInMeldung);
+    // A field of a row (Empty for Null or a field that cannot be read).
+    static VbVariant Feld(const Recordset& rs, const QString& feld);
+    // A design message with the hotline text appended.
+    static void Auslegungsmeldung(int textId, const QList<VbVariant>& werte);
 
     VbVariant lese(const char* name) const;
     void schreibe(const char* name, const VbVariant& wert);
