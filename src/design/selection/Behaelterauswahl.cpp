@@ -237,18 +237,6 @@ void Behälterauswahl::ZeigeHinweisAbsicherung()
 
 // --- User actions ---
 
-void Behälterauswahl::TextGeaendert(int index)
-{
-    if (index == 0 || index == 1)
-        LöscheBehälterauswahl(true);
-    else if (index == 3)
-        LöscheBehälterauswahl(false);
-    else
-        return;
-    Anzeige_Behälter(false);
-    m_seite.Aktualisieren();
-}
-
 void Behälterauswahl::Membrane_Click(int index)
 {
     schreibe(M::ArtMembran, VbVariant::lng(index));

@@ -83,18 +83,6 @@ bool Gefäßauswahl::AufbauGruppenButtons()
 
 // --- User actions ---
 
-void Gefäßauswahl::TextGeaendert(int index)
-{
-    if (index == 0 || index == 1)
-        LöscheBehälterauswahl(true);
-    else if (index == 3)
-        LöscheBehälterauswahl(false);
-    else
-        return;
-    Anzeige_Behälter(false);
-    kernseite().Aktualisieren();
-}
-
 void Gefäßauswahl::Command1_Click(int index)
 {
     if (index < 0 || index > 7 || m_gruppen[static_cast<size_t>(index)].nummer == 0)

@@ -303,3 +303,15 @@ void Gefäßauswahlkern::ZeigeArtikeldialog()
     dialog->Zeige();
     m_kernseite.LoadKommandoButtons();
 }
+
+void Gefäßauswahlkern::TextGeaendert(int index)
+{
+    if (index == 0 || index == 1)
+        LöscheBehälterauswahl(true);
+    else if (index == 3)
+        LöscheBehälterauswahl(false);
+    else
+        return;
+    Anzeige_Behälter(false);
+    m_kernseite.Aktualisieren();
+}

@@ -79,6 +79,10 @@ public:
     void LöscheBehälterauswahl(bool mitAnzahl);
     // Opens the article dialog modally, the bottom buttons hidden meanwhile.
     void ZeigeArtikeldialog();
+    // A typed change in door width (0), room height (1) or count (3).
+    void TextGeaendert(int index);
+    // Shows the vessel found (or none) on the page.
+    virtual void Anzeige_Behälter(bool gefunden) = 0;
 
     const std::array<Gruppe, 8>& gruppen() const { return m_gruppen; }
     const QString& projektart() const { return m_projektart; }
