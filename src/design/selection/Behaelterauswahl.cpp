@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr int kHotline = 3020;
-
 // Member names of the data object.
 namespace M {
 const char* const ArtMembran = "m_ArtMembran";
@@ -69,22 +67,6 @@ const QString& Blank()
 {
     static const QString b = QStringLiteral(" ");
     return b;
-}
-
-// A design message with the hotline text appended.
-void Auslegungsmeldung(int textId, const QList<VbVariant>& werte)
-{
-    const Programmzustand& z = zustand();
-    Meldung(Meldungsart::Auslegungsfehler,
-            LadeText(textId + z.Sprachoffset) + LadeText(kHotline + z.Sprachoffset + z.Länderoffset), werte);
-}
-
-VbVariant Feld(const Recordset& rs, const QString& feld)
-{
-    VbVariant v;
-    if (!rs.Wert(feld, v) || v.isNull())
-        return VbVariant();
-    return v;
 }
 
 }  // namespace
@@ -254,18 +236,6 @@ void Behälterauswahl::ZeigeHinweisAbsicherung()
 }
 
 // --- User actions ---
-
-void Behälterauswahl::TextGeaendert(int index)
-{
-    if (index == 0 || index == 1)
-        LöscheBehälterauswahl(true);
-    else if (index == 3)
-        LöscheBehälterauswahl(false);
-    else
-        return;
-    Anzeige_Behälter(false);
-    m_seite.Aktualisieren();
-}
 
 void Behälterauswahl::Membrane_Click(int index)
 {

@@ -69,8 +69,6 @@ public:
     bool zwangsende() const { return m_zwangsende; }
 
     // --- User actions ---
-    // A typed change in door width (0), room height (1) or count (3).
-    void TextGeaendert(int index);
     void Membrane_Click(int index);
     void Druckhaltung_Click(int index);
     // Automatic choice for list entry index (0..7).
@@ -82,7 +80,7 @@ public:
 
     // --- Public methods of the page ---
     void ManuelleBehälterauswahl(const QString& ArtNrBehälter, int32_t volumen) override;
-    void Anzeige_Behälter(bool gefunden);
+    void Anzeige_Behälter(bool gefunden) override;
     bool Ermittle_Pumpe_Kompressor_Steuermodul(int16_t gefäßgruppe);
 
     // --- Group list and vessel search ---

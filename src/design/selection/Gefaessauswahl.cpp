@@ -6,12 +6,6 @@
 #include "base/Programmzustand.h"
 #include "base/Zahlen.h"
 
-namespace {
-
-constexpr int kHotline = 3020;
-
-}  // namespace
-
 Gefäßauswahl::Typ Gefäßauswahl::Typ::für(const QString& projektart)
 {
     Typ t;
@@ -89,18 +83,6 @@ bool Gefäßauswahl::AufbauGruppenButtons()
 
 // --- User actions ---
 
-void Gefäßauswahl::TextGeaendert(int index)
-{
-    if (index == 0 || index == 1)
-        LöscheBehälterauswahl(true);
-    else if (index == 3)
-        LöscheBehälterauswahl(false);
-    else
-        return;
-    Anzeige_Behälter(false);
-    kernseite().Aktualisieren();
-}
-
 void Gefäßauswahl::Command1_Click(int index)
 {
     if (index < 0 || index > 7 || m_gruppen[static_cast<size_t>(index)].nummer == 0)
@@ -134,10 +116,7 @@ void Gefäßauswahl::Command1_Click(int index)
         LöscheBehälterauswahl(true);
         schreibe("m_GefaessAnzahl", VbVariant(static_cast<double>(n)));
         Anzeige_Behälter(false);
-        const Programmzustand& z = zustand();
-        Meldung(Meldungsart::Auslegungsfehler,
-                LadeText(2357 + z.Sprachoffset) + LadeText(kHotline + z.Sprachoffset + z.Länderoffset),
-                {VbVariant(m_gruppen[static_cast<size_t>(index)].bezeichnung)});
+        Auslegungsmeldung(2357, {VbVariant(m_gruppen[static_cast<size_t>(index)].bezeichnung)});
     }
     if (lese("m_GefaessArtNr").toString() != vorher)
         schreibe("m_IstAusgelegt", VbVariant(false));

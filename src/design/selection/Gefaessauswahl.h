@@ -48,8 +48,6 @@ public:
     void Aktivieren();
 
     // --- User actions ---
-    // A typed change in door width (0), room height (1) or count (3).
-    void TextGeaendert(int index);
     // Automatic choice for group slot index (0..7).
     void Command1_Click(int index);
     // Manual choice for group slot index.
@@ -57,7 +55,7 @@ public:
 
     // --- Public methods of the page ---
     void ManuelleBehälterauswahl(const QString& ArtNrBehälter, int32_t volumen) override;
-    void Anzeige_Behälter(bool gefunden);
+    void Anzeige_Behälter(bool gefunden) override;
     bool AufbauGruppenButtons();
     // The hint on several drinking-water vessels, after the count changed.
     void ZeigeHinweisMehrereGefäße();

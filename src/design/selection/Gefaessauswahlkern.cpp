@@ -19,7 +19,11 @@ const QString& Blank()
     return b;
 }
 
-VbVariant Feld(const Recordset& rs, const QString& feld)
+constexpr int kHotline = 3020;
+
+}  // namespace
+
+VbVariant Gefäßauswahlkern::Feld(const Recordset& rs, const QString& feld)
 {
     VbVariant v;
     if (!rs.Wert(feld, v) || v.isNull())
@@ -27,7 +31,12 @@ VbVariant Feld(const Recordset& rs, const QString& feld)
     return v;
 }
 
-}  // namespace
+void Gefäßauswahlkern::Auslegungsmeldung(int textId, const QList<VbVariant>& werte)
+{
+    const Programmzustand& z = zustand();
+    Meldung(Meldungsart::Auslegungsfehler,
+            LadeText(textId + z.Sprachoffset) + LadeText(kHotline + z.Sprachoffset + z.Länderoffset), werte);
+}
 
 Gefäßauswahlkern::Gefäßauswahlkern(MemberRegister& daten, const QString& projektart, Seite& seite)
     : m_daten(daten), m_projektart(projektart), m_kernseite(seite)
@@ -293,4 +302,16 @@ void Gefäßauswahlkern::ZeigeArtikeldialog()
     m_kernseite.Kommando(0, 0, 0);
     dialog->Zeige();
     m_kernseite.LoadKommandoButtons();
+}
+
+void Gefäßauswahlkern::TextGeaendert(int index)
+{
+    if (index == 0 || index == 1)
+        LöscheBehälterauswahl(true);
+    else if (index == 3)
+        LöscheBehälterauswahl(false);
+    else
+        return;
+    Anzeige_Behälter(false);
+    m_kernseite.Aktualisieren();
 }

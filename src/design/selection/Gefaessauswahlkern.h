@@ -1,4 +1,5 @@
 #pragma once
+#include <QList>
 #include <QString>
 
 #include <array>
@@ -78,6 +79,10 @@ public:
     void LöscheBehälterauswahl(bool mitAnzahl);
     // Opens the article dialog modally, the bottom buttons hidden meanwhile.
     void ZeigeArtikeldialog();
+    // A typed change in door width (0), room height (1) or count (3).
+    void TextGeaendert(int index);
+    // Shows the vessel found (or none) on the page.
+    virtual void Anzeige_Behälter(bool gefunden) = 0;
 
     const std::array<Gruppe, 8>& gruppen() const { return m_gruppen; }
     const QString& projektart() const { return m_projektart; }
@@ -102,6 +107,10 @@ protected:
     // clearing only.
     virtual void LöscheZusätze(bool /*mitOptionen*/) {}
     bool ÖffneListe(const QString& sql, bool sqlInMeldung);
+    // A field of a row (Empty for Null or a field that cannot be read).
+    static VbVariant Feld(const Recordset& rs, const QString& feld);
+    // A design message with the hotline text appended.
+    static void Auslegungsmeldung(int textId, const QList<VbVariant>& werte);
 
     VbVariant lese(const char* name) const;
     void schreibe(const char* name, const VbVariant& wert);

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "Gruppenslots.h"
 #include "base/AllgFunktionen.h"
 #include "base/MemberRegister.h"
 #include "base/Programmzustand.h"
@@ -161,20 +162,8 @@ protected:
         return *l;
     }
 
-    QList<int16_t> gruppen() const
-    {
-        QList<int16_t> g;
-        for (const auto& e : l->gruppen())
-            if (e.nummer != 0)
-                g << e.nummer;
-        return g;
-    }
-    int index(int16_t gruppe) const
-    {
-        int i = -1;
-        EXPECT_TRUE(l->SucheGruppenindex(VbVariant::integer(gruppe), i)) << gruppe;
-        return i;
-    }
+    QList<int16_t> gruppen() const { return Gruppennummern(*l); }
+    int index(int16_t gruppe) const { return Gruppenslot(*l, gruppe); }
 
     // The messages as "kind:id(values)" for the ids the page uses ("?" for another text).
     QStringList meldungen() const

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 
+#include "Gruppenslots.h"
 #include "base/AllgFunktionen.h"
 #include "base/MemberRegister.h"
 #include "base/ModResFiles.h"
@@ -125,20 +126,8 @@ protected:
         EXPECT_EQ(l->Laden(), 0);
         return *l;
     }
-    QList<int16_t> gruppen() const
-    {
-        QList<int16_t> g;
-        for (const auto& e : l->gruppen())
-            if (e.nummer != 0)
-                g << e.nummer;
-        return g;
-    }
-    int index(int16_t gruppe) const
-    {
-        int i = -1;
-        EXPECT_TRUE(l->SucheGruppenindex(VbVariant::integer(gruppe), i)) << gruppe;
-        return i;
-    }
+    QList<int16_t> gruppen() const { return Gruppennummern(*l); }
+    int index(int16_t gruppe) const { return Gruppenslot(*l, gruppe); }
     // The messages as "kind:ids(values)".
     QStringList meldungen() const
     {

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 
 #include "base/forms/BoundWidgets.h"
+#include "base/forms/Hauptfenster.h"
 #include "data/GlobDaten.h"
 #include "data/datenbank.h"
 
@@ -163,17 +164,20 @@ void Gefäßauswahlseite::Anzeige_Behälter(bool gefunden)
 
 void Gefäßauswahlseite::Kommando(int exit, int zurück, int weiter)
 {
-    Knöpfe(exit, zurück, weiter);
+    if (Hauptfenster* h = hauptfenster())
+        h->Kommando(exit, zurück, weiter);
 }
 
 void Gefäßauswahlseite::SaveKommandoButtons()
 {
-    KnöpfeMerken();
+    if (Hauptfenster* h = hauptfenster())
+        h->SaveKommandoButtons();
 }
 
 void Gefäßauswahlseite::LoadKommandoButtons()
 {
-    KnöpfeZurück();
+    if (Hauptfenster* h = hauptfenster())
+        h->LoadKommandoButtons();
 }
 
 void Gefäßauswahlseite::Aktualisieren()

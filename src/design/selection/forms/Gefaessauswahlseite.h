@@ -1,7 +1,7 @@
 #pragma once
 #include <memory>
 
-#include "base/forms/Gefaessseitenform.h"
+#include "design/selection/forms/Gefaessseitenform.h"
 #include "design/selection/Gefaessauswahl.h"
 
 class datenbank;

@@ -53,8 +53,7 @@ protected:
     void Beschriften(const QString& art);
     // Writes the labels and the group rows (not the text boxes).
     void Zeige(const Anzeige& a);
-    // True while the page writes its controls itself (their change handlers do nothing).
-    bool zeigt() const { return m_zeigt; }
+    // While set, the page writes its controls itself (their change handlers do nothing).
     void setzeZeigt(bool zeigt) { m_zeigt = zeigt; }
     // The box holds typed text that its value has not taken yet.
     bool getippt(int index) const { return m_getippt[static_cast<size_t>(index)]; }
@@ -66,11 +65,6 @@ protected:
     virtual void Manuell(int slot) = 0;
     // Takes the box's text into its value; true (Cancel) keeps the focus in the box.
     virtual bool TextÜbernehmen(int index) = 0;
-
-    // The bottom buttons of the main window.
-    static void Knöpfe(int exit, int zurück, int weiter);
-    static void KnöpfeMerken();
-    static void KnöpfeZurück();
 
     void Validate(QWidget* steuerelement, bool& Cancel) override;
     bool eventFilter(QObject* o, QEvent* e) override;

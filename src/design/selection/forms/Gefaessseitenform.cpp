@@ -1,4 +1,4 @@
-#include "base/forms/Gefaessseitenform.h"
+#include "design/selection/forms/Gefaessseitenform.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -12,7 +12,6 @@
 #include "base/ModResFiles.h"
 #include "base/Programmzustand.h"
 #include "base/Twips.h"
-#include "base/forms/Hauptfenster.h"
 #include "base/forms/Steuerelemente.h"
 
 namespace {
@@ -281,25 +280,4 @@ bool Gefäßseitenform::eventFilter(QObject* o, QEvent* e)
             t->selectAll();
     }
     return Seitenform::eventFilter(o, e);
-}
-
-// ---------------------------------------------------------------------------------------------
-// Bottom buttons
-
-void Gefäßseitenform::Knöpfe(int exit, int zurück, int weiter)
-{
-    if (Hauptfenster* h = hauptfenster())
-        h->Kommando(exit, zurück, weiter);
-}
-
-void Gefäßseitenform::KnöpfeMerken()
-{
-    if (Hauptfenster* h = hauptfenster())
-        h->SaveKommandoButtons();
-}
-
-void Gefäßseitenform::KnöpfeZurück()
-{
-    if (Hauptfenster* h = hauptfenster())
-        h->LoadKommandoButtons();
 }
