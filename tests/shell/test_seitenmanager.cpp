@@ -111,6 +111,24 @@ public:
     Ergebnisplatzhalter() : Platzhalterseite(QStringLiteral("Ergebnis"), Automatiklauf | Entwurfsseite) {}
 };
 
+// The vessel page of the walk: chooses nothing; in host mode 2 the user goes on by hand from it.
+class Form102Platzhalter : public Platzhalterseite {
+public:
+    Form102Platzhalter()
+        : Platzhalterseite(QStringLiteral("Auswahl von Ausdehnungsgefäß und Druckhalteautomat"), Automatiklauf | Entwurfsseite)
+    {
+    }
+
+protected:
+    void FormLoad() override
+    {
+        Platzhalterseite::FormLoad();
+        // In host mode 2 the user goes on by hand from the vessel page on.
+        if (zustand().TyvoModus == 2)
+            zustand().Automatiklauf = false;
+    }
+};
+
 const std::vector<Typ>& Typen()
 {
     static const std::vector<Typ> t = {

@@ -5,7 +5,6 @@
 #include <memory>
 
 #include "base/Programmzustand.h"
-#include "base/forms/Platzhalterseite.h"
 #include "base/forms/Seitenform.h"
 #include "design/selection/Behaelterauswahl.h"
 
@@ -79,22 +78,4 @@ private:
     QImage m_hintergrund;
     std::array<bool, 4> m_getippt{};  // a box holds typed text not yet taken over
     bool m_zeigt = false;
-};
-
-// Page 201 (cooling) until the cooling data object offers the vessel members.
-class Form102Platzhalter : public Platzhalterseite {
-public:
-    Form102Platzhalter()
-        : Platzhalterseite(QStringLiteral("Auswahl von Ausdehnungsgefäß und Druckhalteautomat"), Automatiklauf | Entwurfsseite)
-    {
-    }
-
-protected:
-    void FormLoad() override
-    {
-        Platzhalterseite::FormLoad();
-        // In host mode 2 the user goes on by hand from the vessel page on.
-        if (zustand().TyvoModus == 2)
-            zustand().Automatiklauf = false;
-    }
 };
