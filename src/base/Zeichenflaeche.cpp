@@ -1,7 +1,5 @@
 #include "base/Zeichenflaeche.h"
 
-#include <QFont>
-#include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPen>
@@ -83,6 +81,10 @@ void PainterZeichenflaeche::punkt(QPointF p, QColor farbe)
 
 void PainterZeichenflaeche::setzeSchrift(const QString& name, double punkte, bool fett)
 {
+    // Reports choose their font before every line; the font in use is not built again.
+    if (m_metrik && name == m_schriftname && punkte == m_punkte && fett == m_fett &&
+        m_painter.font() == m_metrikSchrift)
+        return;
     m_schriftname = name;
     m_punkte = punkte;
     m_fett = fett;
@@ -91,24 +93,36 @@ void PainterZeichenflaeche::setzeSchrift(const QString& name, double punkte, boo
     f.setPointSizeF(punkte > 0 ? punkte : 1);
     f.setBold(fett);
     m_painter.setFont(f);
+    m_metrik.reset();
+}
+
+const QFontMetricsF& PainterZeichenflaeche::metrik()
+{
+    if (!m_metrik || m_metrikGerät != m_painter.device() || m_painter.font() != m_metrikSchrift) {
+        m_metrikSchrift = m_painter.font();
+        m_metrikGerät = m_painter.device();
+        m_metrik.emplace(m_metrikSchrift, m_painter.device());
+        m_vorschub = m_metrik->horizontalAdvance(QLatin1Char('X'));
+    }
+    return *m_metrik;
 }
 
 double PainterZeichenflaeche::textBreite(const QString& text)
 {
-    return QFontMetricsF(m_painter.font(), m_painter.device()).horizontalAdvance(text) / maßstabX();
+    return metrik().horizontalAdvance(text) / maßstabX();
 }
 
 double PainterZeichenflaeche::textHöhe(const QString&)
 {
-    return QFontMetricsF(m_painter.font(), m_painter.device()).height() / maßstabY();
+    return metrik().height() / maßstabY();
 }
 
 void PainterZeichenflaeche::text(QPointF oben_links, const QString& text, QColor farbe)
 {
-    const QFontMetricsF fm(m_painter.font(), m_painter.device());
+    const double oberlänge = metrik().ascent();
     const QPointF p = m_abbildung.map(oben_links);
     m_painter.setPen(QPen(farbe));
-    m_painter.drawText(QPointF(p.x(), p.y() + fm.ascent()), text);
+    m_painter.drawText(QPointF(p.x(), p.y() + oberlänge), text);
 }
 
 void Zeichenflaeche::textImRaster(QPointF oben_links, const QString& text, double zeichenbreite, QColor farbe)
@@ -120,15 +134,15 @@ void Zeichenflaeche::textImRaster(QPointF oben_links, const QString& text, doubl
 void PainterZeichenflaeche::textImRaster(QPointF oben_links, const QString& text, double zeichenbreite, QColor farbe)
 {
     // The font's advance stretched to the grid (letter spacing is not kept alike by every device).
-    const QFontMetricsF fm(m_painter.font(), m_painter.device());
-    const double vorschub = fm.horizontalAdvance(QLatin1Char('X'));
+    const double oberlänge = metrik().ascent();
+    const double vorschub = m_vorschub;
     if (vorschub <= 0 || zeichenbreite <= 0) {
         this->text(oben_links, text, farbe);
         return;
     }
     const QPointF p = m_abbildung.map(oben_links);
     m_painter.save();
-    m_painter.translate(p.x(), p.y() + fm.ascent());
+    m_painter.translate(p.x(), p.y() + oberlänge);
     m_painter.scale(zeichenbreite * maßstabX() / vorschub, 1.0);
     m_painter.setPen(QPen(farbe));
     m_painter.drawText(QPointF(0, 0), text);

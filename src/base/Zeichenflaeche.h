@@ -1,11 +1,16 @@
 #pragma once
 #include <QColor>
+#include <QFont>
+#include <QFontMetricsF>
 #include <QPen>
 #include <QPointF>
 #include <QString>
 #include <QStringList>
 #include <QTransform>
 
+#include <optional>
+
+class QPaintDevice;
 class QPainter;
 
 // What reports and schematics draw on. Coordinates are in the surface's own units with y growing
@@ -63,14 +68,22 @@ private:
     QPen stift(QColor farbe, double breite) const;
     double maßstabX() const;
     double maßstabY() const;
+    // The measures of the painter's font, built again only when that font or device changed.
+    const QFontMetricsF& metrik();
 
     QPainter& m_painter;
     QTransform m_abbildung;
     double m_höhe;
     int m_strichart = 0;
-    QString m_schriftname = QStringLiteral("Courier New");
-    double m_punkte = 10;
+    // The last font chosen through setzeSchrift.
+    QString m_schriftname;
+    double m_punkte = 0;
     bool m_fett = false;
+    QFont m_metrikSchrift;
+    const QPaintDevice* m_metrikGerät = nullptr;
+    std::optional<QFontMetricsF> m_metrik;
+    // Advance of "X" in the measured font.
+    double m_vorschub = 0;
 };
 
 // Keeps every call as one line of text, for tests. Text measures are those of a fixed-pitch font:

@@ -231,7 +231,6 @@ void Drucken::Standardgeometrie()
     Seitenhöhe = 15840;
     DruckerOffsetX = 360;
     DruckerOffsetY = 360;
-    DruckbereichBreite = 11520;
     DruckbereichHöhe = 15120;
     ZeichenbreiteDrucker = 121;
     ZeilenhöheDrucker = 220;
@@ -245,7 +244,6 @@ void Drucken::Druckergeometrie(Druckauftrag& auftrag)
     Seitenhöhe = qAbs(Zahlen::CLng(seite.height()));
     DruckerOffsetX = Zahlen::CLng(offset.width());
     DruckerOffsetY = qAbs(Zahlen::CLng(offset.height()));
-    DruckbereichBreite = Seitenbreite - 2 * DruckerOffsetX;
     DruckbereichHöhe = Seitenhöhe - 2 * DruckerOffsetY;
     MesseSchrift(auftrag.fläche(), SchrifthöheDrucker, ZeichenbreiteDrucker, ZeilenhöheDrucker);
 }
@@ -317,7 +315,6 @@ int32_t Drucken::GDIAusgabe(int ID, Zeichenflaeche* dc, Druckauftrag* auftrag)
         RandLinksAkt = RandLinks;
         RandObenAkt = RandOben;
         Seitenabstand = 0;
-        YRichtung = -1;
         Stiftbreite = 10;
     } else {
         Zeichenbreite = ZeichenbreiteMon;
@@ -325,7 +322,6 @@ int32_t Drucken::GDIAusgabe(int ID, Zeichenflaeche* dc, Druckauftrag* auftrag)
         RandLinksAkt = RandLinksMon;
         RandObenAkt = RandObenMon;
         Seitenabstand = SeitenabstandMon;
-        YRichtung = 1;
         Stiftbreite = 1;
     }
     const Berichtsteile* t = Teile(Projektart);
@@ -364,7 +360,7 @@ void Drucken::AusgabeText(const QString& text, int fett, int spalte, bool neueZe
     } else if (AusgabeDC) {
         WähleSchrift(fett != 0);
         const double x = RandLinksAkt + (Spalte + spalte) * Zeichenbreite;
-        // The printer's twips mapping counts y upwards (YRichtung -1); the surface counts down.
+        // y counts downwards on every surface, the printer's twips included.
         const double y = (Seite - 1) * Seitenabstand + RandObenAkt + Zeile * Zeilenhöhe;
         AusgabeDC->textImRaster(QPointF(x, y), text, Zeichenbreite);
         if (neueZeile) {

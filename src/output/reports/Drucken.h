@@ -101,7 +101,6 @@ public:
     // The text buffer of the last run to target 2.
     const QString& Text() const { return m_puffer.text(); }
     int16_t Seitenzahl() const { return Seite; }
-    int16_t ZeilenJeSeite() const { return ZeilenProSeite; }
 
     // The article quantity list (public for the long-text procedures' helpers and tests).
     void InitArtikelliste();
@@ -291,7 +290,7 @@ private:
     // Page geometry in twips.
     int32_t Seitenbreite = 12240, Seitenhöhe = 15840;
     int32_t DruckerOffsetX = 360, DruckerOffsetY = 360;
-    int32_t DruckbereichBreite = 11520, DruckbereichHöhe = 15120;
+    int32_t DruckbereichHöhe = 15120;
     int32_t ZeichenbreiteDrucker = 121, ZeilenhöheDrucker = 220;
     int32_t RandLinks = 0, RandOben = 0, RandUnten = 0;
     int16_t ZeilenProSeite = 0;
@@ -305,7 +304,6 @@ private:
     Zeichenflaeche* AusgabeDC = nullptr;
     Druckauftrag* m_auftrag = nullptr;
     int32_t Zeichenbreite = 0, Zeilenhöhe = 0, RandLinksAkt = 0, RandObenAkt = 0, Seitenabstand = 0;
-    int16_t YRichtung = 1;
     double m_schriftpunkte = 10;
     int32_t Stiftbreite = 1;
     int16_t Seite = 1, Zeile = 0, Spalte = 0;

@@ -1,7 +1,5 @@
 #include "Berichtstestbasis.h"
 
-#include <QFile>
-
 #include "base/Programmzustand.h"
 #include "output/reports/Drucken.h"
 
@@ -145,30 +143,4 @@ void Berichtstestbasis::TearDown()
     setzeAusschreibungsfabrik({});
     artikel.reset();
     dbs.reset();
-}
-
-QString Berichtstestbasis::golden(const QString& name)
-{
-    QFile f(QStringLiteral(KELVOR_SOURCE_DIR "/tests/output/reports/daten/") + name);
-    if (!f.open(QIODevice::ReadOnly))
-        return QStringLiteral("<fehlt: %1>").arg(name);
-    return QString::fromUtf8(f.readAll());
-}
-
-void Berichtstestbasis::vergleiche(const QString& name, const QString& text)
-{
-    const QString pfad = QStringLiteral(KELVOR_SOURCE_DIR "/tests/output/reports/daten/") + name;
-    if (qEnvironmentVariableIsSet("KELVOR_GOLDEN_SCHREIBEN")) {
-        QFile f(pfad);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(text.toUtf8());
-        return;
-    }
-    const QString crlf = QStringLiteral("\r\n");
-    const QStringList soll = golden(name).split(crlf);
-    const QStringList ist = text.split(crlf);
-    for (qsizetype i = 0; i < qMin(soll.size(), ist.size()); ++i)
-        ASSERT_EQ(ist.at(i).toStdString(), soll.at(i).toStdString()) << name.toStdString() << " line " << i;
-    EXPECT_EQ(ist.size(), soll.size()) << name.toStdString();
-    EXPECT_EQ(text.toUtf8(), golden(name).toUtf8()) << name.toStdString();
 }

@@ -8,6 +8,7 @@
 
 #include <memory>
 
+#include "Golddateien.h"
 #include "base/DruckerSeam.h"
 #include "base/VbVariant.h"
 #include "data/GlobDaten.h"
@@ -83,11 +84,6 @@ protected:
     void TearDown() override;
     // The parameter table the data object of a type is bound to.
     virtual QString Parametertabelle(const QString& projektart) const = 0;
-
-    // The text of a golden file below tests/output/reports/daten.
-    static QString golden(const QString& name);
-    // Byte-for-byte comparison; KELVOR_GOLDEN_SCHREIBEN=1 writes the file instead.
-    static void vergleiche(const QString& name, const QString& text);
 
     std::unique_ptr<Datenobjektdatenbanken> dbs;
     std::unique_ptr<ArtikelFixture> artikel;

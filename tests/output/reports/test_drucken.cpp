@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 
 #include "Berichtsfixture.h"
+#include "Golddateien.h"
 #include "base/DateiDialogSeam.h"
 #include "base/Programmzustand.h"
 #include "base/Zeichenflaeche.h"
@@ -100,33 +101,7 @@ TEST(Drucken, TextblockEingerücktOderNicht)
 
 // --- Heating project ---
 
-class HeizungsberichtTest : public Berichtsfixture {
-protected:
-    QString golden(const QString& name) const
-    {
-        QFile f(QStringLiteral(KELVOR_SOURCE_DIR "/tests/output/reports/daten/") + name);
-        if (!f.open(QIODevice::ReadOnly))
-            return QStringLiteral("<fehlt: %1>").arg(name);
-        return QString::fromUtf8(f.readAll());
-    }
-    // Compares byte for byte; KELVOR_GOLDEN_SCHREIBEN=1 writes the file instead.
-    void vergleiche(const QString& name, const QString& text)
-    {
-        const QString pfad = QStringLiteral(KELVOR_SOURCE_DIR "/tests/output/reports/daten/") + name;
-        if (qEnvironmentVariableIsSet("KELVOR_GOLDEN_SCHREIBEN")) {
-            QFile f(pfad);
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            f.write(text.toUtf8());
-            return;
-        }
-        const QStringList soll = golden(name).split(CrLf);
-        const QStringList ist = text.split(CrLf);
-        for (qsizetype i = 0; i < qMin(soll.size(), ist.size()); ++i)
-            ASSERT_EQ(ist.at(i), soll.at(i)) << name << " line " << i;
-        EXPECT_EQ(ist.size(), soll.size()) << name;
-        EXPECT_EQ(text.toUtf8(), golden(name).toUtf8()) << name;
-    }
-};
+using HeizungsberichtTest = Berichtsfixture;
 
 TEST_F(HeizungsberichtTest, AutomatMitPreisenInDieZwischenablage)
 {
