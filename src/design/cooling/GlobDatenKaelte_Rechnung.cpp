@@ -5,12 +5,9 @@
 #include "base/AllgFunktionen.h"
 #include "base/Programmzustand.h"
 #include "base/Zahlen.h"
+#include "design/rules/Rohrtabelle.h"
 
 namespace {
-
-// Litres of water per metre of pipe, DN20 .. DN400.
-constexpr std::array<double, 15> literJeMeter = {0.39, 0.64,  1.09,  1.46,  2.33,  3.88, 5.35, 9.01,
-                                                 13.62, 19.14, 33.75, 50.83, 71.5, 97.5, 118.0};
 
 // The valve's set pressure is at least this, bar.
 constexpr double mindestdruckSV = 1.5;
@@ -40,7 +37,7 @@ double GlobDatenKälte::Sum_V_Anlage() const
         &m_LaengeDN200, &m_LaengeDN250, &m_LaengeDN300, &m_LaengeDN350, &m_LaengeDN400};
     double summe = 0.0;
     for (size_t i = 0; i < längen.size(); ++i)
-        summe += längen[i]->m_Value * literJeMeter[i];
+        summe += längen[i]->m_Value * Rohrtabelle[i].literJeMeter;
     return summe + m_V_Sonstiges.m_Value;
 }
 

@@ -5,6 +5,7 @@
 #include "base/AllgFunktionen.h"
 #include "base/Programmzustand.h"
 #include "base/Zahlen.h"
+#include "design/rules/Rohrtabelle.h"
 
 namespace {
 
@@ -14,10 +15,6 @@ constexpr double literJeKwPlattenHK = 8.8;
 constexpr double literJeKwLueftGer = 6.9;
 constexpr double literJeKwKonvektoren = 5.1;
 constexpr double literJeKwFBHeiz = 10.0;
-
-// Litres of water per metre of pipe, DN20 .. DN400.
-constexpr std::array<double, 15> literJeMeter = {0.39, 0.64,  1.09,  1.46,  2.33,  3.88, 5.35, 9.01,
-                                                 13.62, 19.14, 33.75, 50.83, 71.5, 97.5, 118.0};
 
 // Table look-ups use the temperature rounded to a whole degree.
 double ganzerGrad(double temperatur)
@@ -81,7 +78,7 @@ void GlobDatenHeizung::Sum_V_Fernleit()
         &m_LaengeDN200, &m_LaengeDN250, &m_LaengeDN300, &m_LaengeDN350, &m_LaengeDN400};
     double summe = 0.0;
     for (size_t i = 0; i < längen.size(); ++i)
-        summe += längen[i]->m_Value * literJeMeter[i];
+        summe += längen[i]->m_Value * Rohrtabelle[i].literJeMeter;
     m_V_Fernleit.m_Value = summe;
     m_VolAnlage.m_Value = m_V_Fernleit.m_Value + m_V_Summe.m_Value;
 }

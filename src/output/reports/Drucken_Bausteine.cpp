@@ -11,6 +11,7 @@
 #include "base/Zeichenflaeche.h"
 #include "data/JetDialekt.h"
 #include "data/datenbank.h"
+#include "design/rules/Rohrtabelle.h"
 #include "design/rules/WaermedaemmKelvormat.h"
 #include "output/reports/Ausschreibungsschreiber.h"
 #include "output/reports/Berichtsnamen.h"
@@ -73,20 +74,11 @@ constexpr const char* Membranbruch = "22386";
 // Lines a heading keeps with what follows it.
 constexpr int Zusammenhalt = 4;
 
-// Pipe sizes: DN, length member, litres per metre.
-struct Rohr {
-    int dn;
-    const char* länge;
-    double literJeMeter;
-};
-constexpr std::array<Rohr, 15> Rohrtabelle{{{20, "m_LaengeDN20", 0.39},    {25, "m_LaengeDN25", 0.64},
-                                           {32, "m_LaengeDN32", 1.09},    {40, "m_LaengeDN40", 1.46},
-                                           {50, "m_LaengeDN50", 2.33},    {65, "m_LaengeDN65", 3.88},
-                                           {80, "m_LaengeDN80", 5.35},    {100, "m_LaengeDN100", 9.01},
-                                           {125, "m_LaengeDN125", 13.62}, {150, "m_LaengeDN150", 19.14},
-                                           {200, "m_LaengeDN200", 33.75}, {250, "m_LaengeDN250", 50.83},
-                                           {300, "m_LaengeDN300", 71.5},  {350, "m_LaengeDN350", 97.5},
-                                           {400, "m_LaengeDN400", 118}}};
+// The length member of a pipe size.
+QByteArray Längenmember(const Rohrgröße& r)
+{
+    return "m_LaengeDN" + QByteArray::number(r.dn);
+}
 
 // Air-venting families in print order: article and count members.
 constexpr std::array<std::pair<const char*, const char*>, 3> Entlüfterfamilien{{
@@ -327,8 +319,8 @@ const QStringList& Berichtsnamen::Rohrnetz()
 {
     static const QStringList namen = [] {
         QStringList n;
-        for (const Rohr& r : Rohrtabelle)
-            n << QString::fromUtf8(r.länge);
+        for (const Rohrgröße& r : Rohrtabelle)
+            n << QString::fromLatin1(Längenmember(r));
         return n;
     }();
     return namen;
@@ -507,8 +499,8 @@ void Drucken::AusgabeInbetriebnahme(bool lang)
 
 void Drucken::AusgabeRohrnetz(int vorlage)
 {
-    for (const Rohr& r : Rohrtabelle) {
-        const double länge = Zahl(r.länge);
+    for (const Rohrgröße& r : Rohrtabelle) {
+        const double länge = Zahl(Längenmember(r).constData());
         if (länge > 0)
             AusgabeZeile(vorlage, {VbVariant::integer(static_cast<int16_t>(r.dn)), Muster(länge, "#0"),
                                    Muster(länge * r.literJeMeter, "#0")});
