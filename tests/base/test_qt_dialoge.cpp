@@ -2,60 +2,34 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QTranslator>
-
-#include <functional>
 
 #include "base/forms/QtDateiDialog.h"
 #include "base/forms/QtMessagePresenter.h"
+#include "support/Dialogwache.h"
 
 namespace {
-// The shown modal dialog of type T; the active modal widget first, else any visible modal
-// window (under load the offscreen platform may not have activated it yet).
-template <typename T>
-T* modalerDialog()
+// Enters name in the dialog's file name field and clicks its Open/Save button, as a user would;
+// the dialog checks the choice as it does for the user.
+void wähleDatei(QFileDialog* d, const QString& name)
 {
-    if (auto* d = qobject_cast<T*>(QApplication::activeModalWidget()))
-        return d;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* d = qobject_cast<T*>(w); d && d->isVisible() && d->windowModality() != Qt::NonModal)
-            return d;
-    return nullptr;
-}
-
-// Runs handle on the modal dialog of type T as soon as it shows. When none shows within the
-// deadline the test fails and every modal window is closed, so that the test never hangs.
-template <typename T>
-void beiDialog(std::function<void(T*)> handle)
-{
-    static constexpr qint64 frist = 20000;  // ms
-    auto* timer = new QTimer;
-    auto* uhr = new QElapsedTimer;
-    uhr->start();
-    QObject::connect(timer, &QTimer::timeout, [timer, uhr, handle] {
-        if (auto* d = modalerDialog<T>()) {
-            timer->stop();
-            timer->deleteLater();
-            delete uhr;
-            handle(d);
-        } else if (uhr->elapsed() > frist) {
-            timer->stop();
-            timer->deleteLater();
-            delete uhr;
-            ADD_FAILURE() << "no dialog within " << frist << " ms";
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (w->isVisible() && w->windowModality() != Qt::NonModal)
-                    w->close();
-        }
-    });
-    timer->start(10);
+    auto* feld = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    auto* tasten = d->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+    ASSERT_NE(feld, nullptr);
+    ASSERT_NE(tasten, nullptr);
+    feld->setText(name);
+    QPushButton* annehmen = tasten->button(d->acceptMode() == QFileDialog::AcceptOpen ? QDialogButtonBox::Open
+                                                                                          : QDialogButtonBox::Save);
+    ASSERT_NE(annehmen, nullptr);
+    EXPECT_TRUE(annehmen->isEnabled()) << name.toStdString();
+    annehmen->click();
 }
 
 QStringList tastentexte(QMessageBox* box)
@@ -82,7 +56,7 @@ TEST(QtMessagePresenter, DatabaseMessageAnsweredWithCancel)
     box.titel = QStringLiteral("Datenbankfehler");
     box.text = QStringLiteral("Zeile 1\r\nZeile <2>");
     box.stil = MsgStil::Stop | MsgStil::OKAbbrechen;
-    beiDialog<QMessageBox>([](QMessageBox* d) {
+    Dialogwache<QMessageBox> wache([](QMessageBox* d) {
         EXPECT_EQ(d->windowTitle(), QStringLiteral("Datenbankfehler"));
         EXPECT_EQ(d->text(), QStringLiteral("Zeile 1\nZeile <2>"));
         EXPECT_EQ(d->textFormat(), Qt::PlainText);
@@ -117,7 +91,7 @@ TEST(QtMessagePresenter, ButtonsIconsAndEscape)
         box.titel = QStringLiteral("t");
         box.text = QStringLiteral("x");
         box.stil = f.stil;
-        beiDialog<QMessageBox>([&f](QMessageBox* d) {
+        Dialogwache<QMessageBox> wache([&f](QMessageBox* d) {
             EXPECT_EQ(d->icon(), f.symbol) << f.stil;
             EXPECT_EQ(tastentexte(d), f.tasten) << f.stil;
             EXPECT_EQ(d->defaultButton(), taste(d, f.standard)) << f.stil;
@@ -161,31 +135,33 @@ TEST(QtDateiDialog, OpenSaveAndCancel)
     a.startOrdner = ordner.path();
     a.standardEndung = QStringLiteral("sic");
     a.filter = QStringList{"*.sic", "*.sic", "Alle Dateien *.*", "*.*"};
-    beiDialog<QFileDialog>([&](QFileDialog* d) {
-        EXPECT_EQ(d->windowTitle(), QStringLiteral("Projekte Einlesen"));
-        EXPECT_EQ(d->acceptMode(), QFileDialog::AcceptOpen);
-        EXPECT_EQ(d->fileMode(), QFileDialog::ExistingFile);
-        EXPECT_EQ(QDir(d->directory()), QDir(ordner.path()));
-        EXPECT_EQ(d->nameFilters(), (QStringList{"*.sic (*.sic)", "Alle Dateien *.* (*)"}));
-        d->selectFile(ordner.filePath("a.sic"));
-        static_cast<QDialog*>(d)->accept();  // QFileDialog::accept checks the choice
-    });
-    EXPECT_EQ(QtDateiDialog().zeige(a), QDir::toNativeSeparators(ordner.filePath("a.sic")));
+    {
+        Dialogwache<QFileDialog> wache([&](QFileDialog* d) {
+            EXPECT_EQ(d->windowTitle(), QStringLiteral("Projekte Einlesen"));
+            EXPECT_EQ(d->acceptMode(), QFileDialog::AcceptOpen);
+            EXPECT_EQ(d->fileMode(), QFileDialog::ExistingFile);
+            EXPECT_EQ(QDir(d->directory()), QDir(ordner.path()));
+            EXPECT_EQ(d->nameFilters(), (QStringList{"*.sic (*.sic)", "Alle Dateien *.* (*)"}));
+            wähleDatei(d, QStringLiteral("a.sic"));
+        });
+        EXPECT_EQ(QtDateiDialog().zeige(a), QDir::toNativeSeparators(ordner.filePath("a.sic")));
+    }
 
     a.speichern = true;
     a.startOrdner = QStringLiteral("C:\\");  // not a folder here: the home folder instead
-    beiDialog<QFileDialog>([&](QFileDialog* d) {
-        EXPECT_EQ(d->acceptMode(), QFileDialog::AcceptSave);
-        EXPECT_EQ(d->defaultSuffix(), QStringLiteral("sic"));
-        EXPECT_EQ(QDir(d->directory()), QDir::home());
-        d->reject();
-    });
-    EXPECT_EQ(QtDateiDialog().zeige(a), QString());
+    {
+        Dialogwache<QFileDialog> wache([&](QFileDialog* d) {
+            EXPECT_EQ(d->acceptMode(), QFileDialog::AcceptSave);
+            EXPECT_EQ(d->defaultSuffix(), QStringLiteral("sic"));
+            EXPECT_EQ(QDir(d->directory()), QDir::home());
+            d->reject();
+        });
+        EXPECT_EQ(QtDateiDialog().zeige(a), QString());
+    }
 
     a.startOrdner = ordner.path();
-    beiDialog<QFileDialog>([&](QFileDialog* d) {
-        d->selectFile(QStringLiteral("neu"));
-        static_cast<QDialog*>(d)->accept();  // QFileDialog::accept checks the choice
-    });
-    EXPECT_EQ(QtDateiDialog().zeige(a), QDir::toNativeSeparators(ordner.filePath("neu.sic")));
+    {
+        Dialogwache<QFileDialog> wache([&](QFileDialog* d) { wähleDatei(d, QStringLiteral("neu")); });
+        EXPECT_EQ(QtDateiDialog().zeige(a), QDir::toNativeSeparators(ordner.filePath("neu.sic")));
+    }
 }

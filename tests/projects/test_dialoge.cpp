@@ -20,6 +20,7 @@
 #include "projects/forms/MDIReSichMeld.h"
 #include "base/Programmzustand.h"
 #include "shell/forms/MDIForm1.h"
+#include "support/Dialogwache.h"
 #include "support/TransferProtokoll.h"
 
 namespace {
@@ -122,7 +123,7 @@ TEST_F(Projekte, KonfliktdialogGibtDieAntwortSeinerTasteZurück)
     for (const Fall& f : fälle) {
         SCOPED_TRACE(f.name);
         MDIReSichMeld m;
-        QTimer::singleShot(0, &m, [&] { f.handlung(m); });
+        Dialogwache<MDIReSichMeld> wache([&](MDIReSichMeld* d) { f.handlung(*d); });
         EXPECT_EQ(m.ShowFormular(QStringLiteral("7")), f.antwort);
         EXPECT_FALSE(m.isVisible());
     }

@@ -14,7 +14,6 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 
 #include <memory>
@@ -30,6 +29,7 @@
 #include "support/TransferProtokoll.h"
 #include "shell/forms/KelvorForm2.h"
 #include "shell/forms/MDIForm1.h"
+#include "support/Dialogwache.h"
 #include "support/FalscherDialog.h"
 #include "support/MeldungsRecorder.h"
 #include "support/QStringAusgabe.h"
@@ -298,24 +298,18 @@ TEST_F(Projektseitenform, ListeUndSichernUeberDasMenue)
     projekt(QStringLiteral("3"), QStringLiteral("So"), QStringLiteral("Dach"));
     KelvorForm3& s = ZurProjektseite(0);
     const QString vorher = s.ProjektText[S::Nummer]->text();
-    QObject wächter;  // ends the timers with the test
-    // Should a dialog stay open, it is closed after a while so that the test cannot hang.
-    QTimer::singleShot(5000, &wächter, [] {
-        if (QWidget* d = QApplication::activeModalWidget())
-            d->close();
-    });
-
     QString gewählt;
     QString buttonsImDialog;
-    QTimer::singleShot(0, &wächter, [&] {
-        auto* liste = qobject_cast<MDIListe*>(QApplication::activeModalWidget());
-        ASSERT_NE(liste, nullptr);
-        buttonsImDialog = Buttons();
-        liste->DataGrid1->setCurrentIndex(liste->DataGrid1->modell()->index(2, 0));
-        gewählt = liste->DataGrid1->modell()->text(2, 0);
-        QTest::keyClick(liste, Qt::Key_Return);
-    });
-    fenster->MListe->trigger();
+    {
+        Dialogwache<MDIListe> wache([&](MDIListe* liste) {
+            buttonsImDialog = Buttons();
+            liste->DataGrid1->setCurrentIndex(liste->DataGrid1->modell()->index(2, 0));
+            gewählt = liste->DataGrid1->modell()->text(2, 0);
+            QTest::keyClick(liste, Qt::Key_Return);
+        });
+        fenster->MListe->trigger();
+        EXPECT_TRUE(wache.gezeigt());
+    }
     EXPECT_EQ(buttonsImDialog, QStringLiteral("000"));
     EXPECT_EQ(Buttons(), QStringLiteral("111"));
     EXPECT_NE(gewählt, vorher);
@@ -324,13 +318,14 @@ TEST_F(Projektseitenform, ListeUndSichernUeberDasMenue)
 
     FalscherDialog datei;
     datei.antwort = dir.filePath(QStringLiteral("alle.sic"));
-    QTimer::singleShot(0, &wächter, [&] {
-        auto* sichern = qobject_cast<MDISichern*>(QApplication::activeModalWidget());
-        ASSERT_NE(sichern, nullptr);
-        sichern->AllesMarkieren->click();
-        sichern->Save->click();
-    });
-    fenster->Msichern->trigger();
+    {
+        Dialogwache<MDISichern> wache([](MDISichern* sichern) {
+            sichern->AllesMarkieren->click();
+            sichern->Save->click();
+        });
+        fenster->Msichern->trigger();
+        EXPECT_TRUE(wache.gezeigt());
+    }
     EXPECT_EQ(datei.anfragen.size(), 1);
     QFile gesichert(datei.antwort);
     ASSERT_TRUE(gesichert.open(QIODevice::ReadOnly));

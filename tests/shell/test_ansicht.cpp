@@ -43,6 +43,7 @@
 #include "shell/FormMinMaxSize.h"
 #include "shell/forms/KelvorForm2.h"
 #include "shell/forms/MDIForm1.h"
+#include "support/Dialogwache.h"
 #include "support/MeldungsRecorder.h"
 #include "support/Programmordner.h"
 #include "support/QStringAusgabe.h"
@@ -214,23 +215,12 @@ protected:
     template <class Dialog>
     bool ImDialog(const std::function<void()>& öffnen, const std::function<void(Dialog&)>& prüfen)
     {
-        QObject wächter;
-        bool gesehen = false;
-        QTimer::singleShot(0, &wächter, [&] {
-            auto* d = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-            if (d) {
-                gesehen = true;
-                prüfen(*d);
-            }
-            if (QWidget* w = QApplication::activeModalWidget())
-                w->close();
-        });
-        QTimer::singleShot(5000, &wächter, [] {
-            if (QWidget* d = QApplication::activeModalWidget())
-                d->close();
+        Dialogwache<Dialog> wache([&](Dialog* d) {
+            prüfen(*d);
+            d->close();
         });
         öffnen();
-        return gesehen;
+        return wache.gezeigt();
     }
 
     QTemporaryDir dir;
