@@ -53,6 +53,14 @@ protected:
             l << s.Label5(i)->text();
         return l;
     }
+    // The box entered again and left with Tab, unchanged.
+    static void NochmalVerlassen(QLineEdit* box)
+    {
+        box->setFocus();
+        Ereignisse();
+        QTest::keyClick(box, Qt::Key_Tab);
+        Ereignisse();
+    }
     static bool Offen(const WasserEingabeseite& s)
     {
         for (QLineEdit* b : s.Text1)

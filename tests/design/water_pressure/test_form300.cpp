@@ -113,6 +113,32 @@ TEST_F(Seite300, DruckfaktorBis06WirdAngenommen)
     }
 }
 
+// Decimals typed beyond those shown go into the calculation (3,25 bar is no 3,2 bar), also when
+// the box is entered and left again.
+TEST_F(Seite300, GetippteStellenGehenInDieRechnung)
+{
+    Form300* s = Laden();
+    ASSERT_NE(s, nullptr);
+    struct Fall {
+        const char* pAnfang;
+        double gehalten;
+        const char* pfak;
+    };
+    const Fall fälle[] = {{"3,25", 3.25, "0,25"}, {"3,2", 3.2, "0,26"}, {"3,24", 3.24, "0,25"}};
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(f.pAnfang);
+        if (Daten().m_IstBerechnet.m_Value.toBool())
+            s->Command3->click();  // change
+        Eingeben(s->Text1[3], QStringLiteral("6"));
+        Eingeben(s->Text1[2], QString::fromUtf8(f.pAnfang));
+        NochmalVerlassen(s->Text1[2]);
+        EXPECT_EQ(Daten().m_p_anf.m_Value, f.gehalten);
+        s->Command3->click();
+        Ereignisse();
+        EXPECT_EQ(s->Label5(6)->text(), QString::fromUtf8(f.pfak));
+    }
+}
+
 TEST_F(Seite300, ZweiteRechnungOhneAenderungVerlangtKeineNeueAuslegung)
 {
     Form300* s = Laden();
@@ -150,9 +176,9 @@ TEST_F(Seite300, EingabenUndSicherheitsventil)
         {0, "1500", {"1500", "60", "3,0", "10,0"}, {}, false},
         {0, "6000", {"6000", "60", "3,0", "10,0"}, {{2377, {"6000", "10"}}}, false},
         {0, "abc", {"0", "60", "3,0", "10,0"}, {{2250, {}}}, true},
-        {0, "74,5", {"74", "60", "3,0", "10,0"}, {}, false},
-        {1, "25", {"74", "30", "3,0", "10,0"}, {{2255, {"30", "80"}}}, true},
-        {2, "3,25", {"74", "30", "3,2", "10,0"}, {}, false},
+        {0, "74,5", {"75", "60", "3,0", "10,0"}, {}, false},
+        {1, "25", {"75", "30", "3,0", "10,0"}, {{2255, {"30", "80"}}}, true},
+        {2, "3,25", {"75", "30", "3,3", "10,0"}, {}, false},
     };
     for (const Fall& f : fälle) {
         SCOPED_TRACE(testing::Message() << f.box << ": " << f.text);
@@ -162,10 +188,10 @@ TEST_F(Seite300, EingabenUndSicherheitsventil)
         EXPECT_EQ(Meldungen({2250, 2255, 2377}), f.meldung);
         EXPECT_EQ(QApplication::focusWidget() == s->Text1[static_cast<size_t>(f.box)], f.bleibt);
     }
-    // What the boxes show is what the object holds.
-    EXPECT_EQ(Daten().m_VolAnlage.m_Value, 74);
+    // The object holds what was typed; the boxes show it in their format.
+    EXPECT_EQ(Daten().m_VolAnlage.m_Value, 74.5);
     EXPECT_EQ(Daten().m_Temp_Betr.m_Value, 30);
-    EXPECT_EQ(Daten().m_p_anf.m_Value, 3.2);
+    EXPECT_EQ(Daten().m_p_anf.m_Value, 3.25);
 }
 
 TEST_F(Seite300, EnterFolgeUeberspringtDenKnopf)

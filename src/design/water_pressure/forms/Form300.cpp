@@ -23,13 +23,13 @@ struct Eingabe {
     int caption, einheit;
     const char* format;
     double min, max;
-    int länge, stellen;
+    int länge;
 };
 const Eingabe eingaben[4] = {
-    {&GlobDatenTrinkw::m_VolAnlage, 861, 81, "####0", 50, 10000, 5, 0},
-    {&GlobDatenTrinkw::m_Temp_Betr, 862, 82, "#0", 30, 80, 3, 0},
-    {&GlobDatenTrinkw::m_p_anf, 863, 85, "#0.0", 0.0, 8.0, 4, 1},
-    {&GlobDatenTrinkw::m_p_SV, 864, 85, "#0.0", 0, 10.0, 4, 1},
+    {&GlobDatenTrinkw::m_VolAnlage, 861, 81, "####0", 50, 10000, 5},
+    {&GlobDatenTrinkw::m_Temp_Betr, 862, 82, "#0", 30, 80, 3},
+    {&GlobDatenTrinkw::m_p_anf, 863, 85, "#0.0", 0.0, 8.0, 4},
+    {&GlobDatenTrinkw::m_p_SV, 864, 85, "#0.0", 0, 10.0, 4},
 };
 
 struct Ergebnis {
@@ -145,7 +145,7 @@ void Form300::Text1_Validate(int Index, bool& Cancel)
     m_letzterIndex = Index;
     GlobDatenTrinkw& d = *m_daten;
     const Eingabe& e = eingaben[Index];
-    Cancel = Übernehmen(d.*e.member, e.stellen);
+    Cancel = Übernehmen(d.*e.member, *Text1[static_cast<size_t>(Index)]);
     switch (Index) {
     case 0:
         // The valves offered depend on the content.
