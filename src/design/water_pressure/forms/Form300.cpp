@@ -208,17 +208,27 @@ void Form300::Command3_Click()
         z.NeuAuslegungErforderlich = true;
     ErgebnisseZeigen();
     d.m_p_SV.GlobDatenInTextBox();
-    if (Zahlen::RundenGerade(d.m_r_pfak.m_Value, 2) <= static_cast<double>(groessterDruckfaktor)) {
-        d.m_IstBerechnet.m_Value = true;
-        Command3->setText(Text(873));
-        EingabenFreigeben(false);
-        mdi().Kommando(1, 1, 1);
-    } else {
+    auto abgewiesen = [&] {
         d.m_IstBerechnet.m_Value = false;
         Command3->setText(Text(872));
         EingabenFreigeben(true);
         d.m_IstAusgelegt.m_Value = false;
         mdi().Kommando(1, 1, 0);
+    };
+    // An initial pressure that reaches the end pressure leaves the vessel no water to take (both
+    // compared as the Singles they are computed as).
+    const float anfangsdruck = Zahlen::CSng(d.m_p_anf.m_Value);
+    const float enddruck = Zahlen::CSng(d.Enddruck());
+    if (anfangsdruck >= enddruck) {
+        abgewiesen();
+        Meldung(Meldungsart::Anwendungsfehler, Text(2308), VbVariant::single(anfangsdruck), VbVariant::single(enddruck));
+    } else if (Zahlen::RundenGerade(d.m_r_pfak.m_Value, 2) <= static_cast<double>(groessterDruckfaktor)) {
+        d.m_IstBerechnet.m_Value = true;
+        Command3->setText(Text(873));
+        EingabenFreigeben(false);
+        mdi().Kommando(1, 1, 1);
+    } else {
+        abgewiesen();
         Meldung(Meldungsart::Anwendungsfehler, Text(2304), VbVariant(groessterDruckfaktor));
     }
 }
