@@ -53,13 +53,21 @@ protected:
             l << s.Label5(i)->text();
         return l;
     }
-    // The box entered again and left with Tab, unchanged.
-    static void NochmalVerlassen(QLineEdit* box)
+    // Text typed into box i (the page changed first when it is calculated), the box entered
+    // again and left with Tab unchanged, then calculated: the text of result label l.
+    static QString GetipptGerechnet(WasserEingabeseite& s, size_t i, const QString& text, int l)
     {
+        QLineEdit* box = s.Text1[i];
+        if (!box->isEnabled())
+            s.Command3->click();
+        Eingeben(box, text);
         box->setFocus();
         Ereignisse();
         QTest::keyClick(box, Qt::Key_Tab);
         Ereignisse();
+        s.Command3->click();
+        Ereignisse();
+        return s.Label5(l)->text();
     }
     static bool Offen(const WasserEingabeseite& s)
     {
