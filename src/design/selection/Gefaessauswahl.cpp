@@ -149,9 +149,9 @@ void Gefäßauswahl::ManuelleBehälterauswahl(const QString& ArtNrBehälter, int
     if (ArtNrBehälter.trimmed().isEmpty() || !PositioniereAufArtikel(ArtNrBehälter, true, vordruck()))
         return;
     schreibe("m_GefaessGruppe", VbVariant(static_cast<double>(m_gruppeNr)));
-    // The article chosen is stored; content and display come from the row of its pre-pressure
-    // variant (same content and maximum pressure).
-    schreibe("m_GefaessArtNr", VbVariant(ArtNrBehälter));
+    // The row the pre-pressure variant stands on (same content and maximum pressure) is the one
+    // stored and shown.
+    schreibe("m_GefaessArtNr", VbVariant(LeseArtikelfeld(QStringLiteral("Art Nr")).toString()));
     int32_t anzahl = 0;
     if (volumen >= 1)
         anzahl = m_volumenGesamt / volumen + (m_volumenGesamt % volumen > 0 ? 1 : 0);

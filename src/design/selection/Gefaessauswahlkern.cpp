@@ -239,13 +239,14 @@ void Gefäßauswahlkern::WähleVordruckvariante(Recordset& rs, float vordruck)
     if (!rs.HatAktuelleZeile())
         return;
     const int16_t inhalt = Feld(rs, QStringLiteral("Inhalt in ltr")).toInteger();
-    const double maxDruck = Feld(rs, QStringLiteral("Max, Betriebsdruck in bar")).toDouble();
+    // Pressures compare as Singles: a factory pre-pressure of 1.1 bar matches a system's 1.1 bar.
+    const float maxDruck = Feld(rs, QStringLiteral("Max, Betriebsdruck in bar")).toSingle();
     int markiert = -1;
     while (rs.HatAktuelleZeile()) {
-        if (Feld(rs, QStringLiteral("Max, Betriebsdruck in bar")).toDouble() != maxDruck)
+        if (Feld(rs, QStringLiteral("Max, Betriebsdruck in bar")).toSingle() != maxDruck)
             break;
         markiert = rs.Position();
-        if (Feld(rs, QStringLiteral("Vordruck")).toDouble() >= static_cast<double>(vordruck))
+        if (Feld(rs, QStringLiteral("Vordruck")).toSingle() >= vordruck)
             break;
         rs.Find(Kriterium(QStringLiteral("Inhalt in ltr"), "=", inhalt), 1);
     }

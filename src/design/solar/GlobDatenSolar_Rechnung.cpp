@@ -157,9 +157,11 @@ bool GlobDatenSolar::Rechnen_Solaranlage()
     m_r_vaus.m_Value = Zahlen::RundenGerade(va, 0);
 
     // Acceptance volume: expansion, water reserve and the vapour volume (collectors and the pipes
-    // above them), rounded up to whole litres.
-    const double dampfvolumen = m_Absorberflaeche.m_Value * m_spezVolKollektoren.m_Value + m_VolRohreUeberKol.m_Value;
-    m_r_vauf.m_Value = ganzzahl(AufrundenStellen(va + m_Wasservorlage.m_Value + dampfvolumen, 0));
+    // above them), summed from left to right and rounded up to whole litres.
+    m_r_vauf.m_Value = ganzzahl(AufrundenStellen(va + m_Wasservorlage.m_Value
+                                                     + m_Absorberflaeche.m_Value * m_spezVolKollektoren.m_Value
+                                                     + m_VolRohreUeberKol.m_Value,
+                                                 0));
 
     // Pressure factor, cut to two decimals, never below 0.001.
     m_r_pfak.m_Value = (m_r_pend.m_Value - m_r_pVordruck.m_Value) / (m_r_pend.m_Value + 1.0);

@@ -47,6 +47,9 @@ public:
     // Valve, pressures, expansion volume, pressure factor and total volume; true when the total
     // volume in whole litres changed.
     bool Rechnen_Trinkwasser();
+    // The end pressure of the present valve pressure (a Single), before it is rounded up for
+    // display; the vessel takes water only while the initial pressure is below it.
+    double Enddruck() const;
 
 private:
     void registriereMember();

@@ -64,6 +64,11 @@ void GlobDatenTrinkw::BerechneDruckSicherheitsventil(bool /*fehlerMSGBox*/)
     }
 }
 
+double GlobDatenTrinkw::Enddruck() const
+{
+    return Zahlen::AlsSingle(m_p_SV.m_Value * anteilEnddruck);
+}
+
 bool GlobDatenTrinkw::Rechnen_Trinkwasser()
 {
     if (Oeffnungscode() != 0)
@@ -71,7 +76,7 @@ bool GlobDatenTrinkw::Rechnen_Trinkwasser()
     BerechneDruckSicherheitsventil(true);
 
     // End pressure (Single); shown rounded up to 0.1 bar, computed on unrounded.
-    const double pe = Zahlen::AlsSingle(m_p_SV.m_Value * anteilEnddruck);
+    const double pe = Enddruck();
     m_r_pend.m_Value = AufrundenStellen(pe, 1);
     // Pre-charge pressure (Single), stored as it is: loading rounds it to 0.1 bar.
     const double p0 = Zahlen::AlsSingle(m_p_anf.m_Value - abstandVordruck);

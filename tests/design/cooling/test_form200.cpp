@@ -430,6 +430,30 @@ TEST_F(Kälteseite, KaelteerzeugerMitDer20000kWGrenze)
     EXPECT_FALSE(s->gesamtwärmeleistungQText->isEnabled());
 }
 
+// The total capacity is held in whole kW as the project row keeps it, so the project computes the
+// same after it is loaded again.
+TEST_F(Kälteseite, KaelteleistungSummeInGanzenKilowatt)
+{
+    Form200* s = ZurSeite200();
+    ASSERT_NE(s, nullptr);
+    Form200a d(fenster.get());
+    struct Fall {
+        int box;
+        const char* eingabe;
+        double gesamt;
+    };
+    const Fall fälle[] = {{1, "100,4", 100}, {2, "50,3", 151}, {2, "50,1", 150}, {2, "51,1", 152}};
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(std::to_string(f.box) + " " + f.eingabe);
+        d.Text1[static_cast<size_t>(f.box)]->setText(QString::fromUtf8(f.eingabe));
+        bool Cancel = false;
+        d.FormValidateControlElement(QStringLiteral("Text1"), VbVariant::integer(static_cast<int16_t>(f.box)), Cancel);
+        EXPECT_FALSE(Cancel);
+        EXPECT_EQ(daten().m_Leist_ges.m_Value, f.gesamt);
+        EXPECT_EQ(s->gesamtwärmeleistungQText->text(), QString::number(f.gesamt));
+    }
+}
+
 TEST_F(Kälteseite, DialogeImModalenRahmen)
 {
     Form200* s = ZurSeite200();
@@ -488,15 +512,19 @@ TEST_F(Kälteseite, RohrinhaltSetztDasAnlagenvolumen)
             bool cancel;
         };
         const Fall fälle[] = {
+            // The sum is held in whole litres as the project row keeps it (129.1 l as 129 l).
             {"Text1", 0, "100", 39, "39", false},
-            {"Text1", 7, "10", 129.1, "129", false},
-            {"SonstigesLiter", 0, "20", 149.1, "149", false},
-            {"Text1", 1, "abc", 149.1, "149", true},
-            {"Text1", 2, "20000", 10900 + 149.1, "11049", true},
-            {"Text1", 11, "10000", 10900 + 149.1 + 508300, "519349", false},
-            {"Text1", 10, "10000", 10900 + 149.1 + 508300 + 337500, "856849", false},
-            {"SonstigesLiter", 0, "100000", 10900 + 129.1 + 508300 + 337500 + 100000, "956829", false},
-            {"Text1", 9, "10000", 10900 + 129.1 + 508300 + 337500 + 100000 + 191400, "1148229", false},
+            {"Text1", 7, "10", 129, "129", false},
+            {"SonstigesLiter", 0, "20", 149, "149", false},
+            {"SonstigesLiter", 0, "20,4", 150, "150", false},  // 149.5, halves to even
+            {"SonstigesLiter", 0, "21,4", 150, "150", false},  // 150.5
+            {"SonstigesLiter", 0, "20", 149, "149", false},
+            {"Text1", 1, "abc", 149, "149", true},
+            {"Text1", 2, "20000", 10900 + 149, "11049", true},
+            {"Text1", 11, "10000", 10900 + 149 + 508300, "519349", false},
+            {"Text1", 10, "10000", 10900 + 149 + 508300 + 337500, "856849", false},
+            {"SonstigesLiter", 0, "100000", 10900 + 129 + 508300 + 337500 + 100000, "956829", false},
+            {"Text1", 9, "10000", 10900 + 129 + 508300 + 337500 + 100000 + 191400, "1148229", false},
         };
         for (const Fall& f : fälle) {
             SCOPED_TRACE(std::string(f.box) + " " + f.eingabe);
@@ -507,7 +535,7 @@ TEST_F(Kälteseite, RohrinhaltSetztDasAnlagenvolumen)
             d.FormValidateControlElement(QString::fromUtf8(f.box), VbVariant::integer(static_cast<int16_t>(f.index)),
                                          Cancel);
             EXPECT_EQ(Cancel, f.cancel);
-            EXPECT_NEAR(daten().m_VolAnlage.m_Value, f.volumen, 1e-6);
+            EXPECT_EQ(daten().m_VolAnlage.m_Value, f.volumen);
             EXPECT_EQ(d.SummeLiter->text(), QString::fromUtf8(f.summe));
             EXPECT_EQ(s->Analagevolumen->text(), QString::fromUtf8(f.summe));
         }

@@ -58,12 +58,16 @@ TEST_F(Kälteweg, NeuesProjektVon200Bis203UndZurProjektseite)
     ASSERT_TRUE(WeiterSichtbar());
     const GlobDatenKälte& k = *zustand().g_kühldat;
     EXPECT_TRUE(k.m_IstBerechnet.m_Value.toBool());
+    const QStringList volumen = {s200->Label5[5]->text(), s200->Label5[7]->text()};
 
-    // 201: the vessel page of the shared selection, group 2 chosen automatically.
+    // 201: the vessel page of the shared selection, group 2 chosen automatically; the volumes
+    // as page 200 shows them.
     Weiter();
     ASSERT_EQ(zustand().Status, 201);
     auto* s201 = dynamic_cast<Form102*>(Aktuell());
     ASSERT_NE(s201, nullptr);
+    EXPECT_EQ((QStringList{s201->Label4[0]->text(), s201->Label4[2]->text()}), volumen);
+    EXPECT_FALSE(volumen.join(QString()).contains(QLatin1Char(',')));
     ASSERT_NO_FATAL_FAILURE(Gruppe(s201, QStringLiteral("2")));
     const QString gefäß = k.m_GefaessArtNr.m_Value.toString();
     EXPECT_FALSE(gefäß.trimmed().isEmpty());

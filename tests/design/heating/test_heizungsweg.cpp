@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDialog>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -69,9 +70,15 @@ TEST_F(Heizungsweg, NewHeatingProjectThroughPages100And101ToTheVesselPage)
     EXPECT_TRUE(WeiterSichtbar());
     EXPECT_GT(h.m_r_vges.m_Value, 0);
     EXPECT_TRUE(recorder.boxen.isEmpty());
+    const QStringList volumen = {s->Label5[5]->text(), s->Label5[7]->text()};
 
     Weiter();
     EXPECT_EQ(zustand().Status, 102);
+    // The vessel page shows the volumes as page 101 does.
+    auto* s102 = dynamic_cast<Form102*>(Aktuell());
+    ASSERT_NE(s102, nullptr);
+    EXPECT_EQ((QStringList{s102->Label4[0]->text(), s102->Label4[2]->text()}), volumen);
+    EXPECT_FALSE(volumen.join(QString()).contains(QLatin1Char(',')));
     // Back on page 101 the calculation stands.
     fenster->ZurückCommand->click();
     Ereignisse();

@@ -5,6 +5,8 @@
 #include "data/Recordset.h"
 #include "design/cooling/GlobDatenKaelte.h"
 #include "design/heating/GlobDatenHeizung.h"
+#include "base/Zahlen.h"
+#include "support/ArtikelFixture.h"
 #include "support/Datenobjektdatenbanken.h"
 #include "support/QStringAusgabe.h"
 
@@ -159,6 +161,38 @@ TEST_F(Auswahltest, VordruckvarianteImLaufGleichenInhaltsUndDrucks)
         laden();
         l->Command1_Click(index(2));
         EXPECT_EQ(d->text("m_GefaessArtNr"), QString::fromUtf8(f.artikel));
+    }
+}
+
+// A factory pre-pressure equal to the system's is the variant chosen, also where the value has no
+// exact binary form; heating, cooling and solar choose through the same walk.
+TEST(Vordruckvariante, GleicherVordruckOhneExakteBinärformTrifft)
+{
+    ArtikelFixture db(QStringLiteral(
+        "CREATE TABLE [Grunddaten Gefäße] ([Art Nr] TEXT, [Inhalt in ltr] INTEGER, "
+        "[Max, Betriebsdruck in bar] REAL, Vordruck REAL);"
+        "INSERT INTO [Grunddaten Gefäße] VALUES ('A', 300, 6, 1.1), ('B', 300, 6, 1.2), ('C', 300, 6, 2.2), "
+        "('D', 300, 6, 2.7), ('E', 300, 6, 3.5), ('F', 300, 10, 0.5)"));
+    ASSERT_TRUE(db.ok());
+    struct Fall {
+        double vordruck;
+        const char* artikel;
+    };
+    const Fall fälle[] = {{1.1, "A"}, {1.2, "B"}, {2.2, "C"}, {2.7, "D"}, {1.15, "B"}, {2.3, "D"}, {3.6, "E"}};
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(f.vordruck);
+        datenbank tab;
+        ASSERT_EQ(tab.OpenTab(db.pfad(),
+                              QStringLiteral("SELECT * FROM [Grunddaten Gefäße] ORDER BY [Inhalt in ltr],"
+                                             "[Max, Betriebsdruck in bar],[Vordruck]"),
+                              3, Kennwort::Artikeldatenbank, true),
+                  0);
+        Recordset& rs = *tab.GetADODB_Recordset();
+        rs.MoveFirst();
+        Gefäßauswahlkern::WähleVordruckvariante(rs, Zahlen::CSng(f.vordruck));
+        VbVariant artikel;
+        ASSERT_TRUE(rs.Wert(QStringLiteral("Art Nr"), artikel));
+        EXPECT_EQ(artikel.toString(), QString::fromUtf8(f.artikel));
     }
 }
 

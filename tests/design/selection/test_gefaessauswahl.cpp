@@ -347,8 +347,8 @@ TEST_F(Gefäßwahl, HandauswahlStehtAufDemGespeichertenArtikel)
     EXPECT_EQ(seite.kommando, QStringLiteral("111"));
 }
 
-// Solar: the stored article is the row chosen; content and display come from the variant of
-// the system pre-pressure.
+// Solar: the row chosen moves to the variant of the system pre-pressure, which is stored and
+// shown alike.
 TEST_F(Gefäßwahl, SolarHandauswahlMitVordruckvariante)
 {
     anlage(QStringLiteral("So"), 500, 6, 2.0);
@@ -363,7 +363,7 @@ TEST_F(Gefäßwahl, SolarHandauswahlMitVordruckvariante)
     dialog.rufer = l.get();
     dialog.seite = &seite;
     l->Command2_Click(index(21));
-    EXPECT_EQ(artNr(), QStringLiteral("42109"));
+    EXPECT_EQ(artNr(), QStringLiteral("42110"));
     EXPECT_EQ(anzahl(), 2);
     EXPECT_EQ((*d)["m_GefaessInhalt"].toLong(), 250);
     EXPECT_EQ(l->block().beschreibung, QStringLiteral("Solar-MAG 250 l / 10 bar, Vordruck 2,5 bar"));

@@ -399,6 +399,31 @@ TEST_F(SolarErgebnisseiten, UnlesbareWahlWirdGeloeschtUndOptionenAntworten)
     EXPECT_EQ(s->Label5->text(), QStringLiteral("Vorlagebehälter 80 l"));
 }
 
+// A load that ended on a stored choice it could not read marks nothing designed when the page is
+// left; a load that ran through does.
+TEST_F(SolarErgebnisseiten, AbgebrochenesLadenMarkiertNichtAusgelegt)
+{
+    struct Fall {
+        VbVariant gespeichert;
+        bool ausgelegt;
+    };
+    const Fall fälle[] = {{VbVariant(QStringLiteral("ja")), false},
+                          {VbVariant(40000.0), false},
+                          {VbVariant::integer(0), true}};
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(f.gespeichert.toString().toStdString());
+        Öffnen();
+        d().m_Zub_MitVorlagebehälter.m_Value = f.gespeichert;
+        ASSERT_NE(Zeige<Form603>(603), nullptr);
+        fenster->ZurückCommand->click();
+        Ereignisse();
+        EXPECT_EQ(zustand().Status, 602);
+        ASSERT_TRUE(zustand().g_solardat);
+        EXPECT_EQ(d().m_IstAusgelegt.m_Value.toBool(), f.ausgelegt);
+        TearDown();
+    }
+}
+
 TEST_F(SolarErgebnisseiten, OptionenWaehlen)
 {
     Öffnen();

@@ -173,6 +173,25 @@ TEST_F(SolarRechnung, PaletteBehaeltDieFlaecheIhresAufbaus)
     EXPECT_EQ(protokoll(), QStringList{"4:2372:60|8"});
 }
 
+// The acceptance volume is summed from left to right: 24.75 + 3 + 12 × 0.6 + 0.1 lies just above
+// 35.05, which the guard rounding takes to 35.1 and so to 36 l.
+TEST_F(SolarRechnung, AufnahmevolumenVonLinksNachRechtsSummiert)
+{
+    struct Fall {
+        double rohreÜberKollektor;
+        double aufnahme;
+    };
+    for (const Fall f : {Fall{0.1, 36}, Fall{1.1, 37}, Fall{0.2, 36}}) {
+        SCOPED_TRACE(f.rohreÜberKollektor);
+        g->m_Absorberflaeche.m_Value = 12;
+        g->AufbauAktuelleDruckstufungSiVentil();
+        g->m_VolAnlage.m_Value = 300;  // 8.25 % of it: 24.75 l
+        g->m_VolRohreUeberKol.m_Value = f.rohreÜberKollektor;
+        g->Rechnen_Solaranlage();
+        EXPECT_EQ(g->m_r_vauf.m_Value, f.aufnahme);
+    }
+}
+
 TEST_F(SolarRechnung, BehaelterMitDampfvolumen)
 {
     g->m_Absorberflaeche.m_Value = 10;

@@ -53,6 +53,22 @@ protected:
             l << s.Label5(i)->text();
         return l;
     }
+    // Text typed into box i (the page changed first when it is calculated), the box entered
+    // again and left with Tab unchanged, then calculated: the text of result label l.
+    static QString GetipptGerechnet(WasserEingabeseite& s, size_t i, const QString& text, int l)
+    {
+        QLineEdit* box = s.Text1[i];
+        if (!box->isEnabled())
+            s.Command3->click();
+        Eingeben(box, text);
+        box->setFocus();
+        Ereignisse();
+        QTest::keyClick(box, Qt::Key_Tab);
+        Ereignisse();
+        s.Command3->click();
+        Ereignisse();
+        return s.Label5(l)->text();
+    }
     static bool Offen(const WasserEingabeseite& s)
     {
         for (QLineEdit* b : s.Text1)

@@ -75,16 +75,30 @@ TEST_F(Seite300, NeuesProjektDurchDasHauptfensterRechnenUndWeiter)
 
 // Accepted up to a pressure factor of 0.60 (rounded to two decimals); above, the project stays
 // open with message 2304, and a change reopens a calculated one.
-TEST_F(Seite300, DruckfaktorBis06WirdAngenommen)
+// A pressure factor up to 0.6 is accepted. An initial pressure at or above the end pressure
+// (0.8 times the fitted valve pressure) leaves the vessel nothing to take: refused, naming both
+// pressures, instead of a factor of 0.001 and a vessel a thousand times the expansion volume.
+TEST_F(Seite300, DruckfaktorBis06UndAnfangsdruckUnterEnddruckWerdenAngenommen)
 {
     Form300* s = Laden();
     ASSERT_NE(s, nullptr);
     struct Fall {
         const char* pAnfang;
+        const char* pVentil;  // typed; the box then shows the pressure fitted
         const char* pfak;
-        bool angenommen;
+        Meldungsliste meldung;  // none when accepted
     };
-    const Fall fälle[] = {{"2", "0,62", false}, {"3", "0,52", true}, {"2,1", "0,61", false}, {"2,2", "0,60", true}};
+    const Meldungsliste zuGroß = {{2304, {"0,6"}}};
+    const Fall fälle[] = {
+        {"2", "10", "0,62", zuGroß},
+        {"3", "10", "0,52", {}},
+        {"2,1", "10", "0,61", zuGroß},
+        {"2,2", "10", "0,60", {}},
+        {"5", "6", "0,00", {{2308, {"5", "4,8"}}}},  // fitted to 6 bar: end pressure 4.8 bar
+        {"4,8", "6", "0,00", {{2308, {"4,8", "4,8"}}}},
+        {"7", "6", "0,00", {{2308, {"7", "6,4"}}}},  // raised to 8 bar
+        {"4,5", "6", "0,04", {}},
+    };
     for (const Fall& f : fälle) {
         SCOPED_TRACE(f.pAnfang);
         if (Daten().m_IstBerechnet.m_Value.toBool()) {
@@ -94,22 +108,44 @@ TEST_F(Seite300, DruckfaktorBis06WirdAngenommen)
             EXPECT_FALSE(Daten().m_IstAusgelegt.m_Value.toBool());
         }
         Eingeben(s->Text1[2], QString::fromUtf8(f.pAnfang));
+        Eingeben(s->Text1[3], QString::fromUtf8(f.pVentil));
         Daten().m_IstAusgelegt.m_Value = true;
         recorder.leeren();
         s->Command3->click();
         Ereignisse();
+        const bool angenommen = f.meldung.isEmpty();
         EXPECT_EQ(s->Label5(6)->text(), QString::fromUtf8(f.pfak));
-        EXPECT_EQ(Daten().m_IstBerechnet.m_Value.toBool(), f.angenommen);
-        EXPECT_EQ(Offen(*s), !f.angenommen);
-        EXPECT_EQ(Buttons(), f.angenommen ? QStringLiteral("111") : QStringLiteral("110"));
-        EXPECT_EQ(s->Command3->text(), f.angenommen ? QStringLiteral("&Verändern") : QStringLiteral("&Berechnen"));
-        if (f.angenommen) {
+        EXPECT_EQ(Daten().m_IstBerechnet.m_Value.toBool(), angenommen);
+        EXPECT_EQ(Offen(*s), !angenommen);
+        EXPECT_EQ(Buttons(), angenommen ? QStringLiteral("111") : QStringLiteral("110"));
+        EXPECT_EQ(s->Command3->text(), angenommen ? QStringLiteral("&Verändern") : QStringLiteral("&Berechnen"));
+        if (angenommen) {
             EXPECT_TRUE(recorder.boxen.isEmpty());
         } else {
             EXPECT_FALSE(Daten().m_IstAusgelegt.m_Value.toBool());
-            ASSERT_EQ(Meldungen({2304}), (Meldungsliste{{2304, {"0,6"}}}));
+            ASSERT_EQ(Meldungen({2304, 2308}), f.meldung);
             EXPECT_EQ(recorder.boxen[0].art, Meldungsart::Anwendungsfehler);
         }
+    }
+}
+
+// Decimals typed beyond those shown go into the calculation (3,25 bar is no 3,2 bar), also when
+// the box is entered and left again.
+TEST_F(Seite300, GetippteStellenGehenInDieRechnung)
+{
+    Form300* s = Laden();
+    ASSERT_NE(s, nullptr);
+    struct Fall {
+        const char* pAnfang;
+        double gehalten;
+        const char* pfak;
+    };
+    const Fall fälle[] = {{"3,25", 3.25, "0,25"}, {"3,2", 3.2, "0,26"}, {"3,24", 3.24, "0,25"}};
+    Eingeben(s->Text1[3], QStringLiteral("6"));
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(f.pAnfang);
+        EXPECT_EQ(GetipptGerechnet(*s, 2, QString::fromUtf8(f.pAnfang), 6), QString::fromUtf8(f.pfak));
+        EXPECT_EQ(Daten().m_p_anf.m_Value, f.gehalten);
     }
 }
 
@@ -150,9 +186,9 @@ TEST_F(Seite300, EingabenUndSicherheitsventil)
         {0, "1500", {"1500", "60", "3,0", "10,0"}, {}, false},
         {0, "6000", {"6000", "60", "3,0", "10,0"}, {{2377, {"6000", "10"}}}, false},
         {0, "abc", {"0", "60", "3,0", "10,0"}, {{2250, {}}}, true},
-        {0, "74,5", {"74", "60", "3,0", "10,0"}, {}, false},
-        {1, "25", {"74", "30", "3,0", "10,0"}, {{2255, {"30", "80"}}}, true},
-        {2, "3,25", {"74", "30", "3,2", "10,0"}, {}, false},
+        {0, "74,5", {"75", "60", "3,0", "10,0"}, {}, false},
+        {1, "25", {"75", "30", "3,0", "10,0"}, {{2255, {"30", "80"}}}, true},
+        {2, "3,25", {"75", "30", "3,3", "10,0"}, {}, false},
     };
     for (const Fall& f : fälle) {
         SCOPED_TRACE(testing::Message() << f.box << ": " << f.text);
@@ -162,10 +198,10 @@ TEST_F(Seite300, EingabenUndSicherheitsventil)
         EXPECT_EQ(Meldungen({2250, 2255, 2377}), f.meldung);
         EXPECT_EQ(QApplication::focusWidget() == s->Text1[static_cast<size_t>(f.box)], f.bleibt);
     }
-    // What the boxes show is what the object holds.
-    EXPECT_EQ(Daten().m_VolAnlage.m_Value, 74);
+    // The object holds what was typed; the boxes show it in their format.
+    EXPECT_EQ(Daten().m_VolAnlage.m_Value, 74.5);
     EXPECT_EQ(Daten().m_Temp_Betr.m_Value, 30);
-    EXPECT_EQ(Daten().m_p_anf.m_Value, 3.2);
+    EXPECT_EQ(Daten().m_p_anf.m_Value, 3.25);
 }
 
 TEST_F(Seite300, EnterFolgeUeberspringtDenKnopf)

@@ -127,8 +127,8 @@ TEST_F(Seite400, EingabegrenzenUndGehalteneStellen)
     };
     const Fall fälle[] = {
         {1, "25", "20", 20, {{2255, {"1", "20"}}}},
-        {0, "12,25", "12,2", 12.2, {}},
-        {0, "2,55", "2,6", 2.6, {}},
+        {0, "12,25", "12,3", 12.25, {}},
+        {0, "2,55", "2,6", 2.55, {}},
         {0, "0", "0,1", 0.1, {{2255, {"0,1", "300"}}}},
         {2, "x", "0", 1.0, {{2250, {}}}},
     };
@@ -143,6 +143,28 @@ TEST_F(Seite400, EingabegrenzenUndGehalteneStellen)
         EXPECT_EQ((Daten().*member[f.box]).m_Value, f.wert);
         EXPECT_EQ(Meldungen({2250, 2255}), f.meldung);
         EXPECT_EQ(QApplication::focusWidget() == s->Text1[static_cast<size_t>(f.box)], !f.meldung.isEmpty());
+    }
+}
+
+// The flow enters the formula with the decimals typed, also when its box is entered and left
+// again: 330 × 12.35 × 4 / (0.8 × 6) = 3396.25, 3397 l (12.4 would give 3410 l).
+TEST_F(Seite400, GetippteStellenGehenInDieRechnung)
+{
+    Form400* s = Laden();
+    ASSERT_NE(s, nullptr);
+    struct Fall {
+        const char* strom;
+        double gehalten;
+        const char* gesamt;
+    };
+    const Fall fälle[] = {{"12,35", 12.35, "3397"}, {"2,55", 2.55, "702"}, {"12,4", 12.4, "3410"}};
+    Eingeben(s->Text1[1], QStringLiteral("6"));
+    Eingeben(s->Text1[3], QStringLiteral("3"));
+    Eingeben(s->Text1[2], QStringLiteral("2,2"));
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(f.strom);
+        EXPECT_EQ(GetipptGerechnet(*s, 0, QString::fromUtf8(f.strom), 3), QString::fromUtf8(f.gesamt));
+        EXPECT_EQ(Daten().m_MaxVolStrom.m_Value, f.gehalten);
     }
 }
 

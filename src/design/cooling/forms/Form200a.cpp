@@ -130,9 +130,10 @@ void Form200a::Text1_Validate(int Index, bool& Cancel)
         return;
     if (conTextBoxAdodb* l = leistung(g, Index))
         Cancel = l->TextBoxInGlobDaten();
-    // The total follows the six capacities (and shows on page 200).
+    // The total follows the six capacities (and shows on page 200), held in whole kW as its
+    // column keeps it.
     auto gesamt = Steuerelement(Text1[7]);
-    gesamt->setText(Zahlen::CStr(g.Sum_Waermeleistung()));
+    gesamt->setText(Zahlen::CStr(Zahlen::RundenGerade(g.Sum_Waermeleistung())));
     g.m_Leist_ges.TextBox_N_InGlobDaten(*gesamt);
 }
 

@@ -7,6 +7,7 @@
 #include "base/AllgFunktionen.h"
 #include "base/Programmzustand.h"
 #include "base/Twips.h"
+#include "base/Zahlen.h"
 #include "base/forms/BoundWidgets.h"
 #include "base/forms/Steuerelemente.h"
 #include "design/cooling/GlobDatenKaelte.h"
@@ -147,11 +148,12 @@ void Form200b::SonstigesLiter_Validate(bool& Cancel)
     summe();
 }
 
-// The system volume is the water content, unrounded and unbounded; page 200's box follows.
+// The system volume is the water content, unbounded and held in whole litres as its column keeps
+// it; page 200's box follows.
 void Form200b::summe()
 {
     GlobDatenKälte& g = *m_g;
-    g.m_VolAnlage.m_Value = g.Sum_V_Anlage();
+    g.m_VolAnlage.m_Value = Zahlen::RundenGerade(g.Sum_V_Anlage());
     g.m_VolAnlage.GlobDatenInTextBox();
     g.m_VolAnlage.GlobDatenInTextBox_N(*Steuerelement(SummeLiter));
 }

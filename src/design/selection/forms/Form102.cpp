@@ -14,7 +14,6 @@
 #include "base/ModResFiles.h"
 #include "base/Programmzustand.h"
 #include "base/Twips.h"
-#include "base/Zahlen.h"
 #include "base/forms/BoundWidgets.h"
 #include "base/forms/Hauptfenster.h"
 #include "base/forms/Steuerelemente.h"
@@ -328,13 +327,14 @@ void Form102::zeigen()
         return;
     m_zeigt = true;
     const Behälterauswahl& l = *m_logik;
-    const MemberRegister& d = m_daten->Member();
-    auto wert = [&d](const char* name, const char* muster) {
-        return Zahlen::Format(d.lese(QString::fromUtf8(name)).toDouble(), QString::fromUtf8(muster));
+    // The results in the display format their input page gave them.
+    auto wert = [this](const char* name) {
+        const auto* m = m_daten->Gebunden<conTextBoxAdodb>(QString::fromUtf8(name));
+        return m ? m->Text() : QString();
     };
-    Label4[0]->setText(wert("m_r_vauf", "#0.0"));
-    Label4[2]->setText(wert("m_r_vges", "#0.0"));
-    Label4[3]->setText(wert("m_p_SV", "#0.0"));
+    Label4[0]->setText(wert("m_r_vauf"));
+    Label4[2]->setText(wert("m_r_vges"));
+    Label4[3]->setText(wert("m_p_SV"));
     for (int i : {0, 2})
         Label4[static_cast<size_t>(i)]->setFrameShape(l.gerahmt() == i ? QFrame::Box : QFrame::NoFrame);
 

@@ -80,10 +80,10 @@ void Form603::Laden()
         Ladefehler();
         return;
     }
-    m_geladen = true;
     GlobDatenSolar& d = *m_Solardaten;
 
-    // A stored choice that is no 16-bit number: cleared, nothing chosen, nothing sized.
+    // A stored choice that is no 16-bit number: cleared, nothing chosen, nothing sized, and the
+    // page does not count as loaded (leaving it marks nothing designed).
     bool ok = false;
     int16_t wahl = d.m_Zub_MitVorlagebehälter.m_Value.toInteger(&ok);
     if (!ok) {
@@ -92,6 +92,7 @@ void Form603::Laden()
         Label5->setText(Leer);
         return;
     }
+    m_geladen = true;
 
     // Sized on every load: the stored article follows the current results.
     QString art;

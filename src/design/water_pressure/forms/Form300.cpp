@@ -23,13 +23,13 @@ struct Eingabe {
     int caption, einheit;
     const char* format;
     double min, max;
-    int länge, stellen;
+    int länge;
 };
 const Eingabe eingaben[4] = {
-    {&GlobDatenTrinkw::m_VolAnlage, 861, 81, "####0", 50, 10000, 5, 0},
-    {&GlobDatenTrinkw::m_Temp_Betr, 862, 82, "#0", 30, 80, 3, 0},
-    {&GlobDatenTrinkw::m_p_anf, 863, 85, "#0.0", 0.0, 8.0, 4, 1},
-    {&GlobDatenTrinkw::m_p_SV, 864, 85, "#0.0", 0, 10.0, 4, 1},
+    {&GlobDatenTrinkw::m_VolAnlage, 861, 81, "####0", 50, 10000, 5},
+    {&GlobDatenTrinkw::m_Temp_Betr, 862, 82, "#0", 30, 80, 3},
+    {&GlobDatenTrinkw::m_p_anf, 863, 85, "#0.0", 0.0, 8.0, 4},
+    {&GlobDatenTrinkw::m_p_SV, 864, 85, "#0.0", 0, 10.0, 4},
 };
 
 struct Ergebnis {
@@ -145,7 +145,7 @@ void Form300::Text1_Validate(int Index, bool& Cancel)
     m_letzterIndex = Index;
     GlobDatenTrinkw& d = *m_daten;
     const Eingabe& e = eingaben[Index];
-    Cancel = Übernehmen(d.*e.member, e.stellen);
+    Cancel = Übernehmen(d.*e.member, *Text1[static_cast<size_t>(Index)]);
     switch (Index) {
     case 0:
         // The valves offered depend on the content.
@@ -208,17 +208,27 @@ void Form300::Command3_Click()
         z.NeuAuslegungErforderlich = true;
     ErgebnisseZeigen();
     d.m_p_SV.GlobDatenInTextBox();
-    if (Zahlen::RundenGerade(d.m_r_pfak.m_Value, 2) <= static_cast<double>(groessterDruckfaktor)) {
-        d.m_IstBerechnet.m_Value = true;
-        Command3->setText(Text(873));
-        EingabenFreigeben(false);
-        mdi().Kommando(1, 1, 1);
-    } else {
+    auto abgewiesen = [&] {
         d.m_IstBerechnet.m_Value = false;
         Command3->setText(Text(872));
         EingabenFreigeben(true);
         d.m_IstAusgelegt.m_Value = false;
         mdi().Kommando(1, 1, 0);
+    };
+    // An initial pressure that reaches the end pressure leaves the vessel no water to take (both
+    // compared as the Singles they are computed as).
+    const float anfangsdruck = Zahlen::CSng(d.m_p_anf.m_Value);
+    const float enddruck = Zahlen::CSng(d.Enddruck());
+    if (anfangsdruck >= enddruck) {
+        abgewiesen();
+        Meldung(Meldungsart::Anwendungsfehler, Text(2308), VbVariant::single(anfangsdruck), VbVariant::single(enddruck));
+    } else if (Zahlen::RundenGerade(d.m_r_pfak.m_Value, 2) <= static_cast<double>(groessterDruckfaktor)) {
+        d.m_IstBerechnet.m_Value = true;
+        Command3->setText(Text(873));
+        EingabenFreigeben(false);
+        mdi().Kommando(1, 1, 1);
+    } else {
+        abgewiesen();
         Meldung(Meldungsart::Anwendungsfehler, Text(2304), VbVariant(groessterDruckfaktor));
     }
 }

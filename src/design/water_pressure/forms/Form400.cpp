@@ -27,13 +27,13 @@ struct Eingabe {
     int caption, einheit;
     const char* format;
     double min, max;
-    int länge, stellen;
+    int länge;
 };
 const Eingabe eingaben[4] = {
-    {&GlobDatenDruck::m_MaxVolStrom, 917, 88, "##0.0", 0.1, 300, 5, 1},
-    {&GlobDatenDruck::m_Schalthäufigkeit, 918, 89, "#0", 1, 20, 2, 0},
-    {&GlobDatenDruck::m_p_Einschalt, 919, 85, "#0.0", 1.0, 15.0, 4, 1},
-    {&GlobDatenDruck::m_p_SV, 920, 85, "#0.0", 1.5, 16.0, 4, 1},
+    {&GlobDatenDruck::m_MaxVolStrom, 917, 88, "##0.0", 0.1, 300, 5},
+    {&GlobDatenDruck::m_Schalthäufigkeit, 918, 89, "#0", 1, 20, 2},
+    {&GlobDatenDruck::m_p_Einschalt, 919, 85, "#0.0", 1.0, 15.0, 4},
+    {&GlobDatenDruck::m_p_SV, 920, 85, "#0.0", 1.5, 16.0, 4},
 };
 
 struct Ergebnis {
@@ -138,7 +138,7 @@ void Form400::Text1_Validate(int Index, bool& Cancel)
         return;
     GlobDatenDruck& d = *m_daten;
     const Eingabe& e = eingaben[Index];
-    Cancel = Übernehmen(d.*e.member, e.stellen);
+    Cancel = Übernehmen(d.*e.member, *Text1[static_cast<size_t>(Index)]);
     if (Cancel)
         return;
     // The switch-off pressure stays at least 0.5 bar above the switch-on pressure: the other

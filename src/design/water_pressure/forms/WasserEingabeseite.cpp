@@ -14,7 +14,6 @@
 #include "base/ModResFiles.h"
 #include "base/Programmzustand.h"
 #include "base/Twips.h"
-#include "base/Zahlen.h"
 #include "base/forms/Steuerelemente.h"
 
 namespace {
@@ -144,13 +143,15 @@ void WasserEingabeseite::LadeGrundelemente()
     Label1(2)->setText(z.aktProjektBezeichnung);
 }
 
-bool WasserEingabeseite::Übernehmen(conTextBoxAdodb& member, int stellen)
+bool WasserEingabeseite::Übernehmen(conTextBoxAdodb& member, const QLineEdit& box)
 {
+    // A box the user has not edited since it showed the held value keeps that value with every
+    // decimal typed: checking it again does not cut it to the decimals shown.
+    const double vorher = member.m_Value;
+    const bool unverändert = !box.isModified() && box.text() == member.Text();
     const bool Cancel = member.TextBoxInGlobDaten();
-    if (!Cancel) {
-        member.m_Value = Zahlen::RundenGerade(member.m_Value, stellen);
-        member.GlobDatenInTextBox();
-    }
+    if (!Cancel && unverändert)
+        member.m_Value = vorher;
     return Cancel;
 }
 

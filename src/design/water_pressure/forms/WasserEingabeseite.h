@@ -53,9 +53,9 @@ protected:
     virtual void Text1_LostFocus(int Index) = 0;
     virtual void Command3_Click() = 0;
 
-    // Checks the box of a member; an accepted number is held at the display's decimals (half to
-    // even) and shown again. The result is the Cancel of the box.
-    static bool Übernehmen(conTextBoxAdodb& member, int stellen);
+    // Checks the box of a member; an accepted number is held as typed and shown in the box's
+    // format. The result is the Cancel of the box.
+    static bool Übernehmen(conTextBoxAdodb& member, const QLineEdit& box);
     void EingabenFreigeben(bool frei);
     // The focus goes to the first open box, else to the button (as the page comes up).
     void Anfangsfokus();
