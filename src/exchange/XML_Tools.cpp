@@ -4,7 +4,6 @@
 #include <QSaveFile>
 
 #include <array>
-#include <functional>
 #include <stdexcept>
 #include <string>
 
@@ -45,6 +44,31 @@ public:
         daten.append(static_cast<const char*>(data), static_cast<qsizetype>(size));
     }
 };
+
+// Visits every node below start in document order without recursion, so that no nesting depth
+// can exhaust the stack; besuche(node, depth) returns false to stop. Depth 1: children of start.
+template <class F>
+void Durchlaufe(pugi::xml_node start, F besuche)
+{
+    pugi::xml_node k = start.first_child();
+    int tiefe = 1;
+    while (k) {
+        if (!besuche(k, tiefe))
+            return;
+        if (const pugi::xml_node kind = k.first_child()) {
+            k = kind;
+            ++tiefe;
+            continue;
+        }
+        while (k != start && !k.next_sibling()) {
+            k = k.parent();
+            --tiefe;
+        }
+        if (k == start)
+            return;
+        k = k.next_sibling();
+    }
+}
 
 // Code points 0x80..0x9F of code page 1252 (the unassigned ones keep their own value).
 constexpr std::array<char16_t, 32> Cp1252Hoch = {
@@ -241,6 +265,23 @@ int32_t XML_Tools::LoadXMLDocument(const QString& pfad)
         m_errorDescription = AusUtf8(r.description()) + QStringLiteral("\r\n");
         const qsizetype bis = std::min<qsizetype>(static_cast<qsizetype>(r.offset), utf8.size());
         m_errorLine = static_cast<int32_t>(utf8.left(bis).count('\n') + 1);
+        m_dokument.reset();
+        return m_errorCode;
+    }
+    // A file nested absurdly deep is no exchange file: refused like one that does not parse.
+    int32_t zuTief = 0;
+    Durchlaufe(m_dokument, [&](pugi::xml_node k, int tiefe) {
+        if (tiefe <= MaxTiefe || k.type() != pugi::node_element)
+            return true;
+        const std::ptrdiff_t stelle = k.offset_debug();
+        const qsizetype bis = stelle < 0 ? utf8.size() : std::min<qsizetype>(stelle, utf8.size());
+        zuTief = static_cast<int32_t>(utf8.left(bis).count('\n') + 1);
+        return false;
+    });
+    if (zuTief > 0) {
+        m_errorCode = 2;
+        m_errorDescription = QStringLiteral("Elements nested deeper than %1 levels\r\n").arg(MaxTiefe);
+        m_errorLine = zuTief;
         m_dokument.reset();
         return m_errorCode;
     }
@@ -449,14 +490,11 @@ const pugi::xpath_node_set* XML_Tools::GetListElementsByName(const QString& name
         return nullptr;
     std::vector<pugi::xpath_node> gefunden;
     const std::string n = name.toStdString();
-    const std::function<void(pugi::xml_node)> suche = [&](pugi::xml_node eltern) {
-        for (pugi::xml_node k : eltern.children()) {
-            if (k.type() == pugi::node_element && n == k.name())
-                gefunden.emplace_back(k);
-            suche(k);
-        }
-    };
-    suche(start);
+    Durchlaufe(start, [&](pugi::xml_node k, int) {
+        if (k.type() == pugi::node_element && n == k.name())
+            gefunden.emplace_back(k);
+        return true;
+    });
     if (gefunden.empty()) {
         m_errorCode = 3;
         m_errorDescription = UngueltigerPfad;
@@ -540,8 +578,11 @@ QString XML_Tools::KnotenText(pugi::xml_node n)
     if (n.type() == pugi::node_pcdata || n.type() == pugi::node_cdata)
         return AusUtf8(n.value());
     QString text;
-    for (pugi::xml_node k : n.children())
-        text += KnotenText(k);
+    Durchlaufe(n, [&text](pugi::xml_node k, int) {
+        if (k.type() == pugi::node_pcdata || k.type() == pugi::node_cdata)
+            text += AusUtf8(k.value());
+        return true;
+    });
     return text;
 }
 

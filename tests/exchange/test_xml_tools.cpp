@@ -324,4 +324,45 @@ TEST_F(XmlToolsTest, FailedSaveIsReportedAndLeavesTheFile)
     EXPECT_EQ(Lesen(pfad), Beispiel);
 }
 
+// Elements nested n deep, each with a piece of text, on the line after the root's.
+QByteArray Verschachtelt(int n)
+{
+    const QByteArray r = "<?xml version=\"1.0\"?>\n<R>\n" + QByteArray("<t>x").repeated(n) + QByteArray("</t>").repeated(n);
+    return r + "\n</R>\n";
+}
+
+// Nesting is walked without recursion; beyond the allowed depth the file is a load error.
+TEST_F(XmlToolsTest, DeepNestingIsWalkedOrRefused)
+{
+    struct Fall {
+        int tiefe;
+        int code;
+    };
+    const Fall fälle[] = {{XML_Tools::MaxTiefe - 1, 0}, {XML_Tools::MaxTiefe + 1, 2}, {100000, 2}};
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(f.tiefe);
+        XML_Tools x;
+        ASSERT_EQ(x.LoadXMLDocument(Datei(Verschachtelt(f.tiefe))), f.code);
+        if (f.code != 0) {
+            EXPECT_EQ(x.ErrorLine(), 3);
+            EXPECT_TRUE(x.Error_Description().startsWith(QStringLiteral("Elements nested deeper than ")))
+                << x.Error_Description().toStdString();
+            EXPECT_FALSE(x.Kontextknoten());
+            continue;
+        }
+        ASSERT_EQ(x.SetNewKontextNode(QStringLiteral("R"), false), 0);
+        EXPECT_EQ(x.GetElementText(QStringLiteral("t")), 0);
+        EXPECT_EQ(x.ElementeText(), QString(f.tiefe, u'x'));
+        const pugi::xpath_node_set* liste = x.GetListElementsByName(QStringLiteral("t"), true);
+        ASSERT_TRUE(liste);
+        EXPECT_EQ(static_cast<int>(liste->size()), f.tiefe);
+        EXPECT_EQ((*liste)[0].node().parent().name(), std::string("R"));
+    }
+    // The text of a tree the parser accepts at any depth.
+    pugi::xml_document d;
+    const QByteArray tief = Verschachtelt(100000);
+    ASSERT_TRUE(d.load_buffer(tief.constData(), static_cast<size_t>(tief.size())));
+    EXPECT_EQ(XML_Tools::KnotenText(d.child("R")).count(u'x'), 100000);
+}
+
 }  // namespace
