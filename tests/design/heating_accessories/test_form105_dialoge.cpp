@@ -375,6 +375,22 @@ TEST_F(EntlueftungTest, NurEineAusdruecklicheWahlAendertEineZeile)
     }
 }
 
+// In an empty row the first click on a list row chooses its article.
+TEST_F(EntlueftungTest, ErsterKlickZaehltInEinerLeerenZeile)
+{
+    Form105b b(1);
+    ASSERT_NO_FATAL_FAILURE(Bereit(b, 2));
+    Auswahlgitter* g = b.DataGrid1;
+    QTest::mouseMove(g->viewport(), Zeilenmitte(*g, 2));
+    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, Zeilenmitte(*g, 2));
+    EXPECT_EQ(b.Text2[2]->text(), QStringLiteral("33103"));
+    b.Text3[2]->selectAll();
+    QTest::keyClicks(b.Text3[2], QStringLiteral("1"));
+    QTest::keyClick(b.Text3[2], Qt::Key_Return);
+    EXPECT_EQ(art(1, 2), QStringLiteral("33103"));
+    EXPECT_EQ(anz(1, 2), 1);
+}
+
 // A quantity without an article is refused with a message, also by Weiter; nothing is stored.
 TEST_F(EntlueftungTest, MengeOhneArtikelWirdAbgewiesen)
 {
