@@ -26,6 +26,16 @@ protected:
         QFile f(pfad);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
+
+    // The text of R/element as a new load of the file reads it.
+    static QString Neugeladen(const QString& pfad, const QString& element)
+    {
+        XML_Tools y;
+        EXPECT_EQ(y.LoadXMLDocument(pfad), 0);
+        EXPECT_EQ(y.SetNewKontextNode(QStringLiteral("R"), false), 0);
+        EXPECT_EQ(y.GetElementText(element), 0);
+        return y.ElementeText();
+    }
 };
 
 const QByteArray Beispiel = "<?xml version=\"1.0\"?>\n"
@@ -251,11 +261,7 @@ TEST_F(XmlToolsTest, EncodingsSurviveLoadAndSave)
         const qsizetype rumpfAnfang = f.datei.indexOf("<R>");
         EXPECT_EQ(neu.left(rumpfAnfang), f.datei.left(rumpfAnfang));
         EXPECT_TRUE(neu.contains("<U>" + f.unberührt + "</U>"));
-        XML_Tools y;
-        ASSERT_EQ(y.LoadXMLDocument(pfad), 0);
-        ASSERT_EQ(y.SetNewKontextNode(QStringLiteral("R"), false), 0);
-        EXPECT_EQ(y.GetElementText(QStringLiteral("W")), 0);
-        EXPECT_EQ(y.ElementeText(), QStringLiteral("Überdruck € ä"));
+        EXPECT_EQ(Neugeladen(pfad, QStringLiteral("W")), QStringLiteral("Überdruck € ä"));
         ++n;
     }
 }
@@ -278,11 +284,7 @@ TEST_F(XmlToolsTest, Utf16WithBomSurvivesLoadAndSave)
     EXPECT_EQ(Lesen(pfad), datei);
     ASSERT_EQ(x.SetElementText(QStringLiteral("€"), QStringLiteral("W")), 0);
     ASSERT_EQ(x.SaveXMLDocument(), 0);
-    XML_Tools y;
-    ASSERT_EQ(y.LoadXMLDocument(pfad), 0);
-    ASSERT_EQ(y.SetNewKontextNode(QStringLiteral("R"), false), 0);
-    EXPECT_EQ(y.GetElementText(QStringLiteral("W")), 0);
-    EXPECT_EQ(y.ElementeText(), QStringLiteral("€"));
+    EXPECT_EQ(Neugeladen(pfad, QStringLiteral("W")), QStringLiteral("€"));
 }
 
 TEST_F(XmlToolsTest, UnknownEncodingIsALoadError)
@@ -402,11 +404,7 @@ TEST_F(XmlToolsTest, UntouchedContentKeepsItsMeaning)
         ASSERT_EQ(x.SaveXMLDocument(), 0);
         const QByteArray u = f.zurück.isEmpty() ? f.u : f.zurück;
         EXPECT_EQ(Lesen(pfad), kopf + "<R>" + u + "<W>a &amp; b &lt;c&gt; &amp;ort;</W></R>\r\n");
-        XML_Tools y;
-        ASSERT_EQ(y.LoadXMLDocument(pfad), 0);
-        ASSERT_EQ(y.SetNewKontextNode(QStringLiteral("R"), false), 0);
-        EXPECT_EQ(y.GetElementText(QStringLiteral("W")), 0);
-        EXPECT_EQ(y.ElementeText(), QStringLiteral("a & b <c> &ort;"));
+        EXPECT_EQ(Neugeladen(pfad, QStringLiteral("W")), QStringLiteral("a & b <c> &ort;"));
     }
 }
 
