@@ -4,12 +4,7 @@ namespace {
 
 class OhneAustausch : public TyvoAnbindung {
 public:
-    bool LesenAlleXMLDatenVonTyvo(int, QString&, QString& fehler) override
-    {
-        fehler = QStringLiteral("Der Datenaustausch mit dem Programm Tyvo ist in dieser Version noch nicht "
-                                "enthalten.");
-        return false;
-    }
+    bool LesenAlleXMLDatenVonTyvo(int, QString&, QString&) override { return false; }
     void RückgabeInXML_AuswahlErfolgreich(int) override {}
     void RückgabeInXML_AuswahlNutzerabbruch(int) override {}
 };

@@ -33,8 +33,8 @@ public:
     virtual void SetzeProjektID(const QString& /*projektId*/) {}
 };
 
-// The exchange in use. Until the exchange file is supported the default refuses to read, so a
-// host start ends with its message.
+// The exchange in use. Without one installed (the program installs it at start) nothing can be
+// read and a host start ends.
 TyvoAnbindung& tyvoAnbindung();
 // Installs an exchange (not owned); nullptr restores the default.
 void setzeTyvoAnbindung(TyvoAnbindung* a);

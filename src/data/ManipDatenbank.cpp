@@ -749,6 +749,7 @@ long ManipDatenbank::Load_Projekt()
         return TransferErgebnis::Speicherfehler;
     switch (m_befund.mangel) {
     case Lesebefund::Datei: return TransferErgebnis::Lesefehler;
+    case Lesebefund::Projektnummer: return TransferErgebnis::Verworfen;
     case Lesebefund::Aufbau:
         if (r == TransferErgebnis::Fertig || r == TransferErgebnis::Lesefehler || r == TransferErgebnis::Übersprungen)
             return TransferErgebnis::Verworfen;
@@ -816,6 +817,13 @@ long ManipDatenbank::Load_Projekttabelle()
     m_projektart.clear();
     if (m_form)
         m_form->SchreibeProjektNr(m_projektNr);
+    // A number longer than its column would be stored cut or empty in one table and whole in the
+    // others: such a project is not read.
+    Tabellenaufbau::Aufbauen(Tabelle::ProjekteTabelle, m_feldliste);
+    if (const ManipDBField* nr = m_feldliste.suche(Tabelle::ProjektNr); nr && m_projektNr.size() > nr->fieldsize) {
+        mangel(Lesebefund::Projektnummer);
+        return TransferErgebnis::Lesefehler;
+    }
 
     m_akt = m_tab;
     const bool neu = !finde(Tabelle::ProjekteTabelle, m_projektNr);
@@ -830,7 +838,6 @@ long ManipDatenbank::Load_Projekttabelle()
         if (antwort == KonfliktAntwort::AlleÜberschreiben)
             m_alleÜberschreiben = true;
     }
-    Tabellenaufbau::Aufbauen(Tabelle::ProjekteTabelle, m_feldliste);
     yield();
     setzeVorgaben();
     r = TransferErgebnis::Fertig;

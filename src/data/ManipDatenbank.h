@@ -24,6 +24,7 @@ struct Lesebefund {
         Tabellenfehler, // a table could not be queried, or a row not saved or deleted
         Datei,          // the file could not be read
         Abbruch,        // cancelled with Load_Cancel
+        Projektnummer,  // the project number does not fit its column
     };
     QString projektNr;   // empty until the project number was read
     int mangel = Keiner; // the first fault found

@@ -1,10 +1,13 @@
 #include "exchange/XML_Tools.h"
 
 #include <QFile>
+#include <QHash>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 #include <array>
-#include <functional>
+#include <cstring>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -45,6 +48,115 @@ public:
         daten.append(static_cast<const char*>(data), static_cast<qsizetype>(size));
     }
 };
+
+// Text as it stands between tags: the document keeps texts as the file wrote them (see
+// LoadXMLDocument), so a text the program sets is escaped here.
+QByteArray Maskiert(const QString& text)
+{
+    QByteArray r;
+    for (const char c : text.toUtf8()) {
+        switch (c) {
+        case '&': r += "&amp;"; break;
+        case '<': r += "&lt;"; break;
+        case '>': r += "&gt;"; break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r')
+                r += "&#" + QByteArray::number(static_cast<unsigned char>(c)) + ';';
+            else
+                r += c;
+        }
+    }
+    return r;
+}
+
+// The internal general entities of the document type's internal subset, by name (the first
+// declaration counts); external ones are not read.
+QHash<QString, QString> InterneEntitaeten(pugi::xml_node n)
+{
+    QHash<QString, QString> r;
+    for (pugi::xml_node k = n.root().first_child(); k; k = k.next_sibling()) {
+        if (k.type() != pugi::node_doctype)
+            continue;
+        static const QRegularExpression deklaration(
+            QStringLiteral("<!ENTITY\\s+([^\\s%\"'>]+)\\s+(?:\"([^\"]*)\"|'([^']*)')\\s*>"));
+        auto treffer = deklaration.globalMatch(AusUtf8(k.value()));
+        while (treffer.hasNext()) {
+            const QRegularExpressionMatch m = treffer.next();
+            if (!r.contains(m.captured(1)))
+                r.insert(m.captured(1), m.hasCaptured(2) ? m.captured(2) : m.captured(3));
+        }
+    }
+    return r;
+}
+
+// Resolves the references of a text as the file wrote it: character references, the five
+// predefined entities and the internal entities (nested up to 8 deep, at most about a million
+// characters in all); an unknown reference stays as it stands.
+QString Aufgeloest(const QString& roh, const QHash<QString, QString>& entitäten, int tiefe, qsizetype& vorrat)
+{
+    static const QHash<QString, QString> vordefiniert = {{QStringLiteral("lt"), QStringLiteral("<")},
+                                                          {QStringLiteral("gt"), QStringLiteral(">")},
+                                                          {QStringLiteral("amp"), QStringLiteral("&")},
+                                                          {QStringLiteral("apos"), QStringLiteral("'")},
+                                                          {QStringLiteral("quot"), QStringLiteral("\"")}};
+    QString r;
+    qsizetype i = 0;
+    while (i < roh.size()) {
+        const qsizetype und = roh.indexOf(u'&', i);
+        const qsizetype ende = und < 0 ? -1 : roh.indexOf(u';', und + 1);
+        if (und < 0 || ende < 0) {
+            r += QStringView(roh).mid(i);
+            break;
+        }
+        r += QStringView(roh).mid(i, und - i);
+        const QString name = roh.mid(und + 1, ende - und - 1);
+        bool ok = false;
+        if (name.startsWith(u'#')) {
+            const bool hex = name.startsWith(QStringLiteral("#x"));
+            const uint z = QStringView(name).mid(hex ? 2 : 1).toUInt(&ok, hex ? 16 : 10);
+            ok = ok && z > 0 && z <= 0x10FFFF && !(z >= 0xD800 && z <= 0xDFFF);
+            if (ok)
+                r += QString::fromUcs4(reinterpret_cast<const char32_t*>(&z), 1);
+        } else if (const auto v = vordefiniert.constFind(name); v != vordefiniert.constEnd()) {
+            r += *v;
+            ok = true;
+        } else if (const auto e = entitäten.constFind(name); e != entitäten.constEnd() && tiefe < 8 && vorrat > 0) {
+            const QString wert = Aufgeloest(*e, entitäten, tiefe + 1, vorrat);
+            vorrat -= wert.size();
+            r += wert;
+            ok = true;
+        }
+        if (!ok)
+            r += QStringView(roh).mid(und, ende - und + 1);
+        i = ende + 1;
+    }
+    return r;
+}
+
+// Visits every node below start in document order without recursion, so that no nesting depth
+// can exhaust the stack; besuche(node, depth) returns false to stop. Depth 1: children of start.
+template <class F>
+void Durchlaufe(pugi::xml_node start, F besuche)
+{
+    pugi::xml_node k = start.first_child();
+    int tiefe = 1;
+    while (k) {
+        if (!besuche(k, tiefe))
+            return;
+        if (const pugi::xml_node kind = k.first_child()) {
+            k = kind;
+            ++tiefe;
+            continue;
+        }
+        while (k != start && !k.next_sibling()) {
+            k = k.parent();
+            --tiefe;
+        }
+        if (k == start)
+            return;
+        k = k.next_sibling();
+    }
+}
 
 // Code points 0x80..0x9F of code page 1252 (the unassigned ones keep their own value).
 constexpr std::array<char16_t, 32> Cp1252Hoch = {
@@ -231,9 +343,12 @@ int32_t XML_Tools::LoadXMLDocument(const QString& pfad)
         m_errorLine = 1;
         return m_errorCode;
     }
-    // No entity of a DOCTYPE is expanded and nothing is fetched: the parser knows no DTDs.
-    // Line ends and white space stay as they stand, so a save changes only what was changed.
-    const unsigned int optionen = (pugi::parse_full | pugi::parse_ws_pcdata) & ~pugi::parse_eol;
+    // Texts and attribute values stay as the file wrote them, references included: a save writes
+    // back unchanged what the program did not change, so an entity of the document type keeps
+    // its meaning for the host. Reading resolves the references (KnotenText). Nothing is
+    // fetched: the parser knows no DTDs. Line ends and white space stay as they stand.
+    const unsigned int optionen = (pugi::parse_full | pugi::parse_ws_pcdata)
+                                  & ~(pugi::parse_eol | pugi::parse_escapes | pugi::parse_wconv_attribute);
     const pugi::xml_parse_result r =
         m_dokument.load_buffer(utf8.constData(), static_cast<size_t>(utf8.size()), optionen, pugi::encoding_utf8);
     if (!r) {
@@ -241,6 +356,27 @@ int32_t XML_Tools::LoadXMLDocument(const QString& pfad)
         m_errorDescription = AusUtf8(r.description()) + QStringLiteral("\r\n");
         const qsizetype bis = std::min<qsizetype>(static_cast<qsizetype>(r.offset), utf8.size());
         m_errorLine = static_cast<int32_t>(utf8.left(bis).count('\n') + 1);
+        m_dokument.reset();
+        return m_errorCode;
+    }
+    // A file nested absurdly deep is no exchange file: refused like one that does not parse.
+    int32_t zuTief = 0;
+    Durchlaufe(m_dokument, [&](pugi::xml_node k, int tiefe) {
+        // A save writes every attribute in double quotes.
+        for (pugi::xml_attribute a : k.attributes())
+            if (std::strchr(a.value(), '"'))
+                a.set_value(QByteArray(a.value()).replace("\"", "&quot;").constData());
+        if (tiefe <= MaxTiefe || k.type() != pugi::node_element)
+            return true;
+        const std::ptrdiff_t stelle = k.offset_debug();
+        const qsizetype bis = stelle < 0 ? utf8.size() : std::min<qsizetype>(stelle, utf8.size());
+        zuTief = static_cast<int32_t>(utf8.left(bis).count('\n') + 1);
+        return false;
+    });
+    if (zuTief > 0) {
+        m_errorCode = 2;
+        m_errorDescription = QStringLiteral("Elements nested deeper than %1 levels\r\n").arg(MaxTiefe);
+        m_errorLine = zuTief;
         m_dokument.reset();
         return m_errorCode;
     }
@@ -280,7 +416,7 @@ int32_t XML_Tools::SaveXMLDocument(const QString& pfad)
         if (k.type() == pugi::node_declaration && k == m_dokument.first_child() && !m_deklaration.isEmpty())
             schreiber.daten += m_deklaration;  // as the file wrote it
         else
-            k.print(schreiber, "", pugi::format_raw, pugi::encoding_utf8);
+            k.print(schreiber, "", pugi::format_raw | pugi::format_no_escapes, pugi::encoding_utf8);
     }
     schreiber.daten += m_ende;
     const QByteArray daten = XmlKodierung::AusUtf8(schreiber.daten, m_kodierung, m_bom);
@@ -449,14 +585,11 @@ const pugi::xpath_node_set* XML_Tools::GetListElementsByName(const QString& name
         return nullptr;
     std::vector<pugi::xpath_node> gefunden;
     const std::string n = name.toStdString();
-    const std::function<void(pugi::xml_node)> suche = [&](pugi::xml_node eltern) {
-        for (pugi::xml_node k : eltern.children()) {
-            if (k.type() == pugi::node_element && n == k.name())
-                gefunden.emplace_back(k);
-            suche(k);
-        }
-    };
-    suche(start);
+    Durchlaufe(start, [&](pugi::xml_node k, int) {
+        if (k.type() == pugi::node_element && n == k.name())
+            gefunden.emplace_back(k);
+        return true;
+    });
     if (gefunden.empty()) {
         m_errorCode = 3;
         m_errorDescription = UngueltigerPfad;
@@ -516,7 +649,7 @@ pugi::xml_node XML_Tools::CreateAppendChildTextElementNode(pugi::xml_node eltern
                                                            const QString& text)
 {
     pugi::xml_node neu = CreateAppendChildElementNode(eltern, name);
-    neu.append_child(pugi::node_pcdata).set_value(Utf8(text).constData());
+    neu.append_child(pugi::node_pcdata).set_value(Maskiert(text).constData());
     return neu;
 }
 
@@ -537,17 +670,30 @@ int32_t XML_Tools::SetElementText(const QString& text, const QString& xpath)
 
 QString XML_Tools::KnotenText(pugi::xml_node n)
 {
+    std::optional<QHash<QString, QString>> entitäten;
+    qsizetype vorrat = 1 << 20;
+    const auto text = [&](pugi::xml_node k) {
+        const QString roh = AusUtf8(k.value());
+        if (k.type() == pugi::node_cdata || !roh.contains(u'&'))
+            return roh;
+        if (!entitäten)
+            entitäten = InterneEntitaeten(k);
+        return Aufgeloest(roh, *entitäten, 0, vorrat);
+    };
     if (n.type() == pugi::node_pcdata || n.type() == pugi::node_cdata)
-        return AusUtf8(n.value());
-    QString text;
-    for (pugi::xml_node k : n.children())
-        text += KnotenText(k);
-    return text;
+        return text(n);
+    QString r;
+    Durchlaufe(n, [&](pugi::xml_node k, int) {
+        if (k.type() == pugi::node_pcdata || k.type() == pugi::node_cdata)
+            r += text(k);
+        return true;
+    });
+    return r;
 }
 
 void XML_Tools::SetzeKnotenText(pugi::xml_node n, const QString& text)
 {
     while (pugi::xml_node k = n.first_child())
         n.remove_child(k);
-    n.append_child(pugi::node_pcdata).set_value(Utf8(text).constData());
+    n.append_child(pugi::node_pcdata).set_value(Maskiert(text).constData());
 }

@@ -24,6 +24,9 @@ private:
 // error, 4 save error.
 class XML_Tools {
 public:
+    // Deepest element nesting a file may have; a deeper one is a load error (code 2).
+    static constexpr int MaxTiefe = 1000;
+
     XML_Tools();
 
     int32_t LoadXMLDocument(const QString& pfad);

@@ -30,6 +30,7 @@ constexpr int TextNrNichtLesbar = 2912;
 constexpr int TextNrSpeicherfehler = 2918;
 constexpr int TextNrEingelesen = 2919;
 constexpr int TextNrNurLesen = 2920;
+constexpr int TextNrNummerZuLang = 2931;
 
 // The message names at most this many faults.
 constexpr int MaxZeilen = 20;
@@ -53,6 +54,7 @@ QString mangeltext(const Lesebefund& b)
     case Lesebefund::Unvollständig: grund = TextNrAbbruch; break;
     case Lesebefund::Tabellenfehler: grund = TextNrNichtGespeichert; break;
     case Lesebefund::Datei: grund = TextNrDateiende; break;
+    case Lesebefund::Projektnummer: grund = TextNrNummerZuLang; break;
     default: break;
     }
     if (grund != 0)

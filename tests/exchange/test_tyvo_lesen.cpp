@@ -238,10 +238,13 @@ TEST_F(TyvoLesen, UnloadableFilesStayByteForByte)
         QByteArray inhalt;  // empty name: no file at all
         int zeile;
     };
+    // A valid file with 100000 elements nested in a text the reader reads (line 17).
+    const QByteArray tief = QByteArray("<k>").repeated(100000) + QByteArray("</k>").repeated(100000);
     const Fall fälle[] = {
         {"missing", {}, 0},
         {"not well-formed", "<?xml version=\"1.0\"?>\n<TYVO_Austauschdaten>\n  <FehlerCode>0</Fehlercode>\n", 3},
         {"empty", "", 1},
+        {"nested too deep", Ersetzt(Vorlage("gueltig.xml"), "Heizzentrale Keller", tief), 17},
     };
     for (const Fall& f : fälle) {
         SCOPED_TRACE(f.name);

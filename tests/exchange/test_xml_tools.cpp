@@ -26,6 +26,16 @@ protected:
         QFile f(pfad);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
+
+    // The text of R/element as a new load of the file reads it.
+    static QString Neugeladen(const QString& pfad, const QString& element)
+    {
+        XML_Tools y;
+        EXPECT_EQ(y.LoadXMLDocument(pfad), 0);
+        EXPECT_EQ(y.SetNewKontextNode(QStringLiteral("R"), false), 0);
+        EXPECT_EQ(y.GetElementText(element), 0);
+        return y.ElementeText();
+    }
 };
 
 const QByteArray Beispiel = "<?xml version=\"1.0\"?>\n"
@@ -251,11 +261,7 @@ TEST_F(XmlToolsTest, EncodingsSurviveLoadAndSave)
         const qsizetype rumpfAnfang = f.datei.indexOf("<R>");
         EXPECT_EQ(neu.left(rumpfAnfang), f.datei.left(rumpfAnfang));
         EXPECT_TRUE(neu.contains("<U>" + f.unberührt + "</U>"));
-        XML_Tools y;
-        ASSERT_EQ(y.LoadXMLDocument(pfad), 0);
-        ASSERT_EQ(y.SetNewKontextNode(QStringLiteral("R"), false), 0);
-        EXPECT_EQ(y.GetElementText(QStringLiteral("W")), 0);
-        EXPECT_EQ(y.ElementeText(), QStringLiteral("Überdruck € ä"));
+        EXPECT_EQ(Neugeladen(pfad, QStringLiteral("W")), QStringLiteral("Überdruck € ä"));
         ++n;
     }
 }
@@ -278,11 +284,7 @@ TEST_F(XmlToolsTest, Utf16WithBomSurvivesLoadAndSave)
     EXPECT_EQ(Lesen(pfad), datei);
     ASSERT_EQ(x.SetElementText(QStringLiteral("€"), QStringLiteral("W")), 0);
     ASSERT_EQ(x.SaveXMLDocument(), 0);
-    XML_Tools y;
-    ASSERT_EQ(y.LoadXMLDocument(pfad), 0);
-    ASSERT_EQ(y.SetNewKontextNode(QStringLiteral("R"), false), 0);
-    EXPECT_EQ(y.GetElementText(QStringLiteral("W")), 0);
-    EXPECT_EQ(y.ElementeText(), QStringLiteral("€"));
+    EXPECT_EQ(Neugeladen(pfad, QStringLiteral("W")), QStringLiteral("€"));
 }
 
 TEST_F(XmlToolsTest, UnknownEncodingIsALoadError)
@@ -322,6 +324,107 @@ TEST_F(XmlToolsTest, FailedSaveIsReportedAndLeavesTheFile)
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("ordner.xml")));
     EXPECT_EQ(x.SaveXMLDocument(dir.filePath(QStringLiteral("ordner.xml"))), 4);
     EXPECT_EQ(Lesen(pfad), Beispiel);
+}
+
+// Elements nested n deep, each with a piece of text, on the line after the root's.
+QByteArray Verschachtelt(int n)
+{
+    const QByteArray r = "<?xml version=\"1.0\"?>\n<R>\n" + QByteArray("<t>x").repeated(n) + QByteArray("</t>").repeated(n);
+    return r + "\n</R>\n";
+}
+
+// Nesting is walked without recursion; beyond the allowed depth the file is a load error.
+TEST_F(XmlToolsTest, DeepNestingIsWalkedOrRefused)
+{
+    struct Fall {
+        int tiefe;
+        int code;
+    };
+    const Fall fälle[] = {{XML_Tools::MaxTiefe - 1, 0}, {XML_Tools::MaxTiefe + 1, 2}, {100000, 2}};
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(f.tiefe);
+        XML_Tools x;
+        ASSERT_EQ(x.LoadXMLDocument(Datei(Verschachtelt(f.tiefe))), f.code);
+        if (f.code != 0) {
+            EXPECT_EQ(x.ErrorLine(), 3);
+            EXPECT_TRUE(x.Error_Description().startsWith(QStringLiteral("Elements nested deeper than ")))
+                << x.Error_Description().toStdString();
+            EXPECT_FALSE(x.Kontextknoten());
+            continue;
+        }
+        ASSERT_EQ(x.SetNewKontextNode(QStringLiteral("R"), false), 0);
+        EXPECT_EQ(x.GetElementText(QStringLiteral("t")), 0);
+        EXPECT_EQ(x.ElementeText(), QString(f.tiefe, u'x'));
+        const pugi::xpath_node_set* liste = x.GetListElementsByName(QStringLiteral("t"), true);
+        ASSERT_TRUE(liste);
+        EXPECT_EQ(static_cast<int>(liste->size()), f.tiefe);
+        EXPECT_EQ((*liste)[0].node().parent().name(), std::string("R"));
+    }
+    // The text of a tree the parser accepts at any depth.
+    pugi::xml_document d;
+    const QByteArray tief = Verschachtelt(100000);
+    ASSERT_TRUE(d.load_buffer(tief.constData(), static_cast<size_t>(tief.size())));
+    EXPECT_EQ(XML_Tools::KnotenText(d.child("R")).count(u'x'), 100000);
+}
+
+// A text the program does not change goes back as the file wrote it, references included, and
+// reads as the host meant it; a text the program sets is escaped.
+TEST_F(XmlToolsTest, UntouchedContentKeepsItsMeaning)
+{
+    struct Fall {
+        const char* name;
+        QByteArray u;  // the untouched element as the file writes it
+        const char* gelesen;
+        QByteArray zurück = {};  // as a save writes it back; empty: as it was
+    };
+    const Fall fälle[] = {
+        {"internal entity", "<U>&ort;</U>", "Hamburg"},
+        {"entity in an entity", "<U>&adresse;</U>", "Am Hafen 1, Hamburg"},
+        {"escaped ampersand", "<U>a &amp;ort; b</U>", "a &ort; b"},
+        {"references", "<U>&lt;&#228;&#x20AC;&gt;&quot;&apos;</U>", "<ä€>\"'"},
+        {"undeclared entity", "<U>&fremd; &#xD800;</U>", "&fremd; &#xD800;"},
+        {"external entity", "<U>&extern;</U>", "&extern;"},
+        {"attribute", "<U ort=\"&ort;\" x=\"&amp;'\">&ort;</U>", "Hamburg"},
+        {"attribute in single quotes", "<U a='sagt \"hi\"'>x</U>", "x", "<U a=\"sagt &quot;hi&quot;\">x</U>"},
+        {"CDATA", "<U><![CDATA[&ort;]]></U>", "&ort;"},
+    };
+    const QByteArray kopf = "<?xml version=\"1.0\"?>\r\n<!DOCTYPE R [\r\n  <!ENTITY ort \"Hamburg\">\r\n"
+                            "  <!ENTITY adresse 'Am Hafen 1, &ort;'>\r\n  <!ENTITY ort \"Bremen\">\r\n"
+                            "  <!ENTITY extern SYSTEM \"extern.txt\">\r\n]>\r\n";
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(f.name);
+        const QByteArray datei = kopf + "<R>" + f.u + "<W>alt</W></R>\r\n";
+        const QString pfad = Datei(datei);
+        XML_Tools x;
+        ASSERT_EQ(x.LoadXMLDocument(pfad), 0) << x.Error_Description().toStdString();
+        ASSERT_EQ(x.SetNewKontextNode(QStringLiteral("R"), false), 0);
+        EXPECT_EQ(x.GetElementText(QStringLiteral("U")), 0);
+        EXPECT_EQ(x.ElementeText(), QString::fromUtf8(f.gelesen));
+        ASSERT_EQ(x.SetElementText(QStringLiteral("a & b <c> &ort;"), QStringLiteral("W")), 0);
+        ASSERT_EQ(x.SaveXMLDocument(), 0);
+        const QByteArray u = f.zurück.isEmpty() ? f.u : f.zurück;
+        EXPECT_EQ(Lesen(pfad), kopf + "<R>" + u + "<W>a &amp; b &lt;c&gt; &amp;ort;</W></R>\r\n");
+        EXPECT_EQ(Neugeladen(pfad, QStringLiteral("W")), QStringLiteral("a & b <c> &ort;"));
+    }
+}
+
+// Entities that multiply each other are resolved only up to a bound.
+TEST_F(XmlToolsTest, EntityExpansionIsBounded)
+{
+    QByteArray dtd = "<!ENTITY e0 \"0123456789\">";
+    for (int i = 1; i <= 9; ++i) {
+        dtd += "<!ENTITY e" + QByteArray::number(i) + " \"";
+        for (int j = 0; j < 10; ++j)
+            dtd += "&e" + QByteArray::number(i - 1) + ';';
+        dtd += "\">";
+    }
+    XML_Tools x;
+    ASSERT_EQ(x.LoadXMLDocument(Datei("<!DOCTYPE R [" + dtd + "]><R><U>&e9;</U><V>&e2;</V></R>")), 0);
+    ASSERT_EQ(x.SetNewKontextNode(QStringLiteral("R"), false), 0);
+    EXPECT_EQ(x.GetElementText(QStringLiteral("U")), 0);
+    EXPECT_LT(x.ElementeText().size(), 20 << 20);
+    EXPECT_EQ(x.GetElementText(QStringLiteral("V")), 0);
+    EXPECT_EQ(x.ElementeText(), QStringLiteral("0123456789").repeated(100));
 }
 
 }  // namespace

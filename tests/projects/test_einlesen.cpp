@@ -401,6 +401,42 @@ TEST_F(Einlesen, BlöckeEinerAnderenNummerWerdenAbgewiesen)
     }
 }
 
+// The project number column holds 15 characters: a longer number refuses that project, in no
+// table a row of it or of a cut number, and the rest of the file is read.
+TEST_F(Einlesen, ZuLangeProjektnummerWirdAbgewiesen)
+{
+    struct Fall {
+        const char* nummer;
+        bool eingelesen;
+    };
+    const Fall fälle[] = {{"123456789012345", true}, {"1234567890123456", false}, {"Zentrale Nord 2024/17", false}};
+    int n = 0;
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(f.nummer);
+        db = ordner.filePath(QStringLiteral("Daten/Lang%1.db").arg(++n));
+        BaueProjektdatenbank(db);
+        zustand().Projekt_Data_Source = db;
+        meldungen.leeren();
+        KonfliktSkript skript;
+        einlesen(zeilen(projektZeilen(f.nummer, "He") + projektZeilen("C1", "Dr")));
+        const QString nr = QString::fromUtf8(f.nummer);
+        const QStringList erwartet = f.eingelesen ? QStringList{nr, QStringLiteral("C1")} : QStringList{QStringLiteral("C1")};
+        EXPECT_EQ(nummern(), erwartet);
+        const QList<MeldungsBox> m = mängel();
+        if (f.eingelesen) {
+            EXPECT_TRUE(m.isEmpty()) << texte(meldungen);
+            continue;
+        }
+        EXPECT_TRUE(projektinhalt(nr).isEmpty()) << projektinhalt(nr).join(u'\n').toStdString();
+        EXPECT_TRUE(projektinhalt(nr.left(15)).isEmpty());
+        ASSERT_EQ(m.size(), 1) << texte(meldungen);
+        EXPECT_TRUE(m[0].text.contains(QStringLiteral("Projekt %1: Die Projektnummer ist länger als 15 Zeichen. Das "
+                                                      "Projekt wurde nicht eingelesen.").arg(nr)))
+            << m[0].text.toStdString();
+        EXPECT_TRUE(m[0].text.contains(QStringLiteral("Eingelesen wurden 1 Projekte."))) << m[0].text.toStdString();
+    }
+}
+
 TEST_F(Einlesen, ProjektnummernVergleichenWieSQL)
 {
     // NOCASE folds ASCII letters only: "Ä-1" is another project than "ä-1", "a-1" the same as "A-1".

@@ -832,6 +832,31 @@ public:
     int gesetzt = 0;
 };
 
+// A project of a type that has no report: the five report items do nothing and say nothing.
+TEST_F(HauptfensterTest, ReportItemsStopSilentlyForATypeWithoutReport)
+{
+    MDIForm1& f = Bereit();
+    EinProjekt();
+    f.Mheizungsanlagen->trigger();
+    Ablage ablage;
+    setzeZwischenablage(&ablage);
+    for (QAction* a : {f.Mergebnissezeigen, f.Mkurztextdrucken, f.Mlangtextdrucken,
+                       f.MausschreibungstexteinZwischenablage, f.MAusgabeGEAEB1990}) {
+        SCOPED_TRACE(a->text().toStdString());
+        ASSERT_TRUE(a->isEnabled());
+        zustand().Projektart = QStringLiteral("Xy");
+        recorder.leeren();
+        Berichtsdialoge dialoge(1);
+        a->trigger();
+        Ereignisse();
+        EXPECT_TRUE(recorder.boxen.isEmpty()) << recorder.boxen.value(0).text.toStdString();
+        EXPECT_TRUE(dialoge.geöffnet.isEmpty());
+        EXPECT_EQ(ablage.gesetzt, 0);
+        EXPECT_TRUE(f.MAusgabe->isEnabled());
+    }
+    setzeZwischenablage(nullptr);
+}
+
 TEST_F(HauptfensterTest, ReportItemsRunTheHeatingReport)
 {
     MDIForm1& f = Bereit();

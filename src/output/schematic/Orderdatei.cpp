@@ -20,23 +20,6 @@ QString Symbolzeile::Zeile() const
 namespace Orderdatei {
 namespace {
 
-// Code page 1252 at 0x80..0x9F (0 where the code page has no character).
-constexpr char16_t Cp1252Oben[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
-char ZeichenCp1252(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
-        return static_cast<char>(u);
-    for (int i = 0; i < 32; ++i)
-        if (Cp1252Oben[i] != 0 && Cp1252Oben[i] == u)
-            return static_cast<char>(0x80 + i);
-    return '?';
-}
-
 // Upper case character by character: a letter without a one-character capital ("ß") stays.
 QString Grossbuchstaben(const QString& s)
 {
@@ -61,8 +44,7 @@ QByteArray Kodiere(const QStringList& zeilen)
 {
     QByteArray r;
     for (const QString& z : zeilen) {
-        for (QChar c : z)
-            r += ZeichenCp1252(c);
+        r += Sicherungsdatei::NachCp1252(z);
         r += "\r\n";
     }
     return r;

@@ -964,12 +964,6 @@ void MDIForm1::MenuepunkteNachStatus(int status)
     }
 }
 
-void MDIForm1::Platzhalter(const QString& was)
-{
-    Meldung(Meldungsart::Information, was + QStringLiteral("\\n\\nDiese Funktion folgt in einer späteren "
-                                                           "Ausbaustufe des Programms."));
-}
-
 KelvorForm3* MDIForm1::fenster3() const
 {
     return dynamic_cast<KelvorForm3*>(fenster(3));
@@ -996,17 +990,9 @@ void MDIForm1::Neuanlage(const QString& projektart)
 
 void MDIForm1::Bericht(int modus)
 {
-    static const char* const berichte[] = {
-        "Ergebnisse zeigen: der Bericht des aktuellen Projekts in der Seitenvorschau.",
-        "Kurztext drucken: der Bericht des aktuellen Projekts mit Kurztexten.",
-        "Langtext drucken: der Bericht des aktuellen Projekts mit Langtexten.",
-        "Ausschreibungstexte in die Zwischenablage: die Ausschreibungstexte des aktuellen Projekts.",
-        "Ausgabe GAEB 1990: die Ausschreibung des aktuellen Projekts als GAEB-Datei (*.d81).",
-    };
-    if (!Drucken::HatBericht(zustand().Projektart)) {
-        Platzhalter(QString::fromUtf8(berichte[qBound(1, modus, 5) - 1]));
+    // A project type without a report: nothing happens.
+    if (!Drucken::HatBericht(zustand().Projektart))
         return;
-    }
     // No second output command while a report runs (the report lets the window react).
     const bool ausgabeFrei = MAusgabe->isEnabled();
     MAusgabe->setEnabled(false);

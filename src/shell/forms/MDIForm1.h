@@ -169,8 +169,6 @@ private:
     void Neuanlage(const QString& projektart);
     void Bericht(int modus);
     void Schaltschema(int ziel, const QString& datei);
-    // Shows what an item will do until its part of the program is there.
-    void Platzhalter(const QString& was);
 
     QWidget* m_client = nullptr;
     std::array<QLabel*, 4> m_panel{};

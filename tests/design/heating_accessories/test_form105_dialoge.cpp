@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QFile>
 #include <QComboBox>
 #include <QLabel>
 #include <QHeaderView>
@@ -6,7 +7,10 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -287,16 +291,158 @@ TEST_F(EntlueftungTest, Mengenpruefung)
     }
 }
 
-TEST_F(EntlueftungTest, SchliessenSpeichertDieAktiveZeile)
+// The dialog shown and active, the focus in row zeile's quantity box.
+void Bereit(Form105b& b, int zeile)
 {
-    Form105b b(2);
     b.Laden();
-    b.ZeileAktivieren(5);
-    b.DataGrid1->setCurrentIndex(b.DataGrid1->model()->index(1, 0));
-    b.Text3[5]->setText(QStringLiteral("3"));
-    b.reject();
-    EXPECT_EQ(anz(2, 5), 3);
-    EXPECT_EQ(art(2, 5), b.DataGrid1->model()->index(1, 0).data().toString());
+    b.show();
+    b.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&b));
+    b.Text3[static_cast<size_t>(zeile)]->setFocus();
+    QApplication::processEvents();
+    ASSERT_EQ(b.aktiveZeile(), zeile);
+}
+
+QPoint Zeilenmitte(const Auswahlgitter& g, int zeile)
+{
+    return QPoint(40, g.rowViewportPosition(zeile) + g.rowHeight(zeile) / 2);
+}
+
+// Driven as a user would: only a chosen article with a quantity, confirmed by leaving the box or
+// Weiter, changes a stored row (family 1, row 1 holds 33101 x 2, row 2 is empty).
+TEST_F(EntlueftungTest, NurEineAusdruecklicheWahlAendertEineZeile)
+{
+    enum Schritt { Zeiger3, Klick3, Menge4, Enter, Esc, Schliessen, Weiter, Zeile2 };
+    struct Fall {
+        const char* name;
+        std::vector<Schritt> schritte;
+        const char* artikel1;
+        int menge1;
+        bool offen;
+    };
+    const Fall fälle[] = {
+        {"pointer, then Esc", {Zeiger3, Esc}, "33101", 2, false},
+        {"pointer, then close box", {Zeiger3, Schliessen}, "33101", 2, false},
+        {"pointer, then Weiter", {Zeiger3, Weiter}, "33101", 2, false},
+        {"pointer, then Enter", {Zeiger3, Enter}, "33101", 2, true},
+        {"first click, quantity, Enter", {Klick3, Menge4, Enter}, "33103", 4, true},
+        {"first click, pointer away, Weiter", {Klick3, Zeiger3, Weiter}, "33103", 2, false},
+        {"click and quantity, then Esc", {Klick3, Menge4, Esc}, "33101", 2, false},
+        {"click, then the next row by mouse", {Klick3, Zeile2}, "33103", 2, true},
+    };
+    const QString artikel3 = QStringLiteral("33103");
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(f.name);
+        d->m_Zub_Entlüftung_ArtNr_m_value(1, 1, QStringLiteral("33101"));
+        d->m_Zub_Entlüftung_Anz_m_value(1, 1, 2);
+        meldungen.leeren();
+        Form105b b(1);
+        ASSERT_NO_FATAL_FAILURE(Bereit(b, 1));
+        Auswahlgitter* g = b.DataGrid1;
+        ASSERT_EQ(g->model()->index(2, 0).data().toString(), artikel3);
+        for (Schritt s : f.schritte) {
+            switch (s) {
+            case Zeiger3:
+                // Over row 3 and away over row 4: the list follows, the type box does not.
+                QTest::mouseMove(g->viewport(), Zeilenmitte(*g, 2));
+                QTest::mouseMove(g->viewport(), Zeilenmitte(*g, 3));
+                EXPECT_EQ(g->currentIndex().row(), 3);
+                break;
+            case Klick3:
+                QTest::mouseMove(g->viewport(), Zeilenmitte(*g, 2));
+                QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, Zeilenmitte(*g, 2));
+                EXPECT_EQ(b.Text2[1]->text(), artikel3);
+                EXPECT_TRUE(b.Text3[1]->hasFocus());
+                break;
+            case Menge4:
+                b.Text3[1]->selectAll();
+                QTest::keyClicks(b.Text3[1], QStringLiteral("4"));
+                break;
+            case Enter: QTest::keyClick(b.Text3[1], Qt::Key_Return); break;
+            case Esc: QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); break;
+            case Schliessen: b.close(); break;
+            case Weiter: QTest::mouseClick(b.WeiterCommand, Qt::LeftButton); break;
+            case Zeile2: QTest::mouseClick(b.Text3[2], Qt::LeftButton); break;
+            }
+            QApplication::processEvents();
+        }
+        EXPECT_EQ(art(1, 1), QString::fromUtf8(f.artikel1));
+        EXPECT_EQ(anz(1, 1), f.menge1);
+        EXPECT_EQ(art(1, 2), QStringLiteral(" "));
+        EXPECT_EQ(anz(1, 2), 0);
+        EXPECT_EQ(b.isVisible(), f.offen);
+        EXPECT_TRUE(meldungen.boxen.isEmpty()) << meldungen.texte().join(u'|').toStdString();
+    }
+}
+
+// In an empty row the first click on a list row chooses its article.
+TEST_F(EntlueftungTest, ErsterKlickZaehltInEinerLeerenZeile)
+{
+    Form105b b(1);
+    ASSERT_NO_FATAL_FAILURE(Bereit(b, 2));
+    Auswahlgitter* g = b.DataGrid1;
+    QTest::mouseMove(g->viewport(), Zeilenmitte(*g, 2));
+    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, Zeilenmitte(*g, 2));
+    EXPECT_EQ(b.Text2[2]->text(), QStringLiteral("33103"));
+    b.Text3[2]->selectAll();
+    QTest::keyClicks(b.Text3[2], QStringLiteral("1"));
+    QTest::keyClick(b.Text3[2], Qt::Key_Return);
+    EXPECT_EQ(art(1, 2), QStringLiteral("33103"));
+    EXPECT_EQ(anz(1, 2), 1);
+}
+
+// A quantity without an article is refused with a message, also by Weiter; nothing is stored.
+TEST_F(EntlueftungTest, MengeOhneArtikelWirdAbgewiesen)
+{
+    for (const bool weiter : {false, true}) {
+        SCOPED_TRACE(weiter ? "Weiter" : "Enter");
+        d->m_Zub_Entlüftung_ArtNr_m_value(1, 2, QStringLiteral(" "));
+        d->m_Zub_Entlüftung_Anz_m_value(1, 2, 0);
+        meldungen.leeren();
+        Form105b b(1);
+        ASSERT_NO_FATAL_FAILURE(Bereit(b, 2));
+        QTest::keyClicks(b.Text3[2], QStringLiteral("5"));
+        if (weiter)
+            QTest::mouseClick(b.WeiterCommand, Qt::LeftButton);
+        else
+            QTest::keyClick(b.Text3[2], Qt::Key_Return);
+        QApplication::processEvents();
+        ASSERT_EQ(meldungen.boxen.size(), 1) << meldungen.texte().join(u'|').toStdString();
+        EXPECT_EQ(meldungen.boxen[0].text, LadeText(683));
+        EXPECT_TRUE(b.isVisible());
+        EXPECT_TRUE(b.Text3[2]->hasFocus());
+        EXPECT_EQ(b.Text3[2]->text(), QStringLiteral("0"));
+        EXPECT_EQ(anz(1, 2), 0);
+        EXPECT_EQ(art(1, 2), QStringLiteral(" "));
+    }
+}
+
+// The pointer over an empty list closes the dialog and stores nothing.
+TEST_F(EntlueftungTest, ZeigerUeberLeererListeSpeichertNichts)
+{
+    QTemporaryDir ordner;
+    const QString kopie = ordner.filePath(QStringLiteral("Artikeld.db"));
+    ASSERT_TRUE(QFile::copy(zustand().Artikel_Data_Source, kopie));
+    QFile(kopie).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("leer"));
+        db.setDatabaseName(kopie);
+        ASSERT_TRUE(db.open());
+        ASSERT_TRUE(QSqlQuery(db).exec(
+            QStringLiteral("UPDATE Artikel_Zusatz SET entluefterCode = 'keiner' WHERE entluefterCode = 'Lufttöpfe'")));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("leer"));
+    zustand().Artikel_Data_Source = kopie;
+    d->m_Zub_Entlüftung_ArtNr_m_value(2, 1, QStringLiteral("33201"));
+    d->m_Zub_Entlüftung_Anz_m_value(2, 1, 3);
+    Form105b b(2);
+    ASSERT_NO_FATAL_FAILURE(Bereit(b, 1));
+    ASSERT_EQ(b.DataGrid1->model()->rowCount(), 0);
+    QTest::mouseMove(b.DataGrid1->viewport(), QPoint(40, 10));
+    QApplication::processEvents();
+    EXPECT_FALSE(b.isVisible());
+    EXPECT_EQ(art(2, 1), QStringLiteral("33201"));
+    EXPECT_EQ(anz(2, 1), 3);
 }
 
 TEST_F(EntlueftungTest, SolarListetAlleFamilienFuerSolar)

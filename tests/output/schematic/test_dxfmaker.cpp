@@ -90,3 +90,12 @@ TEST(DXFMaker, DrucktEineQuerseiteWieAmBildschirm)
         kopie.write(inhalt);
     zustandZuruecksetzen();
 }
+
+// The window gives the renderer the system beep for a defective LINE.
+TEST(DXFMaker, RendererPieptUeberDasSystem)
+{
+    zustandZuruecksetzen();
+    DXFMaker m;
+    ASSERT_TRUE(static_cast<bool>(m.Signalton));
+    m.Signalton();
+}

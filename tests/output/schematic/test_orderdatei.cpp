@@ -53,6 +53,28 @@ TEST(Orderdatei, KodierungIstCodepage1252MitCrLf)
     EXPECT_EQ(Orderdatei::Dekodiere(QByteArray("\xB0\xB3\x80\xDF")), QStringLiteral("°³€ß"));
 }
 
+// One character is one byte: a character outside the code page is one "?", also when it takes
+// two UTF-16 units.
+TEST(Orderdatei, EinZeichenEinByte)
+{
+    struct Fall {
+        const char* name;
+        QString text;
+        QByteArray bytes;
+    };
+    const Fall fälle[] = {
+        {"Emoji", QStringLiteral("A\U0001F600B"), "A?B"},
+        {"zwei nacheinander", QStringLiteral("\U0001D11E\U0001D11E"), "??"},
+        {"einzelne hohe Hälfte", QString(QChar(0xD83D)) + QStringLiteral("x"), "?x"},
+        {"einzelne tiefe Hälfte", QString(QChar(0xDE00)), "?"},
+        {"Zeichen der Codepage bleiben", QStringLiteral("€°"), "\x80\xB0"},
+    };
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(f.name);
+        EXPECT_EQ(Orderdatei::Kodiere({f.text}), f.bytes + "\r\n");
+    }
+}
+
 TEST(Orderdatei, SchreibenErsetztDieDateiOderMeldetDenFehler)
 {
     QTemporaryDir dir;

@@ -80,7 +80,8 @@ Form105b::Form105b(int16_t familie, QWidget* parent)
     DataGrid1->setObjectName(QStringLiteral("DataGrid1"));
     DataGrid1->setGeometry(px(240), px(GitterOben), px(10880), px(GitterHöhe));
     DataGrid1->horizontalHeader()->hide();
-    DataGrid1->setFocusPolicy(Qt::ClickFocus);
+    // A click in the list leaves the focus in the quantity box, so it stores nothing by itself.
+    DataGrid1->setFocusPolicy(Qt::NoFocus);
     m_modell = new RecordsetModell(this);
     DataGrid1->setModel(m_modell);
     connect(DataGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -89,7 +90,8 @@ Form105b::Form105b(int16_t familie, QWidget* parent)
                 ZeileGeändert(i.isValid() ? i.row() : -1);
             });
     connect(DataGrid1, &Auswahlgitter::ZeileGewaehlt, this, [this](int zeile) { DataGrid1->Scrollregel(zeile); });
-    // The row under the pointer becomes the current row; over an empty list the dialog closes.
+    // The row under the pointer becomes the current row and shows its long text; the active row
+    // takes an article only by a click or the arrow keys. Over an empty list the dialog closes.
     connect(DataGrid1, &Auswahlgitter::ZeigerBewegt, this, [this](int zeile) {
         if (m_modell->rowCount() == 0) {
             Text2[static_cast<size_t>(m_aktiv)]->setText(Leer);
@@ -97,11 +99,19 @@ Form105b::Form105b(int16_t familie, QWidget* parent)
             reject();
             return;
         }
-        if (zeile >= 0)
+        if (zeile >= 0) {
+            m_zeiger = true;
             DataGrid1->setCurrentIndex(m_modell->index(zeile, 0));
+            m_zeiger = false;
+        }
     });
-    // A click in the list hands the focus back to the active quantity box.
-    connect(DataGrid1, &Auswahlgitter::clicked, this, [this] { Text3[static_cast<size_t>(m_aktiv)]->setFocus(); });
+    // A click in the list chooses its row for the active row and hands the focus back to the
+    // active quantity box.
+    connect(DataGrid1, &Auswahlgitter::clicked, this, [this](const QModelIndex& i) {
+        if (i.isValid())
+            ZeileGeändert(i.row());
+        Text3[static_cast<size_t>(m_aktiv)]->setFocus();
+    });
 
     for (int i = 1; i <= 6; ++i) {
         const int x = 240 + ((i - 1) % 3) * 3650;
@@ -288,7 +298,8 @@ void Form105b::ZeileGeändert(int zeile)
     const QString artNr = NullZuText(m_modell->wert(zeile, 0));
     m_aktuell = artNr.isEmpty() ? Leer : artNr;
     Langtext(zeile);
-    Text2[static_cast<size_t>(m_aktiv)]->setText(m_aktuell);
+    if (!m_zeiger)
+        Text2[static_cast<size_t>(m_aktiv)]->setText(m_aktuell);
 }
 
 void Form105b::FormValidateControlElement(const QString& name, int index, bool& Cancel)
@@ -310,8 +321,13 @@ void Form105b::FormValidateControlElement(const QString& name, int index, bool& 
     QString artikel = Leer;
     if (n != 0) {
         artikel = Text2[static_cast<size_t>(m_aktiv)]->text();
-        if (artikel.isEmpty())
-            artikel = Leer;
+        // A quantity needs an article: without one it is refused and the user told.
+        if (artikel.trimmed().isEmpty()) {
+            box->setText(QStringLiteral("0"));
+            Cancel = true;
+            Meldung(Meldungsart::Information, LadeText(zustand().Sprachoffset + 683));
+            return;
+        }
     } else {
         Text2[static_cast<size_t>(index)]->setText(Leer);
     }
@@ -327,6 +343,11 @@ bool Form105b::eventFilter(QObject* o, QEvent* e)
         if (e->type() == QEvent::FocusIn) {
             ZeileAktivieren(i);
         } else if (e->type() == QEvent::FocusOut) {
+            // Only leaving the box stores its row: not the window losing the focus (another
+            // window, a message) and not the dialog closing.
+            const Qt::FocusReason grund = static_cast<QFocusEvent*>(e)->reason();
+            if (m_schliesst || grund == Qt::ActiveWindowFocusReason || grund == Qt::PopupFocusReason)
+                continue;
             bool cancel = false;
             FormValidateControlElement(QStringLiteral("Text3"), i, cancel);
         } else if (e->type() == QEvent::KeyPress) {
@@ -364,8 +385,17 @@ void Form105b::keyPressEvent(QKeyEvent* e)
 
 void Form105b::done(int r)
 {
-    // However the dialog closes, the active row's quantity is stored first.
-    bool cancel = false;
-    FormValidateControlElement(QStringLiteral("Text3"), m_aktiv, cancel);
+    // Weiter stores the active row as leaving its box would, and a refused quantity keeps the
+    // dialog open; Esc, the close box and the pointer over an empty list store nothing.
+    if (r == QDialog::Accepted) {
+        bool cancel = false;
+        FormValidateControlElement(QStringLiteral("Text3"), m_aktiv, cancel);
+        if (cancel) {
+            Text3[static_cast<size_t>(m_aktiv)]->setFocus();
+            return;
+        }
+    }
+    m_schliesst = true;
     QDialog::done(r);
+    m_schliesst = false;
 }

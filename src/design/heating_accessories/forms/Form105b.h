@@ -20,8 +20,8 @@ class datenbank;
 
 // The dialog "Entlüftungsprogramm": up to six air-venting articles with their quantities. The
 // list shows the articles of one venting family (heating, cooling) or every article usable in
-// solar systems; moving in the list puts the current article into the active row, and a
-// quantity that passes its check stores its row in the data object at once.
+// solar systems; a click in the list or the arrow keys put the current article into the active
+// row, and a quantity that passes its check stores its row in the data object at once.
 class Form105b : public QDialog {
     Q_OBJECT
 public:
@@ -67,6 +67,8 @@ private:
     bool m_solar = false;
     bool m_geladen = false;
     bool m_positionieren = false;
+    bool m_zeiger = false;     // the pointer moves the list: the active row keeps its article
+    bool m_schliesst = false;  // the dialog is closing: the quantity box's focus loss stores nothing
     int m_aktiv = 1;
     QString m_aktuell = QStringLiteral(" ");
 };

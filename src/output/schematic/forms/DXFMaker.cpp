@@ -96,6 +96,7 @@ DXFMaker::DXFMaker(QWidget* parent) : QDialog(parent)
         Bildfeld->update();
         QApplication::processEvents();
     };
+    Signalton = [] { QApplication::beep(); };
 }
 
 DXFMaker::~DXFMaker()
