@@ -280,8 +280,10 @@ def einzelabsicherung(s):
     s.linie(412, 612, 370, 612, farbe=ROT, punkt=True)
     s.rechteck(440, 200, 610, 380, farbe=GRUEN)
     s.linie(525, 200, 525, RUECKLAUF_Y, farbe=GRUEN)
-    s.text(445, 605, 330, "Absicherung1", hoehe=14)
-    s.text(445, 605, 240, "Gefäß2", hoehe=14)
+    s.text(445, 605, 280, "MAG", hoehe=14)
+    # the vessels' labels above the flow line, left of the trap, where they have room
+    s.text(20, 440, 800, "Absicherung1", hoehe=18)
+    s.text(20, 440, 750, "Gefäß2", hoehe=18)
 
 
 def kappenventile(anzahl):
@@ -329,12 +331,18 @@ def ohne_schlammabscheider(s):
 
 # --- Lower row --------------------------------------------------------------------------------
 
-def gefaess(titel, form="stehend", zusatz=None):
+def gefaess(titel, form="stehend", zusatz=None, art=None):
+    """A vessel hanging from the header; art names its kind in a second line."""
     s = Symbol()
     unten_sammler(s)
-    if form == "stehend":
+    if form in ("stehend", "fuesse"):
         behaelter(s, 110, 240, -320, 120)
         s.linie(175, 120, 175, SAMMLER_Y, farbe=BLAU)
+        if form == "fuesse":
+            for x in (125, 225):
+                s.linie(x, -290, x, -340)
+            s.linie(105, -340, 145, -340)
+            s.linie(205, -340, 245, -340)
     elif form == "klein":
         behaelter(s, 125, 225, -200, 80)
         s.linie(175, 80, 175, SAMMLER_Y, farbe=BLAU)
@@ -343,7 +351,8 @@ def gefaess(titel, form="stehend", zusatz=None):
         s.linie(175, 0, 175, SAMMLER_Y, farbe=BLAU)
     kappenventil(s, 175, 190)
     s.text(100, 250, -30, titel)
-    s.text(100, 250, -200, "PN 6", hoehe=12, layer="Textstat")
+    if art:
+        s.text(20, 330, -200, art, hoehe=12)
     if zusatz:
         zusatz(s)
     return s
@@ -353,24 +362,6 @@ def durchstroemt(s):
     # drinking-water vessel: flow-through connection
     s.linie(130, -300, 130, -360, farbe=GRUEN)
     s.linie(130, -360, 20, -360, farbe=GRUEN)
-
-
-def entgasung(s):
-    s.linie(240, 40, 300, 40, farbe=MAGENTA, punkt=True)
-    s.linie(300, 40, 300, 140, farbe=MAGENTA, punkt=True)
-    s.zug([(290, 130), (300, 150), (310, 130)], farbe=MAGENTA)
-
-
-def entgasung_automat(s):
-    entgasung(s)
-    s.rechteck(260, -300, 330, -220, farbe=MAGENTA)
-    pumpe(s, 295, -260, r=20)
-
-
-def entgasung_elektronik(s):
-    entgasung(s)
-    s.rechteck(260, -300, 330, -220, farbe=MAGENTA)
-    s.text(262, 328, -275, "E", hoehe=12)
 
 
 def automat(titel, maschine, zweite=None, modul=None):
@@ -583,21 +574,21 @@ def bibliothek():
         "As.dxf": sicherheit_klein("", schlammabscheider),
         "As_NO.dxf": sicherheit_klein("", ohne_schlammabscheider),
         "Pravon.dxf": gefaess("MAG"),
-        "Sirtova.dxf": gefaess("Solar-MAG"),
-        "Mabrine.dxf": gefaess("MAG", form="klein"),
-        "Bgefaess.dxf": gefaess("TW-MAG", zusatz=durchstroemt),
-        "M80.dxf": gefaess("MAG 80 l"),
-        "Mgefaess.dxf": gefaess("MAG"),
-        "Mlieg.dxf": gefaess("MAG", form="liegend"),
-        "Quendod.dxf": gefaess("Entgasung", zusatz=entgasung),
-        "Quendoa.dxf": gefaess("Entgasung", zusatz=entgasung_automat),
-        "Quendode.dxf": gefaess("Entgasung", zusatz=entgasung_elektronik),
-        "Mk.dxf": automat("Kompressor", verdichter),
+        "Sirtova.dxf": gefaess("MAG", art="feste Membrane"),
+        "Mabrine.dxf": gefaess("MAG", form="fuesse", art="mit Standfüßen"),
+        "Bgefaess.dxf": gefaess("MAG", art="Austauschmembrane"),
+        "M80.dxf": gefaess("MAG", form="klein", art="kompakt"),
+        "Mgefaess.dxf": gefaess("MAG", art="kompakt"),
+        "Mlieg.dxf": gefaess("MAG", form="liegend", art="liegend"),
+        "Quendod.dxf": gefaess("MAG", art="Druckerhöhung"),
+        "Quendoa.dxf": gefaess("TW-MAG", zusatz=durchstroemt, art="durchströmt"),
+        "Quendode.dxf": gefaess("TW-MAG", art="Trinkwasser"),
+        "Mk.dxf": automat("Kompressorautomat", verdichter),
         "Mp.dxf": automat("Pumpenautomat", pumpe),
-        "Mp2.dxf": automat("Pumpenautomat", pumpe, zweite=pumpe, modul="Pumpen 2"),
-        "Kelmat.dxf": automat("Kelmat", verdichter),
-        "Kelmat2.dxf": automat("Kelmat", verdichter, modul="Modul 2"),
-        "Pumbrix.dxf": automat("Pumbrix", pumpe),
+        "Mp2.dxf": automat("Pumpenautomat", pumpe, zweite=pumpe, modul="Doppelpumpe"),
+        "Kelmat.dxf": automat("Modulautomat", pumpe, modul="eine Pumpe"),
+        "Kelmat2.dxf": automat("Modulautomat", pumpe, zweite=pumpe, modul="zwei Pumpen"),
+        "Pumbrix.dxf": automat("Nachspeiseautomat", pumpe),
         "Mkbeil.dxf": beistell("Beistellgefäß", True),
         "Mkbeir.dxf": beistell("Beistellgefäß", False),
         "Mpbeistl.dxf": beistell("Beistellgefäß", True),

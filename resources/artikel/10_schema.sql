@@ -26,7 +26,7 @@ CREATE TABLE Waehrung (
 --                                 insulation 225xx, accessories 17xxx, 22380, 22386
 --   70_schlamm_entlueftung.sql    dirt separators 320xx, shells 340xx, venting 33xxx
 --   80_speicher.sql               tanks 3GGNN (350xx-352xx)
--- Deliberately missing: 40499, 24199, the shells 341xx.
+-- Deliberately missing: 24199 (named by a 16-bar solar vessel only), the shells 341xx.
 
 CREATE TABLE ARTIKEL (
   arArtikelnr TEXT COLLATE NOCASE NOT NULL PRIMARY KEY,

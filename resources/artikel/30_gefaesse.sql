@@ -12,7 +12,7 @@ INSERT INTO [Gruppen MAG] (Gruppe, Bezeichnung, Heizung, Kälte, Solar, Trinkwas
   ( 2, 'MAG feste Membrane 6 bar',                              -1, -1,  0,  0,  0,  0,  0,  0,  6, 2, 3, 1),
   ( 3, 'MAG feste Membrane 10 bar',                             -1, -1, -1,  0,  0,  0,  0,  0, 10, 3, 0, 1),
   ( 4, 'MAG 6 bar\nmit Standfüßen',                             -1, -1,  0,  0,  0,  0,  0,  0,  6, 4, 2, 1),
-  ( 6, 'MAG Flachbauweise 6 bar',                               -1, -1,  0,  0,  0,  0,  0,  0,  6, 0, 3, 1),
+  ( 6, 'MAG Flachbauweise 6 bar',                                0,  0,  0,  0,  0,  0,  0,  0,  6, 0, 3, 1),
   ( 7, 'MAG Kompaktbauweise 6 bar',                             -1, -1,  0,  0,  0,  0,  0,  0,  6, 7, 2, 1),
   ( 8, 'MAG liegend 6 bar',                                     -1, -1,  0,  0,  0,  0,  0,  0,  6, 8, 0, 1),
   (70, 'MAG feste Membrane 10 bar für Heiz- und Kühlwasser',    -1, -1,  0,  0,  0,  0,  0,  0, 10, 3, 0, 1),
@@ -31,7 +31,7 @@ INSERT INTO [Gruppen MAG] (Gruppe, Bezeichnung, Heizung, Kälte, Solar, Trinkwas
   (33, 'Beistellbehälter\nNachspeiseautomat',                    0,  0,  0,  0,  0,  0, -1, -1, 10, 0, 0, 1),
   (40, 'Vorlagebehälter',                                        0,  0,  0,  0,  0,  0,  0,  0, 10, 0, 0, 0),
   (15, 'MAG Druckerhöhung 16 bar',                               0,  0,  0,  0, -1,  0,  0,  0, 16, 0, 0, 1),
-  (16, 'MAG Druckerhöhung 10 bar',                               0,  0,  0,  0, -1,  0,  0,  0, 10, 0, 0, 0),
+  (16, 'MAG Druckerhöhung 10 bar',                               0,  0,  0,  0,  0,  0,  0,  0, 10, 0, 0, 0),
   (17, 'Trinkwasser-MAG durchströmt 10 bar',                     0,  0,  0, -1,  0,  0,  0,  0, 10, 0, 0, 1),
   (18, 'Trinkwasser-MAG Großbehälter',                           0,  0,  0, -1,  0,  0,  0,  0, 10, 0, 0, 1),
   (19, 'Trinkwasser-MAG 6 bar',                                  0,  0,  0, -1,  0,  0,  0,  0,  6, 0, 0, 1),
@@ -175,7 +175,7 @@ INSERT INTO gef (gruppe, inhalt, druck, vordruck, temp, solar) VALUES
   (40, 500, 10, 0, 150, 0), (40, 800, 10, 0, 150, 0), (40, 1000, 10, 0, 150, 0);
 
 -- Article number, and pressures as German number text (1.5 -> '1,5', 6.0 -> '6').
--- The 1000-l vessel with feet takes the number 40499, which has no article row.
+-- The 1000-l vessel with feet takes the number 40499.
 CREATE TEMP VIEW gef_text AS
 SELECT gef.*,
        CASE WHEN gruppe = 4 AND inhalt = 1000 THEN '40499' ELSE
@@ -190,7 +190,7 @@ INSERT INTO [Grunddaten Gefäße]
 SELECT v.artnr, v.gruppe, v.inhalt, v.druck,
        coalesce(v.temp, CASE WHEN v.gruppe BETWEEN 15 AND 19 THEN 70 ELSE 120 END),
        v.vordruck, m.d, m.h, m.mb, m.mh,
-       CASE WHEN (v.gruppe BETWEEN 2 AND 9 OR v.gruppe IN (11, 12, 14, 30, 31, 32, 33, 60, 61, 70, 74))
+       CASE WHEN (v.gruppe BETWEEN 2 AND 9 OR v.gruppe IN (11, 12, 14, 30, 31, 32, 33, 60, 61, 70, 72, 74))
                  AND NOT (v.gruppe = 2 AND v.inhalt <= 50) THEN -1 ELSE 0 END,
        coalesce(v.solar,
                 CASE WHEN v.gruppe BETWEEN 21 AND 27
@@ -208,8 +208,6 @@ ORDER BY v.gruppe, v.nr;
 
 -- Special vessels ----------------------------------------------------------------
 
--- The smallest heating vessel names no cap valve.
-UPDATE [Grunddaten Gefäße] SET [Art Nr Kappenventil] = '' WHERE [Art Nr] = '40101';
 -- Horizontal vessels: the height column holds the length.
 UPDATE [Grunddaten Gefäße] SET [MinderHöhe in mm] = 0,
   [Höhe in mm] = CASE [Inhalt in ltr] WHEN 200 THEN 1000 WHEN 300 THEN 1300 WHEN 500 THEN 1500 ELSE 1900 END
@@ -228,9 +226,6 @@ UPDATE [Grunddaten Gefäße] SET
 UPDATE [Grunddaten Gefäße] SET [Art Nr Kappenventil] = '24225',
   ArtNr2Kappenventil = CASE WHEN [Inhalt in ltr] = 3000 THEN '' ELSE '24240' END
   WHERE [Art Gr Berechn Prg] = 14;
--- Names a cap valve that is missing from ARTIKEL.
-UPDATE [Grunddaten Gefäße] SET [Art Nr Kappenventil] = '24199'
-  WHERE [Art Gr Berechn Prg] = 19 AND [Inhalt in ltr] = 80;
 -- Two 16-bar solar vessels behind the 10-bar ones of the same content (never the automatic
 -- choice): one names no cap valve, one the missing cap valve.
 UPDATE [Grunddaten Gefäße] SET [Art Nr Kappenventil] = '' WHERE [Art Nr] = '42503';
@@ -250,19 +245,16 @@ SELECT v.artnr, a.kurz || ' ' || v.inhalt || ' l',
              * a.faktor, 2),
        a.lt
 FROM gef_text v JOIN art_gruppe a USING (gruppe)
-WHERE v.artnr <> '40499'
 ORDER BY v.gruppe, v.nr;
 
 INSERT INTO Artikel_Zusatz (artikelnr, dxfText, entluefterCode, entluefterSortier, Solaranlage, TitelGruppe)
 SELECT g.[Art Nr], a.dxf || ' ' || g.[Inhalt in ltr], NULL, NULL, 0, 1
 FROM [Grunddaten Gefäße] g JOIN art_gruppe a ON a.gruppe = g.[Art Gr Berechn Prg]
-WHERE g.[Art Nr] <> '40499'
 ORDER BY g.rowid;
 
 INSERT INTO DIMENSIONSTEXTE (arArtikelnr, ltLangtextnr, diTextzeile)
 SELECT g.[Art Nr], a.maske, g.[Durchmesser in mm] || '$' || g.[Höhe in mm] || '$'
 FROM [Grunddaten Gefäße] g JOIN art_gruppe a ON a.gruppe = g.[Art Gr Berechn Prg]
-WHERE g.[Art Nr] <> '40499'
 ORDER BY g.rowid;
 
 -- The spare membrane is a part, not a vessel.
@@ -279,7 +271,7 @@ DROP TABLE mass;
 DROP TABLE art_gruppe;
 
 -- Cap valves at the vessels and connection groups of the module automats ----------
--- (24199 is named by a vessel but deliberately missing.)
+-- (24199, named by a 16-bar solar vessel, is deliberately missing.)
 INSERT INTO ARTIKEL (arArtikelnr, arKurztext1, arKurztext2, arPreis, ltLangtextnr) VALUES
   ('24120', 'Kappenventil R ¾ für Ausdehnungsgefäß', 'mit Entleerung', 12.125, 31),
   ('24125', 'Kappenventil R 1 für Ausdehnungsgefäß', 'mit Entleerung', 21.40, 31),

@@ -101,7 +101,7 @@ INSERT INTO DIMENSIONSTEXTE (arArtikelnr, ltLangtextnr, diTextzeile)
 SELECT [Art Nr], 6, DN_Eingang || '$' FROM [Entspannungsgefäße] ORDER BY rowid;
 
 -- Cooling valve, the alternative to the trap, low-water protection, limiters ---------
--- 29495: dimension line without pressure values; 00000: no price, no dimension line.
+-- 00000: no price, no dimension line.
 INSERT INTO ARTIKEL (arArtikelnr, arKurztext1, arKurztext2, arPreis, ltLangtextnr) VALUES
   ('29495', 'Sicherheitsventil für Kälteanlagen', 'Membranausführung DN 15', 42.80, 24),
   ('00000', 'Alternative zum Entspannungstopf:', 'Sicherheitstemperaturbegrenzer', NULL, 26),
@@ -109,7 +109,7 @@ INSERT INTO ARTIKEL (arArtikelnr, arKurztext1, arKurztext2, arPreis, ltLangtextn
   ('27455', 'Wassermangelsicherung schwimmergesteuert', '', 199.00, 27),
   ('27458', 'Maximaldruckbegrenzer', 'mit Verriegelung', 118.00, 28),
   ('27459', 'Minimaldruckbegrenzer', 'mit Verriegelung', 118.00, 28);
-INSERT INTO DIMENSIONSTEXTE (arArtikelnr, ltLangtextnr, diTextzeile) VALUES ('29495', 3, '15$');
+INSERT INTO DIMENSIONSTEXTE (arArtikelnr, ltLangtextnr, diTextzeile) VALUES ('29495', 6, '15$');
 
 INSERT INTO Artikel_Zusatz (artikelnr, dxfText, entluefterCode, entluefterSortier, Solaranlage, TitelGruppe)
 SELECT arArtikelnr, NULL, NULL, NULL, 0, 2 FROM ARTIKEL

@@ -82,7 +82,7 @@ INSERT INTO Artikel_Zusatz (artikelnr, dxfText, entluefterCode, entluefterSortie
   ('23751', 'NSE-K', NULL, NULL, 0, 4),
   ('23755', 'NSE-A', NULL, NULL, 0, 4),
   ('23765', 'NSP-A', NULL, NULL, 0, 4),
-  ('23752', NULL, NULL, NULL, 0, 4),   -- listed in the schematic without a label
+  ('23752', 'NSE-KP', NULL, NULL, 0, 4),
   ('17095', NULL, NULL, NULL, 0, 4),
   ('17096', NULL, NULL, NULL, 0, 4),
   ('17736', NULL, NULL, NULL, 0, 4),
@@ -96,7 +96,6 @@ INSERT INTO Artikel_Zusatz (artikelnr, dxfText, entluefterCode, entluefterSortie
   ('17798', NULL, NULL, NULL, 0, 1),
   ('22380', NULL, NULL, NULL, 0, 1);
 
--- 17095 points to mask 9, which does not exist (line without insertion text).
 INSERT INTO DIMENSIONSTEXTE (arArtikelnr, ltLangtextnr, diTextzeile) VALUES
   ('24020', 6, '20$'), ('24025', 6, '25$'), ('24032', 6, '32$'), ('24040', 6, '40$'), ('24050', 6, '50$'),
-  ('17095', 9, '20$');
+  ('17095', 6, '20$');

@@ -1,13 +1,13 @@
 -- Dirt separators, their insulation shells, and air venting.
 
 -- Insulation shells: Iso80 340nn, Iso100 341nn (nn as the separator). The Iso100
--- shells are not sold (no article rows); 32004 has no Iso80 shell.
+-- shells are not sold (no article rows).
 INSERT INTO Schlammabscheider ([Art Nr], [Leistung in kW], [Druck in bar], [Iso80 Art Nr], [Iso100 Art Nr],
     [Durchmesser in mm], [MinderBreite in mm], [Höhe in mm], [MinderHöhe in mm]) VALUES
   ('32001',  300,  2.5, '34001', '34101', 250,   0,  500, 100),
   ('32002',  150,  6,   '34002', '34102', 250,   0,  450, 100),
   ('32003',  300,  6,   '34003', '34103', 300,   0,  550, 100),
-  ('32004',  600,  6,   NULL,    '34104', 350,   0,  650, 100),
+  ('32004',  600,  6,   '34004', '34104', 350,   0,  650, 100),
   ('32005',  150, 10,   '34005', '34105', 250,   0,  450, 100),
   ('32006',  300, 10,   '34006', '34106', 300,   0,  550, 100),
   ('32007',  600, 10,   '34007', '34107', 350,   0,  650, 100),
@@ -40,10 +40,8 @@ SELECT [Art Nr], 4, [Leistung in kW] || '$'
                        ELSE printf('%.1f', [Druck in bar]) END, '.', ',') || '$'
 FROM Schlammabscheider ORDER BY rowid;
 
--- 34003 has an empty short text.
 INSERT INTO ARTIKEL (arArtikelnr, arKurztext1, arKurztext2, arPreis, ltLangtextnr)
-SELECT s.[Iso80 Art Nr],
-       CASE WHEN s.[Iso80 Art Nr] = '34003' THEN '' ELSE 'Wärmedämmschale für Schlammabscheider' END,
+SELECT s.[Iso80 Art Nr], 'Wärmedämmschale für Schlammabscheider',
        'bis ' || s.[Leistung in kW] || ' kW', round(a.arPreis * 0.22, 2), 42
 FROM Schlammabscheider s JOIN ARTIKEL a ON a.arArtikelnr = s.[Art Nr]
 WHERE s.[Iso80 Art Nr] IS NOT NULL ORDER BY s.rowid;

@@ -101,13 +101,8 @@ FROM Speicher_Typen t ORDER BY t.rowid;
 INSERT INTO Artikel_Zusatz (artikelnr, dxfText, entluefterCode, entluefterSortier, Solaranlage, TitelGruppe)
 SELECT [Art Nr], NULL, NULL, NULL, 0, 6 FROM Speicher_Typen ORDER BY rowid;
 
--- Mask 5 "Inhalt $$$$ l, D $$$$ mm, H $$$$ mm". 35003 has a second line on purpose
--- (listed twice in the manual tank list; reports use the first).
+-- Mask 5 "Inhalt $$$$ l, D $$$$ mm, H $$$$ mm".
 INSERT INTO DIMENSIONSTEXTE (arArtikelnr, ltLangtextnr, diTextzeile)
-SELECT artnr, 5, zeile FROM (
-  SELECT t.rowid AS r, 0 AS k, t.[Art Nr] AS artnr,
-         t.Nenninhalt || '$' || m.[Durchmesser in mm] || '$' || m.[Bauhöhe in mm] || '$' AS zeile
-  FROM Speicher_Typen t JOIN Speicher_Maße m USING ([Art Gruppe], Nenninhalt)
-  UNION ALL
-  SELECT rowid, 1, [Art Nr], '300$700$1550$' FROM Speicher_Typen WHERE [Art Nr] = '35003')
-ORDER BY r, k;
+SELECT t.[Art Nr], 5, t.Nenninhalt || '$' || m.[Durchmesser in mm] || '$' || m.[Bauhöhe in mm] || '$'
+FROM Speicher_Typen t JOIN Speicher_Maße m USING ([Art Gruppe], Nenninhalt)
+ORDER BY t.rowid;

@@ -539,11 +539,11 @@ TEST_F(TyvoRueckgabe, BasketBranches)
           "Verteilung: 1 x 33201 ZubehoerAllgemein T5 P%2"}},
         {"unknown articles still get their line",
          [&] {
-             Setze("m_Zub_SichVentil_ArtNr_m_value", 4, QStringLiteral("40499"));
+             Setze("m_Zub_SichVentil_ArtNr_m_value", 4, QStringLiteral("49999"));
              Setze("m_Zub_SichVentil_Anz_m_value", 4, VbVariant::integer(1));
              Setze("m_Zub_EntspGefäß_ArtNr_m_value", 4, QStringLiteral("SV-1'5 x"));
          },
-         {"WE 4: 1 x 40499 Sicherheitsventil T0 P0", "WE 4: 1 x SV-1'5 x Entspannungstopf T0 P0"}},
+         {"WE 4: 1 x 49999 Sicherheitsventil T0 P0", "WE 4: 1 x SV-1'5 x Entspannungstopf T0 P0"}},
     };
     for (const Fall& f : fälle) {
         SCOPED_TRACE(f.name);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDialog>
+#include <QRadioButton>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -16,6 +17,7 @@
 #include "base/DruckerSeam.h"
 #include "base/Programmzustand.h"
 #include "design/cooling/forms/Form200.h"
+#include "design/heating_accessories/forms/Form105.h"
 #include "design/heating/forms/Heizungsformen.h"
 #include "design/selection/forms/Form102.h"
 #include "design/solar/forms/Form600.h"
@@ -108,6 +110,17 @@ protected:
             l << b.text;
         return l.join(QStringLiteral(" | "));
     }
+    // Weiter to the dirt-separator page and the central separator chosen there.
+    void ZentralerAbscheider()
+    {
+        for (int i = 0; i < 5 && !dynamic_cast<Form105*>(Aktuell()); ++i)
+            Weiter();
+        auto* s = dynamic_cast<Form105*>(Aktuell());
+        ASSERT_NE(s, nullptr);
+        s->Option1[1]->click();
+        Ereignisse();
+        ASSERT_TRUE(s->Option1[1]->isChecked());
+    }
     // Weiter until the project page (at most a few pages).
     void BisZurProjektseite()
     {
@@ -124,6 +137,7 @@ public:
         ASSERT_NO_FATAL_FAILURE(HeizungBerechnen());
         Weiter();
         ASSERT_NO_FATAL_FAILURE(Gruppe(dynamic_cast<Form102*>(Aktuell()), QStringLiteral("2")));
+        ASSERT_NO_FATAL_FAILURE(ZentralerAbscheider());
     }
     void Kälte()
     {
@@ -136,6 +150,7 @@ public:
         Ereignisse();
         Weiter();
         ASSERT_NO_FATAL_FAILURE(Gruppe(dynamic_cast<Form102*>(Aktuell()), QStringLiteral("2")));
+        ASSERT_NO_FATAL_FAILURE(ZentralerAbscheider());
     }
     void Trinkwasser()
     {
@@ -200,6 +215,51 @@ protected:
             QTimer::singleShot(0, d, [d] { d->Preisanzeige[1]->click(); });
     }
 };
+
+// The order file of the last schematic command: the article line names an article in every
+// entry, every symbol line names a symbol of the library, the dirt separator carries its
+// label, and no symbol's fixed label speaks of another kind of plant.
+QStringList SchemaFehler(const QString& ordner, const QString& art)
+{
+    QStringList fehler;
+    QFile f(QDir(ordner).filePath(QStringLiteral("DxfOrder.tmp")));
+    if (!f.open(QIODevice::ReadOnly))
+        return {QStringLiteral("no order file")};
+    const QStringList zeilen = QString::fromLatin1(f.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    const QRegularExpression eintrag(QStringLiteral("^[1-9][0-9]* Stck \\S.*$"));
+    bool artikelzeile = false;
+    for (const QString& z : zeilen) {
+        if (z.startsWith(QStringLiteral("5="))) {
+            artikelzeile = true;
+            const QString liste = z.mid(2);
+            if (liste.isEmpty())
+                fehler << QStringLiteral("empty article line");
+            for (const QString& e : liste.split(QStringLiteral(", ")))
+                if (!eintrag.match(e).hasMatch())
+                    fehler << QStringLiteral("article entry '%1'").arg(e);
+            continue;
+        }
+        const QStringList felder = z.split(u'\t');
+        if (felder.size() < 3)
+            continue;
+        const QString symbol = felder[1];
+        QFile datei(QDir(ordner).filePath(QStringLiteral("DXF/") + symbol));
+        if (symbol.isEmpty() || !datei.open(QIODevice::ReadOnly)) {
+            fehler << QStringLiteral("symbol '%1' of block %2").arg(symbol, felder[0]);
+            continue;
+        }
+        if (symbol == u"As.dxf" && felder[2].trimmed().isEmpty())
+            fehler << QStringLiteral("dirt separator without label");
+        const QString inhalt = QString::fromLatin1(datei.readAll());
+        const bool fremd = (art != u"So" && inhalt.contains(QStringLiteral("Solar"))) ||
+                           (art != u"Tr" && inhalt.contains(QStringLiteral("TW-MAG")));
+        if (fremd)
+            fehler << QStringLiteral("symbol %1 labelled for another plant").arg(symbol);
+    }
+    if (!artikelzeile)
+        fehler << QStringLiteral("no article line");
+    return fehler;
+}
 
 struct Typ {
     const char* art;
@@ -280,6 +340,7 @@ TEST_F(Ausgabeweg, JedeAnlagenartDurchAlleAusgaben)
         if (t.schema) {
             EXPECT_EQ(Befehl(fenster->Mschaltschemazeigen), QStringList{QStringLiteral("DXFMaker")});
             KeineMeldung("Schaltschema zeigen");
+            EXPECT_EQ(SchemaFehler(dir.path(), art), QStringList());
             QFile::remove(pdf);
             EXPECT_EQ(Befehl(fenster->Mschaltschemadrucken), QStringList{QStringLiteral("DXFMaker")});
             EXPECT_GT(PdfSeiten(pdf), 0);

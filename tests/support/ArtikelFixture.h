@@ -10,6 +10,12 @@
 class ArtikelFixture {
 public:
     explicit ArtikelFixture(const QString& sql = QString());
+    // A copy of the demo article database with the statements of sql applied: rows the demo
+    // catalogue must not hold (faults on purpose) live in the test that needs them.
+    struct Demo {
+        QString sql;
+    };
+    explicit ArtikelFixture(const Demo& demo);
     ~ArtikelFixture();
     ArtikelFixture(const ArtikelFixture&) = delete;
     ArtikelFixture& operator=(const ArtikelFixture&) = delete;
@@ -20,6 +26,8 @@ public:
     bool ok() const { return m_ok; }
     const QString& pfad() const { return m_db.pfad(); }
 
+    // Runs the statements of sql on the article database file at pfad.
+    static bool Ändern(const QString& pfad, const QString& sql);
     // The statements of an SQL text; a ';' inside quotes or brackets does not split.
     static QStringList anweisungen(const QString& sql);
 

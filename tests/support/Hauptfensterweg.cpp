@@ -16,6 +16,7 @@
 #include "projects/forms/KelvorForm3.h"
 #include "shell/forms/KelvorForm2.h"
 #include "shell/forms/MDIForm1.h"
+#include "support/ArtikelFixture.h"
 #include "support/Programmordner.h"
 
 Hauptfensterweg::Hauptfensterweg() = default;
@@ -25,6 +26,9 @@ Hauptfensterweg::~Hauptfensterweg() = default;
 void Hauptfensterweg::SetUp()
 {
     ASSERT_NO_FATAL_FAILURE(BereiteProgrammordnerVor(dir));
+    if (!artikelSql.isEmpty()) {
+        ASSERT_TRUE(ArtikelFixture::Ändern(dir.filePath(QStringLiteral("Daten/Artikeld.db")), artikelSql));
+    }
     fenster = std::make_unique<MDIForm1>(dir.path());
     db = std::make_unique<Datenobjektdatenbanken>(weitereSql);
     zustand().Artikel_Data_Source = dir.filePath(QStringLiteral("Daten/Artikeld.db"));

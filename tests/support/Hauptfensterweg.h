@@ -59,6 +59,7 @@ protected:
     }
 
     QStringList weitereSql;  // rows of the project database, set before SetUp
+    QString artikelSql;      // statements for the program folder's copy of the demo article database
     QTemporaryDir dir;
     MeldungsRecorder recorder;
     std::unique_ptr<MDIForm1> fenster;

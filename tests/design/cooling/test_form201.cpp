@@ -17,6 +17,7 @@
 #include "design/water_pressure/GlobDatenTrinkw.h"
 #include "shell/Datenobjekte.h"
 #include "shell/MDIForm1Testzugriff.h"
+#include "support/ArtikelFixture.h"
 #include "support/Hauptfensterweg.h"
 #include "support/MeldungsRecorder.h"
 #include "support/Programmordner.h"
@@ -369,6 +370,8 @@ TEST_F(Sicherheitsseite, AutomatOhneTrefferFaelltAufKeineNachspeisungZurueck)
 // stays empty and the page is usable.
 TEST_F(Sicherheitsseite, FehlenderKurztextEinmalJeZeile)
 {
+    ArtikelFixture katalog(ArtikelFixture::Demo{
+        QStringLiteral("UPDATE [Grunddaten Gefäße] SET [Art Nr Kappenventil] = '24199' WHERE [Art Nr] = '41906'")});
     GlobDaten& d = Projekt(QStringLiteral("Tr"), QStringLiteral("41906"), 19);
     d.schreibe(QStringLiteral("m_VolAnlage"), VbVariant(300.0));
     Form201* s = Seite(302);

@@ -16,6 +16,8 @@ void Heizseitenfixture::SetUp()
     dbs = std::make_unique<Datenobjektdatenbanken>();
     Programmzustand& z = zustand();
     z.Artikel_Data_Source = QStringLiteral(KELVOR_ARTIKEL_DB);
+    if (!artikelSql.isEmpty())
+        artikel = std::make_unique<ArtikelFixture>(ArtikelFixture::Demo{artikelSql});
     z.aktProjektnummer = QStringLiteral("H-1");
     z.aktProjektBezeichnung = QStringLiteral("Schule Nord");
     z.Projektart = QStringLiteral("He");

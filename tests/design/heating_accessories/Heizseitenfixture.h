@@ -12,6 +12,7 @@
 #include "base/forms/Hauptfenster.h"
 #include "base/forms/Seitenform.h"
 #include "design/heating/GlobDatenHeizung.h"
+#include "support/ArtikelFixture.h"
 #include "support/Datenobjektdatenbanken.h"
 #include "support/MeldungsRecorder.h"
 
@@ -96,6 +97,9 @@ protected:
     // Generator outputs (kW) for total protection; the total output follows.
     void Erzeuger(std::initializer_list<int> leistungen);
 
+    // Statements for a copy of the demo article database, set before SetUp (empty: the demo itself).
+    QString artikelSql;
+    std::unique_ptr<ArtikelFixture> artikel;
     std::unique_ptr<Datenobjektdatenbanken> dbs;
     std::shared_ptr<GlobDatenHeizung> d;
     TestHauptfenster haupt;

@@ -46,6 +46,12 @@ protected:
     std::function<void()> beiWahl;
 };
 
+// The demo catalogue with an insulation shell that lost its short text.
+class Form105LeererKurztext : public Form105Test {
+protected:
+    Form105LeererKurztext() { artikelSql = QStringLiteral("UPDATE ARTIKEL SET arKurztext1 = '' WHERE arArtikelnr = '34003'"); }
+};
+
 bool Sichtbar(const QWidget* w)
 {
     return !w->isHidden();
@@ -64,7 +70,7 @@ TEST_F(Form105Test, OhneAbscheiderNurDieAuswahl)
     EXPECT_TRUE(meldungen.boxen.isEmpty());
 }
 
-TEST_F(Form105Test, LadenLegtDenFehlendenZentralenAbscheiderAus)
+TEST_F(Form105LeererKurztext, LadenLegtDenFehlendenZentralenAbscheiderAus)
 {
     d->m_Leist_ges.m_Value = 250.0;
     d->m_Zub_Schlamm_Anordnung.m_Value = VbVariant::integer(1);
@@ -79,7 +85,7 @@ TEST_F(Form105Test, LadenLegtDenFehlendenZentralenAbscheiderAus)
     EXPECT_FALSE(s.SchlammLabel1->text().trimmed().isEmpty());
     EXPECT_FALSE(s.Label5->text().trimmed().isEmpty());
     EXPECT_EQ(s.SchlammIsoCombo->currentIndex(), 1);
-    // The insulation shell of the demo table has no short text: the page says so also for the host.
+    // The insulation shell has no short text: the page says so also for the host.
     EXPECT_EQ(protokoll(), QStringList{QStringLiteral("4:2361(34003)")});
     EXPECT_EQ(s.SchlammIsoCombo->itemText(1), QStringLiteral("80 mm"));
 }

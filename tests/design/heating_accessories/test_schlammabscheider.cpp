@@ -7,7 +7,19 @@
 
 namespace {
 
-using SchlammabscheiderTest = Heizseitenfixture;
+// The demo catalogue with the faults the error branches need: a separator without its 80-mm
+// shell, a shell without short text, a vessel without article row.
+class SchlammabscheiderTest : public Heizseitenfixture {
+protected:
+    SchlammabscheiderTest()
+    {
+        artikelSql = QStringLiteral(
+            "UPDATE Schlammabscheider SET [Iso80 Art Nr] = NULL WHERE [Art Nr] = '32004';"
+            "UPDATE ARTIKEL SET arKurztext1 = '' WHERE arArtikelnr = '34003';"
+            "DELETE FROM ARTIKEL WHERE arArtikelnr = '40499';"
+            "DELETE FROM Artikel_Zusatz WHERE artikelnr = '40499'");
+    }
+};
 
 QStringList Artikel(Schlammabscheiderauslegung& s)
 {

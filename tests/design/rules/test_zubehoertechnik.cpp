@@ -658,6 +658,9 @@ private:
 
 TEST_F(ZubehoertechnikDemo, HeizungMitKompressorautomatUndZweiKesseln)
 {
+    // The smallest heating vessel without its cap valve.
+    ArtikelFixture katalog(ArtikelFixture::Demo{
+        QStringLiteral("UPDATE [Grunddaten Gefäße] SET [Art Nr Kappenventil] = '' WHERE [Art Nr] = '40101'")});
     ZubehörTestobjekt o(QStringLiteral("He"));
     o.setze({
         {"m_GefaessGruppe", 9.0},
@@ -699,7 +702,7 @@ TEST_F(ZubehoertechnikDemo, HeizungMitKompressorautomatUndZweiKesseln)
     EXPECT_EQ(o["m_Zub_Vorlagebeh_ArtNr"].toString(), QStringLiteral("44008"));
     EXPECT_TRUE(rec.boxen.isEmpty());
 
-    // Single protection: the smallest heating vessel names no cap valve; 8000 kW above every
+    // Single protection: the smallest heating vessel names no cap valve (above); 8000 kW above every
     // collecting line is not asked, since DN follows the total.
     o["m_Sicherung"] = VbVariant::lng(1);
     o["m_Zub_Nachspeisung"] = VbVariant::integer(0);
@@ -730,7 +733,8 @@ TEST_F(ZubehoertechnikDemo, KappenventileDerAnderenAnlagenarten)
         {"Kü", 14, 2, "41401", 2, "vorher"},  // group 14 keeps the stored connection group
         {"Kü", 2, 2, "40208", 2, "24125"},
         {"So", 21, 2, "42101", 2, "24120"},
-        {"Tr", 19, 1, "41906", 1, "24199"},   // an article without its own row is still named
+        {"Tr", 19, 1, "41906", 1, "24120"},
+        {"So", 27, 1, "42702", 1, "24199"},   // an article without its own row is still named
         {"Dr", 15, 1, "41501", 1, "24125"},
         {"Dr", 16, 2, "41601", 0, " "},       // a group without cap valves
     };

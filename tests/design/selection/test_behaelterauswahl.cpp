@@ -26,6 +26,8 @@ TEST_F(Auswahltest, GruppenFolgenMembranDruckhaltungTypUndVentildruck)
         QList<int16_t> gruppen;
         bool automatenzeilen;
     };
+    // The flat vessels of group 6 offered again: nine fixed-membrane groups for heating.
+    ArtikelFixture katalog(ArtikelFixture::Demo{QStringLiteral("UPDATE [Gruppen MAG] SET Heizung = -1, Kälte = -1 WHERE Gruppe = 6")});
     const Fall fälle[] = {
         // Nine fixed-membrane heating groups: the ninth (72) is not listed.
         {"He", 0, 0, 3.0, {1, 2, 3, 4, 6, 7, 8, 70}, false},
@@ -53,6 +55,8 @@ TEST_F(Auswahltest, GruppenFolgenMembranDruckhaltungTypUndVentildruck)
 
 TEST_F(Auswahltest, BezeichnungAuf34ZeichenUndUnbekannteGruppeEinBlank)
 {
+    // The flat vessels of group 6 offered again (E1 0, the ninth fixed-membrane group).
+    ArtikelFixture katalog(ArtikelFixture::Demo{QStringLiteral("UPDATE [Gruppen MAG] SET Heizung = -1, Kälte = -1 WHERE Gruppe = 6")});
     anlage();
     laden();
     EXPECT_EQ(l->GetBehältergruppenbezeichnung(70), QStringLiteral("MAG feste Membrane 10 bar für Heiz"));
@@ -320,6 +324,8 @@ TEST_F(Auswahltest, EinzelabsicherungJeWärmeerzeuger)
 
 TEST_F(Auswahltest, OhneErsteEinzelgruppeWirdDieZweiteDurchsucht)
 {
+    // The flat vessels of group 6 offered again (E1 0, the ninth fixed-membrane group).
+    ArtikelFixture katalog(ArtikelFixture::Demo{QStringLiteral("UPDATE [Gruppen MAG] SET Heizung = -1, Kälte = -1 WHERE Gruppe = 6")});
     anlage();
     (*d)["m_Sicherung"] = VbVariant::lng(1);
     d->item("m_Leist_m_value", 1) = VbVariant::lng(100);

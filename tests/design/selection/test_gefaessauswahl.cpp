@@ -13,6 +13,7 @@
 #include "data/Recordset.h"
 #include "design/selection/Artikelauswahl.h"
 #include "design/selection/Gefaessauswahl.h"
+#include "support/ArtikelFixture.h"
 #include "support/MeldungsRecorder.h"
 #include "support/QStringAusgabe.h"
 
@@ -155,6 +156,8 @@ protected:
 // group order, the rest of the slots empty.
 TEST_F(Gefäßwahl, GruppenNachArtUndDruck)
 {
+    // Two pressure-boosting groups: the demo catalogue offers 15 only.
+    ArtikelFixture katalog(ArtikelFixture::Demo{QStringLiteral("UPDATE [Gruppen MAG] SET Druckerhöhung = -1 WHERE Gruppe = 16")});
     struct Fall {
         const char* art;
         double druck;
@@ -189,6 +192,8 @@ TEST_F(Gefäßwahl, GruppenNachArtUndDruck)
 // vessels up to the limit; the smallest fitting content, by pre-pressure for solar.
 TEST_F(Gefäßwahl, AutomatischeWahlTabelle)
 {
+    // Two pressure-boosting groups: the demo catalogue offers 15 only.
+    ArtikelFixture katalog(ArtikelFixture::Demo{QStringLiteral("UPDATE [Gruppen MAG] SET Druckerhöhung = -1 WHERE Gruppe = 16")});
     struct Fall {
         const char* name;
         const char* art;

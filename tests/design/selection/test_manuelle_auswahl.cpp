@@ -363,7 +363,7 @@ TEST_F(Übersicht, ErzeugerzeilenNurBeiEinzelabsicherungImHeizfall)
     (*d)["m_Sicherung"] = VbVariant::lng(1);
     d->item("m_Einzel_GefässArtNr_m_value", 1) = VbVariant(QStringLiteral("40201"));
     d->item("m_Einzel_GefässArtNr_m_value", 2) = VbVariant(QStringLiteral(" "));
-    d->item("m_Einzel_GefässArtNr_m_value", 3) = VbVariant(QStringLiteral("40499"));
+    d->item("m_Einzel_GefässArtNr_m_value", 3) = VbVariant(QStringLiteral("49999"));
     laden();
     const Behälterübersicht u = übersicht();
     EXPECT_EQ(u.höhe(), 5050);
@@ -372,7 +372,7 @@ TEST_F(Übersicht, ErzeugerzeilenNurBeiEinzelabsicherungImHeizfall)
     EXPECT_FALSE(u.erzeuger()[1].sichtbar);
     EXPECT_TRUE(u.erzeuger()[2].sichtbar);
     EXPECT_EQ(u.erzeuger()[2].artikel, QStringLiteral(" "));
-    EXPECT_EQ(meldungen(), QStringList{QStringLiteral("4:2361(40499)")});  // missing article, also named
+    EXPECT_EQ(meldungen(), QStringList{QStringLiteral("4:2361(49999)")});  // missing article, also named
 
     anlage(QStringLiteral("Kü"));
     laden();

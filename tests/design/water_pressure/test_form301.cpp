@@ -14,6 +14,10 @@
 namespace {
 
 class Seite301 : public Seitenfixture {
+public:
+    // Two pressure-boosting groups: the demo catalogue offers 15 only.
+    Seite301() { artikelSql = QStringLiteral("UPDATE [Gruppen MAG] SET Druckerhöhung = -1 WHERE Gruppe = 16"); }
+
 protected:
     // A new project of the type (choice button 3 "Tr", 2 "Dr"), calculated on its input page,
     // and its vessel page.

@@ -19,6 +19,10 @@
 namespace {
 
 class Wasserweg : public Seitenfixture {
+public:
+    // Two pressure-boosting groups: the demo catalogue offers 15 only.
+    Wasserweg() { artikelSql = QStringLiteral("UPDATE [Gruppen MAG] SET Druckerhöhung = -1 WHERE Gruppe = 16"); }
+
 protected:
     QPushButton* Gruppe(const Form301& s, const QString& nr) const
     {

@@ -7,7 +7,10 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSet>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 
+#include "output/schematic/DXFOrderAufbau.h"
 #include "output/schematic/DXFzeichnen.h"
 #include "support/QStringAusgabe.h"
 #include "Festkommawert.h"
@@ -370,4 +373,58 @@ TEST(DXFBibliothek, RiesigeWerteZeichnenOhneHaengenUndOhneUeberlauf)
                           "1", {}, 1.47f);
         EXPECT_LE(l.meldungstexte().size(), 1) << winkel;
     }
+}
+
+// Every vessel and automat group the demo catalogue offers for a plant with a schematic has its
+// symbols in the library, and their fixed labels say what the symbol draws for every group.
+TEST(DXFBibliothek, JedeAngeboteneGruppeHatIhrSymbol)
+{
+    const QString verbindung = QStringLiteral("test_dxfbibliothek_gruppen");
+    QStringList fehlend, falsch;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), verbindung);
+        db.setDatabaseName(QStringLiteral(KELVOR_ARTIKEL_DB));
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        ASSERT_TRUE(db.open());
+        QSqlQuery q(db);
+        ASSERT_TRUE(q.exec(QStringLiteral(
+            "SELECT Gruppe, Druckhalteautomat, Trinkwasser, Druckerhöhung FROM [Gruppen MAG] "
+            "WHERE Heizung = -1 OR Kälte = -1 OR Trinkwasser = -1 OR Druckerhöhung = -1")));
+        const QStringList liste = Symboldateien();
+        const QSet<QString> dateien(liste.begin(), liste.end());
+        int gruppen = 0;
+        while (q.next()) {
+            ++gruppen;
+            const int g = q.value(0).toInt();
+            QStringList symbole;
+            if (DXFOrderAufbau::IstAutomatGruppe(g)) {
+                for (int modul : {0, 1, 2})
+                    symbole << DXFOrderAufbau::AutomatSymbol(g, modul);
+                symbole << DXFOrderAufbau::BeistellSymbol(g, true) << DXFOrderAufbau::BeistellSymbol(g, false);
+            } else if (q.value(1).toInt() == 0) {
+                for (int inhalt : {50, 80, 300})
+                    symbole << DXFOrderAufbau::GefäßSymbol(g, inhalt);
+            } else {
+                continue;  // an automat group no page lists
+            }
+            for (const QString& symbol : symbole) {
+                if (!dateien.contains(symbol)) {
+                    fehlend << QStringLiteral("%1:%2").arg(g).arg(symbol);
+                    continue;
+                }
+                // Labels: heating and cooling vessels are not solar or drinking-water vessels.
+                const bool wasser = q.value(2).toInt() != 0;
+                for (const Entity& e : Entities(Zeilen(Ordner + u'/' + symbol))) {
+                    const QString text = e.wert(QStringLiteral("  1"));
+                    if (e.art == u"TEXT" && (text.contains(QStringLiteral("Solar")) || text.contains(QStringLiteral("Entgasung")) ||
+                                             (!wasser && text.contains(QStringLiteral("TW")))))
+                        falsch << QStringLiteral("%1:%2:%3").arg(g).arg(symbol, text);
+                }
+            }
+        }
+        EXPECT_GT(gruppen, 15);
+    }
+    QSqlDatabase::removeDatabase(verbindung);
+    EXPECT_EQ(fehlend, QStringList());
+    EXPECT_EQ(falsch, QStringList());
 }
