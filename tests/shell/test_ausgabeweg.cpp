@@ -139,6 +139,10 @@ TEST_F(Ausgabeweg, JedeAnlagenartDurchAlleAusgaben)
             QFile::remove(pdf);
             EXPECT_EQ(Befehl(fenster->Mschaltschemadrucken), QStringList{QStringLiteral("DXFMaker")});
             EXPECT_GT(PdfSeiten(pdf), 0);
+            // With KELVOR_BILDER set, the printed schematic is kept there to look at.
+            if (qEnvironmentVariableIsSet("KELVOR_BILDER"))
+                QFile::copy(pdf, QStringLiteral("%1/schema-%2.pdf")
+                                     .arg(qEnvironmentVariable("KELVOR_BILDER", QStringLiteral("/tmp")), QString::fromLatin1(t.nr)));
             KeineMeldung("Schaltschema drucken");
             ziel.ziel = dir.filePath(QStringLiteral("schema-%1.dxf").arg(QString::fromLatin1(t.nr)));
             EXPECT_EQ(Befehl(fenster->MinDXF), QStringList{QStringLiteral("DXFMaker")});
