@@ -1,6 +1,7 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -85,6 +86,19 @@ protected:
         ASSERT_TRUE(fenster->MAusgabe->menuAction()->isEnabled());
     }
 
+    // The page's calculation button, then group nr on the vessel page that follows.
+    template <class Gefäßseite>
+    void RechnenUndGruppe(QAbstractButton* rechnen, const char* nr)
+    {
+        rechnen->click();
+        Ereignisse();
+        Angekommen(true);
+        Weiter();
+        Angekommen(false);
+        ASSERT_NO_FATAL_FAILURE(Gruppe(dynamic_cast<Gefäßseite*>(Aktuell()), QString::fromLatin1(nr)));
+        Angekommen(true);
+    }
+
 public:
     // The design of each type, from its first page.
     void Heizung()
@@ -101,13 +115,7 @@ public:
         };
         s->Command1->click();
         s->Command2->click();
-        s->Command3->click();
-        Ereignisse();
-        Angekommen(true);
-        Weiter();
-        Angekommen(false);
-        ASSERT_NO_FATAL_FAILURE(Gruppe(dynamic_cast<Form102*>(Aktuell()), QStringLiteral("2")));
-        Angekommen(true);
+        RechnenUndGruppe<Form102>(s->Command3, "2");
     }
     void Kälte()
     {
@@ -117,39 +125,21 @@ public:
         for (const auto& [box, text] : {std::pair{0, "6"}, {1, "12"}, {2, "20"}, {3, "30"}})
             Eingeben(s->Text1[static_cast<size_t>(box)], QString::fromUtf8(text));
         Eingeben(s->Analagevolumen, QStringLiteral("1000"));
-        s->Command3->click();
-        Ereignisse();
-        Angekommen(true);
-        Weiter();
-        Angekommen(false);
-        ASSERT_NO_FATAL_FAILURE(Gruppe(dynamic_cast<Form102*>(Aktuell()), QStringLiteral("2")));
-        Angekommen(true);
+        RechnenUndGruppe<Form102>(s->Command3, "2");
     }
     void Trinkwasser()
     {
         auto* s = dynamic_cast<Form300*>(Aktuell());
         ASSERT_NE(s, nullptr);
         Angekommen(false);
-        s->Command3->click();
-        Ereignisse();
-        Angekommen(true);
-        Weiter();
-        Angekommen(false);
-        ASSERT_NO_FATAL_FAILURE(Gruppe(dynamic_cast<Form301*>(Aktuell()), QStringLiteral("17")));
-        Angekommen(true);
+        RechnenUndGruppe<Form301>(s->Command3, "17");
     }
     void Druckerhöhung()
     {
         auto* s = dynamic_cast<Form400*>(Aktuell());
         ASSERT_NE(s, nullptr);
         Angekommen(false);
-        s->Command3->click();
-        Ereignisse();
-        Angekommen(true);
-        Weiter();
-        Angekommen(false);
-        ASSERT_NO_FATAL_FAILURE(Gruppe(dynamic_cast<Form301*>(Aktuell()), QStringLiteral("15")));
-        Angekommen(true);
+        RechnenUndGruppe<Form301>(s->Command3, "15");
     }
     void Speicher()
     {
@@ -181,13 +171,7 @@ public:
         SolarinhaltFüllen();
         s->Command2->click();
         Ereignisse();
-        s->Command3->click();
-        Ereignisse();
-        Angekommen(true);
-        Weiter();
-        Angekommen(false);
-        ASSERT_NO_FATAL_FAILURE(Gruppe(dynamic_cast<Form601*>(Aktuell()), QStringLiteral("21")));
-        Angekommen(true);
+        RechnenUndGruppe<Form601>(s->Command3, "21");
     }
 
 protected:

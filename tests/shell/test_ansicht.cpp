@@ -56,10 +56,7 @@
 #include "support/QStringAusgabe.h"
 #include "support/TransferProtokoll.h"
 #include "shell/Anlagenweg.h"
-#include "base/DruckerSeam.h"
 #include "base/forms/Seitenform.h"
-#include "output/reports/forms/Seitenvorschau.h"
-#include "output/schematic/forms/DXFMaker.h"
 
 namespace {
 
@@ -763,13 +760,6 @@ protected:
 
 TEST_F(Seitenansicht, JedeSeiteUndJederDialogZeigtJedenTextGanzUndLesbar)
 {
-    const QString pdf = dir.filePath(QStringLiteral("druck.pdf"));
-    PdfDrucker druck(pdf);
-    setzeDrucker(&druck);
-    struct Zurück {
-        ~Zurück() { setzeDrucker(nullptr); }
-    } zurück;
-
     for (const Typ& t : Typen) {
         SCOPED_TRACE(t.art);
         gesehen.clear();
