@@ -4,21 +4,28 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFontMetrics>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStyle>
+#include <QStyleOption>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -28,6 +35,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "base/MessagePresenter.h"
 #include "base/Programmzustand.h"
@@ -48,6 +56,8 @@
 #include "support/Programmordner.h"
 #include "support/QStringAusgabe.h"
 #include "support/TransferProtokoll.h"
+#include "shell/Anlagenweg.h"
+#include "base/forms/Seitenform.h"
 
 namespace {
 
@@ -72,13 +82,16 @@ double Kontrast(const QColor& a, const QColor& b)
     return (std::max(l1, l2) + 0.05) / (std::min(l1, l2) + 0.05);
 }
 
-// The colour most pixels of a region show: the background a text is drawn on.
-QColor Hintergrund(const QImage& bild, const QRect& r)
+// The colour most pixels of a region show: the background a text is drawn on. Pixels of the
+// text's own colour (text, when given) do not count, unless there is nothing else.
+QColor Hintergrund(const QImage& bild, const QRect& r, std::optional<QColor> text = std::nullopt)
 {
     std::map<QRgb, int> anzahl;
     for (int y = r.top(); y <= r.bottom(); ++y)
         for (int x = r.left(); x <= r.right(); ++x)
             ++anzahl[bild.pixel(x, y)];
+    if (text && anzahl.size() > 1)
+        anzahl.erase(text->rgb());
     QRgb häufigste = 0;
     int n = -1;
     for (const auto& [farbe, k] : anzahl)
@@ -89,26 +102,221 @@ QColor Hintergrund(const QImage& bild, const QRect& r)
     return QColor(häufigste);
 }
 
-// Every visible text label of a window, in a screenshot of the window: its text colour stands out
-// from what lies behind it. Returns the number of labels looked at.
-int PrüfeLesbarkeit(QWidget* fenster)
+// The part of a screenshot of fenster that shows r of widget w (in w's coordinates).
+QRect Bildbereich(const QImage& bild, const QWidget* fenster, const QWidget* w, const QRect& r)
 {
-    const QImage bild = fenster->grab().toImage();
-    int geprüft = 0;
-    for (QLabel* l : fenster->findChildren<QLabel*>()) {
-        if (!l->isVisibleTo(fenster) || l->text().trimmed().isEmpty() || l->size().isEmpty())
+    const qreal dpr = bild.devicePixelRatio();
+    const QRect logisch(w->mapTo(fenster, r.topLeft()), r.size());
+    const QRect pixel(qRound(logisch.x() * dpr), qRound(logisch.y() * dpr), qRound(logisch.width() * dpr),
+                      qRound(logisch.height() * dpr));
+    return pixel.intersected(bild.rect());
+}
+
+// What the check found in one window.
+struct Befund {
+    QStringList fehler;
+    int texte = 0;
+};
+
+QString Name(const QWidget* w, const QString& text)
+{
+    return QStringLiteral("%1 \"%2\"").arg(w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
+                                                                      : w->objectName(),
+                                           text.left(60));
+}
+
+// The text colour stands out from the colour most pixels behind it show.
+void PrüfeKontrast(Befund& b, const QImage& bild, const QWidget* fenster, const QWidget* w, const QRect& r,
+                   const QColor& text, const QString& name)
+{
+    const QRect bereich = Bildbereich(bild, fenster, w, r);
+    if (bereich.isEmpty())
+        return;
+    const QColor grund = Hintergrund(bild, bereich, text);
+    const double k = Kontrast(text, grund);
+    if (k < 4.5)
+        b.fehler << QStringLiteral("%1: contrast %2 (%3 on %4)")
+                        .arg(name)
+                        .arg(k, 0, 'f', 1)
+                        .arg(text.name(), grund.name());
+}
+
+void Zugeschnitten(Befund& b, const QString& name, int braucht, int hat, const char* was)
+{
+    if (braucht > hat)
+        b.fehler << QStringLiteral("%1: %2 needs %3, has %4").arg(name, QString::fromLatin1(was)).arg(braucht).arg(hat);
+}
+
+QString OhneKürzel(QString t)
+{
+    t.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    t.remove(u'&');
+    return t.replace(u'\x01', u'&');
+}
+
+int Zeilenbreite(const QFontMetrics& fm, const QString& text)
+{
+    int breite = 0;
+    for (const QString& z : text.split(u'\n'))
+        breite = std::max(breite, fm.horizontalAdvance(z));
+    return breite;
+}
+
+// The cells of a grid that are in view: the text whole in its column, readable on its row.
+void PrüfeGitter(Befund& b, Befund* kontrast, const QImage& bild, const QWidget* fenster, const QTableView* g)
+{
+    const QAbstractItemModel* m = g->model();
+    if (!m)
+        return;
+    const int rand = 2 * (g->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, g) + 1);
+    const QFontMetrics fm(g->font());
+    for (int r = 0; r < m->rowCount(); ++r) {
+        if (g->isRowHidden(r) || g->rowViewportPosition(r) < 0 || g->rowViewportPosition(r) >= g->viewport()->height())
             continue;
-        const QRect r = QRect(l->mapTo(fenster, QPoint(0, 0)), l->size()).intersected(bild.rect());
-        if (r.isEmpty())
-            continue;
-        const QColor text = l->palette().color(l->foregroundRole());
-        const QColor grund = Hintergrund(bild, r);
-        EXPECT_GE(Kontrast(text, grund), 3.0)
-            << fenster->objectName().toStdString() << ": \"" << l->text().toStdString() << "\" "
-            << text.name().toStdString() << " on " << grund.name().toStdString();
-        ++geprüft;
+        const bool gewählt = g->selectionModel() && g->selectionModel()->isRowSelected(r, QModelIndex());
+        for (int c = 0; c < m->columnCount(); ++c) {
+            if (g->isColumnHidden(c) || g->columnWidth(c) <= 0)
+                continue;
+            const QModelIndex i = m->index(r, c);
+            const QString text = i.data().toString();
+            if (text.trimmed().isEmpty())
+                continue;
+            ++b.texte;
+            const QString name = Name(g, text);
+            Zugeschnitten(b, name, fm.horizontalAdvance(text) + rand, g->columnWidth(c), "cell");
+            const QVariant vorn = i.data(Qt::ForegroundRole);
+            const QColor farbe = vorn.isValid() ? vorn.value<QBrush>().color()
+                                                : g->palette().color(gewählt ? QPalette::HighlightedText : QPalette::Text);
+            const QRect zelle = g->visualRect(i).intersected(g->viewport()->rect());
+            if (kontrast)
+                PrüfeKontrast(*kontrast, bild, fenster, g->viewport(), zelle.adjusted(1, 1, -1, -1), farbe, name);
+        }
     }
-    return geprüft;
+}
+
+// The part of w inside every parent up to its page or dialog, in w's coordinates.
+QRect InDerSeite(const QWidget* w)
+{
+    QRect r = w->rect();
+    for (const QWidget* p = w; !p->isWindow() && !p->inherits("Seitenform"); p = p->parentWidget()) {
+        const QWidget* eltern = p->parentWidget();
+        const QRect elternInW(w->mapFrom(eltern, QPoint(0, 0)), eltern->size());
+        r = r.intersected(elternInW);
+    }
+    return r;
+}
+
+// Every text of a window that is in view, in a screenshot of the window: whole in its control
+// (labels, buttons, group captions, boxes, grid cells) and at least 4.5:1 against what it stands on.
+Befund Ansehen(QWidget* fenster)
+{
+    Befund b;
+    const QImage bild = fenster->grab().toImage();
+    for (QWidget* w : fenster->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(fenster) || w->size().isEmpty())
+            continue;
+        // A text needs its room inside the page or dialog: what lies beyond an edge of them is cut
+        // off. What the window has scrolled out of view is looked at for its room only.
+        const QRect platz = InDerSeite(w);
+        if (platz.isEmpty())
+            continue;
+        const bool imBild = !fenster->isVisible() || w->visibleRegion().boundingRect() == w->rect();
+        Befund* kontrast = imBild ? &b : nullptr;
+        const QFontMetrics fm = w->fontMetrics();
+        if (auto* l = qobject_cast<QLabel*>(w)) {
+            const QString text = l->text();
+            if (text.trimmed().isEmpty() || l->hasScaledContents())
+                continue;
+            ++b.texte;
+            const QString name = Name(l, text);
+            if (l->wordWrap()) {
+                Zugeschnitten(b, name, l->heightForWidth(l->width()), platz.height(), "height");
+            } else {
+                Zugeschnitten(b, name, l->sizeHint().width(), platz.width(), "width");
+                Zugeschnitten(b, name, (text.count(u'\n') + 1) * fm.lineSpacing() - fm.leading(), platz.height(), "height");
+            }
+            if (kontrast)
+                PrüfeKontrast(*kontrast, bild, fenster, l, l->contentsRect(), l->palette().color(l->foregroundRole()), name);
+        } else if (qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w)) {
+            auto* k = static_cast<QAbstractButton*>(w);
+            if (k->text().isEmpty())
+                continue;
+            ++b.texte;
+            const QString name = Name(k, k->text());
+            Zugeschnitten(b, name, k->sizeHint().width(), platz.width(), "width");
+            if (kontrast)
+                PrüfeKontrast(*kontrast, bild, fenster, k, k->rect(), k->palette().color(k->foregroundRole()), name);
+        } else if (auto* k = qobject_cast<QPushButton*>(w)) {
+            if (k->text().isEmpty())
+                continue;
+            ++b.texte;
+            const QString name = Name(k, k->text());
+            const int symbol = k->icon().isNull() ? 0 : k->iconSize().width() + 4;
+            Zugeschnitten(b, name, Zeilenbreite(fm, OhneKürzel(k->text())) + symbol + 8, platz.width(), "width");
+            if (kontrast)
+                PrüfeKontrast(*kontrast, bild, fenster, k, k->rect().adjusted(3, 3, -3, -3), k->palette().color(QPalette::ButtonText), name);
+        } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
+            if (g->title().isEmpty())
+                continue;
+            ++b.texte;
+            QStyleOptionGroupBox opt;
+            opt.initFrom(g);
+            opt.text = g->title();
+            opt.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+            const QRect titel = g->style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, g);
+            Zugeschnitten(b, Name(g, g->title()), titel.right() + 1, platz.right() + 1, "caption");
+            if (kontrast)
+                PrüfeKontrast(*kontrast, bild, fenster, g, titel, g->palette().color(QPalette::WindowText), Name(g, g->title()));
+        } else if (auto* e = qobject_cast<QLineEdit*>(w)) {
+            if (e->text().isEmpty() || qobject_cast<QComboBox*>(e->parentWidget()) || e->echoMode() != QLineEdit::Normal)
+                continue;
+            ++b.texte;
+            const QString name = Name(e, e->text());
+            QStyleOptionFrame opt;
+            opt.initFrom(e);
+            opt.rect = e->rect();
+            opt.lineWidth = e->hasFrame() ? e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opt, e) : 0;
+            const QRect innen = e->style()->subElementRect(QStyle::SE_LineEditContents, &opt, e)
+                                    .marginsRemoved(e->textMargins());
+            Zugeschnitten(b, name, fm.horizontalAdvance(e->displayText()) + 4, innen.intersected(platz).width(), "width");
+            if (kontrast)
+                PrüfeKontrast(*kontrast, bild, fenster, e, innen.adjusted(2, 1, -2, -1), e->palette().color(QPalette::Text), name);
+        } else if (auto* c = qobject_cast<QComboBox*>(w)) {
+            if (c->currentText().isEmpty())
+                continue;
+            ++b.texte;
+            const QString name = Name(c, c->currentText());
+            QStyleOptionComboBox opt;
+            opt.initFrom(c);
+            opt.editable = c->isEditable();
+            const QRect feld = c->style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, c);
+            Zugeschnitten(b, name, fm.horizontalAdvance(c->currentText()) + 2, feld.intersected(platz).width(), "width");
+            if (kontrast)
+                PrüfeKontrast(*kontrast, bild, fenster, c, feld.adjusted(1, 1, -1, -1),
+                          c->palette().color(c->isEditable() ? QPalette::Text : QPalette::ButtonText), name);
+        } else if (auto* t = qobject_cast<QTableView*>(w)) {
+            PrüfeGitter(b, kontrast, bild, fenster, t);
+        }
+    }
+    return b;
+}
+
+// Every text of the window is whole and readable; returns the number of texts looked at.
+// With KELVOR_BILDER set, every window looked at is saved as a picture in the folder it names
+// (/tmp when it names none).
+int PrüfeLesbarkeit(QWidget* fenster, const QString& wo = QString())
+{
+    const Befund b = Ansehen(fenster);
+    if (qEnvironmentVariableIsSet("KELVOR_BILDER")) {
+        const QString ordner = qEnvironmentVariable("KELVOR_BILDER", QStringLiteral("/tmp"));
+        static int nummer = 0;
+        QString name = wo.isEmpty() ? fenster->objectName() : wo;
+        name.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9]+")), QStringLiteral("_"));
+        fenster->grab().save(QStringLiteral("%1/%2-%3.png").arg(ordner).arg(++nummer, 3, 10, QLatin1Char('0')).arg(name));
+    }
+    EXPECT_TRUE(b.fehler.isEmpty()) << (wo.isEmpty() ? fenster->objectName() : wo).toStdString() << ":\n  "
+                                    << b.fehler.join(QStringLiteral("\n  ")).toStdString();
+    return b.texte;
 }
 
 // No column of a grid cuts its caption or a cell, and the grid needs no horizontal scrolling.
@@ -244,7 +452,10 @@ TEST_F(Ansicht, DieSeitenSindLesbarUndFuellenDenClientbereich)
     const QImage bild = fenster->grab().toImage();
     const QWidget* client = fenster->Clientbereich();
     const QPoint ecke = client->mapTo(fenster.get(), QPoint(client->width() - 2, client->height() - 2));
-    EXPECT_EQ(QColor(bild.pixel(ecke)), client->palette().color(QPalette::Base));
+    if (client->width() > start->width() && client->height() > start->height()) {
+        const qreal dpr = bild.devicePixelRatio();
+        EXPECT_EQ(QColor(bild.pixel(int(ecke.x() * dpr), int(ecke.y() * dpr))), client->palette().color(QPalette::Base));
+    }
 
     KelvorForm2* wahl = typwahl();
     ASSERT_NE(wahl, nullptr);
@@ -302,6 +513,46 @@ TEST_F(Ansicht, ListeUndSicherungZeigenJedeSpalteGanz)
         }
         EXPECT_LT(d.Animation1->geometry().right(), d.Save->x());
         EXPECT_LE(d.Cancel->geometry().right(), d.width());
+    }));
+}
+
+// Pixels of r (in w's coordinates) that stand out from the colour most of r shows.
+int Abweichende(QWidget* w, const QRect& r)
+{
+    const QImage bild = w->grab(r).toImage();
+    const QColor grund = Hintergrund(bild, bild.rect());
+    int n = 0;
+    for (int y = 0; y < bild.height(); ++y)
+        for (int x = 0; x < bild.width(); ++x)
+            n += Kontrast(QColor(bild.pixel(x, y)), grund) >= 3.0;
+    return n;
+}
+
+TEST_F(Ansicht, SicherungMarkiertMitDerMausUndZeigtDieMarkeAufJederZeile)
+{
+    vieleProjekte();
+    ZurProjektseite();
+    EXPECT_TRUE(ImDialog<MDISichern>([this] { fenster->Msichern->trigger(); }, [](MDISichern& d) {
+        Projektgitter* g = d.DataGrid1;
+        const int save = g->model()->columnCount() - 1;
+        auto zelle = [g, save](int zeile) { return g->visualRect(g->model()->index(zeile, save)); };
+        // The pointer makes a row current; a double click marks it, a second one takes the mark away.
+        for (int zeile : {2, 4, 2, 3}) {
+            const QPoint mitte = zelle(zeile).center();
+            QTest::mouseMove(g->viewport(), mitte);
+            QTest::mouseDClick(g->viewport(), Qt::LeftButton, {}, mitte);
+            Ereignisse();
+            EXPECT_EQ(g->currentIndex().row(), zeile);
+        }
+        const QString marken[] = {" ", " ", " ", "X", "X", " "};
+        for (int zeile = 0; zeile < 6; ++zeile)
+            EXPECT_EQ(g->model()->index(zeile, save).data().toString(), marken[zeile]) << zeile;
+        // The mark shows on the current row and on the others; an unmarked cell shows nothing.
+        ASSERT_EQ(g->currentIndex().row(), 3);
+        EXPECT_GT(Abweichende(g->viewport(), zelle(3)), 3);
+        EXPECT_GT(Abweichende(g->viewport(), zelle(4)), 3);
+        EXPECT_EQ(Abweichende(g->viewport(), zelle(5)), 0);
+        EXPECT_GE(PrüfeLesbarkeit(&d), 2);
     }));
 }
 
@@ -460,3 +711,63 @@ TEST_F(Ansicht, NachJaEndetDasProgrammSofort)
 }
 
 }  // namespace
+
+// --- Every page and dialog of the six system types --------------------------------------------
+
+// The walk of every system type, each page looked at as it opens and once its calculation has
+// locked it, each dialog on the way as it comes up. The same test runs at a scale factor of 1.5
+// (a second registration with QT_SCALE_FACTOR).
+class Seitenansicht : public Anlagenweg {
+protected:
+    void Angekommen(bool gesperrt) override
+    {
+        Seitenform* s = Aktuell();
+        ASSERT_NE(s, nullptr);
+        const QString wo = QStringLiteral("%1 (%2) %3")
+                               .arg(zustand().Status)
+                               .arg(s->objectName(), gesperrt ? QStringLiteral("locked") : QStringLiteral("open"));
+        gesehen << wo;
+        PrüfeLesbarkeit(fenster.get(), wo);
+    }
+    void DialogAnsehen(QDialog& d) override
+    {
+        d.show();
+        Ereignisse();
+        gesehen << d.objectName();
+        PrüfeLesbarkeit(&d, d.objectName());
+        d.hide();
+    }
+    // A dialog that a menu command brought up.
+    void Ansehen(QWidget* w)
+    {
+        if (auto* d = qobject_cast<QDialog*>(w)) {
+            gesehen << d->objectName();
+            PrüfeLesbarkeit(d, d->objectName());
+        }
+    }
+    QStringList gesehen;
+};
+
+TEST_F(Seitenansicht, JedeSeiteUndJederDialogZeigtJedenTextGanzUndLesbar)
+{
+    for (const Typ& t : Typen) {
+        SCOPED_TRACE(t.art);
+        gesehen.clear();
+        ASSERT_TRUE(NeuesProjekt(t.knopf, QString::fromLatin1(t.nr)));
+        // A designation as long as real ones: the result pages show it under the logo.
+        zustand().aktProjektBezeichnung = QStringLiteral("Wohnanlage Lindenhof Haus 2, Bauabschnitt Nord");
+        ASSERT_NO_FATAL_FAILURE((this->*t.auslegen)());
+        ASSERT_NO_FATAL_FAILURE(BisZurProjektseite());
+        PrüfeLesbarkeit(fenster.get(), QStringLiteral("project page"));
+        // The results: the price question, then the preview.
+        Befehl(fenster->Mergebnissezeigen, [this](QWidget* w) {
+            Ansehen(w);
+            Preise(w);
+        });
+        if (t.schema)
+            Befehl(fenster->Mschaltschemazeigen, [this](QWidget* w) { Ansehen(w); });
+        EXPECT_TRUE(gesehen.contains(QStringLiteral("Seitenvorschau"))) << gesehen.join(u',').toStdString();
+        EXPECT_GE(gesehen.size(), 5) << gesehen.join(u',').toStdString();
+        recorder.leeren();
+    }
+}

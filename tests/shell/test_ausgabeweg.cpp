@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QDialog>
-#include <QRadioButton>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -17,7 +16,6 @@
 #include "base/DruckerSeam.h"
 #include "base/Programmzustand.h"
 #include "design/cooling/forms/Form200.h"
-#include "design/heating_accessories/forms/Form105.h"
 #include "design/heating/forms/Heizungsformen.h"
 #include "design/selection/forms/Form102.h"
 #include "design/solar/forms/Form600.h"
@@ -33,7 +31,7 @@
 #include "output/schematic/forms/DXFMaker.h"
 #include "projects/forms/KelvorForm3.h"
 #include "shell/forms/MDIForm1.h"
-#include "support/Hauptfensterweg.h"
+#include "shell/Anlagenweg.h"
 #include "support/ModalSchliesser.h"
 #include "support/QStringAusgabe.h"
 
@@ -72,149 +70,6 @@ int PdfSeiten(const QString& datei)
     const QString inhalt = QString::fromLatin1(f.readAll());
     return static_cast<int>(inhalt.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
 }
-
-class Ausgabeweg : public Hauptfensterweg {
-protected:
-    // The program folder has its symbol library, as installed.
-    void SetUp() override
-    {
-        ASSERT_NO_FATAL_FAILURE(Hauptfensterweg::SetUp());
-        ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("DXF")));
-        const QDir quelle(QStringLiteral(KELVOR_SOURCE_DIR "/resources/dxf"));
-        for (const QString& n : quelle.entryList({QStringLiteral("*.dxf")}, QDir::Files))
-            ASSERT_TRUE(QFile::copy(quelle.filePath(n), dir.filePath(QStringLiteral("DXF/") + n)));
-    }
-    void TearDown() override
-    {
-        Heizungsformen::modalZeigen() = [](QDialog& d) { d.exec(); };
-        Form600::SetzeDialogÖffner({});
-        Hauptfensterweg::TearDown();
-        Programmzustand& z = zustand();
-        z.g_heizdat.reset();
-        z.g_kühldat.reset();
-        z.g_trinkdat.reset();
-        z.g_druckdat.reset();
-        z.g_speichdat.reset();
-        z.g_solardat.reset();
-    }
-    // No message box came up since the last step.
-    void KeineMeldung(const char* schritt)
-    {
-        EXPECT_TRUE(recorder.boxen.isEmpty()) << schritt << ": " << Meldungen().toStdString();
-        recorder.leeren();
-    }
-    QString Meldungen() const
-    {
-        QStringList l;
-        for (const MeldungsBox& b : recorder.boxen)
-            l << b.text;
-        return l.join(QStringLiteral(" | "));
-    }
-    // Weiter to the dirt-separator page and the central separator chosen there.
-    void ZentralerAbscheider()
-    {
-        for (int i = 0; i < 5 && !dynamic_cast<Form105*>(Aktuell()); ++i)
-            Weiter();
-        auto* s = dynamic_cast<Form105*>(Aktuell());
-        ASSERT_NE(s, nullptr);
-        s->Option1[1]->click();
-        Ereignisse();
-        ASSERT_TRUE(s->Option1[1]->isChecked());
-    }
-    // Weiter until the project page (at most a few pages).
-    void BisZurProjektseite()
-    {
-        for (int i = 0; i < 6 && zustand().Status != 3; ++i)
-            Weiter();
-        ASSERT_EQ(zustand().Status, 3);
-        ASSERT_TRUE(fenster->MAusgabe->menuAction()->isEnabled());
-    }
-
-public:
-    // The design of each type, from its first page.
-    void Heizung()
-    {
-        ASSERT_NO_FATAL_FAILURE(HeizungBerechnen());
-        Weiter();
-        ASSERT_NO_FATAL_FAILURE(Gruppe(dynamic_cast<Form102*>(Aktuell()), QStringLiteral("2")));
-        ASSERT_NO_FATAL_FAILURE(ZentralerAbscheider());
-    }
-    void Kälte()
-    {
-        auto* s = dynamic_cast<Form200*>(Aktuell());
-        ASSERT_NE(s, nullptr);
-        for (const auto& [box, text] : {std::pair{0, "6"}, {1, "12"}, {2, "20"}, {3, "30"}})
-            Eingeben(s->Text1[static_cast<size_t>(box)], QString::fromUtf8(text));
-        Eingeben(s->Analagevolumen, QStringLiteral("1000"));
-        s->Command3->click();
-        Ereignisse();
-        Weiter();
-        ASSERT_NO_FATAL_FAILURE(Gruppe(dynamic_cast<Form102*>(Aktuell()), QStringLiteral("2")));
-        ASSERT_NO_FATAL_FAILURE(ZentralerAbscheider());
-    }
-    void Trinkwasser()
-    {
-        auto* s = dynamic_cast<Form300*>(Aktuell());
-        ASSERT_NE(s, nullptr);
-        s->Command3->click();
-        Ereignisse();
-        Weiter();
-        ASSERT_NO_FATAL_FAILURE(Gruppe(dynamic_cast<Form301*>(Aktuell()), QStringLiteral("17")));
-    }
-    void Druckerhöhung()
-    {
-        auto* s = dynamic_cast<Form400*>(Aktuell());
-        ASSERT_NE(s, nullptr);
-        s->Command3->click();
-        Ereignisse();
-        Weiter();
-        ASSERT_NO_FATAL_FAILURE(Gruppe(dynamic_cast<Form301*>(Aktuell()), QStringLiteral("15")));
-    }
-    void Speicher()
-    {
-        auto* s500 = dynamic_cast<Form500*>(Aktuell());
-        ASSERT_NE(s500, nullptr);
-        s500->WohnbautenButton->click();
-        Ereignisse();
-        auto* s501 = dynamic_cast<Form501*>(Aktuell());
-        ASSERT_NE(s501, nullptr);
-        s501->Command3->click();
-        Ereignisse();
-        Weiter();
-        auto* s502 = dynamic_cast<Form502*>(Aktuell());
-        ASSERT_NE(s502, nullptr);
-        s502->Command1[0]->click();
-        Ereignisse();
-    }
-    void Solar()
-    {
-        auto* s = dynamic_cast<Form600*>(Aktuell());
-        ASSERT_NE(s, nullptr);
-        Eingeben(s->Absorberfläche, QStringLiteral("10"));
-        SolarinhaltFüllen();
-        s->Command2->click();
-        Ereignisse();
-        s->Command3->click();
-        Ereignisse();
-        Weiter();
-        ASSERT_NO_FATAL_FAILURE(Gruppe(dynamic_cast<Form601*>(Aktuell()), QStringLiteral("21")));
-    }
-
-protected:
-    // Runs a menu command; modal dialogs that come up are answered by antwort and noted.
-    QStringList Befehl(QAction* punkt, const std::function<void(QWidget*)>& antwort = {})
-    {
-        ModalSchliesser schliesser(antwort);
-        punkt->trigger();
-        Ereignisse();
-        return schliesser.geöffnet;
-    }
-    static void Preise(QWidget* w)
-    {
-        if (auto* d = dynamic_cast<DruckausgabeArt*>(w))
-            QTimer::singleShot(0, d, [d] { d->Preisanzeige[1]->click(); });
-    }
-};
 
 // The order file of the last schematic command: the article line names an article in every
 // entry, every symbol line names a symbol of the library, the dirt separator carries its
@@ -261,26 +116,12 @@ QStringList SchemaFehler(const QString& ordner, const QString& art)
     return fehler;
 }
 
-struct Typ {
-    const char* art;
-    int knopf;  // choice button on the start page
-    const char* nr;
-    void (Ausgabeweg::*auslegen)();
-    bool schema;  // has a schematic
-};
+using Ausgabeweg = Anlagenweg;
 
 }  // namespace
 
 TEST_F(Ausgabeweg, JedeAnlagenartDurchAlleAusgaben)
 {
-    const Typ typen[] = {
-        {"He", 0, "A1", &Ausgabeweg::Heizung, true},
-        {"Kü", 1, "A2", &Ausgabeweg::Kälte, true},
-        {"Tr", 3, "A3", &Ausgabeweg::Trinkwasser, true},
-        {"Dr", 2, "A4", &Ausgabeweg::Druckerhöhung, true},
-        {"Sp", 4, "A5", &Ausgabeweg::Speicher, false},
-        {"So", 5, "A6", &Ausgabeweg::Solar, true},
-    };
     Ablage ablage;
     Speicherziel ziel;
     const QString pdf = dir.filePath(QStringLiteral("druck.pdf"));
@@ -290,7 +131,7 @@ TEST_F(Ausgabeweg, JedeAnlagenartDurchAlleAusgaben)
         ~Zurück() { setzeDrucker(nullptr); }
     } zurück;
 
-    for (const Typ& t : typen) {
+    for (const Typ& t : Typen) {
         const QString art = QString::fromUtf8(t.art);
         SCOPED_TRACE(t.art);
         ASSERT_TRUE(NeuesProjekt(t.knopf, QString::fromLatin1(t.nr)));
@@ -344,6 +185,10 @@ TEST_F(Ausgabeweg, JedeAnlagenartDurchAlleAusgaben)
             QFile::remove(pdf);
             EXPECT_EQ(Befehl(fenster->Mschaltschemadrucken), QStringList{QStringLiteral("DXFMaker")});
             EXPECT_GT(PdfSeiten(pdf), 0);
+            // With KELVOR_BILDER set, the printed schematic is kept there to look at.
+            if (qEnvironmentVariableIsSet("KELVOR_BILDER"))
+                QFile::copy(pdf, QStringLiteral("%1/schema-%2.pdf")
+                                     .arg(qEnvironmentVariable("KELVOR_BILDER", QStringLiteral("/tmp")), QString::fromLatin1(t.nr)));
             KeineMeldung("Schaltschema drucken");
             ziel.ziel = dir.filePath(QStringLiteral("schema-%1.dxf").arg(QString::fromLatin1(t.nr)));
             EXPECT_EQ(Befehl(fenster->MinDXF), QStringList{QStringLiteral("DXFMaker")});

@@ -7,10 +7,12 @@
 
 #include "base/Programmzustand.h"
 #include "base/forms/Hauptfenster.h"
+#include "base/forms/Lesbarkeit.h"
 
 void DialogVorbereiten(QWidget& dialog)
 {
     zustand().ErrorCancel = false;
+    Lesbarkeit::Einrichten();
     const QString icon = QDir(zustand().Datenpfad).filePath(QStringLiteral("Kelvor.ico"));
     if (QFileInfo::exists(icon))
         dialog.setWindowIcon(QIcon(icon));

@@ -9,6 +9,7 @@
 #include "base/Programmzustand.h"
 #include "base/forms/Fokusvalidierung.h"
 #include "base/forms/Hauptfenster.h"
+#include "base/forms/Lesbarkeit.h"
 #include "base/forms/Tastenvorschau.h"
 #include "base/forms/WidgetFormFenster.h"
 
@@ -19,6 +20,8 @@ Seitenform::Seitenform(QWidget* parent) : QWidget(parent)
     setBackgroundRole(QPalette::Window);
     setForegroundRole(QPalette::WindowText);
     setAutoFillBackground(true);
+    // Readable locked controls and texts that fit, for every page.
+    Lesbarkeit::Einrichten();
     m_tasten = new Tastenvorschau(
         this, [this](int& KeyCode, int Shift) { FormKeyDown(KeyCode, Shift); },
         [this](int& KeyAscii) { FormKeyPress(KeyAscii); });

@@ -108,7 +108,7 @@ bool Schaltschemalauf::Zeichnen(int Ausgabeziel)
             // The picture's units become 1/600 inch on A4; A3 and A5 stretch or shrink them.
             const double faktor = Druckfaktor(m_druck->seitengröße());
             const double schrift = BildZollJeEinheit > 0 ? faktor / 600.0 / BildZollJeEinheit : 1;
-            m_druckfläche = std::make_unique<SkalierteZeichenflaeche>(m_druck->fläche(), faktor, schrift);
+            m_druckfläche = std::make_unique<SkalierteZeichenflaeche>(m_druck->fläche(), faktor, schrift, BildEinheitenJePixel);
             Printer = m_druckfläche.get();
             ausdruck = QStringLiteral("J");
         }

@@ -29,16 +29,24 @@ struct Rohrwege {
 };
 
 // A surface that hands everything on to another one, with every length multiplied by a factor
-// (the printer's scale for paper sizes other than A4) and font sizes by another.
+// (the printer's scale for paper sizes other than A4) and font sizes by another. A dotted line
+// of the thinnest pen gets the width of a screen pixel (punkt, in the surface's units; 0: left
+// thin), so that its dots and gaps keep the size they have on the screen's sheet.
 class SkalierteZeichenflaeche : public Zeichenflaeche {
 public:
-    SkalierteZeichenflaeche(Zeichenflaeche& ziel, double faktor, double schriftfaktor = 1)
-        : m_ziel(ziel), m_f(faktor), m_s(schriftfaktor)
+    SkalierteZeichenflaeche(Zeichenflaeche& ziel, double faktor, double schriftfaktor = 1, double punkt = 0)
+        : m_ziel(ziel), m_f(faktor), m_s(schriftfaktor), m_punkt(punkt)
     {
     }
-    void setzeStrichart(int art) override { m_ziel.setzeStrichart(art); }
+    void setzeStrichart(int art) override
+    {
+        m_strichart = art;
+        m_ziel.setzeStrichart(art);
+    }
     void linie(QPointF von, QPointF bis, QColor farbe, double breite = 0) override
     {
+        if (breite <= 0 && m_strichart == Gepunktet)
+            breite = m_punkt;
         m_ziel.linie(von * m_f, bis * m_f, farbe, breite * m_f);
     }
     void kreis(QPointF mitte, double radius, QColor farbe) override { m_ziel.kreis(mitte * m_f, radius * m_f, farbe); }
@@ -62,8 +70,10 @@ public:
     double Schriftfaktor() const { return m_s; }
 
 private:
+    static constexpr int Gepunktet = 2;
     Zeichenflaeche& m_ziel;
-    double m_f, m_s;
+    double m_f, m_s, m_punkt;
+    int m_strichart = 0;
 };
 
 // The drawing run of the schematic window without the window: it reads the order file, has every
@@ -105,6 +115,9 @@ public:
     // Inches on the screen of one picture unit (0: unknown). Labels are fitted on the picture, so
     // the printer scales their fonts by the ratio of the sizes and the sheet reads as on the screen.
     double BildZollJeEinheit = 0;
+    // Picture units of one pixel of the screen's sheet (0: unknown): the printer's dotted lines
+    // are that wide.
+    double BildEinheitenJePixel = 0;
 
     // What the window offers the run: the progress label, clearing the picture, letting the user
     // interface process its events. Empty: nothing.

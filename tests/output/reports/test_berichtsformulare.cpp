@@ -2,9 +2,14 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
+
+#include <algorithm>
 
 #include "Berichtsfixture.h"
 #include "output/reports/Drucken.h"
@@ -97,6 +102,68 @@ TEST_F(SeitenvorschauTest, ErgebnisseMitOkUndWachsendemBild)
     b.DruckenModus(1);
     EXPECT_EQ(gezeigt, 1);
     EXPECT_EQ(b.Seitenzahl(), 2);
+}
+
+// Over a main window narrower than a page the preview still shows a whole page width (as far as
+// the screen allows); wheel, arrows and Page Up/Down scroll it whichever button has the focus.
+TEST_F(SeitenvorschauTest, GanzeSeitenbreiteUndRollenMitRadUndTasten)
+{
+    ASSERT_NO_FATAL_FAILURE(AnlageAutomat());
+    Drucken b;
+    b.Preisauswahl = [] { return 1; };
+    QWidget haupt;
+    haupt.setGeometry(50, 40, 500, 400);
+    b.Vorschau = [&haupt](Drucken& bericht, bool mitDruck) -> bool {
+        Seitenvorschau v(&haupt);
+        v.Laden(bericht, mitDruck);
+        const int sb = v.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        const QRect bildschirm = v.screen()->availableGeometry();
+        EXPECT_EQ(v.width(), std::min(v.Picture2->width() + 40 + sb, bildschirm.width()));
+        EXPECT_EQ(v.height(), 400);
+        EXPECT_TRUE(bildschirm.contains(v.geometry())) << v.geometry().x() << " " << v.geometry().width();
+        v.show();
+        QTest::qWait(10);
+        EXPECT_TRUE(v.Command2->isVisible());
+        EXPECT_LE(v.Command2->geometry().right(), v.width());
+        EXPECT_TRUE(v.VScroll1->isVisible());
+        if (!v.VScroll1->isVisible())
+            return false;
+
+        // The wheel over the page, one notch down and back.
+        const int schritt = v.VScroll1->singleStep();
+        auto rad = [&v](int delta) {
+            const QPointF p = v.Picture2->rect().center();
+            QWheelEvent e(p, v.Picture2->mapToGlobal(p), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(v.Picture2, &e);
+        };
+        rad(-120);
+        EXPECT_GT(v.VScroll1->value(), 0);
+        EXPECT_EQ(v.Picture2->y(), 20 - v.VScroll1->value());
+        rad(120);
+        EXPECT_EQ(v.VScroll1->value(), 0);
+
+        // Keys on the focused button: Page Down by a page, Down and Up by a line.
+        v.Command2->setFocus();
+        QTest::keyClick(v.Command2, Qt::Key_PageDown);
+        EXPECT_EQ(v.VScroll1->value(), v.VScroll1->pageStep());
+        QTest::keyClick(v.Command2, Qt::Key_Down);
+        EXPECT_EQ(v.VScroll1->value(), v.VScroll1->pageStep() + schritt);
+        QTest::keyClick(v.Command2, Qt::Key_Up);
+        QTest::keyClick(v.Command2, Qt::Key_PageUp);
+        EXPECT_EQ(v.VScroll1->value(), 0);
+        if (v.HScroll1->isVisible()) {
+            QTest::keyClick(v.Command2, Qt::Key_Right);
+            EXPECT_EQ(v.HScroll1->value(), v.HScroll1->singleStep());
+            QTest::keyClick(v.Command2, Qt::Key_Left);
+            EXPECT_EQ(v.HScroll1->value(), 0);
+        }
+        // The keys did not press or leave the button.
+        EXPECT_TRUE(v.isVisible());
+        EXPECT_EQ(v.focusWidget(), v.Command2);
+        return false;
+    };
+    b.DruckenModus(1);
 }
 
 TEST_F(SeitenvorschauTest, GDIDrawGibtDasErgebnisDesRechtenKnopfs)

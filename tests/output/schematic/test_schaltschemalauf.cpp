@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 
 #include <deque>
 
@@ -434,6 +435,8 @@ TEST(Schaltschemalauf, DruckMitMassstabDesPapiers)
         d.seite = seite;
         // A picture unit is half as large on the screen as on A4 paper: fonts double there.
         o.lauf.BildZollJeEinheit = 0.5 / 600;
+        // A pixel of the screen's sheet is 4 picture units: dotted lines print that wide.
+        o.lauf.BildEinheitenJePixel = 4;
         o.order(Anlagen()[0].second);
         ASSERT_TRUE(o.lauf.Zeichnen(Schaltschemalauf::ZielDrucken));
         EXPECT_EQ(o.lauf.ausdruck, QStringLiteral("J"));
@@ -450,6 +453,13 @@ TEST(Schaltschemalauf, DruckMitMassstabDesPapiers)
         ASSERT_FALSE(bild.isEmpty());
         const double xBild = bild[0].section(u' ', 1, 1).toDouble(), xDruck = druck[0].section(u' ', 1, 1).toDouble();
         EXPECT_NEAR(xDruck, xBild * faktor, 1e-3);
+        // Dotted lines keep their dots on paper; solid lines stay the thinnest.
+        const QStringList punkte = d.bild.aufrufe.filter(QRegularExpression(QStringLiteral("^linie .* art=2$")));
+        ASSERT_FALSE(punkte.isEmpty());
+        for (const QString& l : punkte)
+            EXPECT_NEAR(l.section(u' ', 6, 6).toDouble(), 4 * faktor, 1e-6) << l.toStdString();
+        for (const QString& l : d.bild.aufrufe.filter(QRegularExpression(QStringLiteral("^linie .* art=0$"))))
+            EXPECT_EQ(l.section(u' ', 6, 6).toDouble(), 0) << l.toStdString();
         const QStringList schriftBild = o.bild.aufrufe.filter(QStringLiteral("schrift "));
         const QStringList schriftDruck = d.bild.aufrufe.filter(QStringLiteral("schrift "));
         ASSERT_FALSE(schriftDruck.isEmpty());

@@ -1,10 +1,16 @@
 #include "output/reports/forms/Seitenvorschau.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <cmath>
 
 #include "base/AllgFunktionen.h"
 #include "base/Programmzustand.h"
@@ -77,6 +83,9 @@ Seitenvorschau::Seitenvorschau(QWidget* parent) : QDialog(parent)
     connect(HScroll1, &QScrollBar::valueChanged, this, [this](int v) { Picture2->move(Bildrand - v, Picture2->y()); });
     connect(VScroll1, &QScrollBar::valueChanged, this, [this](int v) { Picture2->move(Picture2->x(), Bildrand - v); });
     setMinimumSize(Twips::zuPixel(MindestbreiteTwips), Twips::zuPixel(MindesthöheTwips));
+    for (QWidget* w : {static_cast<QWidget*>(this), static_cast<QWidget*>(Command1), static_cast<QWidget*>(Command2),
+                       Picture1, static_cast<QWidget*>(Picture2)})
+        w->installEventFilter(this);
 }
 
 Seitenvorschau::~Seitenvorschau()
@@ -96,11 +105,6 @@ void Seitenvorschau::Laden(Drucken& obj, bool mitDruck)
         Command2->setText(LadeText(o + TextNrOK));
         Command1->hide();
     }
-    // The window covers the main window.
-    if (QWidget* haupt = parentWidget() ? parentWidget()->window() : nullptr)
-        setGeometry(haupt->geometry());
-    else
-        resize(900, 700);
     // Measured on the device the picture is recorded on.
     {
         QPicture messung;
@@ -109,11 +113,67 @@ void Seitenvorschau::Laden(Drucken& obj, bool mitDruck)
         m_bericht->BlattGrößeSeitenvorschau(f, m_blattbreite, m_blatthöhe);
     }
     Picture2->setGeometry(Bildrand, Bildrand, m_blattbreite, m_blatthöhe);
+    Platzieren();
     m_bericht->BildhöheGeändert = [this](int32_t höhe) { Picture2->resize(Picture2->width(), höhe); };
     Zeichnen();
     QApplication::restoreOverrideCursor();
     m_ladenAktiv = false;
     Anordnen();
+}
+
+void Seitenvorschau::Platzieren()
+{
+    // Over the main window, at least as wide as a page with its margins and the scroll bar, and
+    // on the screen.
+    QWidget* haupt = parentWidget() ? parentWidget()->window() : nullptr;
+    QRect r = haupt ? haupt->geometry() : QRect(QPoint(0, 0), size());
+    const int sb = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const QSize rahmen = frameGeometry().size() - geometry().size();
+    r.setWidth(std::max(r.width(), m_blattbreite + 2 * Bildrand + sb));
+    if (QScreen* s = haupt ? haupt->screen() : screen()) {
+        const QRect bereich = s->availableGeometry().adjusted(0, 0, -rahmen.width(), -rahmen.height());
+        r.setWidth(std::min(r.width(), bereich.width()));
+        r.setHeight(std::min(r.height(), bereich.height()));
+        const QPoint mitte = haupt ? haupt->geometry().center() : r.center();
+        r.moveCenter(mitte);
+        r.moveLeft(std::clamp(r.left(), bereich.left(), bereich.right() + 1 - r.width()));
+        r.moveTop(std::clamp(r.top(), bereich.top(), bereich.bottom() + 1 - r.height()));
+    }
+    setGeometry(r);
+}
+
+bool Seitenvorschau::eventFilter(QObject* o, QEvent* e)
+{
+    // Wheel and keys scroll the picture, whichever part of the window has the focus or the pointer.
+    if (e->type() == QEvent::Wheel) {
+        auto* rad = static_cast<QWheelEvent*>(e);
+        const bool quer = rad->modifiers() & Qt::ShiftModifier || std::abs(rad->angleDelta().x()) > std::abs(rad->angleDelta().y());
+        QScrollBar* leiste = quer ? HScroll1 : VScroll1;
+        if (leiste->isVisible())
+            QCoreApplication::sendEvent(leiste, e);
+        return true;
+    }
+    if (e->type() == QEvent::KeyPress && Rollen(static_cast<QKeyEvent*>(e)->key()))
+        return true;
+    return QDialog::eventFilter(o, e);
+}
+
+bool Seitenvorschau::Rollen(int taste)
+{
+    auto schritt = [](QScrollBar* leiste, QAbstractSlider::SliderAction a) {
+        if (leiste->isVisible())
+            leiste->triggerAction(a);
+        return true;
+    };
+    switch (taste) {
+    case Qt::Key_Up: return schritt(VScroll1, QAbstractSlider::SliderSingleStepSub);
+    case Qt::Key_Down: return schritt(VScroll1, QAbstractSlider::SliderSingleStepAdd);
+    case Qt::Key_PageUp: return schritt(VScroll1, QAbstractSlider::SliderPageStepSub);
+    case Qt::Key_PageDown: return schritt(VScroll1, QAbstractSlider::SliderPageStepAdd);
+    case Qt::Key_Left: return schritt(HScroll1, QAbstractSlider::SliderSingleStepSub);
+    case Qt::Key_Right: return schritt(HScroll1, QAbstractSlider::SliderSingleStepAdd);
+    default: return false;
+    }
 }
 
 void Seitenvorschau::Zeichnen()

@@ -48,11 +48,16 @@ public:
 protected:
     void resizeEvent(QResizeEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
     // Renders the report into the page picture.
     void Zeichnen();
     void Anordnen();
+    // Over the main window, wide enough for a whole page where the screen allows.
+    void Platzieren();
+    // Arrows and Page Up/Down move the picture; false for any other key.
+    bool Rollen(int taste);
 
     Drucken* m_bericht = nullptr;
     bool m_ergebnis = false;

@@ -152,12 +152,16 @@ void DXFMaker::BildAnlegen()
     const QSize pixel(std::max(200, int(blatt.width() * dpr)), std::max(141, int(blatt.height() * dpr)));
     m_bild = QImage(pixel, QImage::Format_RGB32);
     m_bild.setDevicePixelRatio(1);
+    // Fonts keep their size on a screen of more pixels per point.
+    m_bild.setDotsPerMeterX(qRound(m_bild.dotsPerMeterX() * dpr));
+    m_bild.setDotsPerMeterY(qRound(m_bild.dotsPerMeterY() * dpr));
     m_bild.fill(Qt::white);
     m_painter = std::make_unique<QPainter>(&m_bild);
     m_painter->setRenderHint(QPainter::Antialiasing);
     m_painter->setRenderHint(QPainter::TextAntialiasing);
     const double faktor = pixel.width() / Bildbreite;
     BildZollJeEinheit = faktor / m_bild.logicalDpiX();
+    BildEinheitenJePixel = dpr / faktor;
     m_fläche = std::make_unique<PainterZeichenflaeche>(*m_painter, QTransform::fromScale(faktor, faktor), Bildhöhe);
     PictureDXF = m_fläche.get();
 }

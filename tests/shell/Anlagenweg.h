@@ -1,0 +1,224 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+
+#include <functional>
+
+#include "base/Programmzustand.h"
+#include "design/cooling/forms/Form200.h"
+#include "design/heating/forms/Form101.h"
+#include "design/heating/forms/Heizungsformen.h"
+#include "design/heating_accessories/forms/Form105.h"
+#include "design/selection/forms/Form102.h"
+#include "design/solar/forms/Form600.h"
+#include "design/solar/forms/Form601.h"
+#include "design/storage_heater/forms/Form500.h"
+#include "design/storage_heater/forms/Form501.h"
+#include "design/storage_heater/forms/Form502.h"
+#include "design/water_pressure/forms/Form300.h"
+#include "design/water_pressure/forms/Form301.h"
+#include "design/water_pressure/forms/Form400.h"
+#include "output/reports/forms/DruckausgabeArt.h"
+#include "shell/forms/MDIForm1.h"
+#include "support/Hauptfensterweg.h"
+#include "support/ModalSchliesser.h"
+
+// A project of every system type designed through the real pages on the demo article database,
+// with the symbol library in the program folder. Angekommen() is called on every page of the
+// design as it opens and again once its calculation has locked it.
+class Anlagenweg : public Hauptfensterweg {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NO_FATAL_FAILURE(Hauptfensterweg::SetUp());
+        ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("DXF")));
+        const QDir quelle(QStringLiteral(KELVOR_SOURCE_DIR "/resources/dxf"));
+        for (const QString& n : quelle.entryList({QStringLiteral("*.dxf")}, QDir::Files))
+            ASSERT_TRUE(QFile::copy(quelle.filePath(n), dir.filePath(QStringLiteral("DXF/") + n)));
+    }
+    void TearDown() override
+    {
+        Heizungsformen::modalZeigen() = [](QDialog& d) { d.exec(); };
+        Form600::SetzeDialogÖffner({});
+        Hauptfensterweg::TearDown();
+        Programmzustand& z = zustand();
+        z.g_heizdat.reset();
+        z.g_kühldat.reset();
+        z.g_trinkdat.reset();
+        z.g_druckdat.reset();
+        z.g_speichdat.reset();
+        z.g_solardat.reset();
+    }
+    // The page in front: once as it opens (gesperrt false), once calculated and locked.
+    virtual void Angekommen(bool gesperrt) { (void)gesperrt; }
+    // A dialog of a page, before the walk answers it.
+    virtual void DialogAnsehen(QDialog& d) { (void)d; }
+
+    // No message box came up since the last step.
+    void KeineMeldung(const char* schritt)
+    {
+        EXPECT_TRUE(recorder.boxen.isEmpty()) << schritt << ": " << Meldungen().toStdString();
+        recorder.leeren();
+    }
+    QString Meldungen() const
+    {
+        QStringList l;
+        for (const MeldungsBox& b : recorder.boxen)
+            l << b.text;
+        return l.join(QStringLiteral(" | "));
+    }
+    // Weiter until the project page (at most a few pages).
+    void BisZurProjektseite()
+    {
+        for (int i = 0; i < 6 && zustand().Status != 3; ++i) {
+            Weiter();
+            if (zustand().Status != 3)
+                Angekommen(false);
+        }
+        ASSERT_EQ(zustand().Status, 3);
+        ASSERT_TRUE(fenster->MAusgabe->menuAction()->isEnabled());
+    }
+
+    // Weiter to the dirt-separator page and the central separator chosen there.
+    void ZentralerAbscheider()
+    {
+        for (int i = 0; i < 5 && !dynamic_cast<Form105*>(Aktuell()); ++i) {
+            Weiter();
+            Angekommen(false);
+        }
+        auto* s = dynamic_cast<Form105*>(Aktuell());
+        ASSERT_NE(s, nullptr);
+        s->Option1[1]->click();
+        Ereignisse();
+        ASSERT_TRUE(s->Option1[1]->isChecked());
+    }
+
+    // The page's calculation button, then group nr on the vessel page that follows.
+    template <class Gefäßseite>
+    void RechnenUndGruppe(QAbstractButton* rechnen, const char* nr)
+    {
+        rechnen->click();
+        Ereignisse();
+        Angekommen(true);
+        Weiter();
+        Angekommen(false);
+        ASSERT_NO_FATAL_FAILURE(Gruppe(dynamic_cast<Gefäßseite*>(Aktuell()), QString::fromLatin1(nr)));
+        Angekommen(true);
+    }
+
+public:
+    // The design of each type, from its first page.
+    void Heizung()
+    {
+        Weiter();
+        Angekommen(false);
+        auto* s = dynamic_cast<Form101*>(Aktuell());
+        ASSERT_NE(s, nullptr);
+        HeizungsdialogeFüllen();
+        // Each dialog is looked at before it is answered.
+        Heizungsformen::modalZeigen() = [this, füllen = Heizungsformen::modalZeigen()](QDialog& d) {
+            DialogAnsehen(d);
+            füllen(d);
+        };
+        s->Command1->click();
+        s->Command2->click();
+        RechnenUndGruppe<Form102>(s->Command3, "2");
+        ASSERT_NO_FATAL_FAILURE(ZentralerAbscheider());
+    }
+    void Kälte()
+    {
+        auto* s = dynamic_cast<Form200*>(Aktuell());
+        ASSERT_NE(s, nullptr);
+        Angekommen(false);
+        for (const auto& [box, text] : {std::pair{0, "6"}, {1, "12"}, {2, "20"}, {3, "30"}})
+            Eingeben(s->Text1[static_cast<size_t>(box)], QString::fromUtf8(text));
+        Eingeben(s->Analagevolumen, QStringLiteral("1000"));
+        RechnenUndGruppe<Form102>(s->Command3, "2");
+        ASSERT_NO_FATAL_FAILURE(ZentralerAbscheider());
+    }
+    void Trinkwasser()
+    {
+        auto* s = dynamic_cast<Form300*>(Aktuell());
+        ASSERT_NE(s, nullptr);
+        Angekommen(false);
+        RechnenUndGruppe<Form301>(s->Command3, "17");
+    }
+    void Druckerhöhung()
+    {
+        auto* s = dynamic_cast<Form400*>(Aktuell());
+        ASSERT_NE(s, nullptr);
+        Angekommen(false);
+        RechnenUndGruppe<Form301>(s->Command3, "15");
+    }
+    void Speicher()
+    {
+        auto* s500 = dynamic_cast<Form500*>(Aktuell());
+        ASSERT_NE(s500, nullptr);
+        Angekommen(false);
+        s500->WohnbautenButton->click();
+        Ereignisse();
+        auto* s501 = dynamic_cast<Form501*>(Aktuell());
+        ASSERT_NE(s501, nullptr);
+        Angekommen(false);
+        s501->Command3->click();
+        Ereignisse();
+        Angekommen(true);
+        Weiter();
+        auto* s502 = dynamic_cast<Form502*>(Aktuell());
+        ASSERT_NE(s502, nullptr);
+        Angekommen(false);
+        s502->Command1[0]->click();
+        Ereignisse();
+        Angekommen(true);
+    }
+    void Solar()
+    {
+        auto* s = dynamic_cast<Form600*>(Aktuell());
+        ASSERT_NE(s, nullptr);
+        Angekommen(false);
+        Eingeben(s->Absorberfläche, QStringLiteral("10"));
+        SolarinhaltFüllen();
+        s->Command2->click();
+        Ereignisse();
+        RechnenUndGruppe<Form601>(s->Command3, "21");
+    }
+
+protected:
+    // Runs a menu command; modal dialogs that come up are answered by antwort and noted.
+    QStringList Befehl(QAction* punkt, const std::function<void(QWidget*)>& antwort = {})
+    {
+        ModalSchliesser schliesser(antwort);
+        punkt->trigger();
+        Ereignisse();
+        return schliesser.geöffnet;
+    }
+    static void Preise(QWidget* w)
+    {
+        if (auto* d = dynamic_cast<DruckausgabeArt*>(w))
+            QTimer::singleShot(0, d, [d] { d->Preisanzeige[1]->click(); });
+    }
+
+    struct Typ {
+        const char* art;
+        int knopf;  // choice button on the start page
+        const char* nr;
+        void (Anlagenweg::*auslegen)();
+        bool schema;  // has a schematic
+    };
+    static constexpr Typ Typen[] = {
+        {"He", 0, "A1", &Anlagenweg::Heizung, true},
+        {"Kü", 1, "A2", &Anlagenweg::Kälte, true},
+        {"Tr", 3, "A3", &Anlagenweg::Trinkwasser, true},
+        {"Dr", 2, "A4", &Anlagenweg::Druckerhöhung, true},
+        {"Sp", 4, "A5", &Anlagenweg::Speicher, false},
+        {"So", 5, "A6", &Anlagenweg::Solar, true},
+    };
+};
