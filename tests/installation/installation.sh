@@ -46,16 +46,15 @@ stand() {
 }
 vorher=$(stand)
 
-benutzer() {
-  "${als[@]}" env -i HOME="$home" TMPDIR="$home/tmp" XDG_RUNTIME_DIR="$home/run" PATH=/usr/bin:/bin \
-    QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="kelvor.datenbank.debug=true" \
-    ASAN_OPTIONS="${ASAN_OPTIONS:-}" UBSAN_OPTIONS="${UBSAN_OPTIONS:-}" "$@"
-}
+# A command as that user in a fresh environment (the program: its own process, so that $! is it).
+benutzer=("${als[@]}" env -i HOME="$home" TMPDIR="$home/tmp" XDG_RUNTIME_DIR="$home/run" PATH=/usr/bin:/bin
+  QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="kelvor.datenbank.debug=true"
+  ASAN_OPTIONS="${ASAN_OPTIONS:-}" UBSAN_OPTIONS="${UBSAN_OPTIONS:-}")
 
 # Starts the program, waits until the start page has opened the project database, ends it.
 starte() {
   local log=$1
-  benutzer "$prefix/bin/kelvor" >"$log" 2>&1 &
+  "${benutzer[@]}" "$prefix/bin/kelvor" >"$log" 2>&1 &
   pid=$!
   local i
   for ((i = 0; i < 1200; i++)); do
@@ -77,12 +76,12 @@ starte() {
 
 starte "$arbeit/erster.log"
 [ -f "$projektdb" ] || fehler "no project database in $daten"
-[ "$(benutzer sqlite3 "$projektdb" 'PRAGMA quick_check')" = ok ] || fehler "the project database is damaged"
-benutzer sqlite3 "$projektdb" "CREATE TABLE installationstest (x); INSERT INTO installationstest VALUES (42)"
+[ "$("${benutzer[@]}" sqlite3 "$projektdb" 'PRAGMA quick_check')" = ok ] || fehler "the project database is damaged"
+"${benutzer[@]}" sqlite3 "$projektdb" "CREATE TABLE installationstest (x); INSERT INTO installationstest VALUES (42)"
 knoten=$(stat -c %i "$projektdb")
 
 starte "$arbeit/zweiter.log"
 [ "$(stat -c %i "$projektdb")" = "$knoten" ] || fehler "the second start made a new project database"
-[ "$(benutzer sqlite3 "$projektdb" 'SELECT x FROM installationstest')" = 42 ] \
+[ "$("${benutzer[@]}" sqlite3 "$projektdb" 'SELECT x FROM installationstest')" = 42 ] \
   || fehler "the second start did not keep the first start's project database"
 echo "installed program: project database in $daten, article database from $artikeldb"
