@@ -5,7 +5,8 @@ pakete=(g++ cmake make ccache pkg-config sqlite3
         qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-translations-l10n libgl-dev
         libpugixml-dev libgtest-dev googletest libxml2-utils
         fonts-liberation2   # Liberation Sans: metric-compatible with Arial, the schematic's font
-        python3-ezdxf)      # an independent reader for the written DXF drawings (tests)
+        python3-ezdxf       # an independent reader for the written DXF drawings (tests)
+        desktop-file-utils appstream)  # checks of the desktop entry and the AppStream metadata (tests)
 fehlend=()
 for p in "${pakete[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$p")

@@ -14,6 +14,9 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // Names the user's data folder (~/.local/share/Kelvor) and the desktop entry of the window.
+    QApplication::setApplicationName(QStringLiteral("Kelvor"));
+    QApplication::setDesktopFileName(QStringLiteral("org.kelvor.Kelvor"));
     // Only one instance: a second start brings the running one to the front and ends.
     EinzelInstanz instanz(EinzelInstanz::StandardSchluessel());
     if (!instanz.Starten())

@@ -23,8 +23,10 @@ public:
 // The program's shared state: the main window's public members and the program-wide variables.
 // The main window owns the one instance; core code reaches it through zustand().
 struct Programmzustand {
-    // Paths (the program folder is the data path; databases lie in "Daten" below it).
+    // Paths (BestimmeDatenpfade in base/Datenpfade.h decides them): the user's data path with
+    // the databases in "Daten" below it, and the folder of the shipped files.
     QString Datenpfad;
+    QString Installationspfad;
     QString Artikel_Data_Source;
     QString Projekt_Data_Source;
     QString TempOrdner;  // empty: the system's temporary folder

@@ -5,8 +5,12 @@
 
 #include <QFileInfo>
 #include <QHash>
+#include <QLoggingCategory>
 #include <QSqlError>
 #include <QSqlQuery>
+
+// Which files the program opens (off unless QT_LOGGING_RULES="kelvor.datenbank.debug=true").
+Q_LOGGING_CATEGORY(lcDatenbank, "kelvor.datenbank", QtWarningMsg)
 
 namespace {
 
@@ -92,6 +96,7 @@ std::shared_ptr<DbVerbindung> DbVerbindung::Öffnen(const QString& pfad, const Q
             }
         }
         offene().insert(schluessel, v);
+        qCDebug(lcDatenbank).noquote() << (nurLesen ? "geöffnet, nur lesen:" : "geöffnet:") << info.canonicalFilePath();
     }
     if (v->m_passwort.isNull() || v->m_passwort != passwort) {
         if (!Kennwort::Pruefen(v->db(), passwort)) {

@@ -19,6 +19,7 @@
 #include "data/Tabellenaufbau.h"
 #include "data/datenbank.h"
 #include "base/AllgFunktionen.h"
+#include "base/Datenpfade.h"
 #include "base/FileOP.h"
 #include "base/MessagePresenter.h"
 #include "base/Programmversion.h"
@@ -220,9 +221,8 @@ int Projektdatenbankprüfung::RäumeZwischendateienAuf()
     const bool systemordner = z.TempOrdner.isEmpty();
     räume(systemordner ? QDir::tempPath() : z.TempOrdner,
           QRegularExpression(QStringLiteral("^\\$\\$[0-9A-F]{4}\\.tmp$")), systemordner);
-    if (!z.Artikel_Data_Source.isEmpty())
-        räume(QFileInfo(z.Artikel_Data_Source).absolutePath(),
-              QRegularExpression(QStringLiteral("^Artikeld[A-Za-z0-9]{6}\\.tmp$")), false);
+    if (!z.Datenpfad.isEmpty())
+        räume(Datenordner(z.Datenpfad), QRegularExpression(QStringLiteral("^Artikeld[A-Za-z0-9]{6}\\.tmp$")), false);
     return entfernt;
 }
 

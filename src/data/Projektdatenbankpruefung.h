@@ -55,7 +55,7 @@ public:
     // Removes what a killed backup, restore or article replacement left: the program's own
     // temporary files ("$$" and four hex digits, ".tmp") in the temp folder (in the system's
     // temporary folder only those older than ten minutes) and the article replacement's files
-    // ("Artikeld" and six characters, ".tmp") beside the article database. The number removed.
+    // ("Artikeld" and six characters, ".tmp") in "Daten" of the data path. The number removed.
     static int RäumeZwischendateienAuf();
 
 private:

@@ -10,6 +10,7 @@
 #include "data/Kennwort.h"
 #include "projects/Dateiersatz.h"
 #include "base/AllgFunktionen.h"
+#include "base/Datenpfade.h"
 #include "base/HilfsFktCommDlg.h"
 #include "base/Programmzustand.h"
 
@@ -47,6 +48,11 @@ bool IstArtikeldatenbank(const QString& pfad)
     return v && v->IstTabelle(QStringLiteral("Waehrung"));
 }
 
+QString Artikelersatzziel()
+{
+    return Datenbankdatei(zustand().Datenpfad, zustand().ArtikelDatenbankName);
+}
+
 QString ArtikelersatzMuster()
 {
     return QStringLiteral("ArtikeldXXXXXX.tmp");
@@ -59,7 +65,7 @@ Artikelersatz ErsetzeArtikeldatenbank(const QString& quelle, QString* grund)
             *grund = warum;
         return Artikelersatz::KopieFehlgeschlagen;
     };
-    const QString ziel = zustand().Artikel_Data_Source;
+    const QString ziel = Artikelersatzziel();
     QFile ein(quelle);
     if (!ein.open(QIODevice::ReadOnly))
         return fehlschlag(ein.errorString());
@@ -88,5 +94,6 @@ Artikelersatz ErsetzeArtikeldatenbank(const QString& quelle, QString* grund)
     if (!Dateiersatz::Ersetzen(neu.fileName(), ziel))
         return fehlschlag(Dateiersatz::LetzterFehler());
     neu.setAutoRemove(false);
+    zustand().Artikel_Data_Source = ziel;
     return Artikelersatz::Ersetzt;
 }

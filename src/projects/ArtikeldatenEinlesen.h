@@ -15,9 +15,12 @@ enum class Artikelersatz {
     KeineArtikeldatenbank,  // the copy is no article database
     KopieFehlgeschlagen,    // the file could not be read, copied, flushed or renamed
 };
-// Copies the file beside zustand().Artikel_Data_Source with normal permissions, checks the copy
-// and renames it over the article database; on failure the article database is unchanged and
-// *grund (when given) says why a copy failed.
+// The user's article database, the target of a replacement: in "Daten" of the data path, where
+// it wins over the shipped one from then on.
+QString Artikelersatzziel();
+// Copies the file to the target's folder with normal permissions, checks the copy and renames it
+// over the target, then reads the article data from there (zustand().Artikel_Data_Source). On
+// failure the article database is unchanged and *grund (when given) says why a copy failed.
 Artikelersatz ErsetzeArtikeldatenbank(const QString& quelle, QString* grund = nullptr);
-// The name pattern of the replacement's temporary file beside the article database.
+// The name pattern of the replacement's temporary file beside the target.
 QString ArtikelersatzMuster();

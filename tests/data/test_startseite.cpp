@@ -635,7 +635,7 @@ TEST_F(Startseite, SchreibgeschuetzteDatenbankWirdEinmalGenannt)
 
 TEST_F(Startseite, ResteAbgebrochenerLaeufeWerdenEntfernt)
 {
-    zustand().Artikel_Data_Source = ordner.filePath(QStringLiteral("Daten/Artikeld.db"));
+    zustand().Datenpfad = ordner.path();
     QDir().mkpath(ordner.filePath(QStringLiteral("Daten")));
     const QStringList reste = {temp + QStringLiteral("/$$0A1F.tmp"),
                                ordner.filePath(QStringLiteral("Daten/ArtikeldAb12Cd.tmp"))};

@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <functional>
 
@@ -8,6 +9,7 @@
 #include "data/Kennwort.h"
 #include "projects/ArtikeldatenEinlesen.h"
 #include "base/AllgFunktionen.h"
+#include "base/Datenpfade.h"
 #include "base/Programmzustand.h"
 #include "support/TestDatenbank.h"
 
@@ -106,4 +108,26 @@ TEST_F(Artikeldaten, FalscheDateiWirdAbgewiesenUndDieAlteBleibt)
     EXPECT_FALSE(ArtikeldatenEinlesen());
     EXPECT_TRUE(meldungen.boxen.isEmpty());
     EXPECT_EQ(lies(ziel), alt);
+}
+
+TEST_F(Artikeldaten, ErsatzGehtInDenDatenordnerUndGiltVonDaAn)
+{
+    // An installed program: the shipped database lies apart, only read; the user has no copy yet.
+    QTemporaryDir installation;
+    ASSERT_TRUE(QDir(installation.path()).mkpath(QStringLiteral("Daten")));
+    const QString ausgeliefert = Datenordner(installation.path()) + QStringLiteral("/Artikeld.db");
+    ASSERT_TRUE(QFile::rename(ziel, ausgeliefert));
+    const Datenpfade pfade{installation.path(), ordner.path()};
+    zustand().Artikel_Data_Source = Artikeldatenbankpfad(pfade, QStringLiteral("Artikeld.db"));
+    EXPECT_EQ(zustand().Artikel_Data_Source, ausgeliefert);
+
+    TestDatenbank neu(Waehrung, Kennwort::Artikeldatenbank, QStringLiteral("Artikeld.db"));
+    dateiwahl.antwort = neu.pfad();
+    EXPECT_TRUE(ArtikeldatenEinlesen());
+    EXPECT_TRUE(meldungen.boxen.isEmpty()) << texte(meldungen);
+    EXPECT_EQ(lies(ziel), lies(neu.pfad()));
+    EXPECT_EQ(lies(ausgeliefert), alt);
+    EXPECT_EQ(zustand().Artikel_Data_Source, ziel);
+    // The next start reads the user's copy.
+    EXPECT_EQ(Artikeldatenbankpfad(pfade, QStringLiteral("Artikeld.db")), ziel);
 }

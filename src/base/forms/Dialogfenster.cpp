@@ -13,7 +13,7 @@ void DialogVorbereiten(QWidget& dialog)
 {
     zustand().ErrorCancel = false;
     Lesbarkeit::Einrichten();
-    const QString icon = QDir(zustand().Datenpfad).filePath(QStringLiteral("Kelvor.ico"));
+    const QString icon = QDir(zustand().Installationspfad).filePath(QStringLiteral("Kelvor.ico"));
     if (QFileInfo::exists(icon))
         dialog.setWindowIcon(QIcon(icon));
 }

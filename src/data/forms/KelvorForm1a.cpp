@@ -19,7 +19,7 @@ KelvorForm1a::KelvorForm1a(QWidget* parent)
     setObjectName(QStringLiteral("KelvorForm1a"));
     const Programmzustand& z = zustand();
     setWindowTitle(LadeText(z.Sprachoffset + 250));
-    const QString icon = QDir(z.Datenpfad).filePath(QStringLiteral("Kelvor.ico"));
+    const QString icon = QDir(z.Installationspfad).filePath(QStringLiteral("Kelvor.ico"));
     if (QFileInfo::exists(icon))
         setWindowIcon(QIcon(icon));
     if (Hauptfenster* haupt = hauptfenster())

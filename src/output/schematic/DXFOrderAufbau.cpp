@@ -382,7 +382,7 @@ QStringList Lauf::Solar()
 
 DXFOrderAufbau::DXFOrderAufbau()
     : m_orderPfad(zustand().Datenpfad + u'/' + QString::fromLatin1(Orderdatei::Dateiname)),
-      m_dxfPfad(zustand().Datenpfad + QStringLiteral("/DXF/"))
+      m_dxfPfad(zustand().Installationspfad + QStringLiteral("/DXF/"))
 {
 }
 

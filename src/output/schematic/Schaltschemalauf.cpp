@@ -73,10 +73,11 @@ bool Rohrsegment::Leer() const
     return s == Festkomma();
 }
 
-void Schaltschemalauf::SetzePfade(const QString& datenpfad, const QString& DXFOutDatei)
+void Schaltschemalauf::SetzePfade(const QString& datenpfad, const QString& installationspfad,
+                                  const QString& DXFOutDatei)
 {
     orderdateiname = datenpfad + u'/' + QString::fromLatin1(Orderdatei::Dateiname);
-    Vorlagedateiname = datenpfad + QStringLiteral("/DXF/") + QString::fromLatin1(Vorlagedatei);
+    Vorlagedateiname = installationspfad + QStringLiteral("/DXF/") + QString::fromLatin1(Vorlagedatei);
     Tempdateiname = datenpfad + u'/' + QString::fromLatin1(Tempdatei);
     Ausgabedateiname = datenpfad + u'/' + DXFOutDatei;
 }

@@ -104,13 +104,13 @@ public:
     static constexpr char Vorlagedatei[] = "DXF_GND1.dxf";
     static constexpr char Rahmendatei[] = "Rahmen2.dxf";
 
-    // Paths of one window: the order file, the template, the entity temp file and the DXF file of
-    // the file target, all from the program folder.
+    // Paths of one window: the order file, the entity temp file and the DXF file of the file
+    // target in the data path, the template from DXF/ of the shipped files.
     QString orderdateiname;
     QString Vorlagedateiname;
     QString Tempdateiname;
     QString Ausgabedateiname;
-    void SetzePfade(const QString& datenpfad, const QString& DXFOutDatei);
+    void SetzePfade(const QString& datenpfad, const QString& installationspfad, const QString& DXFOutDatei);
 
     // Inches on the screen of one picture unit (0: unknown). Labels are fitted on the picture, so
     // the printer scales their fonts by the ratio of the sizes and the sheet reads as on the screen.

@@ -31,7 +31,7 @@ Projektdialog::Projektdialog(Projektauswahl& auswahl, int titelId, int höheTwip
     : QDialog(parent), m_auswahl(auswahl)
 {
     setWindowTitle(LadeText(zustand().Sprachoffset + titelId));
-    const QString icon = QDir(zustand().Datenpfad).filePath(QStringLiteral("Kelvor.ico"));
+    const QString icon = QDir(zustand().Installationspfad).filePath(QStringLiteral("Kelvor.ico"));
     if (QFile::exists(icon))
         setWindowIcon(QIcon(icon));
     // 1400 twips below the main window's top, centred over it.

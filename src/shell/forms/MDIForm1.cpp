@@ -4,6 +4,7 @@
 #include "shell/FormMinMaxSize.h"
 #include "base/MessagePresenter.h"
 #include "base/ModResFiles.h"
+#include "base/Datenpfade.h"
 #include "base/Programmzustand.h"
 #include "base/Tastencodes.h"
 #include "base/Twips.h"
@@ -151,7 +152,9 @@ MDIForm1::MDIForm1(const QString& datenpfad, QWidget* parent)
         setzeEntlüftungsDialog(&Entlüftungsfenster());
     BaueFenster();
     BaueMenues();
-    zustand().Datenpfad = datenpfad.isEmpty() ? QCoreApplication::applicationDirPath() : datenpfad;
+    const Datenpfade pfade = datenpfad.isEmpty() ? DatenpfadeDesProgramms() : Datenpfade{datenpfad, datenpfad};
+    zustand().Datenpfad = pfade.Daten;
+    zustand().Installationspfad = pfade.Installation;
     Laden();
 }
 
@@ -423,16 +426,16 @@ void MDIForm1::Laden()
     ExitSichtbar = ZurückSichtbar = WeiterSichtbar = false;
     TyvoButton->hide();
 
-    // Datenpfad was set by the constructor; the databases lie in "Daten" below it.
+    // The paths were set by the constructor; the databases lie in "Daten" below them.
     z.ArtikelDatenbankName = QStringLiteral("Artikeld.db");
     z.ProjektDatenbankName = QStringLiteral("Projektverwaltung.db");
     LänderversionMenueAusblenden();
-    const QDir daten(QDir(z.Datenpfad).filePath(QStringLiteral("Daten")));
+    const QDir daten(Datenordner(z.Datenpfad));
     if (!daten.exists())
         QDir().mkpath(daten.path());
-    z.Artikel_Data_Source = daten.filePath(z.ArtikelDatenbankName);
+    z.Artikel_Data_Source = Artikeldatenbankpfad({z.Installationspfad, z.Datenpfad}, z.ArtikelDatenbankName);
     z.Projekt_Data_Source = daten.filePath(z.ProjektDatenbankName);
-    const QString icon = QDir(z.Datenpfad).filePath(QStringLiteral("Kelvor.ico"));
+    const QString icon = QDir(z.Installationspfad).filePath(QStringLiteral("Kelvor.ico"));
     if (QFileInfo::exists(icon)) {
         setWindowIcon(QIcon(icon));
         // Every dialog and message box of the program shows it too.

@@ -27,7 +27,8 @@ class Seitenmanager;
 class MDIForm1 : public QMainWindow, public Hauptfenster {
     Q_OBJECT
 public:
-    // datenpfad: the program folder (empty: the folder of the executable); "Daten" lies below it.
+    // datenpfad: the folder of the shipped files and the data, "Daten" below it (empty: as
+    // DatenpfadeDesProgramms decides for the running program).
     explicit MDIForm1(const QString& datenpfad = QString(), QWidget* parent = nullptr);
     ~MDIForm1() override;
     // The main window while it exists (pages and dialogs reach it here), else nullptr.

@@ -23,7 +23,7 @@ struct Schemaordner {
         const QDir quelle(QStringLiteral(KELVOR_SOURCE_DIR "/resources/dxf"));
         for (const QString& n : quelle.entryList({QStringLiteral("*.dxf")}, QDir::Files))
             QFile::copy(quelle.filePath(n), dir.filePath(QStringLiteral("DXF/") + n));
-        lauf.SetzePfade(dir.path(), ausgabe);
+        lauf.SetzePfade(dir.path(), dir.path(), ausgabe);
         lauf.PictureDXF = &bild;
     }
     QString pfad(const QString& name) const { return dir.filePath(name); }

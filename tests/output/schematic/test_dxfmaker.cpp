@@ -30,6 +30,7 @@ TEST(DXFMaker, ZeigtDasSchemaMitRahmenUndTexten)
     zustandZuruecksetzen();
     Schemaordner o;
     zustand().Datenpfad = o.dir.path();
+    zustand().Installationspfad = o.dir.path();
     o.order(Anlagen()[2].second);
     {
         DXFMaker m;
@@ -68,6 +69,7 @@ TEST(DXFMaker, DrucktEineQuerseiteWieAmBildschirm)
     zustandZuruecksetzen();
     Schemaordner o;
     zustand().Datenpfad = o.dir.path();
+    zustand().Installationspfad = o.dir.path();
     o.order(Anlagen()[0].second);
     PdfDrucker pdf(o.pfad(QStringLiteral("druck.pdf")));
     setzeDrucker(&pdf);

@@ -191,6 +191,7 @@ protected:
         db = std::make_unique<Datenobjektdatenbanken>();
         zustand().aktProjektnummer = QStringLiteral("S-1");
         zustand().Datenpfad = ordner.path();
+        zustand().Installationspfad = installation.path();
     }
     void TearDown() override
     {
@@ -224,6 +225,7 @@ protected:
 
     MeldungsRecorder meldungen;
     QTemporaryDir ordner;
+    QTemporaryDir installation;  // the shipped symbol library lies apart from the user's files
     std::unique_ptr<Datenobjektdatenbanken> db;
 };
 
@@ -341,7 +343,7 @@ TEST_F(Schaltschema, OrderdateiEinesAusgelegtenHeizungsprojekts)
     zustand().Projektart = QStringLiteral("He");
     speichereHeizung(zweiKessel);
     ASSERT_TRUE(DXFOrderAufbau().AufbauOrderdatei());
-    const QByteArray erwartet = QByteArray("[ORDER]\r\n1=\r\n2=\r\n3=\r\n4=") + QDir(ordner.path()).filePath("DXF/").toLocal8Bit()
+    const QByteArray erwartet = QByteArray("[ORDER]\r\n1=\r\n2=\r\n3=\r\n4=") + QDir(installation.path()).filePath("DXF/").toLocal8Bit()
                                 + "\r\n5=2 Stck \r\n[OBJEKT]\r\n1\tKessel.dxf\t150 kW\t\r\n2\tKessel.dxf\t400 kW\t\r\n"
                                   "1\tMindrube.dxf\t\r\n2\tWasmansi.dxf\t\r\n2\tMaxdrube.dxf\t\r\n1\tKappenv.dxf\t\r\n"
                                   "2\tKappenv.dxf\t\r\n3\tEntlueft_NO.dxf\t\r\n3\tAnbindOhneENA.dxf\t\r\n3\tAs_NO.dxf\t\r\n"

@@ -27,7 +27,7 @@ Kältedialog::Kältedialog(int titelId, int breiteTwips, int höheTwips, QWidget
     z.ErrorCancel = false;
     setWindowTitle(LadeText(z.Sprachoffset + titelId));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    const QString icon = QDir(z.Datenpfad).filePath(QStringLiteral("Kelvor.ico"));
+    const QString icon = QDir(z.Installationspfad).filePath(QStringLiteral("Kelvor.ico"));
     if (QFile::exists(icon))
         setWindowIcon(QIcon(icon));
     const int b = Twips::zuPixel(breiteTwips), h = Twips::zuPixel(höheTwips);

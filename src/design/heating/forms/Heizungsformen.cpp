@@ -103,7 +103,7 @@ ModalZeigen& modalZeigen()
 Heizungsdialog::Heizungsdialog(QWidget* parent) : QDialog(parent)
 {
     zustand().ErrorCancel = false;
-    const QString icon = QDir(zustand().Datenpfad).filePath(QStringLiteral("Kelvor.ico"));
+    const QString icon = QDir(zustand().Installationspfad).filePath(QStringLiteral("Kelvor.ico"));
     if (QFileInfo::exists(icon))
         setWindowIcon(QIcon(icon));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);

@@ -114,7 +114,7 @@ void Form105::Laden()
     const Programmzustand& z = zustand();
     const int o = z.Sprachoffset;
     Bilder(Image1);
-    const QString wrench = QDir(z.Datenpfad).filePath(QStringLiteral("Wrench.ico"));
+    const QString wrench = QDir(z.Installationspfad).filePath(QStringLiteral("Wrench.ico"));
     Command3->setIcon(QFileInfo::exists(wrench) ? QIcon(wrench) : style()->standardIcon(QStyle::SP_BrowserReload));
     Label1[4]->setText(LadeText(o + 622));
     Label2[0]->setText(LadeText(o + 623));

@@ -15,7 +15,7 @@
 Auswahldialog::Auswahldialog(QWidget* parent) : QDialog(parent)
 {
     zustand().ErrorCancel = false;
-    setWindowIcon(QIcon(zustand().Datenpfad + QStringLiteral("/Kelvor.ico")));
+    setWindowIcon(QIcon(zustand().Installationspfad + QStringLiteral("/Kelvor.ico")));
     setModal(true);
     WeiterCommand = new QToolButton(this);
     WeiterCommand->setObjectName(QStringLiteral("WeiterCommand"));

@@ -33,7 +33,7 @@ Inhaltsdialog::Inhaltsdialog(int titelId, QWidget* parent) : QDialog(parent)
 {
     zustand().ErrorCancel = false;
     setWindowTitle(LadeText(zustand().Sprachoffset + titelId));
-    const QString icon = QDir(zustand().Datenpfad).filePath(QStringLiteral("Kelvor.ico"));
+    const QString icon = QDir(zustand().Installationspfad).filePath(QStringLiteral("Kelvor.ico"));
     if (QFile::exists(icon))
         setWindowIcon(QIcon(icon));
     setModal(true);

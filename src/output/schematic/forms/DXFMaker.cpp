@@ -110,7 +110,7 @@ DXFMaker::~DXFMaker()
 void DXFMaker::Vorbereiten(int DXFZiel, const QString& DXFOutDatei)
 {
     m_ausgabeziel = DXFZiel;
-    SetzePfade(zustand().Datenpfad, DXFOutDatei);
+    SetzePfade(zustand().Datenpfad, zustand().Installationspfad, DXFOutDatei);
 }
 
 void DXFMaker::DXFAusgabe(int DXFZiel, const QString& DXFOutDatei)
