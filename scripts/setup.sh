@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, when they are missing.
 set -euo pipefail
-pakete=(g++ cmake make ccache pkg-config sqlite3
+pakete=(g++ cmake make ccache pkg-config sqlite3 libsqlite3-dev
         qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-translations-l10n libgl-dev
         libpugixml-dev libgtest-dev googletest libxml2-utils
         fonts-liberation2   # Liberation Sans: metric-compatible with Arial, the schematic's font

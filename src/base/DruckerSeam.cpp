@@ -1,6 +1,11 @@
 #include "base/DruckerSeam.h"
 
+#include "base/Dateischreiber.h"
+#include "base/AllgFunktionen.h"
+#include "base/Programmzustand.h"
+
 #include <QClipboard>
+#include <QDir>
 #include <QGuiApplication>
 #include <QPageLayout>
 #include <QPageSize>
@@ -8,6 +13,8 @@
 #include <QPdfWriter>
 
 namespace {
+
+constexpr int TextDateiNichtGeschrieben = 2241;
 
 class KeinDrucker : public DruckerSeam {
 public:
@@ -17,23 +24,31 @@ public:
 
 DruckerSeam* g_drucker = nullptr;
 
-// A job on any QPagedPaintDevice with a painter open on it.
+// A PDF drawn through the checked writer.
 class PdfAuftrag : public Druckauftrag {
 public:
-    PdfAuftrag(const QString& datei, const Druckanfrage& anfrage) : m_writer(datei)
+    PdfAuftrag(const QString& datei, const Druckanfrage& anfrage, const QPageLayout& layout)
+        : m_datei(datei), m_writer(&m_datei)
     {
+        if (!m_datei.öffnen())
+            return;
         m_writer.setTitle(anfrage.dokumentname);
         m_writer.setResolution(600);
-        m_writer.setPageSize(QPageSize(QPageSize::A4));
-        m_writer.setPageOrientation(anfrage.querformat ? QPageLayout::Landscape : QPageLayout::Portrait);
-        m_writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        m_writer.setPageLayout(layout);
         m_geöffnet = m_painter.begin(&m_writer);
+        if (!m_geöffnet) {
+            m_datei.verwerfen();
+            return;
+        }
         const double faktor = 600.0 / anfrage.einheitenJeZoll;  // device pixels per unit
+        const double jePunkt = anfrage.einheitenJeZoll / 72.0;
         QTransform t;
         t.scale(faktor, faktor);
-        const QSizeF seite = m_writer.pageLayout().fullRectPoints().size();
-        m_seite = QSizeF(seite.width() / 72.0 * anfrage.einheitenJeZoll, seite.height() / 72.0 * anfrage.einheitenJeZoll);
-        m_fläche = std::make_unique<PainterZeichenflaeche>(m_painter, t, m_seite.height());
+        const QRectF voll = m_writer.pageLayout().fullRectPoints();
+        const QRectF druckbar = m_writer.pageLayout().paintRectPoints();
+        m_seite = voll.size() * jePunkt;
+        m_offset = QSizeF(druckbar.left() - voll.left(), druckbar.top() - voll.top()) * jePunkt;
+        m_fläche = std::make_unique<PainterZeichenflaeche>(m_painter, t, druckbar.height() * jePunkt);
     }
     ~PdfAuftrag() override
     {
@@ -41,23 +56,40 @@ public:
             m_painter.end();
     }
     bool geöffnet() const { return m_geöffnet; }
+    Druckdateifehler öffnungsfehler() const
+    {
+        return {m_datei.ziel(), m_datei.fehler()};
+    }
     Zeichenflaeche& fläche() override { return *m_fläche; }
     QSizeF seitengröße() const override { return m_seite; }
-    QSizeF druckerOffset() const override { return QSizeF(0, 0); }
+    QSizeF druckerOffset() const override { return m_offset; }
     bool neueSeite() override { return m_painter.isActive() && m_writer.newPage(); }
-    bool beenden() override { return m_painter.isActive() && m_painter.end(); }
+    bool beenden() override
+    {
+        // The painter writes the end of the document; only then is the file complete.
+        const bool gezeichnet = m_painter.isActive() && m_painter.end();
+        if (gezeichnet && m_datei.abschließen())
+            return true;
+        m_datei.verwerfen();
+        m_fehler = {m_datei.ziel(), m_datei.fehler()};
+        return false;
+    }
     void abbrechen() override
     {
         if (m_painter.isActive())
             m_painter.end();
+        m_datei.verwerfen();
     }
+    Druckdateifehler dateifehler() const override { return m_fehler; }
 
 private:
+    Dateischreiber m_datei;
     QPdfWriter m_writer;
     QPainter m_painter;
     bool m_geöffnet = false;
-    QSizeF m_seite;
+    QSizeF m_seite, m_offset;
     std::unique_ptr<PainterZeichenflaeche> m_fläche;
+    Druckdateifehler m_fehler;
 };
 
 class SystemZwischenablage : public Zwischenablage {
@@ -89,12 +121,35 @@ void setzeDrucker(DruckerSeam* d)
     g_drucker = d;
 }
 
+bool MeldeDruckdateifehler(const Druckdateifehler& fehler)
+{
+    if (!fehler.gesetzt())
+        return false;
+    Meldung(Meldungsart::Anwendungsfehler, LadeText(zustand().Sprachoffset + TextDateiNichtGeschrieben),
+            QDir::toNativeSeparators(fehler.datei), fehler.grund);
+    return true;
+}
+
+std::unique_ptr<Druckauftrag> PdfAuftragInDatei(const QString& datei, const Druckanfrage& anfrage,
+                                                const QPageLayout& layout, Druckdateifehler* fehler)
+{
+    auto auftrag = std::make_unique<PdfAuftrag>(datei, anfrage, layout);
+    if (!auftrag->geöffnet()) {
+        if (fehler)
+            *fehler = auftrag->öffnungsfehler();
+        return nullptr;
+    }
+    return auftrag;
+}
+
 std::unique_ptr<Druckauftrag> PdfDrucker::drucken(const Druckanfrage& anfrage)
 {
-    auto auftrag = std::make_unique<PdfAuftrag>(m_datei, anfrage);
-    if (!auftrag->geöffnet())
-        return nullptr;
-    ++aufträge;
+    m_fehler = {};
+    const QPageLayout layout(QPageSize(QPageSize::A4), anfrage.querformat ? QPageLayout::Landscape : QPageLayout::Portrait,
+                             QMarginsF(0, 0, 0, 0));
+    auto auftrag = PdfAuftragInDatei(m_datei, anfrage, layout, &m_fehler);
+    if (auftrag)
+        ++aufträge;
     return auftrag;
 }
 

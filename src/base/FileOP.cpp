@@ -1,9 +1,9 @@
 #include "base/FileOP.h"
 
+#include "base/Dateischreiber.h"
 #include "base/ModResFiles.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 QString FileOP::GetTempName()
 {
@@ -18,18 +18,18 @@ long FileOP::Save(const QString& quelle, const QString& Ziel, bool /*anzeige*/)
         return QuelleFehlt;
     if (!ein.open(QIODevice::ReadOnly))
         return Lesefehler;
-    QSaveFile aus(Ziel);
-    if (!aus.open(QIODevice::WriteOnly))
+    Dateischreiber aus(Ziel);
+    if (!aus.öffnen())
         return ZielNichtSchreibbar;
     char puffer[64 * 1024];
     for (;;) {
         const qint64 n = ein.read(puffer, sizeof puffer);
         if (n < 0)
-            return Lesefehler;  // the QSaveFile discards its temporary file
+            return Lesefehler;  // the writer discards its temporary file
         if (n == 0)
             break;
         if (aus.write(puffer, n) != n)
             return Schreibfehler;
     }
-    return aus.commit() ? 0 : Schreibfehler;
+    return aus.abschließen() ? 0 : Schreibfehler;
 }

@@ -13,8 +13,8 @@ public:
     // Full path of a new, empty file "$$XXXX.tmp" (XXXX hexadecimal) in zustand().TempOrdner or
     // the system's temporary folder; the empty text when none could be made.
     QString GetTempName();
-    // Copies quelle to Ziel, replacing Ziel: 0 on success, else an error number. The copy is
-    // written beside Ziel and renamed at the end, so Ziel is never left half written. anzeige
+    // Copies quelle to Ziel, replacing Ziel: 0 on success, else an error number. The copy goes
+    // through the checked writer, so Ziel holds either its old or the complete new bytes. anzeige
     // (a progress window of the shell) has no effect.
     long Save(const QString& quelle, const QString& Ziel, bool anzeige);
 };

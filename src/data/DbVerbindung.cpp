@@ -6,8 +6,11 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QLoggingCategory>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+
+#include <sqlite3.h>
 
 // Which files the program opens (off unless QT_LOGGING_RULES="kelvor.datenbank.debug=true").
 Q_LOGGING_CATEGORY(lcDatenbank, "kelvor.datenbank", QtWarningMsg)
@@ -206,17 +209,37 @@ bool DbVerbindung::IstTabelle(const QString& tabelle) const
     return q.exec() && q.next();
 }
 
+bool DbVerbindung::TransaktionIntakt() const
+{
+    if (m_transaktionen == 0)
+        return true;
+    const QVariant handle = db().driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return true;
+    sqlite3* h = *static_cast<sqlite3* const*>(handle.constData());
+    return !h || sqlite3_get_autocommit(h) == 0;
+}
+
+QString DbVerbindung::TransaktionBeendetText()
+{
+    return QStringLiteral("Die Datenbank hat die Transaktion nach einem Fehler beendet; "
+                          "es werden keine weiteren Änderungen geschrieben.");
+}
+
 DbTransaktion::DbTransaktion(std::shared_ptr<DbVerbindung> verbindung) : m_verbindung(std::move(verbindung))
 {
     if (m_verbindung) {
         QSqlDatabase db = m_verbindung->db();
         m_aktiv = db.transaction();
+        if (m_aktiv)
+            ++m_verbindung->m_transaktionen;
     }
 }
 
 DbTransaktion::~DbTransaktion()
 {
     if (m_aktiv) {
+        --m_verbindung->m_transaktionen;
         QSqlDatabase db = m_verbindung->db();
         db.rollback();
     }
@@ -227,7 +250,15 @@ bool DbTransaktion::Commit()
     if (!m_aktiv)
         return false;
     QSqlDatabase db = m_verbindung->db();
+    // Ended by SQLite itself: its rollback stands, and the commit fails.
+    const bool intakt = m_verbindung->TransaktionIntakt();
     m_aktiv = false;
+    --m_verbindung->m_transaktionen;
+    if (!intakt) {
+        m_fehler = DbVerbindung::TransaktionBeendetText();
+        db.rollback();
+        return false;
+    }
     if (fehlerprobe() && fehlerprobe()->commitErlaubt && !fehlerprobe()->commitErlaubt(m_verbindung->pfad())) {
         m_fehler = QStringLiteral("disk I/O error (COMMIT)");
         db.rollback();

@@ -41,6 +41,13 @@ public:
     // statement runs); else false with the reason. Nothing is changed.
     bool Schreibbar(QString* grund = nullptr) const;
 
+    // False when a DbTransaktion runs on the connection but SQLite has ended it on its own (an
+    // I/O error at a journal write rolls it back). No change may run then: it would be stored on
+    // its own, outside the transaction that the caller later rolls back.
+    bool TransaktionIntakt() const;
+    // The description a refused statement gets then.
+    static QString TransaktionBeendetText();
+
     // Fault injection for tests: einrichten runs on every writable connection right after it
     // opens (a full disk: "PRAGMA max_page_count"; a read-only file: "PRAGMA query_only");
     // commitErlaubt is asked before every commit of a DbTransaktion (false: the commit fails
@@ -65,6 +72,8 @@ private:
     QString m_pfad;
     QString m_schluessel;
     bool m_nurLesen = false;
+    int m_transaktionen = 0;  // DbTransaktion objects active on the connection
+    friend class DbTransaktion;
     QString m_passwort;  // the password already checked on this connection
 
     mutable qint64 m_schemaversion = -1;

@@ -169,8 +169,9 @@ void GlobDaten::Freigeben()
             if (nichtSpeichern()) {
                 m_parameter->CancelUpdateTab();
             } else {
+                // A failed write-back is reported once, naming the project.
                 alle(Speichern);
-                m_parameter->UpdateTab();
+                m_parameter->UpdateTab(ProjektNr + QStringLiteral(" = ") + JetDialekt::Textliteral(m_projektNr));
             }
         }
         if (m_löschen && m_gebunden)

@@ -724,10 +724,18 @@ long ManipDatenbank::Load_Projekt()
     if (!m_ganzeProjekte)
         return ladeProjekt();
 
-    // The project's rows are kept only when the whole project could be read.
-    QSqlDatabase db = m_tab->Verbindung()->db();
+    // The project's rows are kept only when the whole project could be read. Outside the run's
+    // transaction (SQLite ended it after an error) a savepoint would open one of its own.
+    const auto verbindung = m_tab->Verbindung();
+    QSqlDatabase db = verbindung->db();
+    if (!verbindung->TransaktionIntakt()) {
+        m_speicherfehler = DbVerbindung::TransaktionBeendetText();
+        return TransferErgebnis::Speicherfehler;
+    }
     QSqlQuery(db).exec(QStringLiteral("SAVEPOINT kelvor_projekt"));
     long r = ladeProjekt();
+    if (!verbindung->TransaktionIntakt())
+        mangel(Lesebefund::Tabellenfehler);
     if (r == TransferErgebnis::Benutzerabbruch)
         mangel(Lesebefund::Abbruch);
     else if (r != TransferErgebnis::Fertig && r != TransferErgebnis::Dateiende && r != TransferErgebnis::Lesefehler
@@ -740,8 +748,12 @@ long ManipDatenbank::Load_Projekt()
         m_befund.mangel = Lesebefund::Tabellenfehler;
         m_speicherfehler = release.lastError().text();
     }
-    QSqlQuery(db).exec(QStringLiteral("ROLLBACK TO kelvor_projekt"));
-    QSqlQuery(db).exec(QStringLiteral("RELEASE kelvor_projekt"));
+    if (verbindung->TransaktionIntakt()) {
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK TO kelvor_projekt"));
+        QSqlQuery(db).exec(QStringLiteral("RELEASE kelvor_projekt"));
+    } else if (m_speicherfehler.isEmpty()) {
+        m_speicherfehler = DbVerbindung::TransaktionBeendetText();
+    }
     verwirfProjekt();
     // A row that cannot be stored (a full disk, a read-only file) ends the run: the caller rolls
     // it back, so that the database keeps what it held before.
@@ -1001,9 +1013,13 @@ bool ManipDatenbank::speichereZeile()
 {
     if (m_akt->fehlercode() != 0 && !m_feldliste.empty())
         m_akt->GetFeld(m_feldliste[0].fieldbez);
-    if (m_akt->UpdateTab())
+    // Saved on the snapshot itself: the run reports a row that cannot be stored once, in its
+    // closing message.
+    const auto rs = m_akt->GetADODB_Recordset();
+    if (rs->Update())
         return true;
     if (m_speicherfehler.isEmpty())
-        m_speicherfehler = m_akt->LetzterFehler();
+        m_speicherfehler = rs->LetzterFehler();
+    rs->CancelUpdate();
     return false;
 }

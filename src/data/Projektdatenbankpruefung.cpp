@@ -20,6 +20,7 @@
 #include "data/datenbank.h"
 #include "base/AllgFunktionen.h"
 #include "base/Datenpfade.h"
+#include "base/Dateischreiber.h"
 #include "base/FileOP.h"
 #include "base/MessagePresenter.h"
 #include "base/Programmversion.h"
@@ -223,6 +224,19 @@ int Projektdatenbankprüfung::RäumeZwischendateienAuf()
           QRegularExpression(QStringLiteral("^\\$\\$[0-9A-F]{4}\\.tmp$")), systemordner);
     if (!z.Datenpfad.isEmpty())
         räume(Datenordner(z.Datenpfad), QRegularExpression(QStringLiteral("^Artikeld[A-Za-z0-9]{6}\\.tmp$")), false);
+    // Temporary files of the checked writer left by a run that ended while writing: in the
+    // program's own folders (order file, schematic, databases), beside the host's exchange file
+    // and in the temporary folder. In folders the user chose they go when that file is next written.
+    const QRegularExpression schreiber(Dateischreiber::Tempmuster());
+    räume(systemordner ? QDir::tempPath() : z.TempOrdner, schreiber, systemordner);
+    QStringList ordner{z.Datenpfad};
+    for (const QString& datei : {z.Projekt_Data_Source, z.TyvoDatei})
+        if (!datei.isEmpty())
+            ordner << QFileInfo(datei).absolutePath();
+    ordner.removeAll(QString());
+    ordner.removeDuplicates();
+    for (const QString& o : ordner)
+        räume(o, schreiber, false);
     return entfernt;
 }
 
@@ -272,7 +286,7 @@ bool Projektdatenbankprüfung::SchreibeDBVersion(int16_t haupt, int16_t neben, i
         tab.SetFeld(feld, VbVariant::integer(wert));
         ok = ok && tab.fehlercode() == 0;
     }
-    return ok && tab.UpdateTab();
+    return ok && tab.UpdateTabOhneMeldung();  // the caller names the database that failed
 }
 
 bool Projektdatenbankprüfung::ErzeugeProjektdatenbank()

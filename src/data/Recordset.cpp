@@ -227,6 +227,8 @@ bool Recordset::speichereAusstehend()
     const QString f = m_fehler;
     CancelUpdate();
     m_fehler = f;
+    if (beiVerworfenerÄnderung)
+        beiVerworfenerÄnderung(f);
     return false;
 }
 
@@ -416,6 +418,10 @@ bool Recordset::leseZeileNeu(Zeile& z, const std::vector<int>& felder)
 // description when it fails.
 QSqlQuery* Recordset::führeAus(const QString& sql, const QList<QVariant>& werte)
 {
+    if (!m_verbindung->TransaktionIntakt()) {
+        fehler(DbVerbindung::TransaktionBeendetText());
+        return nullptr;
+    }
     QString f;
     QSqlQuery* q = m_verbindung->Anweisung(sql, &f);
     if (!q) {

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -34,6 +35,10 @@ public:
 
     Recordset();
     ~Recordset() override;
+
+    // Called when a move could not save the pending edit and dropped it, with the reason; the
+    // table-access object that owns the snapshot reports it.
+    std::function<void(const QString& fehler)> beiVerworfenerÄnderung;
 
     // Runs the query (the original dialect, see JetDialekt.h) on the connection; the snapshot
     // then stands on its first row. False with LetzterFehler() when the query fails (the

@@ -21,10 +21,15 @@ void DatenbankMeldung(int32_t code, const QString& beschreibung, const QString& 
     }
 }
 
-datenbank::datenbank() : m_recordset(std::make_shared<Recordset>()) {}
+datenbank::datenbank() : m_recordset(std::make_shared<Recordset>())
+{
+    // A pending edit that a move could not save is reported as a failed write.
+    m_recordset->beiVerworfenerÄnderung = [this](const QString& fehler) { melde(dbFehlerWrite, fehler, QString()); };
+}
 
 datenbank::~datenbank()
 {
+    m_recordset->beiVerworfenerÄnderung = nullptr;
     UnbindAdodc();
     m_recordset->Schliessen();
     m_verbindung.reset();
@@ -89,7 +94,7 @@ int32_t datenbank::NewSQL(const QString& SQL_String, bool withUpdate)
     m_sql = SQL_String;
     m_fehlercode = dbKeinFehler;
     if (m_recordset->IstOffen()) {
-        const bool ok = withUpdate ? UpdateTab() : CancelUpdateTab();
+        const bool ok = withUpdate ? UpdateTabOhneMeldung() : CancelUpdateTab();
         if (!ok)
             melde(dbFehlerNewSQL, m_letzterFehler, QString());
         m_recordset->Schliessen();
@@ -264,13 +269,27 @@ QString datenbank::GetAlphanumMaxwert(const QString& feld)
     return max;
 }
 
-bool datenbank::UpdateTab()
+bool datenbank::UpdateTab(const QString& zeile)
+{
+    if (UpdateTabOhneMeldung())
+        return true;
+    melde(dbFehlerWrite, m_letzterFehler, zeile);
+    return false;
+}
+
+bool datenbank::UpdateTabOhneMeldung()
 {
     if (m_fehlercode != dbKeinFehler || EmptyTab())
         return true;
     if (BofOrEofTab())
         m_recordset->MoveFirst();
-    return ergebnis(m_recordset->Update());
+    if (m_recordset->Update())
+        return true;
+    // Reported once: the edit that could not be stored is given up, so that no later move tries
+    // it again.
+    m_letzterFehler = m_recordset->LetzterFehler();
+    m_recordset->CancelUpdate();
+    return false;
 }
 
 bool datenbank::CancelUpdateTab()

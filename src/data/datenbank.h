@@ -64,7 +64,11 @@ public:
     VbVariant GetNumMaxwert(const QString& feld);
     QString GetAlphanumMaxwert(const QString& feld);
     // Saves the pending edit or new row; false when the save failed (LetzterFehler()).
-    bool UpdateTab();
+    // Saves the pending edit; a failure is reported (2401 with 2408; zeile, when given, names the
+    // row in the message's field line) and the edit given up.
+    bool UpdateTab(const QString& zeile = QString());
+    // UpdateTab for a caller that reports a failure itself: no message, the edit is given up.
+    bool UpdateTabOhneMeldung();
     bool CancelUpdateTab();
     VbVariant GetValFromFeld(const VbVariant& value1, const QString& feld1, const QString& feld2);
     VbVariant GetValFromStrgFeld(const QString& value1, const QString& feld1, const QString& feld2);

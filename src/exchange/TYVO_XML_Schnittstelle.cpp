@@ -1,5 +1,7 @@
 #include "exchange/TYVO_XML_Schnittstelle.h"
 
+#include <QDir>
+
 #include <algorithm>
 #include <tuple>
 
@@ -25,6 +27,7 @@ const QString VorgabenAllg = QStringLiteral("TYVO_Austauschdaten/MAG_Daten/MAG_V
 const QString WEPfad = QStringLiteral("TYVO_Austauschdaten/MAG_Daten/MAG_Vorgaben/WE_Daten");
 const QString Korbpfad = QStringLiteral("TYVO_Austauschdaten/Warenkorb");
 constexpr int MaxWE = 6;
+constexpr int TextDateiNichtGeschrieben = 2241;
 
 QString Positionspfad(const QString& pfad, int i)
 {
@@ -291,9 +294,12 @@ bool TYVO_XML_Schnittstelle::SchreibeAllgDaten(int modus, XML_Tools& xml)
     gut = xml.SetElementText(d.Version, QStringLiteral("Version")) == 0 && gut;
     if (xml.SetElementText(d.ProjektID, QStringLiteral("ProjektID")) != 0 && modus == 2)
         gut = false;
-    // Saved even when a value element was missing.
-    if (xml.SaveXMLDocument() != 0)
-        gut = false;
+    // Saved even when a value element was missing. A file that cannot be written is named.
+    if (xml.SaveXMLDocument() != 0) {
+        Meldung(Meldungsart::Anwendungsfehler, LadeText(zustand().Sprachoffset + TextDateiNichtGeschrieben),
+                QDir::toNativeSeparators(xml.GeladeneDatei()), xml.Error_Description());
+        return false;
+    }
     if (!gut)
         SpeicherfehlerMelden();
     return gut;

@@ -1,9 +1,10 @@
 #include "exchange/XML_Tools.h"
 
+#include "base/Dateischreiber.h"
+
 #include <QFile>
 #include <QHash>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include <array>
 #include <cstring>
@@ -420,13 +421,11 @@ int32_t XML_Tools::SaveXMLDocument(const QString& pfad)
     }
     schreiber.daten += m_ende;
     const QByteArray daten = XmlKodierung::AusUtf8(schreiber.daten, m_kodierung, m_bom);
-    // Written beside the file and renamed over it, so a failed write leaves the old file.
-    QSaveFile datei(ziel);
-    if (!datei.open(QIODevice::WriteOnly) || datei.write(daten) != daten.size() || !datei.commit()) {
+    // A failed write leaves the old file as it was.
+    QString fehler;
+    if (!SchreibeDatei(ziel, daten, &fehler)) {
         m_errorCode = 4;
-        m_errorDescription = datei.errorString();
-        if (m_errorDescription.isEmpty())
-            m_errorDescription = QStringLiteral("Unable to save the file ") + ziel;
+        m_errorDescription = fehler;
     }
     return m_errorCode;
 }

@@ -73,6 +73,9 @@ void NutzerInfo::Schreiben()
     }
     if (!alleGesetzt)
         m_tab->GetFeld(Feld(1));
-    if (m_tab->EmptyTab() || !m_tab->UpdateTab())
+    // A failed save is reported by the table access.
+    if (m_tab->EmptyTab())
         DatenbankMeldung(dbFehlerWrite, m_tab->LetzterFehler(), QString(), m_tab->SQLText());
+    else
+        m_tab->UpdateTab();
 }

@@ -243,9 +243,9 @@ void Projektseite::ProjektzeileSpeichern()
 {
     if (zustand().ProjektNichtSpeichern) {
         projektDB.CancelUpdateTab();
-    } else if (!projektDB.UpdateTab()) {
-        // A row that could not be stored is reported, not passed over.
-        DatenbankMeldung(dbFehlerWrite, projektDB.LetzterFehler(), QString(), projektDB.SQLText());
+    } else {
+        // A row that cannot be stored is reported by the table access.
+        projektDB.UpdateTab();
     }
 }
 
@@ -359,8 +359,15 @@ void Projektseite::Blättern(int richtung)
 {
     if (!Adodc1Frei || projektDB.EmptyTab())
         return;
-    if (!projektDB.BofOrEofTab())
+    if (!projektDB.BofOrEofTab()) {
         AktiveEingabeÜbernehmen();
+        // An edit that cannot be stored has been reported by the table access: the page stays
+        // on its row and shows what the row holds.
+        if (!projektDB.UpdateTab()) {
+            AnzeigeAktualisieren();
+            return;
+        }
+    }
     switch (richtung) {
     case 0: projektDB.MoveFirst(); break;
     case 1:

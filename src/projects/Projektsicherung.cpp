@@ -124,14 +124,16 @@ void Projektsicherung::ZeigerÜberZeile(int zeile)
     QCoreApplication::processEvents();
 }
 
-void Projektsicherung::setzeMarke(const QString& marke)
+bool Projektsicherung::setzeMarke(const QString& marke)
 {
     // A mark that cannot be written stays as it was; the reason is kept for the Sichern button.
     const auto rs = recordset();
     if (!rs->SetzeWert(SpalteSave, marke) || !rs->Update()) {
         m_markenfehler = rs->LetzterFehler();
         rs->CancelUpdate();
+        return false;
     }
+    return true;
 }
 
 void Projektsicherung::SaveMarkeUmschalten()
@@ -155,7 +157,15 @@ void Projektsicherung::AllesMarkieren()
         const int position = rs->Position();
         for (int i = 0; i < rs->Anzahl(); ++i) {
             rs->GeheZu(i);
-            setzeMarke(marke);
+            if (!setzeMarke(marke)) {
+                // Stops at the first mark that cannot be stored and says so now, so the user
+                // does not take the rows after it for marked.
+                m_allesMarkiert = !m_allesMarkiert;
+                Meldung(Meldungsart::Anwendungsfehler, LadeText(sprache() + 2925),
+                        QDir::toNativeSeparators(zustand().Projekt_Data_Source), m_markenfehler);
+                m_markenfehler.clear();
+                break;
+            }
         }
         rs->GeheZu(position);
     }

@@ -83,7 +83,7 @@ private:
     // are named with a question. False when the user does not go on.
     bool prüfeZeichen(QStringList& projekte);
     long schreibe(ManipDatenbank& schreiber, QIODevice& datei, const QStringList& projekte, bool& schreibfehler);
-    void setzeMarke(const QString& marke);
+    bool setzeMarke(const QString& marke);
     void setzeLabel3(const QString& text);
 
     bool m_beschäftigt = false;

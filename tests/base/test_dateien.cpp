@@ -5,7 +5,15 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "base/DateiDialogSeam.h"
+#include "base/Dateischreiber.h"
 #include "support/FalscherDialog.h"
 #include "base/FileOP.h"
 #include "base/HilfsFktCommDlg.h"
@@ -13,6 +21,7 @@
 #include "base/Programmzustand.h"
 #include "base/Texttabelle.h"
 #include "support/MeldungsRecorder.h"
+#include "support/Schreibfehler.h"
 
 namespace {
 QByteArray lies(const QString& pfad)
@@ -42,6 +51,16 @@ protected:
 
     QTemporaryDir ordner;
     MeldungsRecorder recorder;
+};
+
+class DateischreiberTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(ordner.isValid()); }
+    QString pfad(const QString& name) const { return ordner.filePath(name); }
+    QStringList dateien() const { return QDir(ordner.path()).entryList(QDir::Files | QDir::Hidden); }
+
+    QTemporaryDir ordner;
+    const QByteArray neu = QByteArray(200 * 1024, 'n');
 };
 }  // namespace
 
@@ -300,4 +319,153 @@ TEST(ModResFiles, ColumnNames)
                             SpalteEinfügetext};
     EXPECT_EQ(namen, (QStringList{"Beschreibung", "Bezeichnung", "Umschreibung", "Typ", "Bezeichnung",
                                   "arKurztext1", "arKurztext2", "ltText", "etText"}));
+}
+
+TEST_F(DateischreiberTest, ErsetztDasZielGanz)
+{
+    schreibe(pfad("ziel.d81"), QByteArray(300 * 1024, 'a'));
+    ASSERT_TRUE(QFile::setPermissions(pfad("ziel.d81"), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    QString fehler;
+    EXPECT_TRUE(SchreibeDatei(pfad("ziel.d81"), neu, &fehler)) << fehler.toStdString();
+    EXPECT_EQ(lies(pfad("ziel.d81")), neu);  // no tail of the longer old file
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(pfad("ziel.d81")).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);  // the permissions of the file it replaced
+    EXPECT_EQ(dateien(), QStringList{"ziel.d81"});
+
+    // A new file, and writes the system takes in small pieces.
+    Dateiaufrufe& a = dateiaufrufe();
+    a.schreiben = [system = Dateiaufrufe{}](int fd, const void* d, size_t n) { return system.schreiben(fd, d, n > 7 ? 7 : n); };
+    EXPECT_TRUE(SchreibeDatei(pfad("neu.xml"), neu));
+    dateiaufrufe() = Dateiaufrufe{};
+    EXPECT_EQ(lies(pfad("neu.xml")), neu);
+}
+
+// Every step that fails, with each error: the target keeps its old bytes (or, when only the
+// folder sync failed, already holds the complete new ones), no temporary file is left, and the
+// reason names the step.
+TEST_F(DateischreiberTest, JederFehlgeschlageneSchrittLaesstDasZielGanz)
+{
+    for (const Schreibfehler::Schritt schritt : AlleSchritte) {
+        for (const int nummer : {EIO, ENOSPC}) {
+            SCOPED_TRACE(std::string(Schreibfehler::Name(schritt)) + " " + std::to_string(nummer));
+            schreibe(pfad("ziel.d81"), "alt");
+            QString fehler;
+            bool ok = false;
+            {
+                // A later write fails too, after some data reached the temporary file.
+                Schreibfehler f(schritt, nummer, schritt == Schreibfehler::Schritt::Schreiben ? 2 : 0);
+                Dateischreiber d(pfad("ziel.d81"));
+                ok = d.öffnen();
+                for (int i = 0; ok && i < 4; ++i)
+                    ok = d.write(neu) == neu.size();
+                ok = d.abschließen() && ok;
+                fehler = d.fehler();
+                EXPECT_EQ(f.fehlgeschlagen, 1);
+            }
+            EXPECT_FALSE(ok);
+            EXPECT_TRUE(fehler.startsWith(QLatin1String(Schreibfehler::Name(schritt)))) << fehler.toStdString();
+            EXPECT_TRUE(fehler.contains(QString::fromLocal8Bit(std::strerror(nummer))));
+            EXPECT_EQ(lies(pfad("ziel.d81")), schritt == Schreibfehler::Schritt::Ordnersync ? neu.repeated(4) : "alt");
+            EXPECT_EQ(dateien(), QStringList{"ziel.d81"});
+        }
+    }
+}
+
+TEST_F(DateischreiberTest, OhneAbschlussBleibtDasZielUndDieTempdateiGeht)
+{
+    schreibe(pfad("ziel.pdf"), "alt");
+    QString temp;
+    {
+        Dateischreiber d(pfad("ziel.pdf"));
+        ASSERT_TRUE(d.öffnen());
+        d.write(neu);
+        temp = d.tempname();
+        // The name says whose and what it is, and the clean-up at start knows it.
+        EXPECT_EQ(QFileInfo(temp).absolutePath(), QFileInfo(pfad("ziel.pdf")).absolutePath());
+        EXPECT_TRUE(QFileInfo(temp).fileName().startsWith(QLatin1String("ziel.pdf.kelvor-")));
+        EXPECT_TRUE(QRegularExpression(Dateischreiber::Tempmuster()).match(QFileInfo(temp).fileName()).hasMatch());
+        EXPECT_TRUE(QFile::exists(temp));
+    }
+    EXPECT_FALSE(QFile::exists(temp));
+    EXPECT_EQ(lies(pfad("ziel.pdf")), "alt");
+}
+
+// What a run killed while writing leaves beside the target goes when the target is next written.
+TEST_F(DateischreiberTest, ResteEinesAbgebrochenenLaufsGehenBeimNaechstenSchreiben)
+{
+    for (const char* name : {"ziel.pdf.kelvor-Ab12Cd.tmp", "ziel.pdf.kelvor-Ab12C.tmp", "andere.pdf.kelvor-Ab12Cd.tmp"})
+        schreibe(pfad(QString::fromLatin1(name)), "rest");
+    EXPECT_TRUE(SchreibeDatei(pfad("ziel.pdf"), neu));
+    EXPECT_EQ(dateien(), (QStringList{"andere.pdf.kelvor-Ab12Cd.tmp", "ziel.pdf", "ziel.pdf.kelvor-Ab12C.tmp"}));
+}
+
+// The program killed at each step: the target holds its old or its complete new bytes, and the
+// next write of it leaves no temporary file behind.
+TEST_F(DateischreiberTest, GetoetetBeiJedemSchrittIstDasZielAltOderNeu)
+{
+    for (const Schreibfehler::Schritt schritt : AlleSchritte) {
+        SCOPED_TRACE(Schreibfehler::Name(schritt));
+        schreibe(pfad("ziel.xml"), "alt");
+        const pid_t kind = ::fork();
+        ASSERT_GE(kind, 0);
+        if (kind == 0) {
+            Dateiaufrufe& a = dateiaufrufe();
+            const Dateiaufrufe system;
+            const auto stirb = [] { ::kill(::getpid(), SIGKILL); };
+            switch (schritt) {
+            case Schreibfehler::Schritt::Öffnen:
+                a.öffnen = [=](const char* p, int f, mode_t m) { const int fd = system.öffnen(p, f, m); stirb(); return fd; };
+                break;
+            case Schreibfehler::Schritt::Schreiben:
+                a.schreiben = [=](int fd, const void* d, size_t n) { system.schreiben(fd, d, n / 2); stirb(); return ssize_t(-1); };
+                break;
+            case Schreibfehler::Schritt::Datensync:
+                a.datensync = [=](int fd) { stirb(); return system.datensync(fd); };
+                break;
+            case Schreibfehler::Schritt::Umbenennen:
+                a.umbenennen = [=](const char* v, const char* n) { const int r = system.umbenennen(v, n); stirb(); return r; };
+                break;
+            case Schreibfehler::Schritt::Ordnersync:
+                a.ordnersync = [=](int fd) { stirb(); return system.ordnersync(fd); };
+                break;
+            }
+            SchreibeDatei(pfad("ziel.xml"), neu);
+            ::_exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(kind, &status, 0), kind);
+        ASSERT_TRUE(WIFSIGNALED(status));
+        const QByteArray jetzt = lies(pfad("ziel.xml"));
+        EXPECT_TRUE(jetzt == "alt" || jetzt == neu) << jetzt.left(20).constData();
+        EXPECT_TRUE(SchreibeDatei(pfad("ziel.xml"), "danach"));
+        EXPECT_EQ(dateien(), QStringList{"ziel.xml"});
+    }
+}
+
+TEST_F(DateischreiberTest, DieKopieMeldetJedenSchrittUndLaesstDasZiel)
+{
+    schreibe(pfad("quelle.sic"), neu);
+    for (const Schreibfehler::Schritt schritt : AlleSchritte) {
+        SCOPED_TRACE(Schreibfehler::Name(schritt));
+        schreibe(pfad("ziel.sic"), "alt");
+        Schreibfehler f(schritt, EIO);
+        EXPECT_NE(FileOP().Save(pfad("quelle.sic"), pfad("ziel.sic"), false), 0);
+        EXPECT_EQ(lies(pfad("ziel.sic")), schritt == Schreibfehler::Schritt::Ordnersync ? neu : "alt");
+        EXPECT_EQ(dateien(), (QStringList{"quelle.sic", "ziel.sic"}));
+    }
+}
+
+TEST(DateischreiberVoll, AufEinerVollenPlatteBleibtDasAlteZiel)
+{
+    KleinesDateisystem platte;
+    if (!platte.bereit())
+        GTEST_SKIP() << "no tmpfs can be mounted here";
+    schreibe(platte.pfad("ziel.d81"), "alt");
+    platte.füllen();
+    QString fehler;
+    EXPECT_FALSE(SchreibeDatei(platte.pfad("ziel.d81"), QByteArray(32 * 1024, 'n'), &fehler));
+    EXPECT_TRUE(fehler.contains(QString::fromLocal8Bit(std::strerror(ENOSPC)))) << fehler.toStdString();
+    EXPECT_EQ(lies(platte.pfad("ziel.d81")), "alt");
+    EXPECT_EQ(QDir(platte.pfad(".")).entryList(QDir::Files | QDir::Hidden), (QStringList{"voll", "ziel.d81"}));
 }

@@ -2,6 +2,8 @@
 #include <QSqlDatabase>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "data/DatenTestHilfen.h"
 #include "data/JetDialekt.h"
 #include "data/Kennwort.h"
@@ -590,4 +592,43 @@ TEST_F(DatenbankTest, NullzeichenIstEinEingabefehler)
     EXPECT_EQ(rec.boxen[0].textIds, QList<int>{2921});
     EXPECT_TRUE(db.UpdateTab());
     EXPECT_EQ(f.wert(QStringLiteral("SELECT Bauherr FROM ProjekteTabelle")).toString(), QStringLiteral("Meier"));
+}
+
+// A pending edit that cannot be stored is never dropped silently: a move reports it once (2401
+// with 2408) and goes on, UpdateTab reports it once and gives it up.
+TEST_F(DatenbankTest, AusstehendeAenderungDieNichtGespeichertWerdenKannWirdGemeldet)
+{
+    TestDatenbank f = projekte({QStringLiteral("1, '1', 'a'"), QStringLiteral("2, '2', 'b'")});
+    ASSERT_TRUE(f.ausfuehren({QStringLiteral("CREATE TRIGGER sperre BEFORE UPDATE ON ProjekteTabelle WHEN NEW.Bauherr = 'voll' "
+                                             "BEGIN SELECT RAISE(ABORT, 'database or disk is full'); END")}));
+    struct Fall {
+        const char* name;
+        std::function<void(datenbank&)> schritt;
+    };
+    const Fall fälle[] = {
+        {"MoveNext", [](datenbank& db) { db.MoveNext(); }},
+        {"MoveLast", [](datenbank& db) { db.MoveLast(); }},
+        {"AddNew", [](datenbank& db) { db.AddNew(); db.CancelUpdateTab(); }},
+        {"Find", [](datenbank& db) { db.Find(QStringLiteral("[Projekt Nr] = '2'")); }},
+        {"UpdateTab", [](datenbank& db) { EXPECT_FALSE(db.UpdateTab(QStringLiteral("Projekt Nr = '1'"))); }},
+    };
+    for (const Fall& fall : fälle) {
+        SCOPED_TRACE(fall.name);
+        rec.leeren();
+        datenbank db;
+        ASSERT_EQ(db.OpenTab(f.pfad(), QStringLiteral("Select * From ProjekteTabelle"), 2, pw, true), 0);
+        db.SetFeld(QStringLiteral("Bauherr"), VbVariant("voll"));
+        fall.schritt(db);
+        ASSERT_EQ(rec.boxen.size(), 1);
+        EXPECT_EQ(rec.boxen[0].art, Meldungsart::Datenbankfehler);
+        EXPECT_EQ(rec.boxen[0].textIds, (QList<int>{2401, 2408}));
+        EXPECT_TRUE(rec.boxen[0].text.contains(QStringLiteral("database or disk is full"))) << rec.boxen[0].text.toStdString();
+        EXPECT_EQ(db.fehlercode(), dbFehlerWrite);
+        // Said once: nothing is left to try again.
+        db.MoveFirst();
+        db.MoveLast();
+        EXPECT_EQ(rec.boxen.size(), 1);
+        EXPECT_EQ(f.wert(QStringLiteral("SELECT Bauherr FROM ProjekteTabelle WHERE ProjektKey = 1")).toString(),
+                  QStringLiteral("a"));
+    }
 }

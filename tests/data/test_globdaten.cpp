@@ -144,6 +144,26 @@ TEST_F(GlobDatenRow, ExistingRowLoadsRoundedAndTakesChangesBack)
     EXPECT_DOUBLE_EQ(d13.m_r_pfak.m_Value, 0.38);
 }
 
+TEST_F(GlobDatenRow, FailedWriteBackIsReportedOnceWithTheProjectNumber)
+{
+    db->projekt().ausfuehren({
+        QStringLiteral("INSERT INTO Testparameter ([Projekt Nr], [GesamtwärmeleistungQ]) VALUES ('12', 40)"),
+        QStringLiteral("CREATE TRIGGER voll BEFORE UPDATE ON Testparameter "
+                       "BEGIN SELECT RAISE(ABORT, 'database or disk is full'); END"),
+    });
+    {
+        GlobDatenTest d;
+        ASSERT_EQ(d.Init(), 0);
+        d.schreibe(QStringLiteral("m_Leist_ges"), VbVariant(55.0));
+    }
+    const auto boxen = boxenDerArt(recorder, Meldungsart::Datenbankfehler);
+    ASSERT_EQ(boxen.size(), 1);
+    EXPECT_EQ(boxen[0].textIds, (QList<int>{2401, 2408}));
+    EXPECT_TRUE(boxen[0].text.contains(QStringLiteral("'12'"))) << boxen[0].text.toStdString();
+    EXPECT_TRUE(boxen[0].text.contains(QStringLiteral("database or disk is full")));
+    EXPECT_EQ(feld(QStringLiteral("GesamtwärmeleistungQ")).toInt(), 40);
+}
+
 TEST_F(GlobDatenRow, DeclinedSaveWritesNothingAndDeletionStillHappens)
 {
     db->projekt().ausfuehren({

@@ -635,18 +635,29 @@ TEST_F(Startseite, SchreibgeschuetzteDatenbankWirdEinmalGenannt)
 
 TEST_F(Startseite, ResteAbgebrochenerLaeufeWerdenEntfernt)
 {
+    zustand().Artikel_Data_Source = ordner.filePath(QStringLiteral("Daten/Artikeld.db"));
+    zustand().Projekt_Data_Source = ordner.filePath(QStringLiteral("Daten/Projektverwaltung.db"));
     zustand().Datenpfad = ordner.path();
     QDir().mkpath(ordner.filePath(QStringLiteral("Daten")));
+    // Also the checked writer's: beside the order file and the drawing, the databases, in the
+    // temporary folder.
     const QStringList reste = {temp + QStringLiteral("/$$0A1F.tmp"),
-                               ordner.filePath(QStringLiteral("Daten/ArtikeldAb12Cd.tmp"))};
+                               ordner.filePath(QStringLiteral("Daten/ArtikeldAb12Cd.tmp")),
+                               ordner.filePath(QStringLiteral("DxfOrder.tmp.kelvor-Ab12Cd.tmp")),
+                               ordner.filePath(QStringLiteral("DXFneu.dxf.kelvor-zz09AA.tmp")),
+                               ordner.filePath(QStringLiteral("Daten/x.sic.kelvor-000000.tmp")),
+                               temp + QStringLiteral("/LV.d81.kelvor-q1W2e3.tmp")};
     const QStringList fremde = {temp + QStringLiteral("/$$0A1F.tmp.bak"), temp + QStringLiteral("/xy0A1F.tmp"),
                                 temp + QStringLiteral("/$$0a1g.tmp"), ordner.filePath(QStringLiteral("Daten/Artikeld.db")),
-                                ordner.filePath(QStringLiteral("Daten/Projektverwaltung.tmp"))};
+                                ordner.filePath(QStringLiteral("Daten/Projektverwaltung.tmp")),
+                                ordner.filePath(QStringLiteral("DxfOrder.tmp")),
+                                ordner.filePath(QStringLiteral("DXFneu.dxf.kelvor-zz09A.tmp")),
+                                ordner.filePath(QStringLiteral(".kelvor-zz09AA.tmp"))};
     for (const QString& datei : reste + fremde) {
         QFile f(datei);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << datei.toStdString();
     }
-    EXPECT_EQ(Projektdatenbankprüfung::RäumeZwischendateienAuf(), 2);
+    EXPECT_EQ(Projektdatenbankprüfung::RäumeZwischendateienAuf(), 6);
     for (const QString& datei : reste)
         EXPECT_FALSE(QFileInfo::exists(datei)) << datei.toStdString();
     for (const QString& datei : fremde)

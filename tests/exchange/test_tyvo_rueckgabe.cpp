@@ -1,7 +1,12 @@
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
 
 #include <functional>
 #include <memory>
@@ -18,6 +23,7 @@
 #include "support/MeldungsRecorder.h"
 #include "support/QStringAusgabe.h"
 #include "Austauschdatei.h"
+#include "support/Schreibfehler.h"
 
 namespace {
 
@@ -368,6 +374,35 @@ TEST_F(TyvoRueckgabe, MissingElementsAndUnsaveableFilesGiveTheMessageOnce)
         QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), zustand().TyvoDatei});
         EXPECT_EQ(meldungen.boxen.size(), 1);
         EXPECT_EQ(Datei(), inhalt);
+    }
+}
+
+// Every failing step of the write keeps the host's file as it was and names it once.
+TEST_F(TyvoRueckgabe, FailedWritesKeepTheFileAndNameIt)
+{
+    for (const Schreibfehler::Schritt schritt : AlleSchritte) {
+        if (schritt == Schreibfehler::Schritt::Ordnersync)
+            continue;  // the file is already complete then
+        for (const int nummer : {EIO, ENOSPC}) {
+            SCOPED_TRACE(std::string(Schreibfehler::Name(schritt)) + " " + std::to_string(nummer));
+            Lesen(1);
+            heiz->m_GefaessAnzahl.m_Value = 1;
+            heiz->m_GefaessArtNr.m_Value = QStringLiteral("40903");
+            const QByteArray inhalt = Datei();
+            meldungen.leeren();
+            {
+                Schreibfehler fehler(schritt, nummer);
+                Erfolg();
+            }
+            ASSERT_EQ(meldungen.boxen.size(), 1);
+            EXPECT_EQ(meldungen.boxen[0].textIds, QList<int>{2241});
+            EXPECT_TRUE(meldungen.boxen[0].text.contains(QDir::toNativeSeparators(zustand().TyvoDatei)));
+            EXPECT_TRUE(meldungen.boxen[0].text.contains(QString::fromLocal8Bit(std::strerror(nummer))));
+            EXPECT_EQ(Datei(), inhalt);
+            EXPECT_TRUE(QDir(QFileInfo(zustand().TyvoDatei).absolutePath())
+                            .entryList({QStringLiteral("*.kelvor-*")}, QDir::Files)
+                            .isEmpty());
+        }
     }
 }
 

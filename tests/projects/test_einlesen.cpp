@@ -489,6 +489,15 @@ TEST_F(Einlesen, SpeicherfehlerLassenDieDatenbankUnverändert)
           {}},
          2918},
         {"Commit schlägt fehl", {{}, [](const QString&) { return false; }}, 2918},
+        // As SQLite does after an I/O error at a journal write: the statement fails and the
+        // whole transaction is rolled back; nothing after it may be stored on its own.
+        {"SQLite beendet die Transaktion",
+         {[](QSqlDatabase& d) {
+              QSqlQuery(d).exec(QStringLiteral("CREATE TEMP TRIGGER kelvor_ende AFTER INSERT ON ProjekteTabelle "
+                                               "WHEN NEW.[Projekt Nr] = 'N2' BEGIN SELECT RAISE(ROLLBACK, 'disk I/O error'); END"));
+          },
+          {}},
+         2918},
         {"schreibgeschützt", {[](QSqlDatabase& d) { QSqlQuery(d).exec(QStringLiteral("PRAGMA query_only = ON")); }, {}}, 2920},
     };
     for (const Fall& f : fälle) {

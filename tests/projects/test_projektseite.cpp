@@ -264,6 +264,32 @@ TEST_F(Projektseitentest, VeraendernGibtDieTexteFreiUndSpeichertBeimBlaettern)
     EXPECT_TRUE(meldungen.boxen.isEmpty());
 }
 
+TEST_F(Projektseitentest, EineAenderungDieNichtGespeichertWerdenKannHaeltDasBlaettern)
+{
+    projekt(QStringLiteral("1"), QStringLiteral("He"), QStringLiteral("Schule"));
+    projekt(QStringLiteral("2"), QStringLiteral("He"), QStringLiteral("Rathaus"));
+    sql(QStringLiteral("CREATE TRIGGER sperre BEFORE UPDATE ON ProjekteTabelle WHEN NEW.Bauherr = 'Stadt Ulm' "
+                       "BEGIN SELECT RAISE(ABORT, 'database or disk is full'); END"));
+    zustand().aktProjektnummer = QStringLiteral("1");
+    öffne();
+    const QString bauherr = seite->Text[S::Bauherr];
+    seite->ProjektVerändern();
+    seite->Text[S::Bauherr] = QStringLiteral("Stadt Ulm");
+    umfeld.aktiv = S::Bauherr;
+    seite->Blättern(2);
+    // Told once; the page stays on the project and shows what it holds.
+    ASSERT_EQ(meldungen.boxen.size(), 1);
+    EXPECT_EQ(meldungen.boxen[0].textIds, (QList<int>{2401, 2408}));
+    EXPECT_TRUE(meldungen.boxen[0].text.contains(QStringLiteral("database or disk is full")));
+    EXPECT_EQ(aktuell(), QStringLiteral("1"));
+    EXPECT_EQ(seite->Text[S::Bauherr], bauherr);
+    EXPECT_EQ(feld(QStringLiteral("1"), QStringLiteral("Bauherr")), bauherr);
+    // The next move goes on without a second message.
+    seite->Blättern(2);
+    EXPECT_EQ(aktuell(), QStringLiteral("2"));
+    EXPECT_EQ(meldungen.boxen.size(), 1);
+}
+
 TEST_F(Projektseitentest, EinProjektDesHostsLaesstNurDieBemerkungenAendern)
 {
     projekt(QStringLiteral("1"), QStringLiteral("He"), QStringLiteral("Vom Host"), QStringLiteral("2020-01-01 00:00:00"),

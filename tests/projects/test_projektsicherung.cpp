@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -20,6 +22,7 @@
 #include "base/Programmzustand.h"
 #include "support/FalscherDialog.h"
 #include "support/QStringAusgabe.h"
+#include "support/Schreibfehler.h"
 #include "support/TransferProtokoll.h"
 
 namespace {
@@ -444,6 +447,58 @@ TEST_F(SicherungTest, ZeichenAusserhalbDerCodepageWerdenVorDemSchreibenGenannt)
         EXPECT_TRUE(tempDateien().isEmpty());
         seite->ReOpenProjektTabelle(QStringLiteral("3"), seite->SortierString1, seite->SortierString2);
     }
+}
+
+// The copy into the chosen file fails at each step: the old backup stays, the message names
+// the file, and the run does not report success.
+TEST_F(SicherungTest, FehlerBeimKopierenLaesstDieAlteSicherung)
+{
+    for (const Schreibfehler::Schritt schritt : AlleSchritte) {
+        if (schritt == Schreibfehler::Schritt::Ordnersync)
+            continue;  // the file is already complete then
+        SCOPED_TRACE(Schreibfehler::Name(schritt));
+        meldungen.leeren();
+        {
+            QFile alt(dialog.antwort);
+            ASSERT_TRUE(alt.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            alt.write("alte Sicherung");
+        }
+        Projektsicherung s(*seite);
+        s.Laden();
+        markiere(s, {QStringLiteral("1")});
+        Schreibfehler fehler(schritt, ENOSPC);
+        EXPECT_EQ(s.ProjekteSichernInDatei(), Projektsicherung::Ergebnis::Fehlgeschlagen);
+        ASSERT_EQ(meldungen.boxen.size(), 1);
+        EXPECT_EQ(meldungen.boxen[0].textIds, QList<int>{2914});
+        EXPECT_EQ(meldungen.boxen[0].werte, QStringList{QDir::toNativeSeparators(dialog.antwort)});
+        EXPECT_EQ(lies(dialog.antwort), "alte Sicherung");
+        EXPECT_EQ(QDir(ziele.path()).entryList(QDir::Files), QStringList{"sicherung.sic"});
+        EXPECT_TRUE(tempDateien().isEmpty());
+        seite->ReOpenProjektTabelle(QStringLiteral("3"), seite->SortierString1, seite->SortierString2);
+    }
+}
+
+TEST_F(SicherungTest, AllesMarkierenHaeltBeimErstenFehlendenZeichenUndSagtEs)
+{
+    // The fourth row's mark cannot be stored.
+    sql(QStringLiteral("CREATE TRIGGER sperre BEFORE UPDATE OF Save ON ProjekteTabelle "
+                       "WHEN NEW.[Projekt Nr] = '4' AND NEW.Save = 'X' BEGIN SELECT RAISE(ABORT, 'gesperrt'); END"));
+    Projektsicherung s(*seite);
+    s.Laden();
+    s.AllesMarkieren();
+    ASSERT_EQ(meldungen.boxen.size(), 1);
+    EXPECT_EQ(meldungen.boxen[0].textIds, QList<int>{2925});
+    EXPECT_TRUE(meldungen.boxen[0].text.contains(QStringLiteral("gesperrt"))) << meldungen.boxen[0].text.toStdString();
+    // The rows after the failed one are not marked, and the button still offers to mark all.
+    EXPECT_EQ(s.AllesMarkierenCaption(), QStringLiteral("Alles &markieren"));
+    for (const char* nr : {"4", "5"})
+        EXPECT_NE(feld(QString::fromUtf8(nr), QStringLiteral("Save")), QStringLiteral("X")) << nr;
+
+    // What is marked is what the file holds, and nothing else is claimed.
+    meldungen.leeren();
+    EXPECT_EQ(s.ProjekteSichernInDatei(), Projektsicherung::Ergebnis::Gesichert);
+    EXPECT_TRUE(meldungen.boxen.isEmpty());
+    EXPECT_EQ(projekteDerDatei(lies(dialog.antwort)), (QStringList{"1", "2", "3"}));
 }
 
 TEST_F(SicherungTest, SchreibgeschuetzteDatenbankWirdGenannt)

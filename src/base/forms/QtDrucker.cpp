@@ -64,8 +64,12 @@ std::unique_ptr<Druckauftrag> QtDrucker::drucken(const Druckanfrage& anfrage)
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    m_fehler = {};
     if (dialog.exec() != QDialog::Accepted)
         return nullptr;
+    // Printing into a file draws through the checked writer, so a failed job keeps the old file.
+    if (!m_drucker.outputFileName().isEmpty())
+        return PdfAuftragInDatei(m_drucker.outputFileName(), anfrage, m_drucker.pageLayout(), &m_fehler);
     auto auftrag = std::make_unique<QtDruckauftrag>(m_drucker, anfrage);
     if (!auftrag->geöffnet())
         return nullptr;

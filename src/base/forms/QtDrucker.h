@@ -10,7 +10,9 @@ public:
     QtDrucker();
     std::unique_ptr<Druckauftrag> drucken(const Druckanfrage& anfrage) override;
     void einrichten() override;
+    Druckdateifehler dateifehler() const override { return m_fehler; }
 
 private:
     QPrinter m_drucker;
+    Druckdateifehler m_fehler;
 };

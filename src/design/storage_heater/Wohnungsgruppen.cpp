@@ -133,10 +133,7 @@ void Wohnungsgruppen::Einfügen()
     if (mitNummer)
         m_db->SetFeld(QStringLiteral("WohnungsgruppenNr"), VbVariant::integer(static_cast<int16_t>(++m_LetzteGruppenNr)));
     Vorbelegen();
-    if (!m_db->UpdateTab())
-        Meldung(Meldungsart::Datenbankfehler, text(2401) + text(2408),
-                {VbVariant(m_db->LetzterFehler()), VbVariant(QStringLiteral("WohnungsgruppenNr")), VbVariant(m_sql),
-                 VbVariant(QString())});
+    m_db->UpdateTab(QStringLiteral("WohnungsgruppenNr"));  // a failure is reported there
 }
 
 void Wohnungsgruppen::Löschen()

@@ -179,6 +179,11 @@ void Drucken::DruckenModus(int Druck)
         anfrage.querformat = false;
         anfrage.einheitenJeZoll = 1440;
         auftrag = drucker().drucken(anfrage);
+        // A file that cannot be opened is a failure, not a cancel.
+        if (!auftrag && MeldeDruckdateifehler(drucker().dateifehler())) {
+            Daten.reset();
+            return;
+        }
     }
     if (Modus >= 1 && Modus <= 4) {
         if (auftrag)
@@ -213,7 +218,7 @@ void Drucken::DruckenModus(int Druck)
     case 3:
         if (auftrag) {
             GDIAusgabe(0, &auftrag->fläche(), auftrag.get());
-            if (!auftrag->beenden())
+            if (!auftrag->beenden() && !MeldeDruckdateifehler(auftrag->dateifehler()))
                 Meldung(Meldungsart::Anwendungsfehler, LadeText(TextNrDruckNichtBeendet), dokumentname);
         }
         break;

@@ -1,10 +1,10 @@
 #include "output/schematic/Orderdatei.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <cmath>
 
+#include "base/Dateischreiber.h"
 #include "base/Zahlen.h"
 #include "data/Sicherungsdatei.h"
 
@@ -57,15 +57,7 @@ QString Dekodiere(const QByteArray& zeile)
 
 bool SchreibeBytes(const QString& pfad, const QByteArray& inhalt, QString* fehler)
 {
-    QSaveFile datei(pfad);
-    bool ok = datei.open(QIODevice::WriteOnly) && datei.write(inhalt) == inhalt.size();
-    if (ok)
-        ok = datei.commit();
-    else
-        datei.cancelWriting();
-    if (!ok && fehler)
-        *fehler = datei.errorString();
-    return ok;
+    return SchreibeDatei(pfad, inhalt, fehler);
 }
 
 bool Schreibe(const QString& pfad, const QStringList& zeilen, QString* fehler)

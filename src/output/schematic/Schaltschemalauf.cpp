@@ -114,6 +114,8 @@ bool Schaltschemalauf::Zeichnen(int Ausgabeziel)
             ausdruck = QStringLiteral("J");
         }
     }
+    if (!m_druck && Ausgabeziel == ZielDrucken && MeldeDruckdateifehler(drucker().dateifehler()))
+        return false;
 
     const bool ok = DXF_ausgabe(orderdateiname, mass_stab, Ausgabeziel, Ausgabedateiname);
 
@@ -123,7 +125,8 @@ bool Schaltschemalauf::Zeichnen(int Ausgabeziel)
             m_druck->abbrechen();
         } else if (!m_druck->beenden()) {
             m_druck->abbrechen();
-            Meldung(Meldungsart::Anwendungsfehler, LadeText(TextNichtGedruckt));
+            if (!MeldeDruckdateifehler(m_druck->dateifehler()))
+                Meldung(Meldungsart::Anwendungsfehler, LadeText(TextNichtGedruckt));
         }
         Printer = nullptr;
         m_druckfläche.reset();

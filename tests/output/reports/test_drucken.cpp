@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -13,6 +16,7 @@
 #include "output/reports/Ausschreibungsschreiber.h"
 #include "output/reports/Drucken.h"
 #include "support/QStringAusgabe.h"
+#include "support/Schreibfehler.h"
 
 // Texts in failure messages.
 inline std::ostream& operator<<(std::ostream& os, const QString& s)
@@ -550,6 +554,40 @@ TEST_F(HeizungsberichtTest, KurzUndLangtextAlsPdf)
         QFile::copy(pfad, QStringLiteral("/tmp/bericht.pdf"));
     }
     EXPECT_TRUE(meldungen.boxen.isEmpty());
+}
+
+// A report into a PDF file: a job that fails at any step keeps the earlier file and names it;
+// a file that cannot be opened is a failure with the message, not a silent cancel.
+TEST_F(HeizungsberichtTest, PdfFehlerLassenDieFruehereDateiUndNennenSie)
+{
+    ASSERT_NO_FATAL_FAILURE(AnlageAutomat());
+    QTemporaryDir dir;
+    const QString pfad = dir.filePath(QStringLiteral("bericht.pdf"));
+    PdfDrucker pdf(pfad);
+    setzeDrucker(&pdf);
+    for (const Schreibfehler::Schritt schritt : AlleSchritte) {
+        if (schritt == Schreibfehler::Schritt::Ordnersync)
+            continue;  // the file is already complete then
+        SCOPED_TRACE(Schreibfehler::Name(schritt));
+        {
+            QFile alt(pfad);
+            ASSERT_TRUE(alt.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            alt.write("alt");
+        }
+        meldungen.leeren();
+        {
+            Schreibfehler fehler(schritt, ENOSPC);
+            Bericht(2, 1);
+        }
+        ASSERT_EQ(meldungen.boxen.size(), 1);
+        EXPECT_EQ(meldungen.boxen[0].textIds, QList<int>{2241});
+        EXPECT_TRUE(meldungen.boxen[0].text.contains(QDir::toNativeSeparators(pfad)));
+        QFile f(pfad);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll(), "alt");
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"bericht.pdf"});
+    }
+    setzeDrucker(nullptr);
 }
 
 }  // namespace

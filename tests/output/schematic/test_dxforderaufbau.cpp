@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QTemporaryDir>
 
@@ -20,6 +23,7 @@
 #include "support/Datenobjektdatenbanken.h"
 #include "support/MeldungsRecorder.h"
 #include "support/QStringAusgabe.h"
+#include "support/Schreibfehler.h"
 
 namespace {
 
@@ -400,6 +404,31 @@ TEST_F(Schaltschema, NichtSchreibbareDateiWirdGemeldet)
     ASSERT_EQ(meldungen.boxen.size(), 1);
     EXPECT_EQ(meldungen.boxen[0].art, 3);
     EXPECT_TRUE(meldungen.boxen[0].text.contains(aufbau.OrderPfad()));
+}
+
+TEST_F(Schaltschema, SchreibfehlerLassenDieFruehereOrderdateiUndNennenSie)
+{
+    zustand().Projektart = QStringLiteral("He");
+    speichereHeizung(zweiKessel);
+    for (const Schreibfehler::Schritt schritt : AlleSchritte) {
+        if (schritt == Schreibfehler::Schritt::Ordnersync)
+            continue;  // the file is already complete then
+        SCOPED_TRACE(Schreibfehler::Name(schritt));
+        meldungen.leeren();
+        QFile f(orderdatei());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write("alt");
+        f.close();
+        Schreibfehler fehler(schritt, EIO);
+        DXFOrderAufbau aufbau;
+        EXPECT_FALSE(aufbau.AufbauOrderdatei());
+        ASSERT_EQ(meldungen.boxen.size(), 1);
+        EXPECT_TRUE(meldungen.boxen[0].text.contains(aufbau.OrderPfad()));
+        EXPECT_EQ(inhalt(), QByteArray("alt"));
+        EXPECT_TRUE(QDir(QFileInfo(orderdatei()).absolutePath())
+                        .entryList({QStringLiteral("*.kelvor-*")}, QDir::Files)
+                        .isEmpty());
+    }
 }
 
 TEST_F(Schaltschema, HostModusNimmtDasHeizungsobjektDesHauptfenstersOhneInit)

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -15,6 +17,7 @@
 #include "output/reports/Ausschreibungsschreiber.h"
 #include "output/schematic/Gaeb1990.h"
 #include "support/MeldungsRecorder.h"
+#include "support/Schreibfehler.h"
 #include "support/QStringAusgabe.h"
 
 namespace {
@@ -544,6 +547,41 @@ TEST_F(Gaeb1990Test, NichtSchreibbaresZielMeldetUndFragtErneut)
             EXPECT_EQ(lies(richtig).size(), 5 * 82);
         }
         EXPECT_FALSE(QFile::exists(tempname));
+    }
+}
+
+// The copy to the chosen file fails at each step of the writer: the user's old file stays,
+// nothing is reported as saved, and the message names the file.
+TEST_F(Gaeb1990Test, FehlerBeimSpeichernLaesstDieAlteDatei)
+{
+    const QString ziel = temp.filePath(QStringLiteral("LV.d81"));
+    for (const Schreibfehler::Schritt schritt : AlleSchritte) {
+        if (schritt == Schreibfehler::Schritt::Ordnersync)
+            continue;  // the file is already complete then
+        for (const int nummer : {EIO, ENOSPC}) {
+            SCOPED_TRACE(std::string(Schreibfehler::Name(schritt)) + " " + std::to_string(nummer));
+            meldungen.leeren();
+            {
+                QFile alt(ziel);
+                ASSERT_TRUE(alt.open(QIODevice::WriteOnly | QIODevice::Truncate));
+                alt.write("alte Datei");
+            }
+            Speicherdialog dialog;
+            dialog.antworten.push_back(ziel);
+            Gaeb1990 g;
+            g.WriteKopf(Datum, QStringLiteral("LV"), QString());
+            g.WriteEnde();
+            {
+                Schreibfehler fehler(schritt, nummer);
+                EXPECT_FALSE(g.SaveAndClose());
+            }
+            ASSERT_EQ(meldungen.boxen.size(), 1);
+            EXPECT_EQ(meldungen.boxen[0].textIds, QList<int>{2930});
+            EXPECT_TRUE(meldungen.boxen[0].text.contains(QDir::toNativeSeparators(ziel)));
+            EXPECT_EQ(lies(ziel), "alte Datei");
+            EXPECT_EQ(QDir(temp.path()).entryList(QDir::Files), QStringList{"LV.d81"});
+            EXPECT_TRUE(tempdateien().isEmpty());
+        }
     }
 }
 

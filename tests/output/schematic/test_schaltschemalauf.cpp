@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
@@ -13,6 +16,7 @@
 #include "support/QStringAusgabe.h"
 #include "Festkommawert.h"
 #include "Schemaordner.h"
+#include "support/Schreibfehler.h"
 
 namespace {
 
@@ -367,6 +371,48 @@ TEST(Schaltschemalauf, FehlgeschlageneKopieNenntDieDateiUndFragtNeu)
     ASSERT_EQ(dialoge.anfragen.size(), 2);
     EXPECT_EQ(dialoge.anfragen[1].dateiname, QStringLiteral("plan.dxf"));
     EXPECT_EQ(o.lese(QStringLiteral("plan.dxf")), o.lese(QStringLiteral("DXFneu.dxf")));
+}
+
+// A write that fails keeps the earlier drawing, or the user's earlier copy, and names the file.
+TEST(Schaltschemalauf, SchreibfehlerLassenDieFruehereZeichnungUndDieKopieStehen)
+{
+    struct Fall {
+        Schreibfehler::Schritt schritt;
+        int erfolgreiche;  // 0: the drawing fails; 1: the drawing is written, its copy fails
+    };
+    std::vector<Fall> fälle;
+    for (const Schreibfehler::Schritt schritt : AlleSchritte)
+        if (schritt != Schreibfehler::Schritt::Ordnersync)
+            fälle.push_back({schritt, 0});
+    fälle.push_back({Schreibfehler::Schritt::Datensync, 1});
+    fälle.push_back({Schreibfehler::Schritt::Umbenennen, 1});
+    for (const Fall& fall : fälle) {
+        SCOPED_TRACE(std::string(Schreibfehler::Name(fall.schritt)) + " " + std::to_string(fall.erfolgreiche));
+        Schemaordner o;
+        Dateidialoge dialoge;
+        const QString kopie = o.pfad(QStringLiteral("plan.dxf"));
+        for (const QString& datei : {o.pfad(QStringLiteral("DXFneu.dxf")), kopie}) {
+            QFile f(datei);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write("alt");
+        }
+        dialoge.antworten = {kopie};
+        o.order(Anlagen()[5].second);
+        {
+            Schreibfehler fehler(fall.schritt, ENOSPC, fall.erfolgreiche);
+            EXPECT_EQ(o.lauf.Zeichnen(Schaltschemalauf::ZielDatei), fall.erfolgreiche == 1);
+        }
+        ASSERT_EQ(o.meldungen.boxen.size(), 1);
+        EXPECT_EQ(o.meldungen.boxen[0].art, Meldungsart::Anwendungsfehler);
+        EXPECT_TRUE(o.meldungen.boxen[0].text.contains(fall.erfolgreiche ? kopie : o.pfad(QStringLiteral("DXFneu.dxf"))))
+            << o.meldungen.boxen[0].text.toStdString();
+        EXPECT_EQ(o.lese(QStringLiteral("plan.dxf")), "alt");
+        if (fall.erfolgreiche == 0)
+            EXPECT_EQ(o.lese(QStringLiteral("DXFneu.dxf")), "alt");
+        else
+            EXPECT_GT(o.lese(QStringLiteral("DXFneu.dxf")).size(), 3);
+        EXPECT_TRUE(QDir(o.pfad(QStringLiteral("."))).entryList({QStringLiteral("*.kelvor-*")}, QDir::Files).isEmpty());
+    }
 }
 
 TEST(Schaltschemalauf, FehlendeDateienBeendenDenLaufOhneAndereZuBeruehren)
