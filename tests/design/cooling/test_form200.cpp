@@ -48,8 +48,10 @@ protected:
         fenster = std::make_unique<MDIForm1>(dir.path());
         db = std::make_unique<Datenobjektdatenbanken>();
         fenster->show();
-        fenster->activateWindow();
         Ereignisse();
+        // The start page's progress window had the activation: without it Qt moves no focus.
+        fenster->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(fenster.get()));
     }
     void TearDown() override
     {
@@ -315,6 +317,36 @@ TEST_F(Kälteseite, VentilUeber10BarHaeltDenFokus)
     Eingabe(s->Analagevolumen, QStringLiteral("1000,5"));
     EXPECT_DOUBLE_EQ(daten().m_VolAnlage.m_Value, 1000.0);
     EXPECT_TRUE(recorder.boxen.isEmpty());
+}
+
+// Tab and a click elsewhere run the same check as Enter; a refusal keeps the focus in the box.
+TEST_F(Kälteseite, FokuswechselPrueftDieBox)
+{
+    Form200* s = ZurSeite200();
+    ASSERT_NE(s, nullptr);
+    ASSERT_TRUE(fenster->isActiveWindow());
+    for (const bool mitTab : {true, false}) {
+        recorder.leeren();
+        s->Text1[4]->setFocus(Qt::OtherFocusReason);
+        s->Text1[4]->selectAll();
+        QTest::keyClicks(s->Text1[4], QStringLiteral("9,5"));
+        if (mitTab)
+            QTest::keyClick(s->Text1[4], Qt::Key_Tab);
+        else
+            QTest::mouseClick(s->Analagevolumen, Qt::LeftButton);
+        Ereignisse();
+        EXPECT_EQ(Meldungen(), QStringList{T(2256) + QStringLiteral("|11,4")}) << mitTab;
+        EXPECT_EQ(fenster->focusWidget(), s->Text1[4]) << mitTab;
+        EXPECT_DOUBLE_EQ(daten().m_p_stat.m_Value, 9.5);
+    }
+    recorder.leeren();
+    s->Text1[4]->selectAll();
+    QTest::keyClicks(s->Text1[4], QStringLiteral("2"));
+    QTest::keyClick(s->Text1[4], Qt::Key_Tab);
+    Ereignisse();
+    EXPECT_TRUE(recorder.boxen.isEmpty());
+    EXPECT_DOUBLE_EQ(daten().m_p_stat.m_Value, 2.0);
+    EXPECT_NE(fenster->focusWidget(), s->Text1[4]);
 }
 
 TEST_F(Kälteseite, RechnungMitVentilUeber10BarGiltNicht)
