@@ -22,6 +22,7 @@
 #include "design/heating/forms/Form101a.h"
 #include "design/heating/forms/Form101b.h"
 #include "design/heating/forms/Heizungsformen.h"
+#include "design/solar/forms/Form600.h"
 #include "projects/forms/KelvorForm3.h"
 #include "shell/forms/KelvorForm2.h"
 #include "shell/forms/MDIForm1.h"
@@ -72,6 +73,16 @@ protected:
         EXPECT_EQ(zustand().aktProjektnummer, nr);
         recorder.leeren();
         return s;
+    }
+
+    // Page 101 of a new heating project.
+    Form101* ZurSeite101(const QString& nr)
+    {
+        if (!NeueProjektseite(0, nr))
+            return nullptr;
+        Weiter();
+        Weiter();
+        return dynamic_cast<Form101*>(Aktuell());
     }
 
     // Clicks into a box and types, without leaving it.
@@ -209,10 +220,7 @@ TEST_F(Eingabeweg, AbgelehntesDatumHältJedenBefehlAuf)
 // Berechnen runs.
 TEST_F(Eingabeweg, Seite101GetippterWertNachDemDialogZählt)
 {
-    ASSERT_NE(NeueProjektseite(0, QStringLiteral("60")), nullptr);
-    Weiter();
-    Weiter();
-    auto* s = dynamic_cast<Form101*>(Aktuell());
+    Form101* s = ZurSeite101(QStringLiteral("60"));
     ASSERT_NE(s, nullptr);
     GlobDatenHeizung& h = *zustand().g_heizdat;
     Tippen(s->Analagevolumen, QStringLiteral("1000"));
@@ -240,15 +248,26 @@ TEST_F(Eingabeweg, Seite101GetippterWertNachDemDialogZählt)
 TEST_P(Programmende, Seite101SpeichertDenGetipptenWert)
 {
     const auto weg = static_cast<Ende>(GetParam());
-    ASSERT_NE(NeueProjektseite(0, QStringLiteral("62")), nullptr);
-    Weiter();
-    Weiter();
-    auto* s = dynamic_cast<Form101*>(Aktuell());
+    Form101* s = ZurSeite101(QStringLiteral("62"));
     ASSERT_NE(s, nullptr);
     Tippen(s->Text1[6], QStringLiteral("8"));
     Beenden(weg);
     EXPECT_FALSE(fenster->isVisible());
     EXPECT_DOUBLE_EQ(db->feld(QStringLiteral("Heizungsparameter"), QStringLiteral("Wasservorlage"), QStringLiteral("62")).toDouble(), 8.0);
+}
+
+// Page 600: the absorber area being typed is stored whichever way the program ends.
+TEST_P(Programmende, Seite600SpeichertDenGetipptenWert)
+{
+    const auto weg = static_cast<Ende>(GetParam());
+    ASSERT_NE(NeueProjektseite(5, QStringLiteral("66")), nullptr);
+    Weiter();
+    auto* s = dynamic_cast<Form600*>(Aktuell());
+    ASSERT_NE(s, nullptr);
+    Tippen(s->Absorberfläche, QStringLiteral("12"));
+    Beenden(weg);
+    EXPECT_FALSE(fenster->isVisible());
+    EXPECT_DOUBLE_EQ(db->feld(QStringLiteral("Solarparameter"), QStringLiteral("Absorberflaeche"), QStringLiteral("66")).toDouble(), 12.0);
 }
 
 // Page 200: typed, then Zurück (button and Alt+Left) with the save question answered Ja.
@@ -284,10 +303,7 @@ TEST_F(Eingabeweg, Seite200AbgelehnterWertHältZurückAuf)
 // The heating dialogs: Esc and the pipe button take the focused box first.
 TEST_F(Eingabeweg, HeizungsdialogeÜbernehmenDenFokussiertenWert)
 {
-    ASSERT_NE(NeueProjektseite(0, QStringLiteral("65")), nullptr);
-    Weiter();
-    Weiter();
-    auto* s = dynamic_cast<Form101*>(Aktuell());
+    Form101* s = ZurSeite101(QStringLiteral("65"));
     ASSERT_NE(s, nullptr);
     GlobDatenHeizung& h = *zustand().g_heizdat;
     double radiatorenBeimRohrdialog = -1;

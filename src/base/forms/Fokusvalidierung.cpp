@@ -43,7 +43,8 @@ bool Fokusvalidierung::FokusÜbernehmen()
 {
     if (m_zurück || !m_validate)
         return true;
-    QWidget* element = steuerelementVon(QApplication::focusWidget());
+    // The focus the form's window keeps (also for a dialog that is driven without being shown).
+    QWidget* element = m_form ? steuerelementVon(m_form->window()->focusWidget()) : nullptr;
     if (!element || !element->isEnabled())
         return true;
     return prüfe(element);

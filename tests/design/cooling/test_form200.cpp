@@ -228,11 +228,20 @@ TEST_F(Kälteseite, SolldruckFolgtDemVordruckBisErBestaetigtWird)
     Form200* s = ZurSeite200();
     ASSERT_NE(s, nullptr);
     EXPECT_TRUE(s->neuesProjekt());
-    Eingabe(s->Text1[6], QStringLiteral("5"));  // end pressure 4.5: bounds [1.1 .. 4.4]
+    // Typed and left by a click elsewhere, never passing through the set-pressure box.
+    auto klickeUndTippe = [](QLineEdit* box, const QString& text) {
+        QTest::mouseClick(box, Qt::LeftButton);
+        Ereignisse();
+        box->selectAll();
+        QTest::keyClicks(box, text);
+    };
+    klickeUndTippe(s->Text1[6], QStringLiteral("5"));  // end pressure 4.5: bounds [1.1 .. 4.4]
+    klickeUndTippe(s->Text1[4], QStringLiteral("1,5"));  // p0 1.7
     EXPECT_EQ(s->Text1[9]->text(), QStringLiteral("1,2"));
-    Eingabe(s->Text1[4], QStringLiteral("1,5"));  // p0 1.7
+    klickeUndTippe(s->Analagevolumen, QString());
     EXPECT_EQ(s->Text1[9]->text(), QStringLiteral("2,2"));
-    Eingabe(s->Text1[4], QStringLiteral("2"));  // p0 2.2
+    klickeUndTippe(s->Text1[4], QStringLiteral("2"));  // p0 2.2
+    klickeUndTippe(s->Analagevolumen, QString());
     EXPECT_EQ(s->Text1[9]->text(), QStringLiteral("2,7"));
     EXPECT_TRUE(recorder.boxen.isEmpty());
 
@@ -302,10 +311,12 @@ TEST_F(Kälteseite, VentilUeber10BarHaeltDenFokus)
     // the upper (8.9); as the bounds cross, a typed set pressure is held to the upper bound alone.
     EXPECT_TRUE(s->neuesProjekt());
     EXPECT_EQ(s->Text1[9]->text(), QStringLiteral("8,9"));
+    // Going to another box checks it again: the refusal holds.
     recorder.leeren();
-    Eingabe(s->Text1[9], QStringLiteral("5"));
-    EXPECT_TRUE(recorder.boxen.isEmpty());
-    EXPECT_DOUBLE_EQ(daten().m_p_soll.m_Value, 5.0);
+    QTest::mouseClick(s->Text1[9], Qt::LeftButton);
+    Ereignisse();
+    EXPECT_EQ(Meldungen(), QStringList{T(2256) + QStringLiteral("|11,4")});
+    EXPECT_EQ(fenster->focusWidget(), s->Text1[4]);
 
     // Typed inputs are held at their column's precision.
     recorder.leeren();
