@@ -85,6 +85,16 @@ QString conTextBoxAdodb::Text() const
     return formatiert(m_Value);
 }
 
+bool conTextBoxAdodb::ZeigtWert() const
+{
+    return m_control && m_control->vorhanden() && ZeigtWert(m_control->text());
+}
+
+bool conTextBoxAdodb::ZeigtWert(const QString& angezeigt) const
+{
+    return m_gebunden && angezeigt == Text();
+}
+
 void conTextBoxAdodb::GlobDatenInTextBox()
 {
     if (m_gebunden && m_control)

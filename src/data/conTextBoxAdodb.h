@@ -35,6 +35,10 @@ public:
 
     // The number in the display pattern.
     QString Text() const;
+    // The bound control (or a box showing this text) shows the value as the display pattern shows
+    // it now: checking it again would take nothing new (a shown value may be rounded).
+    bool ZeigtWert() const;
+    bool ZeigtWert(const QString& angezeigt) const;
     const QString& Feld() const { return m_feld; }
     const std::shared_ptr<BoundControl>& Steuerelement() const { return m_control; }
 

@@ -83,6 +83,13 @@ void Seitenform::Unload()
     deleteLater();
 }
 
+bool Seitenform::EingabeÜbernehmen()
+{
+    if (!m_geladen || m_entladen || m_lädt)
+        return true;
+    return m_validierung->FokusÜbernehmen();
+}
+
 void Seitenform::FormValidateControlElement(const QString&, const VbVariant&, bool&) {}
 
 void Seitenform::Validate(QWidget*, bool&) {}

@@ -22,7 +22,9 @@ class Tastenvorschau;
 // Keys: the page previews every key of its controls; key-down goes to the main window's
 // MDI_Fuss_Button (Alt+Left, Alt+Right, Alt+F10); Enter walks the inputs through MoveFocus once
 // MoveFocusEinrichten was called. A control that loses the focus to another control of the page
-// is checked by Validate; Cancel keeps the focus there.
+// is checked by Validate; Cancel keeps the focus there. Before a command of the main window
+// (bottom buttons, their keys, menu items, closing) EingabeÜbernehmen checks the focused control
+// by Validate the same way; a refusal cancels the command.
 class Seitenform : public QWidget, public FormValidierung {
     Q_OBJECT
 public:
@@ -35,6 +37,10 @@ public:
     bool istEntladen() const { return m_entladen; }
     // True while FormLoad runs: handlers of controls that the load sets do nothing then.
     bool lädt() const { return m_lädt; }
+
+    // Checks and takes over the control that has the focus, as if the focus left it; false when
+    // the page refused its value (the focus stays there).
+    bool EingabeÜbernehmen();
 
     // Called by MoveFocus when Enter is pressed in a text input; accepts every input unless the
     // page checks it.

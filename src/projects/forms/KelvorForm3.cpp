@@ -457,10 +457,18 @@ void KelvorForm3::FormKeyPress(int& KeyAscii)
 
 void KelvorForm3::Validate(QWidget* steuerelement, bool& Cancel)
 {
-    if (steuerelementVon(steuerelement) == S::Datum) {
+    // The date is checked; the other inputs go into the row as when the focus leaves them (also
+    // before a command of the main window, whose buttons take no focus).
+    const int nr = steuerelementVon(steuerelement);
+    if (nr == S::Datum)
         m_logik->ProjektMask_Validate(Cancel);
-        zeigen();
-    }
+    else if (nr == S::Art)
+        m_logik->ProjektCombo1_LostFocus();
+    else if (nr >= 0)
+        m_logik->ProjektText_LostFocus(nr);
+    else
+        return;
+    zeigen();
 }
 
 void KelvorForm3::FormValidateControlElement(const QString& name, const VbVariant& Index, bool& Cancel)

@@ -237,8 +237,14 @@ void MDIForm1::BaueFenster()
     InfoLabel->setObjectName(QStringLiteral("InfoLabel"));
     connect(ExitCommand, &QToolButton::clicked, this, &MDIForm1::ExitCommand_Click);
     connect(TyvoButton, &QToolButton::clicked, this, &MDIForm1::ExitCommand_Click);
-    connect(WeiterCommand, &QToolButton::clicked, this, [this] { seitenmanager(1); });
-    connect(ZurückCommand, &QToolButton::clicked, this, [this] { seitenmanager(2); });
+    connect(WeiterCommand, &QToolButton::clicked, this, [this] {
+        if (EingabeÜbernommen())
+            seitenmanager(1);
+    });
+    connect(ZurückCommand, &QToolButton::clicked, this, [this] {
+        if (EingabeÜbernommen())
+            seitenmanager(2);
+    });
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
@@ -279,7 +285,10 @@ void MDIForm1::BaueMenues()
         if (textId)
             m_menuTexte.emplace_back(a, textId);
         if (aktion)
-            connect(a, &QAction::triggered, this, aktion);
+            connect(a, &QAction::triggered, this, [this, aktion] {
+                if (EingabeÜbernommen())
+                    (this->*aktion)();
+            });
         return a;
     };
     auto strich = [](QMenu* m, const char* name) {
@@ -288,7 +297,10 @@ void MDIForm1::BaueMenues()
         return a;
     };
     auto mit = [this](QAction* a, std::function<void()> aktion) {
-        connect(a, &QAction::triggered, this, std::move(aktion));
+        connect(a, &QAction::triggered, this, [this, aktion = std::move(aktion)] {
+            if (EingabeÜbernommen())
+                aktion();
+        });
         return a;
     };
 
@@ -499,6 +511,11 @@ void MDIForm1::closeEvent(QCloseEvent* e)
     if (IstHostmodus() && !m_entladenAusCode && z.Status == 3 && HeizungAbgeschlossen)
         z.BeendenAbfragen = false;
     const bool erzwungen = z.AbbruchCode >= 1 && z.AbbruchCode <= 3;
+    // The close box: the input being typed is taken over first, or the window stays.
+    if (!m_entladenAusCode && !erzwungen && !EingabeÜbernommen()) {
+        e->ignore();
+        return;
+    }
     if (erzwungen) {
         if (!z.AbbruchText.isEmpty())
             MsgBox(z.AbbruchText, MsgStil::OK | MsgStil::Stop, LadeText(o + 1607));
@@ -519,7 +536,6 @@ void MDIForm1::closeEvent(QCloseEvent* e)
         else
             tyvoAnbindung().RückgabeInXML_AuswahlNutzerabbruch(z.TyvoModus);
     }
-    DatenobjektBeimBeendenFreigeben();
     // A page that is busy refuses its own close and keeps the program open.
     for (QWidget* seite : m_client->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         if (!seite->close()) {
@@ -527,10 +543,20 @@ void MDIForm1::closeEvent(QCloseEvent* e)
             return;
         }
     }
+    // The shown page unloads through the page manager (its inputs go into its data, the project
+    // page stores its row) before its data object is released.
+    m_seitenmanager->EntladeAlle(z.Status);
+    DatenobjektBeimBeendenFreigeben();
     e->accept();
     // The program ends with its main window at once, whatever is still queued.
     if (QApplication::quitOnLastWindowClosed())
         QCoreApplication::quit();
+}
+
+bool MDIForm1::EingabeÜbernommen()
+{
+    Seitenform* seite = fenster(zustand().Status);
+    return !seite || seite->EingabeÜbernehmen();
 }
 
 void MDIForm1::DatenobjektBeimBeendenFreigeben()
@@ -756,12 +782,15 @@ void MDIForm1::MDI_Fuss_Button(int KeyCode, int Shift)
 {
     if ((Shift & 7) != Tastencodes::UmschaltAlt)
         return;
-    if (KeyCode == Tastencodes::Links && ZurückSichtbar)
-        seitenmanager(2);
-    else if (KeyCode == Tastencodes::Rechts && WeiterSichtbar)
-        seitenmanager(1);
-    else if (KeyCode == Tastencodes::F10 && ExitSichtbar)
+    if (KeyCode == Tastencodes::Links && ZurückSichtbar) {
+        if (EingabeÜbernommen())
+            seitenmanager(2);
+    } else if (KeyCode == Tastencodes::Rechts && WeiterSichtbar) {
+        if (EingabeÜbernommen())
+            seitenmanager(1);
+    } else if (KeyCode == Tastencodes::F10 && ExitSichtbar) {
         ExitCommand_Click();
+    }
 }
 
 void MDIForm1::keyPressEvent(QKeyEvent* e)
@@ -772,6 +801,8 @@ void MDIForm1::keyPressEvent(QKeyEvent* e)
 
 void MDIForm1::ExitCommand_Click()
 {
+    if (!EingabeÜbernommen())
+        return;
     if (IstHostmodus() && zustand().Status == 3 && HeizungAbgeschlossen)
         zustand().BeendenAbfragen = false;
     Entladen();

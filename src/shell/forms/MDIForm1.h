@@ -161,6 +161,9 @@ private:
     void ExitCommand_Click();
     void PasseAktivesFensterAn();
     void DatenobjektBeimBeendenFreigeben();
+    // Before a command of the user: the shown page checks and takes over its focused input;
+    // false when it refused (the command does not run).
+    bool EingabeÜbernommen();
 
     // Menu actions.
     // Shows the project page, then runs the item's action on it (or starts the first project).

@@ -109,6 +109,13 @@ void Seitenmanager::EntladeSeite(int status)
         seite->Unload();
 }
 
+void Seitenmanager::EntladeAlle(int zuerst)
+{
+    EntladeSeite(zuerst);
+    for (const int status : m_fenster.keys())
+        EntladeSeite(status);
+}
+
 void Seitenmanager::seitenmanager(int Richtung)
 {
     Programmzustand& z = zustand();

@@ -31,6 +31,8 @@ public:
     Seitenform* ErzeugeSeite(int status);
     // Unloads the page of a status and empties its holder.
     void EntladeSeite(int status);
+    // Unloads every page, the one of status zuerst first (the program ends).
+    void EntladeAlle(int zuerst);
 
     // The page form class of each status; tests put pages of their own in.
     using Fabrik = std::function<Seitenform*()>;

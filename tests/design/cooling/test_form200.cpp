@@ -48,8 +48,10 @@ protected:
         fenster = std::make_unique<MDIForm1>(dir.path());
         db = std::make_unique<Datenobjektdatenbanken>();
         fenster->show();
-        fenster->activateWindow();
         Ereignisse();
+        // The start page's progress window had the activation: without it Qt moves no focus.
+        fenster->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(fenster.get()));
     }
     void TearDown() override
     {
@@ -226,11 +228,20 @@ TEST_F(Kälteseite, SolldruckFolgtDemVordruckBisErBestaetigtWird)
     Form200* s = ZurSeite200();
     ASSERT_NE(s, nullptr);
     EXPECT_TRUE(s->neuesProjekt());
-    Eingabe(s->Text1[6], QStringLiteral("5"));  // end pressure 4.5: bounds [1.1 .. 4.4]
+    // Typed and left by a click elsewhere, never passing through the set-pressure box.
+    auto klickeUndTippe = [](QLineEdit* box, const QString& text) {
+        QTest::mouseClick(box, Qt::LeftButton);
+        Ereignisse();
+        box->selectAll();
+        QTest::keyClicks(box, text);
+    };
+    klickeUndTippe(s->Text1[6], QStringLiteral("5"));  // end pressure 4.5: bounds [1.1 .. 4.4]
+    klickeUndTippe(s->Text1[4], QStringLiteral("1,5"));  // p0 1.7
     EXPECT_EQ(s->Text1[9]->text(), QStringLiteral("1,2"));
-    Eingabe(s->Text1[4], QStringLiteral("1,5"));  // p0 1.7
+    klickeUndTippe(s->Analagevolumen, QString());
     EXPECT_EQ(s->Text1[9]->text(), QStringLiteral("2,2"));
-    Eingabe(s->Text1[4], QStringLiteral("2"));  // p0 2.2
+    klickeUndTippe(s->Text1[4], QStringLiteral("2"));  // p0 2.2
+    klickeUndTippe(s->Analagevolumen, QString());
     EXPECT_EQ(s->Text1[9]->text(), QStringLiteral("2,7"));
     EXPECT_TRUE(recorder.boxen.isEmpty());
 
@@ -300,10 +311,12 @@ TEST_F(Kälteseite, VentilUeber10BarHaeltDenFokus)
     // the upper (8.9); as the bounds cross, a typed set pressure is held to the upper bound alone.
     EXPECT_TRUE(s->neuesProjekt());
     EXPECT_EQ(s->Text1[9]->text(), QStringLiteral("8,9"));
+    // Going to another box checks it again: the refusal holds.
     recorder.leeren();
-    Eingabe(s->Text1[9], QStringLiteral("5"));
-    EXPECT_TRUE(recorder.boxen.isEmpty());
-    EXPECT_DOUBLE_EQ(daten().m_p_soll.m_Value, 5.0);
+    QTest::mouseClick(s->Text1[9], Qt::LeftButton);
+    Ereignisse();
+    EXPECT_EQ(Meldungen(), QStringList{T(2256) + QStringLiteral("|11,4")});
+    EXPECT_EQ(fenster->focusWidget(), s->Text1[4]);
 
     // Typed inputs are held at their column's precision.
     recorder.leeren();
@@ -315,6 +328,36 @@ TEST_F(Kälteseite, VentilUeber10BarHaeltDenFokus)
     Eingabe(s->Analagevolumen, QStringLiteral("1000,5"));
     EXPECT_DOUBLE_EQ(daten().m_VolAnlage.m_Value, 1000.0);
     EXPECT_TRUE(recorder.boxen.isEmpty());
+}
+
+// Tab and a click elsewhere run the same check as Enter; a refusal keeps the focus in the box.
+TEST_F(Kälteseite, FokuswechselPrueftDieBox)
+{
+    Form200* s = ZurSeite200();
+    ASSERT_NE(s, nullptr);
+    ASSERT_TRUE(fenster->isActiveWindow());
+    for (const bool mitTab : {true, false}) {
+        recorder.leeren();
+        s->Text1[4]->setFocus(Qt::OtherFocusReason);
+        s->Text1[4]->selectAll();
+        QTest::keyClicks(s->Text1[4], QStringLiteral("9,5"));
+        if (mitTab)
+            QTest::keyClick(s->Text1[4], Qt::Key_Tab);
+        else
+            QTest::mouseClick(s->Analagevolumen, Qt::LeftButton);
+        Ereignisse();
+        EXPECT_EQ(Meldungen(), QStringList{T(2256) + QStringLiteral("|11,4")}) << mitTab;
+        EXPECT_EQ(fenster->focusWidget(), s->Text1[4]) << mitTab;
+        EXPECT_DOUBLE_EQ(daten().m_p_stat.m_Value, 9.5);
+    }
+    recorder.leeren();
+    s->Text1[4]->selectAll();
+    QTest::keyClicks(s->Text1[4], QStringLiteral("2"));
+    QTest::keyClick(s->Text1[4], Qt::Key_Tab);
+    Ereignisse();
+    EXPECT_TRUE(recorder.boxen.isEmpty());
+    EXPECT_DOUBLE_EQ(daten().m_p_stat.m_Value, 2.0);
+    EXPECT_NE(fenster->focusWidget(), s->Text1[4]);
 }
 
 TEST_F(Kälteseite, RechnungMitVentilUeber10BarGiltNicht)

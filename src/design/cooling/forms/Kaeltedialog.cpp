@@ -44,7 +44,7 @@ Kältedialog::Kältedialog(int titelId, int breiteTwips, int höheTwips, QWidget
     WeiterCommand->setToolTip(LadeText(z.Sprachoffset + 72));
     connect(WeiterCommand, &QPushButton::clicked, this, [this] {
         // A box that refused its input keeps the focus: the click does not count.
-        if (!fokusEingabe())
+        if (QWidget* f = focusWidget(); !(f && istEingabe(f)))
             WeiterCommand_Click();
     });
 }
@@ -75,7 +75,7 @@ void Kältedialog::richteEin()
             if (KeyAscii == 10 || KeyAscii == 13)
                 KeyAscii = 0;
         });
-    new Fokusvalidierung(this, [this](QWidget* w, bool& Cancel) {
+    m_validierung = new Fokusvalidierung(this, [this](QWidget* w, bool& Cancel) {
         if (istEingabe(w))
             prüfe(w, Cancel);
     });
@@ -90,21 +90,21 @@ Form200* Kältedialog::seite200()
     return h ? qobject_cast<Form200*>(h->fenster(200)) : nullptr;
 }
 
-QWidget* Kältedialog::fokusEingabe() const
+bool Kältedialog::fokusÜbernommen()
 {
-    QWidget* f = focusWidget();
-    return f && isAncestorOf(f) && istEingabe(f) ? f : nullptr;
+    return m_entladen || !m_validierung || m_validierung->FokusÜbernehmen();
 }
 
 void Kältedialog::WeiterCommand_Click()
 {
-    if (QWidget* box = fokusEingabe()) {
-        bool Cancel = false;
-        prüfe(box, Cancel);
-        if (Cancel)
-            return;
-    }
-    done(QDialog::Accepted);
+    if (fokusÜbernommen())
+        done(QDialog::Accepted);
+}
+
+void Kältedialog::reject()
+{
+    if (fokusÜbernommen())
+        QDialog::reject();
 }
 
 void Kältedialog::done(int r)
@@ -115,10 +115,10 @@ void Kältedialog::done(int r)
 
 void Kältedialog::closeEvent(QCloseEvent* e)
 {
-    // Closing the window takes over what the focused box holds.
-    if (QWidget* box = fokusEingabe()) {
-        bool Cancel = false;
-        prüfe(box, Cancel);
+    // Closing the window takes over what the focused box holds, or the window stays.
+    if (!fokusÜbernommen()) {
+        e->ignore();
+        return;
     }
     entladenEinmal();
     QDialog::closeEvent(e);

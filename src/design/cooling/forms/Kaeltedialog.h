@@ -3,6 +3,7 @@
 
 #include "base/forms/MoveFocus.h"
 
+class Fokusvalidierung;
 class Form200;
 class GlobDatenKälte;
 class QPushButton;
@@ -10,7 +11,8 @@ class Tastenvorschau;
 
 // What the chiller and pipe-content dialogs of page 200 share: caption, icon "Kelvor.ico" of the
 // program folder, fixed size centred on the main window, Enter through MoveFocus, the check of a
-// box when the focus leaves it, Weiter (button or Alt+Right) and closing through one unload.
+// box when the focus leaves it, Weiter (button or Alt+Right) and closing through one unload;
+// Weiter, Esc and the close box check the focused box first and stay when it refuses.
 // The dialog loads in its constructor, so its logic runs without exec().
 class Kältedialog : public QDialog, public FormValidierung {
     Q_OBJECT
@@ -24,6 +26,8 @@ public:
 
 public slots:
     void done(int r) override;
+    // Esc: the focused box is checked first, as for Weiter.
+    void reject() override;
 
 protected:
     Kältedialog(int titelId, int breiteTwips, int höheTwips, QWidget* parent);
@@ -47,9 +51,11 @@ protected:
     bool m_lädt = true;
 
 private:
-    QWidget* fokusEingabe() const;
+    // The focused box checked before the dialog closes; false when it refused.
+    bool fokusÜbernommen();
 
     MoveFocus m_moveFocus;
+    Fokusvalidierung* m_validierung = nullptr;
     Tastenvorschau* m_tasten = nullptr;
     bool m_entladen = false;
 };

@@ -142,11 +142,11 @@ void Form101::baue()
     Command1 = knopf("Command1", 1270, QStyle::SP_FileDialogDetailedView);
     Command2 = knopf("Command2", 1750, QStyle::SP_FileDialogContentsView);
     connect(Command1, &QPushButton::clicked, this, [this] {
-        if (FokusfeldPrüfen())
+        if (EingabeÜbernehmen())
             WärmeerzeugerDialog();
     });
     connect(Command2, &QPushButton::clicked, this, [this] {
-        if (FokusfeldPrüfen())
+        if (EingabeÜbernehmen())
             VerbraucherDialog();
     });
 
@@ -194,7 +194,7 @@ void Form101::baue()
     Command3->setFocusPolicy(Qt::TabFocus);
     beobachten(Command3);
     connect(Command3, &QPushButton::clicked, this, [this] {
-        if (!FokusfeldPrüfen())
+        if (!EingabeÜbernehmen())
             return;
         ZeigeHinweis(0);
         BerechnenVerändern();
@@ -412,13 +412,13 @@ void Form101::FormValidateControlElement(const QString& name, const VbVariant& I
     if (!m_h)
         return;
     if (name == QStringLiteral("gesamtwärmeleistungQText"))
-        Prüfen(gesamtwärmeleistungQText, Cancel);
+        Prüfe(gesamtwärmeleistungQText, Cancel);
     else if (name == QStringLiteral("Analagevolumen"))
-        Prüfen(Analagevolumen, Cancel);
+        Prüfe(Analagevolumen, Cancel);
     else if (name == QStringLiteral("Text1") && !Index.isNull() && !Index.isEmpty()) {
         const int i = Zahlen::CInt(Index.toDouble());
         if (i >= 0 && i <= 10)
-            Prüfen(Text1[static_cast<size_t>(i)], Cancel);
+            Prüfe(Text1[static_cast<size_t>(i)], Cancel);
     }
 }
 
@@ -428,31 +428,11 @@ void Form101::Validate(QWidget* steuerelement, bool& Cancel)
         PrüfeGeändert(static_cast<QLineEdit*>(steuerelement), Cancel);
 }
 
-void Form101::Prüfen(QLineEdit* feld, bool& Cancel)
-{
-    Prüfe(feld, Cancel);
-    if (Cancel)
-        m_angenommen.remove(feld);
-    else
-        m_angenommen.insert(feld, feld->text());
-}
-
 void Form101::PrüfeGeändert(QLineEdit* feld, bool& Cancel)
 {
-    const auto a = m_angenommen.constFind(feld);
-    if (a != m_angenommen.constEnd() && *a == feld->text())
+    if (const conTextBoxAdodb* wert = Wert(indexVon(feld)); wert && wert->ZeigtWert())
         return;
-    Prüfen(feld, Cancel);
-}
-
-bool Form101::FokusfeldPrüfen()
-{
-    QWidget* f = QApplication::focusWidget();
-    if (!m_h || !f || !isAncestorOf(f) || indexVon(f) == Keins || !f->isEnabled())
-        return true;
-    bool Cancel = false;
-    PrüfeGeändert(static_cast<QLineEdit*>(f), Cancel);
-    return !Cancel;
+    Prüfe(feld, Cancel);
 }
 
 void Form101::Prüfe(QLineEdit* feld, bool& Cancel)
@@ -548,10 +528,8 @@ void Form101::PrüfeDruckSicherheitsventil(bool& Cancel, bool mitMeldung)
     const int artVorher = h.m_AusfuehrSV.m_Value;
     const bool nurVollhub = h.BerechneDruckSicherheitsventil(mitMeldung);
     h.m_p_SV.GlobDatenInTextBox();
-    if (Zahlen::RundenGerade(h.m_p_SV.m_Value, 1) > 10.0) {
-        h.m_p_SV.m_Value = 10.0;
+    if (BegrenzeSicherheitsventil())
         Cancel = true;
-    }
     BegrenzeSolldruck();
     NachSicherheitsventil(nurVollhub, artVorher);
 }
@@ -567,6 +545,14 @@ void Form101::NachSicherheitsventil(bool nurVollhub, int artVorher)
         AusfuehrungSV_Click(h.m_AusfuehrSV.m_Value);
         m_inSVWahl = false;
     }
+}
+
+bool Form101::BegrenzeSicherheitsventil()
+{
+    if (Zahlen::RundenGerade(m_h->m_p_SV.m_Value, 1) <= 10.0)
+        return false;
+    m_h->m_p_SV.m_Value = 10.0;
+    return true;
 }
 
 void Form101::BegrenzeSolldruck()
@@ -645,6 +631,7 @@ void Form101::AnordnungMAG_Click(int index)
     const int artVorher = h.m_AusfuehrSV.m_Value;
     const bool n = h.BerechneDruckSicherheitsventil(true);
     h.m_p_SV.GlobDatenInTextBox();
+    BegrenzeSicherheitsventil();
     BegrenzeSolldruck();
     NachSicherheitsventil(n, artVorher);
 }
@@ -659,6 +646,7 @@ void Form101::AusfuehrungSV_Click(int index)
     // Messages of the valve were shown by the run that switched the kind.
     const bool n = h.BerechneDruckSicherheitsventil(!m_inSVWahl);
     h.m_p_SV.GlobDatenInTextBox();
+    BegrenzeSicherheitsventil();
     BegrenzeSolldruck();
     NachSicherheitsventil(n, artVorher);
 }

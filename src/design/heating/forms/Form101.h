@@ -1,5 +1,4 @@
 #pragma once
-#include <QHash>
 #include <QImage>
 
 #include <array>
@@ -66,13 +65,11 @@ private:
     void baue();
     // The check of a box (Cancel: keep the focus there).
     void Prüfe(QLineEdit* feld, bool& Cancel);
-    // The check of the box that has the focus before a button acts; false when it refused.
-    bool FokusfeldPrüfen();
-    // The check with its result noted; the check unless the box shows what its last accepted
-    // check left in it (a shown value may be rounded: checking it again would take it rounded).
-    void Prüfen(QLineEdit* feld, bool& Cancel);
+    // The check unless the box shows what its bound value shows now.
     void PrüfeGeändert(QLineEdit* feld, bool& Cancel);
     void PrüfeDruckSicherheitsventil(bool& Cancel, bool mitMeldung);
+    // A computed valve pressure above 10 bar (to one decimal) is held at 10 bar; true when it was.
+    bool BegrenzeSicherheitsventil();
     void BegrenzeSolldruck();
     void AktualisiereVerbraucherinhalt();
     void SetzeEingabenFreigabe(bool freigeben);
@@ -90,7 +87,6 @@ private:
 
     GlobDatenHeizung* m_h = nullptr;
     QImage m_hintergrund;
-    QHash<QLineEdit*, QString> m_angenommen;
     bool m_hostAbbruch = false;
     bool m_neuesProjekt = false;
     bool m_inSVWahl = false;

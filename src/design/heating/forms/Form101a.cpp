@@ -116,6 +116,17 @@ QLineEdit* Form101a::Feld(const QString& name, int index) const
     return nullptr;
 }
 
+const conTextBoxAdodb* Form101a::Wert(const QLineEdit* feld) const
+{
+    for (int i = 1; i <= 6 && m_h; ++i) {
+        if (feld == Text1[static_cast<size_t>(i)])
+            return &leistung(i);
+        if (feld == Text2[static_cast<size_t>(i)])
+            return &inhalt(i);
+    }
+    return nullptr;
+}
+
 bool Form101a::Prüfe(QLineEdit* feld)
 {
     for (int i = 1; i <= 6; ++i) {

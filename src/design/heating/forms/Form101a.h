@@ -33,6 +33,7 @@ protected:
     bool WeiterErlaubt() override;
     void Entladen() override;
     QLineEdit* Feld(const QString& name, int index) const override;
+    const conTextBoxAdodb* Wert(const QLineEdit* feld) const override;
 
 private:
     conTextBoxAdodb& leistung(int i) const;

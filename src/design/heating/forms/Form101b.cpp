@@ -80,7 +80,10 @@ Form101b::Form101b(QWidget* parent) : Heizungsdialog(parent)
     FernleitungButton->setIconSize(QSize(24, 24));
     FernleitungButton->setAutoDefault(false);
     FernleitungButton->setFocusPolicy(Qt::TabFocus);
-    connect(FernleitungButton, &QPushButton::clicked, this, &Form101b::Fernleitungen);
+    connect(FernleitungButton, &QPushButton::clicked, this, [this] {
+        if (fokusfeldÜbernommen())
+            Fernleitungen();
+    });
     Label1[8] = Heizungsformen::Beschriftung(this, text(409), 240, 3480, 2350 + dx);
     Label1[8]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     WeiterCommand = WeiterKnopf(5520 + dx, 3360);
@@ -149,6 +152,21 @@ QLineEdit* Form101b::Feld(const QString& name, int index) const
         return Text1[static_cast<size_t>(index)];
     if (name == QStringLiteral("Text2") && index >= 0 && index < 6)
         return Text2[static_cast<size_t>(index)];
+    return nullptr;
+}
+
+const conTextBoxAdodb* Form101b::Wert(const QLineEdit* feld) const
+{
+    if (!m_h)
+        return nullptr;
+    if (feld == TempV)
+        return &m_h->m_Temp_V;
+    for (int i = 0; i < 6; ++i) {
+        if (feld == Text1[static_cast<size_t>(i)])
+            return &leistung(i);
+        if (feld == Text2[static_cast<size_t>(i)])
+            return &inhalt(i);
+    }
     return nullptr;
 }
 

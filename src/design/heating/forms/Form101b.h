@@ -40,6 +40,7 @@ protected:
     void Betreten(QLineEdit* feld) override;
     void Entladen() override;
     QLineEdit* Feld(const QString& name, int index) const override;
+    const conTextBoxAdodb* Wert(const QLineEdit* feld) const override;
 
 private:
     conTextBoxAdodb& leistung(int i) const;

@@ -83,6 +83,14 @@ QLineEdit* Form101c::Feld(const QString& name, int index) const
     return nullptr;
 }
 
+const conTextBoxAdodb* Form101c::Wert(const QLineEdit* feld) const
+{
+    for (int i = 0; i < 15 && m_h; ++i)
+        if (feld == Text1[static_cast<size_t>(i)])
+            return &länge(i);
+    return nullptr;
+}
+
 bool Form101c::Prüfe(QLineEdit* feld)
 {
     for (int i = 0; i < 15; ++i)

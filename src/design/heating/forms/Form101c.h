@@ -28,6 +28,7 @@ protected:
     bool Prüfe(QLineEdit* feld) override;
     void Entladen() override;
     QLineEdit* Feld(const QString& name, int index) const override;
+    const conTextBoxAdodb* Wert(const QLineEdit* feld) const override;
 
 private:
     conTextBoxAdodb& länge(int i) const;

@@ -21,6 +21,7 @@
 #include "base/forms/Hauptfenster.h"
 #include "base/forms/Steuerelemente.h"
 #include "base/forms/Tastenvorschau.h"
+#include "data/conTextBoxAdodb.h"
 
 namespace Heizungsformen {
 
@@ -124,7 +125,7 @@ Heizungsdialog::Heizungsdialog(QWidget* parent) : QDialog(parent)
     m_validierung = new Fokusvalidierung(this, [this](QWidget* w, bool& Cancel) {
         if (m_entladen)
             return;
-        if (auto* feld = qobject_cast<QLineEdit*>(w); feld && m_felder.contains(feld))
+        if (auto* feld = qobject_cast<QLineEdit*>(w); feld && m_felder.contains(feld) && !feld->isReadOnly())
             Cancel = prüfeGeändert(feld);
     });
 }
@@ -162,17 +163,14 @@ QPushButton* Heizungsdialog::WeiterKnopf(int x, int y)
     return k;
 }
 
-QLineEdit* Heizungsdialog::fokusFeld() const
+bool Heizungsdialog::fokusfeldÜbernommen()
 {
-    auto* f = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-    return f && m_felder.contains(f) && f->isEnabled() && !f->isReadOnly() ? f : nullptr;
+    return m_entladen || m_validierung->FokusÜbernehmen();
 }
 
 void Heizungsdialog::Weiter()
 {
-    if (m_entladen)
-        return;
-    if (QLineEdit* f = fokusFeld(); f && prüfeGeändert(f))
+    if (m_entladen || !fokusfeldÜbernommen())
         return;
     if (!WeiterErlaubt())
         return;
@@ -180,22 +178,11 @@ void Heizungsdialog::Weiter()
     done(QDialog::Accepted);
 }
 
-bool Heizungsdialog::prüfen(QLineEdit* feld)
-{
-    const bool Cancel = Prüfe(feld);
-    if (Cancel)
-        m_angenommen.remove(feld);
-    else
-        m_angenommen.insert(feld, feld->text());
-    return Cancel;
-}
-
 bool Heizungsdialog::prüfeGeändert(QLineEdit* feld)
 {
-    const auto a = m_angenommen.constFind(feld);
-    if (a != m_angenommen.constEnd() && *a == feld->text())
+    if (const conTextBoxAdodb* wert = Wert(feld); wert && wert->ZeigtWert(feld->text()))
         return false;
-    return prüfen(feld);
+    return Prüfe(feld);
 }
 
 void Heizungsdialog::FormValidateControlElement(const QString& name, const VbVariant& Index, bool& Cancel)
@@ -203,7 +190,7 @@ void Heizungsdialog::FormValidateControlElement(const QString& name, const VbVar
     if (m_entladen)
         return;
     if (QLineEdit* f = Feld(name, Index.isNull() || Index.isEmpty() ? -1 : Zahlen::CInt(Index.toDouble())))
-        Cancel = prüfen(f);
+        Cancel = Prüfe(f);
 }
 
 bool Heizungsdialog::eventFilter(QObject* o, QEvent* e)
@@ -243,12 +230,18 @@ void Heizungsdialog::entladenEinmal()
 
 void Heizungsdialog::closeEvent(QCloseEvent* e)
 {
+    if (!fokusfeldÜbernommen()) {
+        e->ignore();
+        return;
+    }
     entladenEinmal();
     QDialog::closeEvent(e);
 }
 
 void Heizungsdialog::reject()
 {
+    if (!fokusfeldÜbernommen())
+        return;
     entladenEinmal();
     QDialog::reject();
 }

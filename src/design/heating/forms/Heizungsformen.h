@@ -1,6 +1,5 @@
 #pragma once
 #include <QDialog>
-#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -10,6 +9,7 @@
 #include "base/forms/MoveFocus.h"
 
 class BoundControl;
+class conTextBoxAdodb;
 class Fokusvalidierung;
 class Form101;
 class QLabel;
@@ -43,7 +43,8 @@ ModalZeigen& modalZeigen();
 // Base of the three heating dialogs: window icon, centred over the main window, messages on
 // again, Enter through MoveFocus (the dialog checks the box before the focus moves), the check of
 // a box when the focus moves to another control, whole text selected on entry, Alt+Right as Weiter
-// after the check of the focused box. Weiter and closing run Entladen once.
+// after the check of the focused box. Weiter, Esc and the close box check the focused box first and
+// stay when it refuses; Weiter and closing run Entladen once.
 class Heizungsdialog : public QDialog, public FormValidierung {
     Q_OBJECT
 public:
@@ -66,6 +67,8 @@ protected:
     virtual void Entladen() = 0;
     // The box whose check runs for this control name and index (nullptr: none).
     virtual QLineEdit* Feld(const QString& name, int index) const = 0;
+    // The bound value a box shows (nullptr: none).
+    virtual const conTextBoxAdodb* Wert(const QLineEdit* feld) const = 0;
 
     void FormValidateControlElement(const QString& name, const VbVariant& Index, bool& Cancel) override;
     bool eventFilter(QObject* o, QEvent* e) override;
@@ -74,21 +77,20 @@ protected:
     // Boxes that take the focus-entry handling.
     void Beobachten(QLineEdit* feld);
     QPushButton* WeiterKnopf(int x, int y);
+    // Before a button acts, Esc and the close box: the focused box is checked first; false when
+    // it refused (the focus stays there).
+    bool fokusfeldÜbernommen();
 
     MoveFocus m_moveFocus;
 
 private:
     void entladenEinmal();
-    QLineEdit* fokusFeld() const;
-    // The check of a box, unless it shows what its last accepted check left in it (the shown
-    // value may be rounded: checking it again would take the rounded value).
+    // The check of a box, unless it shows what its bound value shows now.
     bool prüfeGeändert(QLineEdit* feld);
-    bool prüfen(QLineEdit* feld);
 
     Tastenvorschau* m_tasten = nullptr;
     Fokusvalidierung* m_validierung = nullptr;
     QList<QLineEdit*> m_felder;
-    QHash<QLineEdit*, QString> m_angenommen;
     bool m_entladen = false;
     bool m_bereit = false;
     bool m_aktiviert = false;
