@@ -31,6 +31,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <map>
@@ -141,6 +142,26 @@ void PrüfeKontrast(Befund& b, const QImage& bild, const QWidget* fenster, const
                         .arg(text.name(), grund.name());
 }
 
+// No picture drawn above the label covers the part of it that its text takes.
+void Verdeckt(Befund& b, const QLabel* l, const QString& name)
+{
+    const QWidget* eltern = l->parentWidget();
+    if (!eltern)
+        return;
+    const int breite = l->wordWrap() ? l->fontMetrics()
+                                           .boundingRect(QRect(0, 0, l->width(), 10000), Qt::TextWordWrap, l->text())
+                                           .width()
+                                     : std::min(l->width(), l->sizeHint().width());
+    const QRect text = QStyle::alignedRect(Qt::LeftToRight, l->alignment() & Qt::AlignHorizontal_Mask,
+                                           QSize(breite, l->height()), l->geometry());
+    const QObjectList& geschwister = eltern->children();
+    for (qsizetype i = geschwister.indexOf(l) + 1; i < geschwister.size(); ++i) {
+        const auto* bild = qobject_cast<const QLabel*>(geschwister[i]);
+        if (bild && bild->isVisible() && !bild->pixmap().isNull() && bild->geometry().intersects(text))
+            b.fehler << QStringLiteral("%1: covered by picture %2").arg(name, bild->objectName());
+    }
+}
+
 void Zugeschnitten(Befund& b, const QString& name, int braucht, int hat, const char* was)
 {
     if (braucht > hat)
@@ -235,6 +256,7 @@ Befund Ansehen(QWidget* fenster)
                 Zugeschnitten(b, name, l->sizeHint().width(), platz.width(), "width");
                 Zugeschnitten(b, name, (text.count(u'\n') + 1) * fm.lineSpacing() - fm.leading(), platz.height(), "height");
             }
+            Verdeckt(b, l, name);
             if (kontrast)
                 PrüfeKontrast(*kontrast, bild, fenster, l, l->contentsRect(), l->palette().color(l->foregroundRole()), name);
         } else if (qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w)) {

@@ -112,6 +112,30 @@ bool breiter(QWidget* w, int breite, Qt::Alignment ausrichtung, bool mitEltern =
     return breiter(eltern, eltern->width() + mehr, Qt::AlignLeft, false) && versuche();
 }
 
+// Room kept between a label and a picture beside it, in pixels.
+constexpr int Abstand = 6;
+
+// A picture drawn above a label hides its text where the two meet: a label whose text starts
+// left of such a picture keeps to the part before it (and wraps below).
+void vorBild(QLabel* l, const QSize& bedarf)
+{
+    if (!l->pixmap().isNull())
+        return;
+    const QRect text = QStyle::alignedRect(Qt::LeftToRight, l->alignment() & Qt::AlignHorizontal_Mask,
+                                           QSize(std::min(bedarf.width(), l->width()), l->height()), l->geometry());
+    const QObjectList& geschwister = l->parentWidget()->children();
+    for (qsizetype i = geschwister.indexOf(l) + 1; i < geschwister.size(); ++i) {
+        const auto* bild = qobject_cast<const QLabel*>(geschwister[i]);
+        if (!bild || bild->isHidden() || bild->pixmap().isNull() || !bild->geometry().intersects(text))
+            continue;
+        const int breite = bild->x() - Abstand - l->x();
+        if (breite <= 0 || bild->x() <= text.x())
+            continue;
+        l->setWordWrap(true);
+        l->resize(breite, l->height());
+    }
+}
+
 void einpassen(QWidget* w)
 {
     if (!vonHandPlatziert(w))
@@ -124,6 +148,8 @@ void einpassen(QWidget* w)
     if (innen != w->geometry() && !innen.isEmpty())
         w->setGeometry(innen);
     auto* label = qobject_cast<QLabel*>(w);
+    if (label)
+        vorBild(label, bedarf);
     const Qt::Alignment ausrichtung = label ? label->alignment() : Qt::Alignment(Qt::AlignLeft);
     if (bedarf.width() > w->width() && !breiter(w, bedarf.width(), ausrichtung) && label && !label->wordWrap()) {
         // No room beside it: the label breaks its text into lines and takes room below.
