@@ -73,11 +73,11 @@ TEST_F(Seite300, NeuesProjektDurchDasHauptfensterRechnenUndWeiter)
                        QStringLiteral("T1")).toInt(), 3);
 }
 
-// Accepted up to a pressure factor of 0.60 (rounded to two decimals); above, the project stays
-// open with message 2304, and a change reopens a calculated one.
-// A pressure factor up to 0.6 is accepted. An initial pressure at or above the end pressure
-// (0.8 times the fitted valve pressure) leaves the vessel nothing to take: refused, naming both
-// pressures, instead of a factor of 0.001 and a vessel a thousand times the expansion volume.
+// A pressure factor up to 0.6 (rounded to two decimals) is accepted; above, the project stays
+// open with message 2304, and a change reopens a calculated one. An initial pressure at or above
+// the end pressure (0.8 times the fitted valve pressure), or so close below it that the factor
+// cut to two decimals is 0, leaves the vessel nothing to take: refused, naming both pressures,
+// instead of a factor of 0.001 and a vessel a thousand times the expansion volume.
 TEST_F(Seite300, DruckfaktorBis06UndAnfangsdruckUnterEnddruckWerdenAngenommen)
 {
     Form300* s = Laden();
@@ -97,6 +97,8 @@ TEST_F(Seite300, DruckfaktorBis06UndAnfangsdruckUnterEnddruckWerdenAngenommen)
         {"5", "6", "0,00", {{2308, {"5", "4,8"}}}},  // fitted to 6 bar: end pressure 4.8 bar
         {"4,8", "6", "0,00", {{2308, {"4,8", "4,8"}}}},
         {"7", "6", "0,00", {{2308, {"7", "6,4"}}}},  // raised to 8 bar
+        {"4,75", "6", "0,00", {{2308, {"4,75", "4,8"}}}},  // factor 0.008 cut to 0
+        {"4,7", "6", "0,01", {}},
         {"4,5", "6", "0,04", {}},
     };
     for (const Fall& f : fälle) {

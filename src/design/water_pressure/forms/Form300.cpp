@@ -215,11 +215,12 @@ void Form300::Command3_Click()
         d.m_IstAusgelegt.m_Value = false;
         mdi().Kommando(1, 1, 0);
     };
-    // An initial pressure that reaches the end pressure leaves the vessel no water to take (both
-    // compared as the Singles they are computed as).
+    // An initial pressure that reaches the end pressure (both compared as the Singles they are
+    // computed as), or comes so close to it that the factor cut to two decimals is 0, leaves the
+    // vessel no water to take: the smallest factor would make it a thousand times too large.
     const float anfangsdruck = Zahlen::CSng(d.m_p_anf.m_Value);
     const float enddruck = Zahlen::CSng(d.Enddruck());
-    if (anfangsdruck >= enddruck) {
+    if (anfangsdruck >= enddruck || d.m_r_pfak.m_Value < 0.01) {
         abgewiesen();
         Meldung(Meldungsart::Anwendungsfehler, Text(2308), VbVariant::single(anfangsdruck), VbVariant::single(enddruck));
     } else if (Zahlen::RundenGerade(d.m_r_pfak.m_Value, 2) <= static_cast<double>(groessterDruckfaktor)) {
