@@ -409,6 +409,8 @@ TEST_F(Artikeldatenbank, DemoCatalogueFitsEveryPlant)
          "SELECT arArtikelnr FROM DIMENSIONSTEXTE WHERE ltLangtextnr NOT IN (SELECT etEinfuegetextnr FROM EINFUEGETEXTE)"},
         {"heat exchanger listed twice",
          "SELECT Bezeichnung FROM Solarwärmetauscher GROUP BY Bezeichnung HAVING count(*) > 1"},
+        {"group name longer than the vessel page's list shows (34 characters)",
+         "SELECT Gruppe FROM [Gruppen MAG] WHERE length(Bezeichnung) > 34"},
     };
     for (const Fall& f : faelle)
         EXPECT_EQ(zeilen(QString::fromUtf8(f.sql)), Zeilen()) << f.was;
@@ -458,8 +460,6 @@ TEST_F(Artikeldatenbank, SpecialRowsAreThere)
         {"full-lift article change above 5 bar",
          "SELECT group_concat([Art Nr], ' ') FROM (SELECT [Art Nr] FROM [Abblaseleistung VollhubSV] "
          "WHERE [Nenndurchmesser DN] = 150 AND Druck IN (5.0, 5.5) ORDER BY Druck)", "30150 31150"},
-        {"group 70 name longer than 34",
-         "SELECT length(Bezeichnung) > 34 FROM [Gruppen MAG] WHERE Gruppe = 70", "1"},
         {"no insulation for 1500 l", "SELECT count(*) FROM [Wärmedämmung Kelvormat] WHERE Inhalt = 1500", "0"},
         {"venting family sizes",
          "SELECT group_concat(n, ' ') FROM (SELECT count(*) AS n FROM Artikel_Zusatz "

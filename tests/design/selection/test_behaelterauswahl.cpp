@@ -55,8 +55,11 @@ TEST_F(Auswahltest, GruppenFolgenMembranDruckhaltungTypUndVentildruck)
 
 TEST_F(Auswahltest, BezeichnungAuf34ZeichenUndUnbekannteGruppeEinBlank)
 {
-    // The flat vessels of group 6 offered again (E1 0, the ninth fixed-membrane group).
-    ArtikelFixture katalog(ArtikelFixture::Demo{QStringLiteral("UPDATE [Gruppen MAG] SET Heizung = -1, Kälte = -1 WHERE Gruppe = 6")});
+    // The flat vessels of group 6 offered again (E1 0, the ninth fixed-membrane group), and a
+    // group name longer than the list shows.
+    ArtikelFixture katalog(ArtikelFixture::Demo{QStringLiteral(
+        "UPDATE [Gruppen MAG] SET Heizung = -1, Kälte = -1 WHERE Gruppe = 6;"
+        "UPDATE [Gruppen MAG] SET Bezeichnung = 'MAG feste Membrane 10 bar für Heiz- und Kühlwasser' WHERE Gruppe = 70")});
     anlage();
     laden();
     EXPECT_EQ(l->GetBehältergruppenbezeichnung(70), QStringLiteral("MAG feste Membrane 10 bar für Heiz"));

@@ -182,9 +182,8 @@ TEST_F(Gefäßwahl, GruppenNachArtUndDruck)
     }
     anlage(QStringLiteral("So"), 500, 6);
     laden();
-    // The designation as stored, cut at 34 characters (the page turns the two characters \n into a
-    // line break).
-    EXPECT_EQ(l->GetBehältergruppenbezeichnung(21), QStringLiteral("Solar-MAG 10 bar\\nfür Kollektorkre"));
+    // The designation as stored (the page turns the two characters \n into a line break).
+    EXPECT_EQ(l->GetBehältergruppenbezeichnung(21), QStringLiteral("Solar-MAG 10 bar\\nfür Kollektoren"));
     EXPECT_EQ(l->GetBehältergruppenbezeichnung(27), QStringLiteral(" "));
 }
 

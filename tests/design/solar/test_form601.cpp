@@ -117,7 +117,7 @@ TEST_F(Seite601, AutomatischVonHandUndTippen)
         if (b->isVisibleTo(s))
             gruppen << b->text();
     EXPECT_EQ(gruppen, (QStringList{"3", "5", "21", "22", "23", "24", "25", "26"}));
-    EXPECT_EQ(s->Label3[2]->text(), QStringLiteral("Solar-MAG 10 bar\r\nfür Kollektorkre"));
+    EXPECT_EQ(s->Label3[2]->text(), QStringLiteral("Solar-MAG 10 bar\r\nfür Kollektoren"));
     EXPECT_EQ(s->GetBehältergruppenbezeichnung(22), QStringLiteral("Solar-MAG 6 bar"));
     EXPECT_EQ(Buttons(), QStringLiteral("110"));
     EXPECT_EQ(s->Text1[0]->text(), QStringLiteral("1000"));
