@@ -9,18 +9,23 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <QTimer>
 
 #include <functional>
 
 #include "base/Programmzustand.h"
+#include "base/forms/Auswahlgitter.h"
 #include "design/cooling/forms/Form200.h"
 #include "design/heating/forms/Form101.h"
 #include "design/heating/forms/Heizungsformen.h"
+#include "design/heating_accessories/Entlueftungsdialog.h"
 #include "design/heating_accessories/forms/Form105.h"
+#include "design/heating_accessories/forms/Form105b.h"
 #include "design/selection/forms/Form102.h"
 #include "design/solar/forms/Form600.h"
 #include "design/solar/forms/Form601.h"
+#include "design/solar/forms/Form603.h"
 #include "design/storage_heater/forms/Form500.h"
 #include "design/storage_heater/forms/Form501.h"
 #include "design/storage_heater/forms/Form502.h"
@@ -49,6 +54,7 @@ protected:
     {
         Heizungsformen::modalZeigen() = [](QDialog& d) { d.exec(); };
         Form600::SetzeDialogÖffner({});
+        setzeEntlüftungsDialog(&Entlüftungsfenster());
         Hauptfensterweg::TearDown();
         Programmzustand& z = zustand();
         z.g_heizdat.reset();
@@ -88,8 +94,9 @@ protected:
         ASSERT_TRUE(fenster->MAusgabe->menuAction()->isEnabled());
     }
 
-    // Weiter to the dirt-separator page and the central separator chosen there.
-    void ZentralerAbscheider()
+    // Weiter to the further-products page; the central dirt separator and a venting article of
+    // the centrifugal separators chosen there.
+    void WeitereProdukte()
     {
         for (int i = 0; i < 5 && !dynamic_cast<Form105*>(Aktuell()); ++i) {
             Weiter();
@@ -100,7 +107,55 @@ protected:
         s->Option1[1]->click();
         Ereignisse();
         ASSERT_TRUE(s->Option1[1]->isChecked());
+        struct Dialoge : Form105::Dialoge {
+            explicit Dialoge(Anlagenweg& w) : weg(w) {}
+            void Entlüftung(int16_t familie) override { weg.entlüftung.Zeige(familie); }
+            Anlagenweg& weg;
+        };
+        s->SetzeDialoge(std::make_unique<Dialoge>(*this));
+        ASSERT_NO_FATAL_FAILURE(Entlüftungsknopf(s->Command2[1]));
     }
+
+    // The venting button of a page: the dialog comes up, the user clicks the first listed article,
+    // types a quantity and leaves with Weiter.
+    void Entlüftungsknopf(QAbstractButton* knopf)
+    {
+        entlüftung.gewählt.clear();
+        knopf->click();
+        Ereignisse();
+        ASSERT_EQ(entlüftung.gewählt.size(), 2) << "no venting article chosen";
+    }
+
+    // The venting dialog a page opens, shown without a window loop of its own (as the heating
+    // dialogs are) and answered as a user would; looked at first.
+    class Entlüftungswahl : public Entlüftungsdialog {
+    public:
+        explicit Entlüftungswahl(Anlagenweg& w) : weg(w) {}
+        void Zeige(int16_t familie) override
+        {
+            Form105b b(familie);
+            b.Laden();
+            weg.DialogAnsehen(b);
+            b.show();
+            b.activateWindow();
+            if (!QTest::qWaitForWindowActive(&b) || !b.listeGeladen() || b.DataGrid1->model()->rowCount() == 0)
+                return;
+            QTest::mouseClick(b.Text3[1], Qt::LeftButton);
+            Auswahlgitter* g = b.DataGrid1;
+            const QPoint zeile(40, g->rowViewportPosition(0) + g->rowHeight(0) / 2);
+            QTest::mouseMove(g->viewport(), zeile);
+            QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, zeile);
+            b.Text3[1]->selectAll();
+            QTest::keyClicks(b.Text3[1], QStringLiteral("2"));
+            QTest::mouseClick(b.WeiterCommand, Qt::LeftButton);
+            Ereignisse();
+            if (!b.isVisible())
+                gewählt = {b.Text2[1]->text(), g->model()->index(0, 1).data().toString()};
+        }
+        Anlagenweg& weg;
+        QStringList gewählt;  // the article chosen last: number and short text
+    };
+    Entlüftungswahl entlüftung{*this};
 
     // The page's calculation button, then group nr on the vessel page that follows.
     template <class Gefäßseite>
@@ -132,7 +187,7 @@ public:
         s->Command1->click();
         s->Command2->click();
         RechnenUndGruppe<Form102>(s->Command3, "2");
-        ASSERT_NO_FATAL_FAILURE(ZentralerAbscheider());
+        ASSERT_NO_FATAL_FAILURE(WeitereProdukte());
     }
     void Kälte()
     {
@@ -143,7 +198,7 @@ public:
             Eingeben(s->Text1[static_cast<size_t>(box)], QString::fromUtf8(text));
         Eingeben(s->Analagevolumen, QStringLiteral("1000"));
         RechnenUndGruppe<Form102>(s->Command3, "2");
-        ASSERT_NO_FATAL_FAILURE(ZentralerAbscheider());
+        ASSERT_NO_FATAL_FAILURE(WeitereProdukte());
     }
     void Trinkwasser()
     {
@@ -190,6 +245,15 @@ public:
         s->Command2->click();
         Ereignisse();
         RechnenUndGruppe<Form601>(s->Command3, "21");
+        // Further products: the air separators.
+        for (int i = 0; i < 3 && !dynamic_cast<Form603*>(Aktuell()); ++i) {
+            Weiter();
+            Angekommen(false);
+        }
+        auto* s603 = dynamic_cast<Form603*>(Aktuell());
+        ASSERT_NE(s603, nullptr);
+        setzeEntlüftungsDialog(&entlüftung);
+        ASSERT_NO_FATAL_FAILURE(Entlüftungsknopf(s603->Command2));
     }
 
 protected:

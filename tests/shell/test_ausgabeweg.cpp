@@ -71,10 +71,19 @@ int PdfSeiten(const QString& datei)
     return static_cast<int>(inhalt.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
 }
 
+// The article lines of a tender text: in the order list ("Stück") and in the tender items
+// ("Stck") the unit and its separator are followed by the article's short text.
+const QString Artikelanfang = QStringLiteral("^(?: \\d\\d +-?\\d+ +Stck | +-?\\d+ +Stück  )");
+QStringList Artikelzeilen(const QString& text)
+{
+    return text.split(QStringLiteral("\r\n")).filter(QRegularExpression(Artikelanfang));
+}
+
 // The order file of the last schematic command: the article line names an article in every
 // entry, every symbol line names a symbol of the library, the dirt separator carries its
-// label, and no symbol's fixed label speaks of another kind of plant.
-QStringList SchemaFehler(const QString& ordner, const QString& art)
+// label, venting is drawn when it was chosen (heating and cooling), and no symbol's fixed label
+// speaks of another kind of plant.
+QStringList SchemaFehler(const QString& ordner, const QString& art, bool entlüftet)
 {
     QStringList fehler;
     QFile f(QDir(ordner).filePath(QStringLiteral("DxfOrder.tmp")));
@@ -98,6 +107,8 @@ QStringList SchemaFehler(const QString& ordner, const QString& art)
         if (felder.size() < 3)
             continue;
         const QString symbol = felder[1];
+        if (entlüftet && symbol == u"Entlueft_NO.dxf")
+            fehler << QStringLiteral("venting chosen but not drawn");
         QFile datei(QDir(ordner).filePath(QStringLiteral("DXF/") + symbol));
         if (symbol.isEmpty() || !datei.open(QIODevice::ReadOnly)) {
             fehler << QStringLiteral("symbol '%1' of block %2").arg(symbol, felder[0]);
@@ -136,6 +147,7 @@ TEST_F(Ausgabeweg, JedeAnlagenartDurchAlleAusgaben)
         SCOPED_TRACE(t.art);
         ASSERT_TRUE(NeuesProjekt(t.knopf, QString::fromLatin1(t.nr)));
         ASSERT_EQ(zustand().Projektart, art);
+        entlüftung.gewählt.clear();
         ASSERT_NO_FATAL_FAILURE((this->*t.auslegen)());
         ASSERT_NO_FATAL_FAILURE(BisZurProjektseite());
         ASSERT_TRUE(recorder.boxen.isEmpty()) << Meldungen().toStdString();
@@ -160,6 +172,15 @@ TEST_F(Ausgabeweg, JedeAnlagenartDurchAlleAusgaben)
         EXPECT_TRUE(ablage.text.startsWith(QStringLiteral("Projektnummer:      ") + QString::fromLatin1(t.nr)))
             << ablage.text.left(200).toStdString();
         KeineMeldung("Ausschreibungstexte");
+        // Every article line names its article, the venting article chosen included.
+        const QStringList artikel = Artikelzeilen(ablage.text);
+        EXPECT_FALSE(artikel.isEmpty());
+        const QRegularExpression ohneNamen(Artikelanfang + QStringLiteral("(?!\\S)"));
+        for (const QString& z : artikel)
+            EXPECT_FALSE(ohneNamen.match(z).hasMatch()) << z.toStdString();
+        if (!entlüftung.gewählt.isEmpty()) {
+            EXPECT_FALSE(artikel.filter(entlüftung.gewählt[1]).isEmpty()) << entlüftung.gewählt.join(u' ').toStdString();
+        }
 
         // Long text into the PDF printer.
         QFile::remove(pdf);
@@ -181,7 +202,7 @@ TEST_F(Ausgabeweg, JedeAnlagenartDurchAlleAusgaben)
         if (t.schema) {
             EXPECT_EQ(Befehl(fenster->Mschaltschemazeigen), QStringList{QStringLiteral("DXFMaker")});
             KeineMeldung("Schaltschema zeigen");
-            EXPECT_EQ(SchemaFehler(dir.path(), art), QStringList());
+            EXPECT_EQ(SchemaFehler(dir.path(), art, !entlüftung.gewählt.isEmpty()), QStringList());
             QFile::remove(pdf);
             EXPECT_EQ(Befehl(fenster->Mschaltschemadrucken), QStringList{QStringLiteral("DXFMaker")});
             EXPECT_GT(PdfSeiten(pdf), 0);
