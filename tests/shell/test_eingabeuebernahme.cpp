@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -26,6 +27,8 @@
 #include "design/heating/forms/Form101b.h"
 #include "design/heating/forms/Heizungsformen.h"
 #include "design/solar/GlobDatenSolar.h"
+#include "design/storage_heater/forms/Form501.h"
+#include "design/storage_heater/forms/Form502.h"
 #include "design/solar/forms/Form600.h"
 #include "design/solar/forms/Form600a.h"
 #include "design/solar/forms/Form600b.h"
@@ -351,31 +354,90 @@ TEST_F(Eingabeweg, HeizungsdialogeÜbernehmenDenFokussiertenWert)
 
 namespace {
 
-// An input page of a type, one of its boxes, the text typed into it and the field that stores
-// it; gespeichert < 0: the page refuses the text.
+// An input page of a type, one of its boxes (on page 501 a column of the first dwelling group),
+// the text typed into it and the field that stores it; gespeichert < 0: the page refuses the
+// text, a text gespeichert: the stored text. Zurück leads to the page vorige.
 struct Seiteneingabe {
     const char* name;
     int knopf;
     int status;
+    int vorige;
     int box;
     const char* getippt;
     const char* tabelle;
     const char* spalte;
     double gespeichert;
+    const char* text = nullptr;
 };
 
 const Seiteneingabe seiteneingaben[] = {
-    {"Trinkwasser", 3, 300, 1, "70", "Trinkwasserparameter", "Betriebstemperatur", 70},
-    {"TrinkwasserZuHeiss", 3, 300, 1, "95", "Trinkwasserparameter", "Betriebstemperatur", -1},
-    {"Druckerhoehung", 2, 400, 0, "12", "Druckerhöhungparameter", "MaxVolumenstrom", 12},
-    {"DruckerhoehungZuOft", 2, 400, 1, "30", "Druckerhöhungparameter", "Schalthäufigkeit", -1},
+    {"Trinkwasser", 3, 300, 3, 1, "70", "Trinkwasserparameter", "Betriebstemperatur", 70},
+    {"TrinkwasserZuHeiss", 3, 300, 3, 1, "95", "Trinkwasserparameter", "Betriebstemperatur", -1},
+    {"Druckerhoehung", 2, 400, 3, 0, "12", "Druckerhöhungparameter", "MaxVolumenstrom", 12},
+    {"DruckerhoehungZuOft", 2, 400, 3, 1, "30", "Druckerhöhungparameter", "Schalthäufigkeit", -1},
+    {"Speicher", 4, 502, 501, 0, "800", "SpeicherWasserwärmerparameter", "Türbreite", 800},
+    {"SpeicherZuViele", 4, 502, 501, 3, "7", "SpeicherWasserwärmerparameter", "GefäßAnzahl", -1},
+    {"Wohnungsgruppe", 4, 501, 500, 1, "Haus A", "SpeicherBedarfsKz", "Bezeichnung", 0, "Haus A"},
+    {"Wohnungsanzahl", 4, 501, 500, 4, "12", "SpeicherBedarfsKz", "AnzahlWohng", 12},
 };
+
+void PrintTo(const Seiteneingabe& fall, std::ostream* os)
+{
+    *os << fall.name;
+}
 
 // The ways of leaving a page: back to the project page, or ending the program.
 enum Seitenweg { ZurückKnopf, AltLinks, ExitBeenden, AltF10Beenden, MenüBeenden, SchließfeldBeenden };
 
 class Seitenverlassen : public Eingabeweg,
-                        public ::testing::WithParamInterface<std::tuple<Seiteneingabe, Seitenweg>> {};
+                        public ::testing::WithParamInterface<std::tuple<Seiteneingabe, Seitenweg>> {
+protected:
+    // From the start page to the case's page of a new project; its input box (the grid on 501).
+    QWidget* ZurEingabe(const Seiteneingabe& fall, const QString& nr)
+    {
+        if (!NeuesProjekt(fall.knopf, nr))
+            return nullptr;
+        if (zustand().Status == 500 && fall.status == 501) {
+            Aktuell()->findChild<QPushButton*>(QStringLiteral("WohnbautenButton"))->click();
+            Ereignisse();
+        } else if (zustand().Status == 500) {
+            // One dwelling with a bath, calculated, then the tank page.
+            Aktuell()->findChild<QPushButton*>(QStringLiteral("WohnbautenButton"))->click();
+            Ereignisse();
+            if (auto* s501 = dynamic_cast<Form501*>(Aktuell())) {
+                s501->Command3->click();
+                Ereignisse();
+                Weiter();
+            }
+        }
+        EXPECT_EQ(zustand().Status, fall.status);
+        const auto i = static_cast<size_t>(fall.box);
+        if (auto* s = dynamic_cast<WasserEingabeseite*>(Aktuell()))
+            return s->Text1[i];
+        if (auto* s = dynamic_cast<Form502*>(Aktuell()))
+            return s->Text1[i];
+        if (auto* s = dynamic_cast<Form501*>(Aktuell()))
+            return s->DataGrid1;
+        return nullptr;
+    }
+
+    // Types into the box; in the grid into the cell of the first row, which opens its editor
+    // with the first key. The widget that has the focus afterwards.
+    static QWidget* Eingeben(QWidget* box, int spalte, const QString& text)
+    {
+        auto* gitter = qobject_cast<QTableView*>(box);
+        if (!gitter) {
+            Tippen(box, text);
+            return box;
+        }
+        gitter->setFocus(Qt::TabFocusReason);
+        gitter->setCurrentIndex(gitter->model()->index(0, spalte));
+        Ereignisse();
+        QTest::keyClick(gitter, text.at(0).toLatin1());
+        QTest::keyClicks(QApplication::focusWidget(), text.mid(1));
+        return QApplication::focusWidget();
+    }
+};
 
 std::string Seitenwegname(const ::testing::TestParamInfo<std::tuple<Seiteneingabe, Seitenweg>>& info)
 {
@@ -392,12 +454,10 @@ TEST_P(Seitenverlassen, GetippterWertOderAbgelehnt)
 {
     const auto& [fall, weg] = GetParam();
     const QString nr = QStringLiteral("S%1").arg(static_cast<int>(weg));
-    ASSERT_TRUE(NeuesProjekt(fall.knopf, nr));
+    QWidget* eingabe = ZurEingabe(fall, nr);
+    ASSERT_NE(eingabe, nullptr);
     ASSERT_EQ(zustand().Status, fall.status);
-    auto* s = dynamic_cast<WasserEingabeseite*>(Aktuell());
-    ASSERT_NE(s, nullptr);
-    QLineEdit* box = s->Text1[static_cast<size_t>(fall.box)];
-    Tippen(box, QString::fromLatin1(fall.getippt));
+    QWidget* box = Eingeben(eingabe, fall.box, QString::fromLatin1(fall.getippt));
     recorder.leeren();
     recorder.antworten = {MsgAntwort::Ja, MsgAntwort::Ja};
     switch (weg) {
@@ -417,12 +477,20 @@ TEST_P(Seitenverlassen, GetippterWertOderAbgelehnt)
         EXPECT_EQ(fenster->focusWidget(), box);
         return;
     }
-    if (weg == ZurückKnopf || weg == AltLinks)
+    if (weg == ZurückKnopf || weg == AltLinks) {
+        EXPECT_EQ(zustand().Status, fall.vorige);
+        // Back to the project page, where the project's rows are stored.
+        for (int i = 0; i < 3 && zustand().Status != 3; ++i)
+            Zurück();
         EXPECT_EQ(zustand().Status, 3);
-    else
+    } else {
         EXPECT_FALSE(fenster->isVisible());
-    EXPECT_DOUBLE_EQ(
-        db->feld(QString::fromUtf8(fall.tabelle), QString::fromUtf8(fall.spalte), nr).toDouble(), fall.gespeichert);
+    }
+    const QVariant gespeichert = db->feld(QString::fromUtf8(fall.tabelle), QString::fromUtf8(fall.spalte), nr);
+    if (fall.text)
+        EXPECT_EQ(gespeichert.toString(), QString::fromLatin1(fall.text));
+    else
+        EXPECT_DOUBLE_EQ(gespeichert.toDouble(), fall.gespeichert);
 }
 
 INSTANTIATE_TEST_SUITE_P(Seiten, Seitenverlassen,
@@ -443,6 +511,11 @@ struct Dialogeingabe {
     std::function<double()> wert;
     double gespeichert;
 };
+
+void PrintTo(const Dialogeingabe& fall, std::ostream* os)
+{
+    *os << fall.name;
+}
 
 template <class D>
 std::function<QLineEdit*(QDialog&)> Box(QLineEdit* D::*feld)
