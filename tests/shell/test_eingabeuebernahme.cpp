@@ -6,7 +6,9 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTableView>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include <functional>
@@ -16,13 +18,22 @@
 #include "base/Programmzustand.h"
 #include "design/cooling/GlobDatenKaelte.h"
 #include "design/cooling/forms/Form200.h"
+#include "design/cooling/forms/Form200a.h"
+#include "design/cooling/forms/Form200b.h"
 #include "design/heating/GlobDatenHeizung.h"
 #include "design/heating/forms/Form100.h"
 #include "design/heating/forms/Form101.h"
 #include "design/heating/forms/Form101a.h"
 #include "design/heating/forms/Form101b.h"
 #include "design/heating/forms/Heizungsformen.h"
+#include "design/solar/GlobDatenSolar.h"
+#include "design/storage_heater/forms/Form501.h"
+#include "design/storage_heater/forms/Form502.h"
 #include "design/solar/forms/Form600.h"
+#include "design/solar/forms/Form600a.h"
+#include "design/solar/forms/Form600b.h"
+#include "design/solar/forms/Form600c.h"
+#include "design/water_pressure/forms/WasserEingabeseite.h"
 #include "projects/forms/KelvorForm3.h"
 #include "shell/forms/KelvorForm2.h"
 #include "shell/forms/MDIForm1.h"
@@ -39,6 +50,7 @@ protected:
     void TearDown() override
     {
         Heizungsformen::modalZeigen() = [](QDialog& d) { d.exec(); };
+        Form600::SetzeDialogÖffner(nullptr);
         Hauptfensterweg::TearDown();
         for (auto* g : {&zustand().g_heizdat})
             if (*g)
@@ -339,3 +351,303 @@ TEST_F(Eingabeweg, HeizungsdialogeÜbernehmenDenFokussiertenWert)
     EXPECT_DOUBLE_EQ(radiatorenBeimRohrdialog, 120.0);
     EXPECT_DOUBLE_EQ(h.m_P_Radiatoren.m_Value, 120.0);
 }
+
+namespace {
+
+// An input page of a type, one of its boxes (on page 501 a column of the first dwelling group),
+// the text typed into it and the field that stores it; gespeichert < 0: the page refuses the
+// text, a text gespeichert: the stored text. Zurück leads to the page vorige.
+struct Seiteneingabe {
+    const char* name;
+    int knopf;
+    int status;
+    int vorige;
+    int box;
+    const char* getippt;
+    const char* tabelle;
+    const char* spalte;
+    double gespeichert;
+    const char* text = nullptr;
+};
+
+const Seiteneingabe seiteneingaben[] = {
+    {"Trinkwasser", 3, 300, 3, 1, "70", "Trinkwasserparameter", "Betriebstemperatur", 70},
+    {"TrinkwasserZuHeiss", 3, 300, 3, 1, "95", "Trinkwasserparameter", "Betriebstemperatur", -1},
+    {"Druckerhoehung", 2, 400, 3, 0, "12", "Druckerhöhungparameter", "MaxVolumenstrom", 12},
+    {"DruckerhoehungZuOft", 2, 400, 3, 1, "30", "Druckerhöhungparameter", "Schalthäufigkeit", -1},
+    {"Speicher", 4, 502, 501, 0, "800", "SpeicherWasserwärmerparameter", "Türbreite", 800},
+    {"SpeicherZuViele", 4, 502, 501, 3, "7", "SpeicherWasserwärmerparameter", "GefäßAnzahl", -1},
+    {"Wohnungsgruppe", 4, 501, 500, 1, "Haus A", "SpeicherBedarfsKz", "Bezeichnung", 0, "Haus A"},
+    {"Wohnungsanzahl", 4, 501, 500, 4, "12", "SpeicherBedarfsKz", "AnzahlWohng", 12},
+};
+
+void PrintTo(const Seiteneingabe& fall, std::ostream* os)
+{
+    *os << fall.name;
+}
+
+// The ways of leaving a page: back to the project page, or ending the program.
+enum Seitenweg { ZurückKnopf, AltLinks, ExitBeenden, AltF10Beenden, MenüBeenden, SchließfeldBeenden };
+
+class Seitenverlassen : public Eingabeweg,
+                        public ::testing::WithParamInterface<std::tuple<Seiteneingabe, Seitenweg>> {
+protected:
+    // From the start page to the case's page of a new project; its input box (the grid on 501).
+    QWidget* ZurEingabe(const Seiteneingabe& fall, const QString& nr)
+    {
+        if (!NeuesProjekt(fall.knopf, nr))
+            return nullptr;
+        if (zustand().Status == 500 && fall.status == 501) {
+            Aktuell()->findChild<QPushButton*>(QStringLiteral("WohnbautenButton"))->click();
+            Ereignisse();
+        } else if (zustand().Status == 500) {
+            // One dwelling with a bath, calculated, then the tank page.
+            Aktuell()->findChild<QPushButton*>(QStringLiteral("WohnbautenButton"))->click();
+            Ereignisse();
+            if (auto* s501 = dynamic_cast<Form501*>(Aktuell())) {
+                s501->Command3->click();
+                Ereignisse();
+                Weiter();
+            }
+        }
+        EXPECT_EQ(zustand().Status, fall.status);
+        const auto i = static_cast<size_t>(fall.box);
+        if (auto* s = dynamic_cast<WasserEingabeseite*>(Aktuell()))
+            return s->Text1[i];
+        if (auto* s = dynamic_cast<Form502*>(Aktuell()))
+            return s->Text1[i];
+        if (auto* s = dynamic_cast<Form501*>(Aktuell()))
+            return s->DataGrid1;
+        return nullptr;
+    }
+
+    // Types into the box; in the grid into the cell of the first row, which opens its editor
+    // with the first key. The widget that has the focus afterwards.
+    static QWidget* Eingeben(QWidget* box, int spalte, const QString& text)
+    {
+        auto* gitter = qobject_cast<QTableView*>(box);
+        if (!gitter) {
+            Tippen(box, text);
+            return box;
+        }
+        gitter->setFocus(Qt::TabFocusReason);
+        gitter->setCurrentIndex(gitter->model()->index(0, spalte));
+        Ereignisse();
+        QTest::keyClick(gitter, text.at(0).toLatin1());
+        QTest::keyClicks(QApplication::focusWidget(), text.mid(1));
+        return QApplication::focusWidget();
+    }
+};
+
+std::string Seitenwegname(const ::testing::TestParamInfo<std::tuple<Seiteneingabe, Seitenweg>>& info)
+{
+    static const char* const wege[] = {"Zurueck", "AltLinks", "Exit", "AltF10", "Menue", "Schliessfeld"};
+    return std::string(std::get<0>(info.param).name) + "_" + wege[std::get<1>(info.param)];
+}
+
+}  // namespace
+
+// The value being typed on an input page is stored whichever way the user leaves the page; a
+// value the page refuses keeps the user on the box with the page's message, and the command
+// does not run.
+TEST_P(Seitenverlassen, GetippterWertOderAbgelehnt)
+{
+    const auto& [fall, weg] = GetParam();
+    const QString nr = QStringLiteral("S%1").arg(static_cast<int>(weg));
+    QWidget* eingabe = ZurEingabe(fall, nr);
+    ASSERT_NE(eingabe, nullptr);
+    ASSERT_EQ(zustand().Status, fall.status);
+    QWidget* box = Eingeben(eingabe, fall.box, QString::fromLatin1(fall.getippt));
+    recorder.leeren();
+    recorder.antworten = {MsgAntwort::Ja, MsgAntwort::Ja};
+    switch (weg) {
+    case ZurückKnopf: QTest::mouseClick(fenster->ZurückCommand, Qt::LeftButton); break;
+    case AltLinks: QTest::keyClick(box, Qt::Key_Left, Qt::AltModifier); break;
+    case ExitBeenden: Beenden(ExitKnopf); break;
+    case AltF10Beenden: Beenden(AltF10); break;
+    case MenüBeenden: Beenden(Menüpunkt); break;
+    case SchließfeldBeenden: Beenden(Schließfeld); break;
+    }
+    Ereignisse();
+    if (fall.gespeichert < 0) {
+        ASSERT_FALSE(recorder.boxen.isEmpty());
+        EXPECT_EQ(recorder.boxen[0].art, Meldungsart::Eingabefehler);
+        EXPECT_EQ(zustand().Status, fall.status);
+        EXPECT_TRUE(fenster->isVisible());
+        EXPECT_EQ(fenster->focusWidget(), box);
+        return;
+    }
+    if (weg == ZurückKnopf || weg == AltLinks) {
+        EXPECT_EQ(zustand().Status, fall.vorige);
+        // Back to the project page, where the project's rows are stored.
+        for (int i = 0; i < 3 && zustand().Status != 3; ++i)
+            Zurück();
+        EXPECT_EQ(zustand().Status, 3);
+    } else {
+        EXPECT_FALSE(fenster->isVisible());
+    }
+    const QVariant gespeichert = db->feld(QString::fromUtf8(fall.tabelle), QString::fromUtf8(fall.spalte), nr);
+    if (fall.text)
+        EXPECT_EQ(gespeichert.toString(), QString::fromLatin1(fall.text));
+    else
+        EXPECT_DOUBLE_EQ(gespeichert.toDouble(), fall.gespeichert);
+}
+
+INSTANTIATE_TEST_SUITE_P(Seiten, Seitenverlassen,
+                         ::testing::Combine(::testing::ValuesIn(seiteneingaben),
+                                            ::testing::Values(ZurückKnopf, AltLinks, ExitBeenden, AltF10Beenden,
+                                                              MenüBeenden, SchließfeldBeenden)),
+                         Seitenwegname);
+
+namespace {
+
+// A box of a content dialog, the text typed into it and the data object's value it sets;
+// gespeichert < 0: the dialog refuses the text.
+struct Dialogeingabe {
+    const char* name;
+    const char* dialog;  // object class of the dialog
+    std::function<QLineEdit*(QDialog&)> box;
+    const char* getippt;
+    std::function<double()> wert;
+    double gespeichert;
+};
+
+void PrintTo(const Dialogeingabe& fall, std::ostream* os)
+{
+    *os << fall.name;
+}
+
+template <class D>
+std::function<QLineEdit*(QDialog&)> Box(QLineEdit* D::*feld)
+{
+    return [feld](QDialog& d) { return dynamic_cast<D&>(d).*feld; };
+}
+
+template <class D, size_t N>
+std::function<QLineEdit*(QDialog&)> Box(std::array<QLineEdit*, N> D::*feld, size_t i)
+{
+    return [feld, i](QDialog& d) { return (dynamic_cast<D&>(d).*feld)[i]; };
+}
+
+std::function<double()> Kälte(conTextBoxAdodb GlobDatenKälte::*m)
+{
+    return [m] { return (*zustand().g_kühldat.*m).m_Value; };
+}
+
+std::function<double()> Solar(conTextBoxAdodb GlobDatenSolar::*m)
+{
+    return [m] { return (*zustand().g_solardat.*m).m_Value; };
+}
+
+const Dialogeingabe dialogeingaben[] = {
+    {"Kaelteleistung", "Form200a", Box(&Form200a::Text1, 1), "150", Kälte(&GlobDatenKälte::m_Leist_1), 150},
+    {"KaelteleistungZuGross", "Form200a", Box(&Form200a::Text1, 1), "30000", Kälte(&GlobDatenKälte::m_Leist_1), -1},
+    {"Rohrlaenge", "Form200b", Box(&Form200b::Text1, 0), "40", Kälte(&GlobDatenKälte::m_LaengeDN20), 40},
+    {"Sonstiges", "Form200b", Box(&Form200b::SonstigesLiter), "25", Kälte(&GlobDatenKälte::m_V_Sonstiges), 25},
+    {"Rohrinhalt", "Form600a", Box(&Form600a::Rohrleitungsinhalt), "120", Solar(&GlobDatenSolar::m_VolRohre), 120},
+    {"RohrinhaltZuGross", "Form600a", Box(&Form600a::Rohrleitungsinhalt), "50000", Solar(&GlobDatenSolar::m_VolRohre),
+     -1},
+    {"Tauscherinhalt", "Form600a", Box(&Form600a::InhaltSolarwärmetauscher), "20",
+     Solar(&GlobDatenSolar::m_VolSolarWTGes), 20},
+    {"Rohrlaenge12", "Form600b", Box(&Form600b::Text1, 0), "30", Solar(&GlobDatenSolar::m_LaengeGes_12x1), 30},
+    {"Tauscheranzahl", "Form600c", Box(&Form600c::Text0, 0), "2", Solar(&GlobDatenSolar::m_AnzSolarWT_1), 2},
+    {"TauscheranzahlZuGross", "Form600c", Box(&Form600c::Text0, 0), "11", Solar(&GlobDatenSolar::m_AnzSolarWT_1), -1},
+};
+
+class Dialogverlassen : public Eingabeweg,
+                        public ::testing::WithParamInterface<std::tuple<Dialogeingabe, bool>> {
+protected:
+    // Runs in the dialog's own event loop: types into the box, then Esc or the close box.
+    void Bedienen(QDialog& d, const Dialogeingabe& fall, bool esc)
+    {
+        d.activateWindow();
+        if (!QTest::qWaitForWindowActive(&d)) {
+            ADD_FAILURE() << "dialog not active";
+            d.done(0);
+            return;
+        }
+        QLineEdit* box = fall.box(d);
+        Tippen(box, QString::fromLatin1(fall.getippt));
+        recorder.leeren();
+        if (esc)
+            QTest::keyClick(box, Qt::Key_Escape);
+        else
+            d.close();
+        Ereignisse();
+        offenGeblieben = d.isVisible();
+        fokusGeblieben = d.focusWidget() == box;
+        meldungen = recorder.boxen.size();
+        wertImDialog = fall.wert();
+        if (d.isVisible())
+            d.done(0);
+    }
+
+    bool offenGeblieben = false;
+    bool fokusGeblieben = false;
+    qsizetype meldungen = 0;
+    double wertImDialog = -1;
+};
+
+std::string Dialogwegname(const ::testing::TestParamInfo<std::tuple<Dialogeingabe, bool>>& info)
+{
+    return std::string(std::get<0>(info.param).name) + (std::get<1>(info.param) ? "_Esc" : "_Schliessfeld");
+}
+
+}  // namespace
+
+// The content dialogs of the cooling and solar pages: Esc and the close box take the value being
+// typed; a refused value keeps the dialog open with the focus on the box.
+TEST_P(Dialogverlassen, EscUndSchließfeldNehmenDenWert)
+{
+    const auto& [fall, esc] = GetParam();
+    const QString art = QString::fromLatin1(fall.dialog);
+    const bool kälte = art.startsWith(QLatin1String("Form200"));
+    ASSERT_TRUE(NeuesProjekt(kälte ? 1 : 5, QStringLiteral("D%1").arg(esc ? 1 : 2)));
+    int bedient = 0;
+    auto bedienen = [&](QDialog& d) {
+        if (d.metaObject()->className() == art) {
+            ++bedient;
+            Bedienen(d, fall, esc);
+        } else if (auto* a = dynamic_cast<Form600a*>(&d)) {
+            // The sub-dialog is reached through its button on the content dialog.
+            QTest::mouseClick(art == QLatin1String("Form600b") ? a->RohrleitungButton : a->SolarWTButton,
+                              Qt::LeftButton);
+            Ereignisse();
+            a->Weiter();
+        } else {
+            d.done(0);
+        }
+    };
+    if (kälte) {
+        auto* s = dynamic_cast<Form200*>(Aktuell());
+        ASSERT_NE(s, nullptr);
+        QTimer::singleShot(0, s, [&] {
+            if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                bedienen(*d);
+        });
+        QTest::mouseClick(art == QLatin1String("Form200a") ? s->Command1 : s->Command2, Qt::LeftButton);
+    } else {
+        auto* s = dynamic_cast<Form600*>(Aktuell());
+        ASSERT_NE(s, nullptr);
+        Form600::SetzeDialogÖffner([&](QDialog& d) {
+            d.show();
+            bedienen(d);
+        });
+        QTest::mouseClick(s->Command2, Qt::LeftButton);
+    }
+    Ereignisse();
+    ASSERT_EQ(bedient, 1);
+    if (fall.gespeichert < 0) {
+        EXPECT_TRUE(offenGeblieben);
+        EXPECT_TRUE(fokusGeblieben);
+        EXPECT_GE(meldungen, 1);
+        EXPECT_NE(wertImDialog, std::stod(fall.getippt));
+    } else {
+        EXPECT_FALSE(offenGeblieben);
+        EXPECT_DOUBLE_EQ(wertImDialog, fall.gespeichert);
+        EXPECT_DOUBLE_EQ(fall.wert(), fall.gespeichert);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Dialoge, Dialogverlassen,
+                         ::testing::Combine(::testing::ValuesIn(dialogeingaben), ::testing::Bool()), Dialogwegname);

@@ -16,6 +16,7 @@
 #include "base/Programmzustand.h"
 #include "base/Tastencodes.h"
 #include "base/Twips.h"
+#include "base/forms/Fokusvalidierung.h"
 #include "base/forms/Hauptfenster.h"
 #include "base/forms/Steuerelemente.h"
 #include "base/forms/Tastenvorschau.h"
@@ -102,6 +103,14 @@ void Inhaltsdialog::Einrichten(int breite, int höhe)
             if (KeyAscii == 10 || KeyAscii == 13)
                 KeyAscii = 0;
         });
+    // A box that refuses keeps the focus and stays open for its next check.
+    m_validierung = new Fokusvalidierung(this, [this](QWidget* w, bool& Cancel) {
+        auto* box = qobject_cast<QLineEdit*>(w);
+        if (m_entladen || !box || !m_boxen.contains(box))
+            return;
+        if (prüfeOffen(box, Cancel) && Cancel)
+            m_offen[box] = true;
+    });
     Zentrieren();
 }
 
@@ -132,17 +141,21 @@ bool Inhaltsdialog::prüfeOffen(QLineEdit* box, bool& Cancel)
     return true;
 }
 
+bool Inhaltsdialog::fokusÜbernommen()
+{
+    return m_entladen || !m_validierung || m_validierung->FokusÜbernehmen();
+}
+
 void Inhaltsdialog::Weiter()
 {
-    if (m_entladen)
-        return;
-    auto* box = qobject_cast<QLineEdit*>(focusWidget());
-    bool Cancel = false;
-    if (box && m_boxen.contains(box) && prüfeOffen(box, Cancel) && Cancel) {
-        m_offen[box] = true;
-        return;
-    }
-    close();
+    if (!m_entladen && fokusÜbernommen())
+        close();
+}
+
+void Inhaltsdialog::reject()
+{
+    if (fokusÜbernommen())
+        QDialog::reject();
 }
 
 bool Inhaltsdialog::eventFilter(QObject* o, QEvent* e)
@@ -166,30 +179,16 @@ bool Inhaltsdialog::eventFilter(QObject* o, QEvent* e)
 
 void Inhaltsdialog::fokusWechsel(QWidget* alt, QWidget* neu)
 {
-    if (m_zurück || m_entladen)
+    // A move within the dialog is checked by the focus validation.
+    if (m_entladen || (neu && isAncestorOf(neu)))
         return;
     auto* box = qobject_cast<QLineEdit*>(alt);
     if (!box || !m_boxen.contains(box) || box->hasFocus())
         return;
-    if (neu && isAncestorOf(neu)) {
-        prüfeBeimWechsel(box, neu);
-    } else if (m_offen.value(box)) {
+    if (m_offen.value(box)) {
         // Left the dialog without a check: store it, whatever it answers.
         m_offen[box] = false;
         Verlassen(box);
-    }
-}
-
-void Inhaltsdialog::prüfeBeimWechsel(QWidget* alt, QWidget*)
-{
-    auto* box = static_cast<QLineEdit*>(alt);
-    bool Cancel = false;
-    if (prüfeOffen(box, Cancel) && Cancel) {
-        QPointer<QLineEdit> zurück = box;
-        m_zurück = true;
-        if (zurück)
-            zurück->setFocus(Qt::OtherFocusReason);
-        m_zurück = false;
     }
 }
 
@@ -203,6 +202,11 @@ void Inhaltsdialog::entladenEinmal()
 
 void Inhaltsdialog::closeEvent(QCloseEvent* e)
 {
+    // Closing the window takes over what the focused box holds, or the window stays.
+    if (!fokusÜbernommen()) {
+        e->ignore();
+        return;
+    }
     entladenEinmal();
     QDialog::closeEvent(e);
 }

@@ -5,6 +5,7 @@
 
 #include "base/forms/MoveFocus.h"
 
+class Fokusvalidierung;
 class QLabel;
 class QLineEdit;
 class QToolButton;
@@ -15,7 +16,8 @@ class Tastenvorschau;
 // box: when the focus moves to another control of the dialog (Validate, whose Cancel keeps the
 // focus), when Enter is pressed in it, and once more with the Cancel ignored when the focus left
 // the dialog without a check. A box that was checked is not checked again until it has had the
-// focus once more. Closing (Weiter, Alt+Right, close box) unloads the dialog once.
+// focus once more. Closing (Weiter, Alt+Right, Esc, close box) checks the focused box first and
+// stays open when it refuses; then it unloads the dialog once.
 class Inhaltsdialog : public QDialog, public FormValidierung {
     Q_OBJECT
 public:
@@ -29,6 +31,10 @@ public:
     bool istEntladen() const { return m_entladen; }
 
     QToolButton* WeiterCommand = nullptr;
+
+public slots:
+    // Esc: the focused box is checked first, as for Weiter.
+    void reject() override;
 
 protected:
     Inhaltsdialog(int titelId, QWidget* parent);
@@ -59,13 +65,14 @@ protected:
 
 private:
     void fokusWechsel(QWidget* alt, QWidget* neu);
-    void prüfeBeimWechsel(QWidget* alt, QWidget* neu);
     bool prüfeOffen(QLineEdit* box, bool& Cancel);
+    // The focused box checked before the dialog closes; false when it refused.
+    bool fokusÜbernommen();
 
     MoveFocus m_moveFocus;
     Tastenvorschau* m_tasten = nullptr;
+    Fokusvalidierung* m_validierung = nullptr;
     QList<QLineEdit*> m_boxen;
     QHash<QLineEdit*, bool> m_offen;  // has had the focus since its last check
-    bool m_zurück = false;
     bool m_entladen = false;
 };
