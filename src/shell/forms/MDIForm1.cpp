@@ -237,14 +237,8 @@ void MDIForm1::BaueFenster()
     InfoLabel->setObjectName(QStringLiteral("InfoLabel"));
     connect(ExitCommand, &QToolButton::clicked, this, &MDIForm1::ExitCommand_Click);
     connect(TyvoButton, &QToolButton::clicked, this, &MDIForm1::ExitCommand_Click);
-    connect(WeiterCommand, &QToolButton::clicked, this, [this] {
-        if (EingabeÜbernommen())
-            seitenmanager(1);
-    });
-    connect(ZurückCommand, &QToolButton::clicked, this, [this] {
-        if (EingabeÜbernommen())
-            seitenmanager(2);
-    });
+    connect(WeiterCommand, &QToolButton::clicked, this, [this] { Blättern(1); });
+    connect(ZurückCommand, &QToolButton::clicked, this, [this] { Blättern(2); });
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
@@ -559,6 +553,12 @@ bool MDIForm1::EingabeÜbernommen()
     return !seite || seite->EingabeÜbernehmen();
 }
 
+void MDIForm1::Blättern(int richtung)
+{
+    if (EingabeÜbernommen())
+        seitenmanager(richtung);
+}
+
 void MDIForm1::DatenobjektBeimBeendenFreigeben()
 {
     Programmzustand& z = zustand();
@@ -782,15 +782,12 @@ void MDIForm1::MDI_Fuss_Button(int KeyCode, int Shift)
 {
     if ((Shift & 7) != Tastencodes::UmschaltAlt)
         return;
-    if (KeyCode == Tastencodes::Links && ZurückSichtbar) {
-        if (EingabeÜbernommen())
-            seitenmanager(2);
-    } else if (KeyCode == Tastencodes::Rechts && WeiterSichtbar) {
-        if (EingabeÜbernommen())
-            seitenmanager(1);
-    } else if (KeyCode == Tastencodes::F10 && ExitSichtbar) {
+    if (KeyCode == Tastencodes::Links && ZurückSichtbar)
+        Blättern(2);
+    else if (KeyCode == Tastencodes::Rechts && WeiterSichtbar)
+        Blättern(1);
+    else if (KeyCode == Tastencodes::F10 && ExitSichtbar)
         ExitCommand_Click();
-    }
 }
 
 void MDIForm1::keyPressEvent(QKeyEvent* e)

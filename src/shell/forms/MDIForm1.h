@@ -164,6 +164,8 @@ private:
     // Before a command of the user: the shown page checks and takes over its focused input;
     // false when it refused (the command does not run).
     bool EingabeÜbernommen();
+    // A step of the page manager (1 on, 2 back) once the input being typed is taken over.
+    void Blättern(int richtung);
 
     // Menu actions.
     // Shows the project page, then runs the item's action on it (or starts the first project).
