@@ -1,7 +1,6 @@
 #include "design/solar/forms/Inhaltsdialog.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QDir>
 #include <QFile>
 #include <QFocusEvent>
@@ -14,9 +13,7 @@
 
 #include "base/AllgFunktionen.h"
 #include "base/Programmzustand.h"
-#include "base/Tastencodes.h"
 #include "base/Twips.h"
-#include "base/forms/Fokusvalidierung.h"
 #include "base/forms/Hauptfenster.h"
 #include "base/forms/Steuerelemente.h"
 #include "base/forms/Tastenvorschau.h"
@@ -30,7 +27,7 @@ int px(int twips)
 
 }  // namespace
 
-Inhaltsdialog::Inhaltsdialog(int titelId, QWidget* parent) : QDialog(parent)
+Inhaltsdialog::Inhaltsdialog(int titelId, QWidget* parent) : Dialogform(parent)
 {
     zustand().ErrorCancel = false;
     setWindowTitle(LadeText(zustand().Sprachoffset + titelId));
@@ -88,29 +85,7 @@ QToolButton* Inhaltsdialog::Bildknopf(const QString& name, int links, int oben)
 void Inhaltsdialog::Einrichten(int breite, int höhe)
 {
     setFixedSize(px(breite), px(höhe));
-    m_moveFocus.Init(this, true);
-    m_tasten = new Tastenvorschau(
-        this,
-        [this](int& KeyCode, int Shift) {
-            if (KeyCode == Tastencodes::Rechts && (Shift & 7) == Tastencodes::UmschaltAlt) {
-                KeyCode = 0;
-                QTimer::singleShot(0, this, &Inhaltsdialog::Weiter);
-            }
-        },
-        [this](int& KeyAscii) {
-            m_moveFocus.NextTabStop(KeyAscii);
-            // Tab stays with the focus chain; line feed and Enter end here.
-            if (KeyAscii == 10 || KeyAscii == 13)
-                KeyAscii = 0;
-        });
-    // A box that refuses keeps the focus and stays open for its next check.
-    m_validierung = new Fokusvalidierung(this, [this](QWidget* w, bool& Cancel) {
-        auto* box = qobject_cast<QLineEdit*>(w);
-        if (m_entladen || !box || !m_boxen.contains(box))
-            return;
-        if (prüfeOffen(box, Cancel) && Cancel)
-            m_offen[box] = true;
-    });
+    MoveFocusEinrichten();
     Zentrieren();
 }
 
@@ -132,6 +107,14 @@ void Inhaltsdialog::FormValidateControlElement(const QString& name, const VbVari
         }
 }
 
+void Inhaltsdialog::Validate(QWidget* w, bool& Cancel)
+{
+    // A box that refuses keeps the focus and stays open for its next check.
+    auto* box = qobject_cast<QLineEdit*>(w);
+    if (box && m_boxen.contains(box) && prüfeOffen(box, Cancel) && Cancel)
+        m_offen[box] = true;
+}
+
 bool Inhaltsdialog::prüfeOffen(QLineEdit* box, bool& Cancel)
 {
     if (!m_offen.value(box))
@@ -139,23 +122,6 @@ bool Inhaltsdialog::prüfeOffen(QLineEdit* box, bool& Cancel)
     m_offen[box] = false;
     Cancel = Prüfen(box);
     return true;
-}
-
-bool Inhaltsdialog::fokusÜbernommen()
-{
-    return m_entladen || !m_validierung || m_validierung->FokusÜbernehmen();
-}
-
-void Inhaltsdialog::Weiter()
-{
-    if (!m_entladen && fokusÜbernommen())
-        close();
-}
-
-void Inhaltsdialog::reject()
-{
-    if (fokusÜbernommen())
-        QDialog::reject();
 }
 
 bool Inhaltsdialog::eventFilter(QObject* o, QEvent* e)
@@ -180,7 +146,7 @@ bool Inhaltsdialog::eventFilter(QObject* o, QEvent* e)
 void Inhaltsdialog::fokusWechsel(QWidget* alt, QWidget* neu)
 {
     // A move within the dialog is checked by the focus validation.
-    if (m_entladen || (neu && isAncestorOf(neu)))
+    if (istEntladen() || (neu && isAncestorOf(neu)))
         return;
     auto* box = qobject_cast<QLineEdit*>(alt);
     if (!box || !m_boxen.contains(box) || box->hasFocus())
@@ -190,29 +156,4 @@ void Inhaltsdialog::fokusWechsel(QWidget* alt, QWidget* neu)
         m_offen[box] = false;
         Verlassen(box);
     }
-}
-
-void Inhaltsdialog::entladenEinmal()
-{
-    if (m_entladen)
-        return;
-    m_entladen = true;
-    Entladen();
-}
-
-void Inhaltsdialog::closeEvent(QCloseEvent* e)
-{
-    // Closing the window takes over what the focused box holds, or the window stays.
-    if (!fokusÜbernommen()) {
-        e->ignore();
-        return;
-    }
-    entladenEinmal();
-    QDialog::closeEvent(e);
-}
-
-void Inhaltsdialog::done(int r)
-{
-    entladenEinmal();
-    QDialog::done(r);
 }
