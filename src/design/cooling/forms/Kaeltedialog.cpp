@@ -1,10 +1,7 @@
 #include "design/cooling/forms/Kaeltedialog.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QFocusEvent>
-#include <QIcon>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
@@ -12,6 +9,7 @@
 #include "base/AllgFunktionen.h"
 #include "base/Programmzustand.h"
 #include "base/Twips.h"
+#include "base/forms/Dialogfenster.h"
 #include "base/forms/Hauptfenster.h"
 #include "design/cooling/GlobDatenKaelte.h"
 #include "design/cooling/forms/Form200.h"
@@ -20,18 +18,12 @@ Kältedialog::Kältedialog(int titelId, int breiteTwips, int höheTwips, QWidget
 {
     Programmzustand& z = zustand();
     m_g = z.g_kühldat.get();
-    z.ErrorCancel = false;
+    DialogVorbereiten(*this);
     setWindowTitle(LadeText(z.Sprachoffset + titelId));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    const QString icon = QDir(z.Installationspfad).filePath(QStringLiteral("Kelvor.ico"));
-    if (QFile::exists(icon))
-        setWindowIcon(QIcon(icon));
     const int b = Twips::zuPixel(breiteTwips), h = Twips::zuPixel(höheTwips);
     setFixedSize(b, h);
-    if (Hauptfenster* haupt = hauptfenster()) {
-        const QRect m = haupt->Fensterwidget()->frameGeometry();
-        move(m.left() + (m.width() - b) / 2, m.top() + (m.height() - h) / 2);
-    }
+    ZentriereÜberHauptfenster(*this);
     WeiterCommand = new QPushButton(this);
     WeiterCommand->setObjectName(QStringLiteral("WeiterCommand"));
     WeiterCommand->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));

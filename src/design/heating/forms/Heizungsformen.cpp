@@ -1,7 +1,5 @@
 #include "design/heating/forms/Heizungsformen.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +12,7 @@
 #include "base/Programmzustand.h"
 #include "base/Twips.h"
 #include "base/forms/BoundWidgets.h"
+#include "base/forms/Dialogfenster.h"
 #include "base/forms/Hauptfenster.h"
 #include "base/forms/Steuerelemente.h"
 #include "data/conTextBoxAdodb.h"
@@ -98,10 +97,7 @@ ModalZeigen& modalZeigen()
 
 Heizungsdialog::Heizungsdialog(QWidget* parent) : Dialogform(parent)
 {
-    zustand().ErrorCancel = false;
-    const QString icon = QDir(zustand().Installationspfad).filePath(QStringLiteral("Kelvor.ico"));
-    if (QFileInfo::exists(icon))
-        setWindowIcon(QIcon(icon));
+    DialogVorbereiten(*this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 }
 
@@ -109,10 +105,7 @@ Heizungsdialog::~Heizungsdialog() = default;
 
 void Heizungsdialog::Fertig()
 {
-    if (Hauptfenster* h = hauptfenster()) {
-        const QRect m = h->Fensterwidget()->frameGeometry();
-        move(m.left() + (m.width() - width()) / 2, m.top() + (m.height() - height()) / 2);
-    }
+    ZentriereÜberHauptfenster(*this);
     MoveFocusEinrichten();
 }
 

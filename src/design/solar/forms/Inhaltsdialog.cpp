@@ -1,10 +1,7 @@
 #include "design/solar/forms/Inhaltsdialog.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QFocusEvent>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStyle>
@@ -14,7 +11,7 @@
 #include "base/AllgFunktionen.h"
 #include "base/Programmzustand.h"
 #include "base/Twips.h"
-#include "base/forms/Hauptfenster.h"
+#include "base/forms/Dialogfenster.h"
 #include "base/forms/Steuerelemente.h"
 #include "base/forms/Tastenvorschau.h"
 
@@ -29,11 +26,8 @@ int px(int twips)
 
 Inhaltsdialog::Inhaltsdialog(int titelId, QWidget* parent) : Dialogform(parent)
 {
-    zustand().ErrorCancel = false;
+    DialogVorbereiten(*this);
     setWindowTitle(LadeText(zustand().Sprachoffset + titelId));
-    const QString icon = QDir(zustand().Installationspfad).filePath(QStringLiteral("Kelvor.ico"));
-    if (QFile::exists(icon))
-        setWindowIcon(QIcon(icon));
     setModal(true);
     // A fixed frame with its title and close box only.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
@@ -86,15 +80,7 @@ void Inhaltsdialog::Einrichten(int breite, int höhe)
 {
     setFixedSize(px(breite), px(höhe));
     MoveFocusEinrichten();
-    Zentrieren();
-}
-
-void Inhaltsdialog::Zentrieren()
-{
-    if (Hauptfenster* h = hauptfenster()) {
-        const QRect m = h->Fensterwidget()->frameGeometry();
-        move(m.left() + (m.width() - width()) / 2, m.top() + (m.height() - height()) / 2);
-    }
+    ZentriereÜberHauptfenster(*this);
 }
 
 void Inhaltsdialog::FormValidateControlElement(const QString& name, const VbVariant& Index, bool& Cancel)

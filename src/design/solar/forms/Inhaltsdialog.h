@@ -33,7 +33,6 @@ protected:
     QToolButton* Bildknopf(const QString& name, int links, int oben);
     // Once the controls exist: key handling and the Enter order; size in twips, then centred.
     void Einrichten(int breite, int höhe);
-    void Zentrieren();
 
     // The check of a box; true (Cancel) keeps the focus there.
     virtual bool Prüfen(QLineEdit* box) = 0;
