@@ -141,6 +141,14 @@ QString Aufgeloest(QStringView roh, const XmlEntitaeten& entitäten, int tiefe, 
     return r;
 }
 
+// The line of the file a node starts on.
+int32_t Zeilennummer(const QByteArray& utf8, pugi::xml_node k)
+{
+    const std::ptrdiff_t stelle = k.offset_debug();
+    const qsizetype bis = stelle < 0 ? utf8.size() : std::min<qsizetype>(stelle, utf8.size());
+    return static_cast<int32_t>(utf8.left(bis).count('\n') + 1);
+}
+
 // The document type's text, empty when there is none.
 QString Doctype(pugi::xml_node n)
 {
@@ -563,9 +571,7 @@ int32_t XML_Tools::LoadXMLDocument(const QString& pfad)
                 a.set_value(QByteArray(a.value()).replace("\"", "&quot;").constData());
         if (tiefe <= MaxTiefe || k.type() != pugi::node_element)
             return true;
-        const std::ptrdiff_t stelle = k.offset_debug();
-        const qsizetype bis = stelle < 0 ? utf8.size() : std::min<qsizetype>(stelle, utf8.size());
-        zuTief = static_cast<int32_t>(utf8.left(bis).count('\n') + 1);
+        zuTief = Zeilennummer(utf8, k);
         return false;
     });
     if (zuTief > 0) {
@@ -589,9 +595,7 @@ int32_t XML_Tools::LoadXMLDocument(const QString& pfad)
         aufwand.zeichen = Summe(aufwand.zeichen, a.zeichen);
         if (aufwand.auflösungen <= MaxAufloesungen && aufwand.zeichen <= MaxEntitaetZeichen)
             return true;
-        const std::ptrdiff_t stelle = k.offset_debug();
-        const qsizetype bis = stelle < 0 ? utf8.size() : std::min<qsizetype>(stelle, utf8.size());
-        zuTeuer = static_cast<int32_t>(utf8.left(bis).count('\n') + 1);
+        zuTeuer = Zeilennummer(utf8, k);
         return false;
     });
     if (zuTeuer > 0) {

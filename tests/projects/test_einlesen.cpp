@@ -36,6 +36,20 @@ protected:
         EXPECT_TRUE(tempDateien().isEmpty()) << tempDateien().join(QLatin1Char(' ')).toStdString();
         EXPECT_EQ(lies(dateiwahl.antwort), inhalt);
     }
+    // A new project database in the test folder becomes the program's.
+    void neueDatenbank(const QString& name)
+    {
+        db = ordner.filePath(QStringLiteral("Daten/") + name);
+        BaueProjektdatenbank(db);
+        zustand().Projekt_Data_Source = db;
+    }
+    // A storage heater project with its parameter row and two dwelling rows.
+    void speicherprojekt(const QString& nr)
+    {
+        projekt(nr, QStringLiteral("Sp"), {{QStringLiteral("Bauherr"), QStringLiteral("alt")}});
+        zapfstelle(nr, 1);
+        zapfstelle(nr, 2);
+    }
     // The messages of kind 3.
     QList<MeldungsBox> mängel() const
     {
@@ -199,13 +213,9 @@ TEST_F(Einlesen, BeschädigteDateiBringtWasGanzIstUndNenntDenRest)
     int n = 0;
     for (const Fall& f : fälle) {
         SCOPED_TRACE(f.name);
-        db = ordner.filePath(QStringLiteral("Daten/Schaden%1.db").arg(++n));
-        BaueProjektdatenbank(db);
-        zustand().Projekt_Data_Source = db;
+        neueDatenbank(QStringLiteral("Schaden%1.db").arg(++n));
         projekt(QStringLiteral("E1"), QStringLiteral("Dr"), {{QStringLiteral("Bauherr"), QStringLiteral("alt")}});
-        projekt(QStringLiteral("E2"), QStringLiteral("Sp"), {{QStringLiteral("Bauherr"), QStringLiteral("alt")}});
-        zapfstelle(QStringLiteral("E2"), 1);
-        zapfstelle(QStringLiteral("E2"), 2);
+        speicherprojekt(QStringLiteral("E2"));
         const QStringList e1 = projektinhalt(QStringLiteral("E1"));
         const QStringList e2 = projektinhalt(QStringLiteral("E2"));
 
@@ -600,12 +610,8 @@ TEST_F(Einlesen, BeschädigteUndFremdeDateienNennenJedenVerlust)
     int n = 0;
     for (const Fall& f : fälle) {
         SCOPED_TRACE(f.name);
-        db = ordner.filePath(QStringLiteral("Daten/Fremd%1.db").arg(++n));
-        BaueProjektdatenbank(db);
-        zustand().Projekt_Data_Source = db;
-        projekt(QStringLiteral("P0"), QStringLiteral("Sp"), {{QStringLiteral("Bauherr"), QStringLiteral("alt")}});
-        zapfstelle(QStringLiteral("P0"), 1);
-        zapfstelle(QStringLiteral("P0"), 2);
+        neueDatenbank(QStringLiteral("Fremd%1.db").arg(++n));
+        speicherprojekt(QStringLiteral("P0"));
         const QStringList vorher = inhalt(db);
         meldungen.leeren();
         KonfliktSkript skript;
