@@ -141,6 +141,11 @@ double AufrundenStellen(double w, int stellen)
     return n / f;
 }
 
+QString Auszug(const QString& text, int länge)
+{
+    return text.size() <= länge ? text : text.left(länge) + QStringLiteral("...");
+}
+
 QString ErsetzeZeilenumbruch(const QString& text)
 {
     QString t = text;

@@ -44,6 +44,9 @@ QString KommandozeileAusArgumenten(int argc, const char* const* argv);
 double AufrundenStellen(double w, int stellen);
 // The two characters backslash-n become CR LF.
 QString ErsetzeZeilenumbruch(const QString& text);
+// A value as a message quotes it: at most the first länge characters, followed by "..." when
+// the value is longer.
+QString Auszug(const QString& text, int länge = 60);
 // Template with "%s" (left-aligned) and "%v" (right-aligned) fields, with an optional width of
 // one or two characters ("%5v", "%12s"), filled by the values in order: a longer value is cut to
 // the width, a shorter one padded with blanks. Any other "%" is copied unchanged.

@@ -672,13 +672,24 @@ long ManipDatenbank::Load_readStreamLine()
         }
         zeile += QStringLiteral("\r\n") + weiter;
     }
+    // A line without a TAB (the last one of a cut file) is all key, so that no line keeps the
+    // key of the one before.
     const qsizetype tab = zeile.indexOf(QLatin1Char('\t'));
-    if (tab > 0) {
+    if (tab >= 0) {
         m_schlüssel = zeile.left(tab);
         const qsizetype n = zeile.size() - tab - 2;
         m_wert = n >= 1 ? zeile.mid(tab + 1, n) : QString();
+    } else {
+        m_schlüssel = zeile;
+        m_wert.clear();
     }
     return m_stream->AtEndOfStream() ? TransferErgebnis::Dateiende : TransferErgebnis::Fertig;
+}
+
+// The project number of a "Projekt Nr" value: in the restore without the blanks around it.
+QString ManipDatenbank::nummer(const QString& wert) const
+{
+    return m_ganzeProjekte ? wert.trimmed() : wert;
 }
 
 bool ManipDatenbank::istMarke(const QString& schlüssel, const QString& wert) const
@@ -766,7 +777,8 @@ long ManipDatenbank::Load_Projekt()
         return TransferErgebnis::Speicherfehler;
     switch (m_befund.mangel) {
     case Lesebefund::Datei: return TransferErgebnis::Lesefehler;
-    case Lesebefund::Projektnummer: return TransferErgebnis::Verworfen;
+    case Lesebefund::Projektnummer:
+    case Lesebefund::Steuerzeichen: return TransferErgebnis::Verworfen;
     case Lesebefund::Aufbau:
         if (r == TransferErgebnis::Fertig || r == TransferErgebnis::Lesefehler || r == TransferErgebnis::Übersprungen)
             return TransferErgebnis::Verworfen;
@@ -800,18 +812,65 @@ long ManipDatenbank::ladeProjekt()
             return TransferErgebnis::Lesefehler;
     } while (!IsBeginnTabelle());
     r = Load_Projekttabelle();
+    if (r == 0 && m_überschreibt)
+        löscheAndereZeilen();
+    // A file that ends without the project's end line holds the project whole only when no
+    // block of it can be missing: a project with a parameter table needs that block, a storage
+    // heater project may have its dwelling rows after it.
+    const bool mitParametern = !Tabellenaufbau::Parametertabelle(m_projektart).isEmpty();
+    if (r == TransferErgebnis::Dateiende && mitParametern)
+        mangel(Lesebefund::Unvollständig);
     if (r != 0)
         return r;
     r = liesBisBlock();
+    if (r == TransferErgebnis::Dateiende && !IsEndeProjekt() && (mitParametern || IsBeginnTabelle()))
+        mangel(Lesebefund::Unvollständig);
     if (r != 0 || !IsBeginnTabelle())
         return r;
     r = Load_Parametertabelle(m_projektart);
     if (r != 0)
         return r;
     r = liesBisBlock();
+    if (r == TransferErgebnis::Dateiende && !IsEndeProjekt() && (m_projektart == QLatin1String("Sp") || IsBeginnTabelle()))
+        mangel(Lesebefund::Unvollständig);
     if (r != 0 || !IsBeginnTabelle())
         return r;
     return Load_Zapfstellen();
+}
+
+// A project that replaces one of the database replaces its rows of every type: the parameter
+// rows of the other types and the dwelling rows go, so that no row of the old type is left for
+// a later change of type to pick up.
+void ManipDatenbank::löscheAndereZeilen()
+{
+    QSqlDatabase db = m_tab->Verbindung()->db();
+    const QStringList vorhanden = db.tables();
+    const QString eigene = Tabellenaufbau::Parametertabelle(m_projektart);
+    for (const char* art : {"He", "Kü", "So", "Tr", "Dr", "Sp"}) {
+        const QString tabelle = Tabellenaufbau::Parametertabelle(QString::fromUtf8(art));
+        if (tabelle != eigene)
+            löscheZeilen(db, vorhanden, tabelle);
+    }
+    löscheZeilen(db, vorhanden, Tabelle::SpeicherBedarfsKz);
+}
+
+void ManipDatenbank::löscheZeilen(QSqlDatabase& db, const QStringList& vorhanden, const QString& tabelle)
+{
+    if (!vorhanden.contains(tabelle, Qt::CaseInsensitive))
+        return;
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("DELETE FROM ") + JetDialekt::Name(tabelle) + QStringLiteral(" WHERE ")
+              + JetDialekt::Name(Tabelle::ProjektNr) + QStringLiteral(" = ? COLLATE NOCASE"));
+    q.addBindValue(m_projektNr);
+    if (!q.exec()) {
+        if (m_speicherfehler.isEmpty())
+            m_speicherfehler = q.lastError().text();
+        mangel(Lesebefund::Tabellenfehler);
+        return;
+    }
+    // The run's table object of that table holds the deleted rows: it is opened anew when needed.
+    if (q.numRowsAffected() > 0)
+        m_tabellen.erase(tabelle);
 }
 
 long ManipDatenbank::Load_Projekttabelle()
@@ -829,11 +888,10 @@ long ManipDatenbank::Load_Projekttabelle()
         mangel(Lesebefund::Aufbau);
         return TransferErgebnis::Lesefehler;
     }
-    m_projektNr = m_wert;
+    m_projektNr = nummer(m_wert);
     m_befund.projektNr = m_projektNr;
     m_projektart.clear();
-    if (m_form)
-        m_form->SchreibeProjektNr(m_projektNr);
+    m_überschreibt = false;
     // A number longer than its column would be stored cut or empty in one table and whole in the
     // others: such a project is not read.
     Tabellenaufbau::Aufbauen(Tabelle::ProjekteTabelle, m_feldliste);
@@ -841,6 +899,15 @@ long ManipDatenbank::Load_Projekttabelle()
         mangel(Lesebefund::Projektnummer);
         return TransferErgebnis::Lesefehler;
     }
+    // A control character cannot be typed and does not show: the number would look like another.
+    if (m_ganzeProjekte && std::any_of(m_projektNr.cbegin(), m_projektNr.cend(), [](QChar c) {
+            return c.category() == QChar::Other_Control;
+        })) {
+        mangel(Lesebefund::Steuerzeichen);
+        return TransferErgebnis::Lesefehler;
+    }
+    if (m_form)
+        m_form->SchreibeProjektNr(m_projektNr);
 
     m_akt = m_tab;
     const bool neu = !finde(Tabelle::ProjekteTabelle, m_projektNr);
@@ -855,6 +922,7 @@ long ManipDatenbank::Load_Projekttabelle()
         if (antwort == KonfliktAntwort::AlleÜberschreiben)
             m_alleÜberschreiben = true;
     }
+    m_überschreibt = !neu;
     yield();
     setzeVorgaben();
     r = TransferErgebnis::Fertig;
@@ -988,8 +1056,12 @@ bool ManipDatenbank::wendeZeileAn(Zeilenart art)
         return true;
     // Every block of a project carries the project's number: a line naming another number would
     // attach the row to another project. It is never applied.
-    if (f->fieldbez == Tabelle::ProjektNr && m_wert != m_projektNr)
-        return !mangel(Lesebefund::Aufbau);
+    if (f->fieldbez == Tabelle::ProjektNr) {
+        if (nummer(m_wert) != m_projektNr)
+            return !mangel(Lesebefund::Aufbau);
+        m_akt->SetFeld(f->fieldbez, VbVariant(m_projektNr));
+        return true;
+    }
     // A value that does not convert is skipped: the field keeps its default. An empty value is
     // what the writer gives for a Null number and is no fault.
     VbVariant wert;

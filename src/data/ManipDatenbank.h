@@ -1,7 +1,9 @@
 #pragma once
 #include <QHash>
 #include <QList>
+#include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <map>
@@ -25,6 +27,7 @@ struct Lesebefund {
         Datei,          // the file could not be read
         Abbruch,        // cancelled with Load_Cancel
         Projektnummer,  // the project number does not fit its column
+        Steuerzeichen,  // the project number holds a control character
     };
     QString projektNr;   // empty until the project number was read
     int mangel = Keiner; // the first fault found
@@ -109,6 +112,8 @@ public:
     // Whole projects only (the restore): a project whose blocks are out of order or cut off, or
     // whose rows cannot be stored, is not kept; reading goes on at the next project
     // (Load_Projekt returns Verworfen, or Dateiende when the file ended inside the project).
+    // A project number counts without its leading and trailing blanks, as it shows in the list;
+    // one with a control character is not read.
     void Load_NurGanzeProjekte(bool ein) { m_ganzeProjekte = ein; }
     const Lesebefund& Load_Befund() const { return m_befund; }
 
@@ -147,6 +152,9 @@ private:
     void verwirfProjekt();
     long schreibeFelder(Sicherungsdatei& stream);
     void Save_Kompatibilitätszeilen(Sicherungsdatei& stream, const QString& tabelle);
+    void löscheAndereZeilen();
+    void löscheZeilen(QSqlDatabase& db, const QStringList& vorhanden, const QString& tabelle);
+    QString nummer(const QString& wert) const;
     long Load_Projekttabelle();
     long Load_Parametertabelle(const QString& projektart);
     long Load_Zapfstellen();
@@ -178,6 +186,7 @@ private:
     QString m_projektNr;
     QString m_projektart;
     bool m_alleÜberschreiben = false;
+    bool m_überschreibt = false;  // the project being read replaces one of the database
     QString m_letzteProjektart;
     struct Offen {
         std::unique_ptr<datenbank> tab;

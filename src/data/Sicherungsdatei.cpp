@@ -107,7 +107,14 @@ bool Sicherungsdatei::LiesZeile(QString& zeile)
         if (länge > 0 && b[länge - 1] == '\r')
             --länge;
     }
-    zeile = AusCp1252(QByteArray::fromRawData(b.constData(), länge));
+    QByteArray z = QByteArray::fromRawData(b.constData(), länge);
+    // A file that an editor saved as UTF-8 with its mark: read as what it says it is.
+    if (m_ersteZeile && z.startsWith("\xEF\xBB\xBF")) {
+        m_utf8 = true;
+        z = z.mid(3);
+    }
+    m_ersteZeile = false;
+    zeile = m_utf8 ? QString::fromUtf8(z) : AusCp1252(z);
     return true;
 }
 

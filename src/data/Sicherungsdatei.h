@@ -20,7 +20,7 @@ public:
 
     bool AtEndOfStream() const;
     // One physical line without its line end (CR LF, LF, or none at the end of the file).
-    // False on a read error.
+    // A UTF-8 byte-order mark at the start makes the file read as UTF-8. False on a read error.
     bool LiesZeile(QString& zeile);
 
     // *ersetzt (when given) is set when a character had no byte and became "?".
@@ -32,6 +32,8 @@ private:
     bool m_schreibfehler = false;
     bool m_ersetzt = false;
     QByteArray m_lesepuffer;  // kept from line to line
+    bool m_ersteZeile = true;
+    bool m_utf8 = false;      // the file began with a UTF-8 byte-order mark
 };
 
 // Marker keys and values.

@@ -252,13 +252,12 @@ bool TYVO_XML_Schnittstelle::EntferneAlteRückgabe(int modus, XML_Tools& xml, bo
         if (xml.SetNewKontextNode(MAGDaten, false) != 0)
             fehler = true;
         else
-            EntferneAlleKinder(xml, QStringLiteral("MAG_Ergebnisse"));
-        // Every basket loses its lines; the baskets and their titles stay.
-        const pugi::xpath_node_set* körbe = xml.GetListNodesByXpath(Korbpfad, false);
-        const int anzahl = körbe ? static_cast<int>(körbe->size()) : 0;
-        for (int i = 1; i <= anzahl; ++i) {
-            if (xml.SetNewKontextNode(Positionspfad(Korbpfad, i), false) == 0)
-                EntferneAlleKinder(xml, QStringLiteral("Warenkorbzeile"));
+            XML_Tools::RemoveChildElements(xml.Kontextknoten(), QStringLiteral("MAG_Ergebnisse"));
+        // Every basket loses its lines; the baskets and their titles stay. One walk over the
+        // baskets and their children, however many a file holds.
+        if (const pugi::xpath_node_set* körbe = xml.GetListNodesByXpath(Korbpfad, false)) {
+            for (const pugi::xpath_node& korb : *körbe)
+                XML_Tools::RemoveChildElements(korb.node(), QStringLiteral("Warenkorbzeile"));
         }
         if (!SchreibeAllgDaten(modus, xml)) {
             fehler = true;

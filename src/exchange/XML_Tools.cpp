@@ -4,7 +4,6 @@
 
 #include <QFile>
 #include <QHash>
-#include <QRegularExpression>
 
 #include <array>
 #include <cstring>
@@ -70,68 +69,99 @@ QByteArray Maskiert(const QString& text)
     return r;
 }
 
-// The internal general entities of the document type's internal subset, by name (the first
-// declaration counts); external ones are not read.
-QHash<QString, QString> InterneEntitaeten(pugi::xml_node n)
+// Calls teil(literal) for plain text and referenz(name, whole) for every "&name;" of a text as
+// the file wrote it.
+template <class L, class R>
+void Zerlege(QStringView roh, L teil, R referenz)
 {
-    QHash<QString, QString> r;
-    for (pugi::xml_node k = n.root().first_child(); k; k = k.next_sibling()) {
-        if (k.type() != pugi::node_doctype)
-            continue;
-        static const QRegularExpression deklaration(
-            QStringLiteral("<!ENTITY\\s+([^\\s%\"'>]+)\\s+(?:\"([^\"]*)\"|'([^']*)')\\s*>"));
-        auto treffer = deklaration.globalMatch(AusUtf8(k.value()));
-        while (treffer.hasNext()) {
-            const QRegularExpressionMatch m = treffer.next();
-            if (!r.contains(m.captured(1)))
-                r.insert(m.captured(1), m.hasCaptured(2) ? m.captured(2) : m.captured(3));
-        }
-    }
-    return r;
-}
-
-// Resolves the references of a text as the file wrote it: character references, the five
-// predefined entities and the internal entities (nested up to 8 deep, at most about a million
-// characters in all); an unknown reference stays as it stands.
-QString Aufgeloest(const QString& roh, const QHash<QString, QString>& entitäten, int tiefe, qsizetype& vorrat)
-{
-    static const QHash<QString, QString> vordefiniert = {{QStringLiteral("lt"), QStringLiteral("<")},
-                                                          {QStringLiteral("gt"), QStringLiteral(">")},
-                                                          {QStringLiteral("amp"), QStringLiteral("&")},
-                                                          {QStringLiteral("apos"), QStringLiteral("'")},
-                                                          {QStringLiteral("quot"), QStringLiteral("\"")}};
-    QString r;
     qsizetype i = 0;
     while (i < roh.size()) {
         const qsizetype und = roh.indexOf(u'&', i);
         const qsizetype ende = und < 0 ? -1 : roh.indexOf(u';', und + 1);
         if (und < 0 || ende < 0) {
-            r += QStringView(roh).mid(i);
-            break;
+            teil(roh.mid(i));
+            return;
         }
-        r += QStringView(roh).mid(i, und - i);
-        const QString name = roh.mid(und + 1, ende - und - 1);
-        bool ok = false;
-        if (name.startsWith(u'#')) {
-            const bool hex = name.startsWith(QStringLiteral("#x"));
-            const uint z = QStringView(name).mid(hex ? 2 : 1).toUInt(&ok, hex ? 16 : 10);
-            ok = ok && z > 0 && z <= 0x10FFFF && !(z >= 0xD800 && z <= 0xDFFF);
-            if (ok)
-                r += QString::fromUcs4(reinterpret_cast<const char32_t*>(&z), 1);
-        } else if (const auto v = vordefiniert.constFind(name); v != vordefiniert.constEnd()) {
-            r += *v;
-            ok = true;
-        } else if (const auto e = entitäten.constFind(name); e != entitäten.constEnd() && tiefe < 8 && vorrat > 0) {
-            const QString wert = Aufgeloest(*e, entitäten, tiefe + 1, vorrat);
-            vorrat -= wert.size();
-            r += wert;
-            ok = true;
-        }
-        if (!ok)
-            r += QStringView(roh).mid(und, ende - und + 1);
+        if (und > i)
+            teil(roh.mid(i, und - i));
+        referenz(roh.mid(und + 1, ende - und - 1), roh.mid(und, ende - und + 1));
         i = ende + 1;
     }
+}
+
+const QHash<QString, QString>& Vordefiniert()
+{
+    static const QHash<QString, QString> v = {{QStringLiteral("lt"), QStringLiteral("<")},
+                                              {QStringLiteral("gt"), QStringLiteral(">")},
+                                              {QStringLiteral("amp"), QStringLiteral("&")},
+                                              {QStringLiteral("apos"), QStringLiteral("'")},
+                                              {QStringLiteral("quot"), QStringLiteral("\"")}};
+    return v;
+}
+
+// A character reference ("#228", "#xE4"); false when it names no character.
+bool Zeichenreferenz(QStringView name, QString& r)
+{
+    if (!name.startsWith(u'#'))
+        return false;
+    const bool hex = name.startsWith(u"#x");
+    bool ok = false;
+    const uint z = name.mid(hex ? 2 : 1).toUInt(&ok, hex ? 16 : 10);
+    ok = ok && z > 0 && z <= 0x10FFFF && !(z >= 0xD800 && z <= 0xDFFF);
+    if (ok)
+        r = QString::fromUcs4(reinterpret_cast<const char32_t*>(&z), 1);
+    return ok;
+}
+
+// Entities nest at most this deep; a deeper reference stays as it stands.
+constexpr int MaxEntitaetTiefe = 8;
+
+// Resolves the references of a text as the file wrote it: character references, the five
+// predefined entities and the internal entities; an unknown reference stays as it stands.
+// vorrat bounds the work (resolutions and characters) of one call.
+QString Aufgeloest(QStringView roh, const XmlEntitaeten& entitäten, int tiefe, qsizetype& vorrat)
+{
+    QString r;
+    Zerlege(
+        roh, [&](QStringView t) { r += t; },
+        [&](QStringView name, QStringView ganz) {
+            QString z;
+            if (Zeichenreferenz(name, z)) {
+                r += z;
+            } else if (const auto v = Vordefiniert().constFind(name.toString()); v != Vordefiniert().constEnd()) {
+                r += *v;
+            } else if (const QString* e = entitäten.Wert(name); e && tiefe < MaxEntitaetTiefe && vorrat > 0) {
+                const QString wert = Aufgeloest(*e, entitäten, tiefe + 1, --vorrat);
+                vorrat -= wert.size();
+                r += wert;
+            } else {
+                r += ganz;
+            }
+        });
     return r;
+}
+
+// The line of the file a node starts on.
+int32_t Zeilennummer(const QByteArray& utf8, pugi::xml_node k)
+{
+    const std::ptrdiff_t stelle = k.offset_debug();
+    const qsizetype bis = stelle < 0 ? utf8.size() : std::min<qsizetype>(stelle, utf8.size());
+    return static_cast<int32_t>(utf8.left(bis).count('\n') + 1);
+}
+
+// The document type's text, empty when there is none.
+QString Doctype(pugi::xml_node n)
+{
+    for (pugi::xml_node k = n.root().first_child(); k; k = k.next_sibling())
+        if (k.type() == pugi::node_doctype)
+            return AusUtf8(k.value());
+    return {};
+}
+
+int64_t Summe(int64_t a, int64_t b)
+{
+    constexpr int64_t Decke = int64_t(1) << 50;
+    return std::min(a + b, Decke);
 }
 
 // Visits every node below start in document order without recursion, so that no nesting depth
@@ -309,6 +339,177 @@ QByteArray AusUtf8(const QByteArray& utf8, const QByteArray& kodierung, bool bom
 
 }  // namespace XmlKodierung
 
+// ---------------------------------------------------------------- entities of the document type
+
+namespace {
+
+bool Leer(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n';
+}
+
+// Reads the markup of an internal subset one piece at a time.
+class Teilmenge {
+public:
+    explicit Teilmenge(QStringView t) : m_t(t) {}
+    bool Ende() const { return m_i >= m_t.size(); }
+    bool Beginnt(QStringView s) const { return m_t.mid(m_i).startsWith(s); }
+    void Weiter(qsizetype n) { m_i = std::min(m_i + n, m_t.size()); }
+    QChar Zeichen() const { return m_t.at(m_i); }
+    void LeerUeberspringen()
+    {
+        while (!Ende() && Leer(Zeichen()))
+            ++m_i;
+    }
+    // Up to and past the text s (or to the end).
+    void Bis(QStringView s)
+    {
+        const qsizetype e = m_t.indexOf(s, m_i);
+        m_i = e < 0 ? m_t.size() : e + s.size();
+    }
+    // A quoted text, without its quotes; false (nothing read) when no quote stands here.
+    bool Zitat(QStringView& wert)
+    {
+        if (Ende() || (Zeichen() != u'"' && Zeichen() != u'\''))
+            return false;
+        const qsizetype e = m_t.indexOf(Zeichen(), m_i + 1);
+        const qsizetype bis = e < 0 ? m_t.size() : e;
+        wert = m_t.mid(m_i + 1, bis - m_i - 1);
+        m_i = e < 0 ? m_t.size() : e + 1;
+        return true;
+    }
+    QStringView Name()
+    {
+        const qsizetype a = m_i;
+        while (!Ende() && !Leer(Zeichen()) && Zeichen() != u'"' && Zeichen() != u'\'' && Zeichen() != u'>'
+               && Zeichen() != u'%')
+            ++m_i;
+        return m_t.mid(a, m_i - a);
+    }
+    // Past the ">" that ends a declaration; quoted texts may hold one.
+    void DeklarationsEnde()
+    {
+        while (!Ende()) {
+            QStringView z;
+            if (Zitat(z))
+                continue;
+            const bool ende = Zeichen() == u'>';
+            ++m_i;
+            if (ende)
+                return;
+        }
+    }
+
+private:
+    QStringView m_t;
+    qsizetype m_i = 0;
+};
+
+}  // namespace
+
+XmlEntitaeten::XmlEntitaeten(QStringView doctype)
+{
+    Teilmenge t(doctype);
+    // The internal subset begins at the first "[" outside a quoted external id.
+    while (!t.Ende() && t.Zeichen() != u'[') {
+        QStringView z;
+        if (!t.Zitat(z))
+            t.Weiter(1);
+    }
+    t.Weiter(1);
+    while (!t.Ende()) {
+        t.LeerUeberspringen();
+        if (t.Ende() || t.Zeichen() == u']')
+            break;
+        if (t.Beginnt(u"<!--")) {
+            t.Bis(u"-->");
+        } else if (t.Beginnt(u"<?")) {
+            t.Bis(u"?>");
+        } else if (t.Beginnt(u"<!ENTITY")) {
+            t.Weiter(8);
+            t.LeerUeberspringen();
+            const bool parameter = !t.Ende() && t.Zeichen() == u'%';
+            if (parameter) {
+                t.Weiter(1);
+                t.LeerUeberspringen();
+            }
+            const QStringView name = t.Name();
+            t.LeerUeberspringen();
+            QStringView wert;
+            const bool intern = t.Zitat(wert);
+            t.LeerUeberspringen();
+            const bool ganz = !t.Ende() && t.Zeichen() == u'>';
+            t.DeklarationsEnde();
+            if (intern && ganz && !parameter && !name.isEmpty() && !m_index.contains(name.toString())) {
+                m_index.insert(name.toString(), static_cast<int>(m_werte.size()));
+                m_werte.push_back(wert.toString());
+            }
+        } else if (t.Beginnt(u"<!")) {
+            t.DeklarationsEnde();
+        } else if (t.Zeichen() == u'%') {
+            t.Bis(u";");
+        } else {
+            t.Weiter(1);
+        }
+    }
+    m_gemerkt.resize(m_werte.size());
+}
+
+const QString* XmlEntitaeten::Wert(QStringView name) const
+{
+    const auto it = m_index.constFind(name.toString());
+    return it == m_index.constEnd() ? nullptr : &m_werte[static_cast<size_t>(*it)];
+}
+
+// A reference to the entity at nesting depth tiefe, counted as Aufgeloest resolves it; each
+// entity and depth is counted once, so the count costs no more than the declarations' size.
+XmlEntitaeten::Aufwand XmlEntitaeten::kosten(int entität, int tiefe) const
+{
+    Gemerkt& g = m_gemerkt[static_cast<size_t>(entität)][static_cast<size_t>(tiefe)];
+    if (g.da)
+        return g.a;
+    Aufwand a{1, 0};
+    int64_t länge = 0;
+    Zerlege(
+        m_werte[static_cast<size_t>(entität)], [&](QStringView t) { länge = Summe(länge, t.size()); },
+        [&](QStringView name, QStringView ganz) {
+            QString z;
+            if (Zeichenreferenz(name, z)) {
+                länge = Summe(länge, z.size());
+            } else if (Vordefiniert().contains(name.toString())) {
+                länge = Summe(länge, 1);
+            } else if (const auto it = m_index.constFind(name.toString());
+                       it != m_index.constEnd() && tiefe + 1 < MaxEntitaetTiefe) {
+                const Aufwand innen = kosten(*it, tiefe + 1);
+                a.auflösungen = Summe(a.auflösungen, innen.auflösungen);
+                a.zeichen = Summe(a.zeichen, innen.zeichen);
+                länge = Summe(länge, m_gemerkt[static_cast<size_t>(*it)][static_cast<size_t>(tiefe + 1)].länge);
+            } else {
+                länge = Summe(länge, ganz.size());
+            }
+        });
+    a.zeichen = Summe(a.zeichen, länge);
+    g = {true, a, länge};
+    return a;
+}
+
+XmlEntitaeten::Aufwand XmlEntitaeten::Kosten(QStringView roh) const
+{
+    Aufwand a;
+    if (m_werte.empty())
+        return a;
+    Zerlege(
+        roh, [](QStringView) {},
+        [&](QStringView name, QStringView) {
+            if (const auto it = m_index.constFind(name.toString()); it != m_index.constEnd()) {
+                const Aufwand e = kosten(*it, 0);
+                a.auflösungen = Summe(a.auflösungen, e.auflösungen);
+                a.zeichen = Summe(a.zeichen, e.zeichen);
+            }
+        });
+    return a;
+}
+
 XML_Tools::XML_Tools() = default;
 
 void XML_Tools::Zurücksetzen()
@@ -324,6 +525,7 @@ int32_t XML_Tools::LoadXMLDocument(const QString& pfad)
     m_kontextPfad.clear();
     m_basisPfad.clear();
     m_dokument.reset();
+    m_entitäten = XmlEntitaeten();
     m_kontext = pugi::xml_node();
     m_element = pugi::xml_node();
     QFile datei(pfad);
@@ -369,9 +571,7 @@ int32_t XML_Tools::LoadXMLDocument(const QString& pfad)
                 a.set_value(QByteArray(a.value()).replace("\"", "&quot;").constData());
         if (tiefe <= MaxTiefe || k.type() != pugi::node_element)
             return true;
-        const std::ptrdiff_t stelle = k.offset_debug();
-        const qsizetype bis = stelle < 0 ? utf8.size() : std::min<qsizetype>(stelle, utf8.size());
-        zuTief = static_cast<int32_t>(utf8.left(bis).count('\n') + 1);
+        zuTief = Zeilennummer(utf8, k);
         return false;
     });
     if (zuTief > 0) {
@@ -379,6 +579,33 @@ int32_t XML_Tools::LoadXMLDocument(const QString& pfad)
         m_errorDescription = QStringLiteral("Elements nested deeper than %1 levels\r\n").arg(MaxTiefe);
         m_errorLine = zuTief;
         m_dokument.reset();
+        return m_errorCode;
+    }
+    // The declarations are read once; what resolving every reference of the document would cost
+    // is counted before anything is read, so that entities multiplying each other, also empty
+    // ones, are refused at once.
+    m_entitäten = XmlEntitaeten(Doctype(m_dokument));
+    XmlEntitaeten::Aufwand aufwand;
+    int32_t zuTeuer = 0;
+    Durchlaufe(m_dokument, [&](pugi::xml_node k, int) {
+        if (k.type() != pugi::node_pcdata)
+            return true;
+        const XmlEntitaeten::Aufwand a = m_entitäten.Kosten(AusUtf8(k.value()));
+        aufwand.auflösungen = Summe(aufwand.auflösungen, a.auflösungen);
+        aufwand.zeichen = Summe(aufwand.zeichen, a.zeichen);
+        if (aufwand.auflösungen <= MaxAufloesungen && aufwand.zeichen <= MaxEntitaetZeichen)
+            return true;
+        zuTeuer = Zeilennummer(utf8, k);
+        return false;
+    });
+    if (zuTeuer > 0) {
+        m_errorCode = 2;
+        m_errorDescription = QStringLiteral("Entity references need more than %1 resolutions or %2 characters\r\n")
+                                 .arg(MaxAufloesungen)
+                                 .arg(MaxEntitaetZeichen);
+        m_errorLine = zuTeuer;
+        m_dokument.reset();
+        m_entitäten = XmlEntitaeten();
         return m_errorCode;
     }
     m_dateiname = pfad;
@@ -616,6 +843,17 @@ bool XML_Tools::RemoveChildNode(const QString& xpath)
     return m_kontext.remove_child(treffer.node());
 }
 
+void XML_Tools::RemoveChildElements(pugi::xml_node eltern, const QString& name)
+{
+    const QByteArray n = Utf8(name);
+    for (pugi::xml_node k = eltern.first_child(); k;) {
+        const pugi::xml_node nächstes = k.next_sibling();
+        if (k.type() == pugi::node_element && n == k.name())
+            eltern.remove_child(k);
+        k = nächstes;
+    }
+}
+
 pugi::xml_node XML_Tools::AppendDocumentFragment(pugi::xml_node eltern, XmlFragment& fragment)
 {
     if (!eltern)
@@ -655,7 +893,7 @@ pugi::xml_node XML_Tools::CreateAppendChildTextElementNode(pugi::xml_node eltern
 int32_t XML_Tools::GetElementText(const QString& xpath)
 {
     const pugi::xml_node e = GetSingleNodeByXpath(xpath, true);
-    m_elementText = m_errorCode == 0 ? KnotenText(e) : QString();
+    m_elementText = m_errorCode == 0 ? KnotenText(e, &m_entitäten) : QString();
     return m_errorCode;
 }
 
@@ -667,16 +905,19 @@ int32_t XML_Tools::SetElementText(const QString& text, const QString& xpath)
     return m_errorCode;
 }
 
-QString XML_Tools::KnotenText(pugi::xml_node n)
+QString XML_Tools::KnotenText(pugi::xml_node n, const XmlEntitaeten* entitäten)
 {
-    std::optional<QHash<QString, QString>> entitäten;
-    qsizetype vorrat = 1 << 20;
+    std::optional<XmlEntitaeten> eigene;
+    // Enough for every text of a document that passed the load's check.
+    qsizetype vorrat = MaxAufloesungen + MaxEntitaetZeichen;
     const auto text = [&](pugi::xml_node k) {
         const QString roh = AusUtf8(k.value());
         if (k.type() == pugi::node_cdata || !roh.contains(u'&'))
             return roh;
-        if (!entitäten)
-            entitäten = InterneEntitaeten(k);
+        if (!entitäten) {
+            eigene.emplace(Doctype(k));
+            entitäten = &*eigene;
+        }
         return Aufgeloest(roh, *entitäten, 0, vorrat);
     };
     if (n.type() == pugi::node_pcdata || n.type() == pugi::node_cdata)

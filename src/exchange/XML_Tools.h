@@ -2,9 +2,13 @@
 #include <QByteArray>
 #include <QString>
 
+#include <QHash>
+
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <pugixml.hpp>
+#include <vector>
 
 // A detached holder of nodes built before they are placed in the document; appending it moves
 // its children under the parent, after which it is empty again.
@@ -18,6 +22,40 @@ private:
     std::shared_ptr<pugi::xml_document> m_halter;
 };
 
+// The internal general entities of a document type, read once per document, and what resolving
+// references to them costs.
+class XmlEntitaeten {
+public:
+    // The work of resolving references: entities resolved, and characters produced at every level.
+    struct Aufwand {
+        int64_t auflösungen = 0;
+        int64_t zeichen = 0;
+    };
+
+    XmlEntitaeten() = default;
+    // The declarations of the internal subset of a document type as the parser keeps it (the text
+    // after "<!DOCTYPE"). Only real declarations count: comments, processing instructions,
+    // parameter entities and quoted texts are passed over. The first declaration of a name
+    // counts; external entities are not read.
+    explicit XmlEntitaeten(QStringView doctype);
+    // The value as declared, or nullptr.
+    const QString* Wert(QStringView name) const;
+    // The work of resolving every reference of a text as the file wrote it.
+    Aufwand Kosten(QStringView roh) const;
+
+private:
+    Aufwand kosten(int entität, int tiefe) const;
+
+    QHash<QString, int> m_index;
+    std::vector<QString> m_werte;
+    struct Gemerkt {
+        bool da = false;
+        Aufwand a;
+        int64_t länge = 0;
+    };
+    mutable std::vector<std::array<Gemerkt, 9>> m_gemerkt;
+};
+
 // One XML document with the lookups of the host exchange. Every lookup leaves an error state
 // (code, description, line, the XPath tried) so that a caller tests one number per step.
 // Codes: 0 success, 1 no start node, 2 load or parse error, 3 nothing selected or selection
@@ -26,6 +64,10 @@ class XML_Tools {
 public:
     // Deepest element nesting a file may have; a deeper one is a load error (code 2).
     static constexpr int MaxTiefe = 1000;
+    // Entity references a document may need resolved, and the characters that resolving may
+    // produce, over all its texts; more is a load error (code 2).
+    static constexpr int64_t MaxAufloesungen = 100000;
+    static constexpr int64_t MaxEntitaetZeichen = int64_t(1) << 22;
 
     XML_Tools();
 
@@ -43,6 +85,9 @@ public:
     const pugi::xpath_node_set* GetListElementsByName(const QString& name, bool relativ);
     // True when a direct child of the context node was found and removed.
     bool RemoveChildNode(const QString& xpath);
+    // Removes every child element of that name of the node in one pass; the error state is not
+    // touched.
+    static void RemoveChildElements(pugi::xml_node eltern, const QString& name);
     XmlFragment CreateDocumentFragment() const { return XmlFragment(); }
     pugi::xml_node AppendDocumentFragment(pugi::xml_node eltern, XmlFragment& fragment);
     pugi::xml_node CreateNodeAndAppendDocumentFragment(pugi::xml_node eltern, const QString& name,
@@ -55,7 +100,8 @@ public:
     int32_t SetElementText(const QString& text, const QString& xpath);
 
     // The concatenated text of all descendants; setting it replaces the children by one text.
-    static QString KnotenText(pugi::xml_node n);
+    // Without a table the entities are read from the node's document type.
+    static QString KnotenText(pugi::xml_node n, const XmlEntitaeten* entitäten = nullptr);
     static void SetzeKnotenText(pugi::xml_node n, const QString& text);
 
     pugi::xml_node Kontextknoten() const { return m_kontext; }
@@ -71,6 +117,7 @@ private:
     pugi::xml_node Startknoten(bool relativ);
 
     pugi::xml_document m_dokument;
+    XmlEntitaeten m_entitäten;  // of the loaded document
     QString m_dateiname;
     pugi::xpath_node_set m_liste;
     bool m_hatListe = false;

@@ -7,6 +7,7 @@
 #include "data/ManipDatenbank.h"
 #include "data/Projektdateien.h"
 #include "data/Sicherungsdatei.h"
+#include "data/Tabellenaufbau.h"
 #include "base/AllgFunktionen.h"
 #include "base/FileOP.h"
 #include "base/HilfsFktCommDlg.h"
@@ -31,6 +32,12 @@ constexpr int TextNrSpeicherfehler = 2918;
 constexpr int TextNrEingelesen = 2919;
 constexpr int TextNrNurLesen = 2920;
 constexpr int TextNrNummerZuLang = 2931;
+constexpr int TextNrKeineSicherung = 2945;
+constexpr int TextNrKeinProjekt = 2946;
+constexpr int TextNrSteuerzeichen = 2947;
+
+// Bytes looked at to tell a transfer file (text) from another file.
+constexpr qint64 Prüflänge = 65536;
 
 // The message names at most this many faults.
 constexpr int MaxZeilen = 20;
@@ -42,7 +49,7 @@ QString text(int id)
 
 QString projektname(const Lesebefund& b)
 {
-    return b.projektNr.isEmpty() ? text(TextNrOhneNummer) : FormatText(text(TextNrProjekt), {b.projektNr});
+    return b.projektNr.isEmpty() ? text(TextNrOhneNummer) : FormatText(text(TextNrProjekt), {Auszug(b.projektNr)});
 }
 
 // What could not be read of one project, as a line of the message; empty when nothing.
@@ -55,6 +62,7 @@ QString mangeltext(const Lesebefund& b)
     case Lesebefund::Tabellenfehler: grund = TextNrNichtGespeichert; break;
     case Lesebefund::Datei: grund = TextNrDateiende; break;
     case Lesebefund::Projektnummer: grund = TextNrNummerZuLang; break;
+    case Lesebefund::Steuerzeichen: grund = TextNrSteuerzeichen; break;
     default: break;
     }
     if (grund != 0)
@@ -65,15 +73,15 @@ QString mangeltext(const Lesebefund& b)
     if (!b.werte.isEmpty()) {
         QStringList felder;
         for (const auto& [feld, wert] : b.werte)
-            felder << QStringLiteral("%1 = \"%2\"").arg(feld, wert);
+            felder << QStringLiteral("%1 = \"%2\"").arg(feld, Auszug(wert));
         zeilen << FormatText(text(TextNrWerte), {projektname(b), felder.join(QStringLiteral(", "))});
     }
     return zeilen.join(QStringLiteral("\r\n"));
 }
 
-QString nichtLesbar(const QString& datei)
+QString nichtLesbar(const QString& datei, int textNr = TextNrNichtLesbar)
 {
-    return FormatText(text(TextNrNichtLesbar), {QDir::toNativeSeparators(datei)});
+    return FormatText(text(textNr), {QDir::toNativeSeparators(datei)});
 }
 
 }  // namespace
@@ -91,7 +99,7 @@ void Einlesevorgang::ProjekteEinlesenAusDatei(EinleseAnzeige* anzeige)
     QCoreApplication::processEvents();
     if (!datei.isEmpty()) {
         if (!kopie.isEmpty() && dateien.Save(datei, kopie, false) == 0)
-            lies(kopie, anzeige);
+            lies(kopie, anzeige, datei);
         else
             m_mängel << nichtLesbar(datei);
     }
@@ -105,16 +113,22 @@ long Einlesevorgang::LiesDatei(const QString& datei, EinleseAnzeige* anzeige)
 {
     m_mängel.clear();
     m_speicherfehler = {};
-    const long r = lies(datei, anzeige);
+    const long r = lies(datei, anzeige, datei);
     meldeMängel();
     return r;
 }
 
-long Einlesevorgang::lies(const QString& datei, EinleseAnzeige* anzeige)
+long Einlesevorgang::lies(const QString& datei, EinleseAnzeige* anzeige, const QString& name)
 {
     QFile f(datei);
     if (!f.open(QIODevice::ReadOnly)) {
-        m_mängel << nichtLesbar(datei);
+        m_mängel << nichtLesbar(name);
+        return TransferErgebnis::Lesefehler;
+    }
+    // A transfer file is text: a zero byte marks another kind of file (UTF-16, packed, a
+    // database), which is refused before anything is read.
+    if (f.peek(Prüflänge).contains('\0')) {
+        m_mängel << nichtLesbar(name, TextNrKeineSicherung);
         return TransferErgebnis::Lesefehler;
     }
     // A database that cannot take changes is named once, before anything is read.
@@ -135,6 +149,10 @@ long Einlesevorgang::lies(const QString& datei, EinleseAnzeige* anzeige)
         r = projektschleife(leser);
         if (anzeige)
             anzeige->LesenEndet();
+        if (r != TransferErgebnis::Speicherfehler && m_projekte == 0) {
+            m_mängel.clear();
+            m_mängel << nichtLesbar(name, TextNrKeinProjekt);
+        }
     }
     // A row or the commit that cannot be stored: nothing of the run stays.
     if (r == TransferErgebnis::Speicherfehler) {
@@ -151,20 +169,44 @@ long Einlesevorgang::lies(const QString& datei, EinleseAnzeige* anzeige)
 }
 
 // Project after project until the file ends or a result stops the run. A project that was not
-// kept because it is damaged does not stop it.
+// kept because it is damaged does not stop it. Lines between projects are left over from a
+// damaged or cut project (its begin line, say): they are named as a project that was not read.
 long Einlesevorgang::projektschleife(ManipDatenbank& leser)
 {
     long r = TransferErgebnis::Fertig;
+    m_projekte = 0;
+    bool imProjekt = false;  // the rest of a project the reader gave up is passed over
     for (;;) {
         // The reader may end a project on the begin line of the next one.
         if (!leser.IsBeginnProjekt()) {
-            do
+            Lesebefund rest;
+            bool mitRest = false;
+            for (;;) {
                 r = leser.Load_readStreamLine();
-            while (r == 0 && !leser.IsBeginnProjekt());
+                if (leser.IsBeginnProjekt())
+                    break;
+                const bool leer = leser.aktSchlüssel().trimmed().isEmpty() && leser.aktWert().trimmed().isEmpty();
+                if (imProjekt) {
+                    imProjekt = !(leser.aktSchlüssel() == Marke::Ende && leser.aktWert() == Marke::Projekt);
+                } else if (!leer && (r == TransferErgebnis::Fertig || r == TransferErgebnis::Dateiende)) {
+                    mitRest = true;
+                    if (rest.projektNr.isEmpty() && leser.aktSchlüssel() == Tabelle::ProjektNr)
+                        rest.projektNr = leser.aktWert().trimmed();
+                }
+                if (r != 0)
+                    break;
+            }
+            if (mitRest) {
+                rest.mangel = r == 0 ? Lesebefund::Aufbau : Lesebefund::Unvollständig;
+                merke(rest);
+            }
             if (r != 0)
                 break;
         }
+        ++m_projekte;
         r = leser.Load_Projekt();
+        imProjekt = !(leser.aktSchlüssel() == Marke::Ende && leser.aktWert() == Marke::Projekt)
+                    && !leser.IsBeginnProjekt();
         merke(leser.Load_Befund());
         if ((r == TransferErgebnis::Fertig || r == TransferErgebnis::Dateiende) && !leser.Load_Befund().verworfen)
             ++m_eingelesen;

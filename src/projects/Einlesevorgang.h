@@ -20,7 +20,8 @@ public:
 
 // The restore of projects from a transfer file ("*.sic") into the project database. A project
 // is kept only when it was read whole; what could not be read is named in one message (kind 3)
-// at the end, with the number of projects stored. A row or commit that the database refuses
+// at the end, with the number of projects stored; so is a file that holds no project, and a
+// file that is no transfer file is refused. A row or commit that the database refuses
 // ends the run with nothing of it stored, and says so.
 class Einlesevorgang {
 public:
@@ -36,7 +37,8 @@ public:
     bool InArbeit() const { return m_inArbeit; }
 
 private:
-    long lies(const QString& datei, EinleseAnzeige* anzeige);
+    // name: the file as the user chose it, for the messages.
+    long lies(const QString& datei, EinleseAnzeige* anzeige, const QString& name);
     long projektschleife(ManipDatenbank& leser);
     void merke(const Lesebefund& befund);
     void meldeMängel();
@@ -45,6 +47,7 @@ private:
     bool m_inArbeit = false;
     QStringList m_mängel;
     int m_eingelesen = 0;       // projects stored by the run
+    int m_projekte = 0;         // project begin lines found in the file
     struct Speicherfehler {
         int textNr = 0;  // 0: none
         QList<VbVariant> werte;

@@ -149,8 +149,8 @@ TEST_F(Transfer, KonfliktAntworten)
         EXPECT_EQ(anzahl(Tabelle::ProjekteTabelle, "N3"), f.n3 ? 1 : 0) << n;
         EXPECT_EQ(feld(Tabelle::ProjekteTabelle, "K2", "Bauherr").toString(), QLatin1String(f.bauherrK)) << n;
         if (QLatin1String(f.bauherrO) == QLatin1String("neu")) {
-            // The row of the former type stays; the new type's row is added.
-            EXPECT_EQ(anzahl(Tabelle::Heizungsparameter, "O'1"), 1);
+            // The row of the former type goes; the new type's row is added.
+            EXPECT_EQ(anzahl(Tabelle::Heizungsparameter, "O'1"), 0);
             EXPECT_EQ(feld(Tabelle::Kälteparameter, "O'1", "Umgebungstemperatur").toLong(), 25);
         }
     }

@@ -1,4 +1,5 @@
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -389,3 +390,63 @@ TEST_F(TyvoLesen, MutatedFilesGiveCodesNeverACrash)
 }
 
 }  // namespace
+
+// Hostile host files cost bounded time: entities that multiply each other are refused when the
+// file is loaded (the answer cannot be written then, which the message says), and a file full of
+// baskets is answered in one walk over them.
+TEST_F(TyvoLesen, HostileFilesAreAnsweredWithinASecond)
+{
+    const auto kette = [](const QByteArray& blatt) {
+        QByteArray dtd = "<!DOCTYPE TYVO_Austauschdaten [<!ENTITY e0 \"" + blatt + "\">";
+        for (int i = 1; i <= 7; ++i)
+            dtd += "<!ENTITY e" + QByteArray::number(i) + " \"" + ("&e" + QByteArray::number(i - 1) + ';').repeated(10)
+                   + "\">";
+        return dtd + "]>\n<TYVO_Austauschdaten>";
+    };
+    QByteArray körbe;
+    for (int i = 0; i < 20000; ++i)
+        körbe += "<Warenkorb/>";
+    körbe += "<Warenkorb><Warenkorb_Bezug>letzter</Warenkorb_Bezug><Warenkorbzeile/><Warenkorbzeile/></Warenkorb>";
+    const QByteArray gültig = Vorlage("gueltig.xml");
+    struct Fall {
+        const char* name;
+        QByteArray datei;
+        int fehlerCode;
+        const char* beschreibung;  // start of AllgErrorDescription; nullptr: empty
+    };
+    const Fall fälle[] = {
+        {"empty leaf chain", Ersetzt(Ersetzt(gültig, "<TYVO_Austauschdaten>", kette("")), "Heizzentrale", "&e7;"), -2,
+         "Entity references need more than"},
+        {"billion laughs", Ersetzt(Ersetzt(gültig, "<TYVO_Austauschdaten>", kette("lol")), "Heizzentrale", "&e7;"), -2,
+         "Entity references need more than"},
+        {"20001 baskets", Ersetzt(Ersetzt(gültig, "</TYVO_Austauschdaten>", körbe + "</TYVO_Austauschdaten>"),
+                                  "<TVL>70</TVL>", "<TVL>abc</TVL>"),
+         1, nullptr},
+    };
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(f.name);
+        meldungen.leeren();
+        Schreiben(f.datei);
+        QElapsedTimer uhr;
+        uhr.start();
+        QString fehler;
+        EXPECT_FALSE(Lesen(1, &fehler));
+        EXPECT_LT(uhr.elapsed(), 1000);
+        EXPECT_EQ(zustand().TyvoDaten.FehlerCode, f.fehlerCode);
+        if (f.beschreibung)
+            EXPECT_TRUE(fehler.startsWith(QString::fromUtf8(f.beschreibung))) << fehler.toStdString();
+        else
+            EXPECT_TRUE(fehler.isEmpty()) << fehler.toStdString();
+        if (f.fehlerCode == -2) {
+            EXPECT_EQ(Datei(), f.datei);
+            ASSERT_EQ(meldungen.boxen.size(), 1);
+            EXPECT_EQ(meldungen.boxen.at(0).text, Speicherfehler);
+            continue;
+        }
+        EXPECT_TRUE(meldungen.boxen.isEmpty());
+        EXPECT_EQ(Wert(QStringLiteral("TYVO_Austauschdaten/FehlerCode")), QStringLiteral("1"));
+        EXPECT_EQ(Anzahl(QStringLiteral("TYVO_Austauschdaten/Warenkorb")), 20001);
+        EXPECT_EQ(Anzahl(QStringLiteral("TYVO_Austauschdaten/Warenkorb/Warenkorbzeile")), 0);
+        EXPECT_EQ(Wert(QStringLiteral("TYVO_Austauschdaten/Warenkorb[last()]/Warenkorb_Bezug")), QStringLiteral("letzter"));
+    }
+}

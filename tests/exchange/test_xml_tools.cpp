@@ -1,4 +1,5 @@
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -408,23 +409,102 @@ TEST_F(XmlToolsTest, UntouchedContentKeepsItsMeaning)
     }
 }
 
-// Entities that multiply each other are resolved only up to a bound.
-TEST_F(XmlToolsTest, EntityExpansionIsBounded)
+// A chain of entities e0 to e<stufen>, each referring to the one below so many times; e0 holds
+// the given text.
+QByteArray Kette(int stufen, int verweise, const QByteArray& blatt)
 {
-    QByteArray dtd = "<!ENTITY e0 \"0123456789\">";
-    for (int i = 1; i <= 9; ++i) {
+    QByteArray dtd = "<!ENTITY e0 \"" + blatt + "\">";
+    for (int i = 1; i <= stufen; ++i) {
         dtd += "<!ENTITY e" + QByteArray::number(i) + " \"";
-        for (int j = 0; j < 10; ++j)
+        for (int j = 0; j < verweise; ++j)
             dtd += "&e" + QByteArray::number(i - 1) + ';';
         dtd += "\">";
     }
+    return dtd;
+}
+
+// Entities that multiply each other cost work whether they produce text or not: a document that
+// needs too many resolutions is refused when it is loaded, at once.
+TEST_F(XmlToolsTest, EntityWorkIsCountedPerDocumentAndBounded)
+{
+    struct Fall {
+        const char* name;
+        QByteArray dtd;
+        QByteArray inhalt;
+        int code;
+        QString text;  // of U, when loaded
+    };
+    const QByteArray vieleVerweise = "&a;" + QByteArray("&a;").repeated(int(XML_Tools::MaxAufloesungen));
+    const Fall fälle[] = {
+        {"eight entities, ten references each, empty leaf", Kette(7, 10, ""), "<U>&e7;</U>", 2, {}},
+        {"eight entities, twenty references each, empty leaf", Kette(7, 20, ""), "<U>&e7;</U>", 2, {}},
+        {"billion laughs", Kette(9, 10, "lol"), "<U>&e9;</U>", 2, {}},
+        {"harmless entity in too many places", "<!ENTITY a \"\">", "<U>" + vieleVerweise + "</U>", 2, {}},
+        {"chain within the bound", Kette(2, 10, "0123456789"), "<U>&e2;</U><V>&e2;</V>", 0,
+         QStringLiteral("0123456789").repeated(100)},
+        // A reference to itself is resolved eight deep and then stays as it stands.
+        {"self reference", "<!ENTITY s \"x&s;\">", "<U>&s;</U>", 0, QStringLiteral("xxxxxxxx&s;")},
+    };
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(f.name);
+        const QString pfad = Datei("<?xml version=\"1.0\"?>\n<!DOCTYPE R [" + f.dtd + "]>\n<R>\n" + f.inhalt + "</R>");
+        QElapsedTimer uhr;
+        uhr.start();
+        XML_Tools x;
+        ASSERT_EQ(x.LoadXMLDocument(pfad), f.code) << x.Error_Description().toStdString();
+        if (f.code == 0) {
+            ASSERT_EQ(x.SetNewKontextNode(QStringLiteral("R"), false), 0);
+            EXPECT_EQ(x.GetElementText(QStringLiteral("U")), 0);
+            EXPECT_EQ(x.ElementeText(), f.text);
+        } else {
+            EXPECT_TRUE(x.Error_Description().startsWith(QStringLiteral("Entity references need more than 100000 resolutions")))
+                << x.Error_Description().toStdString();
+            EXPECT_EQ(x.ErrorLine(), 4);
+            EXPECT_FALSE(x.Kontextknoten());
+        }
+        EXPECT_LT(uhr.elapsed(), 1000);
+    }
+}
+
+// The declarations are read once per document, and only real ones: markup inside a comment, a
+// processing instruction or a quoted text declares nothing.
+TEST_F(XmlToolsTest, OnlyRealEntityDeclarationsCountAndAreReadOnce)
+{
+    const QByteArray dtd = "<!-- <!ENTITY k \"boom\"> -->\n"
+                           "<?pi <!ENTITY p \"boom\"> ?>\n"
+                           "<!ENTITY % pe \"<!ENTITY w 'boom'>\">\n"
+                           "<!ATTLIST R a CDATA \"<!ENTITY q 'boom'>\">\n"
+                           "<!ENTITY echt \"gut\">\n"
+                           "<!ENTITY % echt \"Parameter\">\n";
     XML_Tools x;
-    ASSERT_EQ(x.LoadXMLDocument(Datei("<!DOCTYPE R [" + dtd + "]><R><U>&e9;</U><V>&e2;</V></R>")), 0);
+    ASSERT_EQ(x.LoadXMLDocument(Datei("<!DOCTYPE R [\n" + dtd + "]><R><U>&k;&p;&w;&q;&pe;&echt;</U></R>")), 0)
+        << x.Error_Description().toStdString();
     ASSERT_EQ(x.SetNewKontextNode(QStringLiteral("R"), false), 0);
     EXPECT_EQ(x.GetElementText(QStringLiteral("U")), 0);
-    EXPECT_LT(x.ElementeText().size(), 20 << 20);
-    EXPECT_EQ(x.GetElementText(QStringLiteral("V")), 0);
-    EXPECT_EQ(x.ElementeText(), QStringLiteral("0123456789").repeated(100));
+    EXPECT_EQ(x.ElementeText(), QStringLiteral("&k;&p;&w;&q;&pe;gut"));
+
+    // Many declarations and many texts with references: each text is read without going over
+    // the declarations again.
+    QByteArray viele;
+    for (int i = 0; i < 20000; ++i)
+        viele += "<!ENTITY d" + QByteArray::number(i) + " \"" + QByteArray::number(i) + "\">\n";
+    QByteArray elemente;
+    for (int i = 0; i < 300; ++i)
+        elemente += "<E>&d" + QByteArray::number(i * 7) + ";</E>";
+    const QString pfad = Datei("<!DOCTYPE R [\n" + viele + "]>\n<R>" + elemente + "</R>");
+    QElapsedTimer uhr;
+    uhr.start();
+    XML_Tools y;
+    ASSERT_EQ(y.LoadXMLDocument(pfad), 0);
+    const pugi::xpath_node_set* liste = y.GetListElementsByName(QStringLiteral("E"), false);
+    ASSERT_TRUE(liste);
+    ASSERT_EQ(liste->size(), 300u);
+    for (int i = 0; i < 300; ++i) {
+        ASSERT_EQ(y.SetNewKontextNode(QStringLiteral("R"), false), 0);
+        ASSERT_EQ(y.GetElementText(QStringLiteral("E[%1]").arg(i + 1)), 0);
+        EXPECT_EQ(y.ElementeText(), QString::number(i * 7));
+    }
+    EXPECT_LT(uhr.elapsed(), 1000);
 }
 
 }  // namespace

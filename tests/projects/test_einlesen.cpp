@@ -1,9 +1,11 @@
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QDir>
 #include <QFile>
 #include <QSqlQuery>
 
 #include <map>
+#include <random>
 
 #include "ProjekteFixture.h"
 #include "data/DbVerbindung.h"
@@ -33,6 +35,20 @@ protected:
         EXPECT_FALSE(v.InArbeit());
         EXPECT_TRUE(tempDateien().isEmpty()) << tempDateien().join(QLatin1Char(' ')).toStdString();
         EXPECT_EQ(lies(dateiwahl.antwort), inhalt);
+    }
+    // A new project database in the test folder becomes the program's.
+    void neueDatenbank(const QString& name)
+    {
+        db = ordner.filePath(QStringLiteral("Daten/") + name);
+        BaueProjektdatenbank(db);
+        zustand().Projekt_Data_Source = db;
+    }
+    // A storage heater project with its parameter row and two dwelling rows.
+    void speicherprojekt(const QString& nr)
+    {
+        projekt(nr, QStringLiteral("Sp"), {{QStringLiteral("Bauherr"), QStringLiteral("alt")}});
+        zapfstelle(nr, 1);
+        zapfstelle(nr, 2);
     }
     // The messages of kind 3.
     QList<MeldungsBox> mängel() const
@@ -197,13 +213,9 @@ TEST_F(Einlesen, BeschädigteDateiBringtWasGanzIstUndNenntDenRest)
     int n = 0;
     for (const Fall& f : fälle) {
         SCOPED_TRACE(f.name);
-        db = ordner.filePath(QStringLiteral("Daten/Schaden%1.db").arg(++n));
-        BaueProjektdatenbank(db);
-        zustand().Projekt_Data_Source = db;
+        neueDatenbank(QStringLiteral("Schaden%1.db").arg(++n));
         projekt(QStringLiteral("E1"), QStringLiteral("Dr"), {{QStringLiteral("Bauherr"), QStringLiteral("alt")}});
-        projekt(QStringLiteral("E2"), QStringLiteral("Sp"), {{QStringLiteral("Bauherr"), QStringLiteral("alt")}});
-        zapfstelle(QStringLiteral("E2"), 1);
-        zapfstelle(QStringLiteral("E2"), 2);
+        speicherprojekt(QStringLiteral("E2"));
         const QStringList e1 = projektinhalt(QStringLiteral("E1"));
         const QStringList e2 = projektinhalt(QStringLiteral("E2"));
 
@@ -265,9 +277,13 @@ TEST_F(Einlesen, AbbruchBeimLesenBehältDieFertigenProjekte)
     v.Abbrechen();
 }
 
-TEST_F(Einlesen, DateiOhneProjektOderAbgebrochenGibtKeineMeldung)
+TEST_F(Einlesen, DateiOhneProjektWirdGenanntAbgebrochenGibtKeineMeldung)
 {
     einlesen(zeilen({{"irgendwas", "x"}, {"$ENDE$", "$PROJEKT$"}}));
+    ASSERT_EQ(mängel().size(), 1) << texte(meldungen);
+    EXPECT_TRUE(mängel()[0].text.contains(QStringLiteral("Sicherung.sic enthält kein Projekt, das eingelesen werden kann.")))
+        << mängel()[0].text.toStdString();
+    meldungen.leeren();
     dateiwahl.antwort.clear();
     Einlesevorgang v;
     v.ProjekteEinlesenAusDatei();
@@ -511,5 +527,121 @@ TEST_F(Einlesen, SpeicherfehlerLassenDieDatenbankUnverändert)
         EXPECT_EQ(inhalt(db), vorher);
         ASSERT_EQ(meldungen.boxen.size(), 1) << texte(meldungen);
         EXPECT_EQ(meldungen.boxen[0].textIds, QList<int>{f.textNr}) << texte(meldungen);
+    }
+}
+
+namespace {
+
+// Bytes that no transfer file holds: pseudo-random, with or without zero bytes.
+QByteArray Zufall(int n, bool mitNull)
+{
+    std::mt19937 gen(64);
+    QByteArray b;
+    for (int i = 0; i < n; ++i)
+        b += static_cast<char>(mitNull ? gen() % 256 : 1 + gen() % 255);
+    return b;
+}
+
+QByteArray Utf16(const QByteArray& text)
+{
+    QByteArray b = "\xFF\xFE";
+    for (char c : text)
+        b += QByteArray(1, c) + '\0';
+    return b;
+}
+
+}  // namespace
+
+// Damaged and foreign files: what is read whole is stored, every project that is not is named,
+// a file without a project says so, a file of another kind is refused; each within a second.
+// The database holds P0, a storage heater project with its parameter row and two dwelling rows.
+TEST_F(Einlesen, BeschädigteUndFremdeDateienNennenJedenVerlust)
+{
+    const QByteArray a = zeilen(projektZeilen("A1", "Dr", "neu", {{"Nutzvolumen", "5"}}));
+    const QByteArray c = zeilen(projektZeilen("C1", "Dr", "neu", {{"Nutzvolumen", "7"}}));
+    const QByteArray b = zeilen(ersetzt(projektZeilen("B1", "Dr", "neu", {{"Nutzvolumen", "6"}}), 0, "$BEGIN$", "$PROJEKX$"));
+    const QByteArray groß(900 * 1024, 'X');
+    const QByteArray großerWert = zeilen(E1Neu.mid(0, 5)) + "Save\t" + groß + "\t\r\n" + zeilen(E1Neu.mid(5));
+    const QByteArray großeNummer = zeilen(E1Neu.mid(0, 2)) + "Projekt Nr\t" + groß + "\t\r\n" + zeilen(E1Neu.mid(3));
+    const QByteArray auszug = "\"" + QByteArray(60, 'X') + "...\"";
+    QByteArray nurCR = a;
+    nurCR.replace("\r\n", "\r");
+    const QStringList mitP0{QStringLiteral("P0")};
+    struct Fall {
+        const char* name;
+        QByteArray datei;
+        QStringList nummern;   // afterwards, sorted
+        QStringList meldung;   // parts of the one message; empty: no message
+        QStringList gefragt = {};  // conflict questions, answered with Überschreiben
+    };
+    const Fall fälle[] = {
+        {"cut inside the next begin line", a + "$BEGIN$\t$PRO", QStringList{"A1", "P0"},
+         {"Projekt ohne lesbare Projektnummer: Die Projektdaten brechen ab. Das Projekt wurde nicht eingelesen.",
+          "Eingelesen wurden 1 Projekte."}},
+        {"cut before the begin line's last TAB", a + "$BEGIN$\t$PROJEKT$", QStringList{"A1", "P0"},
+         {"Projekt ohne lesbare Projektnummer: Die Projektdaten brechen ab."}},
+        {"damaged byte in a begin line", a + b + c, QStringList{"A1", "C1", "P0"},
+         {"Projekt B1: Der Aufbau der Projektdaten ist fehlerhaft. Das Projekt wurde nicht eingelesen.",
+          "Eingelesen wurden 2 Projekte."}},
+        {"damaged begin line of the last project", a + b, QStringList{"A1", "P0"}, {"Projekt B1: "}},
+        {"byte-order mark", "\xEF\xBB\xBF" + a, QStringList{"A1", "P0"}, {}},
+        {"cut after the project table", a.left(a.indexOf("$ENDE$\t$TABELLE$\t\r\n") + 18), mitP0,
+         {"Projekt A1: Die Projektdaten brechen ab. Das Projekt wurde nicht eingelesen.", "Eingelesen wurden 0 Projekte."}},
+        {"cut in the next block's begin line", a.left(a.lastIndexOf("$BEGIN$\t$TABELLE$") + 10), mitP0,
+         {"Projekt A1: Die Projektdaten brechen ab."}},
+        {"CR line ends", nurCR, mitP0, {"Sicherung.sic enthält kein Projekt, das eingelesen werden kann."}},
+        {"random text", Zufall(4096, false), mitP0, {"Sicherung.sic enthält kein Projekt"}},
+        {"UTF-16", Utf16(a), mitP0, {"Sicherung.sic ist keine Sicherungsdatei. Es wurde nichts eingelesen."}},
+        {"gzip", QByteArray("\x1F\x8B\x08\x00\x00\x00\x00\x00\x00\x03", 10) + Zufall(200, false), mitP0,
+         {"ist keine Sicherungsdatei"}},
+        {"SQLite", QByteArray("SQLite format 3\0", 16) + Zufall(200, true), mitP0, {"ist keine Sicherungsdatei"}},
+        {"random bytes", Zufall(4096, true), mitP0, {"ist keine Sicherungsdatei"}},
+        // A value is quoted as a short excerpt, however long it is.
+        {"900 kB value", großerWert, QStringList{"E1", "P0"},
+         {"Projekt E1: Diese Werte wurden nicht übernommen: Save = " + QString::fromLatin1(auszug)}},
+        {"900 kB project number", großeNummer, mitP0,
+         {"Projekt " + QString(60, u'X') + "...: Die Projektnummer ist länger als 15 Zeichen."}},
+        // Blanks around a number do not make another project; a control character refuses it.
+        {"blank before the number", zeilen(projektZeilen(" P0", "Dr", "neu", {{"Nutzvolumen", "5"}})), mitP0, {}, {"P0"}},
+        {"blank and tab after the number", zeilen(projektZeilen("P0 \t", "Dr", "neu", {{"Nutzvolumen", "5"}})), mitP0, {}, {"P0"}},
+        {"control character in the number", zeilen(projektZeilen("P0\x01", "Dr", "neu")) + a, QStringList{"A1", "P0"},
+         {"Die Projektnummer enthält ein Steuerzeichen. Das Projekt wurde nicht eingelesen."}},
+    };
+    int n = 0;
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(f.name);
+        neueDatenbank(QStringLiteral("Fremd%1.db").arg(++n));
+        speicherprojekt(QStringLiteral("P0"));
+        const QStringList vorher = inhalt(db);
+        meldungen.leeren();
+        KonfliktSkript skript;
+        skript.antworten = {KonfliktAntwort::Überschreiben};
+        QElapsedTimer uhr;
+        uhr.start();
+        einlesen(f.datei);
+        EXPECT_LT(uhr.elapsed(), 1000);
+
+        EXPECT_EQ(nummern(), f.nummern);
+        EXPECT_EQ(skript.gefragt, f.gefragt);
+        const QList<MeldungsBox> m = mängel();
+        if (f.meldung.isEmpty()) {
+            EXPECT_TRUE(m.isEmpty()) << texte(meldungen);
+        } else {
+            ASSERT_EQ(m.size(), 1) << texte(meldungen);
+            EXPECT_LT(m[0].text.size(), 500);
+            for (const QString& teil : f.meldung)
+                EXPECT_TRUE(m[0].text.contains(teil)) << m[0].text.left(500).toStdString();
+        }
+        if (f.nummern == mitP0 && f.gefragt.isEmpty()) {
+            EXPECT_EQ(inhalt(db), vorher);
+        }
+        if (!f.gefragt.isEmpty()) {
+            // Overwritten as the number shows, with a project of another type: no row of the
+            // old type is left.
+            const QStringList p0 = projektinhalt(QStringLiteral("P0"));
+            EXPECT_EQ(p0.size(), 2) << p0.join(u'\n').toStdString();
+            EXPECT_TRUE(p0.value(0).startsWith(QStringLiteral("ProjekteTabelle:'P0'|'Dr'|NULL|'neu'"))) << p0.value(0).toStdString();
+            EXPECT_TRUE(p0.value(1).startsWith(QStringLiteral("Druckerhöhungparameter:'P0'"))) << p0.value(1).toStdString();
+        }
     }
 }
