@@ -38,6 +38,7 @@
 #include <memory>
 #include <optional>
 
+#include "base/AllgFunktionen.h"
 #include "base/MessagePresenter.h"
 #include "base/Programmzustand.h"
 #include "base/forms/Fenstergroesse.h"
@@ -898,4 +899,49 @@ TEST_F(Seitenansicht, LangeTexteDerHeizungsseitenStehenGanzUndFrei)
     EXPECT_TRUE(preis);
     PrüfeLesbarkeit(&artikel, QStringLiteral("Form102a"));
     recorder.leeren();
+}
+
+// Exit from page 502 with unsaved input: while the program asks whether to save, the window still
+// shows the page (it asks before anything is drawn anew).
+TEST_F(Seitenansicht, BeimBeendenBleibtDieSeiteBeiDerSpeicherfrageSichtbar)
+{
+    ASSERT_TRUE(NeuesProjekt(Typen[4].knopf, QString::fromLatin1(Typen[4].nr)));
+    auto* s500 = dynamic_cast<Form500*>(Aktuell());
+    ASSERT_NE(s500, nullptr);
+    s500->WohnbautenButton->click();
+    Ereignisse();
+    auto* s501 = dynamic_cast<Form501*>(Aktuell());
+    ASSERT_NE(s501, nullptr);
+    s501->Command3->click();
+    Ereignisse();
+    Weiter();
+    ASSERT_NE(dynamic_cast<Form502*>(Aktuell()), nullptr);
+    const QImage vorher = fenster->Clientbereich()->grab().toImage();
+
+    struct Beim : MessagePresenter {
+        std::function<void(const MeldungsBox&)> zeigen;
+        int zeige(const MeldungsBox& b) override
+        {
+            zeigen(b);
+            return MsgTasten(b.stil).first();  // Ja
+        }
+    } presenter;
+    QImage währendDerFrage;
+    QStringList fragen;
+    presenter.zeigen = [&](const MeldungsBox& b) {
+        fragen << b.text;
+        if (b.text == LadeText(zustand().Sprachoffset + 2183))
+            währendDerFrage = fenster->Clientbereich()->grab().toImage();
+    };
+    setzeMessagePresenter(&presenter);
+    fenster->ExitCommand->click();
+    Ereignisse();
+    setzeMessagePresenter(&recorder);
+    ASSERT_FALSE(währendDerFrage.isNull()) << fragen.join(u'|').toStdString();
+    ASSERT_EQ(währendDerFrage.size(), vorher.size());
+    qsizetype gleich = 0;
+    for (int y = 0; y < vorher.height(); ++y)
+        for (int x = 0; x < vorher.width(); ++x)
+            gleich += vorher.pixel(x, y) == währendDerFrage.pixel(x, y) ? 1 : 0;
+    EXPECT_GE(gleich, qsizetype(vorher.width()) * vorher.height() * 95 / 100);
 }
