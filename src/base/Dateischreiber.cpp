@@ -4,10 +4,16 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QRegularExpression>
 
+#include "base/AllgFunktionen.h"
+#include "base/Programmzustand.h"
+
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <climits>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -30,13 +36,58 @@ Dateiaufrufe& dateiaufrufe()
 
 namespace {
 
-QString zufallsteil()
+constexpr int TextNichtBestätigt = 2962;
+constexpr int TextSchreibgeschützt = 2963;
+constexpr int TextNameNichtWiedergebbar = 2964;
+constexpr int TextOrdnerAmZiel = 2965;
+constexpr int MaxLinks = 40;  // as the system follows them
+
+QByteArray zufallsteil()
 {
     static const char zeichen[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    QString s;
+    QByteArray s;
     for (int i = 0; i < 6; ++i)
-        s += QLatin1Char(zeichen[QRandomGenerator::global()->bounded(int(sizeof zeichen - 1))]);
+        s += zeichen[QRandomGenerator::global()->bounded(int(sizeof zeichen - 1))];
     return s;
+}
+
+// Folder and name of an absolute path.
+QByteArray ordnerVon(const QByteArray& pfad)
+{
+    const qsizetype strich = pfad.lastIndexOf('/');
+    return strich <= 0 ? QByteArray("/") : pfad.left(strich);
+}
+
+QByteArray nameVon(const QByteArray& pfad)
+{
+    return pfad.mid(pfad.lastIndexOf('/') + 1);
+}
+
+// Follows the symbolic links at the end of pfad to the file they name, which need not exist.
+bool löseLinksAuf(QByteArray& pfad)
+{
+    for (int i = 0; i < MaxLinks; ++i) {
+        struct stat st {};
+        if (::lstat(pfad.constData(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return true;  // a missing file is created; other errors show when it is opened
+        char ziel[PATH_MAX];
+        const ssize_t n = ::readlink(pfad.constData(), ziel, sizeof ziel);
+        if (n < 0)
+            return false;
+        if (size_t(n) == sizeof ziel) {
+            errno = ENAMETOOLONG;
+            return false;
+        }
+        const QByteArray z(ziel, n);
+        pfad = z.startsWith('/') ? z : ordnerVon(pfad) + '/' + z;
+    }
+    errno = ELOOP;
+    return false;
+}
+
+QString text(int id)
+{
+    return LadeText(zustand().Sprachoffset + id);
 }
 
 }  // namespace
@@ -55,10 +106,20 @@ Dateischreiber::~Dateischreiber()
         verwerfen();
 }
 
+QString Dateischreiber::tempname() const
+{
+    return QFile::decodeName(m_temp);
+}
+
 bool Dateischreiber::scheitern(const char* schritt, int fehlernummer)
 {
+    return scheitern(QString::fromLatin1(schritt) + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(fehlernummer)));
+}
+
+bool Dateischreiber::scheitern(const QString& grund)
+{
     if (m_fehler.isEmpty())
-        m_fehler = QString::fromLatin1(schritt) + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(fehlernummer));
+        m_fehler = grund;
     setErrorString(m_fehler);
     return false;
 }
@@ -71,39 +132,78 @@ void Dateischreiber::schließeFd()
     }
 }
 
+// The target as the system names it, and whether this user may replace it: refused as writing
+// into it would be, and for everyone when it allows writing to nobody (root would pass the
+// system's check).
+bool Dateischreiber::prüfeZiel()
+{
+    m_fehler.clear();
+    m_temp.clear();
+    // Decoding put the replacement character where the name's bytes were not valid; encoding
+    // it again would name another file.
+    if (m_ziel.contains(QChar::ReplacementCharacter))
+        return scheitern(text(TextNameNichtWiedergebbar));
+    m_pfad = QFile::encodeName(m_ziel);
+    if (!löseLinksAuf(m_pfad))
+        return scheitern("readlink", errno);
+    struct stat alt {};
+    m_altVorhanden = ::stat(m_pfad.constData(), &alt) == 0;
+    if (!m_altVorhanden)
+        return true;
+    if (S_ISDIR(alt.st_mode))
+        return scheitern(text(TextOrdnerAmZiel));
+    m_modus = alt.st_mode & 07777;
+    if ((alt.st_mode & 0222) == 0)
+        return scheitern(text(TextSchreibgeschützt));
+    if (::faccessat(AT_FDCWD, m_pfad.constData(), W_OK, AT_EACCESS) != 0) {
+        if (errno == EACCES || errno == EPERM || errno == EROFS)
+            return scheitern(text(TextSchreibgeschützt));
+        return scheitern("access", errno);
+    }
+    return true;
+}
+
+// The new file takes the mode of the one it replaces.
+bool Dateischreiber::nimmModus(int fd)
+{
+    return !m_altVorhanden || ::fchmod(fd, m_modus) == 0 || scheitern("fchmod", errno);
+}
+
 // Temporary files of this target left by a run that ended while writing it (the program runs
 // once, so none of them is being written).
 void Dateischreiber::entferneReste() const
 {
-    const QFileInfo ziel(m_ziel);
-    const QRegularExpression muster(QStringLiteral("^") + QRegularExpression::escape(ziel.fileName())
-                                    + QStringLiteral("\\.kelvor-[A-Za-z0-9]{6}\\.tmp$"));
-    const QDir ordner = ziel.absoluteDir();
-    for (const QString& name : ordner.entryList({ziel.fileName() + QStringLiteral(".kelvor-*.tmp")}, QDir::Files | QDir::Hidden))
-        if (muster.match(name).hasMatch())
-            QFile::remove(ordner.filePath(name));
+    const QByteArray vorne = nameVon(m_pfad) + ".kelvor-";
+    DIR* ordner = ::opendir(ordnerVon(m_pfad).constData());
+    if (!ordner)
+        return;
+    while (const dirent* e = ::readdir(ordner)) {
+        const QByteArray name(e->d_name);
+        if (name.size() != vorne.size() + 10 || !name.startsWith(vorne) || !name.endsWith(".tmp"))
+            continue;
+        const QByteArray teil = name.mid(vorne.size(), 6);
+        if (std::all_of(teil.begin(), teil.end(), [](char c) { return std::isalnum(static_cast<unsigned char>(c)); }))
+            ::unlinkat(::dirfd(ordner), e->d_name, 0);
+    }
+    ::closedir(ordner);
 }
 
 bool Dateischreiber::öffnen()
 {
-    m_fehler.clear();
     m_fertig = false;
-    // The new file takes the permissions of the one it replaces.
-    mode_t modus = 0666;
-    struct stat alt {};
-    if (::stat(QFile::encodeName(m_ziel).constData(), &alt) == 0)
-        modus = alt.st_mode & 07777;
-    const QString basis = m_ziel + QStringLiteral(".kelvor-");
+    if (!prüfeZiel())
+        return false;
     entferneReste();
     for (int versuch = 0; versuch < 100; ++versuch) {
-        const QString name = basis + zufallsteil() + QStringLiteral(".tmp");
-        const int fd = dateiaufrufe().öffnen(QFile::encodeName(name).constData(),
-                                             O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, modus);
+        const QByteArray name = m_pfad + ".kelvor-" + zufallsteil() + ".tmp";
+        const int fd = dateiaufrufe().öffnen(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) {
             m_fd = fd;
             m_temp = name;
-            if (modus != 0666)
-                ::fchmod(fd, modus);
+            if (!nimmModus(fd)) {
+                verwerfen();
+                return false;
+            }
             return QIODevice::open(QIODevice::WriteOnly | QIODevice::Unbuffered);
         }
         if (errno != EEXIST)
@@ -143,22 +243,53 @@ bool Dateischreiber::abschließen()
         ok = scheitern("close", errno);
     m_fd = -1;
     QIODevice::close();
-    if (ok && dateiaufrufe().umbenennen(QFile::encodeName(m_temp).constData(), QFile::encodeName(m_ziel).constData()) != 0)
+    if (ok && dateiaufrufe().umbenennen(m_temp.constData(), m_pfad.constData()) != 0)
         ok = scheitern("rename", errno);
     if (!ok) {
         verwerfen();
         return false;
     }
     m_fertig = true;
-    // The rename is durable only once the folder is synced; the target already holds the new data.
-    const QByteArray ordner = QFile::encodeName(QFileInfo(m_ziel).absolutePath());
-    const int dfd = dateiaufrufe().öffnen(ordner.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
-    if (dfd < 0)
-        return scheitern("open folder", errno);
-    const bool synchron = dateiaufrufe().ordnersync(dfd) == 0 || errno == EINVAL;
-    const int nummer = errno;
-    dateiaufrufe().schließen(dfd);
-    return synchron || scheitern("fsync folder", nummer);
+    synchronisiereOrdner();
+    return true;
+}
+
+bool Dateischreiber::übernehmen(const QString& fertig)
+{
+    m_fertig = true;  // fertig belongs to the caller
+    if (!prüfeZiel())
+        return false;
+    const QByteArray neu = QFile::encodeName(fertig);
+    const int fd = dateiaufrufe().öffnen(neu.constData(), O_RDONLY | O_CLOEXEC, 0);
+    if (fd < 0)
+        return scheitern("open", errno);
+    bool ok = nimmModus(fd);
+    if (ok && dateiaufrufe().datensync(fd) != 0)
+        ok = scheitern("fdatasync", errno);
+    if (dateiaufrufe().schließen(fd) != 0 && ok)
+        ok = scheitern("close", errno);
+    if (ok && dateiaufrufe().umbenennen(neu.constData(), m_pfad.constData()) != 0)
+        ok = scheitern("rename", errno);
+    if (ok)
+        synchronisiereOrdner();
+    return ok;
+}
+
+// The rename is durable only once the folder is synced. The file is in place either way: a
+// failure here is no failure of the write, the user is told that it is not confirmed.
+void Dateischreiber::synchronisiereOrdner()
+{
+    const int dfd = dateiaufrufe().öffnen(ordnerVon(m_pfad).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
+    int nummer = errno;
+    if (dfd >= 0) {
+        const bool synchron = dateiaufrufe().ordnersync(dfd) == 0 || errno == EINVAL;
+        nummer = errno;
+        dateiaufrufe().schließen(dfd);
+        if (synchron)
+            return;
+    }
+    Meldung(Meldungsart::Information, text(TextNichtBestätigt), QDir::toNativeSeparators(m_ziel),
+            QString::fromLocal8Bit(std::strerror(nummer)));
 }
 
 void Dateischreiber::verwerfen()
@@ -167,7 +298,7 @@ void Dateischreiber::verwerfen()
     if (isOpen())
         QIODevice::close();
     if (!m_temp.isEmpty() && !m_fertig)
-        ::unlink(QFile::encodeName(m_temp).constData());
+        ::unlink(m_temp.constData());
     m_fertig = true;
 }
 
@@ -181,4 +312,30 @@ bool SchreibeDatei(const QString& ziel, const QByteArray& inhalt, QString* fehle
             *fehler = datei.fehler();
     }
     return ok;
+}
+
+bool KopiereDatei(const QString& quelle, const QString& ziel, QString* fehler)
+{
+    const auto scheitert = [fehler](const QString& grund) {
+        if (fehler)
+            *fehler = grund;
+        return false;
+    };
+    QFile ein(quelle);
+    if (!ein.open(QIODevice::ReadOnly))
+        return scheitert(ein.errorString());
+    Dateischreiber aus(ziel);
+    if (!aus.öffnen())
+        return scheitert(aus.fehler());
+    char puffer[64 * 1024];
+    for (;;) {
+        const qint64 n = ein.read(puffer, sizeof puffer);
+        if (n < 0)
+            return scheitert(ein.errorString());  // the writer discards its temporary file
+        if (n == 0)
+            break;
+        if (aus.write(puffer, n) != n)
+            return scheitert(aus.fehler());
+    }
+    return aus.abschließen() || scheitert(aus.fehler());
 }

@@ -124,16 +124,21 @@ ManipDatenbank::~ManipDatenbank()
     Load_CloseDBConnection();
 }
 
+bool ManipDatenbank::TreiberPrüfen()
+{
+    if (QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")))
+        return true;
+    meldung(2416, {QStringLiteral("Der Datenbanktreiber QSQLITE fehlt.")});
+    return false;
+}
+
 void ManipDatenbank::Init()
 {
     m_zustand = Unbrauchbar;
     m_passwort.clear();
     m_pfad.clear();
-    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
-        meldung(2416, {QStringLiteral("Der Datenbanktreiber QSQLITE fehlt.")});
-        return;
-    }
-    m_zustand = Bereit;
+    if (TreiberPrüfen())
+        m_zustand = Bereit;
 }
 
 void ManipDatenbank::SetPasswort(const QString& passwort)

@@ -72,6 +72,9 @@ public:
     ManipDatenbank(const ManipDatenbank&) = delete;
     ManipDatenbank& operator=(const ManipDatenbank&) = delete;
 
+    // True when Qt SQL has its SQLite driver; otherwise says that it is missing.
+    static bool TreiberPrüfen();
+
     // Schema.
     void Init();
     void SetPasswort(const QString& passwort);

@@ -6,9 +6,9 @@
 #include <QFileInfo>
 #include <QTemporaryFile>
 
+#include "base/Dateischreiber.h"
 #include "data/DbVerbindung.h"
 #include "data/Kennwort.h"
-#include "projects/Dateiersatz.h"
 #include "base/AllgFunktionen.h"
 #include "base/Datenpfade.h"
 #include "base/HilfsFktCommDlg.h"
@@ -87,12 +87,11 @@ Artikelersatz ErsetzeArtikeldatenbank(const QString& quelle, QString* grund)
     if (!neu.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
                             | QFileDevice::ReadOther))
         return fehlschlag(neu.errorString());
-    if (!Dateiersatz::AufPlatteSchreiben(neu.fileName()))
-        return fehlschlag(Dateiersatz::LetzterFehler());
     if (!IstArtikeldatenbank(neu.fileName()))
         return Artikelersatz::KeineArtikeldatenbank;
-    if (!Dateiersatz::Ersetzen(neu.fileName(), ziel))
-        return fehlschlag(Dateiersatz::LetzterFehler());
+    Dateischreiber ersatz(ziel);
+    if (!ersatz.übernehmen(neu.fileName()))
+        return fehlschlag(ersatz.fehler());
     neu.setAutoRemove(false);
     zustand().Artikel_Data_Source = ziel;
     return Artikelersatz::Ersetzt;

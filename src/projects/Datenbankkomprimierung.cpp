@@ -5,9 +5,10 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
+#include "base/Dateischreiber.h"
 #include "data/DbVerbindung.h"
 #include "data/Kennwort.h"
-#include "projects/Dateiersatz.h"
+#include "data/Projektdateien.h"
 #include "base/Programmzustand.h"
 
 namespace {
@@ -39,7 +40,7 @@ bool KopieIntakt(const QString& kopie)
 
 QString Datenbankkomprimierung::Arbeitskopie(const QString& datenbank)
 {
-    return Dateiersatz::Daneben(datenbank, QStringLiteral("T10"));
+    return Projektdateien::KomprimierteKopie(datenbank);
 }
 
 bool Datenbankkomprimierung::DatenbankKomprimieren()
@@ -74,10 +75,10 @@ bool Datenbankkomprimierung::Komprimieren(const QString& quelle, const QString& 
         ok = q.exec();
         q.finish();
     }
-    return ok && Dateiersatz::AufPlatteSchreiben(kopie) && KopieIntakt(kopie);
+    return ok && KopieIntakt(kopie);
 }
 
 bool Datenbankkomprimierung::Ersetzen(const QString& kopie, const QString& ziel)
 {
-    return Dateiersatz::Ersetzen(kopie, ziel);
+    return Dateischreiber(ziel).übernehmen(kopie);
 }

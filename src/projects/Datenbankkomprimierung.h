@@ -15,8 +15,8 @@ public:
     static QString Arbeitskopie(const QString& datenbank);
 
 protected:
-    // The steps (tests replace them to fail). Komprimieren writes the checked copy, on the disk;
-    // Ersetzen puts it in the place of the database.
+    // The steps (tests replace them to fail). Komprimieren writes the checked copy; Ersetzen puts
+    // it on the disk and in the place of the database (the checked writer's rules).
     virtual bool Komprimieren(const QString& quelle, const QString& kopie);
     virtual bool Ersetzen(const QString& kopie, const QString& ziel);
 };

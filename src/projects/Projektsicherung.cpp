@@ -321,8 +321,9 @@ Projektsicherung::Ergebnis Projektsicherung::sichere(QStringList projekte)
         Ordnerwahrung ordner;
         ziel = DateiDialog(QStringLiteral("C:\\"), QStringLiteral("*.sic"), LadeText(sprache() + 1402), true);
         QCoreApplication::processEvents();
-        if (!ziel.isEmpty() && dateien.Save(temp.pfad, ziel, false) != 0) {
-            Meldung(Meldungsart::Anwendungsfehler, LadeText(sprache() + 2914), QDir::toNativeSeparators(ziel));
+        QString grund;
+        if (!ziel.isEmpty() && dateien.Save(temp.pfad, ziel, false, &grund) != 0) {
+            Meldung(Meldungsart::Anwendungsfehler, LadeText(sprache() + 2961), QDir::toNativeSeparators(ziel), grund);
             return Ergebnis::Fehlgeschlagen;
         }
     }

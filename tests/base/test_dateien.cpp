@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -8,10 +9,14 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <fcntl.h>
+#include <functional>
+#include <memory>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "base/AllgFunktionen.h"
 #include "base/DateiDialogSeam.h"
 #include "base/Dateischreiber.h"
 #include "support/FalscherDialog.h"
@@ -60,6 +65,7 @@ protected:
     QStringList dateien() const { return QDir(ordner.path()).entryList(QDir::Files | QDir::Hidden); }
 
     QTemporaryDir ordner;
+    MeldungsRecorder recorder;
     const QByteArray neu = QByteArray(200 * 1024, 'n');
 };
 }  // namespace
@@ -341,14 +347,15 @@ TEST_F(DateischreiberTest, ErsetztDasZielGanz)
     EXPECT_EQ(lies(pfad("neu.xml")), neu);
 }
 
-// Every step that fails, with each error: the target keeps its old bytes (or, when only the
-// folder sync failed, already holds the complete new ones), no temporary file is left, and the
-// reason names the step.
+// Every step that fails, with each error: the target keeps its old bytes, no temporary file is
+// left, and the reason names the step. When only the folder sync failed, the target holds the
+// complete new bytes: the write succeeds and the user is told once that it is not confirmed.
 TEST_F(DateischreiberTest, JederFehlgeschlageneSchrittLaesstDasZielGanz)
 {
     for (const Schreibfehler::Schritt schritt : AlleSchritte) {
         for (const int nummer : {EIO, ENOSPC}) {
             SCOPED_TRACE(std::string(Schreibfehler::Name(schritt)) + " " + std::to_string(nummer));
+            recorder.leeren();
             schreibe(pfad("ziel.d81"), "alt");
             QString fehler;
             bool ok = false;
@@ -363,11 +370,22 @@ TEST_F(DateischreiberTest, JederFehlgeschlageneSchrittLaesstDasZielGanz)
                 fehler = d.fehler();
                 EXPECT_EQ(f.fehlgeschlagen, 1);
             }
+            const QString grund = QString::fromLocal8Bit(std::strerror(nummer));
+            EXPECT_EQ(dateien(), QStringList{"ziel.d81"});
+            if (schritt == Schreibfehler::Schritt::Ordnersync) {
+                EXPECT_TRUE(ok);
+                EXPECT_EQ(fehler, QString());
+                EXPECT_EQ(lies(pfad("ziel.d81")), neu.repeated(4));
+                ASSERT_EQ(recorder.boxen.size(), 1);
+                EXPECT_EQ(recorder.boxen[0].textIds, QList<int>{2962});
+                EXPECT_EQ(recorder.boxen[0].werte, (QStringList{pfad("ziel.d81"), grund}));
+                continue;
+            }
             EXPECT_FALSE(ok);
             EXPECT_TRUE(fehler.startsWith(QLatin1String(Schreibfehler::Name(schritt)))) << fehler.toStdString();
-            EXPECT_TRUE(fehler.contains(QString::fromLocal8Bit(std::strerror(nummer))));
-            EXPECT_EQ(lies(pfad("ziel.d81")), schritt == Schreibfehler::Schritt::Ordnersync ? neu.repeated(4) : "alt");
-            EXPECT_EQ(dateien(), QStringList{"ziel.d81"});
+            EXPECT_TRUE(fehler.contains(grund));
+            EXPECT_EQ(lies(pfad("ziel.d81")), "alt");
+            EXPECT_TRUE(recorder.boxen.isEmpty());
         }
     }
 }
@@ -450,9 +468,17 @@ TEST_F(DateischreiberTest, DieKopieMeldetJedenSchrittUndLaesstDasZiel)
         SCOPED_TRACE(Schreibfehler::Name(schritt));
         schreibe(pfad("ziel.sic"), "alt");
         Schreibfehler f(schritt, EIO);
-        EXPECT_NE(FileOP().Save(pfad("quelle.sic"), pfad("ziel.sic"), false), 0);
-        EXPECT_EQ(lies(pfad("ziel.sic")), schritt == Schreibfehler::Schritt::Ordnersync ? neu : "alt");
+        QString grund;
+        const long r = FileOP().Save(pfad("quelle.sic"), pfad("ziel.sic"), false, &grund);
         EXPECT_EQ(dateien(), (QStringList{"quelle.sic", "ziel.sic"}));
+        if (schritt == Schreibfehler::Schritt::Ordnersync) {
+            EXPECT_EQ(r, 0);  // written, not confirmed
+            EXPECT_EQ(lies(pfad("ziel.sic")), neu);
+            continue;
+        }
+        EXPECT_NE(r, 0);
+        EXPECT_TRUE(grund.startsWith(QLatin1String(Schreibfehler::Name(schritt)))) << grund.toStdString();
+        EXPECT_EQ(lies(pfad("ziel.sic")), "alt");
     }
 }
 
@@ -468,4 +494,188 @@ TEST(DateischreiberVoll, AufEinerVollenPlatteBleibtDasAlteZiel)
     EXPECT_TRUE(fehler.contains(QString::fromLocal8Bit(std::strerror(ENOSPC)))) << fehler.toStdString();
     EXPECT_EQ(lies(platte.pfad("ziel.d81")), "alt");
     EXPECT_EQ(QDir(platte.pfad(".")).entryList(QDir::Files | QDir::Hidden), (QStringList{"voll", "ziel.d81"}));
+}
+
+namespace {
+
+QByteArray linkZiel(const QString& pfad)
+{
+    char ziel[4096];
+    const ssize_t n = ::readlink(QFile::encodeName(pfad).constData(), ziel, sizeof ziel);
+    return n < 0 ? QByteArray("<kein Link>") : QByteArray(ziel, n);
+}
+
+void verlinke(const QByteArray& ziel, const QString& link)
+{
+    ASSERT_EQ(::symlink(ziel.constData(), QFile::encodeName(link).constData()), 0) << link.toStdString();
+}
+
+mode_t modus(const QString& pfad)
+{
+    struct stat st {};
+    return ::stat(QFile::encodeName(pfad).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
+}
+
+// Temporary files of the writer left anywhere below a folder.
+QStringList tempReste(const QString& ordner)
+{
+    QStringList reste;
+    const QRegularExpression muster(Dateischreiber::Tempmuster());
+    QDirIterator it(ordner, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        if (muster.match(QFileInfo(it.next()).fileName()).hasMatch())
+            reste << it.filePath();
+    return reste;
+}
+
+}  // namespace
+
+// What the target stands for on the system: a link is written through to the file it names and
+// stays a link, a file this user may not write is refused untouched, the old mode is kept. Each
+// case: the result, the reason, the real file, the link, the mode and the message.
+TEST_F(DateischreiberTest, DasZielBleibtWasEsWar)
+{
+    struct Fall {
+        const char* name;
+        // Builds the case in its folder a (with a second folder b); false: not possible here.
+        std::function<bool(const QString& a, const QString& b)> aufbau;
+        QString ziel;            // the name written, in a
+        QString echt;            // the file that must hold the result, in a or b ("b/...")
+        QByteArray linkNachher;  // what the link ziel names afterwards; empty: no link
+        int grund = 0;           // text id of the reason; 0: written
+        mode_t modusNachher = 0; // 0: not checked
+        bool ordnersyncScheitert = false;
+        bool alsAndererNutzer = false;
+    };
+    const auto datei = [](const QString& pfad, mode_t m) {
+        schreibe(pfad, "alt");
+        return ::chmod(QFile::encodeName(pfad).constData(), m) == 0;
+    };
+    KleinesDateisystem anderePlatte;  // small: the data fit
+    const QByteArray neu(8 * 1024, 'n');
+    const Fall fälle[] = {
+        {"Link im selben Ordner",
+         [&](const QString& a, const QString&) { verlinke("echt.d81", a + "/link.d81"); return datei(a + "/echt.d81", 0640); },
+         "link.d81", "echt.d81", "echt.d81", 0, 0640},
+        {"Link in einen Unterordner, über einen zweiten Link",
+         [&](const QString& a, const QString&) {
+             QDir(a).mkdir("unter");
+             verlinke("unter/echt.d81", a + "/mitte.d81");
+             verlinke("mitte.d81", a + "/link.d81");
+             return datei(a + "/unter/echt.d81", 0644);
+         },
+         "link.d81", "unter/echt.d81", "mitte.d81", 0, 0644},
+        {"Link in einen anderen Ordner",
+         [&](const QString& a, const QString& b) { verlinke(QFile::encodeName(b + "/echt.d81"), a + "/link.d81"); return datei(b + "/echt.d81", 0644); },
+         "link.d81", "b/echt.d81", "b/echt.d81", 0, 0644},
+        {"Link auf ein anderes Dateisystem",
+         [&](const QString& a, const QString&) {
+             if (!anderePlatte.bereit())
+                 return false;
+             verlinke(QFile::encodeName(anderePlatte.pfad("echt.d81")), a + "/link.d81");
+             return datei(anderePlatte.pfad("echt.d81"), 0600);
+         },
+         "link.d81", anderePlatte.pfad("echt.d81"), anderePlatte.pfad("echt.d81").toUtf8(), 0, 0600},
+        {"Link ins Leere legt die genannte Datei an",
+         [&](const QString& a, const QString&) { verlinke("neu.d81", a + "/link.d81"); return true; },
+         "link.d81", "neu.d81", "neu.d81"},
+        {"Link auf eine schreibgeschützte Datei",
+         [&](const QString& a, const QString& b) { verlinke(QFile::encodeName(b + "/echt.d81"), a + "/link.d81"); return datei(b + "/echt.d81", 0444); },
+         "link.d81", "b/echt.d81", "b/echt.d81", 2963, 0444},
+        {"schreibgeschützte Datei", [&](const QString& a, const QString&) { return datei(a + "/ziel.d81", 0444); },
+         "ziel.d81", "ziel.d81", {}, 2963, 0444},
+        {"Datei ohne jedes Schreibrecht", [&](const QString& a, const QString&) { return datei(a + "/ziel.d81", 0555); },
+         "ziel.d81", "ziel.d81", {}, 2963, 0555},
+        {"ein Ordner am Ziel", [&](const QString& a, const QString&) { return QDir(a).mkdir("ziel.d81"); },
+         "ziel.d81", "ziel.d81", {}, 2965},
+        {"Modus 0600", [&](const QString& a, const QString&) { return datei(a + "/ziel.d81", 0600); }, "ziel.d81", "ziel.d81", {}, 0, 0600},
+        {"Modus 0640", [&](const QString& a, const QString&) { return datei(a + "/ziel.d81", 0640); }, "ziel.d81", "ziel.d81", {}, 0, 0640},
+        {"Modus 0644", [&](const QString& a, const QString&) { return datei(a + "/ziel.d81", 0644); }, "ziel.d81", "ziel.d81", {}, 0, 0644},
+        {"Modus 0666", [&](const QString& a, const QString&) { return datei(a + "/ziel.d81", 0666); }, "ziel.d81", "ziel.d81", {}, 0, 0666},
+        {"Modus 0755", [&](const QString& a, const QString&) { return datei(a + "/ziel.d81", 0755); }, "ziel.d81", "ziel.d81", {}, 0, 0755},
+        {"Ordner nicht synchronisiert: geschrieben, durch den Link",
+         [&](const QString& a, const QString&) { verlinke("echt.d81", a + "/link.d81"); return datei(a + "/echt.d81", 0644); },
+         "link.d81", "echt.d81", "echt.d81", 0, 0644, true},
+        {"Datei eines anderen Nutzers (0644): ein Nutzer ohne Recht darf sie nicht ersetzen",
+         [&](const QString& a, const QString&) { return datei(a + "/ziel.d81", 0644); },
+         "ziel.d81", "ziel.d81", {}, 2963, 0644, false, true},
+        {"Datei eines anderen Nutzers (0666): jeder darf sie schreiben",
+         [&](const QString& a, const QString&) { return datei(a + "/ziel.d81", 0666); },
+         "ziel.d81", "ziel.d81", {}, 0, 0666, false, true},
+        {"Umlaut im Namen", [&](const QString& a, const QString&) { return datei(a + QStringLiteral("/Größe.d81"), 0644); },
+         QStringLiteral("Größe.d81"), QStringLiteral("Größe.d81"), {}, 0, 0644},
+    };
+    // The folders must be open to the other user.
+    ASSERT_EQ(::chmod(QFile::encodeName(ordner.path()).constData(), 0755), 0);
+    int nr = 0;
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(f.name);
+        recorder.leeren();
+        const QString a = pfad(QString::number(++nr)), b = pfad(QString::number(nr) + "b");
+        ASSERT_TRUE(QDir().mkpath(a) && QDir().mkpath(b));
+        ::chmod(QFile::encodeName(a).constData(), 0777);
+        if (!f.aufbau(a, b))
+            continue;
+        const QString echt = QFileInfo(f.echt).isAbsolute() ? f.echt
+                             : f.echt.startsWith("b/") ? b + f.echt.mid(1) : a + "/" + f.echt;
+        const QByteArray linkVorher = f.linkNachher.startsWith("b/") ? QFile::encodeName(b + f.linkNachher.mid(1))
+                                                                       : f.linkNachher;
+        const QByteArray vorher = QFileInfo(echt).isFile() ? lies(echt) : QByteArray("<fehlt>");
+        bool ok = false;
+        QString fehler;
+        {
+            std::unique_ptr<AlsAndererNutzer> nutzer;
+            if (f.alsAndererNutzer) {
+                nutzer = std::make_unique<AlsAndererNutzer>();
+                if (!nutzer->bereit())
+                    continue;  // only root can be another user
+            }
+            std::unique_ptr<Schreibfehler> sync;
+            if (f.ordnersyncScheitert)
+                sync = std::make_unique<Schreibfehler>(Schreibfehler::Schritt::Ordnersync, EIO);
+            ok = SchreibeDatei(a + "/" + f.ziel, neu, &fehler);
+        }
+        EXPECT_EQ(ok, f.grund == 0) << fehler.toStdString();
+        EXPECT_EQ(fehler, f.grund ? LadeText(f.grund) : QString());
+        if (!linkVorher.isEmpty()) {
+            EXPECT_EQ(linkZiel(a + "/" + f.ziel), linkVorher);
+        }
+        if (f.grund == 2965) {
+            EXPECT_TRUE(QFileInfo(echt).isDir());
+        } else {
+            EXPECT_EQ(lies(echt), f.grund ? vorher : neu);
+        }
+        if (f.modusNachher) {
+            EXPECT_EQ(modus(echt), f.modusNachher);
+        }
+        EXPECT_EQ(tempReste(a) + tempReste(b) + tempReste(QFileInfo(echt).absolutePath()), QStringList());
+        if (f.ordnersyncScheitert) {
+            ASSERT_EQ(recorder.boxen.size(), 1);
+            EXPECT_EQ(recorder.boxen[0].textIds, QList<int>{2962});
+            EXPECT_EQ(recorder.boxen[0].werte.value(0), a + "/" + f.ziel);  // the name the user chose
+        } else {
+            EXPECT_TRUE(recorder.boxen.isEmpty()) << recorder.texte().join("|").toStdString();
+        }
+    }
+}
+
+// A name whose bytes are no UTF-8 (a Latin-1 "ä") reads with the replacement character; written
+// as it reads, it would make another file beside the old one.
+TEST_F(DateischreiberTest, EinNameAusFremdenBytesWirdAbgewiesen)
+{
+    const QByteArray roh = QFile::encodeName(ordner.path()) + "/t\xE4.txt";
+    const int fd = ::open(roh.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::write(fd, "alt", 3), 3);
+    ::close(fd);
+    const QString name = QFile::decodeName(roh);
+    ASSERT_TRUE(name.contains(QChar::ReplacementCharacter));
+    QString fehler;
+    EXPECT_FALSE(SchreibeDatei(name, neu, &fehler));
+    EXPECT_EQ(fehler, LadeText(2964));
+    struct stat st {};
+    ASSERT_EQ(::stat(roh.constData(), &st), 0);
+    EXPECT_EQ(st.st_size, 3);
+    EXPECT_TRUE(dateien().isEmpty()) << dateien().join(' ').toStdString();  // no file under the decoded name
+    ::unlink(roh.constData());  // the folder's clean-up cannot name it
 }

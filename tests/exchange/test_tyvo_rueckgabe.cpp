@@ -23,6 +23,7 @@
 #include "support/MeldungsRecorder.h"
 #include "support/QStringAusgabe.h"
 #include "Austauschdatei.h"
+#include "base/AllgFunktionen.h"
 #include "support/Schreibfehler.h"
 
 namespace {
@@ -404,6 +405,24 @@ TEST_F(TyvoRueckgabe, FailedWritesKeepTheFileAndNameIt)
                             .isEmpty());
         }
     }
+}
+
+// An exchange file the host made read-only is not rewritten: it stays as it was and the message
+// says why.
+TEST_F(TyvoRueckgabe, SchreibgeschuetzteDateiBleibtUnberuehrt)
+{
+    Lesen(1);
+    heiz->m_GefaessAnzahl.m_Value = 1;
+    heiz->m_GefaessArtNr.m_Value = QStringLiteral("40903");
+    const QByteArray inhalt = Datei();
+    SchreibgeschuetzteDatei(zustand().TyvoDatei, inhalt);
+    meldungen.leeren();
+    Erfolg();
+    ASSERT_EQ(meldungen.boxen.size(), 1);
+    EXPECT_EQ(meldungen.boxen[0].textIds, QList<int>{2241});
+    EXPECT_EQ(meldungen.boxen[0].werte, (QStringList{QDir::toNativeSeparators(zustand().TyvoDatei), LadeText(2963)}));
+    EXPECT_EQ(Datei(), inhalt);
+    EXPECT_TRUE(QDir(QFileInfo(zustand().TyvoDatei).absolutePath()).entryList({QStringLiteral("*.kelvor-*")}, QDir::Files).isEmpty());
 }
 
 // --- Changed host inputs of a stored project ---

@@ -2,10 +2,14 @@
 # Installs the build into a temporary prefix and starts the installed program twice as a user who
 # cannot write to it: the project database is made in the user's data folder, the article database
 # is read from the installation, the installation stays as it was, the second start finds the
-# first one's database.
-# Usage: installation.sh BUILD_FOLDER. Exit 77 (skipped) when no other user can be taken.
+# first one's database. Then the same installation without Qt SQL's SQLite driver, for that user
+# and for a user without a database: the program names the missing driver, calls no database
+# damaged and leaves the project database as it was.
+# Usage: installation.sh BUILD_FOLDER SQLITE_DRIVER_PLUGIN. Exit 77 (skipped) when no other user
+# can be taken.
 set -euo pipefail
 build=$1
+treiber=$2
 
 fehler() { echo "FEHLER: $*" >&2; exit 1; }
 
@@ -48,7 +52,7 @@ vorher=$(stand)
 
 # A command as that user in a fresh environment (the program: its own process, so that $! is it).
 benutzer=("${als[@]}" env -i HOME="$home" TMPDIR="$home/tmp" XDG_RUNTIME_DIR="$home/run" PATH=/usr/bin:/bin
-  QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="kelvor.datenbank.debug=true"
+  QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="kelvor.datenbank.debug=true;kelvor.meldung.debug=true"
   ASAN_OPTIONS="${ASAN_OPTIONS:-}" UBSAN_OPTIONS="${UBSAN_OPTIONS:-}")
 
 # Starts the program, waits until the start page has opened the project database, ends it.
@@ -84,4 +88,49 @@ starte "$arbeit/zweiter.log"
 [ "$(stat -c %i "$projektdb")" = "$knoten" ] || fehler "the second start made a new project database"
 [ "$("${benutzer[@]}" sqlite3 "$projektdb" 'SELECT x FROM installationstest')" = 42 ] \
   || fehler "the second start did not keep the first start's project database"
-echo "installed program: project database in $daten, article database from $artikeldb"
+
+# The program from a copy of bin/ whose qt.conf names a plugin folder without the SQL drivers;
+# share/ is the installation's.
+ohne=$arbeit/ohne-treiber
+mkdir -p "$ohne/bin" "$ohne/plugins"
+cp "$prefix/bin/kelvor" "$ohne/bin/"
+ln -s "$prefix/share" "$ohne/share"
+treiberordner=$(dirname "$treiber")
+for p in "$(dirname "$treiberordner")"/*; do
+  [ "$p" = "$treiberordner" ] || ln -s "$p" "$ohne/plugins/"
+done
+printf '[Paths]\nPlugins=%s\n' "$ohne/plugins" >"$ohne/bin/qt.conf"
+
+# Starts that program as the user with the given home, waits for its first message (it stays
+# open in front of the window), ends it and checks what it said.
+ohneTreiber() {
+  local home=$1 log=$2
+  "${benutzer[@]}" HOME="$home" TMPDIR="$home/tmp" XDG_RUNTIME_DIR="$home/run" "$ohne/bin/kelvor" >"$log" 2>&1 &
+  pid=$!
+  local i
+  for ((i = 0; i < 1200; i++)); do
+    grep -qF "kelvor.meldung:" "$log" && break
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  sleep 1
+  kill -TERM "$pid" 2>/dev/null || true
+  wait "$pid" || true
+  pid=
+  grep -qF "Der Datenbanktreiber QSQLITE fehlt." "$log" || { cat "$log" >&2; fehler "no message names the missing driver"; }
+  ! grep -qiE "beschädigt|Fehler 21" "$log" || { cat "$log" >&2; fehler "a database was called damaged"; }
+}
+
+vorher_db=$(sha256sum "$projektdb")
+ohneTreiber "$home" "$arbeit/ohne-treiber.log"
+[ "$(sha256sum "$projektdb")" = "$vorher_db" ] || fehler "the project database was changed without the driver"
+
+neu=$arbeit/neu
+mkdir -p "$neu/tmp" "$neu/run"
+chmod 700 "$neu/run"
+[ "$(id -u)" -eq 0 ] && chown -R nobody:"$(id -gn nobody)" "$neu"
+ohneTreiber "$neu" "$arbeit/ohne-treiber-neu.log"
+[ ! -e "$neu/.local/share/Kelvor/Daten/Projektverwaltung.db" ] || fehler "a project database was made without the driver"
+[ "$(stand)" = "$vorher" ] || fehler "the installation was changed"
+
+echo "installed program: project database in $daten, article database from $artikeldb; without the driver it says so"

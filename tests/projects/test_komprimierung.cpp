@@ -10,7 +10,7 @@
 #include "data/Kennwort.h"
 #include "data/Tabellenaufbau.h"
 #include "data/datenbank.h"
-#include "projects/Dateiersatz.h"
+#include "base/Dateischreiber.h"
 #include "projects/Datenbankkomprimierung.h"
 #include "base/Programmzustand.h"
 
@@ -84,7 +84,7 @@ TEST_F(Komprimierung, ErsetztDieDatenbankDurchIhreKompakteKopieMitGleichemInhalt
     k.ersetzen = [&](const QString& von, const QString& nach) {
         EXPECT_EQ(inhalt(nach), vorher);
         EXPECT_EQ(inhalt(von), vorher);
-        return Dateiersatz::Ersetzen(von, nach);
+        return Dateischreiber(nach).übernehmen(von);
     };
     EXPECT_TRUE(k.DatenbankKomprimieren());
     EXPECT_EQ(inhalt(db), vorher);

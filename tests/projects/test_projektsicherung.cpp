@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstring>
 
 #include <QDir>
 #include <QFile>
@@ -303,7 +304,9 @@ TEST_F(SicherungTest, ZielNichtSchreibbarMeldungUndKeineTeildatei)
         EXPECT_EQ(s.ProjekteSichernInDatei(), Projektsicherung::Ergebnis::Fehlgeschlagen);
         ASSERT_EQ(meldungen.boxen.size(), 1);
         EXPECT_EQ(meldungen.boxen[0].art, Meldungsart::Anwendungsfehler);
-        EXPECT_EQ(meldungen.boxen[0].werte, QStringList{QDir::toNativeSeparators(ziel)});
+        EXPECT_EQ(meldungen.boxen[0].textIds, QList<int>{2961});
+        EXPECT_EQ(meldungen.boxen[0].werte.value(0), QDir::toNativeSeparators(ziel));
+        EXPECT_FALSE(meldungen.boxen[0].werte.value(1).isEmpty());  // the system's reason
         EXPECT_FALSE(QFile::exists(ziel));
         EXPECT_TRUE(tempDateien().isEmpty());
         EXPECT_TRUE(s.geschlossen());
@@ -450,12 +453,12 @@ TEST_F(SicherungTest, ZeichenAusserhalbDerCodepageWerdenVorDemSchreibenGenannt)
 }
 
 // The copy into the chosen file fails at each step: the old backup stays, the message names
-// the file, and the run does not report success.
+// the file and the reason, and the run does not report success. When only the folder could not
+// be synced the backup is complete: saved, with a note.
 TEST_F(SicherungTest, FehlerBeimKopierenLaesstDieAlteSicherung)
 {
     for (const Schreibfehler::Schritt schritt : AlleSchritte) {
-        if (schritt == Schreibfehler::Schritt::Ordnersync)
-            continue;  // the file is already complete then
+        const bool nurOrdner = schritt == Schreibfehler::Schritt::Ordnersync;
         SCOPED_TRACE(Schreibfehler::Name(schritt));
         meldungen.leeren();
         {
@@ -467,15 +470,38 @@ TEST_F(SicherungTest, FehlerBeimKopierenLaesstDieAlteSicherung)
         s.Laden();
         markiere(s, {QStringLiteral("1")});
         Schreibfehler fehler(schritt, ENOSPC);
-        EXPECT_EQ(s.ProjekteSichernInDatei(), Projektsicherung::Ergebnis::Fehlgeschlagen);
+        EXPECT_EQ(s.ProjekteSichernInDatei(),
+                  nurOrdner ? Projektsicherung::Ergebnis::Gesichert : Projektsicherung::Ergebnis::Fehlgeschlagen);
         ASSERT_EQ(meldungen.boxen.size(), 1);
-        EXPECT_EQ(meldungen.boxen[0].textIds, QList<int>{2914});
-        EXPECT_EQ(meldungen.boxen[0].werte, QStringList{QDir::toNativeSeparators(dialog.antwort)});
-        EXPECT_EQ(lies(dialog.antwort), "alte Sicherung");
+        EXPECT_EQ(meldungen.boxen[0].textIds, QList<int>{nurOrdner ? 2962 : 2961});
+        EXPECT_EQ(meldungen.boxen[0].werte,
+                  (QStringList{QDir::toNativeSeparators(dialog.antwort),
+                               (nurOrdner ? QString() : QLatin1String(Schreibfehler::Name(schritt)) + QStringLiteral(": "))
+                                   + QString::fromLocal8Bit(std::strerror(ENOSPC))}));
+        EXPECT_EQ(projekteDerDatei(lies(dialog.antwort)).isEmpty(), !nurOrdner);
+        if (!nurOrdner) {
+            EXPECT_EQ(lies(dialog.antwort), "alte Sicherung");
+        }
         EXPECT_EQ(QDir(ziele.path()).entryList(QDir::Files), QStringList{"sicherung.sic"});
         EXPECT_TRUE(tempDateien().isEmpty());
         seite->ReOpenProjektTabelle(QStringLiteral("3"), seite->SortierString1, seite->SortierString2);
     }
+}
+
+// A backup the user protected is not replaced: it stays as it was and the message says why.
+TEST_F(SicherungTest, SchreibgeschuetzteSicherungBleibtUnberuehrt)
+{
+    SchreibgeschuetzteDatei(dialog.antwort, "alte Sicherung");
+    Projektsicherung s(*seite);
+    s.Laden();
+    markiere(s, {QStringLiteral("1")});
+    EXPECT_EQ(s.ProjekteSichernInDatei(), Projektsicherung::Ergebnis::Fehlgeschlagen);
+    ASSERT_EQ(meldungen.boxen.size(), 1);
+    EXPECT_EQ(meldungen.boxen[0].textIds, QList<int>{2961});
+    EXPECT_EQ(meldungen.boxen[0].werte, (QStringList{QDir::toNativeSeparators(dialog.antwort), LadeText(2963)}));
+    EXPECT_EQ(lies(dialog.antwort), "alte Sicherung");
+    EXPECT_EQ(QDir(ziele.path()).entryList(QDir::Files), QStringList{"sicherung.sic"});
+    EXPECT_TRUE(tempDateien().isEmpty());
 }
 
 TEST_F(SicherungTest, AllesMarkierenHaeltBeimErstenFehlendenZeichenUndSagtEs)

@@ -3,6 +3,9 @@
 #include <QFile>
 
 #include <cerrno>
+#include <pwd.h>
+#include <sys/fsuid.h>
+#include <unistd.h>
 #include <sys/mount.h>
 
 Schreibfehler::Schreibfehler(Schritt schritt, int fehlernummer, int erfolgreiche) : m_erfolgreiche(erfolgreiche)
@@ -74,4 +77,48 @@ void KleinesDateisystem::füllen()
     const QByteArray block(1024, 'v');
     while (f.write(block) == block.size()) {
     }
+}
+
+bool AlsAndererNutzer::Ids(uid_t& uid, gid_t& gid)
+{
+    const passwd* p = ::getpwnam("nobody");
+    if (!p)
+        return false;
+    uid = p->pw_uid;
+    gid = p->pw_gid;
+    return true;
+}
+
+// The file-system ids belong to the thread: the rest of the test process stays root.
+AlsAndererNutzer::AlsAndererNutzer()
+{
+    uid_t uid = 0;
+    gid_t gid = 0;
+    if (::geteuid() != 0 || !Ids(uid, gid))
+        return;
+    ::setfsgid(gid);
+    ::setfsuid(uid);
+    m_bereit = ::setfsuid(uid_t(-1)) == int(uid);
+    if (!m_bereit) {
+        ::setfsuid(0);
+        ::setfsgid(0);
+    }
+}
+
+AlsAndererNutzer::~AlsAndererNutzer()
+{
+    if (m_bereit) {
+        ::setfsuid(0);
+        ::setfsgid(0);
+    }
+}
+
+void SchreibgeschuetzteDatei(const QString& pfad, const QByteArray& inhalt)
+{
+    QFile f(pfad);
+    f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        f.write(inhalt);
+    f.close();
+    f.setPermissions(QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
 }

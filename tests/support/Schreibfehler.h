@@ -41,3 +41,23 @@ private:
     QTemporaryDir m_ordner;
     bool m_bereit = false;
 };
+
+// The calling thread's file accesses as the user "nobody" while it lives, to check what a user
+// who is not root may write. Only root can switch; bereit() is false otherwise.
+class AlsAndererNutzer {
+public:
+    AlsAndererNutzer();
+    ~AlsAndererNutzer();
+    AlsAndererNutzer(const AlsAndererNutzer&) = delete;
+    AlsAndererNutzer& operator=(const AlsAndererNutzer&) = delete;
+    bool bereit() const { return m_bereit; }
+    // The user's ids, for files and folders the test hands over to the user.
+    static bool Ids(uid_t& uid, gid_t& gid);
+
+private:
+    bool m_bereit = false;
+};
+
+// Writes a file and takes every write permission from it (0444), as a user or a host program
+// protects a file.
+void SchreibgeschuetzteDatei(const QString& pfad, const QByteArray& inhalt);

@@ -3,11 +3,16 @@
 #include <QApplication>
 #include <QHash>
 #include <QLibraryInfo>
+#include <QLoggingCategory>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTranslator>
 
 #include "base/forms/Hauptfenster.h"
+
+// The messages shown, for a test of the whole program (off unless
+// QT_LOGGING_RULES="kelvor.meldung.debug=true").
+Q_LOGGING_CATEGORY(lcMeldung, "kelvor.meldung", QtWarningMsg)
 
 namespace {
 QMessageBox::Icon symbol(int stil)
@@ -62,6 +67,7 @@ int QtMessagePresenter::zeige(const MeldungsBox& box)
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     dialog.setText(text);
     dialog.setIcon(symbol(box.stil));
+    qCDebug(lcMeldung).noquote() << "Meldung:" << box.titel << "|" << text;
 
     const QList<int> antworten = MsgTasten(box.stil);
     QHash<QAbstractButton*, int> antwortVon;

@@ -251,12 +251,13 @@ bool Gaeb1990::SaveAndClose()
             QCoreApplication::processEvents();
             if (ziel.isEmpty())
                 break;
-            if (FileOP().Save(m_tempname, ziel, false) == 0) {
+            QString grund;
+            if (FileOP().Save(m_tempname, ziel, false, &grund) == 0) {
                 m_zielname = ziel;
                 gespeichert = true;
                 break;
             }
-            Meldung(Meldungsart::Anwendungsfehler, LadeText(sprache() + 2930), QDir::toNativeSeparators(ziel));
+            Meldung(Meldungsart::Anwendungsfehler, LadeText(sprache() + 2960), QDir::toNativeSeparators(ziel), grund);
             start = ziel;
         }
     }

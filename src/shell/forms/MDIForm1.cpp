@@ -9,6 +9,7 @@
 #include "base/Tastencodes.h"
 #include "base/Twips.h"
 #include "base/TyvoAnbindung.h"
+#include "data/ManipDatenbank.h"
 #include "shell/Waehrung.h"
 #include "shell/Datenobjekte.h"
 #include "base/forms/Seitenform.h"
@@ -449,6 +450,12 @@ void MDIForm1::Laden()
         QApplication::setWindowIcon(windowIcon());
     }
 
+    // Without Qt SQL's SQLite driver no database opens, and a healthy one would be taken for a
+    // damaged one: the program says what is missing and ends before it opens any of them.
+    if (!ManipDatenbank::TreiberPrüfen()) {
+        z.AbbruchCode = 1;
+        return;
+    }
     LeseWaehrung();
 
     if (IstHostmodus()) {

@@ -467,7 +467,7 @@ TEST_F(Kälteseite, KaelteerzeugerMitDer20000kWGrenze)
     d.Text1[2]->setText(QStringLiteral("7000"));
     d.Text1[2]->setFocus(Qt::OtherFocusReason);
     Ereignisse();
-    d.WeiterCommand_Click();
+    d.Weiter();
     EXPECT_DOUBLE_EQ(daten().m_Leist_2.m_Value, 7000);
     EXPECT_DOUBLE_EQ(daten().m_Leist_ges.m_Value, 19000);
     EXPECT_FALSE(s->gesamtwärmeleistungQText->isEnabled());
@@ -582,7 +582,7 @@ TEST_F(Kälteseite, RohrinhaltSetztDasAnlagenvolumen)
             EXPECT_EQ(d.SummeLiter->text(), QString::fromUtf8(f.summe));
             EXPECT_EQ(s->Analagevolumen->text(), QString::fromUtf8(f.summe));
         }
-        d.WeiterCommand_Click();
+        d.Weiter();
     }
     EXPECT_FALSE(s->Analagevolumen->isEnabled());
     EXPECT_DOUBLE_EQ(daten().m_Wasservorlage.m_Value, 5742);  // 1148229 / 200, rounded up

@@ -150,7 +150,7 @@ public:
 
 }  // namespace
 
-TEST(Zapfstellendialog, EnterRundUndAltRechtsOhneBestätigung)
+TEST(Zapfstellendialog, EnterRundUndAltRechtsÜbernimmt)
 {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     MeldungsRecorder rec;
@@ -183,11 +183,11 @@ TEST(Zapfstellendialog, EnterRundUndAltRechtsOhneBestätigung)
     // (Its 0 was written when the focus first left it.)
     EXPECT_EQ(z.werte.value(QStringLiteral("NB1")).toDouble(), 0.0);
 
-    // Alt+Right closes without taking over the box being typed in.
+    // Alt+Right takes over the box being typed in, then closes.
     dialog.Text1.value(0)->setText(QStringLiteral("1,5"));
     QTest::keyClick(dialog.Text1.value(0), Qt::Key_Right, Qt::AltModifier);
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(z.werte.value(QStringLiteral("NB1")).toDouble(), 0.0);
+    EXPECT_EQ(z.werte.value(QStringLiteral("NB1")).toDouble(), 1.5);
     EXPECT_EQ(rec.boxen.size(), 1);
     QLocale::setDefault(QLocale::c());
 }

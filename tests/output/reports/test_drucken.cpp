@@ -16,6 +16,7 @@
 #include "output/reports/Ausschreibungsschreiber.h"
 #include "output/reports/Drucken.h"
 #include "support/QStringAusgabe.h"
+#include "base/AllgFunktionen.h"
 #include "support/Schreibfehler.h"
 
 // Texts in failure messages.
@@ -566,8 +567,6 @@ TEST_F(HeizungsberichtTest, PdfFehlerLassenDieFruehereDateiUndNennenSie)
     PdfDrucker pdf(pfad);
     setzeDrucker(&pdf);
     for (const Schreibfehler::Schritt schritt : AlleSchritte) {
-        if (schritt == Schreibfehler::Schritt::Ordnersync)
-            continue;  // the file is already complete then
         SCOPED_TRACE(Schreibfehler::Name(schritt));
         {
             QFile alt(pfad);
@@ -579,14 +578,37 @@ TEST_F(HeizungsberichtTest, PdfFehlerLassenDieFruehereDateiUndNennenSie)
             Schreibfehler fehler(schritt, ENOSPC);
             Bericht(2, 1);
         }
+        // Only the folder sync failed: the report is in place, with a note.
+        const bool nurOrdner = schritt == Schreibfehler::Schritt::Ordnersync;
         ASSERT_EQ(meldungen.boxen.size(), 1);
-        EXPECT_EQ(meldungen.boxen[0].textIds, QList<int>{2241});
+        EXPECT_EQ(meldungen.boxen[0].textIds, QList<int>{nurOrdner ? 2962 : 2241});
         EXPECT_TRUE(meldungen.boxen[0].text.contains(QDir::toNativeSeparators(pfad)));
         QFile f(pfad);
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        EXPECT_EQ(f.readAll(), "alt");
+        EXPECT_EQ(f.readAll().startsWith("%PDF"), nurOrdner);
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"bericht.pdf"});
     }
+    setzeDrucker(nullptr);
+}
+
+// A PDF the user protected is not replaced: it stays as it was and the message says why.
+TEST_F(HeizungsberichtTest, SchreibgeschuetztePdfBleibtUnberuehrt)
+{
+    ASSERT_NO_FATAL_FAILURE(AnlageAutomat());
+    QTemporaryDir dir;
+    const QString pfad = dir.filePath(QStringLiteral("bericht.pdf"));
+    PdfDrucker pdf(pfad);
+    setzeDrucker(&pdf);
+    SchreibgeschuetzteDatei(pfad, "alt");
+    meldungen.leeren();
+    Bericht(2, 1);
+    ASSERT_EQ(meldungen.boxen.size(), 1);
+    EXPECT_EQ(meldungen.boxen[0].textIds, QList<int>{2241});
+    EXPECT_EQ(meldungen.boxen[0].werte, (QStringList{QDir::toNativeSeparators(pfad), LadeText(2963)}));
+    QFile f(pfad);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), "alt");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"bericht.pdf"});
     setzeDrucker(nullptr);
 }
 

@@ -431,6 +431,21 @@ TEST_F(Schaltschema, SchreibfehlerLassenDieFruehereOrderdateiUndNennenSie)
     }
 }
 
+// An order file made read-only is not replaced: it stays as it was and the message says why.
+TEST_F(Schaltschema, SchreibgeschuetzteOrderdateiBleibtUnberuehrt)
+{
+    zustand().Projektart = QStringLiteral("He");
+    speichereHeizung(zweiKessel);
+    SchreibgeschuetzteDatei(orderdatei(), "alt");
+    DXFOrderAufbau aufbau;
+    EXPECT_FALSE(aufbau.AufbauOrderdatei());
+    ASSERT_EQ(meldungen.boxen.size(), 1);
+    EXPECT_EQ(meldungen.boxen[0].textIds, QList<int>{2241});
+    EXPECT_EQ(meldungen.boxen[0].werte, (QStringList{aufbau.OrderPfad(), LadeText(2963)}));
+    EXPECT_EQ(inhalt(), QByteArray("alt"));
+    EXPECT_TRUE(QDir(QFileInfo(orderdatei()).absolutePath()).entryList({QStringLiteral("*.kelvor-*")}, QDir::Files).isEmpty());
+}
+
 TEST_F(Schaltschema, HostModusNimmtDasHeizungsobjektDesHauptfenstersOhneInit)
 {
     zustand().Projektart = QStringLiteral("He");

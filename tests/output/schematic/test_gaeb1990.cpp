@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstring>
 
 #include <QBuffer>
 #include <QDir>
@@ -17,6 +18,7 @@
 #include "output/reports/Ausschreibungsschreiber.h"
 #include "output/schematic/Gaeb1990.h"
 #include "support/MeldungsRecorder.h"
+#include "base/AllgFunktionen.h"
 #include "support/Schreibfehler.h"
 #include "support/QStringAusgabe.h"
 
@@ -537,8 +539,10 @@ TEST_F(Gaeb1990Test, NichtSchreibbaresZielMeldetUndFragtErneut)
         EXPECT_EQ(g.SaveAndClose(), zweiterVersuch);
 
         ASSERT_EQ(meldungen.boxen.size(), 1);
-        EXPECT_EQ(meldungen.boxen[0].textIds, QList<int>{2930});
-        EXPECT_TRUE(meldungen.boxen[0].text.contains(QDir::toNativeSeparators(falsch)));
+        EXPECT_EQ(meldungen.boxen[0].textIds, QList<int>{2960});
+        EXPECT_EQ(meldungen.boxen[0].werte.value(0), QDir::toNativeSeparators(falsch));
+        EXPECT_TRUE(meldungen.boxen[0].werte.value(1).contains(QString::fromLocal8Bit(std::strerror(ENOENT))))
+            << meldungen.boxen[0].text.toStdString();
         ASSERT_EQ(dialog.anfragen.size(), 2);
         EXPECT_EQ(dialog.anfragen[1].dateiname, QStringLiteral("LV.d81"));
         EXPECT_FALSE(QFile::exists(falsch));
@@ -551,13 +555,12 @@ TEST_F(Gaeb1990Test, NichtSchreibbaresZielMeldetUndFragtErneut)
 }
 
 // The copy to the chosen file fails at each step of the writer: the user's old file stays,
-// nothing is reported as saved, and the message names the file.
+// nothing is reported as saved, and the message names the file and the reason. A folder that
+// cannot be synced after the rename leaves the complete file: saved, with a note.
 TEST_F(Gaeb1990Test, FehlerBeimSpeichernLaesstDieAlteDatei)
 {
     const QString ziel = temp.filePath(QStringLiteral("LV.d81"));
     for (const Schreibfehler::Schritt schritt : AlleSchritte) {
-        if (schritt == Schreibfehler::Schritt::Ordnersync)
-            continue;  // the file is already complete then
         for (const int nummer : {EIO, ENOSPC}) {
             SCOPED_TRACE(std::string(Schreibfehler::Name(schritt)) + " " + std::to_string(nummer));
             meldungen.leeren();
@@ -571,18 +574,44 @@ TEST_F(Gaeb1990Test, FehlerBeimSpeichernLaesstDieAlteDatei)
             Gaeb1990 g;
             g.WriteKopf(Datum, QStringLiteral("LV"), QString());
             g.WriteEnde();
+            const bool nurOrdner = schritt == Schreibfehler::Schritt::Ordnersync;
             {
                 Schreibfehler fehler(schritt, nummer);
-                EXPECT_FALSE(g.SaveAndClose());
+                EXPECT_EQ(g.SaveAndClose(), nurOrdner);
             }
             ASSERT_EQ(meldungen.boxen.size(), 1);
-            EXPECT_EQ(meldungen.boxen[0].textIds, QList<int>{2930});
-            EXPECT_TRUE(meldungen.boxen[0].text.contains(QDir::toNativeSeparators(ziel)));
-            EXPECT_EQ(lies(ziel), "alte Datei");
+            EXPECT_EQ(meldungen.boxen[0].textIds, QList<int>{nurOrdner ? 2962 : 2960});
+            EXPECT_EQ(meldungen.boxen[0].werte.value(0), QDir::toNativeSeparators(ziel));
+            EXPECT_TRUE(meldungen.boxen[0].werte.value(1).contains(QString::fromLocal8Bit(std::strerror(nummer))))
+                << meldungen.boxen[0].text.toStdString();
+            EXPECT_EQ(dialog.anfragen.size(), nurOrdner ? 1 : 2);  // asked again after a failure
+            EXPECT_EQ(lies(ziel).size() == 5 * 82, nurOrdner);
+            if (!nurOrdner) {
+                EXPECT_EQ(lies(ziel), "alte Datei");
+            }
             EXPECT_EQ(QDir(temp.path()).entryList(QDir::Files), QStringList{"LV.d81"});
             EXPECT_TRUE(tempdateien().isEmpty());
         }
     }
+}
+
+// A file the user protected is not replaced: it stays as it was and the message says why.
+TEST_F(Gaeb1990Test, SchreibgeschuetzteDateiBleibtUnberuehrt)
+{
+    const QString ziel = temp.filePath(QStringLiteral("LV.d81"));
+    SchreibgeschuetzteDatei(ziel, "alte Datei");
+    Speicherdialog dialog;
+    dialog.antworten.push_back(ziel);  // then the user cancels
+    Gaeb1990 g;
+    g.WriteKopf(Datum, QStringLiteral("LV"), QString());
+    g.WriteEnde();
+    EXPECT_FALSE(g.SaveAndClose());
+    ASSERT_EQ(meldungen.boxen.size(), 1);
+    EXPECT_EQ(meldungen.boxen[0].textIds, QList<int>{2960});
+    EXPECT_EQ(meldungen.boxen[0].werte, (QStringList{QDir::toNativeSeparators(ziel), LadeText(2963)}));
+    EXPECT_EQ(lies(ziel), "alte Datei");
+    EXPECT_EQ(QDir(temp.path()).entryList(QDir::Files), QStringList{"LV.d81"});
+    EXPECT_TRUE(tempdateien().isEmpty());
 }
 
 TEST_F(Gaeb1990Test, TempdateiDieNichtAngelegtWerdenKannBeendetMitMeldung)

@@ -445,6 +445,25 @@ TEST(Schaltschemalauf, SchreibfehlerLassenDieFruehereZeichnungUndDieKopieStehen)
     }
 }
 
+// A copy the user protected is not replaced: it stays as it was and the message says why.
+TEST(Schaltschemalauf, SchreibgeschuetzteKopieBleibtUnberuehrt)
+{
+    Schemaordner o;
+    Dateidialoge dialoge;
+    const QString kopie = o.pfad(QStringLiteral("plan.dxf"));
+    SchreibgeschuetzteDatei(kopie, "alt");
+    dialoge.antworten = {kopie};  // then the user cancels
+    o.order(Anlagen()[5].second);
+    EXPECT_TRUE(o.lauf.Zeichnen(Schaltschemalauf::ZielDatei));  // the drawing itself is written
+    ASSERT_EQ(o.meldungen.boxen.size(), 1);
+    EXPECT_EQ(o.meldungen.boxen[0].art, Meldungsart::Anwendungsfehler);
+    EXPECT_EQ(o.meldungen.boxen[0].werte.value(1), kopie);
+    EXPECT_EQ(o.meldungen.boxen[0].werte.value(2), LadeText(2963));
+    EXPECT_EQ(o.lese(QStringLiteral("plan.dxf")), "alt");
+    EXPECT_EQ(dialoge.anfragen.size(), 2);
+    EXPECT_TRUE(QDir(o.pfad(QStringLiteral("."))).entryList({QStringLiteral("*.kelvor-*")}, QDir::Files).isEmpty());
+}
+
 TEST(Schaltschemalauf, FehlendeDateienBeendenDenLaufOhneAndereZuBeruehren)
 {
     struct Fall {

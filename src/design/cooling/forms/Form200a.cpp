@@ -137,7 +137,7 @@ void Form200a::Text1_Validate(int Index, bool& Cancel)
     g.m_Leist_ges.TextBox_N_InGlobDaten(*gesamt);
 }
 
-void Form200a::entladen()
+void Form200a::Entladen()
 {
     if (!m_g)
         return;

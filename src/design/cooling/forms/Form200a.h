@@ -23,7 +23,7 @@ public:
 protected:
     void prüfe(QWidget* box, bool& Cancel) override;
     bool istEingabe(const QWidget* w) const override;
-    void entladen() override;
+    void Entladen() override;
     void showEvent(QShowEvent* e) override;
 
 private:

@@ -158,7 +158,7 @@ void Form200b::summe()
     g.m_VolAnlage.GlobDatenInTextBox_N(*Steuerelement(SummeLiter));
 }
 
-void Form200b::entladen()
+void Form200b::Entladen()
 {
     if (!m_g)
         return;

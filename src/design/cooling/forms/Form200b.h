@@ -29,7 +29,7 @@ public:
 protected:
     void prüfe(QWidget* box, bool& Cancel) override;
     bool istEingabe(const QWidget* w) const override;
-    void entladen() override;
+    void Entladen() override;
 
 private:
     conTextBoxAdodb* länge(int Index) const;

@@ -1,41 +1,29 @@
 #include "design/cooling/forms/Kaeltedialog.h"
 
 #include <QApplication>
-#include <QCloseEvent>
-#include <QDir>
-#include <QFile>
 #include <QFocusEvent>
-#include <QIcon>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
 
 #include "base/AllgFunktionen.h"
 #include "base/Programmzustand.h"
-#include "base/Tastencodes.h"
 #include "base/Twips.h"
-#include "base/forms/Fokusvalidierung.h"
+#include "base/forms/Dialogfenster.h"
 #include "base/forms/Hauptfenster.h"
-#include "base/forms/Tastenvorschau.h"
 #include "design/cooling/GlobDatenKaelte.h"
 #include "design/cooling/forms/Form200.h"
 
-Kältedialog::Kältedialog(int titelId, int breiteTwips, int höheTwips, QWidget* parent) : QDialog(parent)
+Kältedialog::Kältedialog(int titelId, int breiteTwips, int höheTwips, QWidget* parent) : Dialogform(parent)
 {
     Programmzustand& z = zustand();
     m_g = z.g_kühldat.get();
-    z.ErrorCancel = false;
+    DialogVorbereiten(*this);
     setWindowTitle(LadeText(z.Sprachoffset + titelId));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    const QString icon = QDir(z.Installationspfad).filePath(QStringLiteral("Kelvor.ico"));
-    if (QFile::exists(icon))
-        setWindowIcon(QIcon(icon));
     const int b = Twips::zuPixel(breiteTwips), h = Twips::zuPixel(höheTwips);
     setFixedSize(b, h);
-    if (Hauptfenster* haupt = hauptfenster()) {
-        const QRect m = haupt->Fensterwidget()->frameGeometry();
-        move(m.left() + (m.width() - b) / 2, m.top() + (m.height() - h) / 2);
-    }
+    ZentriereÜberHauptfenster(*this);
     WeiterCommand = new QPushButton(this);
     WeiterCommand->setObjectName(QStringLiteral("WeiterCommand"));
     WeiterCommand->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
@@ -45,40 +33,15 @@ Kältedialog::Kältedialog(int titelId, int breiteTwips, int höheTwips, QWidget
     connect(WeiterCommand, &QPushButton::clicked, this, [this] {
         // A box that refused its input keeps the focus: the click does not count.
         if (QWidget* f = focusWidget(); !(f && istEingabe(f)))
-            WeiterCommand_Click();
+            Weiter();
     });
 }
 
 Kältedialog::~Kältedialog() = default;
 
-void Kältedialog::entladenEinmal()
-{
-    if (!m_entladen) {
-        m_entladen = true;
-        entladen();
-    }
-}
-
 void Kältedialog::richteEin()
 {
-    m_moveFocus.Init(this, true);
-    m_tasten = new Tastenvorschau(
-        this,
-        [this](int& KeyCode, int Shift) {
-            if (KeyCode == Tastencodes::Rechts && (Shift & 7) == Tastencodes::UmschaltAlt) {
-                KeyCode = 0;
-                WeiterCommand_Click();
-            }
-        },
-        [this](int& KeyAscii) {
-            m_moveFocus.NextTabStop(KeyAscii);
-            if (KeyAscii == 10 || KeyAscii == 13)
-                KeyAscii = 0;
-        });
-    m_validierung = new Fokusvalidierung(this, [this](QWidget* w, bool& Cancel) {
-        if (istEingabe(w))
-            prüfe(w, Cancel);
-    });
+    MoveFocusEinrichten();
     for (QLineEdit* e : findChildren<QLineEdit*>())
         e->installEventFilter(this);
     m_lädt = false;
@@ -90,38 +53,10 @@ Form200* Kältedialog::seite200()
     return h ? qobject_cast<Form200*>(h->fenster(200)) : nullptr;
 }
 
-bool Kältedialog::fokusÜbernommen()
+void Kältedialog::Validate(QWidget* w, bool& Cancel)
 {
-    return m_entladen || !m_validierung || m_validierung->FokusÜbernehmen();
-}
-
-void Kältedialog::WeiterCommand_Click()
-{
-    if (fokusÜbernommen())
-        done(QDialog::Accepted);
-}
-
-void Kältedialog::reject()
-{
-    if (fokusÜbernommen())
-        QDialog::reject();
-}
-
-void Kältedialog::done(int r)
-{
-    entladenEinmal();
-    QDialog::done(r);
-}
-
-void Kältedialog::closeEvent(QCloseEvent* e)
-{
-    // Closing the window takes over what the focused box holds, or the window stays.
-    if (!fokusÜbernommen()) {
-        e->ignore();
-        return;
-    }
-    entladenEinmal();
-    QDialog::closeEvent(e);
+    if (istEingabe(w))
+        prüfe(w, Cancel);
 }
 
 bool Kältedialog::eventFilter(QObject* o, QEvent* e)
@@ -131,7 +66,7 @@ bool Kältedialog::eventFilter(QObject* o, QEvent* e)
         if (e->type() == QEvent::FocusIn && !m_lädt) {
             if (auto* zeile = qobject_cast<QLineEdit*>(w))
                 QMetaObject::invokeMethod(zeile, &QLineEdit::selectAll, Qt::QueuedConnection);
-        } else if (e->type() == QEvent::FocusOut && !m_entladen) {
+        } else if (e->type() == QEvent::FocusOut && !istEntladen()) {
             // Leaving the dialog without a Validate: the check runs and its Cancel is ignored.
             const Qt::FocusReason grund = static_cast<QFocusEvent*>(e)->reason();
             const QWidget* neu = QApplication::focusWidget();

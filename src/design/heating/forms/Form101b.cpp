@@ -81,7 +81,7 @@ Form101b::Form101b(QWidget* parent) : Heizungsdialog(parent)
     FernleitungButton->setAutoDefault(false);
     FernleitungButton->setFocusPolicy(Qt::TabFocus);
     connect(FernleitungButton, &QPushButton::clicked, this, [this] {
-        if (fokusfeldÜbernommen())
+        if (EingabeÜbernehmen())
             Fernleitungen();
     });
     Label1[8] = Heizungsformen::Beschriftung(this, text(409), 240, 3480, 2350 + dx);

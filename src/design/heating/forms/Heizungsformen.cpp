@@ -1,9 +1,5 @@
 #include "design/heating/forms/Heizungsformen.h"
 
-#include <QApplication>
-#include <QCloseEvent>
-#include <QDir>
-#include <QFileInfo>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,13 +10,11 @@
 #include "design/heating/forms/Form101.h"
 #include "base/AllgFunktionen.h"
 #include "base/Programmzustand.h"
-#include "base/Tastencodes.h"
 #include "base/Twips.h"
 #include "base/forms/BoundWidgets.h"
-#include "base/forms/Fokusvalidierung.h"
+#include "base/forms/Dialogfenster.h"
 #include "base/forms/Hauptfenster.h"
 #include "base/forms/Steuerelemente.h"
-#include "base/forms/Tastenvorschau.h"
 #include "data/conTextBoxAdodb.h"
 
 namespace Heizungsformen {
@@ -101,45 +95,18 @@ ModalZeigen& modalZeigen()
 
 }  // namespace Heizungsformen
 
-Heizungsdialog::Heizungsdialog(QWidget* parent) : QDialog(parent)
+Heizungsdialog::Heizungsdialog(QWidget* parent) : Dialogform(parent)
 {
-    zustand().ErrorCancel = false;
-    const QString icon = QDir(zustand().Installationspfad).filePath(QStringLiteral("Kelvor.ico"));
-    if (QFileInfo::exists(icon))
-        setWindowIcon(QIcon(icon));
+    DialogVorbereiten(*this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    m_tasten = new Tastenvorschau(
-        this,
-        [this](int& KeyCode, int Shift) {
-            if (KeyCode == Tastencodes::Rechts && (Shift & 7) == Tastencodes::UmschaltAlt) {
-                KeyCode = 0;
-                Weiter();
-            }
-        },
-        [this](int& KeyAscii) {
-            if (m_bereit && !m_entladen)
-                m_moveFocus.NextTabStop(KeyAscii);
-            if (KeyAscii == 10 || KeyAscii == 13)
-                KeyAscii = 0;
-        });
-    m_validierung = new Fokusvalidierung(this, [this](QWidget* w, bool& Cancel) {
-        if (m_entladen)
-            return;
-        if (auto* feld = qobject_cast<QLineEdit*>(w); feld && m_felder.contains(feld) && !feld->isReadOnly())
-            Cancel = prüfeGeändert(feld);
-    });
 }
 
 Heizungsdialog::~Heizungsdialog() = default;
 
 void Heizungsdialog::Fertig()
 {
-    if (Hauptfenster* h = hauptfenster()) {
-        const QRect m = h->Fensterwidget()->frameGeometry();
-        move(m.left() + (m.width() - width()) / 2, m.top() + (m.height() - height()) / 2);
-    }
-    m_moveFocus.Init(this, true);
-    m_bereit = true;
+    ZentriereÜberHauptfenster(*this);
+    MoveFocusEinrichten();
 }
 
 void Heizungsdialog::Beobachten(QLineEdit* feld)
@@ -163,21 +130,6 @@ QPushButton* Heizungsdialog::WeiterKnopf(int x, int y)
     return k;
 }
 
-bool Heizungsdialog::fokusfeldÜbernommen()
-{
-    return m_entladen || m_validierung->FokusÜbernehmen();
-}
-
-void Heizungsdialog::Weiter()
-{
-    if (m_entladen || !fokusfeldÜbernommen())
-        return;
-    if (!WeiterErlaubt())
-        return;
-    entladenEinmal();
-    done(QDialog::Accepted);
-}
-
 bool Heizungsdialog::prüfeGeändert(QLineEdit* feld)
 {
     if (const conTextBoxAdodb* wert = Wert(feld); wert && wert->ZeigtWert(feld->text()))
@@ -185,9 +137,15 @@ bool Heizungsdialog::prüfeGeändert(QLineEdit* feld)
     return Prüfe(feld);
 }
 
+void Heizungsdialog::Validate(QWidget* w, bool& Cancel)
+{
+    if (auto* feld = qobject_cast<QLineEdit*>(w); feld && m_felder.contains(feld) && !feld->isReadOnly())
+        Cancel = prüfeGeändert(feld);
+}
+
 void Heizungsdialog::FormValidateControlElement(const QString& name, const VbVariant& Index, bool& Cancel)
 {
-    if (m_entladen)
+    if (istEntladen())
         return;
     if (QLineEdit* f = Feld(name, Index.isNull() || Index.isEmpty() ? -1 : Zahlen::CInt(Index.toDouble())))
         Cancel = Prüfe(f);
@@ -195,7 +153,7 @@ void Heizungsdialog::FormValidateControlElement(const QString& name, const VbVar
 
 bool Heizungsdialog::eventFilter(QObject* o, QEvent* e)
 {
-    if (e->type() == QEvent::FocusIn && !m_entladen) {
+    if (e->type() == QEvent::FocusIn && !istEntladen()) {
         // The focus coming back from a message box or a popup is no entry.
         const Qt::FocusReason grund = static_cast<QFocusEvent*>(e)->reason();
         if (grund == Qt::ActiveWindowFocusReason || grund == Qt::PopupFocusReason) {
@@ -211,37 +169,11 @@ bool Heizungsdialog::eventFilter(QObject* o, QEvent* e)
         auto* feld = static_cast<QLineEdit*>(o);
         // After the check of the box that is left, which may take the focus back.
         QTimer::singleShot(0, feld, [this, feld] {
-            if (!feld->hasFocus() || m_entladen)
+            if (!feld->hasFocus() || istEntladen())
                 return;
             Betreten(feld);
             feld->selectAll();
         });
     }
     return QDialog::eventFilter(o, e);
-}
-
-void Heizungsdialog::entladenEinmal()
-{
-    if (m_entladen)
-        return;
-    m_entladen = true;
-    Entladen();
-}
-
-void Heizungsdialog::closeEvent(QCloseEvent* e)
-{
-    if (!fokusfeldÜbernommen()) {
-        e->ignore();
-        return;
-    }
-    entladenEinmal();
-    QDialog::closeEvent(e);
-}
-
-void Heizungsdialog::reject()
-{
-    if (!fokusfeldÜbernommen())
-        return;
-    entladenEinmal();
-    QDialog::reject();
 }

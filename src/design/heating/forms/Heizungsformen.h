@@ -6,16 +6,14 @@
 #include <functional>
 #include <memory>
 
-#include "base/forms/MoveFocus.h"
+#include "base/forms/Dialogform.h"
 
 class BoundControl;
 class conTextBoxAdodb;
-class Fokusvalidierung;
 class Form101;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class Tastenvorschau;
 
 namespace Heizungsformen {
 
@@ -42,18 +40,12 @@ ModalZeigen& modalZeigen();
 
 // Base of the three heating dialogs: window icon, centred over the main window, messages on
 // again, Enter through MoveFocus (the dialog checks the box before the focus moves), the check of
-// a box when the focus moves to another control, whole text selected on entry, Alt+Right as Weiter
-// after the check of the focused box. Weiter, Esc and the close box check the focused box first and
-// stay when it refuses; Weiter and closing run Entladen once.
-class Heizungsdialog : public QDialog, public FormValidierung {
+// a box when the focus moves to another control or the dialog closes, whole text selected on entry.
+class Heizungsdialog : public Dialogform {
     Q_OBJECT
 public:
     explicit Heizungsdialog(QWidget* parent);
     ~Heizungsdialog() override;
-
-    // Weiter: checks the focused box first; closes when the dialog accepts.
-    void Weiter();
-    bool istEntladen() const { return m_entladen; }
 
 protected:
     // Centres the dialog (after its size is set) and sets up Enter.
@@ -62,36 +54,23 @@ protected:
     virtual bool Prüfe(QLineEdit* feld) = 0;
     // Entering a box (after the whole text is selected).
     virtual void Betreten(QLineEdit*) {}
-    // The check that Weiter makes; false keeps the dialog open.
-    virtual bool WeiterErlaubt() { return true; }
-    virtual void Entladen() = 0;
+    void Entladen() override = 0;
     // The box whose check runs for this control name and index (nullptr: none).
     virtual QLineEdit* Feld(const QString& name, int index) const = 0;
     // The bound value a box shows (nullptr: none).
     virtual const conTextBoxAdodb* Wert(const QLineEdit* feld) const = 0;
 
     void FormValidateControlElement(const QString& name, const VbVariant& Index, bool& Cancel) override;
+    void Validate(QWidget* steuerelement, bool& Cancel) override;
     bool eventFilter(QObject* o, QEvent* e) override;
-    void closeEvent(QCloseEvent* e) override;
-    void reject() override;
     // Boxes that take the focus-entry handling.
     void Beobachten(QLineEdit* feld);
     QPushButton* WeiterKnopf(int x, int y);
-    // Before a button acts, Esc and the close box: the focused box is checked first; false when
-    // it refused (the focus stays there).
-    bool fokusfeldÜbernommen();
-
-    MoveFocus m_moveFocus;
 
 private:
-    void entladenEinmal();
     // The check of a box, unless it shows what its bound value shows now.
     bool prüfeGeändert(QLineEdit* feld);
 
-    Tastenvorschau* m_tasten = nullptr;
-    Fokusvalidierung* m_validierung = nullptr;
     QList<QLineEdit*> m_felder;
-    bool m_entladen = false;
-    bool m_bereit = false;
     bool m_aktiviert = false;
 };

@@ -1,11 +1,7 @@
 #include "design/solar/forms/Inhaltsdialog.h"
 
 #include <QApplication>
-#include <QCloseEvent>
-#include <QDir>
-#include <QFile>
 #include <QFocusEvent>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStyle>
@@ -14,10 +10,8 @@
 
 #include "base/AllgFunktionen.h"
 #include "base/Programmzustand.h"
-#include "base/Tastencodes.h"
 #include "base/Twips.h"
-#include "base/forms/Fokusvalidierung.h"
-#include "base/forms/Hauptfenster.h"
+#include "base/forms/Dialogfenster.h"
 #include "base/forms/Steuerelemente.h"
 #include "base/forms/Tastenvorschau.h"
 
@@ -30,13 +24,10 @@ int px(int twips)
 
 }  // namespace
 
-Inhaltsdialog::Inhaltsdialog(int titelId, QWidget* parent) : QDialog(parent)
+Inhaltsdialog::Inhaltsdialog(int titelId, QWidget* parent) : Dialogform(parent)
 {
-    zustand().ErrorCancel = false;
+    DialogVorbereiten(*this);
     setWindowTitle(LadeText(zustand().Sprachoffset + titelId));
-    const QString icon = QDir(zustand().Installationspfad).filePath(QStringLiteral("Kelvor.ico"));
-    if (QFile::exists(icon))
-        setWindowIcon(QIcon(icon));
     setModal(true);
     // A fixed frame with its title and close box only.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
@@ -88,38 +79,8 @@ QToolButton* Inhaltsdialog::Bildknopf(const QString& name, int links, int oben)
 void Inhaltsdialog::Einrichten(int breite, int höhe)
 {
     setFixedSize(px(breite), px(höhe));
-    m_moveFocus.Init(this, true);
-    m_tasten = new Tastenvorschau(
-        this,
-        [this](int& KeyCode, int Shift) {
-            if (KeyCode == Tastencodes::Rechts && (Shift & 7) == Tastencodes::UmschaltAlt) {
-                KeyCode = 0;
-                QTimer::singleShot(0, this, &Inhaltsdialog::Weiter);
-            }
-        },
-        [this](int& KeyAscii) {
-            m_moveFocus.NextTabStop(KeyAscii);
-            // Tab stays with the focus chain; line feed and Enter end here.
-            if (KeyAscii == 10 || KeyAscii == 13)
-                KeyAscii = 0;
-        });
-    // A box that refuses keeps the focus and stays open for its next check.
-    m_validierung = new Fokusvalidierung(this, [this](QWidget* w, bool& Cancel) {
-        auto* box = qobject_cast<QLineEdit*>(w);
-        if (m_entladen || !box || !m_boxen.contains(box))
-            return;
-        if (prüfeOffen(box, Cancel) && Cancel)
-            m_offen[box] = true;
-    });
-    Zentrieren();
-}
-
-void Inhaltsdialog::Zentrieren()
-{
-    if (Hauptfenster* h = hauptfenster()) {
-        const QRect m = h->Fensterwidget()->frameGeometry();
-        move(m.left() + (m.width() - width()) / 2, m.top() + (m.height() - height()) / 2);
-    }
+    MoveFocusEinrichten();
+    ZentriereÜberHauptfenster(*this);
 }
 
 void Inhaltsdialog::FormValidateControlElement(const QString& name, const VbVariant& Index, bool& Cancel)
@@ -132,6 +93,14 @@ void Inhaltsdialog::FormValidateControlElement(const QString& name, const VbVari
         }
 }
 
+void Inhaltsdialog::Validate(QWidget* w, bool& Cancel)
+{
+    // A box that refuses keeps the focus and stays open for its next check.
+    auto* box = qobject_cast<QLineEdit*>(w);
+    if (box && m_boxen.contains(box) && prüfeOffen(box, Cancel) && Cancel)
+        m_offen[box] = true;
+}
+
 bool Inhaltsdialog::prüfeOffen(QLineEdit* box, bool& Cancel)
 {
     if (!m_offen.value(box))
@@ -139,23 +108,6 @@ bool Inhaltsdialog::prüfeOffen(QLineEdit* box, bool& Cancel)
     m_offen[box] = false;
     Cancel = Prüfen(box);
     return true;
-}
-
-bool Inhaltsdialog::fokusÜbernommen()
-{
-    return m_entladen || !m_validierung || m_validierung->FokusÜbernehmen();
-}
-
-void Inhaltsdialog::Weiter()
-{
-    if (!m_entladen && fokusÜbernommen())
-        close();
-}
-
-void Inhaltsdialog::reject()
-{
-    if (fokusÜbernommen())
-        QDialog::reject();
 }
 
 bool Inhaltsdialog::eventFilter(QObject* o, QEvent* e)
@@ -180,7 +132,7 @@ bool Inhaltsdialog::eventFilter(QObject* o, QEvent* e)
 void Inhaltsdialog::fokusWechsel(QWidget* alt, QWidget* neu)
 {
     // A move within the dialog is checked by the focus validation.
-    if (m_entladen || (neu && isAncestorOf(neu)))
+    if (istEntladen() || (neu && isAncestorOf(neu)))
         return;
     auto* box = qobject_cast<QLineEdit*>(alt);
     if (!box || !m_boxen.contains(box) || box->hasFocus())
@@ -190,29 +142,4 @@ void Inhaltsdialog::fokusWechsel(QWidget* alt, QWidget* neu)
         m_offen[box] = false;
         Verlassen(box);
     }
-}
-
-void Inhaltsdialog::entladenEinmal()
-{
-    if (m_entladen)
-        return;
-    m_entladen = true;
-    Entladen();
-}
-
-void Inhaltsdialog::closeEvent(QCloseEvent* e)
-{
-    // Closing the window takes over what the focused box holds, or the window stays.
-    if (!fokusÜbernommen()) {
-        e->ignore();
-        return;
-    }
-    entladenEinmal();
-    QDialog::closeEvent(e);
-}
-
-void Inhaltsdialog::done(int r)
-{
-    entladenEinmal();
-    QDialog::done(r);
 }

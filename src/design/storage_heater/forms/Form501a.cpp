@@ -12,17 +12,15 @@
 
 #include "base/AllgFunktionen.h"
 #include "base/Programmzustand.h"
-#include "base/Tastencodes.h"
 #include "base/Twips.h"
 #include "base/forms/Dialogfenster.h"
-#include "base/forms/Fokusvalidierung.h"
 #include "base/forms/Steuerelemente.h"
 #include "base/forms/Tastenvorschau.h"
 #include "design/storage_heater/Wohnungsgruppen.h"
 
 using Zapfstellen::Arten;
 
-Zapfstellendialog::Zapfstellendialog(Zapfstellen::Dialog art, QWidget* parent) : QDialog(parent), m_art(art)
+Zapfstellendialog::Zapfstellendialog(Zapfstellen::Dialog art, QWidget* parent) : Dialogform(parent), m_art(art)
 {
     setObjectName(art == Zapfstellen::Dialog::Normal    ? QStringLiteral("Form501a")
                   : art == Zapfstellen::Dialog::Komfort ? QStringLiteral("Form501b")
@@ -63,31 +61,10 @@ Zapfstellendialog::Zapfstellendialog(Zapfstellen::Dialog art, QWidget* parent) :
     WeiterCommand->setFixedSize(Twips::zuPixel(570), Twips::zuPixel(570));
     WeiterCommand->setToolTip(LadeText(o + 72));
     WeiterCommand->setFocusPolicy(Qt::TabFocus);
-    connect(WeiterCommand, &QToolButton::clicked, this, &Zapfstellendialog::WeiterCommand_Click);
+    connect(WeiterCommand, &QToolButton::clicked, this, &Zapfstellendialog::Weiter);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(raster);
     layout->addWidget(WeiterCommand, 0, Qt::AlignRight);
-
-    m_tasten = new Tastenvorschau(
-        this,
-        [this](int& KeyCode, int Shift) {
-            if (KeyCode == Tastencodes::Rechts && (Shift & 7) == Tastencodes::UmschaltAlt) {
-                KeyCode = 0;
-                // Closes without checking the box that has the focus.
-                done(QDialog::Accepted);
-            }
-        },
-        [this](int& KeyAscii) {
-            if (m_art != Zapfstellen::Dialog::Normal)
-                m_Fokus.NextTabStop(KeyAscii);
-            // Enter and Esc end at the form (Esc does not close: there is no cancel).
-            if (KeyAscii == 13 || KeyAscii == 27)
-                KeyAscii = 0;
-        });
-    m_validierung = new Fokusvalidierung(this, [this](QWidget* w, bool& Cancel) {
-        if (w->objectName() == QLatin1String("Text1"))
-            Text1_Validate(Steuerelemente::index(w).toInteger(), Cancel);
-    });
 }
 
 Zapfstellendialog::~Zapfstellendialog() = default;
@@ -104,7 +81,8 @@ void Zapfstellendialog::Laden(Zeilenzugriff& aufrufer)
     adjustSize();
     setFixedSize(sizeHint());
     ZentriereÜberHauptfenster(*this);
-    m_Fokus.Init(this, true);
+    if (m_art != Zapfstellen::Dialog::Normal)
+        MoveFocusEinrichten();
     m_LadenLäuft = false;
 }
 
@@ -136,17 +114,19 @@ void Zapfstellendialog::Text1_Validate(int index, bool& Cancel)
     }
 }
 
-void Zapfstellendialog::WeiterCommand_Click()
+void Zapfstellendialog::Validate(QWidget* w, bool& Cancel)
 {
-    // A refused entry in the focused box keeps the dialog open.
-    QWidget* fokus = focusWidget();
-    if (fokus && fokus->objectName() == QLatin1String("Text1")) {
-        bool Cancel = false;
-        Text1_Validate(Steuerelemente::index(fokus).toInteger(), Cancel);
-        if (Cancel)
-            return;
-    }
-    done(QDialog::Accepted);
+    if (w->objectName() == QLatin1String("Text1"))
+        Text1_Validate(Steuerelemente::index(w).toInteger(), Cancel);
+}
+
+void Zapfstellendialog::FormKeyPress(int& KeyAscii)
+{
+    // Esc ends at the form: there is no cancel.
+    if (KeyAscii == 27)
+        KeyAscii = 0;
+    else
+        Dialogform::FormKeyPress(KeyAscii);
 }
 
 bool Zapfstellendialog::eventFilter(QObject* o, QEvent* e)

@@ -1,19 +1,17 @@
 #pragma once
-#include <QDialog>
 #include <QMap>
 
-#include "base/forms/MoveFocus.h"
+#include "base/forms/Dialogform.h"
 #include "design/storage_heater/Zapfstellen.h"
 
 class QLineEdit;
 class QToolButton;
-class Fokusvalidierung;
-class Tastenvorschau;
 class Zeilenzugriff;
 
 // The draw-off points of the current dwelling group by equipment kind. The row is read and
-// written only through the calling page; there is no cancel: every accepted entry stays.
-class Zapfstellendialog : public QDialog, public FormValidierung {
+// written only through the calling page; there is no cancel: every accepted entry stays, and
+// Esc does not close the dialog.
+class Zapfstellendialog : public Dialogform {
     Q_OBJECT
 public:
     Zapfstellendialog(Zapfstellen::Dialog art, QWidget* parent = nullptr);
@@ -26,22 +24,20 @@ public:
     void FormValidateControlElement(const QString& name, const VbVariant& Index, bool& Cancel) override;
     // The box check: Cancel when the entry is refused (text selected, focus kept).
     void Text1_Validate(int index, bool& Cancel);
-    void WeiterCommand_Click();
 
     Zapfstellen::Dialog Art() const { return m_art; }
     QMap<int, QLineEdit*> Text1;
     QToolButton* WeiterCommand = nullptr;
 
 protected:
+    void Validate(QWidget* steuerelement, bool& Cancel) override;
+    void FormKeyPress(int& KeyAscii) override;
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
     Zapfstellen::Dialog m_art;
     Zeilenzugriff* m_Aufrufer = nullptr;
-    MoveFocus m_Fokus;
     bool m_LadenLäuft = false;
-    Tastenvorschau* m_tasten = nullptr;
-    Fokusvalidierung* m_validierung = nullptr;
 };
 
 class Form501a : public Zapfstellendialog {
