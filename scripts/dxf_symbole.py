@@ -9,6 +9,10 @@ automats, make-up) are 350 wide: the expansion header lies at y 250 (ZELT stub);
 below it, add-on vessels join their automat through connection circles on layer ZELT at y -250,
 make-up lines end on layer ZELTFL at y 450.
 
+Drinking-water and pressure-boosting plants draw both of their symbols in one upper-row block: the
+plant (right half) and its vessel (left half) meet on their own cold-water line at y 250 and leave
+no pipe stub, so the drawing run has no run to close for them.
+
 Run: python3 scripts/dxf_symbole.py            (writes the files; the output is committed)
      python3 scripts/dxf_symbole.py --pruefen   (exit 1 when a committed file differs)
 """
@@ -22,6 +26,7 @@ ROT, GELB, GRUEN, CYAN, BLAU, MAGENTA = 1, 2, 3, 4, 5, 6
 OBEN_BREITE, UNTEN_BREITE = 620, 350
 VORLAUF_Y, RUECKLAUF_Y = 700, 0
 SAMMLER_Y, BEISTELL_Y, NACHSPEISE_Y = 250, -350, 450
+KALTWASSER_X = 380
 
 
 def zahl(v):
@@ -109,8 +114,19 @@ def oben_leitungen(s, vorlauf=True):
         s.linie(0, VORLAUF_Y, OBEN_BREITE, VORLAUF_Y, farbe=ROT)
 
 
-def unten_sammler(s):
-    s.linie(0, SAMMLER_Y, UNTEN_BREITE, SAMMLER_Y, layer="ZELT", farbe=BLAU)
+def unten_sammler(s, stub=True):
+    if stub:
+        s.linie(0, SAMMLER_Y, UNTEN_BREITE, SAMMLER_Y, layer="ZELT", farbe=BLAU)
+    else:
+        s.linie(0, SAMMLER_Y, KALTWASSER_X, SAMMLER_Y, farbe=BLAU)
+
+
+def kaltwasser(s, y_bis):
+    """Cold water of a one-block plant: in from the left at the vessel's header height, joined at
+    x 380 and up to the plant's inlet at y_bis."""
+    s.linie(0, SAMMLER_Y, KALTWASSER_X, SAMMLER_Y, farbe=BLAU)
+    s.linie(KALTWASSER_X, SAMMLER_Y, KALTWASSER_X, y_bis, farbe=BLAU)
+    s.punkt(KALTWASSER_X, SAMMLER_Y, farbe=BLAU)
 
 
 def ventil(s, x, y, senkrecht=True, farbe=None, groesse=14):
@@ -212,15 +228,15 @@ def kaelte_innen(s):
 def speicher():
     """Drinking-water tank; its block also holds the vessel (left half), joined at the header."""
     s = Symbol()
-    oben_leitungen(s)
     behaelter(s, 420, 580, 320, 660, membran=False)
     # heating coil
     s.zug([(435, 380), (565, 410), (435, 440), (565, 470), (435, 500)], farbe=ROT)
+    # hot water out to the right
     s.linie(500, 660, 500, VORLAUF_Y, farbe=ROT)
-    # cold water in: from the return header to the tank and to the vessel's header
-    s.linie(380, RUECKLAUF_Y, 380, 340, farbe=BLAU)
-    s.linie(380, 340, 420, 340, farbe=BLAU)
-    s.punkt(380, SAMMLER_Y, farbe=BLAU)
+    s.linie(500, VORLAUF_Y, OBEN_BREITE, VORLAUF_Y, farbe=ROT)
+    # cold water in: past the vessel to the bottom of the tank
+    kaltwasser(s, 340)
+    s.linie(KALTWASSER_X, 340, 420, 340, farbe=BLAU)
     s.text(410, 590, 620, "Speicher", hoehe=14)
     s.text(410, 590, 560, "Volumen1", hoehe=14)
     s.text(410, 590, 530, "Temperatur2", hoehe=14)
@@ -230,17 +246,17 @@ def speicher():
 def druckerhoehung():
     """Pressure-boosting plant; its block also holds the vessel (left half), joined at the header."""
     s = Symbol()
-    oben_leitungen(s)
     s.rechteck(400, 300, 610, 640)
     pumpe(s, 450, 400, r=24)
     pumpe(s, 550, 400, r=24)
     s.linie(450, 424, 450, 480, farbe=MAGENTA)
     s.linie(550, 424, 550, 480, farbe=MAGENTA)
     s.linie(450, 480, 550, 480, farbe=MAGENTA)
+    # pressure side out to the right, suction side from the cold water past the vessel
     s.linie(500, 480, 500, VORLAUF_Y, farbe=ROT)
-    s.linie(380, RUECKLAUF_Y, 380, 400, farbe=BLAU)
-    s.linie(380, 400, 426, 400, farbe=BLAU)
-    s.punkt(380, SAMMLER_Y, farbe=BLAU)
+    s.linie(500, VORLAUF_Y, OBEN_BREITE, VORLAUF_Y, farbe=ROT)
+    kaltwasser(s, 400)
+    s.linie(KALTWASSER_X, 400, 426, 400, farbe=BLAU)
     s.text(405, 605, 600, "Druckerhöhung", hoehe=14)
     s.text(405, 605, 330, "Förderstrom1", hoehe=14)
     return s
@@ -331,10 +347,11 @@ def ohne_schlammabscheider(s):
 
 # --- Lower row --------------------------------------------------------------------------------
 
-def gefaess(titel, form="stehend", zusatz=None, art=None):
-    """A vessel hanging from the header; art names its kind in a second line."""
+def gefaess(titel, form="stehend", zusatz=None, art=None, eigener_block=False):
+    """A vessel hanging from the header; art names its kind in a second line. A vessel drawn in
+    the block of its plant hangs from the plant's cold-water line instead of a header stub."""
     s = Symbol()
-    unten_sammler(s)
+    unten_sammler(s, stub=not eigener_block)
     if form in ("stehend", "fuesse"):
         behaelter(s, 110, 240, -320, 120)
         s.linie(175, 120, 175, SAMMLER_Y, farbe=BLAU)
@@ -580,9 +597,9 @@ def bibliothek():
         "M80.dxf": gefaess("MAG", form="klein", art="kompakt"),
         "Mgefaess.dxf": gefaess("MAG", art="kompakt"),
         "Mlieg.dxf": gefaess("MAG", form="liegend", art="liegend"),
-        "Quendod.dxf": gefaess("MAG", art="Druckerhöhung"),
-        "Quendoa.dxf": gefaess("TW-MAG", zusatz=durchstroemt, art="durchströmt"),
-        "Quendode.dxf": gefaess("TW-MAG", art="Trinkwasser"),
+        "Quendod.dxf": gefaess("MAG", art="Druckerhöhung", eigener_block=True),
+        "Quendoa.dxf": gefaess("TW-MAG", zusatz=durchstroemt, art="durchströmt", eigener_block=True),
+        "Quendode.dxf": gefaess("TW-MAG", art="Trinkwasser", eigener_block=True),
         "Mk.dxf": automat("Kompressorautomat", verdichter),
         "Mp.dxf": automat("Pumpenautomat", pumpe),
         "Mp2.dxf": automat("Pumpenautomat", pumpe, zweite=pumpe, modul="Doppelpumpe"),

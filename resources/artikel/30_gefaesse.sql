@@ -273,7 +273,7 @@ DROP TABLE art_gruppe;
 -- Cap valves at the vessels and connection groups of the module automats ----------
 -- (24199, named by a 16-bar solar vessel, is deliberately missing.)
 INSERT INTO ARTIKEL (arArtikelnr, arKurztext1, arKurztext2, arPreis, ltLangtextnr) VALUES
-  ('24120', 'Kappenventil R ¾ für Ausdehnungsgefäß', 'mit Entleerung', 12.125, 31),
+  ('24120', 'Kappenventil R ¾ für Ausdehnungsgefäß', 'mit Entleerung', 12.15, 31),
   ('24125', 'Kappenventil R 1 für Ausdehnungsgefäß', 'mit Entleerung', 21.40, 31),
   ('24132', 'Kappenventil R 1¼ für Ausdehnungsgefäß', 'mit Entleerung', 34.90, 31),
   ('24140', 'Kappenventil R 1½ für Ausdehnungsgefäß', 'mit Entleerung', 52.60, 31),

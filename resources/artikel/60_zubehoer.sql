@@ -44,7 +44,7 @@ INSERT INTO ARTIKEL (arArtikelnr, arKurztext1, arKurztext2, arPreis, ltLangtextn
   ('23751', 'Nachspeiseeinheit mit Systemtrenner', 'für Kompressorautomat, Steuerung E', 890.00, 33),
   ('23755', 'Nachspeiseeinheit mit Systemtrenner', 'für Druckhalteautomaten', 920.00, 33),
   ('23765', 'Nachspeise-Pumpeneinheit', 'für Automaten', 1480.00, 34),
-  ('23752', 'Kompakt-Nachspeiseeinheit mit Systemtrenner und Wasserzähler', '', 1150.00, 33),
+  ('23752', 'Kompakt-Nachspeiseeinheit', 'mit Systemtrenner und Wasserzähler', 1150.00, 33),
   -- System separators (17096 without long text)
   ('17095', 'Systemtrenner zum Nachspeiseautomaten', '', 245.00, 36),
   ('17096', 'Nachspeiseanschluss ohne Systemtrenner', '', 68.50, NULL),

@@ -1,5 +1,5 @@
 -- Service partners and sales offices with their postal-code areas.
--- Phone numbers lie in the 555 block. Sales area 13 has ranges but no office row.
+-- Phone numbers lie in the 555 block.
 
 INSERT INTO GebieteService (GebietsNr, Firma, Straße, PlzOrt, Telefon, Fax) VALUES
   (0, 'Wärmeservice Mitte GmbH',             'Hafenweg 7',          '06112 Halle (Saale)',      '0345 555-0100', '0345 555-0199'),
@@ -24,7 +24,8 @@ INSERT INTO GebieteVertreter (GebietsNr, Name, Straße, PlzOrt, Telefon, Fax) VA
   (9,  'Vertriebsbüro Rheinland-Pfalz-Saar', 'Weinbergstraße 6',    '55130 Mainz',              '06131 555-7300', '06131 555-7399'),
   (10, 'Vertriebsbüro Hessen',               'Ringstraße 100',      '60486 Frankfurt am Main',  '069 555-7200',  '069 555-7299'),
   (11, 'Vertriebsbüro Franken',              'Hafenstraße 11',      '90441 Nürnberg',           '0911 555-6200', '0911 555-6299'),
-  (12, 'Vertriebsbüro Baden-Württemberg',    'Neckarweg 3',         '70565 Stuttgart',          '0711 555-8200', '0711 555-8299');
+  (12, 'Vertriebsbüro Baden-Württemberg',    'Neckarweg 3',         '70565 Stuttgart',          '0711 555-8200', '0711 555-8299'),
+  (13, 'Vertriebsbüro Südbayern',            'Landsberger Straße 9', '80687 München',           '089 555-6300',  '089 555-6399');
 
 -- Ranges by the first two digits of the postal code, inclusive, covering 01000-99999.
 INSERT INTO GebietsaufteilungService (vonPLZ, bisPLZ, GebietsNr) VALUES

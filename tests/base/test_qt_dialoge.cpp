@@ -2,18 +2,23 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDialog>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTranslator>
 
+#include <functional>
+
 #include "base/forms/QtDateiDialog.h"
 #include "base/forms/QtMessagePresenter.h"
 #include "support/Dialogwache.h"
+#include "support/Testhauptfenster.h"
 
 namespace {
 // Enters name in the dialog's file name field and clicks its Open/Save button, as a user would;
@@ -103,6 +108,50 @@ TEST(QtMessagePresenter, ButtonsIconsAndEscape)
             }
         });
         EXPECT_EQ(QtMessagePresenter().zeige(box), f.antwort) << f.stil;
+    }
+}
+
+// A message belongs to the dialog in front, else to the active window, else to the main window
+// (no window active, or a menu that has just closed): Qt centres the box on that window.
+TEST(QtMessagePresenter, TheBoxIsCentredOnTheWindowItBelongsTo)
+{
+    Testhauptfenster haupt;
+    haupt.seitenbereich.setGeometry(40, 40, 700, 500);
+    haupt.seitenbereich.show();
+    QDialog dialog;
+    dialog.setGeometry(400, 300, 300, 200);
+    QMenu menü;
+    menü.addAction(QStringLiteral("Schaltschema"));
+    struct Fall {
+        const char* was;
+        std::function<void()> vorher;
+        QWidget* besitzer;
+    };
+    const Fall fälle[] = {
+        {"no active window", [] {}, &haupt.seitenbereich},
+        {"a menu was open", [&] { menü.popup(QPoint(60, 60)); menü.hide(); }, &haupt.seitenbereich},
+        {"a dialog in front", [&] { dialog.show(); QApplication::setActiveWindow(&dialog); }, &dialog},
+    };
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(f.was);
+        f.vorher();
+        QApplication::processEvents();
+        QWidget* eltern = nullptr;
+        QPoint mitte;
+        Dialogwache<QMessageBox> wache([&](QMessageBox* d) {
+            eltern = d->parentWidget();
+            mitte = d->frameGeometry().center();
+            d->buttons().first()->click();
+        });
+        MeldungsBox box;
+        box.titel = QStringLiteral("Achtung!");
+        box.text = QStringLiteral("Eingabe nur im Bereich [10 .. 105] erlaubt !");
+        box.stil = MsgStil::OK | MsgStil::Ausrufezeichen;
+        QtMessagePresenter().zeige(box);
+        ASSERT_TRUE(wache.gezeigt());
+        EXPECT_EQ(eltern, f.besitzer);
+        const QPoint soll = f.besitzer->frameGeometry().center();
+        EXPECT_LE((mitte - soll).manhattanLength(), 4) << mitte.x() << "," << mitte.y();
     }
 }
 

@@ -526,11 +526,11 @@ TEST_F(TyvoRueckgabe, BasketBranches)
              automat(14, 1, 1);
              h.m_KomprPumpeArtNr.m_Value = QStringLiteral("21310");
              h.m_Zub_KappV_Beh_Anz.m_Value = VbVariant::integer(2);
-             h.m_Zub_KappV_Beh_ArtNr.m_Value = QStringLiteral("24120");  // 12.125: 1212.5 to 1212
+             h.m_Zub_KappV_Beh_ArtNr.m_Value = QStringLiteral("24120");
              Setze("m_Zub_KappV_Erz_ArtNr_m_value", 2, QStringLiteral("24020"));
          },
          {"WE 2: 1 x 24020 ZubehoerAllgemein T3 P2480", "Verteilung: 1 x 21310 Ausdehnungsgefaess T1 P168590",
-          "Verteilung: 2 x 24120 ZubehoerAllgemein T0 P1212", "Verteilung: 2 x 24125 ZubehoerAllgemein T0 P2140"}},
+          "Verteilung: 2 x 24120 ZubehoerAllgemein T0 P1215", "Verteilung: 2 x 24125 ZubehoerAllgemein T0 P2140"}},
         {"pump automat without cap valves at the vessels",
          [&] {
              automat(14, 1, 1);

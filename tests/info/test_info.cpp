@@ -71,13 +71,18 @@ TEST(Gebietskarte, KoordinatenWerdenHalbZurGeradenGerundet)
     EXPECT_EQ(gebiet(Karte::Service, 75.5f, 95.0f), gebiet(Karte::Service, 76.0f, 95.0f));
 }
 
+namespace {
+
+// For each polygon a point inside it and outside every earlier one.
+const QPoint service[] = {{171, 101}, {184, 59}, {85, 60}, {35, 175}, {88, 112},
+                          {182, 157}, {151, 252}, {71, 201}, {93, 286}};
+const QPoint vertreter[] = {{113, 38}, {69, 89},   {187, 83},  {155, 125}, {106, 134}, {62, 144}, {167, 166},
+                            {31, 163}, {44, 219}, {79, 195}, {135, 231}, {88, 273},  {162, 278}};
+
+}  // namespace
+
 TEST(Gebietskarte, JedesGebietHatEinenPunktDerNurIhmGehört)
 {
-    // For each polygon a point inside it and outside every earlier one.
-    const QPoint service[] = {{171, 101}, {184, 59}, {85, 60}, {35, 175}, {88, 112},
-                              {182, 157}, {151, 252}, {71, 201}, {93, 286}};
-    const QPoint vertreter[] = {{113, 38}, {69, 89},   {187, 83},  {155, 125}, {106, 134}, {62, 144}, {167, 166},
-                                {31, 163}, {44, 219}, {79, 195}, {135, 231}, {88, 273},  {162, 278}};
     for (int i = 0; i < 9; ++i)
         EXPECT_EQ(gebiet(Karte::Service, service[i].x(), service[i].y()), i) << "service " << i;
     for (int i = 0; i < 13; ++i)
@@ -152,6 +157,40 @@ TEST(Gebietssuche, PostleitzahlUndKlick)
     EXPECT_EQ(e.adresse, QString());
     EXPECT_FALSE(e.boxZurücksetzen);
     EXPECT_TRUE(recorder.boxen.isEmpty());
+}
+
+// On the shipped article database every area of either map and every postal-code range shows
+// a firm with its phone number.
+TEST(Gebietssuche, JedesGebietDerDemodatenHatSeineAdresse)
+{
+    zustandZuruecksetzen();
+    zustand().Artikel_Data_Source = QStringLiteral(KELVOR_ARTIKEL_DB);
+    MeldungsRecorder recorder;
+    const auto vollständig = [](const QString& adresse) {
+        const QStringList z = adresse.split(QLatin1Char('\r'));
+        return z.size() == 6 && !z[0].trimmed().isEmpty() && !z[2].trimmed().isEmpty()
+               && z[4].size() > QStringLiteral("Tel:      ").size();
+    };
+    struct Finder {
+        const char* name;
+        const Finderart& art;
+        std::vector<QPoint> punkte;
+    };
+    const Finder finder[] = {{"service", FinderartService(), {std::begin(service), std::end(service)}},
+                             {"representative", FinderartVertreter(), {std::begin(vertreter), std::end(vertreter)}}};
+    for (const Finder& f : finder) {
+        SCOPED_TRACE(f.name);
+        Gebietssuche suche(f.art);
+        for (const QPoint& p : f.punkte)
+            EXPECT_TRUE(vollständig(suche.SucheNachKlick(p.x(), p.y()).adresse)) << p.x() << "," << p.y();
+        // A code at the start of every thousand: each range the tables hold.
+        for (int plz = 1000; plz <= 99000; plz += 1000) {
+            const QString text = QStringLiteral("%1").arg(plz, 5, 10, QLatin1Char('0'));
+            EXPECT_TRUE(vollständig(suche.SucheNachPostleitzahl(text).adresse)) << text.toStdString();
+        }
+    }
+    EXPECT_TRUE(recorder.boxen.isEmpty());
+    zustandZuruecksetzen();
 }
 
 TEST(Gebietssuche, FehlendeTabellenUndDatenbank)

@@ -174,6 +174,7 @@ public:
     // The design of each type, from its first page.
     void Heizung()
     {
+        Angekommen(false);
         Weiter();
         Angekommen(false);
         auto* s = dynamic_cast<Form101*>(Aktuell());

@@ -38,6 +38,7 @@
 #include <memory>
 #include <optional>
 
+#include "base/AllgFunktionen.h"
 #include "base/MessagePresenter.h"
 #include "base/Programmzustand.h"
 #include "base/forms/Fenstergroesse.h"
@@ -59,6 +60,10 @@
 #include "support/TransferProtokoll.h"
 #include "shell/Anlagenweg.h"
 #include "base/forms/Seitenform.h"
+#include "design/heating/GlobDatenHeizung.h"
+#include "design/selection/forms/Form102a.h"
+#include "design/selection/forms/Form102c.h"
+#include "support/ArtikelFixture.h"
 
 namespace {
 
@@ -162,6 +167,58 @@ void Verdeckt(Befund& b, const QLabel* l, const QString& name)
     }
 }
 
+// The parts of a label that its text's lines take (without the blanks around them; a wrapping
+// label as a whole), within the label, in its parent's coordinates.
+QList<QRect> Textflächen(const QLabel* l)
+{
+    const QFontMetrics fm = l->fontMetrics();
+    const QRect innen = l->contentsRect();
+    const Qt::Alignment a = QStyle::visualAlignment(Qt::LeftToRight, l->alignment());
+    if (l->wordWrap()) {
+        const QSize größe = fm.boundingRect(QRect(0, 0, innen.width(), 10000), Qt::TextWordWrap, l->text()).size();
+        return {QStyle::alignedRect(Qt::LeftToRight, a, größe.boundedTo(innen.size()), innen).translated(l->pos())};
+    }
+    const QStringList zeilen = l->text().split(u'\n');
+    const int höhe = int(zeilen.size()) * fm.lineSpacing() - fm.leading();
+    const QRect block = QStyle::alignedRect(Qt::LeftToRight, a, QSize(innen.width(), höhe), innen);
+    QList<QRect> r;
+    for (qsizetype i = 0; i < zeilen.size(); ++i) {
+        const QString& z = zeilen[i];
+        const QString ohneEnde = z.trimmed().isEmpty() ? QString() : z.left(z.lastIndexOf(z.trimmed().back()) + 1);
+        if (ohneEnde.isEmpty())
+            continue;
+        const int breite = fm.horizontalAdvance(z);
+        const int versatz = (a & Qt::AlignRight) ? innen.width() - breite
+                            : (a & Qt::AlignHCenter) ? (innen.width() - breite) / 2 : 0;
+        const int links = versatz + fm.horizontalAdvance(z.left(z.indexOf(z.trimmed().front())));
+        const int rechts = versatz + fm.horizontalAdvance(ohneEnde);
+        const QRect zeile(block.x() + links, block.y() + int(i) * fm.lineSpacing(), rechts - links, fm.height());
+        r << zeile.intersected(innen).translated(l->pos());
+    }
+    return r;
+}
+
+// No other text label of the same parent writes where a line of the label's text stands.
+void Überschrieben(Befund& b, const QLabel* l, const QString& name)
+{
+    const QWidget* eltern = l->parentWidget();
+    if (!eltern || !l->pixmap().isNull())
+        return;
+    const QList<QRect> text = Textflächen(l);
+    const QObjectList& geschwister = eltern->children();
+    for (qsizetype i = geschwister.indexOf(l) + 1; i < geschwister.size(); ++i) {
+        const auto* andere = qobject_cast<const QLabel*>(geschwister[i]);
+        if (!andere || !andere->isVisibleTo(eltern) || !andere->pixmap().isNull() || andere->text().trimmed().isEmpty())
+            continue;
+        const QList<QRect> dort = Textflächen(andere);
+        const bool trifft = std::any_of(text.begin(), text.end(), [&](const QRect& r) {
+            return std::any_of(dort.begin(), dort.end(), [&](const QRect& d) { return d.intersects(r); });
+        });
+        if (trifft)
+            b.fehler << QStringLiteral("%1: overlaps %2").arg(name, Name(andere, andere->text()));
+    }
+}
+
 void Zugeschnitten(Befund& b, const QString& name, int braucht, int hat, const char* was)
 {
     if (braucht > hat)
@@ -257,6 +314,7 @@ Befund Ansehen(QWidget* fenster)
                 Zugeschnitten(b, name, (text.count(u'\n') + 1) * fm.lineSpacing() - fm.leading(), platz.height(), "height");
             }
             Verdeckt(b, l, name);
+            Überschrieben(b, l, name);
             if (kontrast)
                 PrüfeKontrast(*kontrast, bild, fenster, l, l->contentsRect(), l->palette().color(l->foregroundRole()), name);
         } else if (qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w)) {
@@ -777,7 +835,7 @@ TEST_F(Seitenansicht, JedeSeiteUndJederDialogZeigtJedenTextGanzUndLesbar)
         gesehen.clear();
         ASSERT_TRUE(NeuesProjekt(t.knopf, QString::fromLatin1(t.nr)));
         // A designation as long as real ones: the result pages show it under the logo.
-        zustand().aktProjektBezeichnung = QStringLiteral("Wohnanlage Lindenhof Haus 2, Bauabschnitt Nord");
+        zustand().aktProjektBezeichnung = QStringLiteral("Wohnanlage Lindenhof Haus B, Heizzentrale Nordost2");
         ASSERT_NO_FATAL_FAILURE((this->*t.auslegen)());
         ASSERT_NO_FATAL_FAILURE(BisZurProjektseite());
         PrüfeLesbarkeit(fenster.get(), QStringLiteral("project page"));
@@ -792,4 +850,98 @@ TEST_F(Seitenansicht, JedeSeiteUndJederDialogZeigtJedenTextGanzUndLesbar)
         EXPECT_GE(gesehen.size(), 5) << gesehen.join(u',').toStdString();
         recorder.leeren();
     }
+}
+
+// Long texts of the first heating pages: page 100 with a designation of 50 characters, the vessel
+// page's summary with two and with four heat generators protected one by one, and its article
+// list with five-digit prices.
+TEST_F(Seitenansicht, LangeTexteDerHeizungsseitenStehenGanzUndFrei)
+{
+    ASSERT_TRUE(NeuesProjekt(Typen[0].knopf, QString::fromLatin1(Typen[0].nr)));
+    zustand().aktProjektBezeichnung = QStringLiteral("Wohnanlage Lindenhof Haus B, Heizzentrale Nordost2");
+    Weiter();
+    Zurück();
+    ASSERT_EQ(zustand().Status, 100);
+    PrüfeLesbarkeit(fenster.get(), QStringLiteral("100 with a long designation"));
+    ASSERT_TRUE(ArtikelFixture::Ändern(zustand().Artikel_Data_Source,
+                                        QStringLiteral("UPDATE ARTIKEL SET arPreis = 10000 WHERE arArtikelnr IN "
+                                                       "(SELECT [Art Nr] FROM [Grunddaten Gefäße] "
+                                                       "WHERE [Art Gr Berechn Prg] = 2)")));
+    Weiter();
+    auto* s101 = dynamic_cast<Form101*>(Aktuell());
+    ASSERT_NE(s101, nullptr);
+    HeizungsdialogeFüllen();
+    s101->Command1->click();
+    s101->Command2->click();
+    ASSERT_NO_FATAL_FAILURE(RechnenUndGruppe<Form102>(s101->Command3, "2"));
+    auto* s102 = dynamic_cast<Form102*>(Aktuell());
+    ASSERT_NE(s102, nullptr);
+    ASSERT_NE(s102->logik(), nullptr);
+    GlobDatenHeizung& h = *zustand().g_heizdat;
+    h.m_Sicherung.m_Value = 1;
+    for (int erzeuger : {2, 4}) {
+        SCOPED_TRACE(erzeuger);
+        for (int16_t i = 1; i <= 6; ++i)
+            h.m_Einzel_GefässArtNr_m_value(i, i <= erzeuger ? QStringLiteral("40201") : QStringLiteral(" "));
+        Form102c übersicht(*s102->logik(), fenster.get());
+        übersicht.show();
+        Ereignisse();
+        EXPECT_GE(PrüfeLesbarkeit(&übersicht, QStringLiteral("Form102c %1").arg(erzeuger)), 4 * erzeuger);
+    }
+    s102->logik()->LadeBehälterlisteManuell(2, 1.5f, 0);
+    Form102a artikel(*s102, fenster.get());
+    artikel.show();
+    Ereignisse();
+    const QAbstractItemModel* liste = artikel.DataGrid1->model();
+    bool preis = false;
+    for (int c = 0; c < liste->columnCount(); ++c)
+        preis = preis || (!artikel.DataGrid1->isColumnHidden(c) && liste->index(0, c).data().toString().startsWith(QStringLiteral("10000,00")));
+    EXPECT_TRUE(preis);
+    PrüfeLesbarkeit(&artikel, QStringLiteral("Form102a"));
+    recorder.leeren();
+}
+
+// Exit from page 502 with unsaved input: while the program asks whether to save, the window still
+// shows the page (it asks before anything is drawn anew).
+TEST_F(Seitenansicht, BeimBeendenBleibtDieSeiteBeiDerSpeicherfrageSichtbar)
+{
+    ASSERT_TRUE(NeuesProjekt(Typen[4].knopf, QString::fromLatin1(Typen[4].nr)));
+    auto* s500 = dynamic_cast<Form500*>(Aktuell());
+    ASSERT_NE(s500, nullptr);
+    s500->WohnbautenButton->click();
+    Ereignisse();
+    auto* s501 = dynamic_cast<Form501*>(Aktuell());
+    ASSERT_NE(s501, nullptr);
+    s501->Command3->click();
+    Ereignisse();
+    Weiter();
+    ASSERT_NE(dynamic_cast<Form502*>(Aktuell()), nullptr);
+    const QImage vorher = fenster->Clientbereich()->grab().toImage();
+
+    struct Beim : MessagePresenter {
+        std::function<void(const MeldungsBox&)> zeigen;
+        int zeige(const MeldungsBox& b) override
+        {
+            zeigen(b);
+            return MsgTasten(b.stil).first();  // Ja
+        }
+    } presenter;
+    QImage währendDerFrage;
+    QStringList fragen;
+    presenter.zeigen = [&](const MeldungsBox& b) {
+        fragen << b.text;
+        if (b.text == LadeText(zustand().Sprachoffset + 2183))
+            währendDerFrage = fenster->Clientbereich()->grab().toImage();
+    };
+    setzeMessagePresenter(&presenter);
+    fenster->ExitCommand->click();
+    Ereignisse();
+    setzeMessagePresenter(&recorder);
+    ASSERT_FALSE(währendDerFrage.isNull()) << fragen.join(u'|').toStdString();
+    ASSERT_EQ(währendDerFrage.size(), vorher.size());
+    qsizetype gleich = 0;
+    for (int y = 0; y < vorher.height(); ++y)
+        for (int x = 0; x < vorher.width(); ++x)
+            gleich += vorher.pixel(x, y) == währendDerFrage.pixel(x, y) ? 1 : 0;
+    EXPECT_GE(gleich, qsizetype(vorher.width()) * vorher.height() * 95 / 100);
 }

@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QTranslator>
 
+#include "base/forms/Hauptfenster.h"
+
 // The messages shown, for a test of the whole program (off unless
 // QT_LOGGING_RULES="kelvor.meldung.debug=true").
 Q_LOGGING_CATEGORY(lcMeldung, "kelvor.meldung", QtWarningMsg)
@@ -41,11 +43,24 @@ Taste taste(int antwort)
     default: return {QStringLiteral("OK"), QMessageBox::AcceptRole};
     }
 }
+// The window a message belongs to: the modal dialog in front, else the active window, else the
+// main window (a message that comes from a menu, while focus moves or while the window closes
+// finds no active window, or a menu closing). Qt centres the box on it.
+QWidget* besitzer()
+{
+    QWidget* fokus = QApplication::focusWidget();
+    for (QWidget* w : {QApplication::activeModalWidget(), QApplication::activeWindow(), fokus ? fokus->window() : nullptr})
+        if (w && w->isVisible() && w->windowType() != Qt::Popup && w->windowType() != Qt::ToolTip)
+            return w;
+    Hauptfenster* h = hauptfenster();
+    QWidget* haupt = h ? h->Fensterwidget() : nullptr;
+    return haupt && haupt->isVisible() ? haupt : nullptr;
+}
 }  // namespace
 
 int QtMessagePresenter::zeige(const MeldungsBox& box)
 {
-    QMessageBox dialog(QApplication::activeWindow());
+    QMessageBox dialog(besitzer());
     dialog.setWindowTitle(box.titel);
     dialog.setTextFormat(Qt::PlainText);
     QString text = box.text;

@@ -4,7 +4,8 @@
 class QCoreApplication;
 class QTranslator;
 
-// Shows message boxes as modal QMessageBoxes over the active window: icon and buttons of the
+// Shows message boxes as modal QMessageBoxes centred on the window they belong to (the dialog
+// in front, the active window or the main window): icon and buttons of the
 // style value, German button texts, the pressed button as MsgAntwort.
 class QtMessagePresenter : public MessagePresenter {
 public:

@@ -43,6 +43,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
@@ -537,9 +538,17 @@ void MDIForm1::closeEvent(QCloseEvent* e)
         else
             tyvoAnbindung().RückgabeInXML_AuswahlNutzerabbruch(z.TyvoModus);
     }
+    // The page stays in view while it unloads and its data asks to be saved: a picture of it
+    // covers the page area until the window is gone.
+    auto* bild = new QLabel(m_client);
+    bild->setPixmap(m_client->grab());
+    bild->setGeometry(m_client->rect());
+    bild->show();
+    bild->raise();
+    const auto ohneBild = qScopeGuard([bild] { delete bild; });
     // A page that is busy refuses its own close and keeps the program open.
     for (QWidget* seite : m_client->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (!seite->close()) {
+        if (seite != bild && !seite->close()) {
             e->ignore();
             return;
         }

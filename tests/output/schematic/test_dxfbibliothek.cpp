@@ -76,12 +76,16 @@ int Textanzahl(const QString& datei)
     return anzahl.value(datei, 0);
 }
 
-enum class Reihe { Oben, Sammler, Automat, Beistell, Nachspeisung, Nachspeiseautomat, Solar, Rahmen };
+// Eigenblock: a drinking-water or pressure-boosting plant and its vessel, both drawn in one upper-row
+// block and joined there, leave no connection point.
+enum class Reihe { Oben, Eigenblock, Sammler, Automat, Beistell, Nachspeisung, Nachspeiseautomat, Solar, Rahmen };
 
 Reihe ReiheVon(const QString& datei)
 {
-    static const QSet<QString> oben = {"Kessel.dxf",   "Waermeta.dxf", "Kaeltema.dxf",      "Speicher.dxf",
-                                       "Druckerh.dxf", "Entspato.dxf", "Wasmansi.dxf",      "Mindrube.dxf",
+    static const QSet<QString> eigenblock = {"Speicher.dxf", "Druckerh.dxf", "Quendoa.dxf", "Quendod.dxf",
+                                             "Quendode.dxf"};
+    static const QSet<QString> oben = {"Kessel.dxf",   "Waermeta.dxf", "Kaeltema.dxf",      "Entspato.dxf",
+                                       "Wasmansi.dxf", "Mindrube.dxf",
                                        "Maxdrube.dxf", "Kseinabs.dxf", "Kappenv.dxf",       "NoKappv.dxf",
                                        "Kappenv2.dxf", "Entlueft.dxf", "Entlueft_NO.dxf",   "AnbindOhneENA.dxf",
                                        "As.dxf",       "As_NO.dxf"};
@@ -91,6 +95,8 @@ Reihe ReiheVon(const QString& datei)
     static const QSet<QString> nachspeisung = {"Stm.dxf", "Stamp.dxf", "Sta.dxf", "Pm.dxf", "Pa.dxf", "Systemtr.dxf"};
     if (oben.contains(datei))
         return Reihe::Oben;
+    if (eigenblock.contains(datei))
+        return Reihe::Eigenblock;
     if (automaten.contains(datei))
         return Reihe::Automat;
     if (beistell.contains(datei))
@@ -212,7 +218,8 @@ TEST(DXFBibliothek, AnschlussgeometriePasstZurReihe)
         MeldungsRecorder meldungen;
         const Reihe reihe = ReiheVon(datei);
         const bool oben = reihe == Reihe::Oben;
-        Zeichne(z, reihe == Reihe::Rahmen ? "0" : oben ? "2" : "101", Ordner + u'/' + datei, strom);
+        Zeichne(z, reihe == Reihe::Rahmen ? "0" : oben || reihe == Reihe::Eigenblock ? "2" : "101",
+                Ordner + u'/' + datei, strom);
         const Festkomma null;
         // Upper row: a return stub from block 2 to block 3, low enough not to be shifted.
         EXPECT_EQ(z.Last_X_1, oben ? F(1330) : null) << name;

@@ -294,6 +294,36 @@ TEST(Schaltschemalauf, JederLaufBeginntBeiNull)
     EXPECT_EQ(Rohre(o.lese(QStringLiteral("DXFtemp0.tmp"))), Rohre(erster));
 }
 
+// The pipes of every kind of plant run inside the frame and keep clear of the title block and
+// of the article row along the bottom edge (frame and rows as the symbol library draws them).
+TEST(Schaltschemalauf, RohreBleibenImRahmenUndUeberDemSchriftfeld)
+{
+    struct Bereich {
+        double x1, y1, x2, y2;
+        bool trifft(double ax, double ay, double bx, double by) const
+        {
+            return std::max(ax, bx) > x1 && std::min(ax, bx) < x2 && std::max(ay, by) > y1 && std::min(ay, by) < y2;
+        }
+    };
+    const Bereich innen{20, 20, 4480, 3130};
+    const Bereich schriftfeld{3000, 20, 4480, 420}, artikelzeile{20, 20, 3000, 120};
+    for (const auto& [name, zeilen] : Anlagen()) {
+        SCOPED_TRACE(name);
+        Schemaordner o;
+        o.order(zeilen);
+        ASSERT_TRUE(o.lauf.Zeichnen(Schaltschemalauf::ZielAnzeigen));
+        for (const QString& r : Rohre(o.lese(QStringLiteral("DXFtemp0.tmp")))) {
+            const QStringList p = r.split(u' ');
+            ASSERT_EQ(p.size(), 4) << r.toStdString();
+            const double x1 = p[0].toDouble(), y1 = p[1].toDouble(), x2 = p[2].toDouble(), y2 = p[3].toDouble();
+            for (const auto& [x, y] : {std::pair{x1, y1}, std::pair{x2, y2}})
+                EXPECT_TRUE(x >= innen.x1 && x <= innen.x2 && y >= innen.y1 && y <= innen.y2) << r.toStdString();
+            EXPECT_FALSE(schriftfeld.trifft(x1, y1, x2, y2)) << r.toStdString();
+            EXPECT_FALSE(artikelzeile.trifft(x1, y1, x2, y2)) << r.toStdString();
+        }
+    }
+}
+
 TEST(Schaltschemalauf, DateiZielSpeichertDieKopie)
 {
     Schemaordner o;

@@ -1,5 +1,7 @@
 #include "design/heating/forms/Form100.h"
 
+#include <algorithm>
+
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
@@ -50,7 +52,10 @@ void Form100::baue()
     Titel = Heizungsformen::Beschriftung(this, QString(), 3225, 480, 3400, 360);
     Titel->setFont(fett);
     Projektnummer = Heizungsformen::Beschriftung(this, QString(), 6720, 300, 3960);
-    Projektbezeichnung = Heizungsformen::Beschriftung(this, QString(), 6720, 570, 3960);
+    // A long designation wraps onto a second line; the rule goes below it.
+    Projektbezeichnung = Heizungsformen::Beschriftung(this, QString(), 6720, 570, 3960, 570);
+    Projektbezeichnung->setWordWrap(true);
+    Projektbezeichnung->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Seitentitel = Heizungsformen::Beschriftung(this, QString(), 600, 1800, 5500, 400);
     QFont groß = fett;
     groß.setPointSizeF(groß.pointSizeF() * 1.3);
@@ -203,6 +208,8 @@ void Form100::paintEvent(QPaintEvent* e)
     if (!m_hintergrund.isNull())
         p.drawImage(rect(), m_hintergrund);
     p.setPen(QPen(palette().color(QPalette::Dark), 1));
-    p.drawLine(px(6720), px(840), px(10680), px(840));
+    const int unten = Projektbezeichnung->y() + Projektbezeichnung->heightForWidth(Projektbezeichnung->width()) + 2;
+    const int linie = std::max(px(840), unten);
+    p.drawLine(px(6720), linie, px(10680), linie);
     Seitenform::paintEvent(e);
 }

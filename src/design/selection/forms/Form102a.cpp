@@ -29,8 +29,8 @@ QString text(int id)
     return LadeText(id + zustand().Sprachoffset);
 }
 
-constexpr int Breite = 11200;
-constexpr int GitterLinks = 240, GitterOben = 785, GitterBreite = 10880, GitterHöhe = 2108;
+constexpr int Breite = 11500;
+constexpr int GitterLinks = 240, GitterOben = 785, GitterBreite = 11180, GitterHöhe = 2108;
 
 // Width (twips, 0 hidden), alignment and number pattern of the known fields.
 QList<Artikelspalte> Gitterspalten()
@@ -42,7 +42,8 @@ QList<Artikelspalte> Gitterspalten()
         {SpalteUmschreibung, 4300, links, {}},
         {QStringLiteral("Durchmesser in mm"), 1000, mitte, {}},
         {QStringLiteral("Höhe in mm"), 1000, mitte, {}},
-        {QStringLiteral("arPreis"), 1000, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("#####0.00    ")},
+        // Prices up to 999999,99 with the pattern's four trailing blanks.
+        {QStringLiteral("arPreis"), 1500, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("#####0.00    ")},
         {QStringLiteral("Max, Betriebsdruck in bar"), 1000, mitte, {}},
         {QStringLiteral("Inhalt in ltr"), 1000, mitte, {}},
         {SpalteKurztext1, 0, mitte, {}},
@@ -133,9 +134,9 @@ Form102a::Form102a(Artikelauswahlrufer& rufer, QWidget* parent) : Auswahldialog(
         {1, 1600, text(482)},
         {2, 5900, text(483)},
         {3, 6900, maß + QStringLiteral("\r\n") + text(486)},
-        {5, 7900, text(487) + QStringLiteral(" ") + zustand().Währungskürzel},
-        {6, 8900, text(488)},
-        {7, 9900, text(489)},
+        {5, 8100, text(487) + QStringLiteral(" ") + zustand().Währungskürzel},
+        {6, 9400, text(488)},
+        {7, 10400, text(489)},
     };
     for (const auto& k : köpfe) {
         auto* l = new QLabel(this);

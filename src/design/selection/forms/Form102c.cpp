@@ -1,5 +1,7 @@
 #include "design/selection/forms/Form102c.h"
 
+#include <algorithm>
+
 #include <QLabel>
 #include <QToolButton>
 
@@ -55,8 +57,6 @@ Form102c::Form102c(Behälterauswahl& seite, QWidget* parent)
 
     m_logik.Laden();
     const int höhe = m_logik.höhe();
-    Platzieren(Breite, höhe);
-    WeiterCommand->move(px(Breite - 1000), px(höhe - 1250));
     for (size_t i = 0; i < 3; ++i) {
         const Behälterübersicht::Zeile& z = m_logik.zeilen()[i];
         for (QLabel* l : {Label3[i], Label7[i], Label1[i], Label4[i]})
@@ -72,6 +72,28 @@ Form102c::Form102c(Behälterauswahl& seite, QWidget* parent)
         Label5[i]->setText(z.anzahl);
         Label6[i]->setText(z.artikel);
     }
+    // The captions and the article texts keep to one line each: their columns widen to the
+    // longest text, the dialog with them.
+    const auto spalte = [](std::initializer_list<QLabel*> labels, int mindestens) {
+        int breite = mindestens;
+        for (QLabel* l : labels)
+            breite = std::max(breite, l->fontMetrics().horizontalAdvance(l->text()) + 8);
+        return breite;
+    };
+    const int beschriftung = spalte({Label1[0], Label1[1], Label1[2], Label2[1], Label2[2], Label2[3], Label2[4],
+                                     Label2[5], Label2[6]},
+                                    px(2700));
+    const int artikelLinks = px(1440) + beschriftung + px(60);
+    const int artikel = spalte({Label4[0], Label4[1], Label4[2], Label6[1], Label6[2], Label6[3], Label6[4],
+                                Label6[5], Label6[6]},
+                               px(3900));
+    for (QLabel* l : {Label1[0], Label1[1], Label1[2], Label2[1], Label2[2], Label2[3], Label2[4], Label2[5], Label2[6]})
+        l->resize(beschriftung, l->height());
+    for (QLabel* l : {Label4[0], Label4[1], Label4[2], Label6[1], Label6[2], Label6[3], Label6[4], Label6[5], Label6[6]})
+        l->setGeometry(artikelLinks, l->y(), artikel, l->height());
+    const int breite = std::max(Breite, Twips::ausPixel(artikelLinks + artikel + px(100)));
+    Platzieren(breite, höhe);
+    WeiterCommand->move(px(breite - 1000), px(höhe - 1250));
 }
 
 Form102c::~Form102c() = default;

@@ -41,10 +41,10 @@ struct Spaltenform {
 };
 constexpr std::array<Spaltenform, 6> Spalten = {{
     {"WohnungsgruppenNr", 1000, Qt::AlignCenter, 956},
-    {"Bezeichnung", 3500, Qt::AlignLeft | Qt::AlignVCenter, 957},
+    {"Bezeichnung", 3100, Qt::AlignLeft | Qt::AlignVCenter, 957},
     {"Raumzahl", 1000, Qt::AlignCenter, 958},
-    {"Belegungszahl", 1000, Qt::AlignCenter, 959},
-    {"AnzahlWohng", 1000, Qt::AlignRight | Qt::AlignVCenter, 960},
+    {"Belegungszahl", 1200, Qt::AlignCenter, 959},
+    {"AnzahlWohng", 1200, Qt::AlignRight | Qt::AlignVCenter, 960},
     {"ArtAusstatt", 1200, Qt::AlignCenter, 961},
 }};
 
@@ -181,10 +181,14 @@ void Form501::FormLoad()
     QList<RecordsetModell::Spalte> spalten;
     for (int i = 0; i < static_cast<int>(Spalten.size()); ++i) {
         const Spaltenform& s = Spalten[i];
-        auto* titel = new QLabel(ErsetzeZeilenumbruch(LadeText(o + s.titel)), this);
+        // Each line of a caption centred over its column (the blanks that indent the text's
+        // lines take no room), the caption within the column's edges.
+        QStringList zeilen = ErsetzeZeilenumbruch(LadeText(o + s.titel)).split(u'\n');
+        for (QString& z : zeilen)
+            z = z.simplified();
+        auto* titel = new QLabel(zeilen.join(u'\n'), this);
         titel->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-        // A caption may reach a little over its column's edges, centred on it.
-        titel->setGeometry(Twips::zuPixel(links + 280 - 120), Twips::zuPixel(1950), Twips::zuPixel(s.breite + 240),
+        titel->setGeometry(Twips::zuPixel(links + 280), Twips::zuPixel(1950), Twips::zuPixel(s.breite),
                            Twips::zuPixel(760));
         links += s.breite;
         RecordsetModell::Spalte sp;
