@@ -200,7 +200,7 @@ bool Dateischreiber::nimmModus(int fd)
 }
 
 // Temporary files of this target left by a run that ended while writing it (the program runs
-// once, so none of them is being written).
+// once, so none of them is being written; a host start beside an open program leaves them).
 void Dateischreiber::entferneReste() const
 {
     const QByteArray vorne = nameVon(m_pfad) + ".kelvor-";
@@ -224,7 +224,8 @@ bool Dateischreiber::öffnen()
     m_amPlatz = false;
     if (!prüfeZiel())
         return false;
-    entferneReste();
+    if (!zustand().NebenAndererInstanz)
+        entferneReste();
     for (int versuch = 0; versuch < 100; ++versuch) {
         const QByteArray name = m_pfad + ".kelvor-" + zufallsteil() + ".tmp";
         const int fd = dateiaufrufe().öffnen(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);

@@ -117,7 +117,7 @@ Projektdatenbankprüfung::Ende Projektdatenbankprüfung::Prüfen()
     WiederherstellenNachKonvertierung();
     WiederherstellenNachKomprimierung();
     static bool aufgeräumt = false;
-    if (!aufgeräumt) {
+    if (!aufgeräumt && !z.NebenAndererInstanz) {
         aufgeräumt = true;
         RäumeZwischendateienAuf();
     }
