@@ -3,6 +3,7 @@
 #include "data/KonfliktDialog.h"
 #include "projects/forms/MDIReSichMeld.h"
 #include "base/AllgFunktionen.h"
+#include "base/Programmzustand.h"
 #include "shell/EinzelInstanz.h"
 #include "shell/MainProgramm.h"
 #include "shell/forms/MDIForm1.h"
@@ -17,10 +18,16 @@ int main(int argc, char** argv)
     // Names the user's data folder (~/.local/share/Kelvor) and the desktop entry of the window.
     QApplication::setApplicationName(QStringLiteral("Kelvor"));
     QApplication::setDesktopFileName(QStringLiteral("org.kelvor.Kelvor"));
-    // Only one instance: a second start brings the running one to the front and ends.
+    AuswertenKommandozeile(GetKommandozeile(KommandozeileAusArgumenten(argc, argv), 2));
+    // Only one instance: a second start brings the running one to the front and ends. A host
+    // start must answer its exchange file, so it runs beside the open program.
+    const bool hoststart = zustand().TyvoModus != 0;
     EinzelInstanz instanz(EinzelInstanz::StandardSchluessel());
-    if (!instanz.Starten())
-        return 0;
+    if (!instanz.Starten(!hoststart)) {
+        if (!hoststart)
+            return 0;
+        zustand().NebenAndererInstanz = true;
+    }
 
     InstalliereQtUebersetzung(app);
     QtMessagePresenter meldungen;
@@ -32,7 +39,6 @@ int main(int argc, char** argv)
     // The conflict question stands over the restore dialog that asks it.
     setzeKonfliktDialogFabrik([] { return std::make_unique<MDIReSichMeld>(QApplication::activeModalWidget()); });
 
-    AuswertenKommandozeile(GetKommandozeile(KommandozeileAusArgumenten(argc, argv), 2));
     TYVO_XML_Schnittstelle austausch;
     setzeTyvoAnbindung(&austausch);
 

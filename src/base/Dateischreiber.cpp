@@ -15,6 +15,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/fsuid.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -40,6 +41,8 @@ constexpr int TextNichtBestätigt = 2962;
 constexpr int TextSchreibgeschützt = 2963;
 constexpr int TextNameNichtWiedergebbar = 2964;
 constexpr int TextOrdnerAmZiel = 2965;
+constexpr int TextFremderLink = 2990;
+constexpr int TextAltNichtZurück = 2991;
 constexpr int MaxLinks = 40;  // as the system follows them
 
 QByteArray zufallsteil()
@@ -63,26 +66,49 @@ QByteArray nameVon(const QByteArray& pfad)
     return pfad.mid(pfad.lastIndexOf('/') + 1);
 }
 
+// The user the system checks file accesses for.
+uid_t dateinutzer()
+{
+    return uid_t(::setfsuid(uid_t(-1)));  // an invalid id changes nothing and gives the current one
+}
+
+// The system's protected-symlinks rule: in a sticky folder that everyone may write (/tmp) a
+// link is followed only when it belongs to the user or to the folder's owner. The writer
+// resolves links itself, so the system never applies the rule for it.
+bool darfLinkFolgen(const QByteArray& link, const struct stat& st)
+{
+    struct stat ordner {};
+    if (::stat(ordnerVon(link).constData(), &ordner) != 0)
+        return true;  // the open that follows fails on its own
+    if ((ordner.st_mode & (S_ISVTX | S_IWOTH)) != (S_ISVTX | S_IWOTH))
+        return true;
+    return st.st_uid == dateinutzer() || st.st_uid == ordner.st_uid;
+}
+
+enum class Auflösung { Gut, Fehler, FremderLink };
+
 // Follows the symbolic links at the end of pfad to the file they name, which need not exist.
-bool löseLinksAuf(QByteArray& pfad)
+Auflösung löseLinksAuf(QByteArray& pfad)
 {
     for (int i = 0; i < MaxLinks; ++i) {
         struct stat st {};
         if (::lstat(pfad.constData(), &st) != 0 || !S_ISLNK(st.st_mode))
-            return true;  // a missing file is created; other errors show when it is opened
+            return Auflösung::Gut;  // a missing file is created; other errors show when it is opened
+        if (!darfLinkFolgen(pfad, st))
+            return Auflösung::FremderLink;
         char ziel[PATH_MAX];
         const ssize_t n = ::readlink(pfad.constData(), ziel, sizeof ziel);
         if (n < 0)
-            return false;
+            return Auflösung::Fehler;
         if (size_t(n) == sizeof ziel) {
             errno = ENAMETOOLONG;
-            return false;
+            return Auflösung::Fehler;
         }
         const QByteArray z(ziel, n);
         pfad = z.startsWith('/') ? z : ordnerVon(pfad) + '/' + z;
     }
     errno = ELOOP;
-    return false;
+    return Auflösung::Fehler;
 }
 
 QString text(int id)
@@ -144,15 +170,19 @@ bool Dateischreiber::prüfeZiel()
     if (m_ziel.contains(QChar::ReplacementCharacter))
         return scheitern(text(TextNameNichtWiedergebbar));
     m_pfad = QFile::encodeName(m_ziel);
-    if (!löseLinksAuf(m_pfad))
-        return scheitern("readlink", errno);
+    switch (löseLinksAuf(m_pfad)) {
+    case Auflösung::Gut: break;
+    case Auflösung::Fehler: return scheitern("readlink", errno);
+    case Auflösung::FremderLink: return scheitern(text(TextFremderLink));
+    }
     struct stat alt {};
     m_altVorhanden = ::stat(m_pfad.constData(), &alt) == 0;
     if (!m_altVorhanden)
         return true;
     if (S_ISDIR(alt.st_mode))
         return scheitern(text(TextOrdnerAmZiel));
-    m_modus = alt.st_mode & 07777;
+    // Only the permissions: a set-user-ID or set-group-ID bit does not pass to new content.
+    m_modus = alt.st_mode & 0777;
     if ((alt.st_mode & 0222) == 0)
         return scheitern(text(TextSchreibgeschützt));
     if (::faccessat(AT_FDCWD, m_pfad.constData(), W_OK, AT_EACCESS) != 0) {
@@ -170,7 +200,7 @@ bool Dateischreiber::nimmModus(int fd)
 }
 
 // Temporary files of this target left by a run that ended while writing it (the program runs
-// once, so none of them is being written).
+// once, so none of them is being written; a host start beside an open program leaves them).
 void Dateischreiber::entferneReste() const
 {
     const QByteArray vorne = nameVon(m_pfad) + ".kelvor-";
@@ -191,9 +221,11 @@ void Dateischreiber::entferneReste() const
 bool Dateischreiber::öffnen()
 {
     m_fertig = false;
+    m_amPlatz = false;
     if (!prüfeZiel())
         return false;
-    entferneReste();
+    if (!zustand().NebenAndererInstanz)
+        entferneReste();
     for (int versuch = 0; versuch < 100; ++versuch) {
         const QByteArray name = m_pfad + ".kelvor-" + zufallsteil() + ".tmp";
         const int fd = dateiaufrufe().öffnen(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -206,16 +238,108 @@ bool Dateischreiber::öffnen()
             }
             return QIODevice::open(QIODevice::WriteOnly | QIODevice::Unbuffered);
         }
+        if ((errno == EACCES || errno == EPERM) && m_altVorhanden)
+            return öffneAmPlatz(errno);
         if (errno != EEXIST)
             return scheitern("open", errno);
     }
     return scheitern("open", EEXIST);
 }
 
+// The folder refuses a new file while the target itself may be written (a shared folder of
+// another program): the data are kept and written over the target in abschließen(). Its old
+// content is read first, to put back when that write fails.
+bool Dateischreiber::öffneAmPlatz(int ordnerfehler)
+{
+    const int fd = dateiaufrufe().öffnen(m_pfad.constData(), O_RDWR | O_NOFOLLOW | O_CLOEXEC, 0);
+    if (fd < 0)
+        return scheitern("open", ordnerfehler);
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        dateiaufrufe().schließen(fd);
+        return scheitern("open", ordnerfehler);
+    }
+    m_alt.clear();
+    char puffer[64 * 1024];
+    for (;;) {
+        const ssize_t n = ::read(fd, puffer, sizeof puffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            const int nummer = errno;
+            dateiaufrufe().schließen(fd);
+            return scheitern("read", nummer);
+        }
+        if (n == 0)
+            break;
+        m_alt.append(puffer, n);
+    }
+    m_fd = fd;
+    m_amPlatz = true;
+    m_neu.clear();
+    return QIODevice::open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+}
+
+// Writes daten over the whole file at m_fd; schritt names the call that failed. angefasst tells
+// whether the file was changed at all.
+bool Dateischreiber::schreibeAmPlatz(const QByteArray& daten, const char*& schritt, bool& angefasst)
+{
+    schritt = "lseek";
+    if (::lseek(m_fd, 0, SEEK_SET) != 0)
+        return false;
+    schritt = "write";
+    qsizetype geschrieben = 0;
+    while (geschrieben < daten.size()) {
+        const ssize_t r = dateiaufrufe().schreiben(m_fd, daten.constData() + geschrieben, size_t(daten.size() - geschrieben));
+        if (r < 0 && errno == EINTR)
+            continue;
+        if (r <= 0) {
+            if (r == 0)
+                errno = ENOSPC;
+            return false;
+        }
+        angefasst = true;
+        geschrieben += r;
+    }
+    schritt = "ftruncate";
+    angefasst = true;
+    return ::ftruncate(m_fd, daten.size()) == 0;
+}
+
+bool Dateischreiber::schließeAmPlatz()
+{
+    bool ok = m_fehler.isEmpty();
+    bool angefasst = false;
+    const char* schritt = "";
+    if (ok && !schreibeAmPlatz(m_neu, schritt, angefasst))
+        ok = scheitern(schritt, errno);
+    if (ok && dateiaufrufe().datensync(m_fd) != 0)
+        ok = scheitern("fdatasync", errno);
+    if (!ok && angefasst) {
+        bool zurück = false;
+        if (schreibeAmPlatz(m_alt, schritt, zurück))
+            dateiaufrufe().datensync(m_fd);
+        else
+            m_fehler += QLatin1Char('\n') + text(TextAltNichtZurück);
+    }
+    if (dateiaufrufe().schließen(m_fd) != 0 && ok)
+        ok = scheitern("close", errno);
+    m_fd = -1;
+    m_alt.clear();
+    m_neu.clear();
+    QIODevice::close();
+    m_fertig = true;
+    return ok;
+}
+
 qint64 Dateischreiber::writeData(const char* daten, qint64 n)
 {
     if (m_fd < 0 || !m_fehler.isEmpty())
         return -1;
+    if (m_amPlatz) {
+        m_neu.append(daten, n);
+        return n;
+    }
     qint64 geschrieben = 0;
     while (geschrieben < n) {
         const ssize_t r = dateiaufrufe().schreiben(m_fd, daten + geschrieben, size_t(n - geschrieben));
@@ -236,6 +360,8 @@ bool Dateischreiber::abschließen()
         verwerfen();
         return scheitern("open", EBADF);
     }
+    if (m_amPlatz)
+        return schließeAmPlatz();
     bool ok = m_fehler.isEmpty();
     if (ok && dateiaufrufe().datensync(m_fd) != 0)
         ok = scheitern("fdatasync", errno);
@@ -299,6 +425,8 @@ void Dateischreiber::verwerfen()
         QIODevice::close();
     if (!m_temp.isEmpty() && !m_fertig)
         ::unlink(m_temp.constData());
+    m_alt.clear();
+    m_neu.clear();
     m_fertig = true;
 }
 

@@ -22,13 +22,17 @@ Dateiaufrufe& dateiaufrufe();
 
 // Writes a file completely or not at all, keeping what the file it replaces promises.
 // The target is resolved once through symbolic links (a dangling link gets the file it names);
-// an existing target this user may not write, or that allows writing to nobody, is refused
-// before anything is written. The data go into a temporary file beside the real file
-// ("<name>.kelvor-XXXXXX.tmp"); every write is checked, the file takes the old one's mode, is
-// synced, renamed over the real file and the folder synced. Any failure removes the temporary
-// file and leaves the target as it was; fehler() then holds the reason. When only the folder
-// sync failed, the file is in place: abschließen() succeeds and the user is told once that the
-// system could not confirm it on disk. A writer destroyed before abschließen() discards its data.
+// in a sticky folder everyone may write, a link is followed only when it belongs to the user or
+// to the folder's owner, as the system's protected-symlinks rule has it. An existing target this
+// user may not write, or that allows writing to nobody, is refused before anything is written.
+// The data go into a temporary file beside the real file ("<name>.kelvor-XXXXXX.tmp"); every
+// write is checked, the file takes the old one's permission bits, is synced, renamed over the
+// real file and the folder synced. Any failure removes the temporary file and leaves the target
+// as it was; fehler() then holds the reason. When only the folder sync failed, the file is in
+// place: abschließen() succeeds and the user is told once that the system could not confirm it
+// on disk. When the folder refuses the temporary file but the target may be written, the data
+// are written over the target in place, its old content kept to put back when that fails.
+// A writer destroyed before abschließen() discards its data.
 // The path is used as the bytes the system gave; a name that cannot be turned back into its
 // bytes (it holds the replacement character) is refused.
 class Dateischreiber : public QIODevice {
@@ -69,6 +73,9 @@ private:
     void synchronisiereOrdner();
     void entferneReste() const;
     void schließeFd();
+    bool öffneAmPlatz(int ordnerfehler);
+    bool schreibeAmPlatz(const QByteArray& daten, const char*& schritt, bool& angefasst);
+    bool schließeAmPlatz();
 
     QString m_ziel;
     QByteArray m_pfad;  // the real file, links resolved
@@ -78,6 +85,10 @@ private:
     bool m_fertig = false;
     bool m_altVorhanden = false;
     mode_t m_modus = 0666;
+    // Writing in place: the target's old content and the new data.
+    bool m_amPlatz = false;
+    QByteArray m_alt;
+    QByteArray m_neu;
 };
 
 // Writes inhalt to ziel through a Dateischreiber; on failure *fehler (when given) holds the reason.

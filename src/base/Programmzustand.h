@@ -30,6 +30,9 @@ struct Programmzustand {
     QString Artikel_Data_Source;
     QString Projekt_Data_Source;
     QString TempOrdner;  // empty: the system's temporary folder
+    // A host start runs beside an instance the user has open: the work files in the shared
+    // folders may be that instance's and stay where they are.
+    bool NebenAndererInstanz = false;
 
     // Current project and page.
     QString aktProjektnummer = QStringLiteral(" ");

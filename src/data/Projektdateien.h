@@ -9,7 +9,8 @@ namespace Projektdateien {
 QString KomprimierteKopie(const QString& datenbank);
 // The new database while a conversion builds it.
 QString Konvertierungsdatei(const QString& datenbank);
-// The old database while a conversion puts the new one in its place.
+// The old database as an earlier version's conversion moved it aside; the start puts it back
+// when the database is missing.
 QString Sicherheitskopie(const QString& datenbank);
 // True when the database file takes changes; else false with the reason (a read-only file or
 // folder, a file that does not open). Call it outside any transaction on the file.

@@ -63,7 +63,7 @@ const QString VersionRevis = QStringLiteral("DBVersionRevis");
 }  // namespace
 
 Projektdatenbankprüfung::Projektdatenbankprüfung(FensterFabrik fabrik)
-    : verschieben([](const QString& von, const QString& nach) { return QFile::rename(von, nach); }),
+    : verschieben([](const QString& von, const QString& nach) { return Dateischreiber(nach).übernehmen(von); }),
       m_fabrik(std::move(fabrik))
 {
 }
@@ -117,7 +117,7 @@ Projektdatenbankprüfung::Ende Projektdatenbankprüfung::Prüfen()
     WiederherstellenNachKonvertierung();
     WiederherstellenNachKomprimierung();
     static bool aufgeräumt = false;
-    if (!aufgeräumt) {
+    if (!aufgeräumt && !z.NebenAndererInstanz) {
         aufgeräumt = true;
         RäumeZwischendateienAuf();
     }
@@ -532,25 +532,17 @@ QMap<QString, int> Projektdatenbankprüfung::VorhandeneZeilen(const QString& neu
     return zeilen;
 }
 
-// Puts the new database in the old one's place; true when that failed. The old file is kept
-// under another name until the new one is in place, and goes back when the move fails.
+// Puts the new database in the old one's place in one step (synced, with the old one's
+// permissions, through a link to the real file); true when that failed, and the old database is
+// then as it was.
 bool Projektdatenbankprüfung::StelleDatenbankdateiWiederHer(const QString& neuPfad)
 {
-    Programmzustand& z = zustand();
-    const QString alt = z.Projekt_Data_Source;
-    const QString sicherung = Projektdateien::Sicherheitskopie(alt);
-    // A copy left by an earlier conversion that finished its moves.
-    if (!LöscheDatei(sicherung) || !verschieben(alt, sicherung))
+    const QString alt = zustand().Projekt_Data_Source;
+    if (!verschieben(neuPfad, alt))
         return true;
-    if (verschieben(neuPfad, alt)) {
-        LöscheDatei(sicherung);
-        return false;
-    }
-    if (!verschieben(sicherung, alt)) {
-        z.ErrorCancel = false;
-        Meldung(Meldungsart::InternerFehler, text(2453), nativ(sicherung));
-    }
-    return true;
+    // A copy an interrupted conversion of an earlier version left beside it.
+    LöscheDatei(Projektdateien::Sicherheitskopie(alt));
+    return false;
 }
 
 // The user's address lines are not part of the transfer stream; the new database takes them over.

@@ -47,7 +47,7 @@ public:
 
     // Hourglass on (true) and off while a current database is extended.
     std::function<void(bool)> sanduhr;
-    // File moves (tests make them fail).
+    // File moves, through the checked writer (tests make them fail).
     Verschieben verschieben;
 
     // Runs PRAGMA quick_check on the file; false with the finding when it is damaged.

@@ -1,11 +1,13 @@
 #include "exchange/XML_Tools.h"
 
+#include "base/Dateileser.h"
 #include "base/Dateischreiber.h"
 
 #include <QFile>
 #include <QHash>
 
 #include <array>
+#include <charconv>
 #include <cstring>
 #include <optional>
 #include <stdexcept>
@@ -232,6 +234,70 @@ char32_t EinbyteZeichen(unsigned char b, Einbyte art)
     return b;
 }
 
+// What stands beside the root element of a document parsed as a fragment: only white space
+// (which is then removed, as a document parse keeps none there), the declaration, the document
+// type, comments and processing instructions. Gives the reason and the node when more is there.
+std::pair<const char*, pugi::xml_node> AusserhalbDerWurzel(pugi::xml_document& dokument)
+{
+    pugi::xml_node wurzel;
+    for (pugi::xml_node k = dokument.first_child(); k;) {
+        const pugi::xml_node nächster = k.next_sibling();
+        switch (k.type()) {
+        case pugi::node_element:
+            if (wurzel)
+                return {"Content after the root element", k};
+            wurzel = k;
+            break;
+        case pugi::node_pcdata:
+            for (const char* c = k.value(); *c; ++c)
+                if (*c != ' ' && *c != '\t' && *c != '\r' && *c != '\n')
+                    return {"Text outside the root element", k};
+            dokument.remove_child(k);
+            break;
+        case pugi::node_cdata:
+            return {"Text outside the root element", k};
+        default:
+            break;
+        }
+        k = nächster;
+    }
+    if (!wurzel)
+        return {"No document element found", pugi::xml_node()};
+    return {nullptr, pugi::xml_node()};
+}
+
+// "&#N;" for a character, without building strings on the way.
+QByteArrayView Zeichenverweis(char32_t z)
+{
+    thread_local char puffer[16] = "&#";
+    const auto [ende, fehler] = std::to_chars(puffer + 2, puffer + sizeof puffer - 1, static_cast<uint32_t>(z));
+    *ende = ';';
+    return QByteArrayView(puffer, ende + 1 - puffer);
+}
+
+// The byte of a character in a single-byte encoding, -1 when the encoding lacks it; a few
+// comparisons, whatever the character.
+int EinbyteByte(char32_t z, Einbyte art)
+{
+    if (z < 0x80)
+        return static_cast<int>(z);
+    if (art == Einbyte::Latin9) {
+        for (const auto& [byte, zeichen] : Latin9) {
+            if (zeichen == z)
+                return byte;
+            if (byte == z)
+                return -1;  // the Latin-1 character this byte no longer stands for
+        }
+    } else if (art == Einbyte::Cp1252 && (z < 0xA0 || z > 0xFF)) {
+        for (size_t i = 0; i < Cp1252Hoch.size(); ++i) {
+            if (Cp1252Hoch[i] == z)
+                return static_cast<int>(0x80 + i);
+        }
+        return -1;
+    }
+    return z < 0x100 ? static_cast<int>(z) : -1;
+}
+
 }  // namespace
 
 namespace XmlKodierung {
@@ -322,17 +388,11 @@ QByteArray AusUtf8(const QByteArray& utf8, const QByteArray& kodierung, bool bom
     QByteArray r;
     r.reserve(utf8.size());
     for (char32_t z : text.toUcs4()) {
-        int byte = -1;
-        for (int b = 0; b < 256 && byte < 0; ++b) {
-            if (EinbyteZeichen(static_cast<unsigned char>(b), art) == z)
-                byte = b;
-        }
-        if (z < 0x80)
-            byte = static_cast<int>(z);
+        const int byte = EinbyteByte(z, art);
         if (byte >= 0)
             r.append(static_cast<char>(byte));
         else
-            r.append("&#" + QByteArray::number(static_cast<uint>(z)) + ";");
+            r.append(Zeichenverweis(z));
     }
     return r;
 }
@@ -528,14 +588,22 @@ int32_t XML_Tools::LoadXMLDocument(const QString& pfad)
     m_entitäten = XmlEntitaeten();
     m_kontext = pugi::xml_node();
     m_element = pugi::xml_node();
-    QFile datei(pfad);
     QByteArray roh;
-    if (!datei.open(QIODevice::ReadOnly)) {
+    QString grund;
+    const Fremdlesen gelesen = LeseFremdeDatei(pfad, MaxDateigroesse, roh, &grund);
+    if (gelesen != Fremdlesen::Gelesen) {
         m_errorCode = 2;
-        m_errorDescription = QStringLiteral("Unable to open the file ") + pfad + QStringLiteral("\r\n");
+        switch (gelesen) {
+        case Fremdlesen::KeineDatei: m_errorDescription = QStringLiteral("Not a regular file: "); break;
+        case Fremdlesen::ZuGroß:
+            m_errorDescription = QStringLiteral("File larger than %1 bytes: ").arg(MaxDateigroesse);
+            break;
+        case Fremdlesen::Lesefehler: m_errorDescription = QStringLiteral("Unable to read the file (%1) ").arg(grund); break;
+        default: m_errorDescription = QStringLiteral("Unable to open the file "); break;
+        }
+        m_errorDescription += pfad + QStringLiteral("\r\n");
         return m_errorCode;
     }
-    roh = datei.readAll();
     QByteArray utf8;
     QByteArray kodierung;
     bool bom = false;
@@ -546,11 +614,20 @@ int32_t XML_Tools::LoadXMLDocument(const QString& pfad)
         m_errorLine = 1;
         return m_errorCode;
     }
+    // The parser would take a NUL for the end of the file, and a save would drop the rest.
+    if (const qsizetype nul = utf8.indexOf('\0'); nul >= 0) {
+        m_errorCode = 2;
+        m_errorDescription = QStringLiteral("Invalid character NUL\r\n");
+        m_errorLine = static_cast<int32_t>(utf8.left(nul).count('\n') + 1);
+        return m_errorCode;
+    }
     // Texts and attribute values stay as the file wrote them, references included: a save writes
     // back unchanged what the program did not change, so an entity of the document type keeps
     // its meaning for the host. Reading resolves the references (KnotenText). Nothing is
     // fetched: the parser knows no DTDs. Line ends and white space stay as they stand.
-    const unsigned int optionen = (pugi::parse_full | pugi::parse_ws_pcdata)
+    // Parsed as a fragment, so that nothing outside the root element is passed over unseen: a
+    // second element or text there makes the file no XML document.
+    const unsigned int optionen = (pugi::parse_full | pugi::parse_ws_pcdata | pugi::parse_fragment)
                                   & ~(pugi::parse_eol | pugi::parse_escapes | pugi::parse_wconv_attribute);
     const pugi::xml_parse_result r =
         m_dokument.load_buffer(utf8.constData(), static_cast<size_t>(utf8.size()), optionen, pugi::encoding_utf8);
@@ -559,6 +636,13 @@ int32_t XML_Tools::LoadXMLDocument(const QString& pfad)
         m_errorDescription = AusUtf8(r.description()) + QStringLiteral("\r\n");
         const qsizetype bis = std::min<qsizetype>(static_cast<qsizetype>(r.offset), utf8.size());
         m_errorLine = static_cast<int32_t>(utf8.left(bis).count('\n') + 1);
+        m_dokument.reset();
+        return m_errorCode;
+    }
+    if (const auto [fehler, knoten] = AusserhalbDerWurzel(m_dokument); fehler) {
+        m_errorCode = 2;
+        m_errorDescription = AusUtf8(fehler) + QStringLiteral("\r\n");
+        m_errorLine = knoten ? Zeilennummer(utf8, knoten) : 1;
         m_dokument.reset();
         return m_errorCode;
     }

@@ -64,6 +64,8 @@ class XML_Tools {
 public:
     // Deepest element nesting a file may have; a deeper one is a load error (code 2).
     static constexpr int MaxTiefe = 1000;
+    // Largest file that is read, far above any real exchange file; a larger one is a load error.
+    static constexpr qint64 MaxDateigroesse = qint64(256) << 20;
     // Entity references a document may need resolved, and the characters that resolving may
     // produce, over all its texts; more is a load error (code 2).
     static constexpr int64_t MaxAufloesungen = 100000;

@@ -66,33 +66,24 @@ Artikelersatz ErsetzeArtikeldatenbank(const QString& quelle, QString* grund)
         return Artikelersatz::KopieFehlgeschlagen;
     };
     const QString ziel = Artikelersatzziel();
-    QFile ein(quelle);
-    if (!ein.open(QIODevice::ReadOnly))
-        return fehlschlag(ein.errorString());
-    QTemporaryFile neu(QFileInfo(ziel).dir().filePath(ArtikelersatzMuster()));
-    if (!neu.open())
-        return fehlschlag(neu.errorString());
-    char puffer[64 * 1024];
-    for (qint64 n; (n = ein.read(puffer, sizeof puffer)) != 0;) {
-        if (n < 0)
-            return fehlschlag(ein.errorString());
-        if (neu.write(puffer, n) != n)
-            return fehlschlag(neu.errorString());
-    }
-    if (!neu.flush())
-        return fehlschlag(neu.errorString());
-    neu.close();
-    if (neu.error() != QFileDevice::NoError)
-        return fehlschlag(neu.errorString());
-    if (!neu.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
-                            | QFileDevice::ReadOther))
-        return fehlschlag(neu.errorString());
-    if (!IstArtikeldatenbank(neu.fileName()))
+    // The copy lies beside the target under a name of its own until it has been checked; a copy
+    // of a read-only file stays writable for a later replacement.
+    QTemporaryFile kopie(QFileInfo(ziel).dir().filePath(ArtikelersatzMuster()));
+    if (!kopie.open())
+        return fehlschlag(kopie.errorString());
+    kopie.close();
+    if (!kopie.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+                              | QFileDevice::ReadOther))
+        return fehlschlag(kopie.errorString());
+    QString warum;
+    if (!KopiereDatei(quelle, kopie.fileName(), &warum))
+        return fehlschlag(warum);
+    if (!IstArtikeldatenbank(kopie.fileName()))
         return Artikelersatz::KeineArtikeldatenbank;
     Dateischreiber ersatz(ziel);
-    if (!ersatz.übernehmen(neu.fileName()))
+    if (!ersatz.übernehmen(kopie.fileName()))
         return fehlschlag(ersatz.fehler());
-    neu.setAutoRemove(false);
+    kopie.setAutoRemove(false);
     zustand().Artikel_Data_Source = ziel;
     return Artikelersatz::Ersetzt;
 }

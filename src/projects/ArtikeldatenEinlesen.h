@@ -18,9 +18,9 @@ enum class Artikelersatz {
 // The user's article database, the target of a replacement: in "Daten" of the data path, where
 // it wins over the shipped one from then on.
 QString Artikelersatzziel();
-// Copies the file to the target's folder with normal permissions, checks the copy and puts it in
-// the target's place through the checked writer (a write-protected target is refused, an old
-// one's mode is kept), then reads the article data from there (zustand().Artikel_Data_Source). On
+// Copies the file through the checked writer to the target's folder with normal permissions,
+// checks the copy and puts it in the target's place by the same writer (a write-protected target
+// is refused, an old one's mode is kept), then reads the article data from there (zustand().Artikel_Data_Source). On
 // failure the article database is unchanged and *grund (when given) says why a copy failed.
 Artikelersatz ErsetzeArtikeldatenbank(const QString& quelle, QString* grund = nullptr);
 // The name pattern of the replacement's temporary file beside the target.

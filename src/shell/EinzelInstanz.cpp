@@ -35,13 +35,14 @@ QString EinzelInstanz::StandardSchluessel()
 #endif
 }
 
-bool EinzelInstanz::Starten()
+bool EinzelInstanz::Starten(bool andereAktivieren)
 {
     auto sperre = std::make_unique<QLockFile>(QDir::temp().filePath(m_schluessel + QStringLiteral(".lock")));
     // The lock lives as long as the program; only a dead owner makes it stale.
     sperre->setStaleLockTime(0);
     if (!sperre->tryLock(0)) {
-        BitteAktivieren();
+        if (andereAktivieren)
+            BitteAktivieren();
         return false;
     }
     m_sperre = std::move(sperre);

@@ -9,7 +9,7 @@ class QLocalServer;
 
 // Only one instance of the program runs per user. The first instance holds a lock and listens on
 // a local socket; a later one finds the lock, asks the first to come to the front and ends. The
-// later instance writes no file.
+// later instance writes no file. A host start does not end: it runs beside the first.
 class EinzelInstanz : public QObject {
     Q_OBJECT
 public:
@@ -21,8 +21,8 @@ public:
     static QString StandardSchluessel();
 
     // True: this is the first instance (it now holds the lock and listens). False: another
-    // instance runs; it has been asked to come to the front.
-    bool Starten();
+    // instance runs; unless andereAktivieren is false it has been asked to come to the front.
+    bool Starten(bool andereAktivieren = true);
 
 signals:
     // A later instance asked this one to come to the front.

@@ -516,6 +516,15 @@ mode_t modus(const QString& pfad)
     return ::stat(QFile::encodeName(pfad).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
 }
 
+// Hands a file, folder or link over to the user "nobody"; false when that is not possible here.
+bool gehörtNobody(const QString& pfad)
+{
+    uid_t uid = 0;
+    gid_t gid = 0;
+    return ::geteuid() == 0 && AlsAndererNutzer::Ids(uid, gid)
+           && ::lchown(QFile::encodeName(pfad).constData(), uid, gid) == 0;
+}
+
 // Temporary files of the writer left anywhere below a folder.
 QStringList tempReste(const QString& ordner)
 {
@@ -604,6 +613,55 @@ TEST_F(DateischreiberTest, DasZielBleibtWasEsWar)
          "ziel.d81", "ziel.d81", {}, 0, 0666, false, true},
         {"Umlaut im Namen", [&](const QString& a, const QString&) { return datei(a + QStringLiteral("/Größe.d81"), 0644); },
          QStringLiteral("Größe.d81"), QStringLiteral("Größe.d81"), {}, 0, 0644},
+        // Only the permission bits pass to the new content.
+        {"Modus 04755", [&](const QString& a, const QString&) { return datei(a + "/ziel.d81", 04755); }, "ziel.d81", "ziel.d81", {}, 0, 0755},
+        {"Modus 02775", [&](const QString& a, const QString&) { return datei(a + "/ziel.d81", 02775); }, "ziel.d81", "ziel.d81", {}, 0, 0775},
+        // Links in a sticky folder everyone may write, as the system's protected-symlinks rule has
+        // it: followed when they belong to the user or to the folder's owner.
+        {"Link eines anderen Nutzers im Ordner mit Sticky-Bit",
+         [&](const QString& a, const QString& b) {
+             verlinke(QFile::encodeName(b + "/echt.d81"), a + "/link.d81");
+             return ::chmod(QFile::encodeName(a).constData(), 01777) == 0 && gehörtNobody(a + "/link.d81")
+                    && datei(b + "/echt.d81", 0644);
+         },
+         "link.d81", "b/echt.d81", "b/echt.d81", 2990, 0644},
+        {"eigener Link im Ordner mit Sticky-Bit",
+         [&](const QString& a, const QString& b) {
+             verlinke(QFile::encodeName(b + "/echt.d81"), a + "/link.d81");
+             return ::chmod(QFile::encodeName(a).constData(), 01777) == 0 && datei(b + "/echt.d81", 0644);
+         },
+         "link.d81", "b/echt.d81", "b/echt.d81", 0, 0644},
+        {"Link des Ordnerbesitzers im Ordner mit Sticky-Bit",
+         [&](const QString& a, const QString& b) {
+             verlinke(QFile::encodeName(b + "/echt.d81"), a + "/link.d81");
+             return gehörtNobody(a) && ::chmod(QFile::encodeName(a).constData(), 01777) == 0
+                    && gehörtNobody(a + "/link.d81") && datei(b + "/echt.d81", 0644);
+         },
+         "link.d81", "b/echt.d81", "b/echt.d81", 0, 0644},
+        {"Link eines anderen Nutzers im Ordner ohne Sticky-Bit",
+         [&](const QString& a, const QString& b) {
+             verlinke(QFile::encodeName(b + "/echt.d81"), a + "/link.d81");
+             return gehörtNobody(a + "/link.d81") && datei(b + "/echt.d81", 0644);
+         },
+         "link.d81", "b/echt.d81", "b/echt.d81", 0, 0644},
+        // A folder the user may not write (a host program's shared folder): a file the user may
+        // write is written in place.
+        {"Ordner ohne Schreibrecht, Datei beschreibbar",
+         [&](const QString& a, const QString&) {
+             return datei(a + "/ziel.xml", 0666) && ::chmod(QFile::encodeName(a).constData(), 0755) == 0;
+         },
+         "ziel.xml", "ziel.xml", {}, 0, 0666, false, true},
+        {"Ordner ohne Schreibrecht, Datei beschreibbar, über einen Link",
+         [&](const QString& a, const QString&) {
+             verlinke("echt.xml", a + "/link.xml");
+             return datei(a + "/echt.xml", 0666) && ::chmod(QFile::encodeName(a).constData(), 0755) == 0;
+         },
+         "link.xml", "echt.xml", "echt.xml", 0, 0666, false, true},
+        {"Ordner ohne Schreibrecht, Datei schreibgeschützt",
+         [&](const QString& a, const QString&) {
+             return datei(a + "/ziel.xml", 0644) && ::chmod(QFile::encodeName(a).constData(), 0755) == 0;
+         },
+         "ziel.xml", "ziel.xml", {}, 2963, 0644, false, true},
     };
     // The folders must be open to the other user.
     ASSERT_EQ(::chmod(QFile::encodeName(ordner.path()).constData(), 0755), 0);
@@ -678,4 +736,94 @@ TEST_F(DateischreiberTest, EinNameAusFremdenBytesWirdAbgewiesen)
     EXPECT_EQ(st.st_size, 3);
     EXPECT_TRUE(dateien().isEmpty()) << dateien().join(' ').toStdString();  // no file under the decoded name
     ::unlink(roh.constData());  // the folder's clean-up cannot name it
+}
+
+// Written in place (the folder refuses a new file): the same file takes the new content, and on
+// any failure its old content goes back; when even that fails, the reason says so.
+TEST_F(DateischreiberTest, AmPlatzGeschriebenKommtBeiJedemFehlerDerAlteInhaltZurueck)
+{
+    struct Fall {
+        const char* name;
+        std::function<std::unique_ptr<Schreibfehler>()> fehler;  // none: the write succeeds
+        const char* schritt;
+        bool zurückGescheitert = false;
+    };
+    const QByteArray alt = QByteArray(3000, 'a');
+    const Fall fälle[] = {
+        {"geschrieben", [] { return nullptr; }, ""},
+        {"write", [] { return std::make_unique<Schreibfehler>(Schreibfehler::Schritt::Schreiben, EIO); }, "write"},
+        {"fdatasync", [] { return std::make_unique<Schreibfehler>(Schreibfehler::Schritt::Datensync, EIO); }, "fdatasync"},
+        // A first piece reaches the file, then every write fails: the old content cannot go back.
+        {"write nach einem Stück, Zurückschreiben scheitert",
+         [] {
+             auto f = std::make_unique<Schreibfehler>(Schreibfehler::Schritt::Schreiben, EIO, 1);
+             const auto schreiben = dateiaufrufe().schreiben;
+             dateiaufrufe().schreiben = [schreiben](int fd, const void* d, size_t n) { return schreiben(fd, d, n > 7 ? 7 : n); };
+             return f;
+         },
+         "write", true},
+    };
+    const QString geteilt = pfad("geteilt");
+    ASSERT_TRUE(QDir().mkpath(geteilt));
+    ASSERT_EQ(::chmod(QFile::encodeName(ordner.path()).constData(), 0755), 0);
+    const QString ziel = geteilt + "/host.xml";
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(f.name);
+        ::chmod(QFile::encodeName(geteilt).constData(), 0755);
+        schreibe(ziel, alt);
+        ASSERT_EQ(::chmod(QFile::encodeName(ziel).constData(), 0666), 0);
+        struct stat vorher {};
+        ASSERT_EQ(::stat(QFile::encodeName(ziel).constData(), &vorher), 0);
+        bool ok = false;
+        QString fehler;
+        {
+            AlsAndererNutzer nutzer;
+            if (!nutzer.bereit())
+                GTEST_SKIP() << "only root can be another user";
+            const std::unique_ptr<Schreibfehler> fehlerprobe = f.fehler();
+            ok = SchreibeDatei(ziel, neu, &fehler);
+        }
+        struct stat nachher {};
+        ASSERT_EQ(::stat(QFile::encodeName(ziel).constData(), &nachher), 0);
+        EXPECT_EQ(nachher.st_ino, vorher.st_ino);
+        EXPECT_EQ(nachher.st_mode & 07777, 0666u);
+        EXPECT_EQ(QDir(geteilt).entryList(QDir::Files | QDir::Hidden), QStringList{"host.xml"});
+        EXPECT_TRUE(recorder.boxen.isEmpty());
+        if (*f.schritt == 0) {
+            EXPECT_TRUE(ok) << fehler.toStdString();
+            EXPECT_EQ(lies(ziel), neu);
+            continue;
+        }
+        EXPECT_FALSE(ok);
+        EXPECT_TRUE(fehler.startsWith(QLatin1String(f.schritt))) << fehler.toStdString();
+        EXPECT_EQ(fehler.contains(LadeText(2991)), f.zurückGescheitert) << fehler.toStdString();
+        if (!f.zurückGescheitert) {
+            EXPECT_EQ(lies(ziel), alt);
+        }
+    }
+}
+
+// On a disk that is really full, a file written in place keeps its old content.
+TEST(DateischreiberVoll, AmPlatzAufEinerVollenPlatteBleibtDerAlteInhalt)
+{
+    KleinesDateisystem platte;
+    if (!platte.bereit())
+        GTEST_SKIP() << "no tmpfs can be mounted here";
+    const QString geteilt = platte.pfad("geteilt");
+    ASSERT_TRUE(QDir().mkpath(geteilt));
+    ASSERT_EQ(::chmod(QFile::encodeName(geteilt).constData(), 0755), 0);
+    const QString ziel = geteilt + "/host.xml";
+    const QByteArray alt(4096, 'a');
+    schreibe(ziel, alt);
+    ASSERT_EQ(::chmod(QFile::encodeName(ziel).constData(), 0666), 0);
+    platte.füllen();
+    QString fehler;
+    {
+        AlsAndererNutzer nutzer;
+        if (!nutzer.bereit())
+            GTEST_SKIP() << "only root can be another user";
+        EXPECT_FALSE(SchreibeDatei(ziel, QByteArray(32 * 1024, 'n'), &fehler));
+    }
+    EXPECT_TRUE(fehler.contains(QString::fromLocal8Bit(std::strerror(ENOSPC)))) << fehler.toStdString();
+    EXPECT_EQ(lies(ziel), alt);
 }

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <sys/stat.h>
 
 #include "ProjektDbFixture.h"
 #include "data/DbVerbindung.h"
@@ -499,32 +500,43 @@ TEST_F(FehlgeschlageneKonvertierung, SchreibfehlerDerNeuenDatenbank)
               QStringList{QStringLiteral("80000")});
 }
 
-TEST_F(FehlgeschlageneKonvertierung, AlteDateiLaesstSichNichtZurueckstellen)
+// An earlier version moved the old database aside and stopped before the new one was in place:
+// the next start puts the old database back and asks again; no empty database is made.
+TEST_F(FehlgeschlageneKonvertierung, AbgebrocheneKonvertierungEinerFrueherenVersionGehtZurueck)
 {
     const QByteArray vorher = inhalt(pfad);
-    const QString neu = Projektdateien::Konvertierungsdatei(pfad);
     const QString sicherung = Projektdateien::Sicherheitskopie(pfad);
-    prüfung->verschieben = [&](const QString& von, const QString& nach) {
-        return von != neu && von != sicherung && QFile::rename(von, nach);
-    };
-    EXPECT_EQ(prüfen(), Ende::Abbruch);
-    ASSERT_EQ(meldungen.boxen.size(), 2) << texte(meldungen);
-    const MeldungsBox& meldung = meldungen.boxen[1];
-    EXPECT_EQ(meldung.art, Meldungsart::InternerFehler);
-    EXPECT_EQ(meldung.vorlage, text(2453));
-    EXPECT_EQ(meldung.werte, QStringList{QDir::toNativeSeparators(sicherung)});
-    EXPECT_FALSE(QFileInfo::exists(pfad));
-    EXPECT_EQ(inhalt(sicherung), vorher);
-
-    // The next start puts the old database back and asks again; no empty database is made.
-    prüfung->verschieben = [](const QString& von, const QString& nach) { return QFile::rename(von, nach); };
-    meldungen.leeren();
+    ASSERT_TRUE(QFile::rename(pfad, sicherung));
     meldungen.antworten = {MsgAntwort::Ja};
     EXPECT_EQ(prüfen(), Ende::Beenden);
-    ASSERT_EQ(meldungen.boxen.size(), 1);
+    ASSERT_EQ(meldungen.boxen.size(), 1) << texte(meldungen);
     EXPECT_EQ(meldungen.boxen[0].stil, MsgStil::JaNein | MsgStil::Frage);
     EXPECT_EQ(inhalt(pfad), vorher);
     keineArbeitsdateien();
+}
+
+// The converted database takes the old one's place as the checked writer puts a file in place:
+// a database behind a link stays behind it, with its permissions.
+TEST_F(Startseite, KonvertierteDatenbankBleibtHinterIhremLinkMitIhrenRechten)
+{
+    altDatenbank20();
+    const QString echt = ordner.filePath(QStringLiteral("Ablage/Projektverwaltung.db"));
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(echt).path()));
+    ASSERT_TRUE(QFile::rename(pfad, echt));
+    ASSERT_TRUE(QFile::link(echt, pfad));
+    ASSERT_EQ(::chmod(QFile::encodeName(echt).constData(), 0640), 0);
+    meldungen.antworten = {MsgAntwort::Nein};
+
+    EXPECT_EQ(prüfen(), Ende::Weiter);
+    EXPECT_EQ(prüfung->letzteKonvertierung(), Konvertierung::Konvertiert);
+    EXPECT_EQ(QFile::symLinkTarget(pfad), echt);
+    EXPECT_EQ(versionszeilen(echt), QStringList{QStringLiteral("2|5|0")});
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(echt).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    keineArbeitsdateien();
+    EXPECT_EQ(QDir(QFileInfo(echt).path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("Projektverwaltung.db")});
 }
 
 TEST_F(Startseite, ReiheDerArbeitsdateienOhneDatenbank)

@@ -246,6 +246,12 @@ TEST_F(TyvoLesen, UnloadableFilesStayByteForByte)
         {"not well-formed", "<?xml version=\"1.0\"?>\n<TYVO_Austauschdaten>\n  <FehlerCode>0</Fehlercode>\n", 3},
         {"empty", "", 1},
         {"nested too deep", Ersetzt(Vorlage("gueltig.xml"), "Heizzentrale Keller", tief), 17},
+        // The parser would stop at a NUL, and an answer would drop everything after it.
+        {"NUL after the root element, then an element", Vorlage("gueltig.xml") + QByteArray("\0<Nachsatz/>\n", 13),
+         int(Vorlage("gueltig.xml").count('\n')) + 1},
+        {"a second element after the root element", Vorlage("gueltig.xml") + "<Nachsatz/>\n",
+         int(Vorlage("gueltig.xml").count('\n')) + 1},
+        {"text after the root element", Vorlage("gueltig.xml") + "Nachsatz\n", int(Vorlage("gueltig.xml").count('\n'))},
     };
     for (const Fall& f : fälle) {
         SCOPED_TRACE(f.name);

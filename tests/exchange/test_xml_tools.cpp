@@ -4,6 +4,12 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "exchange/XML_Tools.h"
 #include "support/QStringAusgabe.h"
 
@@ -505,6 +511,170 @@ TEST_F(XmlToolsTest, OnlyRealEntityDeclarationsCountAndAreReadOnce)
         EXPECT_EQ(y.ElementeText(), QString::number(i * 7));
     }
     EXPECT_LT(uhr.elapsed(), 1000);
+}
+
+// Loads the file in a child process, so that a load that blocks or reads without end fails the
+// test instead of holding it up: the code and description, or "-1" when the child was stopped
+// (more than frist milliseconds, or more than 1 GiB held).
+std::pair<int, QString> LadenImKind(const QString& pfad, int frist = 20000)
+{
+    int rohr[2];
+    if (::pipe(rohr) != 0)
+        return {-1, QStringLiteral("pipe")};
+    const pid_t kind = ::fork();
+    if (kind == 0) {
+        ::close(rohr[0]);
+        XML_Tools x;
+        const int code = x.LoadXMLDocument(pfad);
+        const QByteArray antwort = QByteArray::number(code) + ' ' + x.Error_Description().toUtf8();
+        if (::write(rohr[1], antwort.constData(), size_t(antwort.size())) < 0)
+            ::_exit(1);
+        ::_exit(0);
+    }
+    ::close(rohr[1]);
+    QElapsedTimer uhr;
+    uhr.start();
+    int status = 0;
+    QString grund = QStringLiteral("stopped");
+    while (::waitpid(kind, &status, WNOHANG) == 0) {
+        QFile statusdatei(QStringLiteral("/proc/%1/status").arg(kind));
+        qint64 kb = 0;
+        if (statusdatei.open(QIODevice::ReadOnly))
+            for (const QByteArray& zeile : statusdatei.readAll().split('\n'))
+                if (zeile.startsWith("VmRSS:"))
+                    kb = zeile.mid(6).trimmed().split(' ').value(0).toLongLong();
+        if (uhr.elapsed() > frist || kb > 1024 * 1024) {
+            grund = uhr.elapsed() > frist ? QStringLiteral("blocked") : QStringLiteral("read without end");
+            ::kill(kind, SIGKILL);
+            ::waitpid(kind, &status, 0);
+            ::close(rohr[0]);
+            return {-1, grund};
+        }
+        ::usleep(20000);
+    }
+    QByteArray antwort;
+    char puffer[4096];
+    for (ssize_t n; (n = ::read(rohr[0], puffer, sizeof puffer)) > 0;)
+        antwort.append(puffer, n);
+    ::close(rohr[0]);
+    if (!WIFEXITED(status) || antwort.isEmpty())
+        return {-1, QStringLiteral("the child died")};
+    const qsizetype blank = antwort.indexOf(' ');
+    return {antwort.left(blank).toInt(), QString::fromUtf8(antwort.mid(blank + 1))};
+}
+
+// Only a regular file is read, and only up to the limit: a FIFO, a device, a folder and a file
+// above the limit are load errors at once, with the reason and the path.
+TEST_F(XmlToolsTest, OnlyRegularFilesUpToTheLimitAreRead)
+{
+    const QString fifo = dir.filePath(QStringLiteral("fifo.xml"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    const QString null = dir.filePath(QStringLiteral("null.xml"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), null));
+    const QString ordner = dir.filePath(QStringLiteral("ordner.xml"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("ordner.xml")));
+    const QString groß = Datei("<R/>", QStringLiteral("gross.xml"));
+    ASSERT_TRUE(QFile::resize(groß, XML_Tools::MaxDateigroesse + 1));  // sparse: costs no space
+    struct Fall {
+        QString pfad;
+        QString grund;
+    };
+    const Fall fälle[] = {
+        {fifo, QStringLiteral("Not a regular file: ")},
+        {null, QStringLiteral("Not a regular file: ")},
+        {ordner, QStringLiteral("Not a regular file: ")},
+        {groß, QStringLiteral("File larger than 268435456 bytes: ")},
+    };
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(f.pfad.toStdString());
+        const auto [code, beschreibung] = LadenImKind(f.pfad);
+        EXPECT_EQ(code, 2) << beschreibung.toStdString();
+        EXPECT_EQ(beschreibung, f.grund + f.pfad + QStringLiteral("\r\n"));
+    }
+    struct stat st {};
+    ASSERT_EQ(::lstat(QFile::encodeName(fifo).constData(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+    EXPECT_EQ(QFile::symLinkTarget(null), QStringLiteral("/dev/zero"));
+}
+
+// Nothing beside the root element is passed over: a NUL, a second element or text outside it
+// make the file a load error with the line; white space, comments and processing instructions
+// there are kept as they stand.
+TEST_F(XmlToolsTest, OnlyAWellFormedDocumentLoads)
+{
+    struct Fall {
+        const char* name;
+        QByteArray inhalt;
+        int zeile;  // 0: loads
+        const char* grund;
+    };
+    const QByteArray kopf = "<?xml version=\"1.0\"?>\n<R>\n  <A>1</A>\n</R>\n";
+    const Fall fälle[] = {
+        {"NUL and an element after the root", kopf + QByteArray("\0<B/>\n", 6), 5, "Invalid character NUL"},
+        {"NUL inside a text", QByteArray("<R><A>1\0 2</A></R>", 18), 1, "Invalid character NUL"},
+        {"second element", kopf + "<B/>\n", 5, "Content after the root element"},
+        {"text after the root", kopf + "Rest", 4, "Text outside the root element"},
+        {"text before the root", "Vorsatz\n<R/>\n", 1, "Text outside the root element"},
+        {"CDATA after the root", kopf + "<![CDATA[x]]>", 5, "Text outside the root element"},
+        {"no element", "<?xml version=\"1.0\"?>\n<!-- nur -->\n", 1, "No document element found"},
+        {"comment and instruction after the root", kopf + "<!-- Ende -->\n<?pi x?>\n\n", 0, ""},
+    };
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(f.name);
+        const QString pfad = Datei(f.inhalt);
+        XML_Tools x;
+        if (f.zeile == 0) {
+            ASSERT_EQ(x.LoadXMLDocument(pfad), 0) << x.Error_Description().toStdString();
+            ASSERT_EQ(x.SaveXMLDocument(), 0);
+            EXPECT_EQ(Lesen(pfad), f.inhalt);
+            continue;
+        }
+        EXPECT_EQ(x.LoadXMLDocument(pfad), 2);
+        EXPECT_EQ(x.Error_Description(), QString::fromLatin1(f.grund) + QStringLiteral("\r\n"));
+        EXPECT_EQ(x.ErrorLine(), f.zeile);
+        EXPECT_FALSE(x.Kontextknoten());
+        EXPECT_EQ(Lesen(pfad), f.inhalt);
+    }
+}
+
+// Every character of a single-byte encoding goes back to its byte, one it lacks becomes a
+// character reference, and a character costs a few comparisons: a text in a single-byte
+// encoding costs about what the same text in UTF-16 costs.
+TEST(XmlKodierungTest, SingleByteEncodingsAreExactAndLinear)
+{
+    for (const QByteArray name : {"ISO-8859-1", "ISO-8859-15", "WINDOWS-1252"}) {
+        SCOPED_TRACE(name.constData());
+        const QByteArray deklaration = "<?xml version=\"1.0\" encoding=\"" + name + "\"?>";
+        QByteArray alle = deklaration;
+        for (int b = 1; b < 256; ++b)
+            alle.append(char(b));
+        QByteArray utf8;
+        QByteArray kodierung;
+        bool bom = false;
+        QString fehler;
+        ASSERT_TRUE(XmlKodierung::NachUtf8(alle, utf8, kodierung, bom, fehler));
+        const QByteArray zurück = XmlKodierung::AusUtf8(utf8, kodierung, bom);
+        // The bytes 0x80..0x9F that code page 1252 leaves unassigned, and every other byte.
+        EXPECT_EQ(zurück, alle);
+        const QByteArray fremd = XmlKodierung::AusUtf8(QStringLiteral("Ω¤Š€").toUtf8(), kodierung, bom);
+        if (name == "ISO-8859-1")
+            EXPECT_EQ(fremd, "&#937;\xA4&#352;&#8364;");
+        else if (name == "ISO-8859-15")
+            EXPECT_EQ(fremd, "&#937;&#164;\xA6\xA4");
+        else
+            EXPECT_EQ(fremd, "&#937;\xA4\x8A\x80");
+    }
+    // The last character of each table.
+    const QByteArray viel = QStringLiteral("ÿ").repeated(1 << 20).toUtf8();
+    QElapsedTimer uhr;
+    uhr.start();
+    XmlKodierung::AusUtf8(viel, "UTF-16LE", true);
+    const qint64 utf16 = uhr.restart();
+    for (const QByteArray name : {"ISO-8859-1", "ISO-8859-15", "WINDOWS-1252"}) {
+        uhr.restart();
+        XmlKodierung::AusUtf8(viel, name, false);
+        EXPECT_LT(uhr.elapsed(), 3 * utf16 + 50) << name.constData() << " against UTF-16 " << utf16;
+    }
 }
 
 }  // namespace

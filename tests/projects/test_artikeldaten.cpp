@@ -11,6 +11,7 @@
 #include "base/AllgFunktionen.h"
 #include "base/Datenpfade.h"
 #include "base/Programmzustand.h"
+#include "support/Schreibfehler.h"
 #include "support/TestDatenbank.h"
 
 namespace {
@@ -130,4 +131,24 @@ TEST_F(Artikeldaten, ErsatzGehtInDenDatenordnerUndGiltVonDaAn)
     EXPECT_EQ(zustand().Artikel_Data_Source, ziel);
     // The next start reads the user's copy.
     EXPECT_EQ(Artikeldatenbankpfad(pfade, QStringLiteral("Artikeld.db")), ziel);
+}
+
+// The copy goes through the checked writer: a step that fails leaves the article database and
+// the folder as they were and names the step.
+TEST_F(Artikeldaten, JederFehlgeschlageneSchrittDerKopieLaesstDieAlte)
+{
+    TestDatenbank neu(Waehrung, Kennwort::Artikeldatenbank, QStringLiteral("Artikeld.db"));
+    for (const Schreibfehler::Schritt schritt :
+         {Schreibfehler::Schritt::Öffnen, Schreibfehler::Schritt::Schreiben, Schreibfehler::Schritt::Datensync,
+          Schreibfehler::Schritt::Umbenennen}) {
+        SCOPED_TRACE(Schreibfehler::Name(schritt));
+        QString grund;
+        {
+            Schreibfehler f(schritt, EIO);
+            EXPECT_EQ(ErsetzeArtikeldatenbank(neu.pfad(), &grund), Artikelersatz::KopieFehlgeschlagen);
+        }
+        EXPECT_TRUE(grund.startsWith(QLatin1String(Schreibfehler::Name(schritt)))) << grund.toStdString();
+        EXPECT_EQ(lies(ziel), alt);
+        EXPECT_EQ(datenordner(), (QStringList{QStringLiteral("Artikeld.db"), QStringLiteral("Projektverwaltung.db")}));
+    }
 }

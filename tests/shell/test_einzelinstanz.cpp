@@ -49,6 +49,12 @@ TEST(EinzelInstanz, SecondInstanceActivatesFirstAndWritesNothing)
     EinzelInstanz dritte(schluessel);
     EXPECT_FALSE(dritte.Starten());
     EXPECT_TRUE(aktivierung.count() == 2 || aktivierung.wait(3000));
+
+    // A host start that runs beside it does not ask.
+    EinzelInstanz host(schluessel);
+    EXPECT_FALSE(host.Starten(false));
+    EXPECT_FALSE(aktivierung.wait(500));
+    EXPECT_EQ(aktivierung.count(), 2);
 }
 
 TEST(EinzelInstanz, FreeAgainWhenFirstEnds)
