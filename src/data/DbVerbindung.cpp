@@ -160,7 +160,7 @@ QString schemabefund(const QSqlDatabase& db, const Schemaerwartung& erwartet)
     for (const auto& [name, sql] : tabellen) {
         bool berechnet = sql.simplified().startsWith(QLatin1String("CREATE VIRTUAL"), Qt::CaseInsensitive);
         QList<QPair<QString, QString>> liste;
-        x.addBindValue(name);
+        x.bindValue(0, name);
         if (!berechnet && !x.exec())
             return lesebefund(x.lastError());
         while (!berechnet && x.next()) {
@@ -495,7 +495,7 @@ Schemaerwartung SchemaAusDdl(const QString& ddl)
                 schema.tabellen.append({q.value(0).toString(), {}});
             for (Schemaerwartung::Tabelle& t : schema.tabellen) {
                 q.prepare(QStringLiteral("SELECT name, type FROM pragma_table_info(?)"));
-                q.addBindValue(t.name);
+                q.bindValue(0, t.name);
                 q.exec();
                 while (q.next())
                     t.spalten.append({q.value(0).toString(), Spaltentypen::AusDeklaration(q.value(1).toString())});
