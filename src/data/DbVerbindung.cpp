@@ -2,6 +2,8 @@
 
 #include "data/JetDialekt.h"
 #include "data/Kennwort.h"
+#include "base/AllgFunktionen.h"
+#include "base/Programmzustand.h"
 
 #include <QFileInfo>
 #include <QHash>
@@ -11,6 +13,10 @@
 #include <QSqlQuery>
 
 #include <sqlite3.h>
+
+#include <algorithm>
+#include <cfloat>
+#include <cstring>
 
 // Which files the program opens (off unless QT_LOGGING_RULES="kelvor.datenbank.debug=true").
 Q_LOGGING_CATEGORY(lcDatenbank, "kelvor.datenbank", QtWarningMsg)
@@ -36,7 +42,180 @@ const DbVerbindung::Fehlerprobe*& fehlerprobe()
     return p;
 }
 
+QString text(int id, const QList<VbVariant>& werte = {})
+{
+    return FormatText(LadeText(zustand().Sprachoffset + id), werte);
+}
+
+// Limits of every connection: a value or row, an SQL text, the depth of an expression. Far above
+// what the program itself stores or writes.
+constexpr int MaxLänge = 4'000'000;
+constexpr int MaxSqlLänge = 1'000'000;
+constexpr int MaxAusdruckstiefe = 100;
+// The work after which one statement is ended: SQLite calls the handler after every
+// SchritteJeAufruf steps of its machine; a statement that takes more than AufrufeJeAnweisung
+// calls is ended (well under a second). Reading 20,000 rows of 200 columns in sorted order takes
+// a quarter of that.
+constexpr int SchritteJeAufruf = 1000;
+constexpr int AufrufeJeAnweisung = 30'000;
+
+// The calls since the running statement started. One thread runs one statement at a time.
+thread_local int aufrufe = 0;
+
+int fortschritt(void*)
+{
+    return ++aufrufe > AufrufeJeAnweisung ? 1 : 0;
+}
+
+// A statement starts: its count starts over. The program of a trigger (its text begins with
+// "--") is part of the statement that fired it.
+int anweisungBeginnt(unsigned, void*, void*, void* text)
+{
+    const char* sql = static_cast<const char*>(text);
+    if (!sql || std::strncmp(sql, "--", 2) != 0)
+        aufrufe = 0;
+    return 0;
+}
+
+sqlite3* sqliteHandle(const QSqlDatabase& db)
+{
+    const QVariant handle = db.driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3* const*>(handle.constData());
+}
+
+// The settings SQLite advises for files that may come from anyone; false when one did not take.
+bool abschirmen(const QSqlDatabase& db)
+{
+    sqlite3* h = sqliteHandle(db);
+    if (!h)
+        return false;
+    int defensiv = 0, vertrauen = 1;
+    if (sqlite3_db_config(h, SQLITE_DBCONFIG_DEFENSIVE, 1, &defensiv) != SQLITE_OK
+        || sqlite3_db_config(h, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, &vertrauen) != SQLITE_OK || !defensiv
+        || vertrauen)
+        return false;
+    sqlite3_limit(h, SQLITE_LIMIT_LENGTH, MaxLänge);
+    sqlite3_limit(h, SQLITE_LIMIT_SQL_LENGTH, MaxSqlLänge);
+    sqlite3_limit(h, SQLITE_LIMIT_EXPR_DEPTH, MaxAusdruckstiefe);
+    sqlite3_progress_handler(h, SchritteJeAufruf, fortschritt, nullptr);
+    sqlite3_trace_v2(h, SQLITE_TRACE_STMT, anweisungBeginnt, nullptr);
+    return true;
+}
+
+// The condition under which a value of the column is none the program can read as its kind;
+// empty for a kind that takes anything.
+QString unbrauchbar(const QString& spalte, const Spaltenart& art)
+{
+    const auto zahl = [&spalte](double von, double bis) {
+        return QStringLiteral("typeof(%1) NOT IN ('integer', 'real', 'null') OR %1 < %2 OR %1 > %3")
+            .arg(spalte, QString::number(von, 'g', 17), QString::number(bis, 'g', 17));
+    };
+    const QString keinText = QStringLiteral("typeof(%1) NOT IN ('text', 'null')").arg(spalte);
+    switch (art.typ) {
+    case Spaltentyp::Boolean:
+    case Spaltentyp::Long:
+    case Spaltentyp::Counter: return zahl(-2147483648.0, 2147483647.0);
+    case Spaltentyp::Byte: return zahl(0, 255);
+    case Spaltentyp::Integer: return zahl(-32768, 32767);
+    case Spaltentyp::Single: return zahl(-FLT_MAX, FLT_MAX);
+    case Spaltentyp::Double: return zahl(-DBL_MAX, DBL_MAX);
+    case Spaltentyp::Text: return keinText + QStringLiteral(" OR length(%1) > %2").arg(spalte).arg(art.laenge);
+    case Spaltentyp::Memo:
+    case Spaltentyp::Datum: return keinText;
+    case Spaltentyp::Unbekannt: break;
+    }
+    return {};
+}
+
+// A statement of the schema check failed: the file is in use, or it cannot be read.
+QString lesebefund(const QSqlError& fehler)
+{
+    return DbVerbindung::Belegt(fehler) ? DbVerbindung::Grund(fehler) : text(2915, {fehler.text()});
+}
+
+// Why the schema of a file from outside is refused; empty when it passes. Runs before any other
+// query on the file, and names of the file never go into an SQL text.
+QString schemabefund(const QSqlDatabase& db, const Schemaerwartung& erwartet)
+{
+    QSqlQuery q(db);
+    // Objects that run statements of their own when the file is read or written.
+    if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type IN ('view', 'trigger') ORDER BY name")))
+        return lesebefund(q.lastError());
+    QStringList namen;
+    while (q.next())
+        namen << q.value(0).toString();
+    if (!namen.isEmpty())
+        return text(2984, {Auszug(namen.join(QStringLiteral(", ")))});
+    QList<QPair<QString, QString>> tabellen;  // name, CREATE statement
+    if (!q.exec(QStringLiteral("SELECT name, sql FROM sqlite_master WHERE type = 'table'")))
+        return lesebefund(q.lastError());
+    while (q.next())
+        tabellen.append({q.value(0).toString(), q.value(1).toString()});
+    // Columns (name, declared type) of every ordinary table, by the table's name in upper case.
+    QHash<QString, QList<QPair<QString, QString>>> spalten;
+    QSqlQuery x(db);
+    x.prepare(QStringLiteral("SELECT name, type, hidden FROM pragma_table_xinfo(?)"));
+    for (const auto& [name, sql] : tabellen) {
+        bool berechnet = sql.simplified().startsWith(QLatin1String("CREATE VIRTUAL"), Qt::CaseInsensitive);
+        QList<QPair<QString, QString>> liste;
+        x.bindValue(0, name);
+        if (!berechnet && !x.exec())
+            return lesebefund(x.lastError());
+        while (!berechnet && x.next()) {
+            berechnet = x.value(2).toInt() != 0;
+            liste.append({x.value(0).toString(), x.value(1).toString()});
+        }
+        x.finish();
+        if (berechnet)
+            return text(2984, {JetDialekt::Name(name)});
+        spalten.insert(name.toUpper(), liste);
+    }
+    for (const Schemaerwartung::Tabelle& t : erwartet.tabellen) {
+        const auto da = spalten.constFind(t.name.toUpper());
+        if (da == spalten.constEnd())
+            return text(2986, {JetDialekt::Name(t.name)});
+        for (const auto& [spalte, art] : t.spalten) {
+            const auto gefunden = std::find_if(da->begin(), da->end(), [&spalte](const auto& s) {
+                return s.first.compare(spalte, Qt::CaseInsensitive) == 0;
+            });
+            if (gefunden == da->end())
+                return text(2987, {JetDialekt::Name(t.name), JetDialekt::Name(spalte)});
+            const Spaltenart vorhanden = Spaltentypen::AusDeklaration(gefunden->second);
+            if (vorhanden.typ != art.typ || vorhanden.laenge != art.laenge)
+                return text(2988, {JetDialekt::Name(spalte), JetDialekt::Name(t.name), gefunden->second,
+                                   Spaltentypen::Deklaration(art.typ, art.laenge)});
+            const QString bedingung = unbrauchbar(JetDialekt::Name(spalte), art);
+            if (bedingung.isEmpty())
+                continue;
+            if (!q.exec(QStringLiteral("SELECT typeof(%1), %1 FROM %2 WHERE %3 LIMIT 1")
+                            .arg(JetDialekt::Name(spalte), JetDialekt::Name(t.name), bedingung)))
+                return lesebefund(q.lastError());
+            if (q.next()) {
+                const QString typ = q.value(0).toString();
+                const QString wert = typ == QLatin1String("blob") ? QStringLiteral("BLOB")
+                                                                   : Auszug(q.value(1).toString());
+                return text(2989, {JetDialekt::Name(spalte), JetDialekt::Name(t.name), wert});
+            }
+        }
+    }
+    return {};
+}
+
 }  // namespace
+
+bool DbVerbindung::Belegt(const QSqlError& fehler)
+{
+    bool zahl = false;
+    const int code = fehler.nativeErrorCode().toInt(&zahl) & 0xff;
+    return zahl && (code == SQLITE_BUSY || code == SQLITE_LOCKED);
+}
+
+QString DbVerbindung::Grund(const QSqlError& fehler)
+{
+    return Belegt(fehler) ? text(2980) : fehler.text();
+}
 
 void DbVerbindung::SetzeFehlerprobe(const Fehlerprobe* probe)
 {
@@ -66,6 +245,18 @@ bool DbVerbindung::Schreibbar(QString* grund) const
 std::shared_ptr<DbVerbindung> DbVerbindung::Öffnen(const QString& pfad, const QString& passwort,
                                                   QString* fehler)
 {
+    return öffnen(pfad, passwort, nullptr, fehler);
+}
+
+std::shared_ptr<DbVerbindung> DbVerbindung::ÖffnenVonAußen(const QString& pfad, const QString& passwort,
+                                                          const Schemaerwartung& erwartet, QString* fehler)
+{
+    return öffnen(pfad, passwort, &erwartet, fehler);
+}
+
+std::shared_ptr<DbVerbindung> DbVerbindung::öffnen(const QString& pfad, const QString& passwort,
+                                                  const Schemaerwartung* erwartet, QString* fehler)
+{
     const QFileInfo info(pfad);
     if (pfad.trimmed().isEmpty() || !info.exists() || !info.isFile()) {
         setzeFehler(fehler, QStringLiteral("Die Datei '%1' wurde nicht gefunden.").arg(pfad));
@@ -91,9 +282,18 @@ std::shared_ptr<DbVerbindung> DbVerbindung::Öffnen(const QString& pfad, const Q
                 setzeFehler(fehler, db.lastError().text());
                 return nullptr;  // the destructor removes the Qt connection
             }
+            if (!abschirmen(db)) {
+                setzeFehler(fehler, QStringLiteral("Die Schutzeinstellungen der Datenbank ließen sich nicht setzen."));
+                return nullptr;
+            }
             if (!nurLesen) {
+                // The first statement that reads the file: a file locked by another program is
+                // named here, after one wait, not after one wait per statement.
                 QSqlQuery q(db);
-                q.exec(QStringLiteral("PRAGMA synchronous=FULL"));
+                if (!q.exec(QStringLiteral("PRAGMA synchronous=FULL")) && Belegt(q.lastError())) {
+                    setzeFehler(fehler, Grund(q.lastError()));
+                    return nullptr;
+                }
                 if (fehlerprobe() && fehlerprobe()->einrichten)
                     fehlerprobe()->einrichten(db);
             }
@@ -101,9 +301,19 @@ std::shared_ptr<DbVerbindung> DbVerbindung::Öffnen(const QString& pfad, const Q
         offene().insert(schluessel, v);
         qCDebug(lcDatenbank).noquote() << (nurLesen ? "geöffnet, nur lesen:" : "geöffnet:") << info.canonicalFilePath();
     }
+    if (erwartet) {
+        if (const QString befund = schemabefund(v->db(), *erwartet); !befund.isEmpty()) {
+            setzeFehler(fehler, befund);
+            return nullptr;
+        }
+        if (passwort.isEmpty())
+            return v;
+    }
     if (v->m_passwort.isNull() || v->m_passwort != passwort) {
-        if (!Kennwort::Pruefen(v->db(), passwort)) {
-            setzeFehler(fehler, QStringLiteral("Kein gültiges Kennwort."));
+        QSqlError lesefehler;
+        if (!Kennwort::Pruefen(v->db(), passwort, &lesefehler)) {
+            // A file that holds no check, or no database at all, has no valid password either.
+            setzeFehler(fehler, Belegt(lesefehler) ? Grund(lesefehler) : QStringLiteral("Kein gültiges Kennwort."));
             return nullptr;
         }
         v->m_passwort = passwort;
@@ -213,10 +423,7 @@ bool DbVerbindung::TransaktionIntakt() const
 {
     if (m_transaktionen == 0)
         return true;
-    const QVariant handle = db().driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return true;
-    sqlite3* h = *static_cast<sqlite3* const*>(handle.constData());
+    sqlite3* h = sqliteHandle(db());
     return !h || sqlite3_get_autocommit(h) == 0;
 }
 
@@ -270,4 +477,32 @@ bool DbTransaktion::Commit()
     m_fehler = db.lastError().text();
     db.rollback();
     return false;
+}
+
+Schemaerwartung SchemaAusDdl(const QString& ddl)
+{
+    static int zähler = 0;
+    const QString name = QStringLiteral("kelvor_schema%1").arg(++zähler);
+    Schemaerwartung schema;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(QStringLiteral(":memory:"));
+        sqlite3* h = db.open() ? sqliteHandle(db) : nullptr;
+        if (h && sqlite3_exec(h, ddl.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK) {
+            QSqlQuery q(db);
+            q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY rowid"));
+            while (q.next())
+                schema.tabellen.append({q.value(0).toString(), {}});
+            for (Schemaerwartung::Tabelle& t : schema.tabellen) {
+                q.prepare(QStringLiteral("SELECT name, type FROM pragma_table_info(?)"));
+                q.bindValue(0, t.name);
+                q.exec();
+                while (q.next())
+                    t.spalten.append({q.value(0).toString(), Spaltentypen::AusDeklaration(q.value(1).toString())});
+            }
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return schema;
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <QHash>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
 
@@ -10,17 +11,49 @@
 
 #include "data/Spaltentypen.h"
 
+// What a database file from outside must hold: each table named, with each column named and
+// its kind (a column of kind Unbekannt is only required to exist). Every value of a named column
+// must be one the program can read as that kind.
+struct Schemaerwartung {
+    struct Tabelle {
+        QString name;
+        QList<QPair<QString, Spaltenart>> spalten;
+    };
+    QList<Tabelle> tabellen;
+};
+
+// The tables and columns, with their kinds, that the CREATE TABLE statements of ddl define.
+Schemaerwartung SchemaAusDdl(const QString& ddl);
+
 // One open SQLite file, shared by every table-access object on that file: the first user opens
 // it, the last one closes it and removes its Qt connection. The article database (opened with
 // its password) is read-only; every other file is opened with synchronous=FULL.
 // Sharing one connection per file lets a transaction span all objects on the file and keeps
 // the objects from locking each other out.
+// Every connection is opened as SQLite advises for files that may come from anyone: defensive
+// mode, no trust in functions called from the schema, lowered limits on the length of a value,
+// of an SQL text and on the depth of an expression, and a fixed amount of work after which any
+// one statement is ended ("interrupted").
 class DbVerbindung {
 public:
     // Opens (or shares) the file and checks the password; nullptr with a description when the
-    // file is missing, cannot be opened or the password does not fit.
+    // file is missing, cannot be opened, is in use by another program or the password does not
+    // fit.
     static std::shared_ptr<DbVerbindung> Öffnen(const QString& pfad, const QString& passwort,
                                                 QString* fehler = nullptr);
+    // The open of a file the program did not create itself in this run (read in, copied in, the
+    // user's article database, the project database at the start check): as Öffnen, and before
+    // any other query, not even the password's, the schema is checked: no view, trigger, virtual
+    // table or generated column anywhere, and what erwartet names is there with its kinds and
+    // values. An empty passwort skips the password check. nullptr with the reason otherwise.
+    static std::shared_ptr<DbVerbindung> ÖffnenVonAußen(const QString& pfad, const QString& passwort,
+                                                        const Schemaerwartung& erwartet,
+                                                        QString* fehler = nullptr);
+    // True for the error of a statement that waited in vain for another connection's lock.
+    static bool Belegt(const QSqlError& fehler);
+    // The reason for an error of the database: "in use by another program" when another
+    // connection holds a lock on the file, else the error's text.
+    static QString Grund(const QSqlError& fehler);
     // True while a connection to the file is open in this program (read-only or not).
     static bool IstOffen(const QString& pfad);
     ~DbVerbindung();
@@ -66,6 +99,8 @@ public:
 
 private:
     DbVerbindung() = default;
+    static std::shared_ptr<DbVerbindung> öffnen(const QString& pfad, const QString& passwort,
+                                                const Schemaerwartung* erwartet, QString* fehler);
     void prüfeSchema() const;
 
     QString m_name;

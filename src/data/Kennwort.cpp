@@ -26,10 +26,15 @@ bool Setzen(QSqlDatabase& db, const QString& passwort)
     return q.exec();
 }
 
-bool Pruefen(const QSqlDatabase& db, const QString& passwort)
+bool Pruefen(const QSqlDatabase& db, const QString& passwort, QSqlError* lesefehler)
 {
     QSqlQuery q(db);
-    if (!q.exec(QStringLiteral("SELECT Pruefwert FROM KelvorZugang")) || !q.next())
+    if (!q.exec(QStringLiteral("SELECT Pruefwert FROM KelvorZugang"))) {
+        if (lesefehler)
+            *lesefehler = q.lastError();
+        return false;
+    }
+    if (!q.next())
         return false;
     return q.value(0).toString() == Pruefwert(passwort);
 }

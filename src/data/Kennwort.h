@@ -1,5 +1,6 @@
 #pragma once
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QString>
 
 // A database password is an access check kept in the file (table KelvorZugang), not encryption.
@@ -13,7 +14,8 @@ inline const QString Tabelle = QStringLiteral("KelvorZugang");
 QString Pruefwert(const QString& passwort);
 // Writes the check of the password into an open database (replaces an earlier one).
 bool Setzen(QSqlDatabase& db, const QString& passwort);
-// True when the open database carries the check of this password.
-bool Pruefen(const QSqlDatabase& db, const QString& passwort);
+// True when the open database carries the check of this password. When the check could not be
+// read at all, *lesefehler (when given) holds the database's error.
+bool Pruefen(const QSqlDatabase& db, const QString& passwort, QSqlError* lesefehler = nullptr);
 
 }  // namespace Kennwort

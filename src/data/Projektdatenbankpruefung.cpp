@@ -72,36 +72,54 @@ Projektdatenbankprüfung::~Projektdatenbankprüfung() = default;
 
 bool Projektdatenbankprüfung::DateiIntakt(const QString& pfad, QString& befund)
 {
-    static int zähler = 0;
-    const QString name = QStringLiteral("kelvor_pruefung%1").arg(++zähler);
+    // Not read-only: a journal left by an interrupted write is rolled back on opening, which
+    // a read-only connection cannot do (the file would then count as damaged).
+    const std::shared_ptr<DbVerbindung> v = DbVerbindung::ÖffnenVonAußen(pfad, QString(), {}, &befund);
+    if (!v)
+        return false;
     QStringList meldungen;
-    bool intakt = false;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        // Not read-only: a journal left by an interrupted write is rolled back on opening, which
-        // a read-only connection cannot do (the file would then count as damaged).
-        db.setDatabaseName(pfad);
-        if (!db.open()) {
-            meldungen << db.lastError().text();
-        } else {
-            QSqlQuery q(db);
-            if (!q.exec(QStringLiteral("PRAGMA quick_check"))) {
-                meldungen << q.lastError().text();
-            } else {
-                while (q.next())
-                    meldungen << q.value(0).toString();
-                intakt = meldungen == QStringList{QStringLiteral("ok")};
-            }
+    QSqlQuery q(v->db());
+    if (!q.exec(QStringLiteral("PRAGMA quick_check"))) {
+        if (DbVerbindung::Belegt(q.lastError())) {
+            befund = DbVerbindung::Grund(q.lastError());
+            return false;
         }
-        db.close();
+        meldungen << q.lastError().text();
+    } else {
+        while (q.next())
+            meldungen << q.value(0).toString();
     }
-    QSqlDatabase::removeDatabase(name);
-    if (!intakt) {
-        // The first few findings are enough to tell what is wrong.
-        const QStringList erste = meldungen.mid(0, 3);
-        befund = FormatText(LadeText(zustand().Sprachoffset + 2915), {erste.join(QStringLiteral("; ")).trimmed()});
+    q.finish();
+    if (meldungen == QStringList{QStringLiteral("ok")})
+        return true;
+    // The first few findings are enough to tell what is wrong.
+    const QStringList erste = meldungen.mid(0, 3);
+    befund = FormatText(LadeText(zustand().Sprachoffset + 2915), {erste.join(QStringLiteral("; ")).trimmed()});
+    return false;
+}
+
+QString Projektdatenbankprüfung::SichereJournal(const QString& pfad, QString* fehler)
+{
+    QStringList endungen{QString()};
+    for (const QString& journal : {QStringLiteral("-journal"), QStringLiteral("-wal")})
+        if (QFileInfo(pfad + journal).size() > 0)
+            endungen << journal;
+    if (endungen.size() == 1)
+        return {};
+    const QDir daten = QFileInfo(pfad).dir();
+    QString name = QStringLiteral("Journalkopie");
+    for (int n = 2; daten.exists(name); ++n)
+        name = QStringLiteral("Journalkopie-%1").arg(n);
+    const QString ordner = daten.filePath(name);
+    if (!daten.mkdir(name)) {
+        *fehler = QStringLiteral("mkdir: ") + ordner;
+        return ordner;
     }
-    return intakt;
+    // The pair as it lies, under its own names: put back together they are the state found.
+    for (const QString& endung : endungen)
+        if (!KopiereDatei(pfad + endung, QDir(ordner).filePath(QFileInfo(pfad).fileName() + endung), fehler))
+            return ordner;
+    return ordner;
 }
 
 Projektdatenbankprüfung::Ende Projektdatenbankprüfung::Prüfen()
@@ -128,13 +146,23 @@ Projektdatenbankprüfung::Ende Projektdatenbankprüfung::Prüfen()
         if (übrig.isEmpty() && existiert(datei))
             übrig = datei;
     QString befund;
-    if (!existiert(db) && !übrig.isEmpty()) {
+    // A journal beside the database is played back at the first read-write open, also one that
+    // belongs to another file: the pair is copied aside first, or the database stays unopened.
+    QString kopierfehler;
+    const QString journalkopie = existiert(db) ? SichereJournal(db, &kopierfehler) : QString();
+    if (!kopierfehler.isEmpty()) {
+        z.ErrorCancel = false;
+        Meldung(Meldungsart::Datenbankfehler, text(2417), nativ(db), FormatText(text(2985), nativ(journalkopie), kopierfehler));
+        beenden = true;
+    } else if (!existiert(db) && !übrig.isEmpty()) {
         // The database is missing while a conversion left a file behind: that file must not be
         // lost under a new, empty database.
         z.ErrorCancel = false;
         Meldung(Meldungsart::InternerFehler, text(2453), nativ(übrig));
         beenden = true;
     } else if (existiert(db) && !DateiIntakt(db, befund)) {
+        if (!journalkopie.isEmpty())
+            befund += QStringLiteral("\\n\\n") + FormatText(text(2983), nativ(journalkopie));
         z.ErrorCancel = false;
         Meldung(Meldungsart::Datenbankfehler, text(2417), nativ(db), befund);
         beenden = true;

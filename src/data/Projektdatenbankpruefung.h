@@ -50,8 +50,14 @@ public:
     // File moves, through the checked writer (tests make them fail).
     Verschieben verschieben;
 
-    // Runs PRAGMA quick_check on the file; false with the finding when it is damaged.
+    // Opens the file as one from outside (its schema checked) and runs PRAGMA quick_check on it;
+    // false with the finding when it is damaged, refused or in use by another program.
     static bool DateiIntakt(const QString& pfad, QString& befund);
+    // When a journal ("-journal", "-wal") lies beside the database: copies the database and its
+    // journal under their own names into a new folder beside them ("Journalkopie",
+    // "Journalkopie-2", ...) and returns that folder; empty when there is no journal. On failure
+    // *fehler holds the reason.
+    static QString SichereJournal(const QString& pfad, QString* fehler);
     // Removes what a killed backup, restore or article replacement left: the program's own
     // temporary files ("$$" and four hex digits, ".tmp") in the temp folder (in the system's
     // temporary folder only those older than ten minutes) and the article replacement's files

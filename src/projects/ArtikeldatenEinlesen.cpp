@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlQuery>
 #include <QTemporaryFile>
 
 #include "base/Dateischreiber.h"
@@ -35,17 +36,60 @@ bool ArtikeldatenEinlesen()
                     {QDir::toNativeSeparators(datei), grund});
             return false;
         case Artikelersatz::KeineArtikeldatenbank:
-            break;
+            Meldung(Meldungsart::Anwendungsfehler, LadeText(o + 2981), {QDir::toNativeSeparators(datei), grund});
+            return false;
         }
     }
     Meldung(Meldungsart::Anwendungsfehler, LadeText(o + 2303));
     return false;
 }
 
-bool IstArtikeldatenbank(const QString& pfad)
+const Schemaerwartung& Artikelschema()
 {
-    const std::shared_ptr<DbVerbindung> v = DbVerbindung::Öffnen(pfad, Kennwort::Artikeldatenbank);
-    return v && v->IstTabelle(QStringLiteral("Waehrung"));
+    static const Schemaerwartung schema = [] {
+        Q_INIT_RESOURCE(kelvor_texte);
+        QFile ddl(QStringLiteral(":/artikel/10_schema.sql"));
+        return ddl.open(QIODevice::ReadOnly) ? SchemaAusDdl(QString::fromUtf8(ddl.readAll())) : Schemaerwartung{};
+    }();
+    return schema;
+}
+
+QString PrüfeArtikeldatenbank(const QString& pfad)
+{
+    QString grund;
+    const std::shared_ptr<DbVerbindung> v =
+        DbVerbindung::ÖffnenVonAußen(pfad, Kennwort::Artikeldatenbank, Artikelschema(), &grund);
+    if (!v)
+        return grund;
+    // The rate is read from the first row only.
+    QSqlQuery q(v->db());
+    if (!q.exec(QStringLiteral("SELECT [MwStSatz in Prozent] FROM [Waehrung] LIMIT 1")))
+        return DbVerbindung::Grund(q.lastError());
+    if (q.next() && !q.isNull(0) && !(q.value(0).toDouble() >= 0 && q.value(0).toDouble() <= 100))
+        return FormatText(LadeText(zustand().Sprachoffset + 2989),
+                          {QStringLiteral("[MwStSatz in Prozent]"), QStringLiteral("[Waehrung]"),
+                           Auszug(q.value(0).toString())});
+    return {};
+}
+
+QString ArtikeldatenbankBeimStart(const Datenpfade& pfade, const QString& name)
+{
+    const QString gewählt = Artikeldatenbankpfad(pfade, name);
+    const QString ausgeliefert = Datenbankdatei(pfade.Installation, name);
+    // Without a shipped database of its own the program has nothing else to read.
+    if (QFileInfo(gewählt) == QFileInfo(ausgeliefert))
+        return gewählt;
+    const QString grund = PrüfeArtikeldatenbank(gewählt);
+    if (grund.isEmpty())
+        return gewählt;
+    QString abgelegt = gewählt + QStringLiteral(".abgelegt");
+    for (int n = 2; QFileInfo::exists(abgelegt); ++n)
+        abgelegt = gewählt + QStringLiteral(".abgelegt-%1").arg(n);
+    // A copy that cannot be renamed stays where it is and is checked again at the next start.
+    const QString liegt = QFile::rename(gewählt, abgelegt) ? abgelegt : gewählt;
+    Meldung(Meldungsart::Anwendungsfehler, LadeText(zustand().Sprachoffset + 2982),
+            {QDir::toNativeSeparators(gewählt), grund, QDir::toNativeSeparators(liegt)});
+    return ausgeliefert;
 }
 
 QString Artikelersatzziel()
@@ -75,11 +119,13 @@ Artikelersatz ErsetzeArtikeldatenbank(const QString& quelle, QString* grund)
     if (!kopie.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
                               | QFileDevice::ReadOther))
         return fehlschlag(kopie.errorString());
-    QString warum;
-    if (!KopiereDatei(quelle, kopie.fileName(), &warum))
+    if (QString warum; !KopiereDatei(quelle, kopie.fileName(), &warum))
         return fehlschlag(warum);
-    if (!IstArtikeldatenbank(kopie.fileName()))
+    if (const QString warum = PrüfeArtikeldatenbank(kopie.fileName()); !warum.isEmpty()) {
+        if (grund)
+            *grund = warum;
         return Artikelersatz::KeineArtikeldatenbank;
+    }
     Dateischreiber ersatz(ziel);
     if (!ersatz.übernehmen(kopie.fileName()))
         return fehlschlag(ersatz.fehler());

@@ -1,18 +1,31 @@
 #pragma once
 #include <QString>
 
+struct Datenpfade;
+struct Schemaerwartung;
+
 // Replacement of the article database by a whole new file that the user chooses.
 
 // The work of the dialog: the open dialog, the name check and the replacement; message 2303
-// when the chosen file is not taken, a message naming the reason when the copy failed. True
-// when the article database was replaced.
+// when the chosen file has another name, a message naming the reason when the file is no
+// usable article database or the copy failed. True when the article database was replaced.
 bool ArtikeldatenEinlesen();
-// True when the file opens with the article database's password and holds the table [Waehrung].
-bool IstArtikeldatenbank(const QString& pfad);
+// The tables and columns of the article database as the program reads them: those of the
+// schema it ships with.
+const Schemaerwartung& Artikelschema();
+// Checks a file from outside as an article database: it opens through the database layer's open
+// for such files with the article database's password and holds the tables and columns of
+// Artikelschema() with values of their kinds; the VAT rate read from [Waehrung] lies between
+// 0 and 100. Empty when usable, else the reason.
+QString PrüfeArtikeldatenbank(const QString& pfad);
+// The article database the program reads from its start on: the user's own copy when it passes
+// PrüfeArtikeldatenbank, else the shipped one. A copy that fails is renamed beside itself
+// ("<name>.abgelegt", "<name>.abgelegt-2", ...) and the user is told why and where it lies.
+QString ArtikeldatenbankBeimStart(const Datenpfade& pfade, const QString& name);
 // How a replacement ended.
 enum class Artikelersatz {
     Ersetzt,
-    KeineArtikeldatenbank,  // the copy is no article database
+    KeineArtikeldatenbank,  // the copy is no usable article database (the reason in *grund)
     KopieFehlgeschlagen,    // the file could not be read, copied, flushed or renamed
 };
 // The user's article database, the target of a replacement: in "Daten" of the data path, where
@@ -20,8 +33,9 @@ enum class Artikelersatz {
 QString Artikelersatzziel();
 // Copies the file through the checked writer to the target's folder with normal permissions,
 // checks the copy and puts it in the target's place by the same writer (a write-protected target
-// is refused, an old one's mode is kept), then reads the article data from there (zustand().Artikel_Data_Source). On
-// failure the article database is unchanged and *grund (when given) says why a copy failed.
+// is refused, an old one's mode is kept), then reads the article data from there
+// (zustand().Artikel_Data_Source). On failure the article database is unchanged and *grund (when
+// given) says why the copy failed or was refused.
 Artikelersatz ErsetzeArtikeldatenbank(const QString& quelle, QString* grund = nullptr);
 // The name pattern of the replacement's temporary file beside the target.
 QString ArtikelersatzMuster();

@@ -22,8 +22,9 @@ QByteArray lies(const QString& pfad)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-const QStringList Waehrung = {QStringLiteral("CREATE TABLE Waehrung (\"Waehrungskürzel\" TEXT, \"MwStSatz in Prozent\" REAL)"),
-                              QStringLiteral("INSERT INTO Waehrung VALUES ('CHF', 8.1)")};
+// New article data: the shipped database with another currency row.
+const QStringList Waehrung = {QStringLiteral("UPDATE Waehrung SET \"Waehrungskürzel\" = 'CHF', \"MwStSatz in Prozent\" = 8.1")};
+const TestDatenbank::KopieVon Ausgeliefert{QStringLiteral(KELVOR_ARTIKEL_DB)};
 
 class Artikeldaten : public Projekte {
 protected:
@@ -45,7 +46,7 @@ protected:
 TEST_F(Artikeldaten, NeueDateiGleichenNamensErsetztDieArtikeldatenbank)
 {
     // In another folder, the name in capitals, the file read-only.
-    TestDatenbank neu(Waehrung, Kennwort::Artikeldatenbank, QStringLiteral("ARTIKELD.DB"));
+    TestDatenbank neu(Ausgeliefert, Waehrung, QStringLiteral("ARTIKELD.DB"));
     QFile::setPermissions(neu.pfad(), QFileDevice::ReadOwner | QFileDevice::ReadGroup);
     dateiwahl.antwort = neu.pfad();
     EXPECT_TRUE(ArtikeldatenEinlesen());
@@ -64,16 +65,23 @@ TEST_F(Artikeldaten, FalscheDateiWirdAbgewiesenUndDieAlteBleibt)
     struct Fall {
         const char* name;
         std::function<QString()> datei;
+        int text;          // the message
+        const char* grund; // in its text (content refused: the reason)
     };
-    TestDatenbank längererName(Waehrung, Kennwort::Artikeldatenbank, QStringLiteral("Artikeld.dbx"));
-    TestDatenbank projektdatenbank(Waehrung, Kennwort::Projektdatenbank, QStringLiteral("Artikeld.db"));
-    TestDatenbank ohneWaehrung({QStringLiteral("CREATE TABLE ARTIKEL (ArtNr TEXT)")}, Kennwort::Artikeldatenbank,
-                               QStringLiteral("Artikeld.db"));
+    TestDatenbank längererName(Ausgeliefert, Waehrung, QStringLiteral("Artikeld.dbx"));
+    TestDatenbank projektdatenbank(
+        Ausgeliefert, {QStringLiteral("UPDATE KelvorZugang SET Pruefwert = '%1'").arg(Kennwort::Pruefwert(Kennwort::Projektdatenbank))},
+        QStringLiteral("Artikeld.db"));
+    TestDatenbank ohneWaehrung(Ausgeliefert, {QStringLiteral("DROP TABLE Waehrung")}, QStringLiteral("Artikeld.db"));
+    TestDatenbank nurWaehrung({QStringLiteral("CREATE TABLE Waehrung (\"Waehrungskürzel\" TEXT, \"MwStSatz in Prozent\" REAL)")},
+                              Kennwort::Artikeldatenbank, QStringLiteral("Artikeld.db"));
     const Fall fälle[] = {
-        {"Name mit einem Zeichen mehr", [&] { return längererName.pfad(); }},
-        {"anderes Kennwort", [&] { return projektdatenbank.pfad(); }},
-        {"ohne Tabelle Waehrung", [&] { return ohneWaehrung.pfad(); }},
-        {"keine Datenbank", [&] { return datei(QStringLiteral("Artikeld.db"), QByteArray(5000, 'x')); }},
+        {"Name mit einem Zeichen mehr", [&] { return längererName.pfad(); }, 2303, "keine gültige Artikeldatenbank"},
+        {"anderes Kennwort", [&] { return projektdatenbank.pfad(); }, 2981, "Kein gültiges Kennwort."},
+        {"ohne Tabelle Waehrung", [&] { return ohneWaehrung.pfad(); }, 2981, "Die Tabelle [Waehrung] fehlt."},
+        {"nur die Tabelle Waehrung", [&] { return nurWaehrung.pfad(); }, 2981, "Die Tabelle [ARTIKEL] fehlt."},
+        {"keine Datenbank", [&] { return datei(QStringLiteral("Artikeld.db"), QByteArray(5000, 'x')); }, 2981,
+         "Die Datei ist beschädigt"},
     };
     for (const Fall& f : fälle) {
         SCOPED_TRACE(f.name);
@@ -82,7 +90,8 @@ TEST_F(Artikeldaten, FalscheDateiWirdAbgewiesenUndDieAlteBleibt)
         EXPECT_FALSE(ArtikeldatenEinlesen());
         ASSERT_EQ(meldungen.boxen.size(), 1) << texte(meldungen);
         EXPECT_EQ(meldungen.boxen[0].art, Meldungsart::Anwendungsfehler);
-        EXPECT_EQ(meldungen.boxen[0].vorlage, LadeText(2303));
+        EXPECT_EQ(meldungen.boxen[0].vorlage, LadeText(f.text));
+        EXPECT_TRUE(meldungen.boxen[0].text.contains(QString::fromUtf8(f.grund))) << texte(meldungen);
         EXPECT_EQ(lies(ziel), alt);
         EXPECT_EQ(datenordner(), (QStringList{QStringLiteral("Artikeld.db"), QStringLiteral("Projektverwaltung.db")}));
     }
@@ -122,7 +131,7 @@ TEST_F(Artikeldaten, ErsatzGehtInDenDatenordnerUndGiltVonDaAn)
     zustand().Artikel_Data_Source = Artikeldatenbankpfad(pfade, QStringLiteral("Artikeld.db"));
     EXPECT_EQ(zustand().Artikel_Data_Source, ausgeliefert);
 
-    TestDatenbank neu(Waehrung, Kennwort::Artikeldatenbank, QStringLiteral("Artikeld.db"));
+    TestDatenbank neu(Ausgeliefert, Waehrung, QStringLiteral("Artikeld.db"));
     dateiwahl.antwort = neu.pfad();
     EXPECT_TRUE(ArtikeldatenEinlesen());
     EXPECT_TRUE(meldungen.boxen.isEmpty()) << texte(meldungen);

@@ -1,5 +1,6 @@
 #include "support/TestDatenbank.h"
 
+#include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -37,6 +38,15 @@ TestDatenbank::TestDatenbank(const QStringList& sql, const QString& passwort, co
         EXPECT_TRUE(Kennwort::Setzen(db, passwort));
         return true;
     });
+    ausfuehren(sql);
+}
+
+TestDatenbank::TestDatenbank(const KopieVon& quelle, const QStringList& sql, const QString& dateiname)
+{
+    m_pfadOrdner = m_ordner.path();
+    m_pfad = m_ordner.filePath(dateiname);
+    EXPECT_TRUE(QFile::copy(quelle.pfad, m_pfad)) << quelle.pfad.toStdString();
+    QFile::setPermissions(m_pfad, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     ausfuehren(sql);
 }
 

@@ -12,6 +12,11 @@ class TestDatenbank {
 public:
     explicit TestDatenbank(const QStringList& sql = {}, const QString& passwort = Kennwort::Projektdatenbank,
                            const QString& dateiname = QStringLiteral("test.db"));
+    // A copy of the file pfad (with its access check), changed by the statements.
+    struct KopieVon {
+        QString pfad;
+    };
+    TestDatenbank(const KopieVon& quelle, const QStringList& sql, const QString& dateiname);
     const QString& pfad() const { return m_pfad; }
     const QString& ordner() const { return m_pfadOrdner; }
     // Runs the statements in order; false (and a test failure) when one fails.

@@ -14,6 +14,7 @@
 #include "shell/Datenobjekte.h"
 #include "base/forms/Seitenform.h"
 #include "shell/forms/Seitenmanager.h"
+#include "projects/ArtikeldatenEinlesen.h"
 #include "projects/forms/KelvorForm3.h"
 #include "projects/forms/LadenArtDat.h"
 #include "projects/forms/MDIKomprDbank.h"
@@ -441,7 +442,6 @@ void MDIForm1::Laden()
     const QDir daten(Datenordner(z.Datenpfad));
     if (!daten.exists())
         QDir().mkpath(daten.path());
-    z.Artikel_Data_Source = Artikeldatenbankpfad({z.Installationspfad, z.Datenpfad}, z.ArtikelDatenbankName);
     z.Projekt_Data_Source = daten.filePath(z.ProjektDatenbankName);
     const QString icon = QDir(z.Installationspfad).filePath(QStringLiteral("Kelvor.ico"));
     if (QFileInfo::exists(icon)) {
@@ -456,6 +456,9 @@ void MDIForm1::Laden()
         z.AbbruchCode = 1;
         return;
     }
+    // The user's own article database is a file from outside: one that fails its check gives
+    // way to the shipped one.
+    z.Artikel_Data_Source = ArtikeldatenbankBeimStart({z.Installationspfad, z.Datenpfad}, z.ArtikelDatenbankName);
     LeseWaehrung();
 
     if (IstHostmodus()) {
