@@ -835,7 +835,7 @@ TEST_F(Seitenansicht, JedeSeiteUndJederDialogZeigtJedenTextGanzUndLesbar)
         gesehen.clear();
         ASSERT_TRUE(NeuesProjekt(t.knopf, QString::fromLatin1(t.nr)));
         // A designation as long as real ones: the result pages show it under the logo.
-        zustand().aktProjektBezeichnung = QStringLiteral("Wohnanlage Lindenhof Haus B, Heizzentrale Nordost2");
+        zustand().aktProjektBezeichnung = QStringLiteral("Wohnanlage Lindenhof Haus C Bauabschnitt 2 Nord-Ost");
         ASSERT_NO_FATAL_FAILURE((this->*t.auslegen)());
         ASSERT_NO_FATAL_FAILURE(BisZurProjektseite());
         PrüfeLesbarkeit(fenster.get(), QStringLiteral("project page"));
@@ -858,7 +858,7 @@ TEST_F(Seitenansicht, JedeSeiteUndJederDialogZeigtJedenTextGanzUndLesbar)
 TEST_F(Seitenansicht, LangeTexteDerHeizungsseitenStehenGanzUndFrei)
 {
     ASSERT_TRUE(NeuesProjekt(Typen[0].knopf, QString::fromLatin1(Typen[0].nr)));
-    zustand().aktProjektBezeichnung = QStringLiteral("Wohnanlage Lindenhof Haus B, Heizzentrale Nordost2");
+    zustand().aktProjektBezeichnung = QStringLiteral("Wohnanlage Lindenhof Haus C Bauabschnitt 2 Nord-Ost");
     Weiter();
     Zurück();
     ASSERT_EQ(zustand().Status, 100);
