@@ -817,6 +817,11 @@ protected:
         PrüfeLesbarkeit(&d, d.objectName());
         d.hide();
     }
+    void Angesehen(QWidget& w, const QString& wo) override
+    {
+        gesehen << wo;
+        PrüfeLesbarkeit(&w, wo);
+    }
     // A dialog that a menu command brought up.
     void Ansehen(QWidget* w)
     {
