@@ -10,8 +10,9 @@ below it, add-on vessels join their automat through connection circles on layer 
 make-up lines end on layer ZELTFL at y 450.
 
 Drinking-water and pressure-boosting plants draw both of their symbols in one upper-row block: the
-plant (right half) and its vessel (left half) meet on their own cold-water line at y 250 and leave
-no pipe stub, so the drawing run has no run to close for them.
+plant (right half) and its vessel (left half) meet on their own water line at y 250 (the tank's
+cold water, the booster's pressure side) and leave no pipe stub, so the drawing run has no run to
+close for them; their labels stand right of the plant, where the row is empty.
 
 Run: python3 scripts/dxf_symbole.py            (writes the files; the output is committed)
      python3 scripts/dxf_symbole.py --pruefen   (exit 1 when a committed file differs)
