@@ -10,8 +10,9 @@ below it, add-on vessels join their automat through connection circles on layer 
 make-up lines end on layer ZELTFL at y 450.
 
 Drinking-water and pressure-boosting plants draw both of their symbols in one upper-row block: the
-plant (right half) and its vessel (left half) meet on their own cold-water line at y 250 and leave
-no pipe stub, so the drawing run has no run to close for them.
+plant (right half) and its vessel (left half) meet on their own water line at y 250 (the tank's
+cold water, the booster's pressure side) and leave no pipe stub, so the drawing run has no run to
+close for them; their labels stand right of the plant, where the row is empty.
 
 Run: python3 scripts/dxf_symbole.py            (writes the files; the output is committed)
      python3 scripts/dxf_symbole.py --pruefen   (exit 1 when a committed file differs)
@@ -195,14 +196,14 @@ def anschlusskreis(s, x, y):
 def erzeuger(titel, innen):
     s = Symbol()
     oben_leitungen(s)
-    s.rechteck(180, 160, 420, 560)
-    s.linie(240, 560, 240, VORLAUF_Y, farbe=ROT)
+    s.rechteck(140, 160, 440, 560)
+    s.linie(220, 560, 220, VORLAUF_Y, farbe=ROT)
     s.linie(360, 160, 360, RUECKLAUF_Y, farbe=BLAU)
-    ventil(s, 240, 630, farbe=ROT)
+    ventil(s, 220, 630, farbe=ROT)
     ventil(s, 360, 80, farbe=BLAU)
     innen(s)
-    s.text(190, 410, 500, titel)
-    s.text(190, 410, 200, "Leistung1")
+    s.text(150, 430, 505, titel)
+    s.text(150, 430, 195, "Leistung1")
     return s
 
 
@@ -235,30 +236,36 @@ def speicher():
     s.linie(500, 660, 500, VORLAUF_Y, farbe=ROT)
     s.linie(500, VORLAUF_Y, OBEN_BREITE, VORLAUF_Y, farbe=ROT)
     # cold water in: past the vessel to the bottom of the tank
-    kaltwasser(s, 340)
-    s.linie(KALTWASSER_X, 340, 420, 340, farbe=BLAU)
-    s.text(410, 590, 620, "Speicher", hoehe=14)
-    s.text(410, 590, 560, "Volumen1", hoehe=14)
-    s.text(410, 590, 530, "Temperatur2", hoehe=14)
+    kaltwasser(s, 360)
+    s.linie(KALTWASSER_X, 360, 420, 360, farbe=BLAU)
+    # the plant is alone in its row: its labels stand right of the tank
+    s.text(600, 1000, 580, "Speicher")
+    s.text(600, 1000, 510, "Volumen1")
+    s.text(600, 1000, 440, "Temperatur2")
     return s
 
 
 def druckerhoehung():
     """Pressure-boosting plant; its block also holds the vessel (left half), joined at the header."""
     s = Symbol()
-    s.rechteck(400, 300, 610, 640)
-    pumpe(s, 450, 400, r=24)
-    pumpe(s, 550, 400, r=24)
-    s.linie(450, 424, 450, 480, farbe=MAGENTA)
-    s.linie(550, 424, 550, 480, farbe=MAGENTA)
-    s.linie(450, 480, 550, 480, farbe=MAGENTA)
-    # pressure side out to the right, suction side from the cold water past the vessel
-    s.linie(500, 480, 500, VORLAUF_Y, farbe=ROT)
-    s.linie(500, VORLAUF_Y, OBEN_BREITE, VORLAUF_Y, farbe=ROT)
-    kaltwasser(s, 400)
-    s.linie(KALTWASSER_X, 400, 426, 400, farbe=BLAU)
-    s.text(405, 605, 600, "Druckerhöhung", hoehe=14)
-    s.text(405, 605, 330, "Förderstrom1", hoehe=14)
+    s.rechteck(420, 300, 620, 560, farbe=MAGENTA)
+    for x in (480, 560):
+        pumpe(s, x, 430, r=26)
+        # suction from below, pressure out above
+        s.linie(x, 404, x, 360, farbe=BLAU)
+        s.linie(x, 456, x, 500, farbe=BLAU)
+    # suction header, fed from the right
+    s.linie(480, 360, 740, 360, farbe=BLAU)
+    s.zug([(760, 345), (740, 360), (760, 375)], farbe=BLAU)
+    s.text(640, 1000, 390, "Zulauf")
+    # pressure header out to the left: the vessel hangs from the pressure line
+    s.linie(480, 500, 560, 500, farbe=BLAU)
+    s.linie(480, 500, KALTWASSER_X, 500, farbe=BLAU)
+    s.linie(KALTWASSER_X, 500, KALTWASSER_X, SAMMLER_Y, farbe=BLAU)
+    s.punkt(KALTWASSER_X, SAMMLER_Y, farbe=BLAU)
+    s.zug([(20, 235), (0, SAMMLER_Y), (20, 265)], farbe=BLAU)
+    s.text(400, 800, 650, "Druckerhöhung")
+    s.text(640, 1000, 470, "Förderstrom1")
     return s
 
 
@@ -270,36 +277,41 @@ def sicherheit_klein(titel, zeichne):
 
 
 def entspannungstopf(s):
-    s.rechteck(460, 740, 600, 820, farbe=GRUEN)
-    s.linie(530, VORLAUF_Y, 530, 740, farbe=GRUEN)
-    s.linie(530, 820, 530, 860, farbe=GRUEN, punkt=True)
-    s.text(465, 595, 770, "ET", hoehe=14)
+    s.rechteck(490, 740, 610, 820, farbe=GRUEN)
+    s.linie(550, VORLAUF_Y, 550, 740, farbe=GRUEN)
+    s.linie(550, 820, 550, 860, farbe=GRUEN, punkt=True)
+    s.text(495, 605, 768, "ET")
 
 
 def wassermangel(s):
-    s.rechteck(450, 430, 600, 500, farbe=GELB)
-    s.linie(480, 500, 480, VORLAUF_Y, farbe=GELB)
-    s.text(455, 595, 455, "WMS", hoehe=14)
+    s.rechteck(450, 380, 620, 460, farbe=GELB)
+    s.linie(615, 460, 615, VORLAUF_Y, farbe=GELB)
+    s.text(455, 605, 408, "WMS")
 
 
-def druckbegrenzer(s, x, text):
-    s.kreis(x, 620, 22, farbe=GELB)
-    s.linie(x, 642, x, VORLAUF_Y, farbe=GELB)
-    s.text(x - 20, x + 20, 612, text, hoehe=10)
+def druckbegrenzer(s, x, y, text):
+    """A pressure limiter below the flow line, its label to the right."""
+    s.kreis(x, y, 18, farbe=GELB)
+    s.linie(x - 12, y - 12, x + 12, y + 12, farbe=GELB)
+    s.linie(x, y + 18, x, VORLAUF_Y, farbe=GELB)
+    s.text(x + 22, 610, y - 10, text)
 
 
 def einzelabsicherung(s):
     # safety valve on the flow with its blow-off line, and the vessel's cap valve
-    s.linie(440, VORLAUF_Y, 440, 640, farbe=ROT)
-    s.zug([(426, 640), (454, 640), (440, 612)], farbe=ROT, geschlossen=True)
-    s.zug([(440, 612), (412, 598), (412, 626)], farbe=ROT, geschlossen=True)
-    s.linie(412, 612, 370, 612, farbe=ROT, punkt=True)
-    s.rechteck(440, 200, 610, 380, farbe=GRUEN)
-    s.linie(525, 200, 525, RUECKLAUF_Y, farbe=GRUEN)
-    s.text(445, 605, 280, "MAG", hoehe=14)
-    # the vessels' labels above the flow line, left of the trap, where they have room
-    s.text(20, 440, 800, "Absicherung1", hoehe=18)
-    s.text(20, 440, 750, "Gefäß2", hoehe=18)
+    s.linie(440, VORLAUF_Y, 440, 660, farbe=ROT)
+    s.zug([(420, 660), (460, 660), (440, 620)], farbe=ROT, geschlossen=True)
+    s.zug([(440, 620), (400, 600), (400, 640)], farbe=ROT, geschlossen=True)
+    # spring on top
+    s.zug([(440, 620), (452, 612), (428, 604), (452, 596), (440, 588)], farbe=ROT)
+    s.linie(400, 620, 350, 620, farbe=ROT)
+    s.linie(350, 620, 350, 580, farbe=ROT)
+    s.rechteck(460, 200, 610, 360, farbe=GRUEN)
+    s.linie(590, 200, 590, RUECKLAUF_Y, farbe=GRUEN)
+    s.text(465, 605, 270, "MAG")
+    # the vessels' labels above the trap, across the block
+    s.text(10, 610, 960, "Absicherung1")
+    s.text(10, 610, 900, "Gefäß2")
 
 
 def kappenventile(anzahl):
@@ -320,7 +332,7 @@ def entlueftung(s):
     s.rechteck(170, 760, 230, 860, farbe=CYAN)
     s.linie(200, 860, 200, 900, farbe=CYAN)
     s.zug([(190, 890), (200, 910), (210, 890)], farbe=CYAN)
-    s.text(150, 250, 800, "LA", hoehe=12)
+    s.text(240, 330, 795, "LA")
 
 
 def ohne_entlueftung(s):
@@ -329,7 +341,7 @@ def ohne_entlueftung(s):
 
 def anbindung(s):
     kappenventil(s, 500, 0, senkrecht=False)
-    s.text(440, 600, 60, "Anbindung", hoehe=12)
+    s.text(390, 610, 50, "Anbindung")
 
 
 def schlammabscheider(s):
@@ -338,7 +350,8 @@ def schlammabscheider(s):
     s.linie(250, 40, 310, -40, farbe=BLAU)
     s.linie(280, -60, 280, -100, farbe=BLAU)
     ventil(s, 280, -115, senkrecht=True, farbe=BLAU, groesse=10)
-    s.text(160, 400, 90, "Abscheider1", hoehe=14)
+    # the article's text below the device, across the block
+    s.text(20, 600, -200, "Abscheider1")
 
 
 def ohne_schlammabscheider(s):
@@ -367,18 +380,19 @@ def gefaess(titel, form="stehend", zusatz=None, art=None, eigener_block=False):
         liegender_behaelter(s, 40, 310, -160, 0)
         s.linie(175, 0, 175, SAMMLER_Y, farbe=BLAU)
     kappenventil(s, 175, 190)
-    s.text(100, 250, -30, titel)
+    s.text(5, 345, -400, titel)
     if art:
-        s.text(20, 330, -200, art, hoehe=12)
+        s.text(5, 345, -460, art)
     if zusatz:
         zusatz(s)
     return s
 
 
 def durchstroemt(s):
-    # drinking-water vessel: flow-through connection
-    s.linie(130, -300, 130, -360, farbe=GRUEN)
-    s.linie(130, -360, 20, -360, farbe=GRUEN)
+    # drinking-water vessel: the water flows through, in at the top and out at the side
+    s.linie(240, -200, 300, -200, farbe=BLAU)
+    s.linie(300, -200, 300, SAMMLER_Y, farbe=BLAU)
+    s.punkt(300, SAMMLER_Y, farbe=BLAU)
 
 
 def automat(titel, maschine, zweite=None, modul=None):
@@ -396,9 +410,9 @@ def automat(titel, maschine, zweite=None, modul=None):
     s.linie(210, -320, 210, BEISTELL_Y, farbe=BLAU)
     s.linie(210, BEISTELL_Y, 310, BEISTELL_Y, farbe=BLAU)
     anschlusskreis(s, 310, BEISTELL_Y)
-    s.text(20, 270, -400, titel)
+    s.text(5, 345, -400, titel)
     if modul:
-        s.text(20, 130, -90 + 20, modul, hoehe=10, layer="Textstat")
+        s.text(5, 345, -460, modul, layer="Textstat")
     return s
 
 
@@ -409,7 +423,7 @@ def beistell(titel, links):
     s.linie(180, -320, 180, BEISTELL_Y, farbe=BLAU)
     s.linie(180, BEISTELL_Y, x, BEISTELL_Y, farbe=BLAU)
     anschlusskreis(s, x, BEISTELL_Y)
-    s.text(100, 260, -400, titel)
+    s.text(5, 345, -400, titel)
     return s
 
 
@@ -419,7 +433,7 @@ def zwischengefaess(mit_ena):
     behaelter(s, 110, 240, -300, 120, membran=False)
     s.linie(175, 120, 175, SAMMLER_Y, farbe=BLAU)
     kappenventil(s, 175, 190)
-    s.text(60, 290, -60, "Vorschaltgefäß")
+    s.text(5, 345, -400, "Vorschaltgefäß")
     if mit_ena:
         s.linie(240, -200, 330, -200, farbe=GRUEN)
         s.linie(330, -200, 330, -260, farbe=GRUEN, punkt=True)
@@ -433,7 +447,7 @@ def nachspeiseautomat(fuer_vb):
     pumpe(s, 180, -120, r=40)
     s.linie(180, 60, 180, SAMMLER_Y, farbe=BLAU)
     kappenventil(s, 180, 170)
-    s.text(80, 280, -300, "Nachspeisung")
+    s.text(5, 345, -320, "Nachspeisung")
     # make-up water inlet
     s.linie(40, NACHSPEISE_Y, 300, NACHSPEISE_Y, layer="ZELTFL", farbe=GRUEN)
     s.linie(60, NACHSPEISE_Y, 60, -40, farbe=GRUEN)
@@ -443,22 +457,26 @@ def nachspeiseautomat(fuer_vb):
     return s
 
 
-def nachspeisung(titel, teile):
-    """Make-up set above the header: inlet, devices on the line at y 450, a ZELTFL stub to the right."""
+def nachspeisung(titel, zusatz, teile):
+    """Make-up set above the header: inlet, devices on the line at y 450, a ZELTFL stub to the
+    right; its name in two lines below the line."""
     s = Symbol()
     s.linie(20, NACHSPEISE_Y, 330, NACHSPEISE_Y, layer="ZELTFL", farbe=GRUEN)
     s.linie(20, NACHSPEISE_Y, 20, NACHSPEISE_Y + 60, farbe=GRUEN)
-    s.text(0, 120, NACHSPEISE_Y + 80, "Frischwasser", hoehe=10)
+    s.text(0, 280, NACHSPEISE_Y + 80, "Frischwasser")
     x = 70
     for teil in teile:
         teil(s, x)
         x += 60
-    s.text(40, 320, NACHSPEISE_Y - 60, titel, hoehe=12)
+    # the unit's case around its devices
+    s.rechteck(45, NACHSPEISE_Y - 32, x - 35, NACHSPEISE_Y + 32, farbe=GRUEN)
+    s.text(5, 345, NACHSPEISE_Y - 75, titel)
+    s.text(5, 345, NACHSPEISE_Y - 135, zusatz)
     return s
 
 
 def n_ventil(s, x):
-    ventil(s, x, NACHSPEISE_Y, senkrecht=False, farbe=GRUEN, groesse=10)
+    ventil(s, x, NACHSPEISE_Y, senkrecht=False, farbe=GRUEN, groesse=14)
 
 
 def n_trenner(s, x):
@@ -482,10 +500,11 @@ def n_pumpe(s, x):
 
 def systemtrenner():
     s = Symbol()
+    # beside the make-up devices of its block: the separator at the end of their line, its
+    # name above the fresh-water label
     s.linie(20, NACHSPEISE_Y, 330, NACHSPEISE_Y, layer="ZELTFL", farbe=GRUEN)
-    n_trenner(s, 120)
-    n_ventil(s, 200)
-    s.text(40, 320, NACHSPEISE_Y - 60, "Systemtrenner BA", hoehe=12)
+    n_trenner(s, 305)
+    s.text(5, 345, NACHSPEISE_Y + 145, "Systemtrenner BA")
     return s
 
 
@@ -519,22 +538,23 @@ def rahmen():
     s.rechteck(0, 0, 4500, 3150)
     s.rechteck(20, 20, 4480, 3130)
     # title block
-    s.rechteck(3000, 20, 4480, 420)
+    s.rechteck(2600, 20, 4480, 420)
     for y in (120, 220, 320):
-        s.linie(3000, y, 4480, y)
-    s.linie(3450, 120, 3450, 420)
-    s.text(3010, 3440, 355, "Projekt-Nr.:", hoehe=20)
-    s.text(3460, 4470, 355, "Projektnummer1", hoehe=20)
-    s.text(3010, 3440, 255, "Datum:", hoehe=20)
-    s.text(3460, 4470, 255, "Datum2", hoehe=20)
-    s.text(3010, 3440, 155, "Projekt:", hoehe=20)
-    s.text(3460, 4470, 155, "Bezeichnung3", hoehe=20)
-    s.text(3010, 3600, 55, "Hydraulisches Schaltschema", hoehe=20)
-    s.text(3650, 4470, 55, "$QZV$", hoehe=14)
+        s.linie(2600, y, 4480, y)
+    s.linie(2950, 120, 2950, 420)
+    s.linie(3530, 20, 3530, 120)
+    s.text(2610, 2940, 355, "Projekt-Nr.:", hoehe=20)
+    s.text(2960, 4470, 355, "Projektnummer1", hoehe=20)
+    s.text(2610, 2940, 255, "Datum:", hoehe=20)
+    s.text(2960, 4470, 255, "Datum2", hoehe=20)
+    s.text(2610, 2940, 155, "Projekt:", hoehe=20)
+    s.text(2960, 4470, 155, "Bezeichnung3", hoehe=20)
+    s.text(2610, 3520, 55, "Hydraulisches Schaltschema", hoehe=20)
+    s.text(3540, 4470, 55, "$QZV$", hoehe=14)
     # article summary along the bottom
-    s.linie(20, 120, 3000, 120)
+    s.linie(20, 120, 2600, 120)
     s.text(30, 330, 55, "Artikel:", hoehe=20)
-    s.text(340, 2990, 55, "Artikelliste4", hoehe=20)
+    s.text(340, 2590, 55, "Artikelliste4", hoehe=20)
     s.text(3000, 4480, 3080, "Kelvor", hoehe=30, farbe=BLAU)
     return s
 
@@ -579,8 +599,8 @@ def bibliothek():
         "Druckerh.dxf": druckerhoehung(),
         "Entspato.dxf": sicherheit_klein("ET", entspannungstopf),
         "Wasmansi.dxf": sicherheit_klein("WMS", wassermangel),
-        "Mindrube.dxf": sicherheit_klein("min", lambda s: druckbegrenzer(s, 585, "min")),
-        "Maxdrube.dxf": sicherheit_klein("max", lambda s: druckbegrenzer(s, 530, "max")),
+        "Mindrube.dxf": sicherheit_klein("min", lambda s: druckbegrenzer(s, 470, 570, "min")),
+        "Maxdrube.dxf": sicherheit_klein("max", lambda s: druckbegrenzer(s, 500, 645, "max")),
         "Kseinabs.dxf": sicherheit_klein("Absicherung", einzelabsicherung),
         "Kappenv.dxf": sicherheit_klein("KV", kappenventile(1)),
         "Kappenv2.dxf": sicherheit_klein("KV", kappenventile(2)),
@@ -593,19 +613,19 @@ def bibliothek():
         "Pravon.dxf": gefaess("MAG"),
         "Sirtova.dxf": gefaess("MAG", art="feste Membrane"),
         "Mabrine.dxf": gefaess("MAG", form="fuesse", art="mit Standfüßen"),
-        "Bgefaess.dxf": gefaess("MAG", art="Austauschmembrane"),
+        "Bgefaess.dxf": gefaess("MAG", art="Wechselmembrane"),
         "M80.dxf": gefaess("MAG", form="klein", art="kompakt"),
         "Mgefaess.dxf": gefaess("MAG", art="kompakt"),
         "Mlieg.dxf": gefaess("MAG", form="liegend", art="liegend"),
-        "Quendod.dxf": gefaess("MAG", art="Druckerhöhung", eigener_block=True),
+        "Quendod.dxf": gefaess("MAG", art="Enddruckseite", eigener_block=True),
         "Quendoa.dxf": gefaess("TW-MAG", zusatz=durchstroemt, art="durchströmt", eigener_block=True),
         "Quendode.dxf": gefaess("TW-MAG", art="Trinkwasser", eigener_block=True),
-        "Mk.dxf": automat("Kompressorautomat", verdichter),
+        "Mk.dxf": automat("Kompressor-", verdichter, modul="automat"),
         "Mp.dxf": automat("Pumpenautomat", pumpe),
         "Mp2.dxf": automat("Pumpenautomat", pumpe, zweite=pumpe, modul="Doppelpumpe"),
         "Kelmat.dxf": automat("Modulautomat", pumpe, modul="eine Pumpe"),
         "Kelmat2.dxf": automat("Modulautomat", pumpe, zweite=pumpe, modul="zwei Pumpen"),
-        "Pumbrix.dxf": automat("Nachspeiseautomat", pumpe),
+        "Pumbrix.dxf": automat("Nachspeise-", pumpe, modul="automat"),
         "Mkbeil.dxf": beistell("Beistellgefäß", True),
         "Mkbeir.dxf": beistell("Beistellgefäß", False),
         "Mpbeistl.dxf": beistell("Beistellgefäß", True),
@@ -618,11 +638,11 @@ def bibliothek():
         "VB_ohneENA.dxf": zwischengefaess(False),
         "ENA_fuerVB.dxf": nachspeiseautomat(True),
         "ENA_ohneVB.dxf": nachspeiseautomat(False),
-        "Stm.dxf": nachspeisung("Nachspeisung MAG", [n_ventil, n_trenner, n_zaehler, n_magnet]),
-        "Stamp.dxf": nachspeisung("Nachspeisung Automat", [n_ventil, n_trenner, n_zaehler, n_magnet]),
-        "Sta.dxf": nachspeisung("Nachspeisung Automat", [n_ventil, n_trenner, n_magnet]),
-        "Pm.dxf": nachspeisung("Nachspeisepumpe MAG", [n_ventil, n_trenner, n_pumpe]),
-        "Pa.dxf": nachspeisung("Nachspeisepumpe Automat", [n_ventil, n_trenner, n_pumpe, n_zaehler]),
+        "Stm.dxf": nachspeisung("Nachspeisung", "für MAG", [n_ventil, n_trenner, n_zaehler, n_magnet]),
+        "Stamp.dxf": nachspeisung("Nachspeisung", "für Automat", [n_ventil, n_trenner, n_zaehler, n_magnet]),
+        "Sta.dxf": nachspeisung("Nachspeisung", "für Automat", [n_ventil, n_trenner, n_magnet]),
+        "Pm.dxf": nachspeisung("Nachspeisepumpe", "für MAG", [n_ventil, n_trenner, n_pumpe]),
+        "Pa.dxf": nachspeisung("Nachspeisepumpe", "für Automat", [n_ventil, n_trenner, n_pumpe, n_zaehler]),
         "Systemtr.dxf": systemtrenner(),
         "Solaranlage_DE.dxf": solaranlage(),
         "Rahmen2.dxf": rahmen(),

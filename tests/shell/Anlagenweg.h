@@ -68,6 +68,12 @@ protected:
     virtual void Angekommen(bool gesperrt) { (void)gesperrt; }
     // A dialog of a page, before the walk answers it.
     virtual void DialogAnsehen(QDialog& d) { (void)d; }
+    // A shown window looked at as it stands (wo names the moment).
+    virtual void Angesehen(QWidget& w, const QString& wo)
+    {
+        (void)w;
+        (void)wo;
+    }
 
     // No message box came up since the last step.
     void KeineMeldung(const char* schritt)
@@ -142,11 +148,25 @@ protected:
                 return;
             QTest::mouseClick(b.Text3[1], Qt::LeftButton);
             Auswahlgitter* g = b.DataGrid1;
-            const QPoint zeile(40, g->rowViewportPosition(0) + g->rowHeight(0) / 2);
-            QTest::mouseMove(g->viewport(), zeile);
-            QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, zeile);
+            const auto mitte = [g](int r) { return QPoint(40, g->rowViewportPosition(r) + g->rowHeight(r) / 2); };
+            // The pointer over the last row: that row is current and in the type box.
+            b.activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(&b));
+            const int letzte = g->model()->rowCount() - 1;
+            // (through the dialog's window: the main window lies under the same screen point; the
+            // first move enters the window)
+            QTest::mouseMove(b.windowHandle(), g->viewport()->mapTo(&b, mitte(0)));
+            QTest::mouseMove(b.windowHandle(), g->viewport()->mapTo(&b, mitte(letzte)));
+            EXPECT_EQ(b.Text2[1]->text(), g->model()->index(letzte, 0).data().toString());
+            weg.Angesehen(b, QStringLiteral("Form105b pointer over the last row"));
+            // Click the first row, type the quantity, Tab on: the row is stored.
+            QTest::mouseMove(g->viewport(), mitte(0));
+            QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, mitte(0));
             b.Text3[1]->selectAll();
             QTest::keyClicks(b.Text3[1], QStringLiteral("2"));
+            QTest::keyClick(b.Text3[1], Qt::Key_Tab);
+            EXPECT_FALSE(b.Text3[1]->hasFocus());
+            weg.Angesehen(b, QStringLiteral("Form105b quantity typed, Tab"));
             QTest::mouseClick(b.WeiterCommand, Qt::LeftButton);
             Ereignisse();
             if (!b.isVisible())

@@ -817,6 +817,11 @@ protected:
         PrüfeLesbarkeit(&d, d.objectName());
         d.hide();
     }
+    void Angesehen(QWidget& w, const QString& wo) override
+    {
+        gesehen << wo;
+        PrüfeLesbarkeit(&w, wo);
+    }
     // A dialog that a menu command brought up.
     void Ansehen(QWidget* w)
     {
@@ -835,7 +840,7 @@ TEST_F(Seitenansicht, JedeSeiteUndJederDialogZeigtJedenTextGanzUndLesbar)
         gesehen.clear();
         ASSERT_TRUE(NeuesProjekt(t.knopf, QString::fromLatin1(t.nr)));
         // A designation as long as real ones: the result pages show it under the logo.
-        zustand().aktProjektBezeichnung = QStringLiteral("Wohnanlage Lindenhof Haus B, Heizzentrale Nordost2");
+        zustand().aktProjektBezeichnung = QStringLiteral("Wohnanlage Lindenhof Haus C Bauabschnitt 2 Nord-Ost");
         ASSERT_NO_FATAL_FAILURE((this->*t.auslegen)());
         ASSERT_NO_FATAL_FAILURE(BisZurProjektseite());
         PrüfeLesbarkeit(fenster.get(), QStringLiteral("project page"));
@@ -858,7 +863,7 @@ TEST_F(Seitenansicht, JedeSeiteUndJederDialogZeigtJedenTextGanzUndLesbar)
 TEST_F(Seitenansicht, LangeTexteDerHeizungsseitenStehenGanzUndFrei)
 {
     ASSERT_TRUE(NeuesProjekt(Typen[0].knopf, QString::fromLatin1(Typen[0].nr)));
-    zustand().aktProjektBezeichnung = QStringLiteral("Wohnanlage Lindenhof Haus B, Heizzentrale Nordost2");
+    zustand().aktProjektBezeichnung = QStringLiteral("Wohnanlage Lindenhof Haus C Bauabschnitt 2 Nord-Ost");
     Weiter();
     Zurück();
     ASSERT_EQ(zustand().Status, 100);

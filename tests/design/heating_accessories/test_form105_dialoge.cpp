@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QHeaderView>
+#include <QImage>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -308,11 +309,12 @@ QPoint Zeilenmitte(const Auswahlgitter& g, int zeile)
     return QPoint(40, g.rowViewportPosition(zeile) + g.rowHeight(zeile) / 2);
 }
 
-// Driven as a user would: only a chosen article with a quantity, confirmed by leaving the box or
-// Weiter, changes a stored row (family 1, row 1 holds 33101 x 2, row 2 is empty).
-TEST_F(EntlueftungTest, NurEineAusdruecklicheWahlAendertEineZeile)
+// Driven as a user would (family 1, row 1 holds 33101 x 2, row 2 is empty): the row the pointer or
+// a click makes current is the active row's article at once, and leaving the box (Enter, Tab, a
+// click elsewhere, Weiter) stores it; Esc and the close box store nothing.
+TEST_F(EntlueftungTest, DieAktuelleZeileStehtImTypfeldUndWirdBeimVerlassenGespeichert)
 {
-    enum Schritt { Zeiger3, Klick3, Menge4, Enter, Esc, Schliessen, Weiter, Zeile2 };
+    enum Schritt { Zeiger3, Klick3, Menge4, Enter, Tab, Esc, Schliessen, Weiter, Zeile2 };
     struct Fall {
         const char* name;
         std::vector<Schritt> schritte;
@@ -323,10 +325,11 @@ TEST_F(EntlueftungTest, NurEineAusdruecklicheWahlAendertEineZeile)
     const Fall fälle[] = {
         {"pointer, then Esc", {Zeiger3, Esc}, "33101", 2, false},
         {"pointer, then close box", {Zeiger3, Schliessen}, "33101", 2, false},
-        {"pointer, then Weiter", {Zeiger3, Weiter}, "33101", 2, false},
-        {"pointer, then Enter", {Zeiger3, Enter}, "33101", 2, true},
+        {"pointer, then Weiter", {Zeiger3, Weiter}, "33104", 2, false},
+        {"pointer, then Enter", {Zeiger3, Enter}, "33104", 2, true},
+        {"pointer, quantity, Tab", {Zeiger3, Menge4, Tab}, "33104", 4, true},
         {"first click, quantity, Enter", {Klick3, Menge4, Enter}, "33103", 4, true},
-        {"first click, pointer away, Weiter", {Klick3, Zeiger3, Weiter}, "33103", 2, false},
+        {"first click, pointer away, Weiter", {Klick3, Zeiger3, Weiter}, "33104", 2, false},
         {"click and quantity, then Esc", {Klick3, Menge4, Esc}, "33101", 2, false},
         {"click, then the next row by mouse", {Klick3, Zeile2}, "33103", 2, true},
     };
@@ -343,10 +346,14 @@ TEST_F(EntlueftungTest, NurEineAusdruecklicheWahlAendertEineZeile)
         for (Schritt s : f.schritte) {
             switch (s) {
             case Zeiger3:
-                // Over row 3 and away over row 4: the list follows, the type box does not.
+                // Over row 3 and on over row 4: the row under the pointer is current, highlighted
+                // and in the type box.
                 QTest::mouseMove(g->viewport(), Zeilenmitte(*g, 2));
+                EXPECT_EQ(b.Text2[1]->text(), artikel3);
                 QTest::mouseMove(g->viewport(), Zeilenmitte(*g, 3));
                 EXPECT_EQ(g->currentIndex().row(), 3);
+                EXPECT_TRUE(g->selectionModel()->isRowSelected(3, QModelIndex()));
+                EXPECT_EQ(b.Text2[1]->text(), QStringLiteral("33104"));
                 break;
             case Klick3:
                 QTest::mouseMove(g->viewport(), Zeilenmitte(*g, 2));
@@ -359,6 +366,10 @@ TEST_F(EntlueftungTest, NurEineAusdruecklicheWahlAendertEineZeile)
                 QTest::keyClicks(b.Text3[1], QStringLiteral("4"));
                 break;
             case Enter: QTest::keyClick(b.Text3[1], Qt::Key_Return); break;
+            case Tab:
+                QTest::keyClick(b.Text3[1], Qt::Key_Tab);
+                EXPECT_FALSE(b.Text3[1]->hasFocus());
+                break;
             case Esc: QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); break;
             case Schliessen: b.close(); break;
             case Weiter: QTest::mouseClick(b.WeiterCommand, Qt::LeftButton); break;
@@ -391,7 +402,8 @@ TEST_F(EntlueftungTest, ErsterKlickZaehltInEinerLeerenZeile)
     EXPECT_EQ(anz(1, 2), 1);
 }
 
-// A quantity without an article is refused with a message, also by Weiter; nothing is stored.
+// A quantity without an article is refused with a message, also by Weiter; it stays in its box and
+// nothing is stored.
 TEST_F(EntlueftungTest, MengeOhneArtikelWirdAbgewiesen)
 {
     for (const bool weiter : {false, true}) {
@@ -411,10 +423,31 @@ TEST_F(EntlueftungTest, MengeOhneArtikelWirdAbgewiesen)
         EXPECT_EQ(meldungen.boxen[0].text, LadeText(683));
         EXPECT_TRUE(b.isVisible());
         EXPECT_TRUE(b.Text3[2]->hasFocus());
-        EXPECT_EQ(b.Text3[2]->text(), QStringLiteral("0"));
+        EXPECT_EQ(b.Text3[2]->text(), QStringLiteral("5"));
         EXPECT_EQ(anz(1, 2), 0);
         EXPECT_EQ(art(1, 2), QStringLiteral(" "));
     }
+}
+
+// A row without an article: no list row looks chosen, and its empty type box is drawn as an empty
+// box, not as a dark bar; the first arrow key chooses the first row.
+TEST_F(EntlueftungTest, EineLeereZeileZeigtKeineGewaehlteListenzeile)
+{
+    Form105b b(1);
+    ASSERT_NO_FATAL_FAILURE(Bereit(b, 2));
+    Auswahlgitter* g = b.DataGrid1;
+    EXPECT_FALSE(g->currentIndex().isValid());
+    EXPECT_FALSE(g->selectionModel()->hasSelection());
+    EXPECT_TRUE(b.Text2[2]->text().trimmed().isEmpty());
+    const QImage bild = b.Text2[2]->grab().toImage();
+    EXPECT_GT(qGray(bild.pixel(bild.width() / 2, bild.height() / 2)), 200);
+    // The quantity box of the active row stays marked.
+    EXPECT_LT(qGray(b.Text3[2]->palette().color(QPalette::Base).rgb()), 100);
+
+    QTest::keyClick(b.Text3[2], Qt::Key_Down);
+    EXPECT_EQ(g->currentIndex().row(), 0);
+    EXPECT_EQ(b.Text2[2]->text(), QStringLiteral("33101"));
+    EXPECT_LT(qGray(b.Text2[2]->palette().color(QPalette::Base).rgb()), 100);
 }
 
 // The pointer over an empty list closes the dialog and stores nothing.

@@ -16,6 +16,7 @@ struct Schemaordner {
     MeldungsRecorder meldungen;
     Zeichenrecorder bild{Schaltschemalauf::Bildhöhe};
     Schaltschemalauf lauf;
+    QString bezeichnung = QStringLiteral("Musterhaus Süd");
 
     explicit Schemaordner(const QString& ausgabe = QStringLiteral("DXFneu.dxf"))
     {
@@ -31,7 +32,7 @@ struct Schemaordner {
     // "[ORDER]", keys 1 to 5, "[OBJEKT]", the lines ("|" for TAB), "[ENDE]" unless ende is false.
     void order(const QStringList& symbolzeilen, bool ende = true, const QStringList& nachEnde = {})
     {
-        QStringList z{QStringLiteral("[ORDER]"), QStringLiteral("1=4711"), QStringLiteral("2=Musterhaus Süd"),
+        QStringList z{QStringLiteral("[ORDER]"), QStringLiteral("1=4711"), QStringLiteral("2=") + bezeichnung,
                       QStringLiteral("3=14.03.2026"), QStringLiteral("4=") + dir.path() + QStringLiteral("/DXF/"),
                       QStringLiteral("5=2 Stck Gefäß 50 l"), QStringLiteral("[OBJEKT]")};
         for (QString s : symbolzeilen)
@@ -77,8 +78,33 @@ inline const QList<QPair<const char*, QStringList>>& Anlagen()
           "3|AnbindOhneENA.dxf|", "3|As.dxf|Abscheider zentral|", "100|Mpbeistl.dxf|", "101|Mp2.dxf|",
           "101|Pa.dxf|"}},
         {"Trinkwasser", {"1|Speicher.dxf|200 Liter, |60 °C|", "1|Quendoa.dxf|"}},
-        {"Druckerhöhung", {"1|Druckerh.dxf|2,2 m³/h|", "1|Quendode.dxf|"}},
+        {"Trinkwasser Großbehälter", {"1|Speicher.dxf|1500 Liter, |60 °C|", "1|Quendode.dxf|"}},
+        {"Druckerhöhung", {"1|Druckerh.dxf|2,2 m³/h|", "1|Quendod.dxf|"}},
         {"Solar", {"100|Solaranlage_DE.dxf|"}},
+        {"Heizung Modulautomat",
+         {"1|Kessel.dxf|300 kW|", "1|NoKappv.dxf|", "2|Entlueft.dxf|", "2|AnbindOhneENA.dxf|", "2|As_NO.dxf|",
+          "100|Kelmatbl.dxf|", "101|Kelmat2.dxf|", "101|Systemtr.dxf|", "102|Kelmatbr.dxf|", "101|Sta.dxf|"}},
+        {"Heizung Modulautomat eine Pumpe",
+         {"1|Kessel.dxf|120 kW|", "1|NoKappv.dxf|", "2|Entlueft_NO.dxf|", "2|AnbindOhneENA.dxf|", "2|As_NO.dxf|",
+          "100|Kelmat.dxf|", "101|Kelmatbr.dxf|"}},
+        {"Heizung Nachspeiseautomat",
+         {"1|Waermeta.dxf|80 kW|", "1|NoKappv.dxf|", "2|Entlueft_NO.dxf|", "2|AnbindOhneENA.dxf|", "2|As_NO.dxf|",
+          "100|Pumbrix.dxf|", "101|PumBei1.dxf|", "102|PumBei2.dxf|"}},
+        {"Heizung mit Vorschaltgefäß und ENA",
+         {"1|Kessel.dxf|500 kW|", "2|Kessel.dxf|500 kW|", "1|Kappenv2.dxf|", "2|Kappenv2.dxf|", "3|Entlueft.dxf|",
+          "3|As.dxf|SA 65|", "100|Mabrine.dxf|", "101|Mabrine.dxf|", "102|VB_mitENA.dxf|", "103|ENA_fuerVB.dxf|"}},
+        {"Heizung Gefäße",
+         {"1|Kessel.dxf|60 kW|", "1|NoKappv.dxf|", "2|Entlueft_NO.dxf|", "2|AnbindOhneENA.dxf|", "2|As_NO.dxf|",
+          "100|Bgefaess.dxf|", "101|M80.dxf|", "102|Mgefaess.dxf|", "103|Mlieg.dxf|", "100|Stm.dxf|"}},
+        {"Heizung Nachspeisepumpe",
+         {"1|Kessel.dxf|90 kW|", "1|NoKappv.dxf|", "2|Entlueft_NO.dxf|", "2|AnbindOhneENA.dxf|", "2|As_NO.dxf|",
+          "100|Sirtova.dxf|", "100|Pm.dxf|"}},
+        {"Kälte Pumpenautomat",
+         {"1|Kaeltema.dxf|200 kW|", "1|NoKappv.dxf|", "2|Entlueft_NO.dxf|", "2|AnbindOhneENA.dxf|", "2|As_NO.dxf|",
+          "100|Mp.dxf|", "101|Mpbeistr.dxf|", "101|Stamp.dxf|"}},
+        {"Kälte mit ENA",
+         {"1|Kaeltema.dxf|120 kW|", "1|Kappenv2.dxf|", "2|Entlueft_NO.dxf|", "2|As_NO.dxf|", "100|Pravon.dxf|",
+          "101|ENA_ohneVB.dxf|"}},
     };
     return a;
 }

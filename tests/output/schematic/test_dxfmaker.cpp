@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 #include "base/AllgFunktionen.h"
@@ -100,4 +101,64 @@ TEST(DXFMaker, RendererPieptUeberDasSystem)
     DXFMaker m;
     ASSERT_TRUE(static_cast<bool>(m.Signalton));
     m.Signalton();
+}
+
+// A window made larger after the run (maximised) shows the sheet at the new size, whole: its
+// frame's four lines lie inside the picture box, and the sheet fills the box's width or height.
+TEST(DXFMaker, GroesseresFensterZeigtDasBlattGanzUndGroesser)
+{
+    zustandZuruecksetzen();
+    Schemaordner o;
+    zustand().Datenpfad = o.dir.path();
+    zustand().Installationspfad = o.dir.path();
+    for (const int typ : {0, 3, 4, 6, 7}) {  // heating, cooling, drinking water, pressure boosting, solar
+        SCOPED_TRACE(Anlagen()[typ].first);
+        o.order(Anlagen()[typ].second);
+        DXFMaker m;
+        m.resize(800, 600);
+        m.Vorbereiten(Schaltschemalauf::ZielAnzeigen, QString());
+        m.show();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return m.Gelaufen(); }, 20000));
+        // Two sizes, then maximised by the window system.
+        for (const QSize größe : {QSize(800, 600), QSize(1280, 1000), QSize()}) {
+            if (größe.isValid()) {
+                m.resize(größe);
+            } else {
+                m.showMaximized();
+                QTest::qWaitFor([&] { return m.isMaximized() && m.width() > 1280; }, 1000);
+            }
+            QApplication::processEvents();
+            const QImage bild = m.Bildfeld->grab().toImage();
+            if (qEnvironmentVariableIsSet("KELVOR_BILDER")) {
+                const QString ordner = qEnvironmentVariable("KELVOR_BILDER", QStringLiteral("/tmp"));
+                m.grab().save(QStringLiteral("%1/dxfmaker-%2-%3.png").arg(ordner).arg(typ).arg(m.width()));
+                if (m.isMaximized())
+                    m.screen()->grabWindow(0).save(QStringLiteral("%1/dxfmaker-%2-bildschirm.png").arg(ordner).arg(typ));
+            }
+            const qreal dpr = bild.devicePixelRatio();
+            const QSize feld = m.Bildfeld->size();
+            // The sheet uses the box: its full width or its full height.
+            const QRect blatt = m.Blatt();
+            EXPECT_TRUE(blatt.width() >= feld.width() - 12 || blatt.height() >= feld.height() - 12)
+                << blatt.width() << "x" << blatt.height() << " in " << feld.width() << "x" << feld.height();
+            EXPECT_TRUE(QRect(QPoint(0, 0), feld).contains(blatt));
+            // The frame's outer lines: dark pixels near each edge of the sheet, inside the box.
+            const auto dunkel = [&](int x1, int y1, int x2, int y2) {
+                int n = 0;
+                for (int y = int(y1 * dpr); y < int(y2 * dpr); ++y)
+                    for (int x = int(x1 * dpr); x < int(x2 * dpr); ++x)
+                        if (bild.valid(x, y) && qGray(bild.pixel(x, y)) < 128)
+                            ++n;
+                return n;
+            };
+            const int rand = blatt.height() / 20;
+            const int w = blatt.width(), h = blatt.height();
+            EXPECT_GT(dunkel(blatt.left(), blatt.bottom() - rand, blatt.right(), blatt.bottom() + 1), w / 2) << "bottom";
+            EXPECT_GT(dunkel(blatt.left(), blatt.top(), blatt.right(), blatt.top() + rand), w / 2) << "top";
+            EXPECT_GT(dunkel(blatt.left(), blatt.top(), blatt.left() + rand, blatt.bottom()), h / 2) << "left";
+            EXPECT_GT(dunkel(blatt.right() - rand, blatt.top(), blatt.right() + 1, blatt.bottom()), h / 2) << "right";
+        }
+        m.AnsichtBeenden->click();
+    }
+    zustandZuruecksetzen();
 }

@@ -306,7 +306,7 @@ TEST(Schaltschemalauf, RohreBleibenImRahmenUndUeberDemSchriftfeld)
         }
     };
     const Bereich innen{20, 20, 4480, 3130};
-    const Bereich schriftfeld{3000, 20, 4480, 420}, artikelzeile{20, 20, 3000, 120};
+    const Bereich schriftfeld{2600, 20, 4480, 420}, artikelzeile{20, 20, 2600, 120};
     for (const auto& [name, zeilen] : Anlagen()) {
         SCOPED_TRACE(name);
         Schemaordner o;

@@ -90,8 +90,8 @@ Form105b::Form105b(int16_t familie, QWidget* parent)
                 ZeileGeändert(i.isValid() ? i.row() : -1);
             });
     connect(DataGrid1, &Auswahlgitter::ZeileGewaehlt, this, [this](int zeile) { DataGrid1->Scrollregel(zeile); });
-    // The row under the pointer becomes the current row and shows its long text; the active row
-    // takes an article only by a click or the arrow keys. Over an empty list the dialog closes.
+    // The row under the pointer becomes the current row and so the active row's article, as by
+    // the arrow keys. Over an empty list the dialog closes.
     connect(DataGrid1, &Auswahlgitter::ZeigerBewegt, this, [this](int zeile) {
         if (m_modell->rowCount() == 0) {
             Text2[static_cast<size_t>(m_aktiv)]->setText(Leer);
@@ -99,11 +99,8 @@ Form105b::Form105b(int16_t familie, QWidget* parent)
             reject();
             return;
         }
-        if (zeile >= 0) {
-            m_zeiger = true;
+        if (zeile >= 0)
             DataGrid1->setCurrentIndex(m_modell->index(zeile, 0));
-            m_zeiger = false;
-        }
     });
     // A click in the list chooses its row for the active row and hands the focus back to the
     // active quantity box.
@@ -124,6 +121,7 @@ Form105b::Form105b(int16_t familie, QWidget* parent)
         t2->setGeometry(px(x + 700), px(y), px(1100), px(315));
         t2->setReadOnly(true);
         t2->setFocusPolicy(Qt::NoFocus);  // filled from the list only
+        connect(t2, &QLineEdit::textChanged, this, &Form105b::Farben);
         auto* l3 = new QLabel(this);
         l3->setObjectName(QStringLiteral("Label3"));
         l3->setGeometry(px(x + 1900), px(y + 30), px(700), px(255));
@@ -131,6 +129,7 @@ Form105b::Form105b(int16_t familie, QWidget* parent)
         t3->setObjectName(QStringLiteral("Text3"));
         t3->setGeometry(px(x + 2600), px(y), px(700), px(315));
         t3->installEventFilter(this);
+        connect(t3, &QLineEdit::textChanged, this, &Form105b::Farben);
         Label2[static_cast<size_t>(i)] = l2;
         Text2[static_cast<size_t>(i)] = t2;
         Label3[static_cast<size_t>(i)] = l3;
@@ -235,13 +234,7 @@ void Form105b::Laden()
         Text3[static_cast<size_t>(i)]->setText(menge);
     }
     m_aktiv = 1;
-    if (!ArtEntlüftDB->EmptyTab()) {
-        // The first row shows its long text; the rows keep their stored articles.
-        m_positionieren = true;
-        DataGrid1->setCurrentIndex(m_modell->index(0, 0));
-        m_positionieren = false;
-        Langtext(0);
-    }
+    Positionieren();
 }
 
 void Form105b::Langtext(int zeile)
@@ -258,32 +251,45 @@ void Form105b::ZeileAktivieren(int i)
         return;
     m_aktiv = i;
     Text3[static_cast<size_t>(i)]->selectAll();
-    for (int r = 1; r <= 6; ++r) {
-        const bool aktiv = r == i;
-        for (QLineEdit* e : {Text2[static_cast<size_t>(r)], Text3[static_cast<size_t>(r)]}) {
-            QPalette p = e->palette();
-            p.setColor(QPalette::Base, aktiv ? palette().color(QPalette::WindowText) : Qt::white);
-            p.setColor(QPalette::Text, aktiv ? Qt::white : palette().color(QPalette::WindowText));
-            e->setPalette(p);
-        }
-    }
+    Farben();
     if (!m_geladen)
         return;
-    // The list goes to the row's article (the first row when it is not listed); the type box
-    // keeps what it holds.
+    Positionieren();
+}
+
+void Form105b::Positionieren()
+{
+    // The list goes to the active row's article; the type box keeps what it holds. When the
+    // article is not listed no row is current, so that no row seems chosen.
+    const Recordset& rs = *ArtEntlüftDB->GetADODB_Recordset();
     m_positionieren = true;
-    QString artNr = Text2[static_cast<size_t>(i)]->text();
+    QString artNr = Text2[static_cast<size_t>(m_aktiv)]->text();
     if (artNr.trimmed().isEmpty())
         artNr = Leer;
-    int zeile = 0;
+    int zeile = -1;
     if (ArtEntlüftDB->Find(QStringLiteral("[arArtikelnr] = %1").arg(JetDialekt::Textliteral(artNr))))
-        zeile = ArtEntlüftDB->GetADODB_Recordset()->Position();
-    if (!ArtEntlüftDB->EmptyTab()) {
-        DataGrid1->folge(zeile);
-        DataGrid1->markiere(zeile);
+        zeile = rs.Position();
+    DataGrid1->folge(zeile);
+    DataGrid1->markiere(zeile);
+    if (zeile >= 0)
         Langtext(zeile);
-    }
+    else
+        TextLangtext->clear();
     m_positionieren = false;
+}
+
+void Form105b::Farben()
+{
+    // The active row's boxes inverted; a box without text stays white, so that it reads as empty.
+    const QColor text = palette().color(QPalette::WindowText);
+    for (int r = 1; r <= 6; ++r)
+        for (QLineEdit* e : {Text2[static_cast<size_t>(r)], Text3[static_cast<size_t>(r)]}) {
+            const bool invers = r == m_aktiv && !e->text().trimmed().isEmpty();
+            QPalette p = e->palette();
+            p.setColor(QPalette::Base, invers ? text : QColor(Qt::white));
+            p.setColor(QPalette::Text, invers ? QColor(Qt::white) : text);
+            e->setPalette(p);
+        }
 }
 
 void Form105b::ZeileGeändert(int zeile)
@@ -298,8 +304,7 @@ void Form105b::ZeileGeändert(int zeile)
     const QString artNr = NullZuText(m_modell->wert(zeile, 0));
     m_aktuell = artNr.isEmpty() ? Leer : artNr;
     Langtext(zeile);
-    if (!m_zeiger)
-        Text2[static_cast<size_t>(m_aktiv)]->setText(m_aktuell);
+    Text2[static_cast<size_t>(m_aktiv)]->setText(m_aktuell);
 }
 
 void Form105b::FormValidateControlElement(const QString& name, int index, bool& Cancel)
@@ -321,9 +326,9 @@ void Form105b::FormValidateControlElement(const QString& name, int index, bool& 
     QString artikel = Leer;
     if (n != 0) {
         artikel = Text2[static_cast<size_t>(m_aktiv)]->text();
-        // A quantity needs an article: without one it is refused and the user told.
+        // A quantity needs an article: without one it is refused, kept in its box, and the user
+        // told.
         if (artikel.trimmed().isEmpty()) {
-            box->setText(QStringLiteral("0"));
             Cancel = true;
             Meldung(Meldungsart::Information, LadeText(zustand().Sprachoffset + 683));
             return;
@@ -355,9 +360,11 @@ bool Form105b::eventFilter(QObject* o, QEvent* e)
             const int taste = k->key();
             if (m_geladen && (taste == Qt::Key_Up || taste == Qt::Key_Down || taste == Qt::Key_PageUp || taste == Qt::Key_PageDown)) {
                 const int zeilen = m_modell->rowCount();
-                const int jetzt = DataGrid1->currentIndex().isValid() ? DataGrid1->currentIndex().row() : 0;
                 const bool hoch = taste == Qt::Key_Up || taste == Qt::Key_PageUp;
-                const int neu = std::clamp(jetzt + (hoch ? -1 : 1), 0, std::max(0, zeilen - 1));
+                // Without a current row either key goes to the first row.
+                const int neu = DataGrid1->currentIndex().isValid()
+                                    ? std::clamp(DataGrid1->currentIndex().row() + (hoch ? -1 : 1), 0, std::max(0, zeilen - 1))
+                                    : 0;
                 if (zeilen > 0)
                     DataGrid1->setCurrentIndex(m_modell->index(neu, 0));
                 return true;

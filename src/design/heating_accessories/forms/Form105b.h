@@ -20,8 +20,8 @@ class datenbank;
 
 // The dialog "Entlüftungsprogramm": up to six air-venting articles with their quantities. The
 // list shows the articles of one venting family (heating, cooling) or every article usable in
-// solar systems; a click in the list or the arrow keys put the current article into the active
-// row, and a quantity that passes its check stores its row in the data object at once.
+// solar systems; the row under the pointer, a click in the list or the arrow keys put the current
+// article into the active row, and a quantity that passes its check stores its row in the data object at once.
 class Form105b : public QDialog {
     Q_OBJECT
 public:
@@ -60,6 +60,8 @@ private:
     VbVariant lese(const QString& art, int i) const;
     void schreibe(const QString& art, int i, const VbVariant& wert);
     void Langtext(int zeile);
+    void Farben();
+    void Positionieren();
 
     std::shared_ptr<GlobDaten> m_daten;
     RecordsetModell* m_modell = nullptr;
@@ -67,7 +69,6 @@ private:
     bool m_solar = false;
     bool m_geladen = false;
     bool m_positionieren = false;
-    bool m_zeiger = false;     // the pointer moves the list: the active row keeps its article
     bool m_schliesst = false;  // the dialog is closing: the quantity box's focus loss stores nothing
     int m_aktiv = 1;
     QString m_aktuell = QStringLiteral(" ");

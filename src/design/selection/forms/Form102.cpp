@@ -17,6 +17,7 @@
 #include "base/forms/BoundWidgets.h"
 #include "base/forms/Hauptfenster.h"
 #include "base/forms/Steuerelemente.h"
+#include "design/selection/forms/Gefaesskopf.h"
 #include "data/GlobDaten.h"
 #include "design/cooling/GlobDatenKaelte.h"
 #include "design/heating/GlobDatenHeizung.h"
@@ -29,7 +30,7 @@ namespace {
 // Geometry in twips.
 constexpr int SeiteBreite = 11025, SeiteHöhe = 6975;
 constexpr int Links = 240, WertLinks = 2700, EinheitLinks = 3800, Höhe = 285;
-constexpr int GruppenLinks = 5800, GruppenOben = 1250, GruppenAbstand = 620, KnopfHöhe = 500;
+constexpr int GruppenLinks = 5800, GruppenAbstand = 620, KnopfHöhe = 500;
 
 int px(int twips)
 {
@@ -70,7 +71,7 @@ void Form102::baue()
     fett.setBold(true);
     l1(3, Links, 120, 5000)->setFont(fett);
     l1(0, Links, 420, 5000);
-    l1(2, GruppenLinks, 420, 5000);
+    Label1[2] = Gefäßkopf::Bezeichnung(this);
 
     // Results of the calculation; row 1 (boiler-internal vessels) starts hidden below row 3.
     l1(4, Links, 900, 5000)->setFont(fett);
@@ -171,9 +172,9 @@ void Form102::baue()
     });
 
     // The group rows.
-    l1(6, GruppenLinks, 900, 5000)->setFont(fett);
+    l1(6, GruppenLinks, Gefäßkopf::GruppenKopfOben, 5000)->setFont(fett);
     for (int k = 0; k < 8; ++k) {
-        const int y = GruppenOben + k * GruppenAbstand;
+        const int y = Gefäßkopf::GruppenOben + k * GruppenAbstand;
         auto* c1 = new QPushButton(this);
         c1->setObjectName(QStringLiteral("Command1"));
         Steuerelemente::setzeIndex(c1, k);
@@ -231,13 +232,10 @@ void Form102::FormLoad()
     Label7[3]->setText(text(85));
     Command3->setToolTip(text(461));
     Label1[0]->setText(text(60) + QStringLiteral("     ") + z.aktProjektnummer);
-    Label1[2]->setText(z.aktProjektBezeichnung);
+    Gefäßkopf::Zeige(Image1, Label1[2], z.aktProjektBezeichnung);
     Label5[1]->setVisible(false);
     Label4[1]->setVisible(false);
     Label7[1]->setVisible(false);
-    const QImage bild = LadeBildAusRessource(1152, QStringLiteral("INTERNATIONAL"));
-    Image1->setPixmap(QPixmap::fromImage(bild));
-    Image1->setGeometry(px(10500) - bild.width(), px(60), bild.width(), bild.height());
     m_hintergrund = LadeBildAusRessource(50, QStringLiteral("DEUTSCHLAND"));
 
     if (art == QStringLiteral("He"))

@@ -13,13 +13,14 @@
 #include "base/Programmzustand.h"
 #include "base/Twips.h"
 #include "base/forms/Steuerelemente.h"
+#include "design/selection/forms/Gefaesskopf.h"
 
 namespace {
 
 // Geometry in twips.
 constexpr int SeiteBreite = 11025, SeiteHöhe = 6975;
 constexpr int Links = 240, WertLinks = 2700, EinheitLinks = 3800, Höhe = 285;
-constexpr int GruppenLinks = 5800, GruppenOben = 1300, GruppenAbstand = 620, KnopfHöhe = 500;
+constexpr int GruppenLinks = 5800, GruppenAbstand = 620, KnopfHöhe = 500;
 
 int px(int twips)
 {
@@ -60,7 +61,7 @@ void Gefäßseitenform::baue()
     l1(10, Links, 120, 5400)->setFont(fett);
     l1(11, Links, 400, 5400)->setFont(fett);
     l1(0, Links, 700, 5400);
-    l1(2, GruppenLinks, 700, 5000);
+    Label1[2] = Gefäßkopf::Bezeichnung(this);
 
     // Results of the calculation (row 0 only for solar; placed on loading).
     l1(4, Links, 1000, 5000)->setFont(fett);
@@ -118,9 +119,9 @@ void Gefäßseitenform::baue()
     Label7->setWordWrap(true);
 
     // The group rows.
-    l1(6, GruppenLinks, 1000, 5000)->setFont(fett);
+    l1(6, GruppenLinks, Gefäßkopf::GruppenKopfOben, 5000)->setFont(fett);
     for (int k = 0; k < 8; ++k) {
-        const int y = GruppenOben + k * GruppenAbstand;
+        const int y = Gefäßkopf::GruppenOben + k * GruppenAbstand;
         auto* c1 = new QPushButton(this);
         c1->setObjectName(QStringLiteral("Command1"));
         Steuerelemente::setzeIndex(c1, k);
@@ -158,13 +159,10 @@ void Gefäßseitenform::baue()
 void Gefäßseitenform::Beschriften(const QString& art)
 {
     const bool solar = art == QStringLiteral("So");
-    const QImage bild = LadeBildAusRessource(1152, QStringLiteral("INTERNATIONAL"));
-    Image1->setPixmap(QPixmap::fromImage(bild));
-    Image1->setGeometry(px(10500) - bild.width(), px(60), bild.width(), bild.height());
     m_hintergrund = LadeBildAusRessource(50, QStringLiteral("DEUTSCHLAND"));
     const Programmzustand& z = zustand();
     Label1[0]->setText(text(60) + QStringLiteral("     ") + z.aktProjektnummer);
-    Label1[2]->setText(z.aktProjektBezeichnung);
+    Gefäßkopf::Zeige(Image1, Label1[2], z.aktProjektBezeichnung);
     auto setze = [](const auto& feld, std::initializer_list<std::pair<int, int>> texte) {
         for (const auto& [i, id] : texte)
             feld[static_cast<size_t>(i)]->setText(text(id));

@@ -19,20 +19,37 @@ namespace {
 constexpr int TextCaption = 210;
 constexpr int TextAnsichtBeenden = 211;
 
-// The picture box: the drawn picture on white, as large as the sheet's proportion allows, at
-// the top left.
+// The picture box: the sheet on white, whole and as large as the box allows, with the drawing of
+// the last run scaled to it.
 class Bildflaeche : public QWidget {
 public:
-    Bildflaeche(const QImage& bild, QWidget* parent) : QWidget(parent), m_bild(bild)
+    Bildflaeche(const QPicture& bild, const QSizeF& größe, const bool& zeichnet, QWidget* parent)
+        : QWidget(parent), m_bild(bild), m_größe(größe), m_zeichnet(zeichnet)
     {
         setAttribute(Qt::WA_OpaquePaintEvent);
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     }
-    // The sheet's rectangle in the widget.
+    // The sheet's rectangle in the widget, a small margin kept so that its edge lines show.
     QRect Blatt() const
     {
-        const double w = std::min<double>(width(), height() * Schaltschemalauf::Seitenverhältnis);
-        return QRect(0, 0, int(w), int(w / Schaltschemalauf::Seitenverhältnis));
+        constexpr int Rand = 2;
+        const double w = std::max(0.0, std::min<double>(width() - 2 * Rand,
+                                                        (height() - 2 * Rand) * Schaltschemalauf::Seitenverhältnis));
+        return QRect(Rand, Rand, int(w), int(w / Schaltschemalauf::Seitenverhältnis));
+    }
+    // Draws the sheet into rect r of painter p.
+    void ZeichneBlatt(QPainter& p, const QRect& r) const
+    {
+        p.fillRect(r, Qt::white);
+        // The drawing is replayed once its run has ended it.
+        if (m_zeichnet || m_größe.isEmpty())
+            return;
+        p.save();
+        p.setClipRect(r);
+        p.translate(r.topLeft());
+        p.scale(r.width() / m_größe.width(), r.height() / m_größe.height());
+        p.drawPicture(0, 0, m_bild);
+        p.restore();
     }
 
 protected:
@@ -40,14 +57,13 @@ protected:
     {
         QPainter p(this);
         p.fillRect(rect(), palette().window());
-        const QRect blatt = Blatt();
-        p.fillRect(blatt, Qt::white);
-        if (!m_bild.isNull())
-            p.drawImage(blatt, m_bild);
+        ZeichneBlatt(p, Blatt());
     }
 
 private:
-    const QImage& m_bild;
+    const QPicture& m_bild;
+    const QSizeF& m_größe;
+    const bool& m_zeichnet;
 };
 
 }  // namespace
@@ -65,7 +81,7 @@ DXFMaker::DXFMaker(QWidget* parent) : QDialog(parent)
     anzeige = new QLabel(QStringLiteral("--"), this);
     anzeige->setObjectName(QStringLiteral("anzeige"));
     anzeige->setMinimumWidth(300);
-    Bildfeld = new Bildflaeche(m_bild, this);
+    Bildfeld = new Bildflaeche(m_bild, m_bildgröße, m_zeichnet, this);
     Bildfeld->setObjectName(QStringLiteral("PictureDXF"));
 
     auto* leiste = new QHBoxLayout;
@@ -89,7 +105,7 @@ DXFMaker::DXFMaker(QWidget* parent) : QDialog(parent)
     AnzeigeSetzen = [this](const QString& text) { anzeige->setText(text); };
     BildLeeren = [this] {
         if (m_painter && m_painter->isActive())
-            m_painter->fillRect(QRect(QPoint(0, 0), m_bild.size()), Qt::white);
+            m_painter->fillRect(QRectF(QPointF(0, 0), m_bildgröße), Qt::white);
         Bildfeld->update();
     };
     Ereignisse = [this] {
@@ -146,34 +162,49 @@ void DXFMaker::BildAnlegen()
     if (m_painter && m_painter->isActive())
         m_painter->end();
     m_painter.reset();
-    // The picture at the size of the sheet on the screen; 6800 picture units across.
-    const QRect blatt = static_cast<Bildflaeche*>(Bildfeld)->Blatt();
-    const qreal dpr = Bildfeld->devicePixelRatioF();
-    const QSize pixel(std::max(200, int(blatt.width() * dpr)), std::max(141, int(blatt.height() * dpr)));
-    m_bild = QImage(pixel, QImage::Format_RGB32);
-    m_bild.setDevicePixelRatio(1);
-    // Fonts keep their size on a screen of more pixels per point.
-    m_bild.setDotsPerMeterX(qRound(m_bild.dotsPerMeterX() * dpr));
-    m_bild.setDotsPerMeterY(qRound(m_bild.dotsPerMeterY() * dpr));
-    m_bild.fill(Qt::white);
+    // The drawing at the size of the sheet on the screen (the labels are fitted to it); 6800
+    // picture units across. The window shows it scaled to any later size.
+    const QRect blatt = Blatt();
+    m_bildgröße = QSizeF(std::max(200, blatt.width()), std::max(141, blatt.height()));
+    m_bild = QPicture();
     m_painter = std::make_unique<QPainter>(&m_bild);
     m_painter->setRenderHint(QPainter::Antialiasing);
     m_painter->setRenderHint(QPainter::TextAntialiasing);
-    const double faktor = pixel.width() / Bildbreite;
+    const double faktor = m_bildgröße.width() / Bildbreite;
     BildZollJeEinheit = faktor / m_bild.logicalDpiX();
-    BildEinheitenJePixel = dpr / faktor;
+    BildEinheitenJePixel = 1 / faktor;
     m_fläche = std::make_unique<PainterZeichenflaeche>(*m_painter, QTransform::fromScale(faktor, faktor), Bildhöhe);
     PictureDXF = m_fläche.get();
+}
+
+QRect DXFMaker::Blatt() const
+{
+    return static_cast<const Bildflaeche*>(Bildfeld)->Blatt();
+}
+
+QImage DXFMaker::Bild() const
+{
+    const QRect blatt = Blatt();
+    const qreal dpr = Bildfeld->devicePixelRatioF();
+    QImage bild((QSizeF(blatt.size()) * dpr).toSize(), QImage::Format_RGB32);
+    bild.setDevicePixelRatio(dpr);
+    bild.fill(Qt::white);
+    QPainter p(&bild);
+    p.setRenderHint(QPainter::Antialiasing);
+    static_cast<const Bildflaeche*>(Bildfeld)->ZeichneBlatt(p, QRect(QPoint(0, 0), blatt.size()));
+    return bild;
 }
 
 void DXFMaker::Command1_Click()
 {
     BildAnlegen();
+    m_zeichnet = true;
     Zeichnen(m_ausgabeziel);
     PictureDXF = nullptr;
     m_fläche.reset();
     if (m_painter && m_painter->isActive())
         m_painter->end();
+    m_zeichnet = false;
     Bildfeld->update();
 }
 

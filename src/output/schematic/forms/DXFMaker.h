@@ -2,6 +2,7 @@
 #include <QDialog>
 #include <QImage>
 #include <QPainter>
+#include <QPicture>
 
 #include <memory>
 
@@ -32,8 +33,10 @@ public:
     bool Beschäftigt() const { return m_beschäftigt; }
     bool Gelaufen() const { return m_gelaufen; }
     int Ausgabeziel() const { return m_ausgabeziel; }
-    // The picture as drawn.
-    const QImage& Bild() const { return m_bild; }
+    // The picture at the size the window shows it, in the screen's pixels.
+    QImage Bild() const;
+    // Where the window shows the sheet in the picture box, whole and as large as the box allows.
+    QRect Blatt() const;
 
     QPushButton* AnsichtBeenden = nullptr;
     QLabel* anzeige = nullptr;
@@ -53,7 +56,11 @@ private:
     int m_ausgabeziel = 0;
     bool m_beschäftigt = false;
     bool m_gelaufen = false;
-    QImage m_bild;
+    bool m_zeichnet = false;  // a run draws into m_bild
+    // The drawing as drawn by the last run, at the sheet size m_bildgröße; the window shows it at
+    // any size.
+    QPicture m_bild;
+    QSizeF m_bildgröße;
     std::unique_ptr<QPainter> m_painter;
     std::unique_ptr<PainterZeichenflaeche> m_fläche;
 };
