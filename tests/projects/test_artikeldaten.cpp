@@ -146,7 +146,7 @@ TEST_F(Artikeldaten, ErsatzGehtInDenDatenordnerUndGiltVonDaAn)
 // the folder as they were and names the step.
 TEST_F(Artikeldaten, JederFehlgeschlageneSchrittDerKopieLaesstDieAlte)
 {
-    TestDatenbank neu(Waehrung, Kennwort::Artikeldatenbank, QStringLiteral("Artikeld.db"));
+    TestDatenbank neu(Ausgeliefert, Waehrung, QStringLiteral("Artikeld.db"));
     for (const Schreibfehler::Schritt schritt :
          {Schreibfehler::Schritt::Öffnen, Schreibfehler::Schritt::Schreiben, Schreibfehler::Schritt::Datensync,
           Schreibfehler::Schritt::Umbenennen}) {

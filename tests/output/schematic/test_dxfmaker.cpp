@@ -125,7 +125,7 @@ TEST(DXFMaker, GroesseresFensterZeigtDasBlattGanzUndGroesser)
                 m.resize(größe);
             } else {
                 m.showMaximized();
-                QTest::qWaitFor([&] { return m.isMaximized() && m.width() > 1280; }, 1000);
+                (void)QTest::qWaitFor([&] { return m.isMaximized() && m.width() > 1280; }, 1000);
             }
             QApplication::processEvents();
             const QImage bild = m.Bildfeld->grab().toImage();
