@@ -2,6 +2,9 @@
 
 #include <QFile>
 
+#include "base/AllgFunktionen.h"
+#include "base/Programmzustand.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -14,6 +17,13 @@ Fremdlesen systemfehler(Fremdlesen art, QString* grund)
 {
     if (grund)
         *grund = QString::fromLocal8Bit(std::strerror(errno));
+    return art;
+}
+
+Fremdlesen abgewiesen(Fremdlesen art, QString* grund, int textId, const QList<VbVariant>& werte = {})
+{
+    if (grund)
+        *grund = FormatText(LadeText(zustand().Sprachoffset + textId), werte);
     return art;
 }
 
@@ -45,9 +55,9 @@ Fremdlesen LeseFremdeDatei(const QString& pfad, qint64 höchstens, QByteArray& i
     if (::fstat(d.fd(), &st) != 0)
         return systemfehler(Fremdlesen::NichtGeöffnet, grund);
     if (!S_ISREG(st.st_mode))
-        return Fremdlesen::KeineDatei;
+        return abgewiesen(Fremdlesen::KeineDatei, grund, 2966);
     if (st.st_size > höchstens)
-        return Fremdlesen::ZuGroß;
+        return abgewiesen(Fremdlesen::ZuGroß, grund, 2967, {VbVariant(höchstens / (1024 * 1024))});
     // The file may grow while it is read: never more than the limit.
     QByteArray daten;
     daten.reserve(qsizetype(st.st_size));
@@ -61,7 +71,7 @@ Fremdlesen LeseFremdeDatei(const QString& pfad, qint64 höchstens, QByteArray& i
         if (n == 0)
             break;
         if (daten.size() + n > höchstens)
-            return Fremdlesen::ZuGroß;
+            return abgewiesen(Fremdlesen::ZuGroß, grund, 2967, {VbVariant(höchstens / (1024 * 1024))});
         daten.append(puffer, n);
     }
     inhalt = std::move(daten);

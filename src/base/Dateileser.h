@@ -6,6 +6,5 @@ enum class Fremdlesen { Gelesen, NichtGeöffnet, KeineDatei, ZuGroß, Lesefehler
 
 // Reads a file that comes from outside the program whole: only a regular file, opened without
 // blocking (a pipe or device never holds the program up), and at most höchstens bytes. On
-// failure inhalt is empty, the file untouched and *grund (when given) holds the system's reason
-// of a failed open or read.
+// failure inhalt is empty, the file untouched and *grund (when given) says why.
 Fremdlesen LeseFremdeDatei(const QString& pfad, qint64 höchstens, QByteArray& inhalt, QString* grund = nullptr);

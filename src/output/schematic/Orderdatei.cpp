@@ -1,9 +1,8 @@
 #include "output/schematic/Orderdatei.h"
 
-#include <QFile>
-
 #include <cmath>
 
+#include "base/Dateileser.h"
 #include "base/Dateischreiber.h"
 #include "base/Zahlen.h"
 #include "data/Sicherungsdatei.h"
@@ -67,15 +66,7 @@ bool Schreibe(const QString& pfad, const QStringList& zeilen, QString* fehler)
 
 bool LeseBytes(const QString& pfad, QByteArray& inhalt, QString* fehler)
 {
-    QFile datei(pfad);
-    bool ok = datei.open(QIODevice::ReadOnly);
-    if (ok) {
-        inhalt = datei.readAll();
-        ok = datei.error() == QFileDevice::NoError;
-    }
-    if (!ok && fehler)
-        *fehler = datei.errorString();
-    return ok;
+    return LeseFremdeDatei(pfad, MaxDateigroesse, inhalt, fehler) == Fremdlesen::Gelesen;
 }
 
 void Leser::Zeile(const QString& roh)

@@ -44,7 +44,10 @@ QList<QByteArray> Zeilen(const QByteArray& inhalt);
 bool Schreibe(const QString& pfad, const QStringList& zeilen, QString* fehler = nullptr);
 // The same for bytes as they stand.
 bool SchreibeBytes(const QString& pfad, const QByteArray& inhalt, QString* fehler = nullptr);
-// The whole file; false (fehler names the cause) when it cannot be opened or read.
+// Order files, symbols and drawings are far smaller than this.
+constexpr qint64 MaxDateigroesse = 64LL * 1024 * 1024;
+// The whole file, a regular one of at most MaxDateigroesse bytes; false (fehler names the cause)
+// when it cannot be opened or read.
 bool LeseBytes(const QString& pfad, QByteArray& inhalt, QString* fehler = nullptr);
 
 // Reads an order file line by line.

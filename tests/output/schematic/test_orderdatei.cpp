@@ -1,9 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QThread>
+
+#include <csignal>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "output/schematic/Orderdatei.h"
 #include "support/QStringAusgabe.h"
@@ -87,6 +94,72 @@ TEST(Orderdatei, SchreibenErsetztDieDateiOderMeldetDenFehler)
 
     EXPECT_FALSE(Orderdatei::Schreibe(dir.filePath(QStringLiteral("fehlt/DxfOrder.tmp")), {QStringLiteral("x")}, &fehler));
     EXPECT_FALSE(fehler.isEmpty());
+}
+
+// Order files and symbols are read only when they are regular files of a sane size; a pipe or a
+// device never holds the run up. Each read runs in a child that is killed after five seconds.
+TEST(Orderdatei, LiestNurGewoehnlicheDateienBisZurGrenze)
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("fifo.dxf"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString null = dir.filePath(QStringLiteral("null.dxf"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), null));
+    const QString groß = dir.filePath(QStringLiteral("gross.dxf"));
+    {
+        QFile f(groß);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(f.resize(Orderdatei::MaxDateigroesse + 1));
+    }
+    const QString klein = dir.filePath(QStringLiteral("klein.dxf"));
+    ASSERT_TRUE(Orderdatei::SchreibeBytes(klein, QByteArray("0\r\nEOF\r\n")));
+
+    const struct {
+        const char* name;
+        QString pfad;
+        bool gelesen;
+        const char* grund;
+    } fälle[] = {
+        {"pipe", fifo, false, "keine gewöhnliche Datei"},
+        {"link to a device", null, false, "keine gewöhnliche Datei"},
+        {"folder", dir.path(), false, "keine gewöhnliche Datei"},
+        {"over the limit", groß, false, "größer als 64 MB"},
+        {"symbol file", klein, true, ""},
+    };
+    for (const auto& f : fälle) {
+        SCOPED_TRACE(f.name);
+        int rohr[2];
+        ASSERT_EQ(::pipe(rohr), 0);
+        const pid_t kind = ::fork();
+        if (kind == 0) {
+            ::close(rohr[0]);
+            QByteArray inhalt;
+            QString fehler;
+            const bool ok = Orderdatei::LeseBytes(f.pfad, inhalt, &fehler);
+            const QByteArray antwort = (ok ? "1 " : "0 ") + fehler.toUtf8();
+            const bool geschrieben = ::write(rohr[1], antwort.constData(), size_t(antwort.size())) >= 0;
+            ::_exit(geschrieben ? 0 : 1);
+        }
+        ::close(rohr[1]);
+        int status = 0;
+        QElapsedTimer uhr;
+        uhr.start();
+        pid_t fertig = 0;
+        while ((fertig = ::waitpid(kind, &status, WNOHANG)) == 0 && uhr.elapsed() < 5000)
+            QThread::msleep(10);
+        const bool beendet = fertig == kind;
+        if (!beendet) {
+            ::kill(kind, SIGKILL);
+            ::waitpid(kind, &status, 0);
+        }
+        QByteArray antwort(256, '\0');
+        const ssize_t n = ::read(rohr[0], antwort.data(), size_t(antwort.size()));
+        ::close(rohr[0]);
+        ASSERT_TRUE(beendet) << "the read did not end";
+        antwort.truncate(qMax<ssize_t>(n, 0));
+        EXPECT_EQ(antwort.startsWith('1'), f.gelesen) << antwort.constData();
+        EXPECT_TRUE(QString::fromUtf8(antwort).contains(QString::fromUtf8(f.grund))) << antwort.constData();
+    }
 }
 
 TEST(OrderdateiLeser, AbschnittsmarkenGeltenNachDenGrossbuchstabenUndNurGenau)
