@@ -36,6 +36,15 @@ const DbVerbindung::Fehlerprobe*& fehlerprobe()
     return p;
 }
 
+// The SQLite handle of a connection of Qt's SQLite driver; nullptr for another driver.
+sqlite3* handle(const QSqlDatabase& db)
+{
+    const QVariant h = db.driver()->handle();
+    if (!h.isValid() || qstrcmp(h.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3* const*>(h.constData());
+}
+
 }  // namespace
 
 void DbVerbindung::SetzeFehlerprobe(const Fehlerprobe* probe)
@@ -213,10 +222,7 @@ bool DbVerbindung::TransaktionIntakt() const
 {
     if (m_transaktionen == 0)
         return true;
-    const QVariant handle = db().driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return true;
-    sqlite3* h = *static_cast<sqlite3* const*>(handle.constData());
+    sqlite3* h = handle(db());
     return !h || sqlite3_get_autocommit(h) == 0;
 }
 
@@ -226,13 +232,36 @@ QString DbVerbindung::TransaktionBeendetText()
                           "es werden keine weiteren Änderungen geschrieben.");
 }
 
+Commitwache::Commitwache(const DbVerbindung& verbindung) : m_handle(handle(verbindung.db()))
+{
+    if (m_handle)
+        sqlite3_commit_hook(m_handle, &Commitwache::beimCommit, this);
+}
+
+Commitwache::~Commitwache()
+{
+    if (m_handle)
+        sqlite3_commit_hook(m_handle, nullptr, nullptr);
+}
+
+// Non-zero: SQLite rolls back instead of committing.
+int Commitwache::beimCommit(void* wache)
+{
+    auto* w = static_cast<Commitwache*>(wache);
+    const bool frei = w->m_frei;
+    w->m_frei = false;
+    return frei ? 0 : 1;
+}
+
 DbTransaktion::DbTransaktion(std::shared_ptr<DbVerbindung> verbindung) : m_verbindung(std::move(verbindung))
 {
     if (m_verbindung) {
         QSqlDatabase db = m_verbindung->db();
         m_aktiv = db.transaction();
-        if (m_aktiv)
+        if (m_aktiv) {
             ++m_verbindung->m_transaktionen;
+            m_wache = std::make_unique<Commitwache>(*m_verbindung);
+        }
     }
 }
 
@@ -243,6 +272,7 @@ DbTransaktion::~DbTransaktion()
         QSqlDatabase db = m_verbindung->db();
         db.rollback();
     }
+    m_wache.reset();
 }
 
 bool DbTransaktion::Commit()
@@ -254,6 +284,7 @@ bool DbTransaktion::Commit()
     const bool intakt = m_verbindung->TransaktionIntakt();
     m_aktiv = false;
     --m_verbindung->m_transaktionen;
+    const std::unique_ptr<Commitwache> wache = std::move(m_wache);
     if (!intakt) {
         m_fehler = DbVerbindung::TransaktionBeendetText();
         db.rollback();
@@ -264,6 +295,7 @@ bool DbTransaktion::Commit()
         db.rollback();
         return false;
     }
+    wache->Freigeben();
     if (db.commit())
         return true;
     // A commit that fails leaves the transaction open: it is rolled back, not left to the next.

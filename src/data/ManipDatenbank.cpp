@@ -740,6 +740,13 @@ long ManipDatenbank::Load_Projekt()
     if (!m_ganzeProjekte)
         return ladeProjekt();
 
+    // The table access stays silent: a value or row it refuses is named in the run's one closing
+    // message, not in a box of its own for each project.
+    struct Stumm {
+        bool vorher = ::zustand().ErrorCancel;
+        Stumm() { ::zustand().ErrorCancel = true; }
+        ~Stumm() { ::zustand().ErrorCancel = vorher; }
+    } stumm;
     // The project's rows are kept only when the whole project could be read. Outside the run's
     // transaction (SQLite ended it after an error) a savepoint would open one of its own.
     const auto verbindung = m_tab->Verbindung();
@@ -1002,8 +1009,11 @@ long ManipDatenbank::Load_Zapfstellen()
     // access has reported it).
     while (!m_akt->EmptyTab() && m_akt->DeleteSatzMitFeld(Tabelle::ProjektNr, m_projektNr))
         yield();
-    if (m_akt->fehlercode() != 0)
+    if (m_akt->fehlercode() != 0) {
+        if (m_speicherfehler.isEmpty())
+            m_speicherfehler = m_akt->LetzterFehler();
         return TransferErgebnis::Löschfehler;
+    }
 
     long r = TransferErgebnis::Fertig;
     for (;;) {

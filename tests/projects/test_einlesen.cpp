@@ -14,6 +14,7 @@
 #include "projects/Einlesevorgang.h"
 #include "base/AllgFunktionen.h"
 #include "base/Programmzustand.h"
+#include "support/Plattenfehler.h"
 #include "support/TransferProtokoll.h"
 
 namespace {
@@ -644,4 +645,97 @@ TEST_F(Einlesen, BeschädigteUndFremdeDateienNennenJedenVerlust)
             EXPECT_TRUE(p0.value(1).startsWith(QStringLiteral("Druckerhöhungparameter:'P0'"))) << p0.value(1).toStdString();
         }
     }
+}
+
+// A disk that fails once, at any write of a restore over stored projects (EIO or ENOSPC, with a
+// page cache small enough that rows reach the file before the commit): every project is
+// afterwards exactly as it was or exactly as the file holds it, a project not stored is always
+// reported, and "unverändert" is never said of a database that changed.
+TEST_F(Einlesen, PlattenfehlerLassenJedesProjektAltOderNeu)
+{
+    const QString bemerkung = QString(1500, u'b');
+    const QStringList arten = {QStringLiteral("He"), QStringLiteral("Sp"), QStringLiteral("Dr"),
+                               QStringLiteral("Sp"), QStringLiteral("Kü"), QStringLiteral("Tr")};
+    auto lege = [&](const QString& nr, const QString& art, const QString& wer, int gruppen) {
+        projekt(nr, art, {{QStringLiteral("Bauherr"), wer}, {QStringLiteral("Bemerkungen"), wer + bemerkung}});
+        for (int g = 1; g <= gruppen; ++g)
+            zapfstelle(nr, g, {{QStringLiteral("Bezeichnung"), wer}});
+    };
+    // The file: every stored project anew (some of another type), and new ones.
+    neueDatenbank(QStringLiteral("Quelle.db"));
+    QStringList alle;
+    for (int i = 0; i < arten.size(); ++i) {
+        alle << QStringLiteral("P%1").arg(i);
+        const QString& art = arten[(i + 1) % arten.size()];
+        lege(alle.last(), art, QStringLiteral("neu"), art == QLatin1String("Sp") ? 2 : 0);
+    }
+    for (int i = 0; i < 2; ++i) {
+        alle << QStringLiteral("N%1").arg(i);
+        lege(alle.last(), arten[i], QStringLiteral("neu"), arten[i] == QLatin1String("Sp") ? 1 : 0);
+    }
+    const QByteArray sicherung = TransferProtokoll::Sichere(alle);
+
+    neueDatenbank(QStringLiteral("Vorlage.db"));
+    const QString vorlage = db;
+    for (int i = 0; i < arten.size(); ++i)
+        lege(QStringLiteral("P%1").arg(i), arten[i], QStringLiteral("alt"), arten[i] == QLatin1String("Sp") ? 3 : 0);
+    const QMap<QString, QStringList> alt = projektinhalte(alle);
+    const QStringList vorher = inhalt(vorlage);
+
+    const DbVerbindung::Fehlerprobe kleinerCache{
+        [](QSqlDatabase& d) { QSqlQuery(d).exec(QStringLiteral("PRAGMA cache_size = 5")); }, {}};
+    DbVerbindung::SetzeFehlerprobe(&kleinerCache);
+    Plattenfehler platte;
+    int n = 0;
+    auto kopie = [&]() {
+        db = ordner.filePath(QStringLiteral("Daten/Lauf%1.db").arg(++n));
+        QFile::copy(vorlage, db);
+        zustand().Projekt_Data_Source = db;
+    };
+    auto lauf = [&]() {
+        meldungen.leeren();
+        KonfliktSkript skript;
+        skript.antworten = {KonfliktAntwort::AlleÜberschreiben};
+        einlesen(sicherung);
+    };
+    kopie();
+    platte.NurZählen();
+    lauf();
+    const int punkte = platte.Schreibpunkte();
+    EXPECT_TRUE(meldungen.boxen.isEmpty()) << texte(meldungen);
+    const QMap<QString, QStringList> neu = projektinhalte(alle);
+    for (const QString& nr : alle)
+        ASSERT_NE(neu[nr], alt[nr]) << nr.toStdString();
+    ASSERT_GT(punkte, 20);
+
+    for (const auto art : {Plattenfehler::Art::Eingabefehler, Plattenfehler::Art::Voll}) {
+        for (int i = 0; i < punkte; ++i) {
+            SCOPED_TRACE(QStringLiteral("%1 at write point %2 of %3")
+                             .arg(art == Plattenfehler::Art::Voll ? QStringLiteral("ENOSPC") : QStringLiteral("EIO"))
+                             .arg(i).arg(punkte).toStdString());
+            kopie();
+            platte.Scharf(art, i);
+            lauf();
+            EXPECT_TRUE(platte.Ausgelöst());
+            platte.NurZählen();
+            bool alleNeu = true, geändert = false;
+            const QMap<QString, QStringList> danach = projektinhalte(alle);
+            for (const QString& nr : alle) {
+                const QStringList& p = danach[nr];
+                EXPECT_TRUE(p == alt[nr] || p == neu[nr]) << nr.toStdString() << "\n" << p.join(u'\n').left(400).toStdString();
+                alleNeu = alleNeu && p == neu[nr];
+                geändert = geändert || p != alt[nr];
+            }
+            if (!alleNeu) {
+                EXPECT_EQ(meldungen.boxen.size(), 1) << texte(meldungen);
+            }
+            for (const MeldungsBox& b : meldungen.boxen) {
+                if (b.text.contains(QStringLiteral("unverändert"))) {
+                    EXPECT_FALSE(geändert) << b.text.toStdString();
+                    EXPECT_TRUE(inhalt(db) == vorher);
+                }
+            }
+        }
+    }
+    DbVerbindung::SetzeFehlerprobe(nullptr);
 }
