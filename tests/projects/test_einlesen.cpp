@@ -739,3 +739,20 @@ TEST_F(Einlesen, PlattenfehlerLassenJedesProjektAltOderNeu)
     }
     DbVerbindung::SetzeFehlerprobe(nullptr);
 }
+
+// A value the table access refuses (a date far out of range) costs no box of its own: every
+// project with one is named in the one closing message, and is kept.
+TEST_F(Einlesen, AbgewieseneWerteStehenInDerEinenSchlussmeldung)
+{
+    Zeilen z;
+    for (const char* nr : {"D1", "D2", "D3"})
+        z += projektZeilen(nr, "Dr", "neu").mid(0, 5) + Zeilen{{"Datum", " 1E+20"}}
+             + projektZeilen(nr, "Dr", "neu").mid(5);
+    einlesen(zeilen(z));
+    EXPECT_EQ(nummern(), (QStringList{QStringLiteral("D1"), QStringLiteral("D2"), QStringLiteral("D3")}));
+    ASSERT_EQ(meldungen.boxen.size(), 1) << texte(meldungen);
+    for (const char* nr : {"D1", "D2", "D3"})
+        EXPECT_TRUE(meldungen.boxen[0].text.contains(QStringLiteral("Projekt %1: Diese Werte wurden nicht übernommen: "
+                                                                    "Datum = \" 1E+20\"").arg(QLatin1String(nr))))
+            << meldungen.boxen[0].text.toStdString();
+}
