@@ -104,16 +104,6 @@ QString spaltenvorgabe(const ManipDBField& f)
     }
 }
 
-// A project number as SQL's NOCASE compares it: only the ASCII letters fold, so "Ä-1" and "ä-1"
-// are two numbers here as in every query on the column.
-QString ohneFall(const QString& nr)
-{
-    QString t = nr;
-    for (QChar& c : t)
-        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
-            c = QChar(c.unicode() + 32);
-    return t;
-}
 
 }  // namespace
 
@@ -447,10 +437,10 @@ bool ManipDatenbank::finde(const QString& tabelle, const QString& projektNr)
     Offen& o = m_tabellen[tabelle];
     if (!o.zeilenGelesen) {
         for (o.tab->MoveFirst(); !o.tab->EofTab(); o.tab->MoveNext())
-            o.zeilen.insert(ohneFall(o.tab->GetFeld(Tabelle::ProjektNr).toString()), o.tab->Bookmark());
+            o.zeilen.insert(Projektnummer::Schlüssel(o.tab->GetFeld(Tabelle::ProjektNr).toString()), o.tab->Bookmark());
         o.zeilenGelesen = true;
     }
-    const auto it = o.zeilen.constFind(ohneFall(projektNr));
+    const auto it = o.zeilen.constFind(Projektnummer::Schlüssel(projektNr));
     if (it == o.zeilen.constEnd()) {
         o.tab->MoveLast();
         o.tab->MoveNext();
@@ -464,8 +454,8 @@ bool ManipDatenbank::finde(const QString& tabelle, const QString& projektNr)
 void ManipDatenbank::merkeNeueZeile(const QString& tabelle, const QString& projektNr)
 {
     Offen& o = m_tabellen[tabelle];
-    if (!o.zeilen.contains(ohneFall(projektNr)) && !o.tab->BofOrEofTab())
-        o.zeilen.insert(ohneFall(projektNr), o.tab->Bookmark());
+    if (!o.zeilen.contains(Projektnummer::Schlüssel(projektNr)) && !o.tab->BofOrEofTab())
+        o.zeilen.insert(Projektnummer::Schlüssel(projektNr), o.tab->Bookmark());
 }
 
 // The dwelling rows of one project.
@@ -637,6 +627,7 @@ long ManipDatenbank::Load_OpenDBConnection(ProjektNrAnzeige* qForm, Sicherungsda
     m_form = qForm;
     m_stream = stream;
     m_alleÜberschreiben = false;
+    m_gelesen.clear();
     m_speicherfehler.clear();
     return öffneArbeitstabelle();
 }
@@ -686,11 +677,6 @@ long ManipDatenbank::Load_readStreamLine()
     return m_stream->AtEndOfStream() ? TransferErgebnis::Dateiende : TransferErgebnis::Fertig;
 }
 
-// The project number of a "Projekt Nr" value: in the restore without the blanks around it.
-QString ManipDatenbank::nummer(const QString& wert) const
-{
-    return m_ganzeProjekte ? wert.trimmed() : wert;
-}
 
 bool ManipDatenbank::istMarke(const QString& schlüssel, const QString& wert) const
 {
@@ -785,7 +771,8 @@ long ManipDatenbank::Load_Projekt()
     switch (m_befund.mangel) {
     case Lesebefund::Datei: return TransferErgebnis::Lesefehler;
     case Lesebefund::Projektnummer:
-    case Lesebefund::Steuerzeichen: return TransferErgebnis::Verworfen;
+    case Lesebefund::Steuerzeichen:
+    case Lesebefund::Projektart: return TransferErgebnis::Verworfen;
     case Lesebefund::Aufbau:
         if (r == TransferErgebnis::Fertig || r == TransferErgebnis::Lesefehler || r == TransferErgebnis::Übersprungen)
             return TransferErgebnis::Verworfen;
@@ -819,6 +806,13 @@ long ManipDatenbank::ladeProjekt()
             return TransferErgebnis::Lesefehler;
     } while (!IsBeginnTabelle());
     r = Load_Projekttabelle();
+    // A project of a type without parameter table would leave the stored one without its rows.
+    if (m_ganzeProjekte && m_überschreibt && (r == 0 || r == TransferErgebnis::Dateiende)
+        && Tabellenaufbau::Parametertabelle(m_projektart).isEmpty()) {
+        m_befund.übergangeneProjektart = m_projektart;
+        mangel(Lesebefund::Projektart);
+        return TransferErgebnis::Lesefehler;
+    }
     if (r == 0 && m_überschreibt)
         löscheAndereZeilen();
     // A file that ends without the project's end line holds the project whole only when no
@@ -895,7 +889,7 @@ long ManipDatenbank::Load_Projekttabelle()
         mangel(Lesebefund::Aufbau);
         return TransferErgebnis::Lesefehler;
     }
-    m_projektNr = nummer(m_wert);
+    m_projektNr = m_wert;
     m_befund.projektNr = m_projektNr;
     m_projektart.clear();
     m_überschreibt = false;
@@ -915,6 +909,11 @@ long ManipDatenbank::Load_Projekttabelle()
     }
     if (m_form)
         m_form->SchreibeProjektNr(m_projektNr);
+    if (m_ganzeProjekte) {
+        const QString schlüssel = Projektnummer::Schlüssel(m_projektNr);
+        m_befund.doppelt = m_gelesen.contains(schlüssel);
+        m_gelesen.insert(schlüssel);
+    }
 
     m_akt = m_tab;
     const bool neu = !finde(Tabelle::ProjekteTabelle, m_projektNr);
@@ -1067,7 +1066,7 @@ bool ManipDatenbank::wendeZeileAn(Zeilenart art)
     // Every block of a project carries the project's number: a line naming another number would
     // attach the row to another project. It is never applied.
     if (f->fieldbez == Tabelle::ProjektNr) {
-        if (nummer(m_wert) != m_projektNr)
+        if (m_wert != m_projektNr)
             return !mangel(Lesebefund::Aufbau);
         m_akt->SetFeld(f->fieldbez, VbVariant(m_projektNr));
         return true;
