@@ -721,6 +721,7 @@ long ManipDatenbank::liesBisBlock()
 long ManipDatenbank::Load_Projekt()
 {
     m_befund = Lesebefund{};
+    m_geschrieben.clear();
     if (!m_tab)
         return TransferErgebnis::Lesefehler;
     if (!m_ganzeProjekte)
@@ -781,13 +782,34 @@ long ManipDatenbank::Load_Projekt()
     }
 }
 
-// After a rollback the run's table objects hold rows that are gone: they are opened anew.
+// After a rollback the run's table objects hold what the project wrote: its saved rows are read
+// again (a new one leaves the snapshot), so that giving up a project costs no more than reading
+// it; only when that fails are the tables opened anew.
 void ManipDatenbank::verwirfProjekt()
 {
     m_befund.verworfen = true;
     m_akt = nullptr;
-    m_tab = nullptr;
     m_zapf.reset();
+    bool gelesen = true;
+    for (auto& [tabelle, o] : m_tabellen)
+        if (o.tab)
+            o.tab->GetADODB_Recordset()->CancelUpdate();
+    for (const Geschrieben& g : std::as_const(m_geschrieben)) {
+        const auto it = m_tabellen.find(g.tabelle);
+        if (it == m_tabellen.end() || !it->second.tab)
+            continue;  // opened anew when needed
+        Offen& o = it->second;
+        if (!o.tab->Bookmark(g.marke) || !o.tab->GetADODB_Recordset()->ZeileNeuLesen()) {
+            gelesen = false;
+            break;
+        }
+        if (g.neu)
+            o.zeilen.remove(Projektnummer::Schlüssel(m_projektNr));
+    }
+    m_geschrieben.clear();
+    if (gelesen && m_tab)
+        return;
+    m_tab = nullptr;
     m_tabellen.clear();
     long code = 0;
     m_tab = arbeitstabelle(Tabelle::ProjekteTabelle, code);
@@ -945,6 +967,8 @@ long ManipDatenbank::Load_Projekttabelle()
         mangel(Lesebefund::Unvollständig);
     if (!speichereZeile())
         mangel(Lesebefund::Tabellenfehler);
+    else
+        m_geschrieben.append({Tabelle::ProjekteTabelle, m_akt->Bookmark(), neu});
     if (neu)
         merkeNeueZeile(Tabelle::ProjekteTabelle, m_projektNr);
     return r;
@@ -988,6 +1012,8 @@ long ManipDatenbank::Load_Parametertabelle(const QString& projektart)
     }
     if (!speichereZeile())
         mangel(Lesebefund::Tabellenfehler);
+    else
+        m_geschrieben.append({tabelle, m_akt->Bookmark(), neu});
     if (neu)
         merkeNeueZeile(tabelle, m_projektNr);
     return TransferErgebnis::Fertig;

@@ -200,6 +200,12 @@ private:
         bool zeilenGelesen = false;
     };
     std::map<QString, Offen> m_tabellen;  // the tables of the run, each on its whole table
+    struct Geschrieben {
+        QString tabelle;
+        VbVariant marke;  // bookmark in the run's table object
+        bool neu = false;
+    };
+    QList<Geschrieben> m_geschrieben;     // rows the current project saved
     datenbank* m_tab = nullptr;           // ProjekteTabelle, opened with the run
     std::unique_ptr<datenbank> m_zapf;    // dwelling rows of one project
     datenbank* m_akt = nullptr;           // the table whose row is read or written

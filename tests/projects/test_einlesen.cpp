@@ -625,6 +625,9 @@ TEST_F(Einlesen, BeschädigteUndFremdeDateienNennenJedenVerlust)
          {"P0"}, true},
         {"same number twice", a + zeilen(projektZeilen("A1", "Dr", "zwei")), {"A1", "P0"},
          {"Projekt A1: Die Projektnummer steht mehr als einmal in der Datei.", "Eingelesen wurden 2 Projekte."}, {"A1"}},
+        // A project given up leaves no trace in the run: its number is new again for the next copy.
+        {"damaged copy, then a sound one", zeilen(ersetzt(projektZeilen("A1", "Dr", "x", {{"Nutzvolumen", "5"}}), 9, "$ENDE$", "$TABELE$")) + a,
+         {"A1", "P0"}, {"Projekt A1: Der Aufbau", "Projekt A1: Die Projektnummer steht mehr als einmal", "Eingelesen wurden 1 Projekte."}},
         {"file ends after a begin line", a + "$BEGIN$\t$PROJEKT$\t\r\n", {"A1", "P0"},
          {"Projekt ohne lesbare Projektnummer: Die Projektdaten brechen ab.", "Eingelesen wurden 1 Projekte."}},
     };
