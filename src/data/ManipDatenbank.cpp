@@ -1097,6 +1097,13 @@ bool ManipDatenbank::wendeZeileAn(Zeilenart art)
         m_akt->SetFeld(f->fieldbez, VbVariant(m_projektNr));
         return true;
     }
+    // A text longer than the program's input takes for the field would never be stored by it:
+    // it is skipped as well.
+    const bool textfeld = f->fieldtype == Feldtyp::Text || f->fieldtype == Feldtyp::Memo;
+    if (m_ganzeProjekte && textfeld && f->fieldsize > 0 && m_wert.size() > f->fieldsize) {
+        m_befund.werte.append({f->fieldbez, m_wert});
+        return true;
+    }
     // A value that does not convert is skipped: the field keeps its default. An empty value is
     // what the writer gives for a Null number and is no fault.
     VbVariant wert;

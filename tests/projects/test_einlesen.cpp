@@ -482,13 +482,15 @@ TEST_F(Einlesen, SpeicherfehlerLassenDieDatenbankUnverändert)
 {
     projekt(QStringLiteral("P1"), QStringLiteral("Dr"), {{QStringLiteral("Bauherr"), QStringLiteral("alt")}});
     const QStringList vorher = inhalt(db);
-    // Enough text to need pages of their own.
-    static const QByteArray groß(30000, 'x');
+    // Enough projects with long remarks to need pages of their own.
+    static const QByteArray lang(200, 'x');
+    static std::vector<QByteArray> nummern;
+    for (int i = static_cast<int>(nummern.size()); i < 100; ++i)
+        nummern.push_back("N" + QByteArray::number(i));
     Zeilen viel;
-    static const char* const nummern[] = {"N0", "N1", "N2", "N3", "N4"};
-    for (const char* nr : nummern)
-        viel += Zeilen{{"$BEGIN$", "$PROJEKT$"}, {"$BEGIN$", "$TABELLE$"}, {"Projekt Nr", nr}, {"Projektart", "Dr"},
-                       {"Bemerkungen", groß.constData()}, {"$ENDE$", "$TABELLE$"}, {"$ENDE$", "$PROJEKT$"}};
+    for (const QByteArray& nr : nummern)
+        viel += Zeilen{{"$BEGIN$", "$PROJEKT$"}, {"$BEGIN$", "$TABELLE$"}, {"Projekt Nr", nr.constData()}, {"Projektart", "Dr"},
+                       {"Bemerkungen", lang.constData()}, {"$ENDE$", "$TABELLE$"}, {"$ENDE$", "$PROJEKT$"}};
     struct Fall {
         const char* name;
         DbVerbindung::Fehlerprobe probe;
@@ -565,6 +567,9 @@ TEST_F(Einlesen, BeschädigteUndFremdeDateienNennenJedenVerlust)
     const QByteArray großerWert = zeilen(E1Neu.mid(0, 5)) + "Save\t" + groß + "\t\r\n" + zeilen(E1Neu.mid(5));
     const QByteArray großeNummer = zeilen(E1Neu.mid(0, 2)) + "Projekt Nr\t" + groß + "\t\r\n" + zeilen(E1Neu.mid(3));
     const QByteArray auszug = "\"" + QByteArray(60, 'X') + "...\"";
+    const auto bemerkungen = [](int länge) {
+        return zeilen(E1Neu.mid(0, 5)) + "Bemerkungen\t" + QByteArray(länge, 'r') + "\t\r\n" + zeilen(E1Neu.mid(5));
+    };
     QByteArray nurCR = a;
     nurCR.replace("\r\n", "\r");
     const QStringList mitP0{QStringLiteral("P0")};
@@ -601,6 +606,9 @@ TEST_F(Einlesen, BeschädigteUndFremdeDateienNennenJedenVerlust)
         // A value is quoted as a short excerpt, however long it is.
         {"900 kB value", großerWert, QStringList{"E1", "P0"},
          {"Projekt E1: Diese Werte wurden nicht übernommen: Save = " + QString::fromLatin1(auszug)}},
+        {"remarks as long as the project page takes them", bemerkungen(200), QStringList{"E1", "P0"}, {}},
+        {"remarks longer than the project page takes them", bemerkungen(201), QStringList{"E1", "P0"},
+         {"Projekt E1: Diese Werte wurden nicht übernommen: Bemerkungen = \"" + QString(60, u'r') + "...\""}},
         {"900 kB project number", großeNummer, mitP0,
          {"Projekt " + QString(60, u'X') + "...: Die Projektnummer ist länger als 15 Zeichen."}},
         {"stored number, another type", zeilen(projektZeilen("P0", "Dr", "neu", {{"Nutzvolumen", "5"}})), mitP0, {}, {"P0"}},
@@ -679,7 +687,7 @@ TEST_F(Einlesen, BeschädigteUndFremdeDateienNennenJedenVerlust)
 // reported, and "unverändert" is never said of a database that changed.
 TEST_F(Einlesen, PlattenfehlerLassenJedesProjektAltOderNeu)
 {
-    const QString bemerkung = QString(1500, u'b');
+    const QString bemerkung = QString(190, u'b');
     const QStringList arten = {QStringLiteral("He"), QStringLiteral("Sp"), QStringLiteral("Dr"),
                                QStringLiteral("Sp"), QStringLiteral("Kü"), QStringLiteral("Tr")};
     auto lege = [&](const QString& nr, const QString& art, const QString& wer, int gruppen) {
@@ -709,7 +717,7 @@ TEST_F(Einlesen, PlattenfehlerLassenJedesProjektAltOderNeu)
     const QStringList vorher = inhalt(vorlage);
 
     const DbVerbindung::Fehlerprobe kleinerCache{
-        [](QSqlDatabase& d) { QSqlQuery(d).exec(QStringLiteral("PRAGMA cache_size = 5")); }, {}};
+        [](QSqlDatabase& d) { QSqlQuery(d).exec(QStringLiteral("PRAGMA cache_size = 2")); }, {}};
     DbVerbindung::SetzeFehlerprobe(&kleinerCache);
     Plattenfehler platte;
     int n = 0;
@@ -723,6 +731,16 @@ TEST_F(Einlesen, PlattenfehlerLassenJedesProjektAltOderNeu)
         KonfliktSkript skript;
         skript.antworten = {KonfliktAntwort::AlleÜberschreiben};
         einlesen(sicherung);
+        // The file as the program finds it when it next opens it: a journal that a failed write
+        // left is rolled back.
+        {
+            QSqlDatabase d = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("wieder"));
+            d.setDatabaseName(db);
+            EXPECT_TRUE(d.open());
+            EXPECT_TRUE(QSqlQuery(d).exec(QStringLiteral("SELECT count(*) FROM sqlite_master")));
+            d.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("wieder"));
     };
     kopie();
     platte.NurZählen();
