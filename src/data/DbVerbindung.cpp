@@ -433,13 +433,36 @@ QString DbVerbindung::TransaktionBeendetText()
                           "es werden keine weiteren Änderungen geschrieben.");
 }
 
+Commitwache::Commitwache(const DbVerbindung& verbindung) : m_handle(sqliteHandle(verbindung.db()))
+{
+    if (m_handle)
+        sqlite3_commit_hook(m_handle, &Commitwache::beimCommit, this);
+}
+
+Commitwache::~Commitwache()
+{
+    if (m_handle)
+        sqlite3_commit_hook(m_handle, nullptr, nullptr);
+}
+
+// Non-zero: SQLite rolls back instead of committing.
+int Commitwache::beimCommit(void* wache)
+{
+    auto* w = static_cast<Commitwache*>(wache);
+    const bool frei = w->m_frei;
+    w->m_frei = false;
+    return frei ? 0 : 1;
+}
+
 DbTransaktion::DbTransaktion(std::shared_ptr<DbVerbindung> verbindung) : m_verbindung(std::move(verbindung))
 {
     if (m_verbindung) {
         QSqlDatabase db = m_verbindung->db();
         m_aktiv = db.transaction();
-        if (m_aktiv)
+        if (m_aktiv) {
             ++m_verbindung->m_transaktionen;
+            m_wache = std::make_unique<Commitwache>(*m_verbindung);
+        }
     }
 }
 
@@ -450,6 +473,7 @@ DbTransaktion::~DbTransaktion()
         QSqlDatabase db = m_verbindung->db();
         db.rollback();
     }
+    m_wache.reset();
 }
 
 bool DbTransaktion::Commit()
@@ -461,6 +485,7 @@ bool DbTransaktion::Commit()
     const bool intakt = m_verbindung->TransaktionIntakt();
     m_aktiv = false;
     --m_verbindung->m_transaktionen;
+    const std::unique_ptr<Commitwache> wache = std::move(m_wache);
     if (!intakt) {
         m_fehler = DbVerbindung::TransaktionBeendetText();
         db.rollback();
@@ -471,6 +496,7 @@ bool DbTransaktion::Commit()
         db.rollback();
         return false;
     }
+    wache->Freigeben();
     if (db.commit())
         return true;
     // A commit that fails leaves the transaction open: it is rolled back, not left to the next.

@@ -11,6 +11,8 @@
 
 #include "data/Spaltentypen.h"
 
+struct sqlite3;
+
 // What a database file from outside must hold: each table named, with each column named and
 // its kind (a column of kind Unbekannt is only required to exist). Every value of a named column
 // must be one the program can read as that kind.
@@ -116,7 +118,27 @@ private:
     mutable std::unordered_map<QString, QSqlQuery> m_anweisungen;
 };
 
-// A transaction on the connection of a file; rolled back unless Commit() ran.
+// While it lives, the connection commits only when Freigeben() was called just before: SQLite
+// turns every other commit into a rollback. So once SQLite has ended a transaction on its own
+// (an I/O error or a full disk rolls it back), no later statement, which would run in autocommit,
+// and no savepoint, which would open a transaction of its own, can change the file.
+class Commitwache {
+public:
+    explicit Commitwache(const DbVerbindung& verbindung);
+    ~Commitwache();
+    Commitwache(const Commitwache&) = delete;
+    Commitwache& operator=(const Commitwache&) = delete;
+    // Lets the next commit through.
+    void Freigeben() { m_frei = true; }
+
+private:
+    static int beimCommit(void* wache);
+    sqlite3* m_handle = nullptr;
+    bool m_frei = false;
+};
+
+// A transaction on the connection of a file; rolled back unless Commit() ran. While it is open,
+// nothing commits outside it (Commitwache).
 class DbTransaktion {
 public:
     explicit DbTransaktion(std::shared_ptr<DbVerbindung> verbindung);
@@ -130,6 +152,7 @@ public:
 
 private:
     std::shared_ptr<DbVerbindung> m_verbindung;
+    std::unique_ptr<Commitwache> m_wache;
     bool m_aktiv = false;
     QString m_fehler;
 };

@@ -104,16 +104,6 @@ QString spaltenvorgabe(const ManipDBField& f)
     }
 }
 
-// A project number as SQL's NOCASE compares it: only the ASCII letters fold, so "Ä-1" and "ä-1"
-// are two numbers here as in every query on the column.
-QString ohneFall(const QString& nr)
-{
-    QString t = nr;
-    for (QChar& c : t)
-        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
-            c = QChar(c.unicode() + 32);
-    return t;
-}
 
 }  // namespace
 
@@ -447,10 +437,10 @@ bool ManipDatenbank::finde(const QString& tabelle, const QString& projektNr)
     Offen& o = m_tabellen[tabelle];
     if (!o.zeilenGelesen) {
         for (o.tab->MoveFirst(); !o.tab->EofTab(); o.tab->MoveNext())
-            o.zeilen.insert(ohneFall(o.tab->GetFeld(Tabelle::ProjektNr).toString()), o.tab->Bookmark());
+            o.zeilen.insert(Projektnummer::Schlüssel(o.tab->GetFeld(Tabelle::ProjektNr).toString()), o.tab->Bookmark());
         o.zeilenGelesen = true;
     }
-    const auto it = o.zeilen.constFind(ohneFall(projektNr));
+    const auto it = o.zeilen.constFind(Projektnummer::Schlüssel(projektNr));
     if (it == o.zeilen.constEnd()) {
         o.tab->MoveLast();
         o.tab->MoveNext();
@@ -464,8 +454,8 @@ bool ManipDatenbank::finde(const QString& tabelle, const QString& projektNr)
 void ManipDatenbank::merkeNeueZeile(const QString& tabelle, const QString& projektNr)
 {
     Offen& o = m_tabellen[tabelle];
-    if (!o.zeilen.contains(ohneFall(projektNr)) && !o.tab->BofOrEofTab())
-        o.zeilen.insert(ohneFall(projektNr), o.tab->Bookmark());
+    if (!o.zeilen.contains(Projektnummer::Schlüssel(projektNr)) && !o.tab->BofOrEofTab())
+        o.zeilen.insert(Projektnummer::Schlüssel(projektNr), o.tab->Bookmark());
 }
 
 // The dwelling rows of one project.
@@ -637,6 +627,7 @@ long ManipDatenbank::Load_OpenDBConnection(ProjektNrAnzeige* qForm, Sicherungsda
     m_form = qForm;
     m_stream = stream;
     m_alleÜberschreiben = false;
+    m_gelesen.clear();
     m_speicherfehler.clear();
     return öffneArbeitstabelle();
 }
@@ -686,11 +677,6 @@ long ManipDatenbank::Load_readStreamLine()
     return m_stream->AtEndOfStream() ? TransferErgebnis::Dateiende : TransferErgebnis::Fertig;
 }
 
-// The project number of a "Projekt Nr" value: in the restore without the blanks around it.
-QString ManipDatenbank::nummer(const QString& wert) const
-{
-    return m_ganzeProjekte ? wert.trimmed() : wert;
-}
 
 bool ManipDatenbank::istMarke(const QString& schlüssel, const QString& wert) const
 {
@@ -735,11 +721,19 @@ long ManipDatenbank::liesBisBlock()
 long ManipDatenbank::Load_Projekt()
 {
     m_befund = Lesebefund{};
+    m_geschrieben.clear();
     if (!m_tab)
         return TransferErgebnis::Lesefehler;
     if (!m_ganzeProjekte)
         return ladeProjekt();
 
+    // The table access stays silent: a value or row it refuses is named in the run's one closing
+    // message, not in a box of its own for each project.
+    struct Stumm {
+        bool vorher = ::zustand().ErrorCancel;
+        Stumm() { ::zustand().ErrorCancel = true; }
+        ~Stumm() { ::zustand().ErrorCancel = vorher; }
+    } stumm;
     // The project's rows are kept only when the whole project could be read. Outside the run's
     // transaction (SQLite ended it after an error) a savepoint would open one of its own.
     const auto verbindung = m_tab->Verbindung();
@@ -778,7 +772,8 @@ long ManipDatenbank::Load_Projekt()
     switch (m_befund.mangel) {
     case Lesebefund::Datei: return TransferErgebnis::Lesefehler;
     case Lesebefund::Projektnummer:
-    case Lesebefund::Steuerzeichen: return TransferErgebnis::Verworfen;
+    case Lesebefund::Steuerzeichen:
+    case Lesebefund::Projektart: return TransferErgebnis::Verworfen;
     case Lesebefund::Aufbau:
         if (r == TransferErgebnis::Fertig || r == TransferErgebnis::Lesefehler || r == TransferErgebnis::Übersprungen)
             return TransferErgebnis::Verworfen;
@@ -787,13 +782,34 @@ long ManipDatenbank::Load_Projekt()
     }
 }
 
-// After a rollback the run's table objects hold rows that are gone: they are opened anew.
+// After a rollback the run's table objects hold what the project wrote: its saved rows are read
+// again (a new one leaves the snapshot), so that giving up a project costs no more than reading
+// it; only when that fails are the tables opened anew.
 void ManipDatenbank::verwirfProjekt()
 {
     m_befund.verworfen = true;
     m_akt = nullptr;
-    m_tab = nullptr;
     m_zapf.reset();
+    bool gelesen = true;
+    for (auto& [tabelle, o] : m_tabellen)
+        if (o.tab)
+            o.tab->GetADODB_Recordset()->CancelUpdate();
+    for (const Geschrieben& g : std::as_const(m_geschrieben)) {
+        const auto it = m_tabellen.find(g.tabelle);
+        if (it == m_tabellen.end() || !it->second.tab)
+            continue;  // opened anew when needed
+        Offen& o = it->second;
+        if (!o.tab->Bookmark(g.marke) || !o.tab->GetADODB_Recordset()->ZeileNeuLesen()) {
+            gelesen = false;
+            break;
+        }
+        if (g.neu)
+            o.zeilen.remove(Projektnummer::Schlüssel(m_projektNr));
+    }
+    m_geschrieben.clear();
+    if (gelesen && m_tab)
+        return;
+    m_tab = nullptr;
     m_tabellen.clear();
     long code = 0;
     m_tab = arbeitstabelle(Tabelle::ProjekteTabelle, code);
@@ -812,6 +828,13 @@ long ManipDatenbank::ladeProjekt()
             return TransferErgebnis::Lesefehler;
     } while (!IsBeginnTabelle());
     r = Load_Projekttabelle();
+    // A project of a type without parameter table would leave the stored one without its rows.
+    if (m_ganzeProjekte && m_überschreibt && (r == 0 || r == TransferErgebnis::Dateiende)
+        && Tabellenaufbau::Parametertabelle(m_projektart).isEmpty()) {
+        m_befund.übergangeneProjektart = m_projektart;
+        mangel(Lesebefund::Projektart);
+        return TransferErgebnis::Lesefehler;
+    }
     if (r == 0 && m_überschreibt)
         löscheAndereZeilen();
     // A file that ends without the project's end line holds the project whole only when no
@@ -888,7 +911,7 @@ long ManipDatenbank::Load_Projekttabelle()
         mangel(Lesebefund::Aufbau);
         return TransferErgebnis::Lesefehler;
     }
-    m_projektNr = nummer(m_wert);
+    m_projektNr = m_wert;
     m_befund.projektNr = m_projektNr;
     m_projektart.clear();
     m_überschreibt = false;
@@ -908,6 +931,11 @@ long ManipDatenbank::Load_Projekttabelle()
     }
     if (m_form)
         m_form->SchreibeProjektNr(m_projektNr);
+    if (m_ganzeProjekte) {
+        const QString schlüssel = Projektnummer::Schlüssel(m_projektNr);
+        m_befund.doppelt = m_gelesen.contains(schlüssel);
+        m_gelesen.insert(schlüssel);
+    }
 
     m_akt = m_tab;
     const bool neu = !finde(Tabelle::ProjekteTabelle, m_projektNr);
@@ -939,6 +967,8 @@ long ManipDatenbank::Load_Projekttabelle()
         mangel(Lesebefund::Unvollständig);
     if (!speichereZeile())
         mangel(Lesebefund::Tabellenfehler);
+    else
+        m_geschrieben.append({Tabelle::ProjekteTabelle, m_akt->Bookmark(), neu});
     if (neu)
         merkeNeueZeile(Tabelle::ProjekteTabelle, m_projektNr);
     return r;
@@ -982,6 +1012,8 @@ long ManipDatenbank::Load_Parametertabelle(const QString& projektart)
     }
     if (!speichereZeile())
         mangel(Lesebefund::Tabellenfehler);
+    else
+        m_geschrieben.append({tabelle, m_akt->Bookmark(), neu});
     if (neu)
         merkeNeueZeile(tabelle, m_projektNr);
     return TransferErgebnis::Fertig;
@@ -1002,8 +1034,11 @@ long ManipDatenbank::Load_Zapfstellen()
     // access has reported it).
     while (!m_akt->EmptyTab() && m_akt->DeleteSatzMitFeld(Tabelle::ProjektNr, m_projektNr))
         yield();
-    if (m_akt->fehlercode() != 0)
+    if (m_akt->fehlercode() != 0) {
+        if (m_speicherfehler.isEmpty())
+            m_speicherfehler = m_akt->LetzterFehler();
         return TransferErgebnis::Löschfehler;
+    }
 
     long r = TransferErgebnis::Fertig;
     for (;;) {
@@ -1057,9 +1092,16 @@ bool ManipDatenbank::wendeZeileAn(Zeilenart art)
     // Every block of a project carries the project's number: a line naming another number would
     // attach the row to another project. It is never applied.
     if (f->fieldbez == Tabelle::ProjektNr) {
-        if (nummer(m_wert) != m_projektNr)
+        if (m_wert != m_projektNr)
             return !mangel(Lesebefund::Aufbau);
         m_akt->SetFeld(f->fieldbez, VbVariant(m_projektNr));
+        return true;
+    }
+    // A text longer than the program's input takes for the field would never be stored by it:
+    // it is skipped as well.
+    const bool textfeld = f->fieldtype == Feldtyp::Text || f->fieldtype == Feldtyp::Memo;
+    if (m_ganzeProjekte && textfeld && f->fieldsize > 0 && m_wert.size() > f->fieldsize) {
+        m_befund.werte.append({f->fieldbez, m_wert});
         return true;
     }
     // A value that does not convert is skipped: the field keeps its default. An empty value is

@@ -1,5 +1,6 @@
 #pragma once
 #include <QHash>
+#include <QSet>
 #include <QList>
 #include <QSqlDatabase>
 #include <QString>
@@ -12,6 +13,7 @@
 
 #include "data/Feldliste.h"
 #include "data/DbVerbindung.h"
+#include "data/Projektnummer.h"
 
 class datenbank;
 class Sicherungsdatei;
@@ -28,12 +30,15 @@ struct Lesebefund {
         Abbruch,        // cancelled with Load_Cancel
         Projektnummer,  // the project number does not fit its column
         Steuerzeichen,  // the project number holds a control character
+        Projektart,     // a project of a type without parameter table would replace a stored one
     };
     QString projektNr;   // empty until the project number was read
     int mangel = Keiner; // the first fault found
     bool verworfen = false;  // whole-project mode: nothing of the project was kept
     // Projektart of a parameter block passed over because the type has no parameter table.
     QString übergangeneProjektart;
+    // The number was read before in the same run.
+    bool doppelt = false;
     // Field name and value text of lines skipped because the value does not fit its field (the
     // field keeps its default; the project is kept).
     QList<std::pair<QString, QString>> werte;
@@ -112,8 +117,8 @@ public:
     // Whole projects only (the restore): a project whose blocks are out of order or cut off, or
     // whose rows cannot be stored, is not kept; reading goes on at the next project
     // (Load_Projekt returns Verworfen, or Dateiende when the file ended inside the project).
-    // A project number counts without its leading and trailing blanks, as it shows in the list;
-    // one with a control character is not read.
+    // A project number is matched to a stored one by Projektnummer::Schlüssel, as typed (blanks
+    // count); one with a control character is not read.
     void Load_NurGanzeProjekte(bool ein) { m_ganzeProjekte = ein; }
     const Lesebefund& Load_Befund() const { return m_befund; }
 
@@ -154,7 +159,6 @@ private:
     void Save_Kompatibilitätszeilen(Sicherungsdatei& stream, const QString& tabelle);
     void löscheAndereZeilen();
     void löscheZeilen(QSqlDatabase& db, const QStringList& vorhanden, const QString& tabelle);
-    QString nummer(const QString& wert) const;
     long Load_Projekttabelle();
     long Load_Parametertabelle(const QString& projektart);
     long Load_Zapfstellen();
@@ -187,6 +191,7 @@ private:
     QString m_projektart;
     bool m_alleÜberschreiben = false;
     bool m_überschreibt = false;  // the project being read replaces one of the database
+    QSet<QString> m_gelesen;      // keys of the project numbers read in the run
     QString m_letzteProjektart;
     struct Offen {
         std::unique_ptr<datenbank> tab;
@@ -195,6 +200,12 @@ private:
         bool zeilenGelesen = false;
     };
     std::map<QString, Offen> m_tabellen;  // the tables of the run, each on its whole table
+    struct Geschrieben {
+        QString tabelle;
+        VbVariant marke;  // bookmark in the run's table object
+        bool neu = false;
+    };
+    QList<Geschrieben> m_geschrieben;     // rows the current project saved
     datenbank* m_tab = nullptr;           // ProjekteTabelle, opened with the run
     std::unique_ptr<datenbank> m_zapf;    // dwelling rows of one project
     datenbank* m_akt = nullptr;           // the table whose row is read or written

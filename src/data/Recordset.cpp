@@ -548,6 +548,34 @@ bool Recordset::Delete()
     return true;
 }
 
+bool Recordset::ZeileNeuLesen()
+{
+    if (!HatAktuelleZeile() || !IstAktualisierbar() || m_modus != Editmodus::Keiner)
+        return fehler(QStringLiteral("Der Datensatz kann nicht neu gelesen werden."));
+    QSqlQuery* q = m_verbindung->Anweisung(QStringLiteral("SELECT 1 FROM %1 WHERE rowid = ?").arg(JetDialekt::Name(m_tabelle)));
+    if (!q)
+        return false;
+    q->bindValue(0, m_zeilen[m_pos].rowid);
+    if (!q->exec())
+        return fehler(q->lastError().text());
+    const bool da = q->next();
+    q->finish();
+    if (!da) {
+        m_zeilen.erase(m_zeilen.begin() + m_pos);
+        setzePosition(m_pos, true);
+        emit DatenGeaendert();
+        return true;
+    }
+    std::vector<int> felder;
+    for (int i = 0; i < static_cast<int>(m_felder.size()); ++i)
+        if (!m_felder[i].spalte.isEmpty())
+            felder.push_back(i);
+    if (!leseZeileNeu(m_zeilen[m_pos], felder))
+        return fehler(QStringLiteral("Der Datensatz kann nicht neu gelesen werden."));
+    emit DatenGeaendert();
+    return true;
+}
+
 Recordset::Suche Recordset::Find(const QString& kriterium, int überspringen)
 {
     if (!m_offen) {

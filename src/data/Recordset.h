@@ -92,6 +92,9 @@ public:
     void CancelUpdate();
     // Deletes the current row from the table and the snapshot.
     bool Delete();
+    // Reads the current row again from its table (a rollback took its change back); a row that
+    // is no longer there leaves the snapshot, as after Delete. False when it cannot be read.
+    bool ZeileNeuLesen();
 
     // Searches for the first row from the current one plus `überspringen` rows that meets the
     // criterion (Suchkriterium.h); found: that row is current; not found: EOF.

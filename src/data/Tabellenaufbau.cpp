@@ -50,7 +50,8 @@ constexpr Zeile ArtAnz(const char* artNr, const char* anzahl)
 {
     return {artNr, Feldtyp::Text, 15, 0.0, " ", eins_sechs, anzahl};
 }
-constexpr Zeile Me(const char* n) { return {n, Feldtyp::Memo, 0, 0.0, ""}; }
+// A memo; länge > 0: the longest text the program's input takes for it.
+constexpr Zeile Me(const char* n, int länge = 0) { return {n, Feldtyp::Memo, länge, 0.0, ""}; }
 constexpr Zeile Da(const char* n) { return {n, Feldtyp::Date}; }
 constexpr Zeile Auto(const char* n, int indexArt)
 {
@@ -76,7 +77,7 @@ constexpr Zeile projekteTabelle[] = {
     Auto("ProjektKey", IndexArt::Eindeutig),
     Tx("Projekt Nr", 15), Tx("Projektart", 2), Tx("Projektbezeichnung", 50), Tx("Bauherr", 50),
     Tx("Straße", 50), Tx("PLZ", 8), Tx("Ort", 30), Tx("Angebotsnummer", 50),
-    Me("Bemerkungen"), Da("Datum"), By("ArtErstellung", 0), Tx("Save", 1),
+    Me("Bemerkungen", 200), Da("Datum"), By("ArtErstellung", 0), Tx("Save", 1),
 };
 
 constexpr Zeile heizungsparameter[] = {
@@ -228,7 +229,7 @@ void definiere(Feldliste& liste, const Zeile& z, const QString& name)
     case Feldtyp::Single: DefFeldSingle(liste, name, static_cast<float>(z.zahl)); break;
     case Feldtyp::Date: DefFeldDatum(liste, name, VbVariant()); break;
     case Feldtyp::Text: DefFeldText(liste, name, z.größe, QString::fromUtf8(z.text)); break;
-    case Feldtyp::Memo: DefFeldMemo(liste, name, QString::fromUtf8(z.text)); break;
+    case Feldtyp::Memo: DefFeldMemo(liste, name, QString::fromUtf8(z.text), z.größe); break;
     default: break;
     }
 }
@@ -341,9 +342,9 @@ void DefFeldText(Feldliste& liste, const QString& name, int größe, const QStri
     liste.hinzufügen(feld(name, Feldtyp::Text, größe, textVorgabe(vorgabe), true));
 }
 
-void DefFeldMemo(Feldliste& liste, const QString& name, const QString& vorgabe)
+void DefFeldMemo(Feldliste& liste, const QString& name, const QString& vorgabe, int länge)
 {
-    liste.hinzufügen(feld(name, Feldtyp::Memo, 0, textVorgabe(vorgabe), true));
+    liste.hinzufügen(feld(name, Feldtyp::Memo, länge, textVorgabe(vorgabe), true));
 }
 
 void DefFeldDatum(Feldliste& liste, const QString& name, const VbVariant& vorgabe)

@@ -31,7 +31,8 @@ bool Aufbauen(const QString& tabelle, Feldliste& liste);
 // The field definition procedures.
 void DefFeldAutowert(Feldliste& liste, const QString& name, int indexArt);
 void DefFeldText(Feldliste& liste, const QString& name, int größe, const QString& vorgabe);
-void DefFeldMemo(Feldliste& liste, const QString& name, const QString& vorgabe);
+// länge > 0: the longest text the program's input takes (the column itself has no limit).
+void DefFeldMemo(Feldliste& liste, const QString& name, const QString& vorgabe, int länge = 0);
 void DefFeldDatum(Feldliste& liste, const QString& name, const VbVariant& vorgabe);
 void DefFeldLong(Feldliste& liste, const QString& name, int32_t vorgabe);
 void DefFeldInteger(Feldliste& liste, const QString& name, int16_t vorgabe);

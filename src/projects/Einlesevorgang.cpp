@@ -5,6 +5,7 @@
 #include <QFile>
 
 #include "data/ManipDatenbank.h"
+#include "data/Projektnummer.h"
 #include "data/Projektdateien.h"
 #include "data/Sicherungsdatei.h"
 #include "data/Tabellenaufbau.h"
@@ -35,6 +36,8 @@ constexpr int TextNrNummerZuLang = 2931;
 constexpr int TextNrKeineSicherung = 2945;
 constexpr int TextNrKeinProjekt = 2946;
 constexpr int TextNrSteuerzeichen = 2947;
+constexpr int TextNrProjektart = 2970;
+constexpr int TextNrDoppelt = 2971;
 
 // Bytes looked at to tell a transfer file (text) from another file.
 constexpr qint64 Prüflänge = 65536;
@@ -65,9 +68,16 @@ QString mangeltext(const Lesebefund& b)
     case Lesebefund::Steuerzeichen: grund = TextNrSteuerzeichen; break;
     default: break;
     }
-    if (grund != 0)
-        return FormatText(text(TextNrNichtEingelesen), {projektname(b), text(grund)});
     QStringList zeilen;
+    if (b.doppelt)
+        zeilen << FormatText(text(TextNrDoppelt), {projektname(b)});
+    if (b.mangel == Lesebefund::Projektart)
+        zeilen << FormatText(text(TextNrNichtEingelesen),
+                             {projektname(b), FormatText(text(TextNrProjektart), {Auszug(b.übergangeneProjektart)})});
+    else if (grund != 0)
+        zeilen << FormatText(text(TextNrNichtEingelesen), {projektname(b), text(grund)});
+    if (grund != 0 || b.mangel == Lesebefund::Projektart)
+        return zeilen.join(QStringLiteral("\r\n"));
     if (!b.übergangeneProjektart.isEmpty())
         zeilen << FormatText(text(TextNrOhneParametertabelle), {projektname(b), b.übergangeneProjektart});
     if (!b.werte.isEmpty()) {
@@ -170,50 +180,82 @@ long Einlesevorgang::lies(const QString& datei, EinleseAnzeige* anzeige, const Q
 
 // Project after project until the file ends or a result stops the run. A project that was not
 // kept because it is damaged does not stop it. Lines between projects are left over from a
-// damaged or cut project (its begin line, say): they are named as a project that was not read.
+// damaged or cut project (its begin line, say): they are named as a project that was not read,
+// and so is every other project number passed over while the rest of a project is skipped.
 long Einlesevorgang::projektschleife(ManipDatenbank& leser)
 {
     long r = TransferErgebnis::Fertig;
     m_projekte = 0;
     bool imProjekt = false;  // the rest of a project the reader gave up is passed over
+    QString aufgegeben;      // that project's number
+    // The file ends right after a project's begin line.
+    const auto endetImProjekt = [&] {
+        if (r != TransferErgebnis::Dateiende || !leser.IsBeginnProjekt())
+            return false;
+        ++m_projekte;
+        Lesebefund b;
+        b.mangel = Lesebefund::Unvollständig;
+        merke(b);
+        return true;
+    };
+    QStringList übergangen;  // numbers of other projects passed over
+    // Notes the number of the current line when it is one of another project than the one given up.
+    const auto merkeNummer = [&] {
+        const QString& nr = leser.aktWert();
+        if (leser.aktSchlüssel() == Tabelle::ProjektNr && !nr.trimmed().isEmpty()
+            && !(imProjekt && Projektnummer::Schlüssel(nr) == Projektnummer::Schlüssel(aufgegeben))
+            && !übergangen.contains(nr))
+            übergangen << nr;
+    };
     for (;;) {
         // The reader may end a project on the begin line of the next one.
         if (!leser.IsBeginnProjekt()) {
-            Lesebefund rest;
             bool mitRest = false;
             for (;;) {
                 r = leser.Load_readStreamLine();
                 if (leser.IsBeginnProjekt())
                     break;
-                const bool leer = leser.aktSchlüssel().trimmed().isEmpty() && leser.aktWert().trimmed().isEmpty();
-                if (imProjekt) {
-                    imProjekt = !(leser.aktSchlüssel() == Marke::Ende && leser.aktWert() == Marke::Projekt);
-                } else if (!leer && (r == TransferErgebnis::Fertig || r == TransferErgebnis::Dateiende)) {
+                const bool gelesen = r == TransferErgebnis::Fertig || r == TransferErgebnis::Dateiende;
+                const QString& nr = leser.aktWert();
+                if (gelesen)
+                    merkeNummer();
+                const bool leer = leser.aktSchlüssel().trimmed().isEmpty() && nr.trimmed().isEmpty();
+                if (imProjekt)
+                    imProjekt = !(leser.aktSchlüssel() == Marke::Ende && nr == Marke::Projekt);
+                else if (!leer && gelesen)
                     mitRest = true;
-                    if (rest.projektNr.isEmpty() && leser.aktSchlüssel() == Tabelle::ProjektNr)
-                        rest.projektNr = leser.aktWert().trimmed();
-                }
                 if (r != 0)
                     break;
             }
-            if (mitRest) {
-                rest.mangel = r == 0 ? Lesebefund::Aufbau : Lesebefund::Unvollständig;
+            Lesebefund rest;
+            rest.mangel = r == 0 ? Lesebefund::Aufbau : Lesebefund::Unvollständig;
+            if (mitRest && übergangen.isEmpty())
+                merke(rest);
+            for (const QString& nr : std::as_const(übergangen)) {
+                rest.projektNr = nr;
                 merke(rest);
             }
-            if (r != 0)
+            übergangen.clear();
+            if (endetImProjekt() || r != 0)
                 break;
         }
         ++m_projekte;
         r = leser.Load_Projekt();
         imProjekt = !(leser.aktSchlüssel() == Marke::Ende && leser.aktWert() == Marke::Projekt)
                     && !leser.IsBeginnProjekt();
+        aufgegeben = leser.Load_Befund().projektNr;
+        // The line on which the reader gave up may be the number of the next project.
+        if (imProjekt)
+            merkeNummer();
         merke(leser.Load_Befund());
         if ((r == TransferErgebnis::Fertig || r == TransferErgebnis::Dateiende) && !leser.Load_Befund().verworfen)
             ++m_eingelesen;
         if (r == TransferErgebnis::Übersprungen || r == TransferErgebnis::Verworfen)
             r = TransferErgebnis::Fertig;
-        if (r != 0)
+        if (r != 0) {
+            endetImProjekt();
             return r;
+        }
     }
     if (r == TransferErgebnis::Lesefehler)
         m_mängel << text(TextNrDateiende);

@@ -123,7 +123,12 @@ QStringList Projekte::inhalt(const QString& pfad)
 
 QStringList Projekte::projektinhalt(const QString& nr) const
 {
-    QStringList aus;
+    return projektinhalte({nr}).value(nr);
+}
+
+QMap<QString, QStringList> Projekte::projektinhalte(const QStringList& nummern) const
+{
+    QMap<QString, QStringList> aus;
     mitVerbindung(db, [&](QSqlDatabase& d) {
         for (const QString& t : Tabellenaufbau::Tabellen()) {
             const QStringList s = spalten(d, t);
@@ -131,9 +136,11 @@ QStringList Projekte::projektinhalt(const QString& nr) const
                 continue;
             QStringList ohneZähler = s;
             ohneZähler.removeAll(QStringLiteral("ProjektKey"));
-            QString n = nr;
-            n.replace(QLatin1Char('\''), QLatin1String("''"));
-            aus += zeilenVon(d, t, ohneZähler, QStringLiteral("WHERE \"Projekt Nr\" = '%1'").arg(n));
+            for (const QString& nr : nummern) {
+                QString n = nr;
+                n.replace(QLatin1Char('\''), QLatin1String("''"));
+                aus[nr] += zeilenVon(d, t, ohneZähler, QStringLiteral("WHERE \"Projekt Nr\" = '%1'").arg(n));
+            }
         }
     });
     return aus;

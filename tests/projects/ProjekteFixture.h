@@ -1,6 +1,7 @@
 #pragma once
 #include <QByteArray>
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -54,6 +55,8 @@ protected:
     static QStringList inhalt(const QString& pfad);
     // The rows of one project in every table, without the counter ProjektKey.
     QStringList projektinhalt(const QString& nr) const;
+    // The same for several projects, read over one connection.
+    QMap<QString, QStringList> projektinhalte(const QStringList& nummern) const;
     // The project numbers in ProjekteTabelle, sorted.
     QStringList nummern() const;
     // Writes a file in the test folder; its path.

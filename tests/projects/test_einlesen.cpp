@@ -14,6 +14,7 @@
 #include "projects/Einlesevorgang.h"
 #include "base/AllgFunktionen.h"
 #include "base/Programmzustand.h"
+#include "support/Plattenfehler.h"
 #include "support/TransferProtokoll.h"
 
 namespace {
@@ -481,13 +482,15 @@ TEST_F(Einlesen, SpeicherfehlerLassenDieDatenbankUnverändert)
 {
     projekt(QStringLiteral("P1"), QStringLiteral("Dr"), {{QStringLiteral("Bauherr"), QStringLiteral("alt")}});
     const QStringList vorher = inhalt(db);
-    // Enough text to need pages of their own.
-    static const QByteArray groß(30000, 'x');
+    // Enough projects with long remarks to need pages of their own.
+    static const QByteArray lang(200, 'x');
+    static std::vector<QByteArray> nummern;
+    for (int i = static_cast<int>(nummern.size()); i < 100; ++i)
+        nummern.push_back("N" + QByteArray::number(i));
     Zeilen viel;
-    static const char* const nummern[] = {"N0", "N1", "N2", "N3", "N4"};
-    for (const char* nr : nummern)
-        viel += Zeilen{{"$BEGIN$", "$PROJEKT$"}, {"$BEGIN$", "$TABELLE$"}, {"Projekt Nr", nr}, {"Projektart", "Dr"},
-                       {"Bemerkungen", groß.constData()}, {"$ENDE$", "$TABELLE$"}, {"$ENDE$", "$PROJEKT$"}};
+    for (const QByteArray& nr : nummern)
+        viel += Zeilen{{"$BEGIN$", "$PROJEKT$"}, {"$BEGIN$", "$TABELLE$"}, {"Projekt Nr", nr.constData()}, {"Projektart", "Dr"},
+                       {"Bemerkungen", lang.constData()}, {"$ENDE$", "$TABELLE$"}, {"$ENDE$", "$PROJEKT$"}};
     struct Fall {
         const char* name;
         DbVerbindung::Fehlerprobe probe;
@@ -564,6 +567,9 @@ TEST_F(Einlesen, BeschädigteUndFremdeDateienNennenJedenVerlust)
     const QByteArray großerWert = zeilen(E1Neu.mid(0, 5)) + "Save\t" + groß + "\t\r\n" + zeilen(E1Neu.mid(5));
     const QByteArray großeNummer = zeilen(E1Neu.mid(0, 2)) + "Projekt Nr\t" + groß + "\t\r\n" + zeilen(E1Neu.mid(3));
     const QByteArray auszug = "\"" + QByteArray(60, 'X') + "...\"";
+    const auto bemerkungen = [](int länge) {
+        return zeilen(E1Neu.mid(0, 5)) + "Bemerkungen\t" + QByteArray(länge, 'r') + "\t\r\n" + zeilen(E1Neu.mid(5));
+    };
     QByteArray nurCR = a;
     nurCR.replace("\r\n", "\r");
     const QStringList mitP0{QStringLiteral("P0")};
@@ -573,6 +579,7 @@ TEST_F(Einlesen, BeschädigteUndFremdeDateienNennenJedenVerlust)
         QStringList nummern;   // afterwards, sorted
         QStringList meldung;   // parts of the one message; empty: no message
         QStringList gefragt = {};  // conflict questions, answered with Überschreiben
+        bool p0Bleibt = false;     // P0 stays as it was also when asked about
     };
     const Fall fälle[] = {
         {"cut inside the next begin line", a + "$BEGIN$\t$PRO", QStringList{"A1", "P0"},
@@ -599,13 +606,38 @@ TEST_F(Einlesen, BeschädigteUndFremdeDateienNennenJedenVerlust)
         // A value is quoted as a short excerpt, however long it is.
         {"900 kB value", großerWert, QStringList{"E1", "P0"},
          {"Projekt E1: Diese Werte wurden nicht übernommen: Save = " + QString::fromLatin1(auszug)}},
+        {"remarks as long as the project page takes them", bemerkungen(200), QStringList{"E1", "P0"}, {}},
+        {"remarks longer than the project page takes them", bemerkungen(201), QStringList{"E1", "P0"},
+         {"Projekt E1: Diese Werte wurden nicht übernommen: Bemerkungen = \"" + QString(60, u'r') + "...\""}},
         {"900 kB project number", großeNummer, mitP0,
          {"Projekt " + QString(60, u'X') + "...: Die Projektnummer ist länger als 15 Zeichen."}},
-        // Blanks around a number do not make another project; a control character refuses it.
-        {"blank before the number", zeilen(projektZeilen(" P0", "Dr", "neu", {{"Nutzvolumen", "5"}})), mitP0, {}, {"P0"}},
-        {"blank and tab after the number", zeilen(projektZeilen("P0 \t", "Dr", "neu", {{"Nutzvolumen", "5"}})), mitP0, {}, {"P0"}},
+        {"stored number, another type", zeilen(projektZeilen("P0", "Dr", "neu", {{"Nutzvolumen", "5"}})), mitP0, {}, {"P0"}},
+        // A number is matched as the project page and the database take it: blanks count, a
+        // control character (a TAB) refuses it.
+        {"blank before the number", zeilen(projektZeilen(" P0", "Dr", "neu", {{"Nutzvolumen", "5"}})), {" P0", "P0"}, {}},
+        {"blank and tab after the number", zeilen(projektZeilen("P0 \t", "Dr", "neu", {{"Nutzvolumen", "5"}})), mitP0,
+         {"Projekt P0 \t: Die Projektnummer enthält ein Steuerzeichen."}},
         {"control character in the number", zeilen(projektZeilen("P0\x01", "Dr", "neu")) + a, QStringList{"A1", "P0"},
          {"Die Projektnummer enthält ein Steuerzeichen. Das Projekt wurde nicht eingelesen."}},
+        {"number with and without a blank", zeilen(projektZeilen(" 12", "Dr", "blank") + projektZeilen("12", "Dr", "ohne")),
+         {" 12", "12", "P0"}, {}},
+        // The TAB that ends a project's end line is missing: the next begin line is joined to it.
+        {"end line without its TAB", a.left(a.size() - 3) + "\r\n" + zeilen(projektZeilen("B1", "Dr", "neu")) + c,
+         {"C1", "P0"}, {"Projekt A1: Der Aufbau", "Projekt B1: Der Aufbau", "Eingelesen wurden 1 Projekte."}},
+        {"two damaged begin lines in a row",
+         a + b + zeilen(ersetzt(projektZeilen("D1", "Dr", "neu"), 0, "$BEGIN$", "$PROJEKX$")) + c, {"A1", "C1", "P0"},
+         {"Projekt B1: Der Aufbau", "Projekt D1: Der Aufbau", "Eingelesen wurden 2 Projekte."}},
+        {"unknown type over a stored project", zeilen(projektZeilen("P0", "Dq", "neu")) + a, {"A1", "P0"},
+         {"Projekt P0: Die Projektart \"Dq\" hat keine Parametertabelle; das gespeicherte Projekt wurde nicht ersetzt. "
+          "Das Projekt wurde nicht eingelesen.", "Eingelesen wurden 1 Projekte."},
+         {"P0"}, true},
+        {"same number twice", a + zeilen(projektZeilen("A1", "Dr", "zwei")), {"A1", "P0"},
+         {"Projekt A1: Die Projektnummer steht mehr als einmal in der Datei.", "Eingelesen wurden 2 Projekte."}, {"A1"}},
+        // A project given up leaves no trace in the run: its number is new again for the next copy.
+        {"damaged copy, then a sound one", zeilen(ersetzt(projektZeilen("A1", "Dr", "x", {{"Nutzvolumen", "5"}}), 9, "$ENDE$", "$TABELE$")) + a,
+         {"A1", "P0"}, {"Projekt A1: Der Aufbau", "Projekt A1: Die Projektnummer steht mehr als einmal", "Eingelesen wurden 1 Projekte."}},
+        {"file ends after a begin line", a + "$BEGIN$\t$PROJEKT$\t\r\n", {"A1", "P0"},
+         {"Projekt ohne lesbare Projektnummer: Die Projektdaten brechen ab.", "Eingelesen wurden 1 Projekte."}},
     };
     int n = 0;
     for (const Fall& f : fälle) {
@@ -613,6 +645,7 @@ TEST_F(Einlesen, BeschädigteUndFremdeDateienNennenJedenVerlust)
         neueDatenbank(QStringLiteral("Fremd%1.db").arg(++n));
         speicherprojekt(QStringLiteral("P0"));
         const QStringList vorher = inhalt(db);
+        const QStringList p0vorher = projektinhalt(QStringLiteral("P0"));
         meldungen.leeren();
         KonfliktSkript skript;
         skript.antworten = {KonfliktAntwort::Überschreiben};
@@ -632,10 +665,12 @@ TEST_F(Einlesen, BeschädigteUndFremdeDateienNennenJedenVerlust)
             for (const QString& teil : f.meldung)
                 EXPECT_TRUE(m[0].text.contains(teil)) << m[0].text.left(500).toStdString();
         }
-        if (f.nummern == mitP0 && f.gefragt.isEmpty()) {
+        if (f.nummern == mitP0 && (f.gefragt.isEmpty() || f.p0Bleibt)) {
             EXPECT_EQ(inhalt(db), vorher);
         }
-        if (!f.gefragt.isEmpty()) {
+        if (f.gefragt.isEmpty() || f.p0Bleibt) {
+            EXPECT_EQ(projektinhalt(QStringLiteral("P0")), p0vorher);
+        } else if (f.gefragt.contains(QStringLiteral("P0"))) {
             // Overwritten as the number shows, with a project of another type: no row of the
             // old type is left.
             const QStringList p0 = projektinhalt(QStringLiteral("P0"));
@@ -644,4 +679,124 @@ TEST_F(Einlesen, BeschädigteUndFremdeDateienNennenJedenVerlust)
             EXPECT_TRUE(p0.value(1).startsWith(QStringLiteral("Druckerhöhungparameter:'P0'"))) << p0.value(1).toStdString();
         }
     }
+}
+
+// A disk that fails once, at any write of a restore over stored projects (EIO or ENOSPC, with a
+// page cache small enough that rows reach the file before the commit): every project is
+// afterwards exactly as it was or exactly as the file holds it, a project not stored is always
+// reported, and "unverändert" is never said of a database that changed.
+TEST_F(Einlesen, PlattenfehlerLassenJedesProjektAltOderNeu)
+{
+    const QString bemerkung = QString(190, u'b');
+    const QStringList arten = {QStringLiteral("He"), QStringLiteral("Sp"), QStringLiteral("Dr"),
+                               QStringLiteral("Sp"), QStringLiteral("Kü"), QStringLiteral("Tr")};
+    auto lege = [&](const QString& nr, const QString& art, const QString& wer, int gruppen) {
+        projekt(nr, art, {{QStringLiteral("Bauherr"), wer}, {QStringLiteral("Bemerkungen"), wer + bemerkung}});
+        for (int g = 1; g <= gruppen; ++g)
+            zapfstelle(nr, g, {{QStringLiteral("Bezeichnung"), wer}});
+    };
+    // The file: every stored project anew (some of another type), and new ones.
+    neueDatenbank(QStringLiteral("Quelle.db"));
+    QStringList alle;
+    for (int i = 0; i < arten.size(); ++i) {
+        alle << QStringLiteral("P%1").arg(i);
+        const QString& art = arten[(i + 1) % arten.size()];
+        lege(alle.last(), art, QStringLiteral("neu"), art == QLatin1String("Sp") ? 2 : 0);
+    }
+    for (int i = 0; i < 2; ++i) {
+        alle << QStringLiteral("N%1").arg(i);
+        lege(alle.last(), arten[i], QStringLiteral("neu"), arten[i] == QLatin1String("Sp") ? 1 : 0);
+    }
+    const QByteArray sicherung = TransferProtokoll::Sichere(alle);
+
+    neueDatenbank(QStringLiteral("Vorlage.db"));
+    const QString vorlage = db;
+    for (int i = 0; i < arten.size(); ++i)
+        lege(QStringLiteral("P%1").arg(i), arten[i], QStringLiteral("alt"), arten[i] == QLatin1String("Sp") ? 3 : 0);
+    const QMap<QString, QStringList> alt = projektinhalte(alle);
+    const QStringList vorher = inhalt(vorlage);
+
+    const DbVerbindung::Fehlerprobe kleinerCache{
+        [](QSqlDatabase& d) { QSqlQuery(d).exec(QStringLiteral("PRAGMA cache_size = 2")); }, {}};
+    DbVerbindung::SetzeFehlerprobe(&kleinerCache);
+    Plattenfehler platte;
+    int n = 0;
+    auto kopie = [&]() {
+        db = ordner.filePath(QStringLiteral("Daten/Lauf%1.db").arg(++n));
+        QFile::copy(vorlage, db);
+        zustand().Projekt_Data_Source = db;
+    };
+    auto lauf = [&]() {
+        meldungen.leeren();
+        KonfliktSkript skript;
+        skript.antworten = {KonfliktAntwort::AlleÜberschreiben};
+        einlesen(sicherung);
+        // The file as the program finds it when it next opens it: a journal that a failed write
+        // left is rolled back.
+        {
+            QSqlDatabase d = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("wieder"));
+            d.setDatabaseName(db);
+            EXPECT_TRUE(d.open());
+            EXPECT_TRUE(QSqlQuery(d).exec(QStringLiteral("SELECT count(*) FROM sqlite_master")));
+            d.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("wieder"));
+    };
+    kopie();
+    platte.NurZählen();
+    lauf();
+    const int punkte = platte.Schreibpunkte();
+    EXPECT_TRUE(meldungen.boxen.isEmpty()) << texte(meldungen);
+    const QMap<QString, QStringList> neu = projektinhalte(alle);
+    for (const QString& nr : alle)
+        ASSERT_NE(neu[nr], alt[nr]) << nr.toStdString();
+    ASSERT_GT(punkte, 20);
+
+    for (const auto art : {Plattenfehler::Art::Eingabefehler, Plattenfehler::Art::Voll}) {
+        for (int i = 0; i < punkte; ++i) {
+            SCOPED_TRACE(QStringLiteral("%1 at write point %2 of %3")
+                             .arg(art == Plattenfehler::Art::Voll ? QStringLiteral("ENOSPC") : QStringLiteral("EIO"))
+                             .arg(i).arg(punkte).toStdString());
+            kopie();
+            platte.Scharf(art, i);
+            lauf();
+            EXPECT_TRUE(platte.Ausgelöst());
+            platte.NurZählen();
+            bool alleNeu = true, geändert = false;
+            const QMap<QString, QStringList> danach = projektinhalte(alle);
+            for (const QString& nr : alle) {
+                const QStringList& p = danach[nr];
+                EXPECT_TRUE(p == alt[nr] || p == neu[nr]) << nr.toStdString() << "\n" << p.join(u'\n').left(400).toStdString();
+                alleNeu = alleNeu && p == neu[nr];
+                geändert = geändert || p != alt[nr];
+            }
+            if (!alleNeu) {
+                EXPECT_EQ(meldungen.boxen.size(), 1) << texte(meldungen);
+            }
+            for (const MeldungsBox& b : meldungen.boxen) {
+                if (b.text.contains(QStringLiteral("unverändert"))) {
+                    EXPECT_FALSE(geändert) << b.text.toStdString();
+                    EXPECT_TRUE(inhalt(db) == vorher);
+                }
+            }
+        }
+    }
+    DbVerbindung::SetzeFehlerprobe(nullptr);
+}
+
+// A value the table access refuses (a date far out of range) costs no box of its own: every
+// project with one is named in the one closing message, and is kept.
+TEST_F(Einlesen, AbgewieseneWerteStehenInDerEinenSchlussmeldung)
+{
+    Zeilen z;
+    for (const char* nr : {"D1", "D2", "D3"})
+        z += projektZeilen(nr, "Dr", "neu").mid(0, 5) + Zeilen{{"Datum", " 1E+20"}}
+             + projektZeilen(nr, "Dr", "neu").mid(5);
+    einlesen(zeilen(z));
+    EXPECT_EQ(nummern(), (QStringList{QStringLiteral("D1"), QStringLiteral("D2"), QStringLiteral("D3")}));
+    ASSERT_EQ(meldungen.boxen.size(), 1) << texte(meldungen);
+    for (const char* nr : {"D1", "D2", "D3"})
+        EXPECT_TRUE(meldungen.boxen[0].text.contains(QStringLiteral("Projekt %1: Diese Werte wurden nicht übernommen: "
+                                                                    "Datum = \" 1E+20\"").arg(QLatin1String(nr))))
+            << meldungen.boxen[0].text.toStdString();
 }
