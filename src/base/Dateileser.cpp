@@ -10,6 +10,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -38,24 +39,56 @@ public:
     Deskriptor(const Deskriptor&) = delete;
     Deskriptor& operator=(const Deskriptor&) = delete;
     int fd() const { return m_fd; }
+    int lösen() { return std::exchange(m_fd, -1); }
 
 private:
     int m_fd;
 };
 
+// Opens a regular file for reading without blocking on a pipe or device; -1 with *art set otherwise.
+int öffneRegulär(const QString& pfad, struct stat& st, Fremdlesen& art, QString* grund)
+{
+    Deskriptor d(::open(QFile::encodeName(pfad).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (d.fd() < 0 || ::fstat(d.fd(), &st) != 0) {
+        art = systemfehler(Fremdlesen::NichtGeöffnet, grund);
+        return -1;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        art = abgewiesen(Fremdlesen::KeineDatei, grund, 2966);
+        return -1;
+    }
+    return d.lösen();
+}
+
 }  // namespace
+
+Fremdlesen ÖffneFremdeDatei(const QString& pfad, QFile& datei, QString* grund)
+{
+    struct stat st {};
+    Fremdlesen art = Fremdlesen::Gelesen;
+    Deskriptor d(öffneRegulär(pfad, st, art, grund));
+    if (d.fd() < 0)
+        return art;
+    const int flags = ::fcntl(d.fd(), F_GETFL);
+    if (flags < 0 || ::fcntl(d.fd(), F_SETFL, flags & ~O_NONBLOCK) != 0)
+        return systemfehler(Fremdlesen::NichtGeöffnet, grund);
+    if (!datei.open(d.fd(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        if (grund)
+            *grund = datei.errorString();
+        return Fremdlesen::NichtGeöffnet;
+    }
+    d.lösen();
+    return Fremdlesen::Gelesen;
+}
 
 Fremdlesen LeseFremdeDatei(const QString& pfad, qint64 höchstens, QByteArray& inhalt, QString* grund)
 {
     inhalt.clear();
-    const Deskriptor d(::open(QFile::encodeName(pfad).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-    if (d.fd() < 0)
-        return systemfehler(Fremdlesen::NichtGeöffnet, grund);
     struct stat st {};
-    if (::fstat(d.fd(), &st) != 0)
-        return systemfehler(Fremdlesen::NichtGeöffnet, grund);
-    if (!S_ISREG(st.st_mode))
-        return abgewiesen(Fremdlesen::KeineDatei, grund, 2966);
+    Fremdlesen art = Fremdlesen::Gelesen;
+    const Deskriptor d(öffneRegulär(pfad, st, art, grund));
+    if (d.fd() < 0)
+        return art;
     if (st.st_size > höchstens)
         return abgewiesen(Fremdlesen::ZuGroß, grund, 2967, {VbVariant(höchstens / (1024 * 1024))});
     // The file may grow while it is read: never more than the limit.

@@ -6,6 +6,7 @@
 #include <QRandomGenerator>
 
 #include "base/AllgFunktionen.h"
+#include "base/Dateileser.h"
 #include "base/Programmzustand.h"
 
 #include <algorithm>
@@ -449,9 +450,9 @@ bool KopiereDatei(const QString& quelle, const QString& ziel, QString* fehler)
             *fehler = grund;
         return false;
     };
-    QFile ein(quelle);
-    if (!ein.open(QIODevice::ReadOnly))
-        return scheitert(ein.errorString());
+    QFile ein;
+    if (QString grund; ÖffneFremdeDatei(quelle, ein, &grund) != Fremdlesen::Gelesen)
+        return scheitert(grund);
     Dateischreiber aus(ziel);
     if (!aus.öffnen())
         return scheitert(aus.fehler());

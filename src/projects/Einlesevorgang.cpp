@@ -10,6 +10,7 @@
 #include "data/Sicherungsdatei.h"
 #include "data/Tabellenaufbau.h"
 #include "base/AllgFunktionen.h"
+#include "base/Dateileser.h"
 #include "base/FileOP.h"
 #include "base/HilfsFktCommDlg.h"
 #include "base/Programmzustand.h"
@@ -130,9 +131,9 @@ long Einlesevorgang::LiesDatei(const QString& datei, EinleseAnzeige* anzeige)
 
 long Einlesevorgang::lies(const QString& datei, EinleseAnzeige* anzeige, const QString& name)
 {
-    QFile f(datei);
-    if (!f.open(QIODevice::ReadOnly)) {
-        m_mängel << nichtLesbar(name);
+    QFile f;
+    if (const Fremdlesen art = ÖffneFremdeDatei(datei, f); art != Fremdlesen::Gelesen) {
+        m_mängel << nichtLesbar(name, art == Fremdlesen::KeineDatei ? TextNrKeineSicherung : TextNrNichtLesbar);
         return TransferErgebnis::Lesefehler;
     }
     // A transfer file is text: a zero byte marks another kind of file (UTF-16, packed, a

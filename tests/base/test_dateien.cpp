@@ -27,6 +27,7 @@
 #include "base/Texttabelle.h"
 #include "support/MeldungsRecorder.h"
 #include "support/Schreibfehler.h"
+#include "support/ImKind.h"
 
 namespace {
 QByteArray lies(const QString& pfad)
@@ -479,6 +480,30 @@ TEST_F(DateischreiberTest, DieKopieMeldetJedenSchrittUndLaesstDasZiel)
         EXPECT_NE(r, 0);
         EXPECT_TRUE(grund.startsWith(QLatin1String(Schreibfehler::Name(schritt)))) << grund.toStdString();
         EXPECT_EQ(lies(pfad("ziel.sic")), "alt");
+    }
+}
+
+// A copy's source is a regular file: a pipe never holds the copy up and a device is never read
+// without end; the target stays as it was and the reason says what the source is.
+TEST_F(DateischreiberTest, DieKopieLiestNurGewoehnlicheDateien)
+{
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pfad("rohr.sic")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), pfad("null.sic")));
+    ASSERT_TRUE(QDir(ordner.path()).mkdir(QStringLiteral("ordner.sic")));
+    schreibe(pfad("ziel.sic"), "alt");
+    const QStringList vorher = dateien();
+    for (const char* quelle : {"rohr.sic", "null.sic", "ordner.sic"}) {
+        SCOPED_TRACE(quelle);
+        const std::optional<QByteArray> antwort = ImKind([&] {
+            QString grund;
+            const long r = FileOP().Save(pfad(quelle), pfad("ziel.sic"), false, &grund);
+            return QByteArray::number(qlonglong(r)) + ' ' + grund.toUtf8();
+        });
+        ASSERT_TRUE(antwort) << "the copy did not end";
+        EXPECT_FALSE(antwort->startsWith("0 ")) << antwort->constData();
+        EXPECT_TRUE(antwort->contains("keine gewöhnliche Datei")) << antwort->constData();
+        EXPECT_EQ(lies(pfad("ziel.sic")), "alt");
+        EXPECT_EQ(dateien(), vorher);  // no temporary file left
     }
 }
 

@@ -1,18 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
-#include <QThread>
 
-#include <csignal>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "output/schematic/Orderdatei.h"
+#include "support/ImKind.h"
 #include "support/QStringAusgabe.h"
 
 namespace {
@@ -97,7 +93,7 @@ TEST(Orderdatei, SchreibenErsetztDieDateiOderMeldetDenFehler)
 }
 
 // Order files and symbols are read only when they are regular files of a sane size; a pipe or a
-// device never holds the run up. Each read runs in a child that is killed after five seconds.
+// device never holds the run up.
 TEST(Orderdatei, LiestNurGewoehnlicheDateienBisZurGrenze)
 {
     QTemporaryDir dir;
@@ -128,37 +124,15 @@ TEST(Orderdatei, LiestNurGewoehnlicheDateienBisZurGrenze)
     };
     for (const auto& f : fälle) {
         SCOPED_TRACE(f.name);
-        int rohr[2];
-        ASSERT_EQ(::pipe(rohr), 0);
-        const pid_t kind = ::fork();
-        if (kind == 0) {
-            ::close(rohr[0]);
+        const std::optional<QByteArray> antwort = ImKind([&] {
             QByteArray inhalt;
             QString fehler;
-            const bool ok = Orderdatei::LeseBytes(f.pfad, inhalt, &fehler);
-            const QByteArray antwort = (ok ? "1 " : "0 ") + fehler.toUtf8();
-            const bool geschrieben = ::write(rohr[1], antwort.constData(), size_t(antwort.size())) >= 0;
-            ::_exit(geschrieben ? 0 : 1);
-        }
-        ::close(rohr[1]);
-        int status = 0;
-        QElapsedTimer uhr;
-        uhr.start();
-        pid_t fertig = 0;
-        while ((fertig = ::waitpid(kind, &status, WNOHANG)) == 0 && uhr.elapsed() < 5000)
-            QThread::msleep(10);
-        const bool beendet = fertig == kind;
-        if (!beendet) {
-            ::kill(kind, SIGKILL);
-            ::waitpid(kind, &status, 0);
-        }
-        QByteArray antwort(256, '\0');
-        const ssize_t n = ::read(rohr[0], antwort.data(), size_t(antwort.size()));
-        ::close(rohr[0]);
-        ASSERT_TRUE(beendet) << "the read did not end";
-        antwort.truncate(qMax<ssize_t>(n, 0));
-        EXPECT_EQ(antwort.startsWith('1'), f.gelesen) << antwort.constData();
-        EXPECT_TRUE(QString::fromUtf8(antwort).contains(QString::fromUtf8(f.grund))) << antwort.constData();
+            const bool gelesen = Orderdatei::LeseBytes(f.pfad, inhalt, &fehler);
+            return (gelesen ? "1 " : "0 ") + fehler.toUtf8();
+        });
+        ASSERT_TRUE(antwort) << "the read did not end";
+        EXPECT_EQ(antwort->startsWith('1'), f.gelesen) << antwort->constData();
+        EXPECT_TRUE(QString::fromUtf8(*antwort).contains(QString::fromUtf8(f.grund))) << antwort->constData();
     }
 }
 
