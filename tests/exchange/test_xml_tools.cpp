@@ -4,12 +4,11 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
+#include "support/ImKind.h"
 #include "exchange/XML_Tools.h"
 #include "support/QStringAusgabe.h"
 
@@ -518,49 +517,19 @@ TEST_F(XmlToolsTest, OnlyRealEntityDeclarationsCountAndAreReadOnce)
 // (more than frist milliseconds, or more than 1 GiB held).
 std::pair<int, QString> LadenImKind(const QString& pfad, int frist = 20000)
 {
-    int rohr[2];
-    if (::pipe(rohr) != 0)
-        return {-1, QStringLiteral("pipe")};
-    const pid_t kind = ::fork();
-    if (kind == 0) {
-        ::close(rohr[0]);
-        XML_Tools x;
-        const int code = x.LoadXMLDocument(pfad);
-        const QByteArray antwort = QByteArray::number(code) + ' ' + x.Error_Description().toUtf8();
-        if (::write(rohr[1], antwort.constData(), size_t(antwort.size())) < 0)
-            ::_exit(1);
-        ::_exit(0);
-    }
-    ::close(rohr[1]);
-    QElapsedTimer uhr;
-    uhr.start();
-    int status = 0;
-    QString grund = QStringLiteral("stopped");
-    while (::waitpid(kind, &status, WNOHANG) == 0) {
-        QFile statusdatei(QStringLiteral("/proc/%1/status").arg(kind));
-        qint64 kb = 0;
-        if (statusdatei.open(QIODevice::ReadOnly))
-            for (const QByteArray& zeile : statusdatei.readAll().split('\n'))
-                if (zeile.startsWith("VmRSS:"))
-                    kb = zeile.mid(6).trimmed().split(' ').value(0).toLongLong();
-        if (uhr.elapsed() > frist || kb > 1024 * 1024) {
-            grund = uhr.elapsed() > frist ? QStringLiteral("blocked") : QStringLiteral("read without end");
-            ::kill(kind, SIGKILL);
-            ::waitpid(kind, &status, 0);
-            ::close(rohr[0]);
-            return {-1, grund};
-        }
-        ::usleep(20000);
-    }
-    QByteArray antwort;
-    char puffer[4096];
-    for (ssize_t n; (n = ::read(rohr[0], puffer, sizeof puffer)) > 0;)
-        antwort.append(puffer, n);
-    ::close(rohr[0]);
-    if (!WIFEXITED(status) || antwort.isEmpty())
+    const Kindlauf lauf = ImKindLauf(
+        [&] {
+            XML_Tools x;
+            const int code = x.LoadXMLDocument(pfad);
+            return QByteArray::number(code) + ' ' + x.Error_Description().toUtf8();
+        },
+        {frist, 1024 * 1024});
+    if (lauf.gestoppt)
+        return {-1, lauf.zuGroß ? QStringLiteral("read without end") : QStringLiteral("blocked")};
+    if (!lauf.beendet || lauf.antwort.isEmpty())
         return {-1, QStringLiteral("the child died")};
-    const qsizetype blank = antwort.indexOf(' ');
-    return {antwort.left(blank).toInt(), QString::fromUtf8(antwort.mid(blank + 1))};
+    const qsizetype blank = lauf.antwort.indexOf(' ');
+    return {lauf.antwort.left(blank).toInt(), QString::fromUtf8(lauf.antwort.mid(blank + 1))};
 }
 
 // Only a regular file is read, and only up to the limit: a FIFO, a device, a folder and a file

@@ -16,7 +16,6 @@
 
 #include <csignal>
 #include <sqlite3.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -30,6 +29,7 @@
 #include "base/Datenpfade.h"
 #include "base/Programmzustand.h"
 #include "shell/Waehrung.h"
+#include "support/ImKind.h"
 #include "support/TestDatenbank.h"
 
 namespace {
@@ -68,76 +68,24 @@ struct Lauf {
     Bericht bericht;
 };
 
-long rssKb(pid_t pid)
-{
-    QFile f(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!f.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& zeile : f.readAll().split('\n'))
-        if (zeile.startsWith("VmRSS:"))
-            return zeile.mid(6).trimmed().split(' ').value(0).toLong();
-    return 0;
-}
-
 // Runs arbeit in a child process, which has this process's state and files; ends it when it
 // runs too long or grows too large. Time, peak memory and the child's report.
 Lauf imKind(const std::function<Bericht()>& arbeit)
 {
-    int rohr[2];
-    if (pipe(rohr) != 0)
-        return {};
-    const long vorher = rssKb(getpid());
-    QElapsedTimer uhr;
-    uhr.start();
-    const pid_t kind = fork();
-    if (kind == 0) {
-        close(rohr[0]);
-        QByteArray daten;
-        {
+    const Kindlauf k = ImKindLauf(
+        [&] {
+            QByteArray daten;
             QDataStream s(&daten, QIODevice::WriteOnly);
             s << arbeit();
-        }
-        for (qsizetype n = 0; n < daten.size();) {
-            const ssize_t w = write(rohr[1], daten.constData() + n, daten.size() - n);
-            if (w <= 0)
-                _exit(2);
-            n += w;
-        }
-        _exit(0);
-    }
-    close(rohr[1]);
+            return daten;
+        },
+        {AbbruchMs, AbbruchMehrKb});
     Lauf lauf;
-    int status = 0;
-    rusage nutzung{};
-    QByteArray daten;
-    for (;;) {
-        char puffer[4096];
-        // The report comes at the end; read it as it comes so that the child never blocks.
-        fd_set lesen;
-        FD_ZERO(&lesen);
-        FD_SET(rohr[0], &lesen);
-        timeval warten{0, 2000};
-        if (select(rohr[0] + 1, &lesen, nullptr, nullptr, &warten) > 0)
-            if (const ssize_t n = read(rohr[0], puffer, sizeof puffer); n > 0)
-                daten.append(puffer, n);
-        if (wait4(kind, &status, WNOHANG, &nutzung) == kind) {
-            lauf.beendet = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-            break;
-        }
-        if (uhr.elapsed() > AbbruchMs || rssKb(kind) - vorher > AbbruchMehrKb) {
-            kill(kind, SIGKILL);
-            wait4(kind, &status, 0, &nutzung);
-            break;
-        }
-    }
-    lauf.sekunden = uhr.elapsed() / 1000.0;
-    lauf.maxRssKb = nutzung.ru_maxrss;
-    char puffer[4096];
-    for (ssize_t n; (n = read(rohr[0], puffer, sizeof puffer)) > 0;)
-        daten.append(puffer, n);
-    close(rohr[0]);
+    lauf.beendet = k.beendet;
+    lauf.sekunden = k.sekunden;
+    lauf.maxRssKb = k.maxRssKb;
     if (lauf.beendet) {
-        QDataStream s(daten);
+        QDataStream s(k.antwort);
         s >> lauf.bericht;
     }
     return lauf;
