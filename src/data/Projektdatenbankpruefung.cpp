@@ -118,7 +118,7 @@ QString Projektdatenbankprüfung::SichereJournal(const QString& pfad, QString* f
     // The pair as it lies, under its own names: put back together they are the state found.
     for (const QString& endung : endungen)
         if (!KopiereDatei(pfad + endung, QDir(ordner).filePath(QFileInfo(pfad).fileName() + endung), fehler))
-            return ordner;
+            break;
     return ordner;
 }
 
