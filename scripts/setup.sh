@@ -7,7 +7,9 @@ pakete=(g++ cmake make ccache pkg-config sqlite3 libsqlite3-dev
         fonts-liberation2   # Liberation Sans: metric-compatible with Arial, the schematic's font
         python3-ezdxf       # an independent reader for the written DXF drawings (tests)
         desktop-file-utils appstream   # checks of the desktop entry and the AppStream metadata (tests)
-        dpkg-dev file lintian man-db)  # the Debian package: built by cpack, checked, its manual page read
+        dpkg-dev file lintian man-db   # the Debian package: built by cpack, checked, its manual page read
+        util-linux          # setpriv: the host start as another user (tests)
+        clang libclang-rt-14-dev)      # the fuzz targets: clang with libFuzzer
 fehlend=()
 for p in "${pakete[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$p")

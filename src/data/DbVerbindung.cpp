@@ -177,8 +177,9 @@ QString schemabefund(const QSqlDatabase& db, const Schemaerwartung& erwartet)
         if (da == spalten.constEnd())
             return text(2986, {JetDialekt::Name(t.name)});
         for (const auto& [spalte, art] : t.spalten) {
-            const auto gefunden = std::find_if(da->begin(), da->end(), [&spalte](const auto& s) {
-                return s.first.compare(spalte, Qt::CaseInsensitive) == 0;
+            const QString& name = spalte;
+            const auto gefunden = std::find_if(da->begin(), da->end(), [&name](const auto& s) {
+                return s.first.compare(name, Qt::CaseInsensitive) == 0;
             });
             if (gefunden == da->end())
                 return text(2987, {JetDialekt::Name(t.name), JetDialekt::Name(spalte)});
