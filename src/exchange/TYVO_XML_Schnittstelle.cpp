@@ -1,6 +1,7 @@
 #include "exchange/TYVO_XML_Schnittstelle.h"
 
 #include <QDir>
+#include <QLoggingCategory>
 
 #include <algorithm>
 #include <tuple>
@@ -16,6 +17,9 @@
 #include "data/Kennwort.h"
 #include "data/datenbank.h"
 #include "design/heating/GlobDatenHeizung.h"
+
+// Why an exchange file could not be read (off unless QT_LOGGING_RULES="kelvor.austausch.debug=true").
+Q_LOGGING_CATEGORY(lcAustausch, "kelvor.austausch", QtWarningMsg)
 
 namespace {
 
@@ -223,6 +227,7 @@ void TYVO_XML_Schnittstelle::SetzeXMLFehler(int modus, XML_Tools& xml)
             m_allgErrorDescription += QStringLiteral("Parse Error Line: ") + QString::number(xml.ErrorLine());
         m_fehlerCode = -2;
         m_allgErrorDescription += QStringLiteral("\r\n") + xml.ErrorMerkXPath();
+        qCDebug(lcAustausch).noquote() << "Ladefehler:" << m_allgErrorDescription.simplified();
         d.Ergebnis = 0;
         d.Hinweis.clear();
     } else {
