@@ -57,7 +57,7 @@ constexpr int MaxAusdruckstiefe = 100;
 // calls is ended (well under a second). Reading 20,000 rows of 200 columns in sorted order takes
 // a quarter of that.
 constexpr int SchritteJeAufruf = 1000;
-constexpr int AufrufeJeAnweisung = 30'000;
+constexpr int AufrufeJeAnweisung = DbVerbindung::MaxFortschrittsaufrufe;
 
 // The calls since the running statement started. One thread runs one statement at a time.
 thread_local int aufrufe = 0;
@@ -205,6 +205,11 @@ QString schemabefund(const QSqlDatabase& db, const Schemaerwartung& erwartet)
 }
 
 }  // namespace
+
+int DbVerbindung::Fortschrittsaufrufe()
+{
+    return aufrufe;
+}
 
 bool DbVerbindung::Belegt(const QSqlError& fehler)
 {

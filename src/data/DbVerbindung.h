@@ -58,6 +58,11 @@ public:
     static QString Grund(const QSqlError& fehler);
     // True while a connection to the file is open in this program (read-only or not).
     static bool IstOffen(const QString& pfad);
+    // The work of one statement, in calls of the progress handler (one per 1000 steps of
+    // SQLite's machine): a statement that needs more calls than this is ended.
+    static constexpr int MaxFortschrittsaufrufe = 30'000;
+    // The calls in the statement that runs, or last ran, on this thread.
+    static int Fortschrittsaufrufe();
     ~DbVerbindung();
     DbVerbindung(const DbVerbindung&) = delete;
     DbVerbindung& operator=(const DbVerbindung&) = delete;
