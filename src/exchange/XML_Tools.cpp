@@ -115,6 +115,8 @@ bool Zeichenreferenz(QStringView name, QString& r)
     return ok;
 }
 
+thread_local XmlArbeit arbeit;
+
 // Entities nest at most this deep; a deeper reference stays as it stands.
 constexpr int MaxEntitaetTiefe = 8;
 
@@ -467,8 +469,14 @@ private:
 
 }  // namespace
 
+XmlArbeit XmlArbeitBisher()
+{
+    return arbeit;
+}
+
 XmlEntitaeten::XmlEntitaeten(QStringView doctype)
 {
+    arbeit.deklarationszeichen += doctype.size();
     Teilmenge t(doctype);
     // The internal subset begins at the first "[" outside a quoted external id.
     while (!t.Ende() && t.Zeichen() != u'[') {
@@ -530,6 +538,7 @@ XmlEntitaeten::Aufwand XmlEntitaeten::kosten(int entität, int tiefe) const
         return g.a;
     Aufwand a{1, 0};
     int64_t länge = 0;
+    arbeit.wertzeichen += m_werte[static_cast<size_t>(entität)].size();
     Zerlege(
         m_werte[static_cast<size_t>(entität)], [&](QStringView t) { länge = Summe(länge, t.size()); },
         [&](QStringView name, QStringView ganz) {
@@ -759,6 +768,7 @@ void XML_Tools::Merken(const QString& xpath, bool relativ)
 bool XML_Tools::Auswählen(pugi::xml_node start, const QString& xpath, pugi::xpath_node& treffer)
 {
     try {
+        ++arbeit.auswahlen;
         const pugi::xpath_query q(Utf8(xpath).constData());
         treffer = start.select_node(q);
     } catch (const pugi::xpath_exception& e) {
@@ -777,6 +787,7 @@ bool XML_Tools::Auswählen(pugi::xml_node start, const QString& xpath, pugi::xpa
 bool XML_Tools::AuswählenListe(pugi::xml_node start, const QString& xpath, pugi::xpath_node_set& liste)
 {
     try {
+        ++arbeit.auswahlen;
         const pugi::xpath_query q(Utf8(xpath).constData());
         liste = start.select_nodes(q);
     } catch (const pugi::xpath_exception& e) {
@@ -917,6 +928,7 @@ bool XML_Tools::RemoveChildNode(const QString& xpath)
         return false;
     pugi::xpath_node treffer;
     try {
+        ++arbeit.auswahlen;
         const pugi::xpath_query q(Utf8(xpath).constData());
         treffer = m_kontext.select_node(q);
     } catch (const pugi::xpath_exception&) {

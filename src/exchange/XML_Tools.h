@@ -141,6 +141,15 @@ private:
     QByteArray m_ende;     // after the last one
 };
 
+// The work of reading XML on this thread so far: characters of document type declarations read,
+// characters of entity values read to count what resolving references costs, XPath selections.
+struct XmlArbeit {
+    int64_t deklarationszeichen = 0;
+    int64_t wertzeichen = 0;
+    int64_t auswahlen = 0;
+};
+XmlArbeit XmlArbeitBisher();
+
 // Decoding of the exchange file's bytes and encoding back (UTF-8 with or without BOM, UTF-16
 // with BOM, ISO-8859-1, ISO-8859-15, code page 1252).
 namespace XmlKodierung {

@@ -1,5 +1,4 @@
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -453,8 +452,7 @@ TEST_F(XmlToolsTest, EntityWorkIsCountedPerDocumentAndBounded)
     for (const Fall& f : fälle) {
         SCOPED_TRACE(f.name);
         const QString pfad = Datei("<?xml version=\"1.0\"?>\n<!DOCTYPE R [" + f.dtd + "]>\n<R>\n" + f.inhalt + "</R>");
-        QElapsedTimer uhr;
-        uhr.start();
+        const XmlArbeit vorher = XmlArbeitBisher();
         XML_Tools x;
         ASSERT_EQ(x.LoadXMLDocument(pfad), f.code) << x.Error_Description().toStdString();
         if (f.code == 0) {
@@ -467,7 +465,9 @@ TEST_F(XmlToolsTest, EntityWorkIsCountedPerDocumentAndBounded)
             EXPECT_EQ(x.ErrorLine(), 4);
             EXPECT_FALSE(x.Kontextknoten());
         }
-        EXPECT_LT(uhr.elapsed(), 1000);
+        // Counting the cost reads each value at most once per nesting depth (eight), however
+        // often the entities multiply each other.
+        EXPECT_LE(XmlArbeitBisher().wertzeichen - vorher.wertzeichen, 8 * f.dtd.size());
     }
 }
 
@@ -497,8 +497,7 @@ TEST_F(XmlToolsTest, OnlyRealEntityDeclarationsCountAndAreReadOnce)
     for (int i = 0; i < 300; ++i)
         elemente += "<E>&d" + QByteArray::number(i * 7) + ";</E>";
     const QString pfad = Datei("<!DOCTYPE R [\n" + viele + "]>\n<R>" + elemente + "</R>");
-    QElapsedTimer uhr;
-    uhr.start();
+    const XmlArbeit vorher = XmlArbeitBisher();
     XML_Tools y;
     ASSERT_EQ(y.LoadXMLDocument(pfad), 0);
     const pugi::xpath_node_set* liste = y.GetListElementsByName(QStringLiteral("E"), false);
@@ -509,7 +508,9 @@ TEST_F(XmlToolsTest, OnlyRealEntityDeclarationsCountAndAreReadOnce)
         ASSERT_EQ(y.GetElementText(QStringLiteral("E[%1]").arg(i + 1)), 0);
         EXPECT_EQ(y.ElementeText(), QString::number(i * 7));
     }
-    EXPECT_LT(uhr.elapsed(), 1000);
+    const qint64 gelesen = XmlArbeitBisher().deklarationszeichen - vorher.deklarationszeichen;
+    EXPECT_GE(gelesen, viele.size());
+    EXPECT_LT(gelesen, 2 * viele.size());
 }
 
 // Loads the file in a child process, so that a load that blocks or reads without end fails the
@@ -606,10 +607,9 @@ TEST_F(XmlToolsTest, OnlyAWellFormedDocumentLoads)
     }
 }
 
-// Every character of a single-byte encoding goes back to its byte, one it lacks becomes a
-// character reference, and a character costs a few comparisons: a text in a single-byte
-// encoding costs about what the same text in UTF-16 costs.
-TEST(XmlKodierungTest, SingleByteEncodingsAreExactAndLinear)
+// Every character of a single-byte encoding goes back to its byte, and one it lacks becomes a
+// character reference. (What encoding costs against UTF-16: bench_kodierung.)
+TEST(XmlKodierungTest, SingleByteEncodingsAreExact)
 {
     for (const QByteArray name : {"ISO-8859-1", "ISO-8859-15", "WINDOWS-1252"}) {
         SCOPED_TRACE(name.constData());
@@ -632,17 +632,6 @@ TEST(XmlKodierungTest, SingleByteEncodingsAreExactAndLinear)
             EXPECT_EQ(fremd, "&#937;&#164;\xA6\xA4");
         else
             EXPECT_EQ(fremd, "&#937;\xA4\x8A\x80");
-    }
-    // The last character of each table.
-    const QByteArray viel = QStringLiteral("ÿ").repeated(1 << 20).toUtf8();
-    QElapsedTimer uhr;
-    uhr.start();
-    XmlKodierung::AusUtf8(viel, "UTF-16LE", true);
-    const qint64 utf16 = uhr.restart();
-    for (const QByteArray name : {"ISO-8859-1", "ISO-8859-15", "WINDOWS-1252"}) {
-        uhr.restart();
-        XmlKodierung::AusUtf8(viel, name, false);
-        EXPECT_LT(uhr.elapsed(), 3 * utf16 + 50) << name.constData() << " against UTF-16 " << utf16;
     }
 }
 
