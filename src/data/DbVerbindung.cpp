@@ -61,9 +61,11 @@ constexpr int AufrufeJeAnweisung = DbVerbindung::MaxFortschrittsaufrufe;
 
 // The calls since the running statement started. One thread runs one statement at a time.
 thread_local int aufrufe = 0;
+thread_local qint64 aufrufeInsgesamt = 0;
 
 int fortschritt(void*)
 {
+    ++aufrufeInsgesamt;
     return ++aufrufe > AufrufeJeAnweisung ? 1 : 0;
 }
 
@@ -209,6 +211,11 @@ QString schemabefund(const QSqlDatabase& db, const Schemaerwartung& erwartet)
 int DbVerbindung::Fortschrittsaufrufe()
 {
     return aufrufe;
+}
+
+qint64 DbVerbindung::FortschrittsaufrufeInsgesamt()
+{
+    return aufrufeInsgesamt;
 }
 
 bool DbVerbindung::Belegt(const QSqlError& fehler)

@@ -63,6 +63,8 @@ public:
     static constexpr int MaxFortschrittsaufrufe = 30'000;
     // The calls in the statement that runs, or last ran, on this thread.
     static int Fortschrittsaufrufe();
+    // The calls in every statement on this thread so far.
+    static qint64 FortschrittsaufrufeInsgesamt();
     ~DbVerbindung();
     DbVerbindung(const DbVerbindung&) = delete;
     DbVerbindung& operator=(const DbVerbindung&) = delete;
