@@ -10,7 +10,10 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "data/Kennwort.h"
@@ -191,9 +194,9 @@ QString Projektdatenbankprüfung::SichereJournal(const QString& pfad, QString* f
     for (const QString& endung : endungen)
         größe += QFileInfo(pfad + endung).size();
     QString grund;
-    bool kopiert = daten.mkdir(name);
+    bool kopiert = ::mkdir(QFile::encodeName(ordner).constData(), 0700) == 0;
     if (!kopiert)
-        grund = QStringLiteral("mkdir");
+        grund = QStringLiteral("mkdir: ") + QString::fromLocal8Bit(std::strerror(errno));
     // The pair as it lies, under its own names: put back together they are the state found.
     for (const QString& endung : endungen)
         kopiert = kopiert && KopiereDatei(pfad + endung, QDir(ordner).filePath(QFileInfo(pfad).fileName() + endung), &grund);

@@ -1,10 +1,13 @@
 #include <QDir>
 #include <QFile>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -14,7 +17,13 @@
 #include "data/Projektdatenbankpruefung.h"
 #include "base/AllgFunktionen.h"
 #include "base/Programmzustand.h"
+#include "base/TyvoAnbindung.h"
+#include "exchange/TYVO_XML_Schnittstelle.h"
+#include "exchange/XML_Tools.h"
+#include "shell/forms/MDIForm1.h"
+#include "support/Programmordner.h"
 #include "support/Schreibfehler.h"
+#include "support/TransferProtokoll.h"
 
 namespace {
 
@@ -211,4 +220,57 @@ TEST_F(Journalkopie, KopieOhnePlatzHinterlaesstNichts)
     EXPECT_EQ(meldungen.boxen[0].textIds, QList<int>{3123});
     EXPECT_EQ(kopien(), QStringList{QStringLiteral("Journalkopie")});
     EXPECT_EQ(projekte(), vorher);
+}
+
+// A host start finds a hot journal whose copy fails (a file stands where its folder would go): the
+// program ends without opening the database, and the host's exchange file is answered all the same.
+TEST(JournalkopieHoststart, FehlgeschlageneKopieWirdDemHostBeantwortet)
+{
+    QTemporaryDir dir;
+    MeldungsRecorder meldungen;
+    TYVO_XML_Schnittstelle austausch;
+    ASSERT_NO_FATAL_FAILURE(BereiteProgrammordnerVor(dir));
+    setzeTyvoAnbindung(&austausch);
+    const QString db = dir.filePath(QStringLiteral("Daten/Projektverwaltung.db"));
+    BaueProjektdatenbank(db);
+    {
+        Schreiber schreiber(db);
+        ASSERT_TRUE(schreiber.schreibt());
+    }
+    const QByteArray datei = lies(db), journal = lies(db + QStringLiteral("-journal"));
+    ASSERT_FALSE(journal.isEmpty());
+    {
+        QFile im_weg(dir.filePath(QStringLiteral("Daten/Journalkopie")));
+        ASSERT_TRUE(im_weg.open(QIODevice::WriteOnly));
+    }
+    QFile vorlage(QStringLiteral(KELVOR_SOURCE_DIR "/tests/exchange/daten/gueltig.xml"));
+    ASSERT_TRUE(vorlage.open(QIODevice::ReadOnly));
+    const QByteArray anfrage = vorlage.readAll();
+    Programmzustand& z = zustand();
+    z.TyvoModus = 2;
+    z.TyvoDatei = dir.filePath(QStringLiteral("host.xml"));
+    {
+        QFile f(z.TyvoDatei);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(anfrage);
+    }
+    {
+        auto fenster = std::make_unique<MDIForm1>(dir.path());
+        fenster->show();
+        for (int i = 0; i < 60; ++i)
+            QCoreApplication::processEvents();
+        EXPECT_FALSE(fenster->isVisible());
+    }
+    setzeTyvoAnbindung(nullptr);
+    ASSERT_EQ(meldungen.boxen.size(), 1) << texte(meldungen);
+    EXPECT_TRUE(meldungen.boxen[0].text.contains(QString::fromLocal8Bit(std::strerror(EEXIST)))) << texte(meldungen);
+    EXPECT_EQ(lies(db), datei);
+    EXPECT_EQ(lies(db + QStringLiteral("-journal")), journal);
+    EXPECT_EQ(QDir(dir.filePath(QStringLiteral("Daten"))).entryList({QStringLiteral("Journalkopie*")}, QDir::AllEntries),
+              QStringList{QStringLiteral("Journalkopie")});
+    XML_Tools antwort;
+    ASSERT_EQ(antwort.LoadXMLDocument(z.TyvoDatei), 0);
+    ASSERT_EQ(antwort.GetElementText(QStringLiteral("TYVO_Austauschdaten/Allg_Daten/Ergebnis")), 0);
+    EXPECT_EQ(antwort.ElementeText(), QStringLiteral("-1"));
+    zustandZuruecksetzen();
 }
