@@ -317,6 +317,21 @@ TEST_F(SicherungTest, ZielNichtSchreibbarMeldungUndKeineTeildatei)
     QFile::setPermissions(gesperrt, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
+// No temporary file can be made: the backup names the folder and the cause.
+TEST_F(SicherungTest, OhneTemporaereDateiWirdDerGrundGenannt)
+{
+    zustand().TempOrdner = temp.filePath(QStringLiteral("fehlt"));
+    Projektsicherung s(*seite);
+    s.Laden();
+    s.AllesMarkieren();
+    EXPECT_EQ(s.ProjekteSichernInDatei(), Projektsicherung::Ergebnis::Fehlgeschlagen);
+    ASSERT_EQ(meldungen.boxen.size(), 1);
+    EXPECT_EQ(meldungen.boxen[0].textIds, QList<int>{3125});
+    EXPECT_EQ(meldungen.boxen[0].werte, (QStringList{QDir::toNativeSeparators(temp.filePath(QStringLiteral("fehlt"))),
+                                                     QString::fromLocal8Bit(std::strerror(ENOENT))}));
+    EXPECT_TRUE(dialog.anfragen.isEmpty());
+}
+
 TEST_F(SicherungTest, VolleFestplatteBeimSchreibenMeldungUndKeinDateidialog)
 {
     Projektsicherung s(*seite);
