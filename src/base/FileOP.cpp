@@ -8,10 +8,10 @@
 #include <cerrno>
 #include <cstring>
 
-QString FileOP::GetTempName()
+QString FileOP::GetTempName(QString* grund)
 {
     QString name;
-    return GetTempDateiname(QString(), QStringLiteral("$$"), 0, name) ? name : QString();
+    return GetTempDateiname(QString(), QStringLiteral("$$"), 0, name, grund) ? name : QString();
 }
 
 long FileOP::Save(const QString& quelle, const QString& Ziel, bool /*anzeige*/, QString* grund)

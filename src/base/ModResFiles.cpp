@@ -6,6 +6,11 @@
 #include <QFile>
 #include <QRandomGenerator>
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
 constexpr long FehlerKeineRessource = 326;
 constexpr long FehlerDateizugriff = 75;
@@ -49,37 +54,37 @@ long SchreibeRessourceInDatei(int id, const QString& typ, const QString& datei)
     return 0;
 }
 
-bool GetTempDateiname(const QString& ordner, const QString& praefix, int eindeutig, QString& name)
+bool GetTempDateiname(const QString& ordner, const QString& praefix, int eindeutig, QString& name, QString* grund)
 {
     QString verzeichnis = ordner;
     if (verzeichnis.isEmpty())
         verzeichnis = zustand().TempOrdner.isEmpty() ? QDir::tempPath() : zustand().TempOrdner;
-    if (!QDir(verzeichnis).exists())
-        return false;
     const QDir dir(verzeichnis);
     const QString vorne = praefix.left(3);
-    const auto dateiname = [&](uint nummer) {
-        return dir.filePath(vorne + QString::number(nummer, 16).toUpper().rightJustified(4, QLatin1Char('0'))
-                            + QLatin1String(".tmp"));
-    };
     if (eindeutig != 0) {
-        name = dateiname(static_cast<uint>(eindeutig) & 0xFFFFu);
+        name = dir.filePath(vorne + QString::number(static_cast<uint>(eindeutig) & 0xFFFFu, 16).toUpper().rightJustified(4, QLatin1Char('0'))
+                            + QLatin1String(".tmp"));
         return true;
     }
-    // Try the numbers from a random start; the file is created only when it did not exist.
-    const uint start = QRandomGenerator::global()->bounded(0x10000u);
-    for (uint k = 0; k < 0x10000u; ++k) {
-        const uint nummer = (start + k) & 0xFFFFu;
-        if (nummer == 0)
-            continue;
-        QFile f(dateiname(nummer));
-        if (f.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-            name = f.fileName();
+    // In a folder that others write into too, a name may be taken by anyone (also by a link that
+    // leads elsewhere): the file is only created new, never opened when it exists, and the 32
+    // random bits make a name that others have taken a rare event.
+    int fehler = EEXIST;
+    for (int versuch = 0; versuch < 100 && fehler == EEXIST; ++versuch) {
+        const QString kandidat = dir.filePath(vorne + QString::number(QRandomGenerator::system()->generate(), 16)
+                                                          .toUpper()
+                                                          .rightJustified(8, QLatin1Char('0'))
+                                              + QLatin1String(".tmp"));
+        const int fd = ::open(QFile::encodeName(kandidat).constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
+        if (fd >= 0) {
+            ::close(fd);
+            name = kandidat;
             return true;
         }
-        if (f.exists() == false)
-            return false;  // the folder refuses new files
+        fehler = errno;
     }
+    if (grund)
+        *grund = QString::fromLocal8Bit(std::strerror(fehler));
     return false;
 }
 

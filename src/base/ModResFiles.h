@@ -14,9 +14,11 @@ QImage LadeBildAusRessource(int id, const QString& typ, const QString& datei = Q
 long SchreibeRessourceInDatei(int id, const QString& typ, const QString& datei);
 // The name of a temporary file "<prefix><hex>.tmp" in the folder (empty: zustand().TempOrdner, or
 // the system's temporary folder when that is empty too), at most 3 characters of the prefix.
-// With eindeutig 0 a free number is picked and the empty file created; otherwise the name is made
-// from the number's low 16 bits and no file is created. False when no name could be made.
-bool GetTempDateiname(const QString& ordner, const QString& praefix, int eindeutig, QString& name);
+// With eindeutig 0 a new empty file with eight random hex digits is created (only this user may
+// read it); otherwise the name is made from the number's low 16 bits and no file is created. False
+// when no file could be made, with the reason in *grund.
+bool GetTempDateiname(const QString& ordner, const QString& praefix, int eindeutig, QString& name,
+                      QString* grund = nullptr);
 // The text up to its first character 0 (the whole text when it has none).
 QString SchneideNullZeichen(const QString& text);
 

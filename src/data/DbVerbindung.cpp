@@ -1,6 +1,7 @@
 #include "data/DbVerbindung.h"
 
 #include "data/JetDialekt.h"
+#include "data/Instanzsperre.h"
 #include "data/Kennwort.h"
 #include "base/AllgFunktionen.h"
 #include "base/Programmzustand.h"
@@ -286,6 +287,13 @@ std::shared_ptr<DbVerbindung> DbVerbindung::öffnen(const QString& pfad, const Q
         v->m_pfad = pfad;
         v->m_schluessel = schluessel;
         v->m_nurLesen = nurLesen;
+        if (!nurLesen && !zustand().Projekt_Data_Source.isEmpty()
+            && QFileInfo(zustand().Projekt_Data_Source).canonicalFilePath() == info.canonicalFilePath()
+            && Instanzsperre::Nehmen(pfad, Instanzsperre::Art::Geteilt, 1000, v->m_sperre)
+                   == Instanzsperre::Ergebnis::Belegt) {
+            setzeFehler(fehler, text(3121));
+            return nullptr;
+        }
         {
             QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), v->m_name);
             db.setDatabaseName(info.canonicalFilePath());

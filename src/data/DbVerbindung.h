@@ -12,6 +12,7 @@
 #include "data/Spaltentypen.h"
 
 struct sqlite3;
+class Instanzsperre;
 
 // What a database file from outside must hold: each table named, with each column named and
 // its kind (a column of kind Unbekannt is only required to exist). Every value of a named column
@@ -40,7 +41,8 @@ class DbVerbindung {
 public:
     // Opens (or shares) the file and checks the password; nullptr with a description when the
     // file is missing, cannot be opened, is in use by another program or the password does not
-    // fit.
+    // fit. A writable connection to the project database holds the instances' shared hold on it
+    // (Instanzsperre) while it is open, waiting a moment while a compaction holds it alone.
     static std::shared_ptr<DbVerbindung> Öffnen(const QString& pfad, const QString& passwort,
                                                 QString* fehler = nullptr);
     // The open of a file the program did not create itself in this run (read in, copied in, the
@@ -123,6 +125,7 @@ private:
     mutable qint64 m_schemaversion = -1;
     mutable QHash<QString, QList<QPair<QString, Spaltenart>>> m_spalten;  // by table name as asked
     mutable std::unordered_map<QString, QSqlQuery> m_anweisungen;
+    std::unique_ptr<Instanzsperre> m_sperre;  // the project database's hold of this instance
 };
 
 // While it lives, the connection commits only when Freigeben() was called just before: SQLite

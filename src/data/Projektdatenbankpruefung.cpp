@@ -10,6 +10,12 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "data/Kennwort.h"
 #include "data/JetDialekt.h"
 #include "data/DbVerbindung.h"
@@ -98,27 +104,112 @@ bool Projektdatenbankprüfung::DateiIntakt(const QString& pfad, QString& befund)
     return false;
 }
 
+namespace {
+
+// SQLite's lock bytes of a database file (those of its unix file system layer).
+constexpr off_t SperrbyteReserviert = 0x40000001;
+constexpr off_t SperrbereichGeteilt = 0x40000002;
+constexpr off_t SperrbereichGeteiltGröße = 510;
+
+// The shared lock that SQLite takes before it decides whether a journal is hot, held while the
+// pair is copied: meanwhile no connection can roll the journal back or commit. The journal is hot
+// when, holding it, no other connection holds the reserved lock (no writer is alive), as SQLite
+// decides it. A lock of the open file itself (not of the process), so that it is this object's
+// alone.
+class Journalsperre {
+public:
+    explicit Journalsperre(const QString& pfad)
+        : m_fd(::open(QFile::encodeName(pfad).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW))
+    {
+        struct flock geteilt {};
+        geteilt.l_type = F_RDLCK;
+        geteilt.l_whence = SEEK_SET;
+        geteilt.l_start = SperrbereichGeteilt;
+        geteilt.l_len = SperrbereichGeteiltGröße;
+        if (m_fd < 0 || ::fcntl(m_fd, F_OFD_SETLK, &geteilt) != 0)
+            return;
+        struct flock reserviert {};
+        reserviert.l_type = F_WRLCK;
+        reserviert.l_whence = SEEK_SET;
+        reserviert.l_start = SperrbyteReserviert;
+        reserviert.l_len = 1;
+        m_heiß = ::fcntl(m_fd, F_OFD_GETLK, &reserviert) == 0 && reserviert.l_type == F_UNLCK;
+    }
+    ~Journalsperre()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Journalsperre(const Journalsperre&) = delete;
+    Journalsperre& operator=(const Journalsperre&) = delete;
+    bool heiß() const { return m_heiß; }
+
+private:
+    int m_fd;
+    bool m_heiß = false;
+};
+
+// A journal that holds something to play back: SQLite passes over an empty one and one whose
+// header was zeroed.
+bool journalMitInhalt(const QString& pfad)
+{
+    QFile f(pfad);
+    char erstes = 0;
+    return QFileInfo(pfad).isFile() && f.open(QIODevice::ReadOnly) && f.getChar(&erstes) && erstes != 0;
+}
+
+// The number of a copy's folder ("Journalkopie" 1, "Journalkopie-N" N), 0 for another name.
+int kopienummer(const QString& name)
+{
+    static const QRegularExpression muster(QStringLiteral("^Journalkopie(?:-([1-9][0-9]{0,8}))?$"));
+    const QRegularExpressionMatch m = muster.match(name);
+    return !m.hasMatch() ? 0 : m.captured(1).isEmpty() ? 1 : m.captured(1).toInt();
+}
+
+}  // namespace
+
 QString Projektdatenbankprüfung::SichereJournal(const QString& pfad, QString* fehler)
 {
+    // A connection of this program has played back what there was, and a journal now is its own.
+    if (DbVerbindung::IstOffen(pfad))
+        return {};
     QStringList endungen{QString()};
     for (const QString& journal : {QStringLiteral("-journal"), QStringLiteral("-wal")})
-        if (QFileInfo(pfad + journal).size() > 0)
+        if (journalMitInhalt(pfad + journal))
             endungen << journal;
     if (endungen.size() == 1)
         return {};
+    const Journalsperre sperre(pfad);
+    if (!sperre.heiß())
+        return {};
     const QDir daten = QFileInfo(pfad).dir();
-    QString name = QStringLiteral("Journalkopie");
-    for (int n = 2; daten.exists(name); ++n)
-        name = QStringLiteral("Journalkopie-%1").arg(n);
+    QMap<int, QString> kopien;  // by number, the newest last
+    for (const QString& name : daten.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        if (const int n = kopienummer(name); n > 0)
+            kopien.insert(n, name);
+    const int nummer = kopien.isEmpty() ? 1 : kopien.lastKey() + 1;
+    const QString name = nummer == 1 ? QStringLiteral("Journalkopie") : QStringLiteral("Journalkopie-%1").arg(nummer);
     const QString ordner = daten.filePath(name);
-    if (!daten.mkdir(name)) {
-        *fehler = QStringLiteral("mkdir: ") + ordner;
-        return ordner;
-    }
+    qint64 größe = 0;
+    for (const QString& endung : endungen)
+        größe += QFileInfo(pfad + endung).size();
+    QString grund;
+    bool kopiert = ::mkdir(QFile::encodeName(ordner).constData(), 0700) == 0;
+    if (!kopiert)
+        grund = QStringLiteral("mkdir: ") + QString::fromLocal8Bit(std::strerror(errno));
     // The pair as it lies, under its own names: put back together they are the state found.
     for (const QString& endung : endungen)
-        if (!KopiereDatei(pfad + endung, QDir(ordner).filePath(QFileInfo(pfad).fileName() + endung), fehler))
-            break;
+        kopiert = kopiert && KopiereDatei(pfad + endung, QDir(ordner).filePath(QFileInfo(pfad).fileName() + endung), &grund);
+    if (!kopiert) {
+        QDir(ordner).removeRecursively();
+        *fehler = FormatText(text(3124), nativ(pfad), QString::number((größe + 999'999) / 1'000'000),
+                             nativ(daten.absolutePath()), grund);
+        return {};
+    }
+    // Only the newest few copies stay.
+    kopien.insert(nummer, name);
+    while (kopien.size() > BehalteneJournalkopien)
+        QDir(daten.filePath(kopien.take(kopien.firstKey()))).removeRecursively();
     return ordner;
 }
 
@@ -152,7 +243,7 @@ Projektdatenbankprüfung::Ende Projektdatenbankprüfung::Prüfen()
     const QString journalkopie = existiert(db) ? SichereJournal(db, &kopierfehler) : QString();
     if (!kopierfehler.isEmpty()) {
         z.ErrorCancel = false;
-        Meldung(Meldungsart::Datenbankfehler, text(2417), nativ(db), FormatText(text(2985), nativ(journalkopie), kopierfehler));
+        Meldung(Meldungsart::Datenbankfehler, text(2417), nativ(db), kopierfehler);
         beenden = true;
     } else if (!existiert(db) && !übrig.isEmpty()) {
         // The database is missing while a conversion left a file behind: that file must not be
@@ -167,6 +258,10 @@ Projektdatenbankprüfung::Ende Projektdatenbankprüfung::Prüfen()
         Meldung(Meldungsart::Datenbankfehler, text(2417), nativ(db), befund);
         beenden = true;
     } else {
+        if (!journalkopie.isEmpty()) {
+            z.ErrorCancel = false;
+            Meldung(Meldungsart::Information, text(3123), nativ(db), nativ(journalkopie));
+        }
         int16_t haupt = 0, neben = 0, revis = 0;
         const bool gefunden = LeseDBVersion(haupt, neben, revis);
         z.versHaupt = haupt;
@@ -249,7 +344,7 @@ int Projektdatenbankprüfung::RäumeZwischendateienAuf()
     };
     const bool systemordner = z.TempOrdner.isEmpty();
     räume(systemordner ? QDir::tempPath() : z.TempOrdner,
-          QRegularExpression(QStringLiteral("^\\$\\$[0-9A-F]{4}\\.tmp$")), systemordner);
+          QRegularExpression(QStringLiteral("^\\$\\$(?:[0-9A-F]{4}){1,2}\\.tmp$")), systemordner);
     if (!z.Datenpfad.isEmpty())
         räume(Datenordner(z.Datenpfad), QRegularExpression(QStringLiteral("^Artikeld[A-Za-z0-9]{6}\\.tmp$")), false);
     // Temporary files of the checked writer left by a run that ended while writing: in the
@@ -421,9 +516,15 @@ int Projektdatenbankprüfung::SichereAlleProjekte()
     }
     m_projektanzahl = nummern.size();
 
-    m_transferdatei = FileOP().GetTempName();
-    if (m_transferdatei.isEmpty())
+    QString grund;
+    m_transferdatei = FileOP().GetTempName(&grund);
+    if (m_transferdatei.isEmpty()) {
+        const Programmzustand& z = zustand();
+        zustand().ErrorCancel = false;
+        Meldung(Meldungsart::Anwendungsfehler, text(3122),
+                nativ(z.TempOrdner.isEmpty() ? QDir::tempPath() : z.TempOrdner), grund);
         return 2;
+    }
     QFile datei(m_transferdatei);
     if (!datei.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return 2;

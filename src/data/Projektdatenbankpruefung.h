@@ -53,13 +53,16 @@ public:
     // Opens the file as one from outside (its schema checked) and runs PRAGMA quick_check on it;
     // false with the finding when it is damaged, refused or in use by another program.
     static bool DateiIntakt(const QString& pfad, QString& befund);
-    // When a journal ("-journal", "-wal") lies beside the database: copies the database and its
-    // journal under their own names into a new folder beside them ("Journalkopie",
-    // "Journalkopie-2", ...) and returns that folder; empty when there is no journal. On failure
-    // *fehler holds the reason.
+    // When a hot journal ("-journal", "-wal") lies beside the database (one that SQLite would play
+    // back: no other connection is writing): copies the database and its journal under their own
+    // names into a new folder beside them ("Journalkopie", "Journalkopie-2", ...), keeps only the
+    // newest BehalteneJournalkopien such folders and returns the new one; empty when there is
+    // nothing to copy. When the copy fails, nothing of it is left, the result is empty and
+    // *fehler says why, in full.
     static QString SichereJournal(const QString& pfad, QString* fehler);
+    static constexpr int BehalteneJournalkopien = 3;
     // Removes what a killed backup, restore or article replacement left: the program's own
-    // temporary files ("$$" and four hex digits, ".tmp") in the temp folder (in the system's
+    // temporary files ("$$", four or eight hex digits, ".tmp") in the temp folder (in the system's
     // temporary folder only those older than ten minutes) and the article replacement's files
     // ("Artikeld" and six characters, ".tmp") in "Daten" of the data path. The number removed.
     static int RäumeZwischendateienAuf();

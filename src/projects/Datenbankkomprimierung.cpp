@@ -1,39 +1,29 @@
 #include "projects/Datenbankkomprimierung.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSqlDatabase>
 #include <QSqlQuery>
 
+#include "base/AllgFunktionen.h"
 #include "base/Dateischreiber.h"
 #include "data/DbVerbindung.h"
+#include "data/Instanzsperre.h"
 #include "data/Kennwort.h"
 #include "data/Projektdateien.h"
 #include "base/Programmzustand.h"
 
 namespace {
 
-// The copy opens with the project database's password and its pages are sound.
+// The copy opens as a file from outside with the project database's password, and its pages are
+// sound.
 bool KopieIntakt(const QString& kopie)
 {
-    static int zähler = 0;
-    const QString name = QStringLiteral("kelvor_kopiepruefung%1").arg(++zähler);
-    bool intakt = false;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(kopie);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-        if (db.open()) {
-            QSqlQuery q(db);
-            intakt = Kennwort::Pruefen(db, Kennwort::Projektdatenbank)
-                     && q.exec(QStringLiteral("PRAGMA quick_check")) && q.next()
-                     && q.value(0).toString() == QLatin1String("ok");
-            q.finish();
-            db.close();
-        }
-    }
-    QSqlDatabase::removeDatabase(name);
-    return intakt;
+    const std::shared_ptr<DbVerbindung> v = DbVerbindung::ÖffnenVonAußen(kopie, Kennwort::Projektdatenbank, {});
+    if (!v)
+        return false;
+    QSqlQuery q(v->db());
+    return q.exec(QStringLiteral("PRAGMA quick_check")) && q.next() && q.value(0).toString() == QLatin1String("ok");
 }
 
 }  // namespace
@@ -48,6 +38,17 @@ bool Datenbankkomprimierung::DatenbankKomprimieren()
     const QString quelle = zustand().Projekt_Data_Source;
     const QString kopie = Arbeitskopie(quelle);
     if (!QFileInfo(quelle).isFile())
+        return false;
+    // Another instance that has the database open would go on writing into the replaced file; one
+    // that opens it meanwhile waits until the copy lies in its place.
+    std::unique_ptr<Instanzsperre> allein;
+    const Instanzsperre::Ergebnis sperre = Instanzsperre::Nehmen(quelle, Instanzsperre::Art::Allein, 0, allein);
+    if (sperre == Instanzsperre::Ergebnis::Belegt && !DbVerbindung::IstOffen(quelle)) {
+        zustand().ErrorCancel = false;
+        Meldung(Meldungsart::Anwendungsfehler, LadeText(zustand().Sprachoffset + 3120),
+                QDir::toNativeSeparators(quelle));
+    }
+    if (sperre != Instanzsperre::Ergebnis::Gehalten)
         return false;
     // A copy left by an earlier run goes first; one that cannot be deleted ends the run.
     if (QFileInfo::exists(kopie) && !QFile::remove(kopie))

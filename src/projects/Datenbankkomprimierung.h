@@ -9,7 +9,7 @@ public:
     virtual ~Datenbankkomprimierung() = default;
 
     // Compacts zustand().Projekt_Data_Source; false when it failed: the database is as it was
-    // and no working copy is left. Shows no message.
+    // and no working copy is left. The one message: another instance has the database open.
     bool DatenbankKomprimieren();
     // The working copy: "ProjektverwaltungT10.db" beside "Projektverwaltung.db".
     static QString Arbeitskopie(const QString& datenbank);

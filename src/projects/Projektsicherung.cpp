@@ -276,14 +276,16 @@ Projektsicherung::Ergebnis Projektsicherung::sichere(QStringList projekte)
     if (projekte.isEmpty())
         return Ergebnis::Fehlgeschlagen;
     FileOP dateien;
-    Zwischendatei temp{dateien.GetTempName()};
-    std::unique_ptr<QIODevice> datei;
-    if (!temp.pfad.isEmpty())
-        datei = öffneZwischendatei(temp.pfad);
-    if (!datei) {
+    QString tempgrund;
+    Zwischendatei temp{dateien.GetTempName(&tempgrund)};
+    if (temp.pfad.isEmpty()) {
         const QString ordner = zustand().TempOrdner.isEmpty() ? QDir::tempPath() : zustand().TempOrdner;
-        Meldung(Meldungsart::Anwendungsfehler, LadeText(sprache() + 2914),
-                QDir::toNativeSeparators(temp.pfad.isEmpty() ? ordner : temp.pfad));
+        Meldung(Meldungsart::Anwendungsfehler, LadeText(sprache() + 3125), QDir::toNativeSeparators(ordner), tempgrund);
+        return Ergebnis::Fehlgeschlagen;
+    }
+    std::unique_ptr<QIODevice> datei = öffneZwischendatei(temp.pfad);
+    if (!datei) {
+        Meldung(Meldungsart::Anwendungsfehler, LadeText(sprache() + 2914), QDir::toNativeSeparators(temp.pfad));
         return Ergebnis::Fehlgeschlagen;
     }
 

@@ -181,7 +181,7 @@ TEST_F(MitTempOrdner, GetTempNameMakesNewEmptyFiles)
     FileOP op;
     const QString a = op.GetTempName();
     const QString b = op.GetTempName();
-    static const QRegularExpression muster(QStringLiteral("^\\$\\$[0-9A-F]{4}\\.tmp$"));
+    static const QRegularExpression muster(QStringLiteral("^\\$\\$[0-9A-F]{8}\\.tmp$"));
     for (const QString& name : {a, b}) {
         ASSERT_FALSE(name.isEmpty());
         EXPECT_EQ(QFileInfo(name).absolutePath(), QFileInfo(ordner.path()).absoluteFilePath());

@@ -5,6 +5,8 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include <cerrno>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <sys/stat.h>
@@ -18,6 +20,7 @@
 #include "base/AllgFunktionen.h"
 #include "base/MessagePresenter.h"
 #include "base/Programmzustand.h"
+#include "support/FremderBenutzer.h"
 
 namespace {
 
@@ -425,6 +428,35 @@ protected:
     }
 };
 
+// Another user has filled the shared temporary folder with links named like the program's
+// temporary files: the conversion makes its transfer file beside them and leaves nothing there.
+TEST_F(Startseite, KonvertierungNebenFremdenNamenImTempOrdner)
+{
+    QString grund;
+    if (!FremdeLinksImTempOrdner(temp, &grund))
+        GTEST_SKIP() << grund.toStdString();
+    altDatenbank20();
+    meldungen.antworten = {MsgAntwort::Nein};
+    EXPECT_EQ(prüfen(), Ende::Weiter);
+    EXPECT_EQ(prüfung->letzteKonvertierung(), Konvertierung::Konvertiert);
+    EXPECT_EQ(SqlDatei(pfad).zeilen(QStringLiteral("SELECT count(*) FROM ProjekteTabelle")), QStringList{QStringLiteral("3")});
+    for (const QFileInfo& f : QDir(temp).entryInfoList(QDir::Files | QDir::System | QDir::Hidden))
+        EXPECT_TRUE(f.isSymLink()) << f.fileName().toStdString();
+}
+
+// No temporary file can be made: the conversion names the folder and the cause before the program
+// ends.
+TEST_F(FehlgeschlageneKonvertierung, KeineTemporaereDatei)
+{
+    const QByteArray vorher = inhalt(pfad);
+    zustand().TempOrdner = temp + QStringLiteral("/fehlt");
+    erwarteAbbruch(vorher);
+    ASSERT_EQ(meldungen.boxen.size(), 2) << texte(meldungen);
+    EXPECT_EQ(meldungen.boxen[1].textIds, QList<int>{3122});
+    EXPECT_EQ(meldungen.boxen[1].werte, (QStringList{QDir::toNativeSeparators(temp + QStringLiteral("/fehlt")),
+                                                     QString::fromLocal8Bit(std::strerror(ENOENT))}));
+}
+
 TEST_F(FehlgeschlageneKonvertierung, LesefehlerMittenImEinlesen)
 {
     // The reader refuses a project whose number is blank (a no-break space); it sorts after the
@@ -658,9 +690,10 @@ TEST_F(Startseite, ResteAbgebrochenerLaeufeWerdenEntfernt)
                                ordner.filePath(QStringLiteral("DxfOrder.tmp.kelvor-Ab12Cd.tmp")),
                                ordner.filePath(QStringLiteral("DXFneu.dxf.kelvor-zz09AA.tmp")),
                                ordner.filePath(QStringLiteral("Daten/x.sic.kelvor-000000.tmp")),
-                               temp + QStringLiteral("/LV.d81.kelvor-q1W2e3.tmp")};
+                               temp + QStringLiteral("/LV.d81.kelvor-q1W2e3.tmp"),
+                               temp + QStringLiteral("/$$0A1F2B3C.tmp")};
     const QStringList fremde = {temp + QStringLiteral("/$$0A1F.tmp.bak"), temp + QStringLiteral("/xy0A1F.tmp"),
-                                temp + QStringLiteral("/$$0a1g.tmp"), ordner.filePath(QStringLiteral("Daten/Artikeld.db")),
+                                temp + QStringLiteral("/$$0a1g.tmp"), temp + QStringLiteral("/$$0A1F2B.tmp"), ordner.filePath(QStringLiteral("Daten/Artikeld.db")),
                                 ordner.filePath(QStringLiteral("Daten/Projektverwaltung.tmp")),
                                 ordner.filePath(QStringLiteral("DxfOrder.tmp")),
                                 ordner.filePath(QStringLiteral("DXFneu.dxf.kelvor-zz09A.tmp")),
@@ -669,7 +702,7 @@ TEST_F(Startseite, ResteAbgebrochenerLaeufeWerdenEntfernt)
         QFile f(datei);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << datei.toStdString();
     }
-    EXPECT_EQ(Projektdatenbankprüfung::RäumeZwischendateienAuf(), 6);
+    EXPECT_EQ(Projektdatenbankprüfung::RäumeZwischendateienAuf(), 7);
     for (const QString& datei : reste)
         EXPECT_FALSE(QFileInfo::exists(datei)) << datei.toStdString();
     for (const QString& datei : fremde)

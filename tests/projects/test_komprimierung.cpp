@@ -4,9 +4,16 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
+#include <QSqlError>
+
+#include <cstdio>
 #include <functional>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "ProjekteFixture.h"
+#include "data/DbVerbindung.h"
 #include "data/Kennwort.h"
 #include "data/Tabellenaufbau.h"
 #include "data/datenbank.h"
@@ -156,4 +163,63 @@ TEST_F(Komprimierung, FehlschlagLässtDieAlteDatenbankAnIhremPlatz)
     EXPECT_FALSE(Datenbankkomprimierung().DatenbankKomprimieren());
     EXPECT_FALSE(QFileInfo::exists(db));
     EXPECT_FALSE(QFileInfo::exists(kopie));
+}
+
+// Another instance keeps the database open and saves projects, one commit each, while this one
+// compacts: every compaction is refused and says why, and every project the other one saved is
+// there. Once the other instance has ended, the compaction runs.
+TEST_F(Komprimierung, AnderesProgrammMitOffenerDatenbankVerliertNichts)
+{
+    constexpr int anzahl = 300;
+    const int vorher = nummern().size();
+    int rohr[2];
+    ASSERT_EQ(::pipe(rohr), 0);
+    const pid_t kind = ::fork();
+    ASSERT_GE(kind, 0);
+    if (kind == 0) {
+        ::close(rohr[0]);
+        const auto melde = [&](char c) { return ::write(rohr[1], &c, 1) == 1; };
+        const std::shared_ptr<DbVerbindung> v = DbVerbindung::Öffnen(db, Kennwort::Projektdatenbank);
+        if (!v || !melde('b'))
+            ::_exit(1);
+        QSqlQuery q(v->db());
+        q.prepare(QStringLiteral("INSERT INTO ProjekteTabelle (\"Projekt Nr\", Projektart) VALUES (?, 'He')"));
+        for (int i = 0; i < anzahl; ++i) {
+            q.bindValue(0, QStringLiteral("Z%1").arg(i, 3, 10, QLatin1Char('0')));
+            if (!q.exec() || !melde('+')) {
+                std::fprintf(stderr, "%s\n", qPrintable(q.lastError().text()));
+                ::_exit(2);
+            }
+        }
+        ::_exit(0);
+    }
+    ::close(rohr[1]);
+    char c = 0;
+    ASSERT_EQ(::read(rohr[0], &c, 1), 1);
+    ASSERT_EQ(c, 'b');
+    // Until the last save is reported, the other instance holds its connection open.
+    int versuche = 0, gespeichert = 0, status = 0;
+    for (bool läuft = true; läuft && gespeichert < anzahl;) {
+        EXPECT_FALSE(Datenbankkomprimierung().DatenbankKomprimieren());
+        ++versuche;
+        do
+            läuft = ::read(rohr[0], &c, 1) == 1;
+        while (läuft && ++gespeichert % 50 != 0);
+    }
+    ::close(rohr[0]);
+    ::waitpid(kind, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "Speichern des anderen Programms gescheitert";
+    EXPECT_EQ(nummern().size(), vorher + anzahl);
+    ASSERT_GT(versuche, 0);
+    EXPECT_EQ(meldungen.boxen.size(), versuche) << texte(meldungen);
+    for (const MeldungsBox& b : meldungen.boxen)
+        EXPECT_EQ(b.textIds, QList<int>{3120});
+    EXPECT_FALSE(QFileInfo::exists(kopie));
+
+    meldungen.boxen.clear();
+    const QStringList alles = inhalt(db);
+    EXPECT_TRUE(Datenbankkomprimierung().DatenbankKomprimieren());
+    EXPECT_EQ(inhalt(db), alles);
+    EXPECT_TRUE(meldungen.boxen.isEmpty()) << texte(meldungen);
 }

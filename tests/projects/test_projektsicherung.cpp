@@ -16,12 +16,14 @@
 #include "data/DbVerbindung.h"
 #include "data/Kennwort.h"
 #include "data/Recordset.h"
+#include "projects/Einlesevorgang.h"
 #include "projects/Projektsicherung.h"
 #include "projects/forms/MDISichern.h"
 #include "projects/forms/Projektgitter.h"
 #include "base/AllgFunktionen.h"
 #include "base/Programmzustand.h"
 #include "support/FalscherDialog.h"
+#include "support/FremderBenutzer.h"
 #include "support/QStringAusgabe.h"
 #include "support/Schreibfehler.h"
 #include "support/TransferProtokoll.h"
@@ -315,6 +317,21 @@ TEST_F(SicherungTest, ZielNichtSchreibbarMeldungUndKeineTeildatei)
     QFile::setPermissions(gesperrt, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
+// No temporary file can be made: the backup names the folder and the cause.
+TEST_F(SicherungTest, OhneTemporaereDateiWirdDerGrundGenannt)
+{
+    zustand().TempOrdner = temp.filePath(QStringLiteral("fehlt"));
+    Projektsicherung s(*seite);
+    s.Laden();
+    s.AllesMarkieren();
+    EXPECT_EQ(s.ProjekteSichernInDatei(), Projektsicherung::Ergebnis::Fehlgeschlagen);
+    ASSERT_EQ(meldungen.boxen.size(), 1);
+    EXPECT_EQ(meldungen.boxen[0].textIds, QList<int>{3125});
+    EXPECT_EQ(meldungen.boxen[0].werte, (QStringList{QDir::toNativeSeparators(temp.filePath(QStringLiteral("fehlt"))),
+                                                     QString::fromLocal8Bit(std::strerror(ENOENT))}));
+    EXPECT_TRUE(dialog.anfragen.isEmpty());
+}
+
 TEST_F(SicherungTest, VolleFestplatteBeimSchreibenMeldungUndKeinDateidialog)
 {
     Projektsicherung s(*seite);
@@ -541,4 +558,27 @@ TEST_F(SicherungTest, SchreibgeschuetzteDatenbankWirdGenannt)
     EXPECT_EQ(meldungen.boxen[0].textIds, QList<int>{2925});
     EXPECT_TRUE(meldungen.boxen[0].text.contains(QStringLiteral("readonly"))) << meldungen.boxen[0].text.toStdString();
     QSqlQuery(verbindung->db()).exec(QStringLiteral("PRAGMA query_only = OFF"));
+}
+
+// Another user has filled the shared temporary folder with links named like the program's
+// temporary files: the backup and the restore make their files beside them and leave nothing.
+TEST_F(SicherungTest, SichernUndEinlesenNebenFremdenNamenImTempOrdner)
+{
+    QString grund;
+    if (!FremdeLinksImTempOrdner(temp.path(), &grund))
+        GTEST_SKIP() << grund.toStdString();
+    {
+        Projektsicherung s(*seite);
+        s.Laden();
+        markiere(s, {QStringLiteral("4")});
+        EXPECT_EQ(s.ProjekteSichernInDatei(), Projektsicherung::Ergebnis::Gesichert);
+    }
+    EXPECT_TRUE(meldungen.boxen.isEmpty()) << meldungen.texte().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(projekteDerDatei(lies(dialog.antwort)), QStringList{QStringLiteral("4")});
+    lösche({QStringLiteral("4")});
+    Einlesevorgang().ProjekteEinlesenAusDatei();
+    EXPECT_EQ(feld(QStringLiteral("4"), QStringLiteral("Projektbezeichnung")), QStringLiteral("Projekt 4"));
+    EXPECT_EQ(zeilen(QStringLiteral("Solarparameter"), QStringLiteral("4")), 1);
+    for (const QFileInfo& f : QDir(temp.path()).entryInfoList(QDir::Files | QDir::System | QDir::Hidden))
+        EXPECT_TRUE(f.isSymLink()) << f.fileName().toStdString();
 }

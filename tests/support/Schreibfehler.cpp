@@ -57,10 +57,11 @@ const char* Schreibfehler::Name(Schritt schritt)
     return "";
 }
 
-KleinesDateisystem::KleinesDateisystem()
+KleinesDateisystem::KleinesDateisystem(const char* größe)
 {
     m_bereit = m_ordner.isValid()
-               && ::mount("tmpfs", QFile::encodeName(m_ordner.path()).constData(), "tmpfs", 0, "size=64k") == 0;
+               && ::mount("tmpfs", QFile::encodeName(m_ordner.path()).constData(), "tmpfs", 0,
+                          (QByteArray("size=") + größe).constData()) == 0;
 }
 
 KleinesDateisystem::~KleinesDateisystem()

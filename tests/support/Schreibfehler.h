@@ -26,11 +26,12 @@ inline constexpr Schreibfehler::Schritt AlleSchritte[] = {
     Schreibfehler::Schritt::Öffnen, Schreibfehler::Schritt::Schreiben, Schreibfehler::Schritt::Datensync,
     Schreibfehler::Schritt::Umbenennen, Schreibfehler::Schritt::Ordnersync};
 
-// A small tmpfs (64 KiB) mounted on a temporary folder, to write on a disk that is really full.
-// Needs the right to mount; bereit() is false when the mount failed.
+// A small tmpfs (64 KiB unless told, as mount takes it: "4m") mounted on a temporary folder, to
+// write on a disk that is really full. Needs the right to mount; bereit() is false when the
+// mount failed.
 class KleinesDateisystem {
 public:
-    KleinesDateisystem();
+    explicit KleinesDateisystem(const char* größe = "64k");
     ~KleinesDateisystem();
     bool bereit() const { return m_bereit; }
     QString pfad(const QString& name) const { return m_ordner.filePath(name); }
