@@ -105,6 +105,29 @@ QString spaltenvorgabe(const ManipDBField& f)
 }
 
 
+// Bytes of the longest logical line that holds a value some field of the transfer takes: the
+// longest field name, the longest text (numbers take fewer characters), the TABs, line breaks
+// inside a memo, four bytes a character in a UTF-8 file. -1 when a text has no limit.
+qsizetype längsteZeile()
+{
+    constexpr qsizetype zahl = 64;
+    qsizetype name = 0, wert = zahl;
+    const QStringList tabellen = Tabellenaufbau::Tabellen();
+    for (const QString& tabelle : tabellen) {
+        Feldliste liste;
+        Tabellenaufbau::Aufbauen(tabelle, liste);
+        for (const ManipDBField& f : liste) {
+            name = std::max<qsizetype>(name, f.fieldbez.size());
+            if (f.fieldtype == Feldtyp::Text || f.fieldtype == Feldtyp::Memo) {
+                if (f.fieldsize <= 0)
+                    return -1;
+                wert = std::max<qsizetype>(wert, f.fieldsize);
+            }
+        }
+    }
+    return 4 * (name + 2 * wert + 2);
+}
+
 }  // namespace
 
 ManipDatenbank::ManipDatenbank() = default;
@@ -629,6 +652,9 @@ long ManipDatenbank::Load_OpenDBConnection(ProjektNrAnzeige* qForm, Sicherungsda
     m_alleÜberschreiben = false;
     m_gelesen.clear();
     m_speicherfehler.clear();
+    // A restore keeps of a line no more than the longest value a field takes needs.
+    if (m_stream && m_ganzeProjekte)
+        m_stream->SetzeHöchstlänge(längsteZeile());
     return öffneArbeitstabelle();
 }
 
@@ -648,21 +674,14 @@ long ManipDatenbank::Load_readStreamLine()
         return TransferErgebnis::Dateiende;
     }
     QString zeile;
-    if (!m_stream->LiesZeile(zeile)) {
+    m_zeileGekürzt = false;
+    if (!m_stream->LiesLogischeZeile(zeile, &m_zeileGekürzt)) {
         m_befund.mangel = Lesebefund::Datei;
         return TransferErgebnis::Lesefehler;
     }
     yield();
     if (m_loadAbbruch)
         return TransferErgebnis::Benutzerabbruch;
-    while (!zeile.endsWith(QLatin1Char('\t')) && !m_stream->AtEndOfStream()) {
-        QString weiter;
-        if (!m_stream->LiesZeile(weiter)) {
-            m_befund.mangel = Lesebefund::Datei;
-            return TransferErgebnis::Lesefehler;
-        }
-        zeile += QStringLiteral("\r\n") + weiter;
-    }
     // A line without a TAB (the last one of a cut file) is all key, so that no line keeps the
     // key of the one before.
     const qsizetype tab = zeile.indexOf(QLatin1Char('\t'));
@@ -773,7 +792,8 @@ long ManipDatenbank::Load_Projekt()
     case Lesebefund::Datei: return TransferErgebnis::Lesefehler;
     case Lesebefund::Projektnummer:
     case Lesebefund::Steuerzeichen:
-    case Lesebefund::Projektart: return TransferErgebnis::Verworfen;
+    case Lesebefund::Projektart:
+    case Lesebefund::Parameterblock: return TransferErgebnis::Verworfen;
     case Lesebefund::Aufbau:
         if (r == TransferErgebnis::Fertig || r == TransferErgebnis::Lesefehler || r == TransferErgebnis::Übersprungen)
             return TransferErgebnis::Verworfen;
@@ -850,6 +870,12 @@ long ManipDatenbank::ladeProjekt()
         mangel(Lesebefund::Unvollständig);
     if (r != 0 || !IsBeginnTabelle())
         return r;
+    // A parameter row that no table takes: the project would be stored without it.
+    if (m_ganzeProjekte && !mitParametern) {
+        m_befund.übergangeneProjektart = m_projektart;
+        mangel(Lesebefund::Parameterblock);
+        return TransferErgebnis::Lesefehler;
+    }
     r = Load_Parametertabelle(m_projektart);
     if (r != 0)
         return r;
@@ -957,7 +983,7 @@ long ManipDatenbank::Load_Projekttabelle()
     while (!IsEndeTabelle()) {
         if (istMarkenzeile() && mangel(Lesebefund::Aufbau))
             return TransferErgebnis::Lesefehler;
-        if (!wendeZeileAn(Zeilenart::Projekt))
+        if (!wendeZeileAn())
             return TransferErgebnis::Lesefehler;
         r = Load_readStreamLine();
         if (r != 0)
@@ -1002,7 +1028,7 @@ long ManipDatenbank::Load_Parametertabelle(const QString& projektart)
         if (r == TransferErgebnis::Fertig || r == TransferErgebnis::Dateiende) {
             if (istMarkenzeile() && mangel(Lesebefund::Aufbau))
                 return TransferErgebnis::Lesefehler;
-            if (!wendeZeileAn(Zeilenart::Parameter))
+            if (!wendeZeileAn())
                 return TransferErgebnis::Lesefehler;
         }
         if (r == TransferErgebnis::Dateiende)
@@ -1063,7 +1089,7 @@ long ManipDatenbank::Load_Zapfstellen()
                 break;
             if (istMarkenzeile() && mangel(Lesebefund::Aufbau))
                 return TransferErgebnis::Lesefehler;
-            if (!wendeZeileAn(Zeilenart::Zapfstelle))
+            if (!wendeZeileAn())
                 return TransferErgebnis::Lesefehler;
         }
         if (IsEndeTabelle() && mangel(Lesebefund::Aufbau))
@@ -1084,8 +1110,13 @@ void ManipDatenbank::setzeVorgaben()
             m_akt->SetFeld(f.fieldbez, f.fieldDefaultValue);
 }
 
-bool ManipDatenbank::wendeZeileAn(Zeilenart art)
+bool ManipDatenbank::wendeZeileAn()
 {
+    // A line the reader cut off holds no value any field takes: it is named, not applied.
+    if (m_zeileGekürzt) {
+        m_befund.werte.append({m_schlüssel, m_wert});
+        return true;
+    }
     const ManipDBField* f = m_feldliste.suche(m_schlüssel);
     if (!f || f->istAutowert())
         return true;
@@ -1097,27 +1128,26 @@ bool ManipDatenbank::wendeZeileAn(Zeilenart art)
         m_akt->SetFeld(f->fieldbez, VbVariant(m_projektNr));
         return true;
     }
-    // A text longer than the program's input takes for the field would never be stored by it:
-    // it is skipped as well.
-    const bool textfeld = f->fieldtype == Feldtyp::Text || f->fieldtype == Feldtyp::Memo;
-    if (m_ganzeProjekte && textfeld && f->fieldsize > 0 && m_wert.size() > f->fieldsize) {
-        m_befund.werte.append({f->fieldbez, m_wert});
-        return true;
-    }
     // A value that does not convert is skipped: the field keeps its default. An empty value is
-    // what the writer gives for a Null number and is no fault.
+    // what the writer gives for a Null number and is no fault. In whole-project mode a text
+    // longer than the program's input takes for the field is skipped as well.
     VbVariant wert;
-    if (!Transferwert::Lesen(f->fieldtype, m_wert, wert)) {
+    switch (Transferwert::Feldwert(*f, m_wert, wert, m_ganzeProjekte)) {
+    case Transferwert::Übernahme::Vorgabe:
         if (!m_wert.trimmed().isEmpty())
             m_befund.werte.append({f->fieldbez, m_wert});
         return true;
+    case Transferwert::Übernahme::Ausgelassen:
+        m_befund.werte.append({f->fieldbez, m_wert});
+        return true;
+    case Transferwert::Übernahme::Gekürzt:
+        m_befund.gekürzt.append({f->fieldbez, m_wert, wert.toString()});
+        break;
+    case Transferwert::Übernahme::Ganz:
+        break;
     }
-    if (art == Zeilenart::Projekt && f->fieldbez == QLatin1String("Projektart")) {
-        m_projektart = wert.toString().left(2);
-        wert = VbVariant(m_projektart);
-    } else if (art == Zeilenart::Zapfstelle && f->fieldbez == QLatin1String("ArtAusstatt")) {
-        wert = VbVariant(wert.toString().left(1));
-    }
+    if (f->fieldbez == QLatin1String("Projektart"))
+        m_projektart = wert.toString();
     // A value the column refuses (the table access has reported it) is skipped as well; the
     // row is still saved (speichereZeile).
     m_akt->SetFeld(f->fieldbez, wert);

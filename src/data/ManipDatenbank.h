@@ -31,6 +31,7 @@ struct Lesebefund {
         Projektnummer,  // the project number does not fit its column
         Steuerzeichen,  // the project number holds a control character
         Projektart,     // a project of a type without parameter table would replace a stored one
+        Parameterblock, // a parameter block follows a type that has no parameter table
     };
     QString projektNr;   // empty until the project number was read
     int mangel = Keiner; // the first fault found
@@ -40,8 +41,13 @@ struct Lesebefund {
     // The number was read before in the same run.
     bool doppelt = false;
     // Field name and value text of lines skipped because the value does not fit its field (the
-    // field keeps its default; the project is kept).
+    // field keeps its default; the project is kept), and of lines cut off by the reader.
     QList<std::pair<QString, QString>> werte;
+    // Values stored cut to their field's size: field name, value text, the value stored.
+    struct Kürzung {
+        QString feld, text, gespeichert;
+    };
+    QList<Kürzung> gekürzt;
 };
 
 // Results of the transfer members. Other values are codes of the table access.
@@ -163,10 +169,9 @@ private:
     long Load_Parametertabelle(const QString& projektart);
     long Load_Zapfstellen();
     void setzeVorgaben();
-    enum class Zeilenart { Projekt, Parameter, Zapfstelle };
     // Applies the current line to the row; false when the project is given up (whole-project
     // mode).
-    bool wendeZeileAn(Zeilenart art);
+    bool wendeZeileAn();
     bool speichereZeile();
     QString auswahl(const QString& tabelle, const QString& projektNr) const;
     QString suche(const QString& projektNr) const;
@@ -187,6 +192,7 @@ private:
     ProjektNrAnzeige* m_form = nullptr;
     QString m_schlüssel;
     QString m_wert;
+    bool m_zeileGekürzt = false;  // the current line was longer than the stream keeps
     QString m_projektNr;
     QString m_projektart;
     bool m_alleÜberschreiben = false;

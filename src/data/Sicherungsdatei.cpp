@@ -1,5 +1,6 @@
 #include "data/Sicherungsdatei.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 
@@ -81,33 +82,67 @@ bool Sicherungsdatei::AtEndOfStream() const
     return m_gerät->atEnd();
 }
 
-bool Sicherungsdatei::LiesZeile(QString& zeile)
+bool Sicherungsdatei::LiesZeile(QString& zeile, qsizetype höchstens, bool* gekürzt)
 {
     if (!m_gerät->isReadable())
         return false;
     // Into the kept buffer (a line of its own per call would cost an allocation of the
-    // device's chunk size); a line longer than the buffer doubles it.
+    // device's chunk size); a line longer than the buffer doubles it, up to the limit: the
+    // kept bytes, CR LF and the terminating zero of readLine.
+    const qsizetype grenze = höchstens < 0 ? -1 : höchstens + 3;
     QByteArray& b = m_lesepuffer;
     if (b.size() < 1024)
-        b.resize(1024);
+        b.resize(grenze < 0 ? 1024 : std::min<qsizetype>(1024, grenze));
+    const auto platz = [&] { return grenze < 0 ? b.size() : std::min(b.size(), grenze); };
     qsizetype länge = 0;
+    bool offen = false;  // the line goes on past the limit
     for (;;) {
-        const qint64 n = m_gerät->readLine(b.data() + länge, b.size() - länge);
+        const qint64 n = m_gerät->readLine(b.data() + länge, platz() - länge);
         if (n <= 0)
             break;
+        Arbeit().bytes += n;
         länge += n;
-        if (b[länge - 1] == '\n' || länge < b.size() - 1)
+        if (b[länge - 1] == '\n' || länge < platz() - 1)
             break;
-        b.resize(b.size() * 2);
+        if (grenze >= 0 && platz() >= grenze) {
+            offen = true;
+            break;
+        }
+        b.resize(grenze < 0 ? b.size() * 2 : std::min(b.size() * 2, grenze));
     }
     if (länge == 0 && !m_gerät->atEnd())
         return false;
-    if (länge > 0 && b[länge - 1] == '\n') {
-        --länge;
-        if (länge > 0 && b[länge - 1] == '\r')
+    QByteArray z;
+    if (offen) {
+        // The rest of the line is read and dropped; only its last bytes are kept, for the line's
+        // last character.
+        QByteArray schluss = QByteArray(b.constData() + länge - 2, 2);
+        if (m_überlauf.size() != 65536)
+            m_überlauf.resize(65536);
+        for (;;) {
+            const qint64 n = m_gerät->readLine(m_überlauf.data(), m_überlauf.size());
+            if (n <= 0)
+                break;
+            Arbeit().bytes += n;
+            schluss = (schluss + QByteArray(m_überlauf.constData() + std::max<qint64>(0, n - 3), std::min<qint64>(n, 3))).right(3);
+            if (m_überlauf[n - 1] == '\n' || n < m_überlauf.size() - 1)
+                break;
+        }
+        if (schluss.endsWith('\n'))
+            schluss.chop(1);
+        if (schluss.endsWith('\r'))
+            schluss.chop(1);
+        z = QByteArray(b.constData(), höchstens) + schluss.right(1);
+        if (gekürzt)
+            *gekürzt = true;
+    } else {
+        if (länge > 0 && b[länge - 1] == '\n') {
             --länge;
+            if (länge > 0 && b[länge - 1] == '\r')
+                --länge;
+        }
+        z = QByteArray::fromRawData(b.constData(), länge);
     }
-    QByteArray z = QByteArray::fromRawData(b.constData(), länge);
     // A file that an editor saved as UTF-8 with its mark: read as what it says it is.
     if (m_ersteZeile && z.startsWith("\xEF\xBB\xBF")) {
         m_utf8 = true;
@@ -115,7 +150,35 @@ bool Sicherungsdatei::LiesZeile(QString& zeile)
     }
     m_ersteZeile = false;
     zeile = m_utf8 ? QString::fromUtf8(z) : AusCp1252(z);
+    Arbeit().längsteZeile = std::max(Arbeit().längsteZeile, std::max<qsizetype>(zeile.size(), länge));
     return true;
+}
+
+bool Sicherungsdatei::LiesLogischeZeile(QString& zeile, bool* gekürzt)
+{
+    if (!LiesZeile(zeile, m_höchstlänge, gekürzt))
+        return false;
+    while (!zeile.endsWith(QLatin1Char('\t')) && !AtEndOfStream()) {
+        // Past the limit only each physical line's last character is kept.
+        const qsizetype rest = m_höchstlänge < 0 ? -1 : std::max<qsizetype>(0, m_höchstlänge - zeile.size() - 2);
+        QString weiter;
+        if (!LiesZeile(weiter, rest, gekürzt))
+            return false;
+        zeile += QStringLiteral("\r\n") + weiter;
+        if (m_höchstlänge >= 0 && zeile.size() > m_höchstlänge + 1) {
+            zeile.remove(m_höchstlänge, zeile.size() - m_höchstlänge - 1);
+            if (gekürzt)
+                *gekürzt = true;
+        }
+        Arbeit().längsteZeile = std::max(Arbeit().längsteZeile, zeile.size());
+    }
+    return true;
+}
+
+Sicherungsdatei::Lesearbeit& Sicherungsdatei::Arbeit()
+{
+    static Lesearbeit arbeit;
+    return arbeit;
 }
 
 namespace Transferwert {
@@ -208,6 +271,25 @@ bool Lesen(long feldtyp, const QString& text, VbVariant& wert)
     default:
         return false;
     }
+}
+
+Übernahme Feldwert(const ManipDBField& feld, const QString& text, VbVariant& wert, bool nurEingabelänge)
+{
+    if (!Lesen(feld.fieldtype, text, wert))
+        return Übernahme::Vorgabe;
+    const bool textfeld = feld.fieldtype == Feldtyp::Text || feld.fieldtype == Feldtyp::Memo;
+    if (!textfeld)
+        return Übernahme::Ganz;
+    const QString t = wert.toString();
+    // The two codes are read by their first characters: "Druck" is "Dr", "Kühlung" is "Kü".
+    if ((feld.fieldbez == QLatin1String("Projektart") || feld.fieldbez == QLatin1String("ArtAusstatt"))
+        && feld.fieldsize > 0 && t.size() > feld.fieldsize) {
+        wert = VbVariant(t.left(feld.fieldsize));
+        return Übernahme::Gekürzt;
+    }
+    if (nurEingabelänge && feld.fieldsize > 0 && t.size() > feld.fieldsize)
+        return Übernahme::Ausgelassen;
+    return Übernahme::Ganz;
 }
 
 }  // namespace Transferwert

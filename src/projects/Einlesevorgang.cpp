@@ -26,7 +26,6 @@ constexpr int TextNrAufbau = 2905;
 constexpr int TextNrAbbruch = 2906;
 constexpr int TextNrNichtGespeichert = 2907;
 constexpr int TextNrDateiende = 2908;
-constexpr int TextNrOhneParametertabelle = 2909;
 constexpr int TextNrWerte = 2910;
 constexpr int TextNrWeitere = 2911;
 constexpr int TextNrNichtLesbar = 2912;
@@ -39,6 +38,9 @@ constexpr int TextNrKeinProjekt = 2946;
 constexpr int TextNrSteuerzeichen = 2947;
 constexpr int TextNrProjektart = 2970;
 constexpr int TextNrDoppelt = 2971;
+constexpr int TextNrGekürzt = 3140;
+constexpr int TextNrParameterblock = 3141;
+constexpr int TextNrParameterblockOhneArt = 3142;
 
 // Bytes looked at to tell a transfer file (text) from another file.
 constexpr qint64 Prüflänge = 65536;
@@ -72,19 +74,29 @@ QString mangeltext(const Lesebefund& b)
     QStringList zeilen;
     if (b.doppelt)
         zeilen << FormatText(text(TextNrDoppelt), {projektname(b)});
+    QString ursache;
     if (b.mangel == Lesebefund::Projektart)
-        zeilen << FormatText(text(TextNrNichtEingelesen),
-                             {projektname(b), FormatText(text(TextNrProjektart), {Auszug(b.übergangeneProjektart)})});
+        ursache = FormatText(text(TextNrProjektart), {Auszug(b.übergangeneProjektart)});
+    else if (b.mangel == Lesebefund::Parameterblock)
+        ursache = b.übergangeneProjektart.isEmpty()
+                      ? text(TextNrParameterblockOhneArt)
+                      : FormatText(text(TextNrParameterblock), {Auszug(b.übergangeneProjektart)});
     else if (grund != 0)
-        zeilen << FormatText(text(TextNrNichtEingelesen), {projektname(b), text(grund)});
-    if (grund != 0 || b.mangel == Lesebefund::Projektart)
+        ursache = text(grund);
+    if (!ursache.isEmpty()) {
+        zeilen << FormatText(text(TextNrNichtEingelesen), {projektname(b), ursache});
         return zeilen.join(QStringLiteral("\r\n"));
-    if (!b.übergangeneProjektart.isEmpty())
-        zeilen << FormatText(text(TextNrOhneParametertabelle), {projektname(b), b.übergangeneProjektart});
+    }
+    if (!b.gekürzt.isEmpty()) {
+        QStringList felder;
+        for (const Lesebefund::Kürzung& k : b.gekürzt)
+            felder << QStringLiteral("%1 = \"%2\" \u2192 \"%3\"").arg(k.feld, Auszug(k.text), k.gespeichert);
+        zeilen << FormatText(text(TextNrGekürzt), {projektname(b), felder.join(QStringLiteral(", "))});
+    }
     if (!b.werte.isEmpty()) {
         QStringList felder;
         for (const auto& [feld, wert] : b.werte)
-            felder << QStringLiteral("%1 = \"%2\"").arg(feld, Auszug(wert));
+            felder << QStringLiteral("%1 = \"%2\"").arg(Auszug(feld), Auszug(wert));
         zeilen << FormatText(text(TextNrWerte), {projektname(b), felder.join(QStringLiteral(", "))});
     }
     return zeilen.join(QStringLiteral("\r\n"));
