@@ -91,10 +91,11 @@ Lauf imKind(const std::function<Bericht()>& arbeit)
     return lauf;
 }
 
-// A process of its own that holds the file locked (BEGIN EXCLUSIVE) until it is ended.
+// A process of its own that holds the file locked (BEGIN EXCLUSIVE, or the transaction given)
+// until it is ended.
 class Sperre {
 public:
-    explicit Sperre(const QString& pfad)
+    explicit Sperre(const QString& pfad, const char* beginn = "BEGIN EXCLUSIVE")
     {
         int rohr[2];
         if (pipe(rohr) != 0)
@@ -104,7 +105,7 @@ public:
             close(rohr[0]);
             sqlite3* h = nullptr;
             const bool ok = sqlite3_open(pfad.toUtf8().constData(), &h) == SQLITE_OK
-                            && sqlite3_exec(h, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr) == SQLITE_OK;
+                            && sqlite3_exec(h, beginn, nullptr, nullptr, nullptr) == SQLITE_OK;
             const char z = ok ? '1' : '0';
             if (write(rohr[1], &z, 1) != 1)
                 _exit(1);
@@ -389,6 +390,33 @@ TEST_F(FremdeDatenbanken, BleibenInIhrenGrenzenUndNichtsGehtVerloren)
              EXPECT_EQ(b.vorlagen[0], text(2920));
              EXPECT_TRUE(b.texte[0].contains(vonAnderemProgramm)) << b.texte[0].toStdString();
              EXPECT_EQ(inhaltVon(db), vorher);
+         }},
+        {"in einer Schreibtransaktion eines anderen Programms", Vorgang::Wiederherstellen, {},
+         [&] {
+             sperre = std::make_unique<Sperre>(db, "BEGIN IMMEDIATE");
+             ASSERT_TRUE(sperre->gesperrt());
+         },
+         [&](const Bericht& b) {
+             ASSERT_EQ(b.vorlagen.size(), 1) << b.texte.join(QLatin1Char('\n')).toStdString();
+             EXPECT_EQ(b.vorlagen[0], text(2920));
+             EXPECT_TRUE(b.texte[0].contains(vonAnderemProgramm)) << b.texte[0].toStdString();
+             EXPECT_EQ(inhaltVon(db), vorher);
+         }},
+        // Only busy: the shipped one serves this run, the user's own stays where it is.
+        {"von anderem Programm gesperrt", Vorgang::ArtikelStart, {},
+         [&] {
+             ASSERT_TRUE(QFile::copy(ausgeliefert, eigene));
+             sperre = std::make_unique<Sperre>(eigene);
+             ASSERT_TRUE(sperre->gesperrt());
+         },
+         [&](const Bericht& b) {
+             ASSERT_EQ(b.vorlagen.size(), 1) << b.texte.join(QLatin1Char('\n')).toStdString();
+             EXPECT_EQ(b.vorlagen[0], text(3160));
+             EXPECT_TRUE(b.texte[0].contains(vonAnderemProgramm)) << b.texte[0].toStdString();
+             EXPECT_EQ(b.artikelquelle, ausgeliefert);
+             EXPECT_EQ(b.währung, QStringLiteral("EUR"));
+             EXPECT_TRUE(QFileInfo(eigene).size() > 0);
+             EXPECT_FALSE(QFileInfo::exists(eigene + QStringLiteral(".abgelegt")));
          }},
     };
 
