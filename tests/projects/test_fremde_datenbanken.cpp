@@ -336,6 +336,20 @@ TEST_F(FremdeDatenbanken, BleibenInIhrenGrenzenUndNichtsGehtVerloren)
         };
     };
     const QString vonAnderemProgramm = text(2980);
+    // Another process holds the file in a transaction begun so.
+    const auto sperren = [&](const QString& pfad, const char* beginn) {
+        return [&sperre, pfad, beginn] {
+            sperre = std::make_unique<Sperre>(pfad, beginn);
+            ASSERT_TRUE(sperre->gesperrt());
+        };
+    };
+    // The restore refused: the project database in use by another program, and unchanged.
+    const auto nichtWiederhergestellt = [&](const Bericht& b) {
+        ASSERT_EQ(b.vorlagen.size(), 1) << b.texte.join(QLatin1Char('\n')).toStdString();
+        EXPECT_EQ(b.vorlagen[0], text(2920));
+        EXPECT_TRUE(b.texte[0].contains(vonAnderemProgramm)) << b.texte[0].toStdString();
+        EXPECT_EQ(inhaltVon(db), vorher);
+    };
 
     const Fall fälle[] = {
         {"Schemabombe", Vorgang::Einlesen, Schemabombe, {}, eingelesenAbgewiesen(QStringLiteral("[Waehrung]"))},
@@ -380,34 +394,15 @@ TEST_F(FremdeDatenbanken, BleibenInIhrenGrenzenUndNichtsGehtVerloren)
              ASSERT_TRUE(sperre->gesperrt());
          },
          [&](const Bericht& b) { projekteUnverändert(vonAnderemProgramm)(b); }},
-        {"von anderem Programm gesperrt", Vorgang::Wiederherstellen, {},
-         [&] {
-             sperre = std::make_unique<Sperre>(db);
-             ASSERT_TRUE(sperre->gesperrt());
-         },
-         [&](const Bericht& b) {
-             ASSERT_EQ(b.vorlagen.size(), 1) << b.texte.join(QLatin1Char('\n')).toStdString();
-             EXPECT_EQ(b.vorlagen[0], text(2920));
-             EXPECT_TRUE(b.texte[0].contains(vonAnderemProgramm)) << b.texte[0].toStdString();
-             EXPECT_EQ(inhaltVon(db), vorher);
-         }},
+        {"von anderem Programm gesperrt", Vorgang::Wiederherstellen, {}, sperren(db, "BEGIN EXCLUSIVE"),
+         nichtWiederhergestellt},
         {"in einer Schreibtransaktion eines anderen Programms", Vorgang::Wiederherstellen, {},
-         [&] {
-             sperre = std::make_unique<Sperre>(db, "BEGIN IMMEDIATE");
-             ASSERT_TRUE(sperre->gesperrt());
-         },
-         [&](const Bericht& b) {
-             ASSERT_EQ(b.vorlagen.size(), 1) << b.texte.join(QLatin1Char('\n')).toStdString();
-             EXPECT_EQ(b.vorlagen[0], text(2920));
-             EXPECT_TRUE(b.texte[0].contains(vonAnderemProgramm)) << b.texte[0].toStdString();
-             EXPECT_EQ(inhaltVon(db), vorher);
-         }},
+         sperren(db, "BEGIN IMMEDIATE"), nichtWiederhergestellt},
         // Only busy: the shipped one serves this run, the user's own stays where it is.
         {"von anderem Programm gesperrt", Vorgang::ArtikelStart, {},
          [&] {
              ASSERT_TRUE(QFile::copy(ausgeliefert, eigene));
-             sperre = std::make_unique<Sperre>(eigene);
-             ASSERT_TRUE(sperre->gesperrt());
+             sperren(eigene, "BEGIN EXCLUSIVE")();
          },
          [&](const Bericht& b) {
              ASSERT_EQ(b.vorlagen.size(), 1) << b.texte.join(QLatin1Char('\n')).toStdString();
