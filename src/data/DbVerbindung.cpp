@@ -54,29 +54,46 @@ constexpr int MaxLänge = 4'000'000;
 constexpr int MaxSqlLänge = 1'000'000;
 constexpr int MaxAusdruckstiefe = 100;
 // The work after which one statement is ended: SQLite calls the handler after every
-// SchritteJeAufruf steps of its machine; a statement that takes more than AufrufeJeAnweisung
-// calls is ended (well under a second). Reading 20,000 rows of 200 columns in sorted order takes
-// a quarter of that.
+// SchritteJeAufruf steps of its machine; a statement ends ("interrupted") after
+// AufrufeJeAnweisung calls (well under a second) or, on a larger file, after SchritteJeByte steps
+// per byte of the file. Reading a table whole, sorted, takes a few steps per byte of it, however
+// many rows it has; a statement that costs more than reading the file many times over is ended.
 constexpr int SchritteJeAufruf = 1000;
-constexpr int AufrufeJeAnweisung = DbVerbindung::MaxFortschrittsaufrufe;
+constexpr qint64 AufrufeJeAnweisung = DbVerbindung::MaxFortschrittsaufrufe;
+constexpr qint64 SchritteJeByte = 32;
 
-// The calls since the running statement started. One thread runs one statement at a time.
-thread_local int aufrufe = 0;
+// The calls since the running statement started, and the calls it may take. One thread runs one
+// statement at a time.
+thread_local qint64 aufrufe = 0;
+thread_local qint64 erlaubt = AufrufeJeAnweisung;
 thread_local qint64 aufrufeInsgesamt = 0;
 
 int fortschritt(void*)
 {
     ++aufrufeInsgesamt;
-    return ++aufrufe > AufrufeJeAnweisung ? 1 : 0;
+    return ++aufrufe > erlaubt ? 1 : 0;
+}
+
+// The calls a statement on the connection may take: by the size of its file as it is now.
+qint64 erlaubteAufrufe(sqlite3* h)
+{
+    sqlite3_file* datei = nullptr;
+    sqlite3_int64 größe = 0;
+    if (sqlite3_file_control(h, "main", SQLITE_FCNTL_FILE_POINTER, &datei) != SQLITE_OK || !datei
+        || !datei->pMethods || datei->pMethods->xFileSize(datei, &größe) != SQLITE_OK)
+        return AufrufeJeAnweisung;
+    return std::max(AufrufeJeAnweisung, qint64(größe) / SchritteJeAufruf * SchritteJeByte);
 }
 
 // A statement starts: its count starts over. The program of a trigger (its text begins with
 // "--") is part of the statement that fired it.
-int anweisungBeginnt(unsigned, void*, void*, void* text)
+int anweisungBeginnt(unsigned, void* verbindung, void*, void* text)
 {
     const char* sql = static_cast<const char*>(text);
-    if (!sql || std::strncmp(sql, "--", 2) != 0)
+    if (!sql || std::strncmp(sql, "--", 2) != 0) {
         aufrufe = 0;
+        erlaubt = erlaubteAufrufe(static_cast<sqlite3*>(verbindung));
+    }
     return 0;
 }
 
@@ -103,7 +120,7 @@ bool abschirmen(const QSqlDatabase& db)
     sqlite3_limit(h, SQLITE_LIMIT_SQL_LENGTH, MaxSqlLänge);
     sqlite3_limit(h, SQLITE_LIMIT_EXPR_DEPTH, MaxAusdruckstiefe);
     sqlite3_progress_handler(h, SchritteJeAufruf, fortschritt, nullptr);
-    sqlite3_trace_v2(h, SQLITE_TRACE_STMT, anweisungBeginnt, nullptr);
+    sqlite3_trace_v2(h, SQLITE_TRACE_STMT, anweisungBeginnt, h);
     return true;
 }
 
@@ -132,40 +149,50 @@ QString unbrauchbar(const QString& spalte, const Spaltenart& art)
     return {};
 }
 
-// A statement of the schema check failed: the file is in use, or it cannot be read.
-QString lesebefund(const QSqlError& fehler)
+// A statement of the schema check failed: the file is in use or cannot be read for now, or its
+// content is damaged.
+QString lesebefund(const QSqlError& fehler, bool& vorübergehend)
 {
-    return DbVerbindung::Belegt(fehler) ? DbVerbindung::Grund(fehler) : text(2915, {fehler.text()});
+    vorübergehend = DbVerbindung::Vorübergehend(fehler);
+    return vorübergehend ? DbVerbindung::Grund(fehler) : text(2915, {fehler.text()});
 }
 
 // Why the schema of a file from outside is refused; empty when it passes. Runs before any other
 // query on the file, and names of the file never go into an SQL text.
-QString schemabefund(const QSqlDatabase& db, const Schemaerwartung& erwartet)
+QString schemabefund(const QSqlDatabase& db, const Schemaerwartung& erwartet, bool& vorübergehend)
 {
     QSqlQuery q(db);
     // Objects that run statements of their own when the file is read or written.
     if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type IN ('view', 'trigger') ORDER BY name")))
-        return lesebefund(q.lastError());
+        return lesebefund(q.lastError(), vorübergehend);
     QStringList namen;
     while (q.next())
         namen << q.value(0).toString();
     if (!namen.isEmpty())
         return text(2984, {Auszug(namen.join(QStringLiteral(", ")))});
-    QList<QPair<QString, QString>> tabellen;  // name, CREATE statement
-    if (!q.exec(QStringLiteral("SELECT name, sql FROM sqlite_master WHERE type = 'table'")))
-        return lesebefund(q.lastError());
+    // What each table is, as SQLite knows it from the schema it parsed, not from the stored text:
+    // a virtual table (and its shadow tables) is none of the kind "table", and has no root page.
+    if (!q.exec(QStringLiteral("SELECT s.name FROM sqlite_master s WHERE s.type = 'table' AND (s.rootpage = 0 "
+                               "OR NOT EXISTS (SELECT 1 FROM pragma_table_list t WHERE t.schema = 'main' "
+                               "AND t.name = s.name AND t.type = 'table')) ORDER BY s.name")))
+        return lesebefund(q.lastError(), vorübergehend);
+    if (q.next())
+        return text(2984, {JetDialekt::Name(q.value(0).toString())});
+    QStringList tabellen;
+    if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'")))
+        return lesebefund(q.lastError(), vorübergehend);
     while (q.next())
-        tabellen.append({q.value(0).toString(), q.value(1).toString()});
+        tabellen << q.value(0).toString();
     // Columns (name, declared type) of every ordinary table, by the table's name in upper case.
     QHash<QString, QList<QPair<QString, QString>>> spalten;
     QSqlQuery x(db);
     x.prepare(QStringLiteral("SELECT name, type, hidden FROM pragma_table_xinfo(?)"));
-    for (const auto& [name, sql] : tabellen) {
-        bool berechnet = sql.simplified().startsWith(QLatin1String("CREATE VIRTUAL"), Qt::CaseInsensitive);
+    for (const QString& name : tabellen) {
+        bool berechnet = false;
         QList<QPair<QString, QString>> liste;
         x.bindValue(0, name);
-        if (!berechnet && !x.exec())
-            return lesebefund(x.lastError());
+        if (!x.exec())
+            return lesebefund(x.lastError(), vorübergehend);
         while (!berechnet && x.next()) {
             berechnet = x.value(2).toInt() != 0;
             liste.append({x.value(0).toString(), x.value(1).toString()});
@@ -195,7 +222,7 @@ QString schemabefund(const QSqlDatabase& db, const Schemaerwartung& erwartet)
                 continue;
             if (!q.exec(QStringLiteral("SELECT typeof(%1), %1 FROM %2 WHERE %3 LIMIT 1")
                             .arg(JetDialekt::Name(spalte), JetDialekt::Name(t.name), bedingung)))
-                return lesebefund(q.lastError());
+                return lesebefund(q.lastError(), vorübergehend);
             if (q.next()) {
                 const QString typ = q.value(0).toString();
                 const QString wert = typ == QLatin1String("blob") ? QStringLiteral("BLOB")
@@ -209,7 +236,7 @@ QString schemabefund(const QSqlDatabase& db, const Schemaerwartung& erwartet)
 
 }  // namespace
 
-int DbVerbindung::Fortschrittsaufrufe()
+qint64 DbVerbindung::Fortschrittsaufrufe()
 {
     return aufrufe;
 }
@@ -226,9 +253,34 @@ bool DbVerbindung::Belegt(const QSqlError& fehler)
     return zahl && (code == SQLITE_BUSY || code == SQLITE_LOCKED);
 }
 
+bool DbVerbindung::Vorübergehend(const QSqlError& fehler)
+{
+    bool zahl = false;
+    const int code = fehler.nativeErrorCode().toInt(&zahl) & 0xff;
+    return zahl
+           && (code == SQLITE_BUSY || code == SQLITE_LOCKED || code == SQLITE_IOERR || code == SQLITE_NOMEM
+               || code == SQLITE_CANTOPEN || code == SQLITE_PERM);
+}
+
 QString DbVerbindung::Grund(const QSqlError& fehler)
 {
-    return Belegt(fehler) ? text(2980) : fehler.text();
+    bool zahl = false;
+    const int code = fehler.nativeErrorCode().toInt(&zahl) & 0xff;
+    if (!zahl)
+        return fehler.text();
+    switch (code) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED: return text(2980);
+    case SQLITE_INTERRUPT: return text(3166, {fehler.text()});
+    case SQLITE_IOERR: return text(3167, {fehler.text()});
+    case SQLITE_FULL: return text(3168, {fehler.text()});
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+    case SQLITE_CANTOPEN: return text(3169, {fehler.text()});
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB: return text(3170, {fehler.text()});
+    default: return fehler.text();
+    }
 }
 
 void DbVerbindung::SetzeFehlerprobe(const Fehlerprobe* probe)
@@ -239,19 +291,19 @@ void DbVerbindung::SetzeFehlerprobe(const Fehlerprobe* probe)
 bool DbVerbindung::Schreibbar(QString* grund) const
 {
     if (m_nurLesen) {
-        setzeFehler(grund, QStringLiteral("Die Datenbank ist schreibgeschützt geöffnet."));
+        setzeFehler(grund, text(3164));
         return false;
     }
     QSqlDatabase d = db();
     QSqlQuery q(d);
     if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
-        setzeFehler(grund, q.lastError().text());
+        setzeFehler(grund, Grund(q.lastError()));
         return false;
     }
     // A change that the rollback takes back.
     const bool ok = q.exec(QStringLiteral("CREATE TABLE kelvor_schreibprobe_ (x)"));
     if (!ok)
-        setzeFehler(grund, q.lastError().text());
+        setzeFehler(grund, Grund(q.lastError()));
     q.exec(QStringLiteral("ROLLBACK"));
     return ok;
 }
@@ -259,23 +311,30 @@ bool DbVerbindung::Schreibbar(QString* grund) const
 std::shared_ptr<DbVerbindung> DbVerbindung::Öffnen(const QString& pfad, const QString& passwort,
                                                   QString* fehler)
 {
-    return öffnen(pfad, passwort, nullptr, fehler);
+    return öffnen(pfad, passwort, nullptr, fehler, nullptr);
 }
 
 std::shared_ptr<DbVerbindung> DbVerbindung::ÖffnenVonAußen(const QString& pfad, const QString& passwort,
-                                                          const Schemaerwartung& erwartet, QString* fehler)
+                                                          const Schemaerwartung& erwartet, QString* fehler,
+                                                          bool* vorübergehend)
 {
-    return öffnen(pfad, passwort, &erwartet, fehler);
+    return öffnen(pfad, passwort, &erwartet, fehler, vorübergehend);
 }
 
 std::shared_ptr<DbVerbindung> DbVerbindung::öffnen(const QString& pfad, const QString& passwort,
-                                                  const Schemaerwartung* erwartet, QString* fehler)
+                                                  const Schemaerwartung* erwartet, QString* fehler,
+                                                  bool* vorübergehend)
 {
+    // A failure of access (passing) unless the content is refused.
+    const auto scheitert = [&](const QString& grund, bool zugang = true) {
+        setzeFehler(fehler, grund);
+        if (vorübergehend)
+            *vorübergehend = zugang;
+        return std::shared_ptr<DbVerbindung>();
+    };
     const QFileInfo info(pfad);
-    if (pfad.trimmed().isEmpty() || !info.exists() || !info.isFile()) {
-        setzeFehler(fehler, QStringLiteral("Die Datei '%1' wurde nicht gefunden.").arg(pfad));
-        return nullptr;
-    }
+    if (pfad.trimmed().isEmpty() || !info.exists() || !info.isFile())
+        return scheitert(text(3161, {pfad}));
     const bool nurLesen = passwort == Kennwort::Artikeldatenbank;
     const QString schluessel = info.canonicalFilePath() + (nurLesen ? QStringLiteral("|r") : QStringLiteral("|w"));
 
@@ -299,22 +358,16 @@ std::shared_ptr<DbVerbindung> DbVerbindung::öffnen(const QString& pfad, const Q
             db.setDatabaseName(info.canonicalFilePath());
             db.setConnectOptions(nurLesen ? QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=1000")
                                           : QStringLiteral("QSQLITE_BUSY_TIMEOUT=1000"));
-            if (!db.open()) {
-                setzeFehler(fehler, db.lastError().text());
-                return nullptr;  // the destructor removes the Qt connection
-            }
-            if (!abschirmen(db)) {
-                setzeFehler(fehler, QStringLiteral("Die Schutzeinstellungen der Datenbank ließen sich nicht setzen."));
-                return nullptr;
-            }
+            if (!db.open())
+                return scheitert(Grund(db.lastError()));  // the destructor removes the Qt connection
+            if (!abschirmen(db))
+                return scheitert(text(3162));
             if (!nurLesen) {
                 // The first statement that reads the file: a file locked by another program is
                 // named here, after one wait, not after one wait per statement.
                 QSqlQuery q(db);
-                if (!q.exec(QStringLiteral("PRAGMA synchronous=FULL")) && Belegt(q.lastError())) {
-                    setzeFehler(fehler, Grund(q.lastError()));
-                    return nullptr;
-                }
+                if (!q.exec(QStringLiteral("PRAGMA synchronous=FULL")) && Belegt(q.lastError()))
+                    return scheitert(Grund(q.lastError()));
                 if (fehlerprobe() && fehlerprobe()->einrichten)
                     fehlerprobe()->einrichten(db);
             }
@@ -323,10 +376,9 @@ std::shared_ptr<DbVerbindung> DbVerbindung::öffnen(const QString& pfad, const Q
         qCDebug(lcDatenbank).noquote() << (nurLesen ? "geöffnet, nur lesen:" : "geöffnet:") << info.canonicalFilePath();
     }
     if (erwartet) {
-        if (const QString befund = schemabefund(v->db(), *erwartet); !befund.isEmpty()) {
-            setzeFehler(fehler, befund);
-            return nullptr;
-        }
+        bool zugang = false;
+        if (const QString befund = schemabefund(v->db(), *erwartet, zugang); !befund.isEmpty())
+            return scheitert(befund, zugang);
         if (passwort.isEmpty())
             return v;
     }
@@ -334,8 +386,8 @@ std::shared_ptr<DbVerbindung> DbVerbindung::öffnen(const QString& pfad, const Q
         QSqlError lesefehler;
         if (!Kennwort::Pruefen(v->db(), passwort, &lesefehler)) {
             // A file that holds no check, or no database at all, has no valid password either.
-            setzeFehler(fehler, Belegt(lesefehler) ? Grund(lesefehler) : QStringLiteral("Kein gültiges Kennwort."));
-            return nullptr;
+            const bool zugang = Vorübergehend(lesefehler);
+            return scheitert(zugang ? Grund(lesefehler) : text(3163), zugang);
         }
         v->m_passwort = passwort;
     }
@@ -450,8 +502,7 @@ bool DbVerbindung::TransaktionIntakt() const
 
 QString DbVerbindung::TransaktionBeendetText()
 {
-    return QStringLiteral("Die Datenbank hat die Transaktion nach einem Fehler beendet; "
-                          "es werden keine weiteren Änderungen geschrieben.");
+    return text(3165);
 }
 
 Commitwache::Commitwache(const DbVerbindung& verbindung) : m_handle(sqliteHandle(verbindung.db()))

@@ -35,8 +35,9 @@ Schemaerwartung SchemaAusDdl(const QString& ddl);
 // the objects from locking each other out.
 // Every connection is opened as SQLite advises for files that may come from anyone: defensive
 // mode, no trust in functions called from the schema, lowered limits on the length of a value,
-// of an SQL text and on the depth of an expression, and a fixed amount of work after which any
-// one statement is ended ("interrupted").
+// of an SQL text and on the depth of an expression, and an amount of work after which any one
+// statement is ended ("interrupted"): fixed for a small file, for a larger one in proportion to
+// its size, so that the program reads its own files whole at any size.
 class DbVerbindung {
 public:
     // Opens (or shares) the file and checks the password; nullptr with a description when the
@@ -49,22 +50,28 @@ public:
     // user's article database, the project database at the start check): as Öffnen, and before
     // any other query, not even the password's, the schema is checked: no view, trigger, virtual
     // table or generated column anywhere, and what erwartet names is there with its kinds and
-    // values. An empty passwort skips the password check. nullptr with the reason otherwise.
+    // values. An empty passwort skips the password check. nullptr with the reason otherwise;
+    // *vorübergehend (when given) then tells a failure of access that may pass (the file in use,
+    // not readable now) from a refusal of the file's content.
     static std::shared_ptr<DbVerbindung> ÖffnenVonAußen(const QString& pfad, const QString& passwort,
                                                         const Schemaerwartung& erwartet,
-                                                        QString* fehler = nullptr);
+                                                        QString* fehler = nullptr, bool* vorübergehend = nullptr);
     // True for the error of a statement that waited in vain for another connection's lock.
     static bool Belegt(const QSqlError& fehler);
-    // The reason for an error of the database: "in use by another program" when another
-    // connection holds a lock on the file, else the error's text.
+    // True for an error of access that may pass: the file in use, not readable now, no memory.
+    static bool Vorübergehend(const QSqlError& fehler);
+    // The reason for an error of the database, in German: "in use by another program" when
+    // another connection holds a lock on the file; the kinds of failure a user can act on named
+    // with SQLite's text; else SQLite's text.
     static QString Grund(const QSqlError& fehler);
     // True while a connection to the file is open in this program (read-only or not).
     static bool IstOffen(const QString& pfad);
     // The work of one statement, in calls of the progress handler (one per 1000 steps of
-    // SQLite's machine): a statement that needs more calls than this is ended.
+    // SQLite's machine): a statement on a small file that needs more calls than this is ended; a
+    // larger file allows a number of steps per byte of it.
     static constexpr int MaxFortschrittsaufrufe = 30'000;
     // The calls in the statement that runs, or last ran, on this thread.
-    static int Fortschrittsaufrufe();
+    static qint64 Fortschrittsaufrufe();
     // The calls in every statement on this thread so far.
     static qint64 FortschrittsaufrufeInsgesamt();
     ~DbVerbindung();
@@ -111,7 +118,8 @@ public:
 private:
     DbVerbindung() = default;
     static std::shared_ptr<DbVerbindung> öffnen(const QString& pfad, const QString& passwort,
-                                                const Schemaerwartung* erwartet, QString* fehler);
+                                                const Schemaerwartung* erwartet, QString* fehler,
+                                                bool* vorübergehend);
     void prüfeSchema() const;
 
     QString m_name;

@@ -1,7 +1,9 @@
 #include "exchange/XML_Tools.h"
 
+#include "base/AllgFunktionen.h"
 #include "base/Dateileser.h"
 #include "base/Dateischreiber.h"
+#include "base/Programmzustand.h"
 
 #include <QFile>
 #include <QHash>
@@ -18,6 +20,11 @@ namespace {
 const QString KeinStartknoten = QStringLiteral("No opened document or partial document");
 const QString UngueltigerPfad = QStringLiteral("Invalid Location Path");
 const QString KeinElement = QStringLiteral("The selected node is not an element");
+
+QString Text(int id, const QList<VbVariant>& werte = {})
+{
+    return FormatText(LadeText(zustand().Sprachoffset + id), werte);
+}
 
 QByteArray Utf8(const QString& s)
 {
@@ -355,7 +362,7 @@ bool NachUtf8(const QByteArray& roh, QByteArray& utf8, QByteArray& kodierung, bo
     }
     const Einbyte art = EinbyteArt(name);
     if (art == Einbyte::Keine) {
-        fehler = QStringLiteral("Unsupported encoding: ") + QString::fromLatin1(name);
+        fehler = Text(3176, {QString::fromLatin1(name)}) + QStringLiteral("\r\n");
         return false;
     }
     kodierung = name;
@@ -602,15 +609,7 @@ int32_t XML_Tools::LoadXMLDocument(const QString& pfad)
     const Fremdlesen gelesen = LeseFremdeDatei(pfad, MaxDateigroesse, roh, &grund);
     if (gelesen != Fremdlesen::Gelesen) {
         m_errorCode = 2;
-        switch (gelesen) {
-        case Fremdlesen::KeineDatei: m_errorDescription = QStringLiteral("Not a regular file: "); break;
-        case Fremdlesen::ZuGroß:
-            m_errorDescription = QStringLiteral("File larger than %1 bytes: ").arg(MaxDateigroesse);
-            break;
-        case Fremdlesen::Lesefehler: m_errorDescription = QStringLiteral("Unable to read the file (%1) ").arg(grund); break;
-        default: m_errorDescription = QStringLiteral("Unable to open the file "); break;
-        }
-        m_errorDescription += pfad + QStringLiteral("\r\n");
+        m_errorDescription = Text(3171, {grund, pfad}) + QStringLiteral("\r\n");
         return m_errorCode;
     }
     QByteArray utf8;
@@ -623,10 +622,22 @@ int32_t XML_Tools::LoadXMLDocument(const QString& pfad)
         m_errorLine = 1;
         return m_errorCode;
     }
+    roh = QByteArray();  // shared with utf8, or no longer needed
+    // What the parser builds is bounded before it runs: a node for each markup and each text
+    // between two, an attribute for each "=".
+    if (const qsizetype marken = utf8.count('<'), zuweisungen = utf8.count('=');
+        marken > MaxMarken || zuweisungen > MaxZuweisungen) {
+        m_errorCode = 2;
+        m_errorDescription = Text(3175, {VbVariant(MaxMarken),
+                                         VbVariant(MaxZuweisungen)})
+                             + QStringLiteral("\r\n");
+        m_errorLine = 1;
+        return m_errorCode;
+    }
     // The parser would take a NUL for the end of the file, and a save would drop the rest.
     if (const qsizetype nul = utf8.indexOf('\0'); nul >= 0) {
         m_errorCode = 2;
-        m_errorDescription = QStringLiteral("Invalid character NUL\r\n");
+        m_errorDescription = Text(3172) + QStringLiteral("\r\n");
         m_errorLine = static_cast<int32_t>(utf8.left(nul).count('\n') + 1);
         return m_errorCode;
     }
@@ -669,7 +680,7 @@ int32_t XML_Tools::LoadXMLDocument(const QString& pfad)
     });
     if (zuTief > 0) {
         m_errorCode = 2;
-        m_errorDescription = QStringLiteral("Elements nested deeper than %1 levels\r\n").arg(MaxTiefe);
+        m_errorDescription = Text(3173, {VbVariant(MaxTiefe)}) + QStringLiteral("\r\n");
         m_errorLine = zuTief;
         m_dokument.reset();
         return m_errorCode;
@@ -693,9 +704,9 @@ int32_t XML_Tools::LoadXMLDocument(const QString& pfad)
     });
     if (zuTeuer > 0) {
         m_errorCode = 2;
-        m_errorDescription = QStringLiteral("Entity references need more than %1 resolutions or %2 characters\r\n")
-                                 .arg(MaxAufloesungen)
-                                 .arg(MaxEntitaetZeichen);
+        m_errorDescription = Text(3174, {VbVariant(MaxAufloesungen),
+                                         VbVariant(MaxEntitaetZeichen)})
+                             + QStringLiteral("\r\n");
         m_errorLine = zuTeuer;
         m_dokument.reset();
         m_entitäten = XmlEntitaeten();

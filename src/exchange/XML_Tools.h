@@ -65,7 +65,12 @@ public:
     // Deepest element nesting a file may have; a deeper one is a load error (code 2).
     static constexpr int MaxTiefe = 1000;
     // Largest file that is read, far above any real exchange file; a larger one is a load error.
-    static constexpr qint64 MaxDateigroesse = qint64(256) << 20;
+    static constexpr qint64 MaxDateigroesse = qint64(64) << 20;
+    // Markup ("<") and attribute assignments ("=") a file may hold, far above any real exchange
+    // file: they bound the parser's nodes and attributes, which take many times the bytes of
+    // their text. More is a load error (code 2).
+    static constexpr qint64 MaxMarken = 1'000'000;
+    static constexpr qint64 MaxZuweisungen = 1'000'000;
     // Entity references a document may need resolved, and the characters that resolving may
     // produce, over all its texts; more is a load error (code 2).
     static constexpr int64_t MaxAufloesungen = 100000;

@@ -54,17 +54,22 @@ const Schemaerwartung& Artikelschema()
     return schema;
 }
 
-QString PrüfeArtikeldatenbank(const QString& pfad)
+QString PrüfeArtikeldatenbank(const QString& pfad, bool* vorübergehend)
 {
+    if (vorübergehend)
+        *vorübergehend = false;
     QString grund;
     const std::shared_ptr<DbVerbindung> v =
-        DbVerbindung::ÖffnenVonAußen(pfad, Kennwort::Artikeldatenbank, Artikelschema(), &grund);
+        DbVerbindung::ÖffnenVonAußen(pfad, Kennwort::Artikeldatenbank, Artikelschema(), &grund, vorübergehend);
     if (!v)
         return grund;
     // The rate is read from the first row only.
     QSqlQuery q(v->db());
-    if (!q.exec(QStringLiteral("SELECT [MwStSatz in Prozent] FROM [Waehrung] LIMIT 1")))
+    if (!q.exec(QStringLiteral("SELECT [MwStSatz in Prozent] FROM [Waehrung] LIMIT 1"))) {
+        if (vorübergehend)
+            *vorübergehend = DbVerbindung::Vorübergehend(q.lastError());
         return DbVerbindung::Grund(q.lastError());
+    }
     if (q.next() && !q.isNull(0) && !(q.value(0).toDouble() >= 0 && q.value(0).toDouble() <= 100))
         return FormatText(LadeText(zustand().Sprachoffset + 2989),
                           {QStringLiteral("[MwStSatz in Prozent]"), QStringLiteral("[Waehrung]"),
@@ -79,9 +84,17 @@ QString ArtikeldatenbankBeimStart(const Datenpfade& pfade, const QString& name)
     // Without a shipped database of its own the program has nothing else to read.
     if (QFileInfo(gewählt) == QFileInfo(ausgeliefert))
         return gewählt;
-    const QString grund = PrüfeArtikeldatenbank(gewählt);
+    bool vorübergehend = false;
+    const QString grund = PrüfeArtikeldatenbank(gewählt, &vorübergehend);
     if (grund.isEmpty())
         return gewählt;
+    // Only a copy whose content is refused is put aside; one that is in use or cannot be read
+    // now stays for the next start.
+    if (vorübergehend) {
+        Meldung(Meldungsart::Anwendungsfehler, LadeText(zustand().Sprachoffset + 3160),
+                {QDir::toNativeSeparators(gewählt), grund});
+        return ausgeliefert;
+    }
     QString abgelegt = gewählt + QStringLiteral(".abgelegt");
     for (int n = 2; QFileInfo::exists(abgelegt); ++n)
         abgelegt = gewählt + QStringLiteral(".abgelegt-%1").arg(n);

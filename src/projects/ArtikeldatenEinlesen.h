@@ -16,11 +16,14 @@ const Schemaerwartung& Artikelschema();
 // Checks a file from outside as an article database: it opens through the database layer's open
 // for such files with the article database's password and holds the tables and columns of
 // Artikelschema() with values of their kinds; the VAT rate read from [Waehrung] lies between
-// 0 and 100. Empty when usable, else the reason.
-QString PrüfeArtikeldatenbank(const QString& pfad);
+// 0 and 100. Empty when usable, else the reason; *vorübergehend (when given) is true when the
+// file could not be read for a reason that may pass (in use by another program, no access now).
+QString PrüfeArtikeldatenbank(const QString& pfad, bool* vorübergehend = nullptr);
 // The article database the program reads from its start on: the user's own copy when it passes
-// PrüfeArtikeldatenbank, else the shipped one. A copy that fails is renamed beside itself
-// ("<name>.abgelegt", "<name>.abgelegt-2", ...) and the user is told why and where it lies.
+// PrüfeArtikeldatenbank, else the shipped one. A copy whose content is refused is renamed beside
+// itself ("<name>.abgelegt", "<name>.abgelegt-2", ...) and the user is told why and where it
+// lies; one that cannot be read for a passing reason stays where it is, and the user is told
+// that the shipped one serves this run.
 QString ArtikeldatenbankBeimStart(const Datenpfade& pfade, const QString& name);
 // How a replacement ended.
 enum class Artikelersatz {

@@ -9,6 +9,7 @@
 
 #include "support/ImKind.h"
 #include "exchange/XML_Tools.h"
+#include "base/AllgFunktionen.h"
 #include "support/QStringAusgabe.h"
 
 namespace {
@@ -352,7 +353,7 @@ TEST_F(XmlToolsTest, DeepNestingIsWalkedOrRefused)
         ASSERT_EQ(x.LoadXMLDocument(Datei(Verschachtelt(f.tiefe))), f.code);
         if (f.code != 0) {
             EXPECT_EQ(x.ErrorLine(), 3);
-            EXPECT_TRUE(x.Error_Description().startsWith(QStringLiteral("Elements nested deeper than ")))
+            EXPECT_EQ(x.Error_Description(), FormatText(LadeText(3173), {XML_Tools::MaxTiefe}) + QStringLiteral("\r\n"))
                 << x.Error_Description().toStdString();
             EXPECT_FALSE(x.Kontextknoten());
             continue;
@@ -460,7 +461,7 @@ TEST_F(XmlToolsTest, EntityWorkIsCountedPerDocumentAndBounded)
             EXPECT_EQ(x.GetElementText(QStringLiteral("U")), 0);
             EXPECT_EQ(x.ElementeText(), f.text);
         } else {
-            EXPECT_TRUE(x.Error_Description().startsWith(QStringLiteral("Entity references need more than 100000 resolutions")))
+            EXPECT_TRUE(x.Error_Description().startsWith(QStringLiteral("Die Verweise auf Entitäten verlangen mehr als 100000 Auflösungen")))
                 << x.Error_Description().toStdString();
             EXPECT_EQ(x.ErrorLine(), 4);
             EXPECT_FALSE(x.Kontextknoten());
@@ -550,16 +551,16 @@ TEST_F(XmlToolsTest, OnlyRegularFilesUpToTheLimitAreRead)
         QString grund;
     };
     const Fall fälle[] = {
-        {fifo, QStringLiteral("Not a regular file: ")},
-        {null, QStringLiteral("Not a regular file: ")},
-        {ordner, QStringLiteral("Not a regular file: ")},
-        {groß, QStringLiteral("File larger than 268435456 bytes: ")},
+        {fifo, LadeText(2966)},
+        {null, LadeText(2966)},
+        {ordner, LadeText(2966)},
+        {groß, FormatText(LadeText(2967), {XML_Tools::MaxDateigroesse >> 20})},
     };
     for (const Fall& f : fälle) {
         SCOPED_TRACE(f.pfad.toStdString());
         const auto [code, beschreibung] = LadenImKind(f.pfad);
         EXPECT_EQ(code, 2) << beschreibung.toStdString();
-        EXPECT_EQ(beschreibung, f.grund + f.pfad + QStringLiteral("\r\n"));
+        EXPECT_EQ(beschreibung, FormatText(LadeText(3171), {f.grund, f.pfad}) + QStringLiteral("\r\n"));
     }
     struct stat st {};
     ASSERT_EQ(::lstat(QFile::encodeName(fifo).constData(), &st), 0);
@@ -580,8 +581,8 @@ TEST_F(XmlToolsTest, OnlyAWellFormedDocumentLoads)
     };
     const QByteArray kopf = "<?xml version=\"1.0\"?>\n<R>\n  <A>1</A>\n</R>\n";
     const Fall fälle[] = {
-        {"NUL and an element after the root", kopf + QByteArray("\0<B/>\n", 6), 5, "Invalid character NUL"},
-        {"NUL inside a text", QByteArray("<R><A>1\0 2</A></R>", 18), 1, "Invalid character NUL"},
+        {"NUL and an element after the root", kopf + QByteArray("\0<B/>\n", 6), 5, "Die Datei enthält ein unzulässiges Zeichen (Nullzeichen)."},
+        {"NUL inside a text", QByteArray("<R><A>1\0 2</A></R>", 18), 1, "Die Datei enthält ein unzulässiges Zeichen (Nullzeichen)."},
         {"second element", kopf + "<B/>\n", 5, "Content after the root element"},
         {"text after the root", kopf + "Rest", 4, "Text outside the root element"},
         {"text before the root", "Vorsatz\n<R/>\n", 1, "Text outside the root element"},
@@ -600,7 +601,7 @@ TEST_F(XmlToolsTest, OnlyAWellFormedDocumentLoads)
             continue;
         }
         EXPECT_EQ(x.LoadXMLDocument(pfad), 2);
-        EXPECT_EQ(x.Error_Description(), QString::fromLatin1(f.grund) + QStringLiteral("\r\n"));
+        EXPECT_EQ(x.Error_Description(), QString::fromUtf8(f.grund) + QStringLiteral("\r\n"));
         EXPECT_EQ(x.ErrorLine(), f.zeile);
         EXPECT_FALSE(x.Kontextknoten());
         EXPECT_EQ(Lesen(pfad), f.inhalt);

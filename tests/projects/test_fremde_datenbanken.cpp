@@ -91,10 +91,11 @@ Lauf imKind(const std::function<Bericht()>& arbeit)
     return lauf;
 }
 
-// A process of its own that holds the file locked (BEGIN EXCLUSIVE) until it is ended.
+// A process of its own that holds the file locked (BEGIN EXCLUSIVE, or the transaction given)
+// until it is ended.
 class Sperre {
 public:
-    explicit Sperre(const QString& pfad)
+    explicit Sperre(const QString& pfad, const char* beginn = "BEGIN EXCLUSIVE")
     {
         int rohr[2];
         if (pipe(rohr) != 0)
@@ -104,7 +105,7 @@ public:
             close(rohr[0]);
             sqlite3* h = nullptr;
             const bool ok = sqlite3_open(pfad.toUtf8().constData(), &h) == SQLITE_OK
-                            && sqlite3_exec(h, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr) == SQLITE_OK;
+                            && sqlite3_exec(h, beginn, nullptr, nullptr, nullptr) == SQLITE_OK;
             const char z = ok ? '1' : '0';
             if (write(rohr[1], &z, 1) != 1)
                 _exit(1);
@@ -334,6 +335,20 @@ TEST_F(FremdeDatenbanken, BleibenInIhrenGrenzenUndNichtsGehtVerloren)
         };
     };
     const QString vonAnderemProgramm = text(2980);
+    // Another process holds the file in a transaction begun so.
+    const auto sperren = [&](const QString& pfad, const char* beginn) {
+        return [&sperre, pfad, beginn] {
+            sperre = std::make_unique<Sperre>(pfad, beginn);
+            ASSERT_TRUE(sperre->gesperrt());
+        };
+    };
+    // The restore refused: the project database in use by another program, and unchanged.
+    const auto nichtWiederhergestellt = [&](const Bericht& b) {
+        ASSERT_EQ(b.vorlagen.size(), 1) << b.texte.join(QLatin1Char('\n')).toStdString();
+        EXPECT_EQ(b.vorlagen[0], text(2920));
+        EXPECT_TRUE(b.texte[0].contains(vonAnderemProgramm)) << b.texte[0].toStdString();
+        EXPECT_EQ(inhaltVon(db), vorher);
+    };
 
     const Fall fälle[] = {
         {"Schemabombe", Vorgang::Einlesen, Schemabombe, {}, eingelesenAbgewiesen(QStringLiteral("[Waehrung]"))},
@@ -378,16 +393,24 @@ TEST_F(FremdeDatenbanken, BleibenInIhrenGrenzenUndNichtsGehtVerloren)
              ASSERT_TRUE(sperre->gesperrt());
          },
          [&](const Bericht& b) { projekteUnverändert(vonAnderemProgramm)(b); }},
-        {"von anderem Programm gesperrt", Vorgang::Wiederherstellen, {},
+        {"von anderem Programm gesperrt", Vorgang::Wiederherstellen, {}, sperren(db, "BEGIN EXCLUSIVE"),
+         nichtWiederhergestellt},
+        {"in einer Schreibtransaktion eines anderen Programms", Vorgang::Wiederherstellen, {},
+         sperren(db, "BEGIN IMMEDIATE"), nichtWiederhergestellt},
+        // Only busy: the shipped one serves this run, the user's own stays where it is.
+        {"von anderem Programm gesperrt", Vorgang::ArtikelStart, {},
          [&] {
-             sperre = std::make_unique<Sperre>(db);
-             ASSERT_TRUE(sperre->gesperrt());
+             ASSERT_TRUE(QFile::copy(ausgeliefert, eigene));
+             sperren(eigene, "BEGIN EXCLUSIVE")();
          },
          [&](const Bericht& b) {
              ASSERT_EQ(b.vorlagen.size(), 1) << b.texte.join(QLatin1Char('\n')).toStdString();
-             EXPECT_EQ(b.vorlagen[0], text(2920));
+             EXPECT_EQ(b.vorlagen[0], text(3160));
              EXPECT_TRUE(b.texte[0].contains(vonAnderemProgramm)) << b.texte[0].toStdString();
-             EXPECT_EQ(inhaltVon(db), vorher);
+             EXPECT_EQ(b.artikelquelle, ausgeliefert);
+             EXPECT_EQ(b.währung, QStringLiteral("EUR"));
+             EXPECT_TRUE(QFileInfo(eigene).size() > 0);
+             EXPECT_FALSE(QFileInfo::exists(eigene + QStringLiteral(".abgelegt")));
          }},
     };
 

@@ -1,0 +1,49 @@
+// The project database at the size a user can reach: the start check opens it and the project
+// page's table access reads it whole, sorted by a column without an index.
+
+#include <gtest/gtest.h>
+
+#include "ProjektDbFixture.h"
+#include "data/Projektdatenbankpruefung.h"
+#include "data/datenbank.h"
+#include "base/Programmzustand.h"
+
+namespace {
+
+class GrosseProjektdatenbank : public ProjektDbFixture {};
+
+}  // namespace
+
+TEST_F(GrosseProjektdatenbank, WirdGeprüftUndGanzGelesen)
+{
+    constexpr int Projekte = 200'000;
+    baue();
+    // Rows with few values are the most rows per byte of the file.
+    sql(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+                       "INSERT INTO ProjekteTabelle (\"Projekt Nr\", Projektart, Bauherr) "
+                       "SELECT printf('P%06d', i), 'He', printf('B%06d', %1 - i) FROM n")
+            .arg(Projekte));
+    sql(QStringLiteral("INSERT INTO Heizungsparameter (\"Projekt Nr\") SELECT \"Projekt Nr\" FROM ProjekteTabelle"));
+    TearDown();  // the test's own connection goes before the program's
+
+    QString befund;
+    EXPECT_TRUE(Projektdatenbankprüfung::DateiIntakt(pfad, befund)) << befund.toStdString();
+    EXPECT_EQ(Projektdatenbankprüfung().Prüfen(), Projektdatenbankprüfung::Ende::Weiter) << texte(meldungen);
+
+    datenbank projekte;
+    ASSERT_EQ(projekte.OpenTab(pfad, QStringLiteral("Select * From ProjekteTabelle ORDER BY [Bauherr],[Projekt Nr]"), 2,
+                               Kennwort::Projektdatenbank, true),
+              0)
+        << texte(meldungen);
+    EXPECT_EQ(projekte.GetADODB_Recordset()->Anzahl(), Projekte);
+    EXPECT_EQ(projekte.GetFeld(QStringLiteral("Projekt Nr")), VbVariant(QStringLiteral("P200000")));
+    // A parameter table has some 200 columns, one row per project.
+    datenbank parameter;
+    ASSERT_EQ(parameter.OpenTab(pfad, QStringLiteral("Select * From Heizungsparameter ORDER BY [Projekt Nr] DESC"), 2,
+                                Kennwort::Projektdatenbank, true),
+              0)
+        << texte(meldungen);
+    EXPECT_EQ(parameter.GetADODB_Recordset()->Anzahl(), Projekte);
+    EXPECT_EQ(parameter.GetFeld(QStringLiteral("Projekt Nr")), VbVariant(QStringLiteral("P200000")));
+    EXPECT_TRUE(meldungen.boxen.isEmpty()) << texte(meldungen);
+}
