@@ -146,7 +146,8 @@ def kappenventil(s, x, y, senkrecht=True):
     ventil(s, x, y, senkrecht, farbe=GRUEN)
     # the cap: a small bar above the valve
     s.zug([(x - 10, y + 22), (x + 10, y + 22)], farbe=GRUEN)
-    s.linie(x, y + 14, x, y + 22, farbe=GRUEN)
+    # the spindle from the valve's top edge (upright) or its centre (lying)
+    s.linie(x, y + 14 if senkrecht else y, x, y + 22, farbe=GRUEN)
 
 
 def pumpe(s, x, y, r=30, farbe=MAGENTA, aufwaerts=False):
@@ -353,8 +354,9 @@ def einzelabsicherung(s):
 def kappenventile(anzahl):
     def zeichne(s):
         for i in range(anzahl):
-            kappenventil(s, 470 + 60 * i, 40, senkrecht=False)
-            s.linie(470 + 60 * i, 62, 470 + 60 * i, 100, farbe=GRUEN)
+            # on a branch off the return
+            kappenventil(s, 470 + 60 * i, 40)
+            s.linie(470 + 60 * i, RUECKLAUF_Y, 470 + 60 * i, 26, farbe=GRUEN)
     return zeichne
 
 
@@ -381,9 +383,9 @@ def anbindung(s):
 
 def schlammabscheider(s):
     s.rechteck(240, -60, 320, 60, farbe=BLAU)
-    s.linie(250, -40, 310, 40, farbe=BLAU)
-    s.linie(250, 40, 310, -40, farbe=BLAU)
-    s.linie(280, -60, 280, -100, farbe=BLAU)
+    s.linie(240, -60, 320, 60, farbe=BLAU)
+    s.linie(240, 60, 320, -60, farbe=BLAU)
+    s.linie(280, -60, 280, -105, farbe=BLAU)
     ventil(s, 280, -115, senkrecht=True, farbe=BLAU, groesse=10)
     # the article's text below the device, across the block
     s.text(20, 600, -200, "Abscheider1")
@@ -562,7 +564,7 @@ def solaranlage():
     s.linie(400, 110, 400, 280, farbe=BLAU)
     pumpe(s, 400, 300, r=20, aufwaerts=True)
     s.linie(400, 320, 400, 1080, farbe=BLAU)
-    s.linie(340, 1080, 400, 1080, farbe=BLAU)
+    s.linie(354, 1080, 400, 1080, farbe=BLAU)
     # the safety valve on the return above the pump
     sicherheitsventil(s, 400, 420)
     # the vessel teed off the return before the pump
