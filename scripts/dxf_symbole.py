@@ -28,6 +28,7 @@ OBEN_BREITE, UNTEN_BREITE = 620, 350
 VORLAUF_Y, RUECKLAUF_Y = 700, 0
 SAMMLER_Y, BEISTELL_Y, NACHSPEISE_Y = 250, -350, 450
 KALTWASSER_X = 380
+DURCHFLUSS_X = 300
 
 
 def zahl(v):
@@ -115,11 +116,13 @@ def oben_leitungen(s, vorlauf=True):
         s.linie(0, VORLAUF_Y, OBEN_BREITE, VORLAUF_Y, farbe=ROT)
 
 
-def unten_sammler(s, stub=True):
+def unten_sammler(s, stub=True, bis=KALTWASSER_X):
     if stub:
         s.linie(0, SAMMLER_Y, UNTEN_BREITE, SAMMLER_Y, layer="ZELT", farbe=BLAU)
     else:
-        s.linie(0, SAMMLER_Y, KALTWASSER_X, SAMMLER_Y, farbe=BLAU)
+        # the plant's water line, in from the left
+        s.linie(0, SAMMLER_Y, bis, SAMMLER_Y, farbe=BLAU)
+        pfeil(s, 0, SAMMLER_Y, 1, 0, BLAU)
 
 
 def kaltwasser(s, y_bis):
@@ -142,14 +145,45 @@ def ventil(s, x, y, senkrecht=True, farbe=None, groesse=14):
 def kappenventil(s, x, y, senkrecht=True):
     ventil(s, x, y, senkrecht, farbe=GRUEN)
     # the cap: a small bar above the valve
-    s.linie(x - 10, y + 22, x + 10, y + 22, farbe=GRUEN)
-    s.linie(x, y + 14, x, y + 22, farbe=GRUEN)
+    s.zug([(x - 10, y + 22), (x + 10, y + 22)], farbe=GRUEN)
+    # the spindle from the valve's top edge (upright) or its centre (lying)
+    s.linie(x, y + 14 if senkrecht else y, x, y + 22, farbe=GRUEN)
 
 
-def pumpe(s, x, y, r=30, farbe=MAGENTA):
+def pumpe(s, x, y, r=30, farbe=MAGENTA, aufwaerts=False):
     s.kreis(x, y, r, farbe=farbe)
-    s.linie(x - r * 0.6, y + r * 0.8, x + r, y, farbe=farbe)
-    s.linie(x - r * 0.6, y - r * 0.8, x + r, y, farbe=farbe)
+    if aufwaerts:
+        s.linie(x - r * 0.8, y - r * 0.6, x, y + r, farbe=farbe)
+        s.linie(x + r * 0.8, y - r * 0.6, x, y + r, farbe=farbe)
+    else:
+        s.linie(x - r * 0.6, y + r * 0.8, x + r, y, farbe=farbe)
+        s.linie(x - r * 0.6, y - r * 0.8, x + r, y, farbe=farbe)
+
+
+def pfeil(s, x, y, dx, dy, farbe):
+    """An open pipe end at (x, y): a filled-in arrow in the direction (dx, dy) of the water, its
+    base across the end."""
+    g = 10
+    spitze = (x + 18 * dx, y + 18 * dy)
+    s.zug([(x - g * dy, y - g * dx), (x + g * dy, y + g * dx), spitze], farbe=farbe, geschlossen=True)
+
+
+def sicherheitsventil(s, x, y, links=False, farbe=ROT):
+    """A spring-loaded angle safety valve teed off a vertical pipe at (x, y): the inlet from the
+    pipe, the spring on top, the blow-off line down into a tundish; "SV" beside the spring."""
+    r = -1 if links else 1
+    c = x + 50 * r
+    s.linie(x, y, x + 30 * r, y, farbe=farbe)
+    s.zug([(x + 30 * r, y - 12), (x + 30 * r, y + 12), (c, y)], farbe=farbe, geschlossen=True)
+    s.zug([(c - 12, y - 20), (c + 12, y - 20), (c, y)], farbe=farbe, geschlossen=True)
+    s.linie(c, y, c, y + 14, farbe=farbe)
+    s.zug([(c, y + 14), (c + 9, y + 19), (c - 9, y + 25), (c + 9, y + 31), (c - 9, y + 37), (c, y + 42)], farbe=farbe)
+    s.linie(c, y - 20, c, y - 30, farbe=farbe)
+    s.zug([(c - 10, y - 30), (c + 10, y - 30), (c, y - 42)], farbe=farbe, geschlossen=True)
+    if links:
+        s.text(c - 114, c - 14, y + 12, "SV")
+    else:
+        s.text(c + 14, c + 114, y + 12, "SV")
 
 
 def verdichter(s, x, y, r=30, farbe=MAGENTA):
@@ -199,7 +233,9 @@ def erzeuger(titel, innen):
     s.rechteck(140, 160, 440, 560)
     s.linie(220, 560, 220, VORLAUF_Y, farbe=ROT)
     s.linie(360, 160, 360, RUECKLAUF_Y, farbe=BLAU)
-    ventil(s, 220, 630, farbe=ROT)
+    # the safety valve sits between the generator and its shut-off valve
+    sicherheitsventil(s, 220, 610)
+    ventil(s, 220, 668, farbe=ROT, groesse=10)
     ventil(s, 360, 80, farbe=BLAU)
     innen(s)
     s.text(150, 430, 505, titel)
@@ -209,7 +245,7 @@ def erzeuger(titel, innen):
 
 def kessel_innen(s):
     s.zug([(250, 260), (300, 420), (350, 260)], farbe=ROT, geschlossen=True)
-    s.linie(270, 300, 330, 300, farbe=GELB)
+    s.linie(262.5, 300, 337.5, 300, farbe=GELB)
 
 
 def waermetauscher_innen(s):
@@ -230,18 +266,26 @@ def speicher():
     """Drinking-water tank; its block also holds the vessel (left half), joined at the header."""
     s = Symbol()
     behaelter(s, 420, 580, 320, 660, membran=False)
-    # heating coil
-    s.zug([(435, 380), (565, 410), (435, 440), (565, 470), (435, 500)], farbe=ROT)
+    # heating coil, its flow and return out to the right
+    s.zug([(580, 500), (440, 470), (565, 440), (440, 410), (580, 380)], farbe=ROT)
+    for y, richtung in ((500, -1), (380, 1)):
+        s.linie(580, y, 640, y, farbe=ROT)
+        pfeil(s, 640, y, richtung, 0, ROT)
     # hot water out to the right
     s.linie(500, 660, 500, VORLAUF_Y, farbe=ROT)
     s.linie(500, VORLAUF_Y, OBEN_BREITE, VORLAUF_Y, farbe=ROT)
-    # cold water in: past the vessel to the bottom of the tank
-    kaltwasser(s, 360)
+    pfeil(s, OBEN_BREITE, VORLAUF_Y, 1, 0, ROT)
+    # cold water from the vessel's outlet at x 300 to the bottom of the tank, with the safety
+    # valve on the tank's inlet
+    s.linie(DURCHFLUSS_X, SAMMLER_Y, KALTWASSER_X, SAMMLER_Y, farbe=BLAU)
+    s.punkt(DURCHFLUSS_X, SAMMLER_Y, farbe=BLAU)
+    s.linie(KALTWASSER_X, SAMMLER_Y, KALTWASSER_X, 360, farbe=BLAU)
     s.linie(KALTWASSER_X, 360, 420, 360, farbe=BLAU)
+    sicherheitsventil(s, KALTWASSER_X, 310, links=True, farbe=BLAU)
     # the plant is alone in its row: its labels stand right of the tank
-    s.text(600, 1000, 580, "Speicher")
-    s.text(600, 1000, 510, "Volumen1")
-    s.text(600, 1000, 440, "Temperatur2")
+    s.text(680, 1080, 580, "Speicher")
+    s.text(680, 1080, 510, "Volumen1")
+    s.text(680, 1080, 440, "Temperatur2")
     return s
 
 
@@ -298,14 +342,7 @@ def druckbegrenzer(s, x, y, text):
 
 
 def einzelabsicherung(s):
-    # safety valve on the flow with its blow-off line, and the vessel's cap valve
-    s.linie(440, VORLAUF_Y, 440, 660, farbe=ROT)
-    s.zug([(420, 660), (460, 660), (440, 620)], farbe=ROT, geschlossen=True)
-    s.zug([(440, 620), (400, 600), (400, 640)], farbe=ROT, geschlossen=True)
-    # spring on top
-    s.zug([(440, 620), (452, 612), (428, 604), (452, 596), (440, 588)], farbe=ROT)
-    s.linie(400, 620, 350, 620, farbe=ROT)
-    s.linie(350, 620, 350, 580, farbe=ROT)
+    # the generator's own vessel on its return (the generator draws the safety valve)
     s.rechteck(460, 200, 610, 360, farbe=GRUEN)
     s.linie(590, 200, 590, RUECKLAUF_Y, farbe=GRUEN)
     s.text(465, 605, 270, "MAG")
@@ -317,26 +354,26 @@ def einzelabsicherung(s):
 def kappenventile(anzahl):
     def zeichne(s):
         for i in range(anzahl):
-            kappenventil(s, 470 + 60 * i, 40, senkrecht=False)
-            s.linie(470 + 60 * i, 62, 470 + 60 * i, 100, farbe=GRUEN)
+            # on a branch off the return
+            kappenventil(s, 470 + 60 * i, 40)
+            s.linie(470 + 60 * i, RUECKLAUF_Y, 470 + 60 * i, 26, farbe=GRUEN)
     return zeichne
 
 
 def keine_kappe(s):
-    s.linie(450, RUECKLAUF_Y, 450, 60, farbe=GRUEN)
-    s.punkt(450, 60, farbe=GRUEN)
+    """No cap valve: the header passes."""
 
 
 def entlueftung(s):
     s.linie(200, VORLAUF_Y, 200, 760, farbe=ROT)
     s.rechteck(170, 760, 230, 860, farbe=CYAN)
     s.linie(200, 860, 200, 900, farbe=CYAN)
-    s.zug([(190, 890), (200, 910), (210, 890)], farbe=CYAN)
+    pfeil(s, 200, 900, 0, 1, CYAN)
     s.text(240, 330, 795, "LA")
 
 
 def ohne_entlueftung(s):
-    s.linie(200, VORLAUF_Y, 200, 740, farbe=ROT, punkt=True)
+    """No air vent: the flow line passes."""
 
 
 def anbindung(s):
@@ -346,25 +383,26 @@ def anbindung(s):
 
 def schlammabscheider(s):
     s.rechteck(240, -60, 320, 60, farbe=BLAU)
-    s.linie(250, -40, 310, 40, farbe=BLAU)
-    s.linie(250, 40, 310, -40, farbe=BLAU)
-    s.linie(280, -60, 280, -100, farbe=BLAU)
+    s.linie(240, -60, 320, 60, farbe=BLAU)
+    s.linie(240, 60, 320, -60, farbe=BLAU)
+    s.linie(280, -60, 280, -105, farbe=BLAU)
     ventil(s, 280, -115, senkrecht=True, farbe=BLAU, groesse=10)
     # the article's text below the device, across the block
     s.text(20, 600, -200, "Abscheider1")
 
 
 def ohne_schlammabscheider(s):
-    s.linie(240, 30, 320, 30, punkt=True)
+    """No dirt separator: the return passes."""
 
 
 # --- Lower row --------------------------------------------------------------------------------
 
-def gefaess(titel, form="stehend", zusatz=None, art=None, eigener_block=False):
+def gefaess(titel, form="stehend", zusatz=None, art=None, eigener_block=False, bis=KALTWASSER_X):
     """A vessel hanging from the header; art names its kind in a second line. A vessel drawn in
-    the block of its plant hangs from the plant's cold-water line instead of a header stub."""
+    the block of its plant hangs from the plant's water line (up to x bis) instead of a header
+    stub."""
     s = Symbol()
-    unten_sammler(s, stub=not eigener_block)
+    unten_sammler(s, stub=not eigener_block, bis=bis)
     if form in ("stehend", "fuesse"):
         behaelter(s, 110, 240, -320, 120)
         s.linie(175, 120, 175, SAMMLER_Y, farbe=BLAU)
@@ -389,10 +427,10 @@ def gefaess(titel, form="stehend", zusatz=None, art=None, eigener_block=False):
 
 
 def durchstroemt(s):
-    # drinking-water vessel: the water flows through, in at the top and out at the side
-    s.linie(240, -200, 300, -200, farbe=BLAU)
-    s.linie(300, -200, 300, SAMMLER_Y, farbe=BLAU)
-    s.punkt(300, SAMMLER_Y, farbe=BLAU)
+    # drinking-water vessel in the line: the water enters at the top and leaves at the side,
+    # on to the tank's cold-water line at x 300
+    s.linie(240, -200, DURCHFLUSS_X, -200, farbe=BLAU)
+    s.linie(DURCHFLUSS_X, -200, DURCHFLUSS_X, SAMMLER_Y, farbe=BLAU)
 
 
 def automat(titel, maschine, zweite=None, modul=None):
@@ -463,6 +501,7 @@ def nachspeisung(titel, zusatz, teile):
     s = Symbol()
     s.linie(20, NACHSPEISE_Y, 330, NACHSPEISE_Y, layer="ZELTFL", farbe=GRUEN)
     s.linie(20, NACHSPEISE_Y, 20, NACHSPEISE_Y + 60, farbe=GRUEN)
+    pfeil(s, 20, NACHSPEISE_Y + 60, 0, -1, GRUEN)
     s.text(0, 280, NACHSPEISE_Y + 80, "Frischwasser")
     x = 70
     for teil in teile:
@@ -514,17 +553,23 @@ def solaranlage():
     s.zug([(0, 900), (300, 900), (360, 1100), (60, 1100)], farbe=BLAU, geschlossen=True)
     for i in range(1, 5):
         s.linie(60 * i, 900, 60 * i + 60, 1100, farbe=BLAU)
-    s.linie(20, 900, 20, 400, farbe=ROT)
-    s.linie(340, 1080, 400, 1080, farbe=BLAU)
-    s.linie(400, 1080, 400, 400, farbe=BLAU)
-    # heat exchanger tank
+    # heat exchanger tank; the coil enters on the left and leaves on the right
     behaelter(s, 150, 320, 0, 420, membran=False)
-    s.zug([(170, 120), (300, 150), (170, 180), (300, 210), (170, 240)], farbe=ROT)
-    s.linie(20, 400, 150, 240, farbe=ROT)
-    s.linie(400, 400, 320, 120, farbe=BLAU)
-    # station with pump and the vessel
-    pumpe(s, 400, 300, r=20)
+    s.zug([(150, 230), (300, 205), (170, 180), (300, 155), (170, 130), (320, 110)], farbe=ROT)
+    # flow from the collector down into the coil
+    s.linie(20, 900, 20, 230, farbe=ROT)
+    s.linie(20, 230, 150, 230, farbe=ROT)
+    # return from the coil through the pump up to the collector
+    s.linie(320, 110, 400, 110, farbe=BLAU)
+    s.linie(400, 110, 400, 280, farbe=BLAU)
+    pumpe(s, 400, 300, r=20, aufwaerts=True)
+    s.linie(400, 320, 400, 1080, farbe=BLAU)
+    s.linie(354, 1080, 400, 1080, farbe=BLAU)
+    # the safety valve on the return above the pump
+    sicherheitsventil(s, 400, 420)
+    # the vessel teed off the return before the pump
     s.linie(400, 200, 520, 200, farbe=BLAU)
+    s.punkt(400, 200, farbe=BLAU)
     behaelter(s, 480, 560, -200, 120)
     s.linie(520, 120, 520, 200, farbe=BLAU)
     anschlusskreis(s, 520, 200)
@@ -618,8 +663,8 @@ def bibliothek():
         "Mgefaess.dxf": gefaess("MAG", art="kompakt"),
         "Mlieg.dxf": gefaess("MAG", form="liegend", art="liegend"),
         "Quendod.dxf": gefaess("MAG", art="Enddruckseite", eigener_block=True),
-        "Quendoa.dxf": gefaess("TW-MAG", zusatz=durchstroemt, art="durchströmt", eigener_block=True),
-        "Quendode.dxf": gefaess("TW-MAG", art="Trinkwasser", eigener_block=True),
+        "Quendoa.dxf": gefaess("TW-MAG", zusatz=durchstroemt, art="durchströmt", eigener_block=True, bis=175),
+        "Quendode.dxf": gefaess("TW-MAG", art="Trinkwasser", eigener_block=True, bis=DURCHFLUSS_X),
         "Mk.dxf": automat("Kompressor-", verdichter, modul="automat"),
         "Mp.dxf": automat("Pumpenautomat", pumpe),
         "Mp2.dxf": automat("Pumpenautomat", pumpe, zweite=pumpe, modul="Doppelpumpe"),

@@ -3,13 +3,38 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QStyleOptionComplex>
 #include <QScrollBar>
 
 #include "base/Twips.h"
 
 namespace {
 constexpr int Zeilenhöhe = 250;  // twips
-}
+
+// The platform style draws the scroll bar's thumb lighter than its groove, so that a long thumb
+// at the top reads as a short grey one at the bottom. The thumb is drawn over it dark, framed.
+class Bildlaufstil : public QProxyStyle {
+public:
+    void drawComplexControl(ComplexControl art, const QStyleOptionComplex* o, QPainter* p,
+                            const QWidget* w) const override
+    {
+        QProxyStyle::drawComplexControl(art, o, p, w);
+        if (art != CC_ScrollBar || !(o->state & State_Enabled))
+            return;
+        const QRect griff = subControlRect(art, o, SC_ScrollBarSlider, w);
+        if (griff.isEmpty())
+            return;
+        p->save();
+        p->setPen(QColor(0x6e, 0x6e, 0x6e));
+        p->setBrush(QColor(0xa8, 0xa8, 0xa8));
+        p->drawRect(griff.adjusted(1, 0, -2, -1));
+        p->restore();
+    }
+};
+
+}  // namespace
 
 Auswahlgitter::Auswahlgitter(QWidget* parent) : QTableView(parent)
 {
@@ -31,6 +56,9 @@ Auswahlgitter::Auswahlgitter(QWidget* parent) : QTableView(parent)
     setMouseTracking(true);
     // No cell cursor: the highlighted row is the only marking.
     setStyleSheet(QStringLiteral("QTableView { outline: 0; }"));
+    auto* stil = new Bildlaufstil;
+    stil->setParent(this);
+    verticalScrollBar()->setStyle(stil);
 }
 
 void Auswahlgitter::folge(int zeile)

@@ -64,6 +64,20 @@ bool LeseOderMelde(const QString& pfad, QByteArray& inhalt)
 
 }  // namespace
 
+Blattflaeche::Blattflaeche(QPainter& painter, double pixelbreite)
+    : PainterZeichenflaeche(painter,
+                            QTransform::fromScale(pixelbreite / Schaltschemalauf::Bildbreite,
+                                                  pixelbreite / Schaltschemalauf::Bildbreite),
+                            Schaltschemalauf::Bildhöhe),
+      m_schrift(pixelbreite / Bezugsbreite)
+{
+}
+
+double Blattflaeche::ZollJeEinheit(double dpi)
+{
+    return Bezugsbreite / Schaltschemalauf::Bildbreite / dpi;
+}
+
 bool Rohrsegment::Leer() const
 {
     // The four values are added as the drawing keeps them; an overflow is no sum of 0.

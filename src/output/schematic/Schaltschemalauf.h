@@ -76,6 +76,25 @@ private:
     int m_strichart = 0;
 };
 
+// The picture surface of the schematic window: the picture's 6800 units across a sheet of
+// pixelbreite pixels, and fonts that grow and shrink with the sheet, so that a label keeps its
+// size beside the symbols at every window size and fits its place as it does on a sheet of
+// Bezugsbreite pixels.
+class Blattflaeche : public PainterZeichenflaeche {
+public:
+    static constexpr double Bezugsbreite = 1840;
+    Blattflaeche(QPainter& painter, double pixelbreite);
+    void setzeSchrift(const QString& name, double punkte, bool fett) override
+    {
+        PainterZeichenflaeche::setzeSchrift(name, punkte * m_schrift, fett);
+    }
+    // Inches of one picture unit as the labels see it (for the printer's fonts).
+    static double ZollJeEinheit(double dpi);
+
+private:
+    double m_schrift;
+};
+
 // The drawing run of the schematic window without the window: it reads the order file, has every
 // symbol drawn by the symbol renderer (on the picture surface, on the printer while printing, and
 // into the entity temp file), joins the connection points with pipes, draws the frame with the

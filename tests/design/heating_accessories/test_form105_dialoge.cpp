@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QStyleOptionSlider>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -514,3 +515,41 @@ TEST_F(EntlueftungTest, UnbekannteFamilieListetNichts)
 }
 
 }  // namespace
+// The scroll bar's thumb is the dark part of the bar and stands where the list is: at the top
+// of the groove at the start, at its bottom at the end, one block in between.
+TEST_F(EntlueftungTest, BildlaufgriffStehtWoDieListeSteht)
+{
+    Form105b b(0);
+    b.Laden();
+    b.show();
+    QApplication::processEvents();
+    QScrollBar* s = b.DataGrid1->verticalScrollBar();
+    ASSERT_TRUE(s->isVisible());
+    ASSERT_GT(s->maximum(), 1);
+    QStyleOptionSlider o;
+    o.initFrom(s);
+    o.orientation = Qt::Vertical;
+    o.minimum = s->minimum();
+    o.maximum = s->maximum();
+    o.pageStep = s->pageStep();
+    const QRect rinne = s->style()->subControlRect(QStyle::CC_ScrollBar, &o, QStyle::SC_ScrollBarGroove, s);
+    for (const int wert : {0, 1, s->maximum()}) {
+        SCOPED_TRACE(wert);
+        s->setValue(wert);
+        QApplication::processEvents();
+        const QImage bild = s->grab().toImage();
+        // The dark rows of the bar's middle column inside the groove.
+        QList<int> dunkel;
+        for (int y = rinne.top(); y <= rinne.bottom(); ++y)
+            if (qGray(bild.pixel(bild.width() / 2, y)) < 190)
+                dunkel << y;
+        ASSERT_FALSE(dunkel.isEmpty());
+        EXPECT_EQ(dunkel.last() - dunkel.first() + 1, dunkel.size()) << "one block";
+        if (wert == 0)
+            EXPECT_LE(dunkel.first() - rinne.top(), 2);
+        else if (wert == s->maximum())
+            EXPECT_LE(rinne.bottom() - dunkel.last(), 2);
+        else
+            EXPECT_TRUE(dunkel.first() - rinne.top() > 2 && rinne.bottom() - dunkel.last() > 2);
+    }
+}

@@ -162,8 +162,8 @@ void DXFMaker::BildAnlegen()
     if (m_painter && m_painter->isActive())
         m_painter->end();
     m_painter.reset();
-    // The drawing at the size of the sheet on the screen (the labels are fitted to it); 6800
-    // picture units across. The window shows it scaled to any later size.
+    // The drawing at the size of the sheet on the screen, 6800 picture units across, its labels
+    // scaled with the sheet. The window shows it scaled to any later size.
     const QRect blatt = Blatt();
     m_bildgröße = QSizeF(std::max(200, blatt.width()), std::max(141, blatt.height()));
     m_bild = QPicture();
@@ -171,9 +171,9 @@ void DXFMaker::BildAnlegen()
     m_painter->setRenderHint(QPainter::Antialiasing);
     m_painter->setRenderHint(QPainter::TextAntialiasing);
     const double faktor = m_bildgröße.width() / Bildbreite;
-    BildZollJeEinheit = faktor / m_bild.logicalDpiX();
+    BildZollJeEinheit = Blattflaeche::ZollJeEinheit(m_bild.logicalDpiX());
     BildEinheitenJePixel = 1 / faktor;
-    m_fläche = std::make_unique<PainterZeichenflaeche>(*m_painter, QTransform::fromScale(faktor, faktor), Bildhöhe);
+    m_fläche = std::make_unique<Blattflaeche>(*m_painter, m_bildgröße.width());
     PictureDXF = m_fläche.get();
 }
 
