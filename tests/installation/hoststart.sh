@@ -103,9 +103,10 @@ printf '<?xml version="1.0"?>\n' >"$arbeit/nul.xml"
 sed 1d "$auslegbar" >>"$arbeit/nul.xml"
 printf '\0<Nachsatz>bleibt</Nachsatz>\n' >>"$arbeit/nul.xml"
 vorher=$(sha256sum "$arbeit/nul.xml")
-declare -A ladefehler=([fifo]="Ladefehler: Not a regular file: $arbeit/fifo.xml"
-                       [null]="Ladefehler: Not a regular file: $arbeit/null.xml"
-                       [nul]="Ladefehler: Invalid character NUL Parse Error Line: $(wc -l <"$arbeit/nul.xml")")
+keineDatei="Ladefehler: Die Datei kann nicht gelesen werden (Die Datei ist keine gewöhnliche Datei (eine Pipe, ein Gerät oder ein Ordner).):"
+declare -A ladefehler=([fifo]="$keineDatei $arbeit/fifo.xml"
+                       [null]="$keineDatei $arbeit/null.xml"
+                       [nul]="Ladefehler: Die Datei enthält ein unzulässiges Zeichen (Nullzeichen). Parse Error Line: $(wc -l <"$arbeit/nul.xml")")
 for fall in fifo null nul; do
   datei=$arbeit/$fall.xml
   log=$arbeit/$fall.log
